@@ -1,0 +1,16 @@
+#include "game_state.h"
+
+GameState game;
+
+int FindAlienAt(int quadrant, int x, int y) {
+  for (int i = 0; i < game.alienTotal && i < static_cast<int>(game.alienTable.size()); ++i) {
+    const AlienRecord& a = game.alienTable[static_cast<std::size_t>(i)];
+    if (a.quadrant == quadrant && a.sectorX == x && a.sectorY == y) return i;
+  }
+  return -1;
+}
+
+const char* SkillName(int level) {
+  static const char* const names[] = {"Crewman", "Yeoman", "Officer", "1stOfficer", "Captain", "Admiral"};
+  return level >= 0 && level <= 5 ? names[level] : nullptr;
+}

@@ -1,0 +1,83 @@
+#include "headless_host.h"
+
+#include "game_state.h"
+
+const char* StationName(Station s) {
+  static const char* const names[StationCount] = {
+      "Short Range Scan", "Long Range Scan", "Navigation", "Photon Torpedoes", "Phasers", "Shields",
+      "Damage Report",    "Computer",        "Status",     "Messages",         "Controls"};
+  return names[static_cast<int>(s)];
+}
+
+std::vector<std::string> HeadlessHost::CallsNamed(const std::string& what) const {
+  std::vector<std::string> details;
+  for (const Call& c : calls)
+    if (c.what == what) details.push_back(c.detail);
+  return details;
+}
+
+void HeadlessHost::Record(std::string what, std::string detail) {
+  calls.push_back({std::move(what), std::move(detail)});
+}
+
+void HeadlessHost::PumpPendingMessages() {}
+
+void HeadlessHost::WaitPumping(std::uint32_t ms) {
+  now += ms;
+  Record("WaitPumping", std::to_string(ms));
+}
+
+void HeadlessHost::MessagesChanged() { Record("MessagesChanged"); }
+
+void HeadlessHost::ConsolePrint(const std::string& text) {
+  console += text;
+  Record("ConsolePrint", text);
+}
+
+void HeadlessHost::PlaySoundNow(SoundId id, bool loop) {
+  Record("PlaySoundNow", std::to_string(id) + (loop ? " loop" : " once"));
+}
+
+void HeadlessHost::PlaySoundAfterCurrent(SoundId id, bool loop) {
+  Record("PlaySoundAfterCurrent", std::to_string(id) + (loop ? " loop" : " once"));
+}
+
+void HeadlessHost::StopSound() { Record("StopSound"); }
+
+void HeadlessHost::CreateStationWindows() {
+  stationsExist = true;
+  Record("CreateStationWindows");
+}
+
+void HeadlessHost::DestroyStationWindows() {
+  stationsExist = false;
+  Record("DestroyStationWindows");
+}
+
+void HeadlessHost::InvalidateStation(Station s, bool erase) {
+  Record("InvalidateStation", std::string(StationName(s)) + (erase ? " erase" : ""));
+}
+
+void HeadlessHost::UpdateStation(Station s) { Record("UpdateStation", StationName(s)); }
+
+void HeadlessHost::ShowStationNormal(Station s) {
+  minimized[static_cast<int>(s)] = false;
+  Record("ShowStationNormal", StationName(s));
+}
+
+bool HeadlessHost::IsStationMinimized(Station s) { return minimized[static_cast<int>(s)]; }
+
+void HeadlessHost::EnableMenuItem(int command, bool enabled) {
+  Record("EnableMenuItem", std::to_string(command) + (enabled ? " on" : " off"));
+}
+
+void HeadlessHost::StartConditionBlink() { Record("StartConditionBlink"); }
+void HeadlessHost::StopConditionBlink() { Record("StopConditionBlink"); }
+void HeadlessHost::StopTargetLock() { Record("StopTargetLock"); }
+
+std::string HeadlessHost::CommuniqueText(int id) {
+  auto it = communiques.find(id);
+  return it == communiques.end() ? std::string() : it->second;
+}
+
+void HeadlessHost::ShowCommunique(const std::string& text) { Record("ShowCommunique", text); }

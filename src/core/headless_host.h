@@ -1,0 +1,57 @@
+#pragma once
+// The Host of the tests and kestrav-tool: records every call in order and runs a virtual
+// clock, so waits cost no real time and runs are deterministic.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host.h"
+
+class HeadlessHost : public Host {
+ public:
+  // One recorded call, e.g. {"PlaySoundNow", "12 once"} or {"EnableMenuItem", "250 off"}.
+  struct Call {
+    std::string what;
+    std::string detail;
+    bool operator==(const Call&) const = default;
+  };
+
+  std::vector<Call> calls;
+  std::string console;  // everything printed on the console
+  std::map<int, std::string> communiques;  // texts the picture bundle would hold
+  std::uint32_t now = 0;                   // the virtual tick count
+
+  std::vector<std::string> CallsNamed(const std::string& what) const;
+  void Clear() { calls.clear(); console.clear(); }
+
+  std::uint32_t TickCount() override { return now; }
+  void PumpPendingMessages() override;
+  void WaitPumping(std::uint32_t ms) override;
+  void MessagesChanged() override;
+  void ConsolePrint(const std::string& text) override;
+  void PlaySoundNow(SoundId id, bool loop) override;
+  void PlaySoundAfterCurrent(SoundId id, bool loop) override;
+  void StopSound() override;
+  void CreateStationWindows() override;
+  void DestroyStationWindows() override;
+  void InvalidateStation(Station s, bool erase) override;
+  void UpdateStation(Station s) override;
+  void ShowStationNormal(Station s) override;
+  bool IsStationMinimized(Station s) override;
+  void EnableMenuItem(int command, bool enabled) override;
+  void StartConditionBlink() override;
+  void StopConditionBlink() override;
+  void StopTargetLock() override;
+  std::string CommuniqueText(int id) override;
+  void ShowCommunique(const std::string& text) override;
+
+  bool stationsExist = false;
+  bool minimized[StationCount] = {};
+
+ private:
+  void Record(std::string what, std::string detail = {});
+};
+
+const char* StationName(Station s);

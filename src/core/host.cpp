@@ -1,0 +1,16 @@
+#include "host.h"
+
+#include <cassert>
+
+namespace {
+Host* current = nullptr;
+}
+
+void SetHost(Host* h) { current = h; }
+
+Host& host() {
+  assert(current && "no Host installed");
+  return *current;
+}
+
+std::uint32_t TickCount() { return host().TickCount(); }

@@ -1,0 +1,69 @@
+#pragma once
+// Everything the rules do to the world outside the game state goes through Host:
+// windows, the console, sounds, menus, the condition-light timer, communiqués and time.
+// The Qt front end implements it for the real game; HeadlessHost records the calls
+// and runs a virtual clock for the tests and kestrav-tool. There is no third one.
+
+#include <cstdint>
+#include <string>
+
+using MessageId = std::uint16_t;
+using SoundId = int;
+
+enum class Station {
+  ShortRangeScan, LongRangeScan, Navigation, PhotonTorpedoes, Phasers,
+  Shields, DamageReport, Computer, Status, Messages, Controls
+};
+inline constexpr int StationCount = 11;
+
+namespace MenuCommand {
+inline constexpr int New = 200, Open = 201, Save = 202, SaveAs = 203, EndGame = 204, Exit = 205;
+inline constexpr int SkillBase = 210;
+inline constexpr int Pause = 250, AutoSrs = 251, SingleControl = 252, PauseWhenIconic = 253, Sounds = 254;
+inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPositions = 263,
+                     SaveWindowPositions = 264, RestoreWindowPositions = 265;
+inline constexpr int Manual = 280, About = 281;
+}  // namespace MenuCommand
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Time and pacing.
+  virtual std::uint32_t TickCount() = 0;
+  virtual void PumpPendingMessages() = 0;
+  virtual void WaitPumping(std::uint32_t ms) = 0;
+
+  // The Messages panel's lines changed: repaint it scrolled to the bottom.
+  virtual void MessagesChanged() = 0;
+  virtual void ConsolePrint(const std::string& text) = 0;
+
+  // Sound.
+  virtual void PlaySoundNow(SoundId id, bool loop) = 0;
+  virtual void PlaySoundAfterCurrent(SoundId id, bool loop) = 0;
+  virtual void StopSound() = 0;
+
+  // Station windows.
+  virtual void CreateStationWindows() = 0;
+  virtual void DestroyStationWindows() = 0;  // in EndGame's order, then the idle menu
+  virtual void InvalidateStation(Station s, bool erase) = 0;
+  virtual void UpdateStation(Station s) = 0;      // paint now if invalid
+  virtual void ShowStationNormal(Station s) = 0;  // restore if minimized
+  virtual bool IsStationMinimized(Station s) = 0;
+
+  // Frame.
+  virtual void EnableMenuItem(int command, bool enabled) = 0;
+  virtual void StartConditionBlink() = 0;  // Status window timer 1, 500 ms
+  virtual void StopConditionBlink() = 0;   // kill that timer
+  virtual void StopTargetLock() = 0;       // Phasers station's TARGET LOCK light
+
+  // Communiqués: the text of communiqué `id` from the picture bundle, and the modal window.
+  virtual std::string CommuniqueText(int id) = 0;
+  virtual void ShowCommunique(const std::string& text) = 0;
+};
+
+void SetHost(Host* host);
+Host& host();
+
+// Milliseconds since start, from the host's clock (real or virtual).
+std::uint32_t TickCount();

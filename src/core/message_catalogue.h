@@ -1,0 +1,9 @@
+#pragma once
+// The string table: panel messages, console texts and interface texts, keyed by MessageId.
+// Ranges: 1-31 interface, 100-143 panel events, 200-249 console, 500-522 minor damage,
+// 600-629 ship-system damage (600/610/620 + system hit number).
+
+#include "host.h"
+
+// The text of `id`, or nullptr when no such text exists.
+const char* MessageText(MessageId id);

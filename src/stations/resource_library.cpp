@@ -1,0 +1,31 @@
+#include "resource_library.h"
+
+#include <QFile>
+#include <QResource>
+
+namespace resources {
+namespace {
+QByteArray ReadItem(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+}  // namespace
+
+bool LoadBundle(const QString& path) { return QResource::registerResource(path); }
+
+void UnloadBundle(const QString& path) { QResource::unregisterResource(path); }
+
+QImage Picture(int id) { return QImage(QStringLiteral(":/kestrav1/bitmaps/%1.bmp").arg(id)); }
+
+QIcon StationIcon(int id) {
+  const QString path = QStringLiteral(":/kestrav1/icons/%1.ico").arg(id);
+  return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+std::string CommuniqueText(int id) {
+  return ReadItem(QStringLiteral(":/kestrav1/communiques/%1.txt").arg(id)).toStdString();
+}
+
+QByteArray SoundImage(int id) { return ReadItem(QStringLiteral(":/kestrav2/waves/%1.wav").arg(id)); }
+}  // namespace resources

@@ -1,0 +1,51 @@
+#include "station_window.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+StationWindow::StationWindow(Station station, QColor background, QWidget* parent)
+    : QWidget(parent), station_(station), background_(background) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StationWindow::Invalidate(bool erase) {
+  invalid_ = true;
+  eraseFirst_ = eraseFirst_ || erase;
+  update();
+}
+
+void StationWindow::UpdateNow() {
+  if (invalid_) repaint();
+}
+
+void StationWindow::EnsureSurface() {
+  const QSize size = this->size().expandedTo(QSize(1, 1));
+  if (surface_.size() == size) return;
+  QImage grown(size, QImage::Format_RGB32);
+  grown.fill(background_.isValid() ? background_ : QColor(Qt::black));
+  if (!surface_.isNull()) {
+    QPainter p(&grown);
+    p.drawImage(0, 0, surface_);
+  }
+  surface_ = grown;
+  invalid_ = true;
+}
+
+void StationWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  EnsureSurface();
+  Invalidate(true);
+}
+
+void StationWindow::paintEvent(QPaintEvent* event) {
+  EnsureSurface();
+  if (invalid_) {
+    if (eraseFirst_ && background_.isValid()) surface_.fill(background_);
+    QPainter painter(&surface_);
+    Paint(painter);
+    invalid_ = false;
+    eraseFirst_ = false;
+  }
+  QPainter screen(this);
+  screen.drawImage(event->rect(), surface_, event->rect());
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Base of every station window. A station draws into its own backing image, which stands
+// for the window's surface: Paint() redraws the face from the game state, animations draw
+// straight into surface() and call repaint(), and paintEvent only copies the image out.
+// So exclusive-or drawing and "erase, then redraw" behave as on a real window surface.
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "host.h"
+
+class StationWindow : public QWidget {
+  Q_OBJECT
+ public:
+  StationWindow(Station station, QColor background, QWidget* parent = nullptr);
+
+  Station station() const { return station_; }
+  QImage& surface() { return surface_; }
+
+  // Marks the face for redrawing; with erase the background is filled first.
+  void Invalidate(bool erase);
+  // Redraws at once if invalid (the platform's UpdateWindow).
+  void UpdateNow();
+
+ protected:
+  // Draws the station's face onto surface(). Called when the face is invalid.
+  virtual void Paint(QPainter& painter) = 0;
+
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+  QColor background() const { return background_; }
+
+ private:
+  void EnsureSurface();
+
+  Station station_;
+  QColor background_;  // invalid colour: the station paints all of itself
+  QImage surface_;
+  bool invalid_ = true;
+  bool eraseFirst_ = true;
+};

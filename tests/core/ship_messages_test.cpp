@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game_state.h"
+#include "headless_host.h"
+#include "message_catalogue.h"
+#include "ship_messages.h"
+
+namespace {
+class ShipMessages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game = GameState{};
+    ClearMessageLines();
+    SetHost(&recorder);
+  }
+  std::string Newest() const { return messageLines[MessageLineCount - 1].data(); }
+  HeadlessHost recorder;
+};
+}  // namespace
+
+TEST_F(ShipMessages, FormatsIntegerArgumentsIntoTheNewestLine) {
+  PostShipMessage(112, 3, 5, 240);
+  EXPECT_EQ(Newest(), "Torpedo hit at 3,5  240 Units");
+  PostShipMessage(122, 40u);
+  EXPECT_EQ(Newest(), "Shields power reduced 40%");
+  EXPECT_STREQ(messageLines[MessageLineCount - 2].data(), "Torpedo hit at 3,5  240 Units");
+}
+
+TEST_F(ShipMessages, TheThirtyFirstMessagePushesTheOldestOut) {
+  for (int i = 0; i < 31; ++i) PostShipMessage(102, i, 0);
+  EXPECT_STREQ(messageLines[0].data(), "All Stop at Sector 1,0");
+  EXPECT_EQ(Newest(), "All Stop at Sector 30,0");
+}
+
+TEST_F(ShipMessages, ReroutedMessagesGoToTheConsoleWithALineBreak) {
+  game.messagesToComputer = 1;
+  PostShipMessage(135);
+  EXPECT_EQ(recorder.console, "Ready\n");
+  EXPECT_EQ(Newest(), "");
+}
+
+TEST_F(ShipMessages, ADamagedDisplayLosesTheMessageForGood) {
+  game.Damage(ShipSystem::MessageDisplay) = 0.5;
+  PostShipMessage(135);
+  game.Damage(ShipSystem::MessageDisplay) = 0.0;
+  EXPECT_EQ(Newest(), "");
+  EXPECT_TRUE(recorder.CallsNamed("MessagesChanged").empty());
+}
+
+TEST(MessageCatalogue, HoldsEveryRangeAndNothingElse) {
+  EXPECT_STREQ(MessageText(1), "Save Game");
+  EXPECT_STREQ(MessageText(200), "BridgeNet Ver1021.047\nNeural %d connected\n\n>");
+  EXPECT_STREQ(MessageText(629), "Message Display System destroyed");
+  EXPECT_EQ(MessageText(223), nullptr);
+  EXPECT_EQ(MessageText(32), nullptr);
+}
