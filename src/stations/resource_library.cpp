@@ -24,7 +24,9 @@ QIcon StationIcon(int id) {
 }
 
 std::string CommuniqueText(int id) {
-  return ReadItem(QStringLiteral(":/kestrav1/communiques/%1.txt").arg(id)).toStdString();
+  // Stored as a NUL-terminated text; the terminator is not part of it.
+  const QByteArray bytes = ReadItem(QStringLiteral(":/kestrav1/communiques/%1.txt").arg(id));
+  return std::string(bytes.constData(), qstrnlen(bytes.constData(), bytes.size()));
 }
 
 QByteArray SoundImage(int id) { return ReadItem(QStringLiteral(":/kestrav2/waves/%1.wav").arg(id)); }
