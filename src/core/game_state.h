@@ -129,6 +129,13 @@ extern GameState game;
 inline constexpr int QuadrantColumn(int quadrant) { return quadrant % 8; }
 inline constexpr int QuadrantRow(int quadrant) { return quadrant / 8; }
 
+// The quadrant dColumn columns and dRow rows away; the galaxy wraps around on all four edges.
+inline constexpr int QuadrantNeighbour(int quadrant, int dColumn, int dRow) {
+  const int column = ((QuadrantColumn(quadrant) + dColumn) % 8 + 8) % 8;
+  const int row = ((QuadrantRow(quadrant) + dRow) % 8 + 8) % 8;
+  return row * 8 + column;
+}
+
 // Index of the first live alien record at (quadrant, x, y), or -1.
 int FindAlienAt(int quadrant, int x, int y);
 

@@ -1,5 +1,6 @@
 #include "headless_host.h"
 
+#include "conditions.h"
 #include "game_state.h"
 
 const char* StationName(Station s) {
@@ -47,6 +48,7 @@ void HeadlessHost::StopSound() { Record("StopSound"); }
 void HeadlessHost::CreateStationWindows() {
   stationsExist = true;
   Record("CreateStationWindows");
+  EvaluateConditions();
 }
 
 void HeadlessHost::DestroyStationWindows() {
@@ -66,6 +68,8 @@ void HeadlessHost::ShowStationNormal(Station s) {
 }
 
 bool HeadlessHost::IsStationMinimized(Station s) { return minimized[static_cast<int>(s)]; }
+
+void HeadlessHost::TakeFocusFrom(Station s) { Record("TakeFocusFrom", StationName(s)); }
 
 void HeadlessHost::EnableMenuItem(int command, bool enabled) {
   Record("EnableMenuItem", std::to_string(command) + (enabled ? " on" : " off"));

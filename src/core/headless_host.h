@@ -34,12 +34,15 @@ class HeadlessHost : public Host {
   void PlaySoundNow(SoundId id, bool loop) override;
   void PlaySoundAfterCurrent(SoundId id, bool loop) override;
   void StopSound() override;
+  // Opens the stations; creating the Status station runs the first EvaluateConditions, as
+  // it does in the game.
   void CreateStationWindows() override;
   void DestroyStationWindows() override;
   void InvalidateStation(Station s, bool erase) override;
   void UpdateStation(Station s) override;
   void ShowStationNormal(Station s) override;
   bool IsStationMinimized(Station s) override;
+  void TakeFocusFrom(Station s) override;
   void EnableMenuItem(int command, bool enabled) override;
   void StartConditionBlink() override;
   void StopConditionBlink() override;

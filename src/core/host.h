@@ -50,6 +50,9 @@ class Host {
   virtual void UpdateStation(Station s) = 0;      // paint now if invalid
   virtual void ShowStationNormal(Station s) = 0;  // restore if minimized
   virtual bool IsStationMinimized(Station s) = 0;
+  // If the keyboard focus is in station s, move it to the Controls window (a hit is about to
+  // black out s).
+  virtual void TakeFocusFrom(Station s) = 0;
 
   // Frame.
   virtual void EnableMenuItem(int command, bool enabled) = 0;

@@ -1,0 +1,122 @@
+#include "conditions.h"
+
+#include "host.h"
+#include "long_range_chart.h"
+#include "ship_damage.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr double DockingRepairDamage = 0.1;
+constexpr SoundId RedAlertSound = 12;
+
+// Saving and pausing are not allowed under fire.
+void EnableGameCommands(bool enabled) {
+  host().EnableMenuItem(MenuCommand::Pause, enabled);
+  host().EnableMenuItem(MenuCommand::Save, enabled);
+  host().EnableMenuItem(MenuCommand::SaveAs, enabled);
+}
+
+void StartBlink() { host().StartConditionBlink(); }
+
+// Only a blink that condition yellow started is stopped; one left over from a red alert
+// runs on harmlessly.
+void StopBlink() {
+  if (!game.yellowBlinkActive) return;
+  host().StopConditionBlink();
+  game.yellowBlinkActive = 0;
+}
+
+void RepaintStatus() { host().InvalidateStation(Station::Status, false); }
+
+GameOverReason MissionEnd() {
+  if (game.shipEnergy <= 0) return EnergyExhausted;
+  if (game.stardateStart + game.missionLength <= game.stardateNow) return TimeExpired;
+  if (game.aliensRemaining == 0) return AliensDestroyed;
+  for (int s = 0; s < SystemCount; ++s)
+    if (game.damage[s] == 0.0) return None;
+  return SystemsDisabled;
+}
+
+bool AliensInShipQuadrant() {
+  for (const auto& row : game.ShipQuadrantRecord().cells)
+    for (SectorCell cell : row)
+      if (Cell::HoldsAlien(cell)) return true;
+  return false;
+}
+
+// A starbase in one of the eight sectors around the ship; never across the quadrant's edge.
+bool StarbaseAdjacent() {
+  const auto& cells = game.ShipQuadrantRecord().cells;
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      const int x = game.shipSectorX + dx;
+      const int y = game.shipSectorY + dy;
+      if ((dx == 0 && dy == 0) || x < 0 || x > 7 || y < 0 || y > 7) continue;
+      if (Cell::HoldsStarbase(cells[y][x])) return true;
+    }
+  return false;
+}
+
+GamePhase SoundRedAlert() {
+  game.resetAlienClocks = 1;
+  PostShipMessage(138);
+  EnableGameCommands(false);
+  host().PlaySoundNow(RedAlertSound, false);
+  if (!game.yellowBlinkActive) StartBlink();
+  RepaintStatus();
+  return game.gamePhase = RedAlert;
+}
+
+GamePhase Dock() {
+  StopBlink();
+  game.messagesToComputer = 0;
+  game.shipEnergy = FullEnergy;
+  game.shieldEnergy = 0;
+  game.torpedoCount = FullTorpedoes;
+  for (double& damage : game.damage)
+    if (damage != 0.0) damage = DockingRepairDamage;
+  game.repairDate.fill(game.stardateNow);
+  EnableGameCommands(true);
+  PostShipMessage(109);
+  RepaintStatus();
+  ApplyRepairs();
+  ChartNeighbourhood(game.shipQuadrant);
+  host().StopTargetLock();
+  return game.gamePhase = Docked;
+}
+
+GamePhase WarnYellow() {
+  host().StopTargetLock();
+  EnableGameCommands(true);
+  PostShipMessage(136);
+  if (!game.yellowBlinkActive) {
+    game.yellowBlinkActive = 1;
+    StartBlink();
+  }
+  RepaintStatus();
+  return game.gamePhase = Yellow;
+}
+
+GamePhase GoGreen() {
+  host().StopTargetLock();
+  EnableGameCommands(true);
+  StopBlink();
+  PostShipMessage(137);
+  RepaintStatus();
+  return game.gamePhase = Green;
+}
+}  // namespace
+
+GamePhase EvaluateConditions() {
+  ApplyRepairs();
+
+  if (const GameOverReason reason = MissionEnd(); reason != None) {
+    StopBlink();
+    game.gameOverReason = reason;
+    return game.gamePhase = GameOver;
+  }
+  if (AliensInShipQuadrant()) return game.InRedAlert() ? game.gamePhase : SoundRedAlert();
+  if (StarbaseAdjacent()) return game.gamePhase == Docked ? game.gamePhase : Dock();
+  if (game.shipEnergy <= LowEnergyThreshold) return game.InYellow() ? game.gamePhase : WarnYellow();
+  return game.gamePhase == Green ? game.gamePhase : GoGreen();
+}

@@ -1,0 +1,25 @@
+#include "end_game.h"
+
+#include "game_state.h"
+#include "host.h"
+#include "options.h"
+
+void EndGame() {
+  host().StopSound();
+  host().DestroyStationWindows();
+  game.skillLevel = options.skillSetting;
+  game.alienTable.clear();
+  game.alienTable.shrink_to_fit();
+  // The quadrants' reserved bytes are not part of the chart: they stay as they were.
+  for (QuadrantRecord& q : game.galaxy) {
+    q.starCount = 0;
+    q.starbaseCount = 0;
+    q.alienCount = 0;
+    q.flags = 0;
+    for (auto& row : q.cells)
+      for (SectorCell& cell : row) cell = Cell::Empty;
+  }
+  game.gamePhase = NoGame;
+  game.resetAlienClocks = 1;
+  game.gameOverReason = None;
+}

@@ -1,0 +1,192 @@
+#include "new_game.h"
+
+#include <algorithm>
+
+#include "end_game.h"
+#include "format_text.h"
+#include "game_state.h"
+#include "host.h"
+#include "long_range_chart.h"
+#include "message_catalogue.h"
+#include "random.h"
+#include "random_placement.h"
+#include "ship_damage.h"
+#include "ship_messages.h"
+#include "conditions.h"
+
+namespace {
+// base + rand() % span, the shape of every count and strength drawn for a mission.
+struct Range {
+  int base;
+  int span;
+  int Draw() const { return base + lcg::rand() % span; }
+};
+
+struct SkillRow {
+  Range starbases;
+  Range stars;
+  Range aliens;
+  int klingonBelow;  // the kind roll (0..99) picks Klingon below this,
+  int romulanBelow;  // Romulan below this,
+  int farengiBelow;  // Farengi below this, Borg from here up
+};
+
+// Captain and Admiral draw their starbases as 1 + (rand() & 1), which is 1 + rand() % 2.
+constexpr SkillRow skillTable[] = {
+    {{2, 4}, {50, 100}, {20, 10}, 55, 80, 98},   // Crewman
+    {{2, 3}, {65, 100}, {25, 10}, 50, 80, 97},   // Yeoman
+    {{1, 3}, {80, 100}, {30, 10}, 50, 80, 96},   // Officer
+    {{1, 3}, {95, 100}, {35, 10}, 45, 80, 95},   // First Officer
+    {{1, 2}, {110, 100}, {35, 10}, 40, 80, 94},  // Captain
+    {{1, 2}, {125, 100}, {40, 10}, 40, 80, 94},  // Admiral
+};
+
+struct AlienStrength {
+  AlienKind kind;
+  Range attackInterval;  // ms
+  Range moveInterval;    // ms
+  Range energy;
+};
+
+constexpr AlienStrength alienStrengths[] = {
+    {AlienKind::Klingon, {25000, 25000}, {15000, 25000}, {150, 150}},
+    {AlienKind::Romulan, {30000, 25000}, {20000, 25000}, {200, 150}},
+    {AlienKind::Farengi, {20000, 20000}, {15000, 20000}, {50, 100}},
+    {AlienKind::Borg, {35000, 30000}, {35000, 25000}, {500, 500}},
+};
+
+constexpr int MaxStarsPerQuadrant = 9;
+constexpr int MaxStarbasesPerQuadrant = 3;
+constexpr int MaxAliensPerQuadrant = 8;
+constexpr int StrongerAlienBonus = 75;  // extra energy for some aliens from First Officer up
+constexpr SoundId NewGameSound = 2;
+constexpr SectorCell StarClasses[] = {Cell::StarA, Cell::StarB, Cell::StarX};
+
+const SkillRow& Row(int skill) { return skillTable[std::clamp(skill, 0, 5)]; }
+
+SectorCell WithFrame(SectorCell object, int frame) { return static_cast<SectorCell>(object + frame * 256); }
+
+// A random quadrant whose count of some kind is still below the cap; the count goes up by one.
+int DrawQuadrantBelowCap(std::int32_t QuadrantRecord::*count, int cap) {
+  int q;
+  do q = lcg::rand() % QuadrantCount;
+  while (game.galaxy[static_cast<std::size_t>(q)].*count >= cap);
+  ++(game.galaxy[static_cast<std::size_t>(q)].*count);
+  return q;
+}
+
+void StartClock() {
+  game.stardateNow = 1000 + lcg::rand() % 7000;
+  game.stardateStart = game.stardateNow;
+  game.missionLength = 34 + lcg::rand() % 10;
+}
+
+void DrawTotals(const SkillRow& row) {
+  game.starbaseTotal = row.starbases.Draw();
+  game.starTotal = row.stars.Draw();
+  game.alienTotal = row.aliens.Draw();
+  game.aliensRemaining = game.alienTotal;
+}
+
+void PlaceStars() {
+  for (int i = 0; i < game.starTotal; ++i) {
+    const int q = DrawQuadrantBelowCap(&QuadrantRecord::starCount, MaxStarsPerQuadrant);
+    const SectorCell star = StarClasses[lcg::rand() % 3];
+    if (star == Cell::StarX && (lcg::rand() & 1)) game.galaxy[static_cast<std::size_t>(q)].flags |= QuadrantFlag::RicochetStar;
+    const int frame = lcg::rand() & 3;
+    PlaceInRandomEmptySector(q, WithFrame(star, frame));
+  }
+}
+
+void PlaceStarbases() {
+  for (int i = 0; i < game.starbaseTotal; ++i) {
+    const int q = DrawQuadrantBelowCap(&QuadrantRecord::starbaseCount, MaxStarbasesPerQuadrant);
+    const int frame = lcg::rand() & 3;
+    PlaceInRandomEmptySector(q, WithFrame(Cell::Starbase, frame));
+  }
+}
+
+const AlienStrength& KindForRoll(const SkillRow& row, int roll) {
+  if (roll < row.klingonBelow) return alienStrengths[0];
+  if (roll < row.romulanBelow) return alienStrengths[1];
+  if (roll < row.farengiBelow) return alienStrengths[2];
+  return alienStrengths[3];
+}
+
+void PlaceAliens(const SkillRow& row) {
+  game.alienTable.assign(static_cast<std::size_t>(game.alienTotal), AlienRecord{});
+  for (AlienRecord& alien : game.alienTable) {
+    const int q = DrawQuadrantBelowCap(&QuadrantRecord::alienCount, MaxAliensPerQuadrant);
+    const AlienStrength& strength = KindForRoll(row, lcg::rand() % 100);
+    int attackInterval = strength.attackInterval.Draw();
+    const int moveInterval = strength.moveInterval.Draw();
+    int energy = strength.energy.Draw();
+    if (game.skillLevel >= FirstOfficer) {
+      if (lcg::rand() & 1) energy += StrongerAlienBonus;
+      if ((lcg::rand() & 3) == 0) attackInterval /= 2;
+    }
+    const auto kind = static_cast<SectorCell>(strength.kind);
+    const SectorPosition at = PlaceInRandomEmptySector(q, kind);
+    alien.quadrant = q;
+    alien.sectorX = at.x;
+    alien.sectorY = at.y;
+    alien.kind = static_cast<std::uint8_t>(kind);
+    alien.energy = energy;
+    alien.moveInterval = moveInterval;
+    alien.attackInterval = attackInterval;
+  }
+}
+
+// The ship may share its quadrant with anything; it faces the middle of the grid.
+void PlaceShip() {
+  game.shipQuadrant = lcg::rand() % QuadrantCount;
+  const SectorPosition at = PlaceInRandomEmptySector(game.shipQuadrant, Cell::FindFreeOnly);
+  game.ShipQuadrantRecord().cells[at.y][at.x] = at.x > 3 ? Cell::ShipLeft : Cell::ShipRight;
+  game.shipSectorX = at.x;
+  game.shipSectorY = at.y;
+}
+
+void ShowMissionOrders() {
+  const int uid = lcg::rand();
+  const std::string orders = host().CommuniqueText(1);
+  host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining,
+                                   game.stardateStart + game.missionLength,
+                                   static_cast<int>(game.missionLength), game.starbaseTotal));
+}
+
+void FillSupplies() {
+  game.shipEnergy = FullEnergy;
+  game.shieldEnergy = 0;
+  game.torpedoCount = FullTorpedoes;
+  game.damage.fill(0.0);  // repair dates mean nothing without damage
+}
+
+void GreetCrew() {
+  const int neuralLink = lcg::rand();
+  host().ConsolePrint(FormatText(MessageText(200), neuralLink));
+  PostShipMessage(134);
+  PostShipMessage(135);
+}
+}  // namespace
+
+void NewGame() {
+  if (game.gamePhase != NoGame) {
+    host().StopSound();
+    EndGame();
+  }
+  host().PlaySoundNow(NewGameSound, false);
+
+  const SkillRow& row = Row(game.skillLevel);
+  StartClock();
+  DrawTotals(row);
+  PlaceStars();
+  PlaceStarbases();
+  PlaceAliens(row);
+  PlaceShip();
+  ShowMissionOrders();
+  FillSupplies();
+  game.resetAlienClocks = 1;
+  ChartNeighbourhood(game.shipQuadrant);
+  host().CreateStationWindows();
+  GreetCrew();
+}

@@ -1,0 +1,4 @@
+#include "options.h"
+
+ProgramOptions options;
+int pausedFlag = 0;

@@ -1,0 +1,16 @@
+#include "program_reset.h"
+
+#include "game_state.h"
+#include "host.h"
+#include "options.h"
+#include "random.h"
+#include "ship_messages.h"
+
+void ResetProgramState(Host& h) {
+  game = GameState{};
+  options = ProgramOptions{};
+  pausedFlag = 0;
+  lcg::Seed(1);
+  ClearMessageLines();
+  SetHost(&h);
+}

@@ -1,0 +1,253 @@
+#include "saved_game.h"
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+#include "format_text.h"
+#include "game_invariants.h"
+
+namespace {
+constexpr char Magic[4] = {'K', 'V', 'F', '\0'};
+
+// Offsets in the header.
+constexpr std::size_t SkillAt = 4;
+constexpr std::size_t GalaxyAt = 8;
+constexpr std::size_t ScalarsAt = GalaxyAt + sizeof(Galaxy);  // 9224
+constexpr std::size_t QuadrantSize = sizeof(QuadrantRecord);
+static_assert(ScalarsAt == 0x2408);
+
+// Bounds no game reaches. They keep every later sum and product of these values well inside
+// an int, and every stardate conversion defined.
+constexpr int MaxStarTotal = QuadrantCount * 9;
+constexpr int MaxStarbaseTotal = QuadrantCount * 3;
+constexpr int MaxSupply = 1000000;
+constexpr double MaxStardate = 1.0e6;
+
+class Writer {
+ public:
+  explicit Writer(std::size_t size) : bytes_(size, 0) {}
+  void U8(std::uint8_t v) { bytes_[at_++] = v; }
+  void U16(std::uint16_t v) {
+    U8(static_cast<std::uint8_t>(v));
+    U8(static_cast<std::uint8_t>(v >> 8));
+  }
+  void U32(std::uint32_t v) {
+    U16(static_cast<std::uint16_t>(v));
+    U16(static_cast<std::uint16_t>(v >> 16));
+  }
+  void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
+  void F64(double v) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    U32(static_cast<std::uint32_t>(bits));
+    U32(static_cast<std::uint32_t>(bits >> 32));
+  }
+  void Bytes(const void* data, std::size_t n) {
+    std::memcpy(bytes_.data() + at_, data, n);
+    at_ += n;
+  }
+  std::size_t Offset() const { return at_; }
+  std::vector<std::uint8_t> Take() { return std::move(bytes_); }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+// Reads from a span whose length the caller has checked.
+class Reader {
+ public:
+  explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::uint8_t U8() { return bytes_[at_++]; }
+  std::uint16_t U16() {
+    const std::uint16_t low = U8();
+    return static_cast<std::uint16_t>(low | U8() << 8);
+  }
+  std::uint32_t U32() {
+    const std::uint32_t low = U16();
+    return low | static_cast<std::uint32_t>(U16()) << 16;
+  }
+  std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
+  double F64() {
+    const std::uint64_t low = U32();
+    return std::bit_cast<double>(low | static_cast<std::uint64_t>(U32()) << 32);
+  }
+  void Bytes(void* data, std::size_t n) {
+    std::memcpy(data, bytes_.data() + at_, n);
+    at_ += n;
+  }
+  void Skip(std::size_t n) { at_ += n; }
+  std::size_t Offset() const { return at_; }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  std::size_t at_ = 0;
+};
+
+void WriteQuadrant(Writer& w, const QuadrantRecord& q) {
+  w.I32(q.starCount);
+  w.I32(q.starbaseCount);
+  w.I32(q.alienCount);
+  w.U16(q.flags);
+  for (const auto& row : q.cells)
+    for (SectorCell cell : row) w.U16(cell);
+  w.Bytes(q.reserved, sizeof q.reserved);
+}
+
+void ReadQuadrant(Reader& r, QuadrantRecord& q) {
+  q.starCount = r.I32();
+  q.starbaseCount = r.I32();
+  q.alienCount = r.I32();
+  q.flags = r.U16();
+  for (auto& row : q.cells)
+    for (SectorCell& cell : row) cell = r.U16();
+  r.Bytes(q.reserved, sizeof q.reserved);
+}
+
+void WriteAlien(Writer& w, const AlienRecord& a) {
+  w.I32(a.quadrant);
+  w.I32(a.sectorX);
+  w.I32(a.sectorY);
+  w.U8(a.kind);
+  w.Bytes(a.reserved, sizeof a.reserved);
+  w.I32(a.energy);
+  w.I32(a.moveInterval);
+  w.I32(a.attackInterval);
+  w.U32(a.lastMoveTick);
+  w.U32(a.lastAttackTick);
+}
+
+void ReadAlien(Reader& r, AlienRecord& a) {
+  a.quadrant = r.I32();
+  a.sectorX = r.I32();
+  a.sectorY = r.I32();
+  a.kind = r.U8();
+  r.Bytes(a.reserved, sizeof a.reserved);
+  a.energy = r.I32();
+  a.moveInterval = r.I32();
+  a.attackInterval = r.I32();
+  a.lastMoveTick = r.U32();
+  a.lastAttackTick = r.U32();
+}
+
+void ReadScalars(Reader& r, GameState& s) {
+  s.starbaseTotal = r.I32();
+  s.starTotal = r.I32();
+  s.stardateStart = r.F64();
+  s.stardateNow = r.F64();
+  s.alienTotal = r.I32();
+  s.aliensRemaining = r.I32();
+  s.shipEnergy = r.I32();
+  s.shieldEnergy = r.I32();
+  s.torpedoCount = r.I32();
+  r.Skip(4);  // alignment of the doubles that follow
+  for (double& d : s.damage) d = r.F64();
+  for (double& d : s.repairDate) d = r.F64();
+  s.missionLength = r.F64();
+  s.shipQuadrant = r.I32();
+  s.shipSectorX = r.I32();
+  s.shipSectorY = r.I32();
+  s.messagesToComputer = r.I32();
+}
+
+bool Within(int v, int low, int high) { return v >= low && v <= high; }
+bool StardateLike(double v) { return std::isfinite(v) && v >= 0.0 && v <= MaxStardate; }
+
+// Values a game could not hold, which later arithmetic might choke on.
+std::string CheckScalars(const GameState& s) {
+  if (!Within(s.starTotal, 0, MaxStarTotal) || !Within(s.starbaseTotal, 0, MaxStarbaseTotal))
+    return FormatText("the totals of %d stars and %d starbases are impossible", s.starTotal, s.starbaseTotal);
+  if (!StardateLike(s.stardateStart) || !StardateLike(s.stardateNow) || !StardateLike(s.missionLength))
+    return "the stardates or the mission length are not sensible numbers";
+  if (!Within(s.shipEnergy, -MaxSupply, MaxSupply) || !Within(s.shieldEnergy, 0, MaxSupply) ||
+      !Within(s.torpedoCount, 0, 10))
+    return FormatText("the supplies %d/%d/%d are impossible", s.shipEnergy, s.shieldEnergy, s.torpedoCount);
+  for (int i = 0; i < SystemCount; ++i) {
+    const double damage = s.damage[static_cast<std::size_t>(i)];
+    if (!(damage == -1.0 || (damage >= 0.0 && damage <= MaxStardate)) ||
+        !StardateLike(s.repairDate[static_cast<std::size_t>(i)]))
+      return FormatText("system %d has an impossible damage state", i);
+  }
+  if (!Within(s.messagesToComputer, 0, 1)) return "the message-rerouting switch is neither on nor off";
+  return {};
+}
+
+DecodeOutcome Reject(MessageId error, std::string problem) { return {error, std::move(problem)}; }
+}  // namespace
+
+std::vector<std::uint8_t> EncodeSavedGame(const GameState& s) {
+  const std::size_t aliens = s.alienTable.size();
+  Writer w(SavedGameHeaderSize + SavedAlienSize * aliens);
+  w.Bytes(Magic, sizeof Magic);
+  w.I32(s.skillLevel);
+  for (const QuadrantRecord& q : s.galaxy) WriteQuadrant(w, q);
+  w.I32(s.starbaseTotal);
+  w.I32(s.starTotal);
+  w.F64(s.stardateStart);
+  w.F64(s.stardateNow);
+  w.I32(static_cast<std::int32_t>(aliens));
+  w.I32(s.aliensRemaining);
+  w.I32(s.shipEnergy);
+  w.I32(s.shieldEnergy);
+  w.I32(s.torpedoCount);
+  w.I32(0);  // alignment
+  for (double d : s.damage) w.F64(d);
+  for (double d : s.repairDate) w.F64(d);
+  w.F64(s.missionLength);
+  w.I32(s.shipQuadrant);
+  w.I32(s.shipSectorX);
+  w.I32(s.shipSectorY);
+  w.I32(s.messagesToComputer);
+  for (const AlienRecord& a : s.alienTable) WriteAlien(w, a);
+  return w.Take();
+}
+
+DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& loaded) {
+  if (bytes.empty()) return Reject(ReadErrorText, "the file is empty");
+  const std::size_t magicBytes = std::min(bytes.size(), sizeof Magic);
+  if (std::memcmp(bytes.data(), Magic, magicBytes) != 0) return Reject(NotAGameFileText, "the file does not begin with KVF");
+  if (bytes.size() < SavedGameHeaderSize)
+    return Reject(ReadErrorText, FormatText("the file holds %zu bytes, less than a game's header", bytes.size()));
+
+  GameState s;
+  Reader r(bytes);
+  r.Skip(SkillAt);
+  s.skillLevel = r.I32();
+  for (QuadrantRecord& q : s.galaxy) ReadQuadrant(r, q);
+  ReadScalars(r, s);
+
+  if (s.alienTotal < 0 || s.alienTotal > MaxSavedAliens)
+    return Reject(ReadErrorText, FormatText("the file claims %d aliens", s.alienTotal));
+  const std::size_t expected = SavedGameHeaderSize + SavedAlienSize * static_cast<std::size_t>(s.alienTotal);
+  if (bytes.size() != expected)
+    return Reject(ReadErrorText, FormatText("the file holds %zu bytes; %d aliens make %zu", bytes.size(), s.alienTotal, expected));
+  s.alienTable.resize(static_cast<std::size_t>(s.alienTotal));
+  for (AlienRecord& a : s.alienTable) ReadAlien(r, a);
+
+  if (std::string problem = CheckScalars(s); !problem.empty()) return Reject(ReadErrorText, std::move(problem));
+  if (std::string problem = FindInconsistency(s); !problem.empty()) return Reject(ReadErrorText, std::move(problem));
+  loaded = std::move(s);
+  return {};
+}
+
+void AdoptSavedGame(GameState&& loaded) {
+  game.skillLevel = loaded.skillLevel;
+  game.galaxy = loaded.galaxy;
+  game.starbaseTotal = loaded.starbaseTotal;
+  game.starTotal = loaded.starTotal;
+  game.stardateStart = loaded.stardateStart;
+  game.stardateNow = loaded.stardateNow;
+  game.alienTotal = loaded.alienTotal;
+  game.aliensRemaining = loaded.aliensRemaining;
+  game.shipEnergy = loaded.shipEnergy;
+  game.shieldEnergy = loaded.shieldEnergy;
+  game.torpedoCount = loaded.torpedoCount;
+  game.damage = loaded.damage;
+  game.repairDate = loaded.repairDate;
+  game.missionLength = loaded.missionLength;
+  game.shipQuadrant = loaded.shipQuadrant;
+  game.shipSectorX = loaded.shipSectorX;
+  game.shipSectorY = loaded.shipSectorY;
+  game.messagesToComputer = loaded.messagesToComputer;
+  game.alienTable = std::move(loaded.alienTable);
+}

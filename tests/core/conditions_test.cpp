@@ -1,0 +1,173 @@
+#include <functional>
+
+#include "conditions.h"
+#include "core_fixture.h"
+#include "message_catalogue.h"
+
+namespace {
+using Calls = std::vector<HeadlessHost::Call>;
+
+class Conditions : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    StartQuietGame();
+  }
+  std::string Newest() const { return messageLines[MessageLineCount - 1].data(); }
+};
+
+struct EndCase {
+  const char* name;
+  std::function<void()> arrange;
+  GameOverReason reason;
+};
+
+class MissionEnd : public Conditions, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(MissionEnd, EndsTheGameForTheFirstReasonThatHolds) {
+  GetParam().arrange();
+  EXPECT_EQ(EvaluateConditions(), GameOver);
+  EXPECT_EQ(game.gameOverReason, GetParam().reason);
+  EXPECT_TRUE(PanelLines().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, MissionEnd,
+    ::testing::Values(
+        EndCase{"NoEnergyEvenNextToAStarbase", [] { game.shipEnergy = 0; PutStarbase(27, 4, 5); }, EnergyExhausted},
+        EndCase{"NoEnergyBeatsTheLastAlienGone", [] { game.shipEnergy = -5; game.aliensRemaining = 0; }, EnergyExhausted},
+        EndCase{"DeadlineReachedExactly", [] { game.stardateNow = 2040.0; }, TimeExpired},
+        EndCase{"DeadlineBeatsTheLastAlienGone", [] { game.stardateNow = 2050.0; game.aliensRemaining = 0; }, TimeExpired},
+        EndCase{"LastAlienGone", [] { game.aliensRemaining = 0; }, AliensDestroyed},
+        EndCase{"AllTenSystemsOut", [] {
+                  game.damage.fill(0.5);
+                  game.repairDate.fill(2010.0);
+                  game.Damage(ShipSystem::Warp) = -1.0;
+                }, SystemsDisabled}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Conditions, NineSystemsOutIsNotTheEnd) {
+  game.damage.fill(-1.0);
+  game.Damage(ShipSystem::Computer) = 0.0;
+  EXPECT_EQ(EvaluateConditions(), Green);
+}
+
+TEST_F(Conditions, LowEnergyIsYellowFrom300Down) {
+  game.gamePhase = NoGame;
+  game.shipEnergy = 301;
+  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(Newest(), "Condition Green, Sir.");
+  game.shipEnergy = 300;
+  recorder.Clear();
+  EXPECT_EQ(EvaluateConditions(), Yellow);
+  EXPECT_EQ(Newest(), "Warning- Condition Yellow.");
+  EXPECT_EQ(game.yellowBlinkActive, 1);
+  EXPECT_EQ(recorder.CallsNamed("StartConditionBlink").size(), 1u);
+  EXPECT_EQ(recorder.CallsNamed("EnableMenuItem"), (std::vector<std::string>{"250 on", "202 on", "203 on"}));
+}
+
+TEST_F(Conditions, AnUnchangedConditionAnnouncesNothing) {
+  for (GamePhase phase : {Green, Yellow, YellowAlt}) {
+    game.shipEnergy = phase == Green ? 3000 : 200;
+    game.gamePhase = phase;
+    recorder.Clear();
+    EXPECT_EQ(EvaluateConditions(), phase);
+    EXPECT_TRUE(recorder.calls.empty()) << phase;
+  }
+}
+
+TEST_F(Conditions, AliensInTheQuadrantSoundRedAlertOnce) {
+  AddAlien(27, 6, 6, AlienKind::Borg);
+  game.resetAlienClocks = 0;
+  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_EQ(recorder.calls, (Calls{{"MessagesChanged", ""},
+                                   {"EnableMenuItem", "250 off"},
+                                   {"EnableMenuItem", "202 off"},
+                                   {"EnableMenuItem", "203 off"},
+                                   {"PlaySoundNow", "12 once"},
+                                   {"StartConditionBlink", ""},
+                                   {"InvalidateStation", "Status"}}));
+  EXPECT_EQ(Newest(), "Sounding Red Alert.");
+  EXPECT_EQ(game.resetAlienClocks, 1);
+
+  recorder.Clear();
+  game.gamePhase = RedAlertAlt;  // the blink's other state
+  EXPECT_EQ(EvaluateConditions(), RedAlertAlt);
+  EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(Conditions, RedAlertFromYellowKeepsTheYellowBlinkAndReturnsToYellow) {
+  game.shipEnergy = 250;
+  EvaluateConditions();
+  AddAlien(27, 0, 0, AlienKind::Romulan);
+  recorder.Clear();
+  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_TRUE(recorder.CallsNamed("StartConditionBlink").empty());
+
+  game.galaxy[27].cells[0][0] = Cell::Empty;  // the Romulan is gone
+  recorder.Clear();
+  EXPECT_EQ(EvaluateConditions(), Yellow);
+  EXPECT_EQ(Newest(), "Warning- Condition Yellow.");
+  EXPECT_TRUE(recorder.CallsNamed("StartConditionBlink").empty());
+  EXPECT_TRUE(recorder.CallsNamed("StopConditionBlink").empty());
+}
+
+TEST_F(Conditions, GreenStopsOnlyTheYellowBlink) {
+  game.gamePhase = Yellow;
+  game.yellowBlinkActive = 1;
+  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(recorder.CallsNamed("StopConditionBlink").size(), 1u);
+  EXPECT_EQ(game.yellowBlinkActive, 0);
+}
+
+TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
+  struct Case { int quadrant, x, y; bool docks; };
+  for (const Case c : {Case{27, 2, 3, true}, Case{27, 4, 5, true}, Case{27, 5, 4, false}, Case{27, 3, 2, false}}) {
+    SetUp();
+    PutStarbase(c.quadrant, c.x, c.y, 3);  // cell 0x0304: a starbase mid-animation
+    EXPECT_EQ(EvaluateConditions() == Docked, c.docks) << c.x << "," << c.y;
+  }
+  SetUp();
+  game.galaxy[27].cells[4][3] = Cell::Empty;
+  PutShip(27, 7, 4);
+  PutStarbase(28, 0, 4);  // across the quadrant's edge
+  EXPECT_EQ(EvaluateConditions(), Green);
+}
+
+TEST_F(Conditions, RedAlertWinsOverDocking) {
+  PutStarbase(27, 4, 4);
+  AddAlien(27, 7, 7, AlienKind::Farengi);
+  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_EQ(game.shipEnergy, 3000);
+}
+
+TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
+  PutStarbase(27, 4, 4);
+  game.shipEnergy = 900;
+  game.shieldEnergy = 400;
+  game.torpedoCount = 2;
+  game.messagesToComputer = 1;
+  game.Damage(ShipSystem::Phaser) = -1.0;
+  game.Damage(ShipSystem::LRS) = 3.5;
+  game.RepairDate(ShipSystem::LRS) = 2100.0;
+
+  EXPECT_EQ(EvaluateConditions(), Docked);
+  EXPECT_EQ(game.shipEnergy, FullEnergy);
+  EXPECT_EQ(game.shieldEnergy, 0);
+  EXPECT_EQ(game.torpedoCount, FullTorpedoes);
+  EXPECT_EQ(game.messagesToComputer, 0);
+  EXPECT_EQ(game.damage, decltype(game.damage){});
+  EXPECT_EQ(PanelLines(), (std::vector<std::string>{"Enterprise is docked, Sir.", "Long Range Sensors repaired.",
+                                                     "Phaser Banks repaired."}));
+  EXPECT_EQ(game.galaxy[QuadrantNeighbour(27, 1, 1)].flags & QuadrantFlag::Charted, QuadrantFlag::Charted);
+  EXPECT_EQ(recorder.CallsNamed("StopTargetLock").size(), 1u);
+
+  game.shipEnergy = 2500;  // staying docked gives nothing more
+  EXPECT_EQ(EvaluateConditions(), Docked);
+  EXPECT_EQ(game.shipEnergy, 2500);
+
+  game.gamePhase = Green;  // moved away and back
+  EXPECT_EQ(EvaluateConditions(), Docked);
+  EXPECT_EQ(game.shipEnergy, FullEnergy);
+}
+}  // namespace

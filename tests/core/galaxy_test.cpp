@@ -1,0 +1,86 @@
+#include <set>
+
+#include "core_fixture.h"
+#include "end_game.h"
+#include "long_range_chart.h"
+#include "options.h"
+#include "random.h"
+#include "random_placement.h"
+
+namespace {
+TEST(QuadrantNeighbourTest, WrapsAroundEveryEdge) {
+  struct Case { int from, dColumn, dRow, to; };
+  for (const Case c : {Case{27, 0, 0, 27}, Case{27, 1, -1, 20}, Case{0, -1, -1, 63}, Case{7, 1, 0, 0},
+                       Case{56, 0, 1, 0}, Case{63, 1, 1, 0}, Case{7 * 8 + 3, 0, 9, 3}, Case{0, -12, 12, 36}})
+    EXPECT_EQ(QuadrantNeighbour(c.from, c.dColumn, c.dRow), c.to) << c.from << " " << c.dColumn << "," << c.dRow;
+}
+
+using Galaxy = CoreTest;
+
+TEST_F(Galaxy, ChartingACornerMarksNineQuadrantsAcrossTheEdges) {
+  ChartNeighbourhood(0);
+  std::set<int> charted;
+  for (int q = 0; q < QuadrantCount; ++q)
+    if (game.galaxy[q].flags & QuadrantFlag::Charted) charted.insert(q);
+  EXPECT_EQ(charted, (std::set<int>{0, 1, 7, 8, 9, 15, 56, 57, 63}));
+  EXPECT_EQ(recorder.CallsNamed("InvalidateStation"), std::vector<std::string>{"Long Range Scan erase"});
+}
+
+TEST_F(Galaxy, DamagedLongRangeSensorsChartNothing) {
+  game.Damage(ShipSystem::LRS) = -1.0;
+  ChartNeighbourhood(27);
+  for (const QuadrantRecord& q : game.galaxy) EXPECT_EQ(q.flags, 0);
+  EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(Galaxy, RandomPlacementFindsTheOneFreeSectorAndCanLeaveItEmpty) {
+  for (auto& row : game.galaxy[5].cells)
+    for (SectorCell& c : row) c = Cell::StarA;
+  game.galaxy[5].cells[6][2] = Cell::Empty;
+  lcg::Seed(7);
+  const SectorPosition found = PlaceInRandomEmptySector(5, Cell::FindFreeOnly);
+  EXPECT_EQ(std::make_pair(found.x, found.y), std::make_pair(2, 6));
+  EXPECT_EQ(game.galaxy[5].cells[6][2], Cell::Empty);
+  PlaceInRandomEmptySector(5, 0x0204);
+  EXPECT_EQ(game.galaxy[5].cells[6][2], 0x0204);
+  EXPECT_EQ(game.galaxy[5].starbaseCount, 0);  // counts are the caller's business
+}
+
+TEST_F(Galaxy, FindAlienAtSkipsDestroyedRecords) {
+  AddAlien(3, 4, 5, AlienKind::Borg);
+  game.alienTable.push_back({-1, 4, 5, 0x20, {}, 0, 0, 0, 0, 0});
+  ++game.alienTotal;
+  EXPECT_EQ(FindAlienAt(3, 4, 5), 0);
+  game.alienTable[0].quadrant = -1;
+  EXPECT_EQ(FindAlienAt(3, 4, 5), -1);
+  EXPECT_EQ(FindAlienAt(-1, 4, 5), 0);  // only a caller asking for quadrant -1 would see them
+}
+
+TEST_F(Galaxy, EndGameEmptiesTheGalaxyButKeepsTheScoreFigures) {
+  StartQuietGame();
+  PutStarbase(27, 0, 0);
+  game.galaxy[27].flags = QuadrantFlag::Charted | QuadrantFlag::RicochetStar;
+  game.galaxy[27].reserved[1] = 9;
+  game.starbaseTotal = 1;
+  game.skillLevel = Admiral;
+  options.skillSetting = Yeoman;
+  game.gameOverReason = AliensDestroyed;
+  game.gamePhase = GameOver;
+
+  EndGame();
+  EXPECT_EQ(recorder.calls, (std::vector<HeadlessHost::Call>{{"StopSound", ""}, {"DestroyStationWindows", ""}}));
+  EXPECT_EQ(game.gamePhase, NoGame);
+  EXPECT_EQ(game.gameOverReason, None);
+  EXPECT_EQ(game.resetAlienClocks, 1);
+  EXPECT_EQ(game.skillLevel, Yeoman);
+  EXPECT_TRUE(game.alienTable.empty());
+  for (const QuadrantRecord& q : game.galaxy) {
+    EXPECT_EQ(q.starCount + q.starbaseCount + q.alienCount + q.flags, 0);
+    for (const auto& row : q.cells)
+      for (SectorCell c : row) EXPECT_EQ(c, Cell::Empty);
+  }
+  EXPECT_EQ(game.galaxy[27].reserved[1], 9);
+  EXPECT_EQ(std::make_tuple(game.starbaseTotal, game.alienTotal, game.stardateNow, game.missionLength),
+            std::make_tuple(1, 1, 2000.0, 40.0));
+}
+}  // namespace

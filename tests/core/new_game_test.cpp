@@ -1,0 +1,169 @@
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "core_fixture.h"
+#include "game_invariants.h"
+#include "new_game.h"
+#include "options.h"
+#include "random.h"
+#include "saved_game.h"
+
+namespace {
+using Calls = std::vector<HeadlessHost::Call>;
+
+std::string MissionOrdersText() {
+  std::ifstream file(KESTRAV_COMMUNIQUE_DIR "/1.txt", std::ios::binary);
+  std::string text{std::istreambuf_iterator<char>(file), {}};
+  return text.substr(0, text.find('\0'));
+}
+
+std::uint64_t Fnv1a(const std::vector<std::uint8_t>& bytes) {
+  std::uint64_t hash = 0xcbf29ce484222325u;
+  for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3u;
+  return hash;
+}
+
+class NewMission : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    recorder.communiques[1] = MissionOrdersText();
+  }
+  void Generate(std::uint32_t seed, int skill) {
+    options.skillSetting = skill;
+    game.skillLevel = skill;
+    lcg::Seed(seed);
+    NewGame();
+  }
+};
+
+// Worked through draw by draw from the generator's formula: seed 12345 gives the draws
+// 7584, 19164, 25795, 22125, 5828 for the clock and the Officer's totals, and so on.
+TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
+  Generate(12345, Officer);
+  EXPECT_EQ(game.stardateStart, 1584.0);
+  EXPECT_EQ(game.stardateNow, 1584.0);
+  EXPECT_EQ(game.missionLength, 38.0);
+  EXPECT_EQ(game.starbaseTotal, 2);
+  EXPECT_EQ(game.starTotal, 105);
+  EXPECT_EQ(game.alienTotal, 38);
+  EXPECT_EQ(game.aliensRemaining, 38);
+  const AlienRecord& first = game.alienTable[0];
+  EXPECT_EQ(std::tie(first.quadrant, first.sectorX, first.sectorY, first.kind),
+            std::make_tuple(22, 0, 3, std::uint8_t{0x40}));
+  EXPECT_EQ(std::tie(first.energy, first.moveInterval, first.attackInterval), std::make_tuple(235, 20875, 36997));
+  EXPECT_EQ(std::tie(game.shipQuadrant, game.shipSectorX, game.shipSectorY), std::make_tuple(23, 6, 2));
+  EXPECT_EQ(game.galaxy[23].cells[2][6], Cell::ShipLeft);
+  EXPECT_EQ(game.gamePhase, Green);
+  EXPECT_EQ(lcg::State(), 3675633058u);
+
+  const std::vector<std::uint8_t> file = EncodeSavedGame(game);
+  EXPECT_EQ(file.size(), 10824u);
+  EXPECT_EQ(Fnv1a(file), 0xf650cdb2ce36a1d1u);
+
+  const std::string orders = recorder.CallsNamed("ShowCommunique").at(0);
+  EXPECT_EQ(orders.substr(0, 26), "INTERSTELLAR COMM UID#6576");
+  EXPECT_NE(orders.find("38 alien vessels"), std::string::npos);
+  EXPECT_NE(orders.find("attacked on stardate 1622.0. This gives you 38 Earth days"), std::string::npos);
+  EXPECT_NE(orders.find("we have placed 2 Starbases"), std::string::npos);
+  EXPECT_EQ(recorder.console, "BridgeNet Ver1021.047\nNeural 23317 connected\n\n>");
+  EXPECT_EQ(PanelLines(), (std::vector<std::string>{"Condition Green, Sir.", "MDS Diagnostics v734.3", "Ready"}));
+}
+
+// The upper skills draw twice more per alien; seed 777 at Admiral starts in red alert.
+TEST_F(NewMission, GoldenMissionForSeed777AtAdmiral) {
+  Generate(777, Admiral);
+  EXPECT_EQ(Fnv1a(EncodeSavedGame(game)), 0xfb396bc1ea60a3a2u);
+  EXPECT_EQ(lcg::State(), 3304621583u);
+  EXPECT_EQ(game.gamePhase, RedAlert);
+}
+
+TEST_F(NewMission, StepsReachTheWorldInOrder) {
+  Generate(12345, Officer);
+  std::vector<std::string> order;
+  for (const auto& call : recorder.calls)
+    if (call.what != "MessagesChanged" && call.what != "InvalidateStation" && call.what != "EnableMenuItem" &&
+        call.what != "StopTargetLock")
+      order.push_back(call.what);
+  EXPECT_EQ(order, (std::vector<std::string>{"PlaySoundNow", "ShowCommunique", "CreateStationWindows", "ConsolePrint"}));
+}
+
+TEST_F(NewMission, ANewGameEndsTheRunningOne) {
+  Generate(1, Captain);
+  options.skillSetting = Crewman;  // the player changed the Skill menu meanwhile
+  recorder.Clear();
+  NewGame();
+  EXPECT_EQ(game.skillLevel, Crewman);
+  const Calls start(recorder.calls.begin(), recorder.calls.begin() + 4);
+  EXPECT_EQ(start, (Calls{{"StopSound", ""}, {"StopSound", ""}, {"DestroyStationWindows", ""}, {"PlaySoundNow", "2 once"}}));
+  EXPECT_EQ(FindInconsistency(game), "");
+}
+
+struct SkillBounds {
+  int skill;
+  int starbasesLow, starbasesHigh, starsLow, aliensLow;
+};
+
+class SkillTable : public NewMission, public ::testing::WithParamInterface<SkillBounds> {};
+
+TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
+  const SkillBounds b = GetParam();
+  const bool stronger = b.skill >= FirstOfficer;
+  for (std::uint32_t seed = 0; seed < 300; ++seed) {
+    SetUp();
+    Generate(seed * 2654435761u, b.skill);
+    SCOPED_TRACE(seed);
+    ASSERT_EQ(FindInconsistency(game), "");
+    ASSERT_GE(game.starbaseTotal, b.starbasesLow);
+    ASSERT_LE(game.starbaseTotal, b.starbasesHigh);
+    ASSERT_GE(game.starTotal, b.starsLow);
+    ASSERT_LE(game.starTotal, b.starsLow + 99);
+    ASSERT_GE(game.alienTotal, b.aliensLow);
+    ASSERT_LE(game.alienTotal, b.aliensLow + 9);
+    ASSERT_GE(game.stardateStart, 1000.0);
+    ASSERT_LE(game.stardateStart, 7999.0);
+    ASSERT_EQ(game.stardateStart, static_cast<int>(game.stardateStart));
+    ASSERT_GE(game.missionLength, 34.0);
+    ASSERT_LE(game.missionLength, 43.0);
+    ASSERT_EQ(game.missionLength, static_cast<int>(game.missionLength));
+
+    int charted = 0, stars = 0, starbases = 0;
+    for (const QuadrantRecord& q : game.galaxy) {
+      charted += q.flags & QuadrantFlag::Charted;
+      stars += q.starCount;
+      starbases += q.starbaseCount;
+      bool classX = false;
+      for (const auto& row : q.cells)
+        for (SectorCell c : row) classX |= Cell::Object(c) == Cell::StarX;
+      if (q.flags & QuadrantFlag::RicochetStar) {
+        ASSERT_TRUE(classX);
+      }
+    }
+    ASSERT_EQ(charted, 9);
+    ASSERT_EQ(stars, game.starTotal);
+    ASSERT_EQ(starbases, game.starbaseTotal);
+    ASSERT_EQ(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX],
+              game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight);
+
+    for (const AlienRecord& a : game.alienTable) {
+      struct Strength { int attack, attackSpan, move, moveSpan, energy, energySpan; };
+      const Strength s = a.kind == 0x20 ? Strength{25000, 25000, 15000, 25000, 150, 150}
+                       : a.kind == 0x40 ? Strength{30000, 25000, 20000, 25000, 200, 150}
+                       : a.kind == 0x60 ? Strength{20000, 20000, 15000, 20000, 50, 100}
+                                        : Strength{35000, 30000, 35000, 25000, 500, 500};
+      ASSERT_GE(a.attackInterval, stronger ? s.attack / 2 : s.attack);
+      ASSERT_LT(a.attackInterval, s.attack + s.attackSpan);
+      ASSERT_GE(a.moveInterval, s.move);
+      ASSERT_LT(a.moveInterval, s.move + s.moveSpan);
+      ASSERT_GE(a.energy, s.energy);
+      ASSERT_LT(a.energy, s.energy + s.energySpan + (stronger ? 75 : 0));
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
+                         ::testing::Values(SkillBounds{Crewman, 2, 5, 50, 20}, SkillBounds{Yeoman, 2, 4, 65, 25},
+                                           SkillBounds{Officer, 1, 3, 80, 30}, SkillBounds{FirstOfficer, 1, 3, 95, 35},
+                                           SkillBounds{Captain, 1, 2, 110, 35}, SkillBounds{Admiral, 1, 2, 125, 40}));
+}  // namespace

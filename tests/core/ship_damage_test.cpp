@@ -1,0 +1,149 @@
+#include "core_fixture.h"
+#include "ship_damage.h"
+
+namespace {
+using Calls = std::vector<HeadlessHost::Call>;
+
+class ShipDamage : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    StartQuietGame();
+  }
+  void Damage(ShipSystem s, double days, double backAt) {
+    game.Damage(s) = days;
+    game.RepairDate(s) = backAt;
+  }
+};
+
+TEST_F(ShipDamage, EverySystemDueComesBackInTheFixedOrder) {
+  game.messagesToComputer = 1;  // the console shows every message, the panel's own included
+  for (int s = 0; s < SystemCount; ++s) Damage(static_cast<ShipSystem>(s), 1.0, 2000.0 - s * 0.1);
+  ApplyRepairs();
+  EXPECT_EQ(recorder.console,
+            "Short Range Sensors repaired.\nLong Range Sensors repaired.\nWarp Drive back on line.\n"
+            "Shields repaired.\nTorpedo Control restored.\nPhaser Banks repaired.\nComputer repaired.\n"
+            "Damage Report Systems repaired.\nBridge Status Panel repaired.\nMessage Display back on line.\n");
+  EXPECT_EQ(game.damage, decltype(game.damage){});
+}
+
+TEST_F(ShipDamage, OnlyDueDamagedSystemsAreRepaired) {
+  Damage(ShipSystem::Warp, 0.7, 2000.0);    // due exactly now
+  Damage(ShipSystem::Phaser, 0.7, 2000.1);  // not yet
+  Damage(ShipSystem::Photon, -1.0, 0.0);    // destroyed: time never mends it
+  game.stardateNow = 2000.0;
+  ApplyRepairs();
+  EXPECT_EQ(PanelLines(), std::vector<std::string>{"Warp Drive back on line."});
+  EXPECT_EQ(game.Damage(ShipSystem::Phaser), 0.7);
+  game.stardateNow = 9000.0;
+  ApplyRepairs();
+  EXPECT_EQ(game.Damage(ShipSystem::Photon), -1.0);
+}
+
+TEST_F(ShipDamage, RepairsRefreshEachStationTheWayItNeeds) {
+  Damage(ShipSystem::Shield, 1.0, 1999.0);
+  Damage(ShipSystem::StatusPanel, 1.0, 1999.0);
+  Damage(ShipSystem::MessageDisplay, 1.0, 1999.0);
+  ApplyRepairs();
+  // Messages posted while the display is still down are lost; its own lands once it is back.
+  EXPECT_EQ(recorder.calls, (Calls{{"InvalidateStation", "Shields erase"},
+                                   {"UpdateStation", "Shields"},
+                                   {"ShowStationNormal", "Status"},
+                                   {"InvalidateStation", "Status"},
+                                   {"UpdateStation", "Status"},
+                                   {"ShowStationNormal", "Messages"},
+                                   {"InvalidateStation", "Messages erase"},
+                                   {"UpdateStation", "Messages"},
+                                   {"MessagesChanged", ""},
+                                   {"InvalidateStation", "Damage Report"}}));
+  EXPECT_EQ(PanelLines(), std::vector<std::string>{"Message Display back on line."});
+}
+
+TEST_F(ShipDamage, TheDamageReportIsRefreshedOnlyWhenItCanShowTheRepairs) {
+  auto reportRefreshes = [&] {
+    recorder.Clear();
+    ApplyRepairs();
+    int refreshes = 0;
+    for (const auto& call : recorder.calls) refreshes += call == HeadlessHost::Call{"InvalidateStation", "Damage Report"};
+    return refreshes;
+  };
+  Damage(ShipSystem::Warp, 1.0, 1999.0);
+  Damage(ShipSystem::DamageControl, 1.0, 2005.0);
+  EXPECT_EQ(reportRefreshes(), 0);  // the report itself is out
+
+  Damage(ShipSystem::Warp, 1.0, 1999.0);
+  Damage(ShipSystem::DamageControl, 1.0, 1999.0);
+  EXPECT_EQ(reportRefreshes(), 2);  // its own repair, then the final refresh
+
+  Damage(ShipSystem::Warp, 1.0, 1999.0);
+  recorder.minimized[static_cast<int>(Station::DamageReport)] = true;
+  EXPECT_EQ(reportRefreshes(), 0);
+}
+
+struct Hit {
+  int hit;
+  ShipSystem system;
+  const char* station;
+};
+
+class EveryHit : public ShipDamage, public ::testing::WithParamInterface<Hit> {};
+
+TEST_P(EveryHit, WorkingThenDamagedThenDestroyed) {
+  const Hit h = GetParam();
+  const std::string stationErase = std::string(h.station) + (h.system == ShipSystem::StatusPanel ? "" : " erase");
+  ASSERT_EQ(SystemForHit(h.hit), h.system);
+
+  DamageSystemByHit(h.hit, 250, false);  // (250 / 12) / 10 = 2.0 days
+  EXPECT_EQ(game.Damage(h.system), 2.0);
+  EXPECT_EQ(game.RepairDate(h.system), 2002.0);
+  EXPECT_EQ(recorder.CallsNamed("InvalidateStation").front(), stationErase);
+  EXPECT_EQ(recorder.CallsNamed("TakeFocusFrom"), std::vector<std::string>{h.station});
+
+  game.messagesToComputer = 1;
+  DamageSystemByHit(h.hit, 130, false);  // 1.0 day more pushes the repair back
+  EXPECT_EQ(game.Damage(h.system), 3.0);
+  EXPECT_EQ(game.RepairDate(h.system), 2003.0);
+  game.stardateNow = 2002.0;
+  ApplyRepairs();
+  EXPECT_EQ(game.Damage(h.system), 3.0);
+
+  DamageSystemByHit(h.hit, 10, true);
+  EXPECT_EQ(game.Damage(h.system), -1.0);
+  EXPECT_EQ(game.RepairDate(h.system), 0.0);
+
+  const std::string before = recorder.console;
+  DamageSystemByHit(h.hit, 999, true);
+  DamageSystemByHit(h.hit, 999, false);
+  EXPECT_EQ(recorder.console, before);
+  EXPECT_EQ(game.Damage(h.system), -1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, EveryHit,
+                         ::testing::Values(Hit{0, ShipSystem::Warp, "Navigation"},
+                                           Hit{1, ShipSystem::SRS, "Short Range Scan"},
+                                           Hit{2, ShipSystem::LRS, "Long Range Scan"},
+                                           Hit{3, ShipSystem::Shield, "Shields"},
+                                           Hit{4, ShipSystem::Phaser, "Phasers"},
+                                           Hit{5, ShipSystem::Photon, "Photon Torpedoes"},
+                                           Hit{6, ShipSystem::Computer, "Computer"},
+                                           Hit{7, ShipSystem::DamageControl, "Damage Report"},
+                                           Hit{8, ShipSystem::StatusPanel, "Status"},
+                                           Hit{9, ShipSystem::MessageDisplay, "Messages"}));
+
+TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
+  game.messagesToComputer = 1;
+  DamageSystemByHit(0, 240, false);
+  DamageSystemByHit(0, 240, false);
+  DamageSystemByHit(0, 240, true);
+  DamageSystemByHit(9, 240, true);
+  EXPECT_EQ(recorder.console,
+            "Warp Drive Seriously Damaged\nAnother direct hit on Warp Engines\nWarp Engines have been destroyed\n"
+            "Message Display System destroyed\n");
+}
+
+TEST_F(ShipDamage, AGrazeTooSmallToChargeTimeLeavesTheSystemWorking) {
+  DamageSystemByHit(4, 11, false);
+  EXPECT_EQ(PanelLines(), std::vector<std::string>{"Phasers Are Now Inoperative"});
+  EXPECT_TRUE(game.Working(ShipSystem::Phaser));
+}
+}  // namespace

@@ -1,0 +1,8 @@
+#pragma once
+// A readable account of a game: what `kestrav-tool show` prints.
+
+#include <string>
+
+#include "game_state.h"
+
+std::string DescribeGame(const GameState& state);
