@@ -1,0 +1,63 @@
+// kestrav-picture-maker: draws every picture of the game and writes them in the
+// formats the bundle and the program hold.
+//
+//   kestrav-picture-maker <sprite folder> <output folder>
+//
+// writes <output>/bitmaps/<id>.bmp, <output>/icons/<id>.ico and the program's own
+// <output>/program/{button_on.bmp,button_off.bmp,kestrav.ico}.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "../program/program_art.h"
+#include "catalogue.h"
+
+namespace {
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+    std::fprintf(stderr, "picture maker: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Fonts need a GUI application; no screen is needed to draw into images.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <sprite folder> <output folder>\n", argv[0]);
+    return 2;
+  }
+  const QString sprites = QString::fromLocal8Bit(argv[1]);
+  const QDir out(QString::fromLocal8Bit(argv[2]));
+  for (const char* sub : {"bitmaps", "icons", "program"}) out.mkpath(QLatin1String(sub));
+
+  using namespace pictures;
+  PictureList all;
+  for (PictureList group : {DigitStrips(), ControlPanels(), CourseDial(), StatusPictures(), DamageReport(),
+                            StarshipPortraits(), Letterheads(), ControlButtons(), SectorSprites(sprites),
+                            BattleStrips(sprites)}) {
+    for (Picture& picture : group) all.push_back(std::move(picture));
+  }
+
+  bool ok = true;
+  for (const Picture& picture : all)
+    ok &= WriteFile(out.filePath(QStringLiteral("bitmaps/%1.bmp").arg(picture.id)),
+                    EncodeBmp(picture.image, picture.depth));
+  for (const IconDrawing& icon : StationIcons())
+    ok &= WriteFile(out.filePath(QStringLiteral("icons/%1.ico").arg(icon.id)), EncodeIcon(icon.image, {}));
+
+  ok &= WriteFile(out.filePath(QStringLiteral("program/button_on.bmp")),
+                  EncodeBmp(ButtonFrame(true), Depth::TrueColour));
+  ok &= WriteFile(out.filePath(QStringLiteral("program/button_off.bmp")),
+                  EncodeBmp(ButtonFrame(false), Depth::TrueColour));
+  ok &= WriteFile(out.filePath(QStringLiteral("program/kestrav.ico")), EncodeIcon(ProgramIcon(), {}));
+  return ok ? 0 : 1;
+}

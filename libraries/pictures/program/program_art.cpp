@@ -1,0 +1,96 @@
+#include "program_art.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+#include "../maker/starship.h"
+
+namespace pictures {
+namespace {
+
+const QColor Face(192, 192, 192);
+const QColor Light(255, 255, 255);
+const QColor Shade(128, 128, 128);
+const QColor Edge(0, 0, 0);
+
+}  // namespace
+
+QImage ButtonFrame(bool pressed) {
+  constexpr int W = 60, H = 36;
+  QImage image(W, H, QImage::Format_RGB32);
+  image.fill(Face);
+  QPainter painter(&image);
+  // A black border with its corners knocked off, the way push buttons are drawn.
+  painter.setPen(Edge);
+  painter.drawLine(1, 0, W - 2, 0);
+  painter.drawLine(1, H - 1, W - 2, H - 1);
+  painter.drawLine(0, 1, 0, H - 2);
+  painter.drawLine(W - 1, 1, W - 1, H - 2);
+  painter.setPen(Face);
+  for (QPoint corner : {QPoint(0, 0), QPoint(W - 1, 0), QPoint(0, H - 1), QPoint(W - 1, H - 1)})
+    painter.drawPoint(corner);
+  if (pressed) {
+    // Sunken: the shadow falls on the top and left edges; the face sits a pixel lower.
+    painter.setPen(Shade);
+    painter.drawLine(1, 1, W - 2, 1);
+    painter.drawLine(1, 1, 1, H - 2);
+  } else {
+    // Raised: lit on the top and left, two pixels of shadow on the bottom and right.
+    painter.setPen(Light);
+    painter.drawLine(1, 1, W - 3, 1);
+    painter.drawLine(1, 1, 1, H - 3);
+    painter.setPen(Shade);
+    painter.drawLine(1, H - 2, W - 2, H - 2);
+    painter.drawLine(2, H - 3, W - 2, H - 3);
+    painter.drawLine(W - 2, 1, W - 2, H - 2);
+    painter.drawLine(W - 3, 2, W - 3, H - 2);
+  }
+  painter.end();
+  return image;
+}
+
+QImage ProgramIcon() {
+  QImage image(32, 32, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+
+  // Deep space in a red ring.
+  painter.setPen(QPen(QColor(255, 0, 0), 1.5));
+  painter.setBrush(QColor(0, 0, 0));
+  painter.drawEllipse(QRectF(1, 1, 30, 30));
+  painter.save();
+  QPainterPath disc;
+  disc.addEllipse(QRectF(2, 2, 28, 28));
+  painter.setClipPath(disc);
+
+  // A red giant low on the horizon.
+  QRadialGradient sun(QPointF(8, 30), 15);
+  sun.setColorAt(0, QColor(255, 255, 128));
+  sun.setColorAt(0.4, QColor(255, 128, 0));
+  sun.setColorAt(1, QColor(128, 0, 0));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(sun);
+  painter.drawEllipse(QPointF(6, 32), 12, 12);
+
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  QRandomGenerator stars(74656);
+  for (int i = 0; i < 10; ++i) {
+    painter.setPen(i % 3 ? QColor(192, 192, 192) : QColor(255, 255, 255));
+    painter.drawPoint(4 + stars.bounded(24), 3 + stars.bounded(14));
+  }
+  painter.setRenderHint(QPainter::Antialiasing, true);
+
+  // The starship climbing away, bow to the upper left.
+  painter.translate(16, 15);
+  painter.rotate(-18);
+  const StarshipShape ship = Starship(QRectF(-14, -4, 28, 8));
+  painter.setBrush(QColor(240, 240, 240));
+  painter.drawPath(ship.Silhouette());
+  painter.restore();
+  painter.end();
+  return image;
+}
+
+}  // namespace pictures
