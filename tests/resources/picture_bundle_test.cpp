@@ -11,11 +11,11 @@
 
 namespace {
 
-struct BitmapSpec {
+struct ExpectedBitmap {
   int id, width, height, bits;
 };
 
-constexpr BitmapSpec Bitmaps[] = {
+constexpr ExpectedBitmap Bitmaps[] = {
     {1, 40, 150, 4},   {4, 15, 234, 4},   {5, 358, 87, 4},   {6, 189, 236, 4},  {7, 188, 64, 1},
     {8, 280, 84, 4},   {10, 54, 30, 4},   {11, 54, 30, 4},   {12, 54, 30, 4},   {13, 54, 30, 4},
     {14, 54, 30, 4},   {15, 54, 30, 4},   {16, 54, 30, 4},   {17, 54, 30, 4},   {18, 34, 25, 24},
@@ -30,22 +30,22 @@ constexpr BitmapSpec Bitmaps[] = {
 };
 
 TEST(PictureBundle, EveryBitmapIsAnUncompressedBottomUpBmpOfItsSizeAndDepth) {
-  for (const BitmapSpec& spec : Bitmaps) {
-    SCOPED_TRACE(testing::Message() << "bitmap " << spec.id);
-    const QByteArray bmp = BitmapBytes(spec.id);
+  for (const ExpectedBitmap& expected : Bitmaps) {
+    SCOPED_TRACE(testing::Message() << "bitmap " << expected.id);
+    const QByteArray bmp = BitmapBytes(expected.id);
     ASSERT_GE(bmp.size(), 54);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
     EXPECT_EQ(I32At(bmp, 2), bmp.size()) << "the file header's size must match the file";
-    EXPECT_EQ(I32At(bmp, 18), spec.width);
-    EXPECT_EQ(I32At(bmp, 22), spec.height) << "a positive height: rows stored bottom-up";
-    EXPECT_EQ(U16At(bmp, 28), std::uint32_t(spec.bits));
+    EXPECT_EQ(I32At(bmp, 18), expected.width);
+    EXPECT_EQ(I32At(bmp, 22), expected.height) << "a positive height: rows stored bottom-up";
+    EXPECT_EQ(U16At(bmp, 28), std::uint32_t(expected.bits));
     EXPECT_EQ(I32At(bmp, 30), 0) << "uncompressed";
-    const int rowBytes = (spec.width * spec.bits + 31) / 32 * 4;
-    EXPECT_EQ(bmp.size() - I32At(bmp, 10), rowBytes * spec.height) << "pixel data of exactly the image's rows";
+    const int rowBytes = (expected.width * expected.bits + 31) / 32 * 4;
+    EXPECT_EQ(bmp.size() - I32At(bmp, 10), rowBytes * expected.height) << "pixel data of exactly the image's rows";
 
-    const QImage decoded = resources::Picture(spec.id);
-    EXPECT_EQ(decoded.size(), QSize(spec.width, spec.height)) << "Qt must read what the game loads";
-    if (spec.bits == 4) EXPECT_LE(decoded.colorCount(), 16);
+    const QImage decoded = resources::Picture(expected.id);
+    EXPECT_EQ(decoded.size(), QSize(expected.width, expected.height)) << "Qt must read what the game loads";
+    if (expected.bits == 4) EXPECT_LE(decoded.colorCount(), 16);
   }
 }
 
