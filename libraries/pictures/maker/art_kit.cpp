@@ -68,7 +68,7 @@ void PanelField(QPainter& painter, const QRect& outline) {
 void ReadoutWell(QPainter& painter, const QRect& box) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
-  const QRect edge = box.adjusted(-1, -1, 0, 0);
+  const QRect edge = box.adjusted(-1, -1, 1, 1);
   painter.setPen(bridge::ShadowRed);
   painter.drawLine(edge.topLeft(), edge.topRight());
   painter.drawLine(edge.topLeft(), edge.bottomLeft());

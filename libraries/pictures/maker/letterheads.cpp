@@ -59,7 +59,7 @@ Picture CommuniqueLetterhead() {
   PreparePainter(painter);
   Insignia(painter, QRectF(4, 6, 70, 70));
   Letter(painter, QRect(82, 12, 196, 26), QStringLiteral("FLEET COMMAND"),
-         LetteringFamily("Liberation Serif", 23, true), Navy, Qt::AlignLeft | Qt::AlignVCenter, QColor());
+         LetteringFamily("Liberation Serif", 21, true), Navy, Qt::AlignLeft | Qt::AlignVCenter, QColor());
   Letter(painter, QRect(82, 40, 196, 18), QStringLiteral("Interstellar Communications"),
          LetteringFamily("Liberation Serif", 14, false), bridge::Black, Qt::AlignLeft | Qt::AlignVCenter,
          QColor());

@@ -93,16 +93,13 @@ Picture SilhouetteLogo() {
   painter.setPen(Qt::NoPen);
   painter.setBrush(bridge::White);
   painter.drawPath(ship.Silhouette());
-  // Black seams between the parts keep the outline readable at 1 bit.
+  // Rows of ports picked out in black give the silhouette its scale.
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(bridge::Black, 1));
+  painter.setPen(bridge::Black);
   const QRectF disc = ship.primaryHull.boundingRect();
-  painter.drawLine(QPointF(disc.left() + 8, disc.center().y() + 1), QPointF(disc.right() - 6, disc.center().y() + 1));
-  const QRectF nacelle = ship.nacelle.boundingRect();
-  painter.drawLine(QPointF(nacelle.left() + 10, nacelle.center().y()),
-                   QPointF(nacelle.right() - 6, nacelle.center().y()));
-  painter.drawEllipse(ship.deflector.adjusted(1, 1, -1, -1));
+  for (int x = int(disc.left()) + 14; x < disc.right() - 10; x += 5) painter.drawPoint(x, int(disc.center().y() + 2));
+  const QRectF hull = ship.engineering.boundingRect();
+  for (int x = int(hull.left()) + 18; x < hull.right() - 20; x += 6) painter.drawPoint(x, int(hull.center().y() - 1));
   painter.end();
   return {7, Depth::Mono, image};
 }

@@ -13,8 +13,8 @@ Picture ControlButton(int id, StationSymbol symbol, const QString& abbreviation)
   QImage image = Canvas(54, 30, ButtonFace);
   QPainter painter(&image);
   PreparePainter(painter);
-  DrawStationSymbol(painter, symbol, QRectF(2, 3, 24, 24));
-  Letter(painter, QRect(27, 0, 27, 30), abbreviation, Lettering(12), bridge::Black, Qt::AlignCenter,
+  DrawStationSymbol(painter, symbol, QRectF(2, 4, 22, 22));
+  Letter(painter, QRect(24, 0, 30, 30), abbreviation, Lettering(11), bridge::Black, Qt::AlignCenter,
          bridge::White);
   painter.end();
   return SixteenColourPicture(id, image, {ButtonFace, bridge::Black, bridge::White});

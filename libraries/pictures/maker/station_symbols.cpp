@@ -60,12 +60,11 @@ void CrossHairPlanet(QPainter& p) {
 }
 
 void ShipInShield(QPainter& p) {
-  const StarshipShape ship = Starship(QRectF(3.5, 8, 17, 8));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0));
   p.drawEllipse(QPointF(12, 12), 11, 8.5);
   p.setBrush(QColor(240, 240, 240));
-  p.drawPath(ship.Silhouette());
+  p.drawPath(StarshipFromAbove(QRectF(2.5, 6.5, 19, 11)));
   p.setPen(QPen(QColor(0, 160, 255), 1.6, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(12, 12), 11, 8.5);

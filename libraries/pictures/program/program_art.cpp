@@ -82,12 +82,12 @@ QImage ProgramIcon() {
   }
   painter.setRenderHint(QPainter::Antialiasing, true);
 
-  // The starship climbing away, bow to the upper left.
-  painter.translate(16, 15);
-  painter.rotate(-18);
-  const StarshipShape ship = Starship(QRectF(-14, -4, 28, 8));
-  painter.setBrush(QColor(240, 240, 240));
-  painter.drawPath(ship.Silhouette());
+  // The starship seen from above, climbing away to the upper left.
+  painter.translate(16, 14);
+  painter.rotate(30);
+  painter.setPen(QPen(QColor(64, 64, 64), 0.7));
+  painter.setBrush(QColor(232, 232, 240));
+  painter.drawPath(StarshipFromAbove(QRectF(-13, -6.5, 26, 13)));
   painter.restore();
   painter.end();
   return image;
