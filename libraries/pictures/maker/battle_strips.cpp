@@ -68,52 +68,56 @@ QImage HitFrame(const QImage& sprite, int frame, const QPointF& impact) {
   return image;
 }
 
+// Mixes every lit pixel of a piece of wreckage towards a glow colour.
+QImage Glowing(const QImage& piece, const QColor& glow, double amount) {
+  QImage out = piece.copy();
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) {
+      const QRgb p = out.pixel(x, y);
+      if ((p & 0xFFFFFF) == 0) continue;
+      auto mix = [amount](int from, int to) { return int(from + (to - from) * amount); };
+      out.setPixel(x, y, qRgb(mix(qRed(p), glow.red()), mix(qGreen(p), glow.green()), mix(qBlue(p), glow.blue())));
+    }
+  }
+  return out;
+}
+
 QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
   QImage image = Canvas(SpriteWidth, SpriteHeight);
   QPainter painter(&image);
   PreparePainter(painter);
 
-  // The wreckage: the sprite cut into tiles that fly outward and cool.
+  // Frame 0: the hull lights up from inside.
   if (frame == 0) {
-    painter.drawImage(0, 0, Brightened(sprite, 0.5));
-  } else if (frame < 7) {
-    constexpr int Tile = 5;
-    QRandomGenerator spin(seed);
-    for (int ty = 0; ty < SpriteHeight; ty += Tile) {
-      for (int tx = 0; tx < SpriteWidth; tx += Tile) {
-        const QPointF offset = QPointF(tx + Tile / 2.0, ty + Tile / 2.0) - Centre;
-        const double speed = 0.35 + spin.bounded(0.4);
-        const QPointF to = QPointF(tx, ty) + offset * speed * frame;
-        QImage chunk = sprite.copy(tx, ty, Tile, Tile);
-        const double cool = std::min(1.0, 0.25 * frame);
-        chunk = Brightened(chunk, 0.0);
-        painter.setOpacity(1.0 - cool * 0.8);
-        painter.drawImage(to, chunk);
-      }
-    }
-    painter.setOpacity(1.0);
+    painter.drawImage(0, 0, Brightened(sprite, 0.35));
+    Flash(painter, Centre, 5, QColor(255, 255, 160));
+    painter.end();
+    return image;
   }
 
-  // The fireball: swelling, then cooling from white through yellow to red smoke.
-  constexpr double Radius[FrameCount] = {4, 8, 11, 13, 12.5, 11, 9, 6};
+  // The fireball: puffs that billow outward, white-hot at first, then cooling
+  // through yellow and orange to a dull red smoke that thins away.
+  constexpr double Swell[FrameCount] = {0, 5.5, 8, 9.5, 10, 9.5, 8.5, 7};
   const QColor Heat[FrameCount][3] = {
-      {Qt::white, QColor(255, 255, 160), QColor(255, 200, 64)},
-      {Qt::white, QColor(255, 240, 96), QColor(255, 144, 0)},
-      {QColor(255, 255, 208), QColor(255, 200, 32), QColor(240, 80, 0)},
-      {QColor(255, 240, 128), QColor(255, 144, 0), QColor(192, 32, 0)},
-      {QColor(255, 192, 64), QColor(224, 80, 0), QColor(128, 16, 0)},
-      {QColor(240, 112, 16), QColor(160, 32, 0), QColor(80, 8, 0)},
-      {QColor(160, 48, 0), QColor(96, 16, 0), QColor(48, 8, 8)},
-      {QColor(96, 24, 0), QColor(48, 8, 0), QColor(24, 8, 8)},
+      {},
+      {Qt::white, QColor(255, 240, 120), QColor(255, 160, 0)},
+      {QColor(255, 255, 208), QColor(255, 208, 48), QColor(240, 96, 0)},
+      {QColor(255, 232, 128), QColor(255, 152, 0), QColor(200, 40, 0)},
+      {QColor(255, 184, 64), QColor(232, 88, 0), QColor(136, 16, 0)},
+      {QColor(224, 104, 16), QColor(160, 40, 0), QColor(80, 8, 0)},
+      {QColor(144, 48, 8), QColor(96, 20, 4), QColor(48, 8, 8)},
+      {QColor(88, 28, 8), QColor(56, 12, 4), QColor(28, 6, 6)},
   };
   QRandomGenerator puffs(seed ^ 0x5EED);
-  for (int i = 0; i < 6; ++i) {
-    const QPointF at = Centre + QPointF(puffs.bounded(2.0) * 4 - 4, puffs.bounded(2.0) * 3 - 3);
-    const double r = Radius[frame] * (0.55 + puffs.bounded(0.35));
+  for (int i = 0; i < 9; ++i) {
+    const double angle = qDegreesToRadians(40.0 * i + puffs.bounded(30.0));
+    const double drift = (0.6 + puffs.bounded(0.8)) * frame;
+    const QPointF at = Centre + QPointF(std::cos(angle) * drift * 1.3, std::sin(angle) * drift);
+    const double r = Swell[frame] * (0.45 + puffs.bounded(0.3));
     QRadialGradient fire(at, r);
     fire.setColorAt(0, Heat[frame][0]);
-    fire.setColorAt(0.45, Heat[frame][1]);
-    fire.setColorAt(0.8, Heat[frame][2]);
+    fire.setColorAt(0.5, Heat[frame][1]);
+    fire.setColorAt(0.85, Heat[frame][2]);
     QColor edge = Heat[frame][2];
     edge.setAlpha(0);
     fire.setColorAt(1, edge);
@@ -121,21 +125,34 @@ QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
     painter.setBrush(fire);
     painter.drawEllipse(at, r, r);
   }
+  if (frame <= 2) Flash(painter, Centre, 7 - frame, QColor(255, 255, 200));
 
-  // The shock ring at its widest, and the last embers.
-  if (frame == 3 || frame == 4) {
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 224, 160, frame == 3 ? 200 : 90), 1));
-    painter.drawEllipse(Centre, 15.5, 11);
-  }
-  if (frame >= 5) {
-    QRandomGenerator embers(seed + 7);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (int i = 0; i < 12 - frame; ++i) {
-      const QPointF p(embers.bounded(SpriteWidth), embers.bounded(SpriteHeight));
-      painter.setPen(frame == 7 ? QColor(160, 48, 0) : QColor(255, 144, 32));
-      painter.drawPoint(p);
+  // The wreckage: pieces of the hull flung out of the fire, glowing as they go.
+  constexpr int Piece = 4;
+  QRandomGenerator spin(seed);
+  const QColor glow = frame < 4 ? QColor(255, 160, 48) : QColor(160, 40, 16);
+  painter.setOpacity(frame < 6 ? 1.0 : 0.6);
+  for (int ty = 0; ty < SpriteHeight; ty += Piece) {
+    for (int tx = 0; tx < SpriteWidth; tx += Piece) {
+      const QImage piece = sprite.copy(tx, ty, Piece, Piece);
+      const QPointF offset = QPointF(tx + Piece / 2.0, ty + Piece / 2.0) - Centre;
+      const double speed = 0.3 + spin.bounded(0.35);
+      if (spin.bounded(3) == 0) continue;  // not every piece survives
+      const QPointF to = QPointF(tx, ty) + offset * speed * (frame + 1);
+      painter.drawImage(to, Glowing(piece, glow, frame < 4 ? 0.4 : 0.7));
     }
+  }
+  painter.setOpacity(1.0);
+
+  // Sparks and embers.
+  QRandomGenerator embers(seed + 7);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int i = 0; i < 14; ++i) {
+    const double angle = qDegreesToRadians(embers.bounded(360.0));
+    const double reach = (2.0 + embers.bounded(2.0)) * frame;
+    const QPointF p = Centre + QPointF(std::cos(angle) * reach * 1.3, std::sin(angle) * reach);
+    painter.setPen(frame < 4 ? QColor(255, 240, 160) : frame < 6 ? QColor(255, 144, 32) : QColor(160, 48, 0));
+    painter.drawPoint(p);
   }
   painter.end();
   return image;

@@ -86,8 +86,8 @@ Picture DigitStrip(int id, const QColor& lit, const QColor& litEnd, const QColor
 
 PictureList DigitStrips() {
   return {
-      DigitStrip(4, QColor(255, 0, 0), QColor(192, 0, 0), QColor(56, 0, 0)),
-      DigitStrip(32, QColor(0, 255, 0), QColor(0, 176, 0), QColor(0, 52, 0)),
+      DigitStrip(4, QColor(255, 0, 0), QColor(192, 0, 0), QColor(38, 0, 0)),
+      DigitStrip(32, QColor(0, 255, 0), QColor(0, 176, 0), QColor(0, 34, 0)),
   };
 }
 
