@@ -165,5 +165,6 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
 INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
                          ::testing::Values(SkillBounds{Crewman, 2, 5, 50, 20}, SkillBounds{Yeoman, 2, 4, 65, 25},
                                            SkillBounds{Officer, 1, 3, 80, 30}, SkillBounds{FirstOfficer, 1, 3, 95, 35},
-                                           SkillBounds{Captain, 1, 2, 110, 35}, SkillBounds{Admiral, 1, 2, 125, 40}));
+                                           SkillBounds{Captain, 1, 2, 110, 35}, SkillBounds{Admiral, 1, 2, 125, 40}),
+                         [](const auto& info) { return std::string(SkillName(info.param.skill)); });
 }  // namespace

@@ -128,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Systems, EveryHit,
                                            Hit{6, ShipSystem::Computer, "Computer"},
                                            Hit{7, ShipSystem::DamageControl, "Damage Report"},
                                            Hit{8, ShipSystem::StatusPanel, "Status"},
-                                           Hit{9, ShipSystem::MessageDisplay, "Messages"}));
+                                           Hit{9, ShipSystem::MessageDisplay, "Messages"}),
+                         [](const auto& info) { return "Hit" + std::to_string(info.param.hit); });
 
 TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
   game.messagesToComputer = 1;

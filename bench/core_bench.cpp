@@ -1,0 +1,58 @@
+// How long the rules take to generate a mission, and to save and load it.
+
+#include <benchmark/benchmark.h>
+
+#include "game_state.h"
+#include "headless_host.h"
+#include "new_game.h"
+#include "program_reset.h"
+#include "random.h"
+#include "saved_game.h"
+
+namespace {
+// Ready for an Admiral's mission: the most stars and aliens, every extra draw.
+void PrepareAdmiralMission(HeadlessHost& headless, std::uint32_t seed) {
+  headless.Clear();
+  ResetProgramState(headless);
+  game.skillLevel = Admiral;
+  lcg::Seed(seed);
+}
+
+void StartAdmiralMission(HeadlessHost& headless, std::uint32_t seed) {
+  PrepareAdmiralMission(headless, seed);
+  NewGame();
+}
+
+void BM_NewGame(benchmark::State& state) {
+  HeadlessHost headless;
+  std::uint32_t seed = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    PrepareAdmiralMission(headless, ++seed);
+    state.ResumeTiming();
+    NewGame();
+    benchmark::DoNotOptimize(game.galaxy.data());
+  }
+}
+BENCHMARK(BM_NewGame);
+
+void BM_EncodeSavedGame(benchmark::State& state) {
+  HeadlessHost headless;
+  StartAdmiralMission(headless, 777);
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeSavedGame(game));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * EncodeSavedGame(game).size()));
+}
+BENCHMARK(BM_EncodeSavedGame);
+
+void BM_DecodeSavedGame(benchmark::State& state) {
+  HeadlessHost headless;
+  StartAdmiralMission(headless, 777);
+  const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
+  for (auto _ : state) {
+    GameState loaded;
+    benchmark::DoNotOptimize(DecodeSavedGame(bytes, loaded));
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_DecodeSavedGame);
+}  // namespace

@@ -1,0 +1,32 @@
+// Writes saved games of new missions at every skill into a folder: the fuzzer's seeds.
+//   saved_game_seeds FOLDER
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "game_state.h"
+#include "headless_host.h"
+#include "new_game.h"
+#include "program_reset.h"
+#include "random.h"
+#include "saved_game.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: saved_game_seeds FOLDER\n", stderr);
+    return 2;
+  }
+  for (int skill = Crewman; skill <= Admiral; ++skill) {
+    HeadlessHost headless;
+    ResetProgramState(headless);
+    game.skillLevel = skill;
+    lcg::Seed(static_cast<std::uint32_t>(1000 + skill));
+    NewGame();
+    const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
+    std::ofstream out(std::string(argv[1]) + "/skill" + std::to_string(skill) + ".gam", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) return 1;
+  }
+  return 0;
+}
