@@ -125,6 +125,9 @@ int ShowGame(const std::vector<std::string>& args) {
   if (!file.isOpen() || file.error() != QFileDevice::NoError)
     return Fail(FormatText(MessageText(ReadErrorText), path.c_str()) + ": " + file.errorString().toStdString());
 
+  if (bytes.size() > MaxSavedGameSize)
+    return Fail(FormatText(MessageText(ReadErrorText), path.c_str()) + ": the file is larger than any saved game");
+
   GameState loaded;
   const DecodeOutcome outcome = DecodeSavedGame(bytes, loaded);
   if (!outcome.Ok()) return Fail(FormatText(MessageText(outcome.error), path.c_str()) + ": " + outcome.problem);

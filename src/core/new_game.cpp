@@ -10,7 +10,6 @@
 #include "message_catalogue.h"
 #include "random.h"
 #include "random_placement.h"
-#include "ship_damage.h"
 #include "ship_messages.h"
 #include "conditions.h"
 
