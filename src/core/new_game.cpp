@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conditions.h"
 #include "end_game.h"
 #include "format_text.h"
 #include "game_state.h"
@@ -11,7 +12,6 @@
 #include "random.h"
 #include "random_placement.h"
 #include "ship_messages.h"
-#include "conditions.h"
 
 namespace {
 // base + rand() % span, the shape of every count and strength drawn for a mission.

@@ -1,6 +1,7 @@
 #include "saved_game.h"
 
 #include <bit>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -14,7 +15,6 @@ constexpr char Magic[4] = {'K', 'V', 'F', '\0'};
 constexpr std::size_t SkillAt = 4;
 constexpr std::size_t GalaxyAt = 8;
 constexpr std::size_t ScalarsAt = GalaxyAt + sizeof(Galaxy);  // 9224
-constexpr std::size_t QuadrantSize = sizeof(QuadrantRecord);
 static_assert(ScalarsAt == 0x2408);
 
 // Bounds no game reaches. They keep every later sum and product of these values well inside
@@ -198,6 +198,7 @@ std::vector<std::uint8_t> EncodeSavedGame(const GameState& s) {
   w.I32(s.shipSectorX);
   w.I32(s.shipSectorY);
   w.I32(s.messagesToComputer);
+  assert(w.Offset() == SavedGameHeaderSize);
   for (const AlienRecord& a : s.alienTable) WriteAlien(w, a);
   return w.Take();
 }
@@ -215,6 +216,7 @@ DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& lo
   s.skillLevel = r.I32();
   for (QuadrantRecord& q : s.galaxy) ReadQuadrant(r, q);
   ReadScalars(r, s);
+  assert(r.Offset() == SavedGameHeaderSize);
 
   if (s.alienTotal < 0 || s.alienTotal > MaxSavedAliens)
     return Reject(ReadErrorText, FormatText("the file claims %d aliens", s.alienTotal));
