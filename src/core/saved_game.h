@@ -32,7 +32,8 @@ struct DecodeOutcome {
 };
 
 // Reads a saved game into `loaded`, which is replaced only when the whole file is a
-// consistent game. Any bytes at all are safe to pass.
+// consistent game. Any bytes at all are safe to pass. Loading decodes first, so a refused
+// file leaves the running game alone; only then does it end that game and adopt the new one.
 DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& loaded);
 
 // Puts the stored part of `loaded` into the running game: skill, galaxy, totals, clock,
