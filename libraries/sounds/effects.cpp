@@ -158,11 +158,12 @@ Signal RedAlertKlaxon(std::size_t samples) {
     }
     const double hz = 380.0 + 520.0 * (1.0 - std::exp(-tau / 0.28));
     cycles += hz / SampleRate;
-    const double raw = 0.6 * Square(cycles, hz) + 0.4 * Saw(cycles, hz);
     const double envelope = Ramp(tau, 0.0, 0.015) * (1.0 - Ramp(tau, whoop - 0.04, whoop));
-    mix[i] = edge.Process(envelope * (0.55 * raw + 0.8 * horn.Process(raw)));
+    const double raw = envelope * (0.6 * Square(cycles, hz) + 0.4 * Saw(cycles, hz));
+    mix[i] = edge.Process(0.55 * raw + 0.8 * horn.Process(raw));
   }
-  return Master(ApplyReverb(mix, Reverb(0.65, 0.4, 0.15)), 1.4, 0.9, 0.05);
+  // No saturation here: it would fold the sweep's overtones back down as whistles.
+  return Master(ApplyReverb(mix, Reverb(0.65, 0.4, 0.15)), 0.0, 0.9, 0.05);
 }
 
 }  // namespace sounds

@@ -10,6 +10,22 @@
 using MessageId = std::uint16_t;
 using SoundId = int;
 
+// The game's sounds by id, and when each is heard. There is no sound 6.
+namespace Sounds {
+inline constexpr SoundId Ambience = 1;       // the bridge, looping while a game runs
+inline constexpr SoundId NewGame = 2;        // a new mission is generated
+inline constexpr SoundId Acknowledge = 3;    // a station command or the console's BYE/EXI
+inline constexpr SoundId Explosion = 4;      // an object in the quadrant is destroyed
+inline constexpr SoundId Engines = 5;        // the engines, looping for a whole move
+inline constexpr SoundId StartUp = 7;        // the program starts
+inline constexpr SoundId PhaserBeam = 8;     // the ship's phaser beam, looping while drawn
+inline constexpr SoundId TorpedoLaunch = 9;  // a photon torpedo leaves its tube
+inline constexpr SoundId AlienBeam = 10;     // an alien's beam at the ship, looping
+inline constexpr SoundId AlienHit = 11;      // that beam ends: the hit on the ship
+inline constexpr SoundId RedAlert = 12;      // red alert is sounded
+inline constexpr SoundId GameOver = 13;      // the game ends
+}  // namespace Sounds
+
 enum class Station {
   ShortRangeScan, LongRangeScan, Navigation, PhotonTorpedoes, Phasers,
   Shields, DamageReport, Computer, Status, Messages, Controls
