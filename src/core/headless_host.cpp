@@ -1,5 +1,7 @@
 #include "headless_host.h"
 
+#include <cstdio>
+
 #include "conditions.h"
 #include "game_state.h"
 
@@ -78,6 +80,37 @@ void HeadlessHost::EnableMenuItem(int command, bool enabled) {
 void HeadlessHost::StartConditionBlink() { Record("StartConditionBlink"); }
 void HeadlessHost::StopConditionBlink() { Record("StopConditionBlink"); }
 void HeadlessHost::StopTargetLock() { Record("StopTargetLock"); }
+
+void HeadlessHost::SetBusy(bool b) {
+  busy = b;
+  Record("SetBusy", b ? "on" : "off");
+}
+
+namespace {
+std::string Text(ScanPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+}  // namespace
+
+void HeadlessHost::ScanFillBlack(ScanRect r) {
+  Record("ScanFillBlack", Text({r.left, r.top}) + "-" + Text({r.right, r.bottom}));
+}
+
+void HeadlessHost::ScanBlitPicture(ScanPoint topLeft, int pictureId) {
+  Record("ScanBlitPicture", std::to_string(pictureId) + " at " + Text(topLeft));
+}
+
+void HeadlessHost::ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) {
+  Record("ScanBlitFrame", std::to_string(pictureId) + "/" + std::to_string(frame) + " at " + Text(topLeft));
+}
+
+void HeadlessHost::ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
+  char rgb[8];
+  std::snprintf(rgb, sizeof rgb, "%06X", static_cast<unsigned>(colour & 0xFFFFFF));
+  Record("ScanXorLine", Text(from) + "-" + Text(to) + " " + rgb);
+}
+
+void HeadlessHost::ScanSetPixels(const std::vector<ScanPixel>& pixels) {
+  Record("ScanSetPixels", std::to_string(pixels.size()));
+}
 
 std::string HeadlessHost::CommuniqueText(int id) {
   auto it = communiques.find(id);

@@ -47,9 +47,16 @@ class HeadlessHost : public Host {
   void StartConditionBlink() override;
   void StopConditionBlink() override;
   void StopTargetLock() override;
+  void SetBusy(bool busy) override;
+  void ScanFillBlack(ScanRect rect) override;
+  void ScanBlitPicture(ScanPoint topLeft, int pictureId) override;
+  void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) override;
+  void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override;
+  void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
 
+  bool busy = false;
   bool stationsExist = false;
   bool minimized[StationCount] = {};
 

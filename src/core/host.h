@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using MessageId = std::uint16_t;
 using SoundId = int;
@@ -41,6 +42,22 @@ inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPosit
 inline constexpr int Manual = 280, About = 281;
 }  // namespace MenuCommand
 
+// Pixel geometry on the Short Range Scan's client area; colours are 0xRRGGBB.
+using Rgb = std::uint32_t;
+struct ScanPoint {
+  int x, y;
+  bool operator==(const ScanPoint&) const = default;
+};
+struct ScanRect {
+  int left, top, right, bottom;  // right and bottom exclusive
+  bool operator==(const ScanRect&) const = default;
+};
+struct ScanPixel {
+  int x, y;
+  Rgb colour;
+  bool operator==(const ScanPixel&) const = default;
+};
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -75,6 +92,18 @@ class Host {
   virtual void StartConditionBlink() = 0;  // Status window timer 1, 500 ms
   virtual void StopConditionBlink() = 0;   // kill that timer
   virtual void StopTargetLock() = 0;       // Phasers station's TARGET LOCK light
+
+  // Long operations and actions: hourglass cursor and the mouse captured by the frame
+  // while busy, the arrow and no capture afterwards.
+  virtual void SetBusy(bool busy) = 0;
+
+  // Drawing on the Short Range Scan's surface, step by step, for the actions' animations.
+  // The rules call these only while the short range sensors work.
+  virtual void ScanFillBlack(ScanRect rect) = 0;
+  virtual void ScanBlitPicture(ScanPoint topLeft, int pictureId) = 0;  // the whole picture
+  virtual void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) = 0;  // 34 x 25 frame of a strip
+  virtual void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) = 0;  // end point excluded
+  virtual void ScanSetPixels(const std::vector<ScanPixel>& pixels) = 0;   // in order, clipped
 
   // Communiqués: the text of communiqué `id` from the picture bundle, and the modal window.
   virtual std::string CommuniqueText(int id) = 0;

@@ -1,0 +1,13 @@
+#include "action_state.h"
+
+bool actionInProgress = false;
+bool walkStopped = false;
+bool starfieldActive = false;
+int stepsLeft = 0;
+
+void ResetSectorAction() {
+  actionInProgress = false;
+  walkStopped = false;
+  starfieldActive = false;
+  stepsLeft = 0;
+}

@@ -1,0 +1,202 @@
+#include "movement.h"
+
+#include <algorithm>
+
+#include "action_state.h"
+#include "conditions.h"
+#include "course.h"
+#include "game_state.h"
+#include "long_range_chart.h"
+#include "random.h"
+#include "random_placement.h"
+#include "scan_geometry.h"
+#include "ship_messages.h"
+#include "warp_starfield.h"
+
+namespace {
+namespace Msg {
+constexpr MessageId ImpulseEngaged = 100, WarpEngaged = 101, AllStop = 102;
+constexpr MessageId BlockedByStar = 103, BlockedByStarbase = 104;
+constexpr MessageId BlockedByKlingon = 105, BlockedByFarengi = 106, BlockedByRomulan = 107, BlockedByBorg = 108;
+}  // namespace Msg
+
+constexpr SoundId EngineSound = 5;
+constexpr int EngageCost = 10;
+constexpr int SectorEnergyCost = 5;
+constexpr int SectorShieldCost = 10;
+constexpr double SectorTime = 0.1;
+constexpr int WarpCostPerFactor = 20;
+constexpr std::uint32_t SectorMs = 700;
+
+bool ScanWorks() { return game.Working(ShipSystem::SRS); }
+
+SectorCell& ShipCell() { return game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]; }
+
+// The ship's cell keeps its animation byte and becomes empty.
+void VacateShipCell() { ShipCell() &= 0xFF00; }
+
+// Engaging the engines costs 10; with 10 or less the energy is gone and nothing moves.
+bool PayToEngage() {
+  if (game.shipEnergy - EngageCost > 0) {
+    game.shipEnergy -= EngageCost;
+    return true;
+  }
+  game.shipEnergy = 0;
+  return false;
+}
+
+// Puts the ship in a random empty sector of its quadrant, facing the middle of the grid.
+void PlaceShipInQuadrant() {
+  const auto [x, y] = PlaceInRandomEmptySector(game.shipQuadrant, Cell::FindFreeOnly);
+  game.ShipQuadrantRecord().cells[y][x] = x >= 4 ? Cell::ShipLeft : Cell::ShipRight;
+  game.shipSectorX = x;
+  game.shipSectorY = y;
+}
+
+MessageId BlockingMessage(std::uint8_t kind) {
+  switch (kind) {
+    case Cell::Starbase: return Msg::BlockedByStarbase;
+    case Cell::StarA:
+    case Cell::StarB:
+    case Cell::StarX: return Msg::BlockedByStar;
+    case static_cast<std::uint8_t>(AlienKind::Klingon): return Msg::BlockedByKlingon;
+    case static_cast<std::uint8_t>(AlienKind::Romulan): return Msg::BlockedByRomulan;
+    case static_cast<std::uint8_t>(AlienKind::Farengi): return Msg::BlockedByFarengi;
+    case static_cast<std::uint8_t>(AlienKind::Borg): return Msg::BlockedByBorg;
+    default: return 0;
+  }
+}
+
+int EdgeStep(int v) { return v > 7 ? 1 : v < 0 ? -1 : 0; }
+
+// One point of an impulse walk.
+void ImpulseStep(int x, int y) {
+  if (walkStopped) return;
+  if (EdgeStep(x) != 0 || EdgeStep(y) != 0) {
+    // Over the edge into the neighbouring quadrant; the rest of the impulse is lost.
+    stepsLeft = 1;
+    EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)));
+    game.stardateNow -= 1.0;  // the crossing itself takes no time
+    walkStopped = true;
+    return;
+  }
+
+  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  const std::uint8_t kind = Cell::Object(quadrant.cells[y][x]);
+  if (kind == Cell::ShipLeft || kind == Cell::ShipRight) return;  // the walk starts on the ship
+  if (const MessageId blocked = BlockingMessage(kind)) {
+    PostShipMessage(blocked, x + 1, y + 1);
+    walkStopped = true;
+    return;
+  }
+
+  if (game.shipEnergy - SectorEnergyCost > 0) {
+    game.shipEnergy -= SectorEnergyCost;
+  } else {
+    game.shipEnergy = 0;
+    walkStopped = true;
+    return;
+  }
+  if (game.shieldEnergy != 0) game.shieldEnergy = std::max(0, game.shieldEnergy - SectorShieldCost);
+
+  if (ScanWorks()) host().ScanFillBlack(SectorRect(game.shipSectorX, game.shipSectorY));
+  const SectorCell facing = Cell::Object(ShipCell()) == Cell::ShipLeft ? Cell::ShipLeft : Cell::ShipRight;
+  quadrant.cells[y][x] = static_cast<SectorCell>((quadrant.cells[y][x] & 0xFF00) | facing);
+  if (ScanWorks()) host().ScanBlitPicture(SectorTopLeft(x, y), SectorPicture(static_cast<std::uint8_t>(facing)));
+  VacateShipCell();
+  game.shipSectorX = x;
+  game.shipSectorY = y;
+  game.stardateNow += SectorTime;
+
+  if (--stepsLeft == 0) walkStopped = true;
+  host().WaitPumping(SectorMs);
+}
+
+// Charts the new neighbourhood and lets the referee decide what the arrival means.
+void FinishMove() {
+  ChartNeighbourhood(game.shipQuadrant);
+  EvaluateConditions();
+}
+}  // namespace
+
+void ImpulseMove(int course, int impulse) {
+  PostShipMessage(Msg::ImpulseEngaged);
+  if (!PayToEngage()) return;
+  stepsLeft = impulse;
+  host().PlaySoundAfterCurrent(EngineSound, true);
+
+  const GridOffset offset = CourseOffset(course, WalkLength);
+  const int targetX = game.shipSectorX + offset.dx, targetY = game.shipSectorY + offset.dy;
+  // A course straight up or down leaves the ship facing left.
+  const SectorCell facing = targetX > game.shipSectorX ? Cell::ShipRight : Cell::ShipLeft;
+  ShipCell() = static_cast<SectorCell>((ShipCell() & 0xFF00) | facing);
+
+  walkStopped = false;
+  WalkLine(game.shipSectorX, game.shipSectorY, targetX, targetY, ImpulseStep);
+  walkStopped = false;
+
+  PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
+  host().InvalidateStation(Station::Status, false);
+  host().StopSound();
+  FinishMove();
+}
+
+void WarpMove(int course, int warp) {
+  PostShipMessage(Msg::WarpEngaged);
+  if (!PayToEngage()) return;
+  stepsLeft = warp + 1;
+
+  const GridOffset offset = CourseOffset(course, WalkLength);
+  const int fromColumn = QuadrantColumn(game.shipQuadrant), fromRow = QuadrantRow(game.shipQuadrant);
+  int toColumn = fromColumn, toRow = fromRow;
+  walkStopped = false;
+  // Counts off the quadrants passed; nothing on the way is looked at.
+  WalkLine(fromColumn, fromRow, fromColumn + offset.dx, fromRow + offset.dy, [&](int column, int row) {
+    if (walkStopped) return;
+    toColumn = column;
+    toRow = row;
+    if (--stepsLeft == 0) walkStopped = true;
+  });
+
+  stepsLeft = warp;
+  EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, toColumn - fromColumn, toRow - fromRow));
+
+  PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
+  host().InvalidateStation(Station::Status, false);
+  FinishMove();
+}
+
+void EnterQuadrant(int quadrant) {
+  const int warp = stepsLeft;
+  walkStopped = true;
+  VacateShipCell();
+  game.shipQuadrant = quadrant;
+  PlaceShipInQuadrant();
+
+  WarpStarfield(warp);
+  walkStopped = false;
+  host().UpdateStation(Station::ShortRangeScan);
+
+  game.stardateNow += warp;
+  game.shipEnergy -= WarpCostPerFactor * warp;
+  if (game.shipEnergy <= 0) game.shipEnergy = 0;
+  if (game.shieldEnergy != 0) game.shieldEnergy = std::max(0, game.shieldEnergy - WarpCostPerFactor * warp);
+  host().InvalidateStation(Station::ShortRangeScan, true);
+}
+
+void GravityRicochet() {
+  walkStopped = true;
+  VacateShipCell();
+  game.shipQuadrant = lcg::rand() % QuadrantCount;
+  PlaceShipInQuadrant();
+
+  WarpStarfield(0);
+  walkStopped = false;
+  host().UpdateStation(Station::ShortRangeScan);
+  host().InvalidateStation(Station::ShortRangeScan, true);
+
+  ChartNeighbourhood(game.shipQuadrant);
+  game.shieldEnergy = 0;
+  host().InvalidateStation(Station::Status, false);
+  EvaluateConditions();
+}

@@ -1,0 +1,88 @@
+#include "scan_effects.h"
+
+#include "game_state.h"
+#include "scan_geometry.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr SoundId ExplosionSound = 4;
+constexpr SoundId ShipBeamSound = 8;
+constexpr SoundId AlienBeamSound = 10;
+constexpr SoundId BeamHitSound = 11;
+constexpr MessageId InternalError = 117;
+
+constexpr int HitFrameCount = 8;
+constexpr std::uint32_t HitFrameMs = 120;
+constexpr std::uint32_t BlindExplosionMs = 1000;
+
+struct HitPictures {
+  std::uint8_t kind;
+  int hitStrip;
+  int destroyedStrip;
+  int putBack;  // shown again when the object survives
+};
+
+constexpr HitPictures HitTable[] = {
+    {Cell::ShipLeft, 55, 55, 18},
+    {Cell::ShipRight, 56, 56, 19},
+    {Cell::Starbase, 48, 48, 27},
+    {static_cast<std::uint8_t>(AlienKind::Klingon), 39, 40, 20},
+    {static_cast<std::uint8_t>(AlienKind::Romulan), 41, 42, 21},
+    {static_cast<std::uint8_t>(AlienKind::Farengi), 43, 44, 23},
+    {static_cast<std::uint8_t>(AlienKind::Borg), 45, 46, 22},
+};
+
+const HitPictures* FindHitPictures(std::uint8_t kind) {
+  for (const HitPictures& h : HitTable)
+    if (h.kind == kind) return &h;
+  return nullptr;
+}
+
+bool ScanWorks() { return game.Working(ShipSystem::SRS); }
+}  // namespace
+
+void PlayHitAnimation(int x, int y, bool destroyed) {
+  const HitPictures* pictures = FindHitPictures(Cell::Object(game.ShipQuadrantRecord().cells[y][x]));
+  if (!pictures) {
+    PostShipMessage(InternalError, "srs", 1062);
+    return;
+  }
+  const int strip = destroyed ? pictures->destroyedStrip : pictures->hitStrip;
+  if (destroyed) {
+    host().PlaySoundNow(ExplosionSound, false);
+    if (!ScanWorks()) host().WaitPumping(BlindExplosionMs);
+  }
+  for (int frame = 0; frame < HitFrameCount; ++frame) {
+    if (ScanWorks()) host().ScanBlitFrame(PicturePosition(x, y), strip, frame);
+    host().WaitPumping(HitFrameMs);
+  }
+  if (destroyed && ScanWorks())
+    host().ScanFillBlack(SectorRect(x, y));
+  else if (ScanWorks())
+    host().ScanBlitFrame(PicturePosition(x, y), pictures->putBack, 0);
+}
+
+void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAlien) {
+  const Rgb* colours = byAlien ? AlienBeamColours : ShipBeamColours;
+  host().PlaySoundNow(byAlien ? AlienBeamSound : ShipBeamSound, true);
+
+  const std::uint32_t end = TickCount() + durationMs;
+  while (TickCount() < end) {
+    if (ScanWorks()) {
+      host().ScanXorLine(from, to, colours[0]);
+      host().WaitPumping(60);
+      host().ScanXorLine(from, to, colours[0]);
+      host().ScanXorLine(from, to, colours[1]);
+      host().WaitPumping(40);
+      host().ScanXorLine(from, to, colours[1]);
+      host().PumpPendingMessages();
+    } else {
+      host().WaitPumping(100);
+    }
+  }
+
+  if (byAlien)
+    host().PlaySoundNow(BeamHitSound, false);
+  else
+    host().StopSound();
+}

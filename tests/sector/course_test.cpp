@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "course.h"
+
+namespace {
+
+struct OffsetCase {
+  int course, length;
+  GridOffset expected;
+};
+
+TEST(CourseOffset, PointsAlongTheCompassWithTruncatedParts) {
+  const OffsetCase cases[] = {
+      {0, 12, {0, -12}},   {45, 12, {8, -8}},  {90, 12, {12, 0}},   {135, 12, {8, 8}},
+      {180, 12, {0, 12}},  {225, 12, {-8, 8}}, {270, 12, {-12, 0}}, {315, 12, {-8, -8}},
+      {359, 12, {0, -11}}, {1, 12, {0, -11}},  {30, 50, {24, -43}}, {0, 50, {0, -50}},
+  };
+  for (const OffsetCase& c : cases)
+    EXPECT_EQ(CourseOffset(c.course, c.length), c.expected) << "course " << c.course << " length " << c.length;
+}
+
+TEST(CourseOffset, EveryWalkHasEightToTwelvePoints) {
+  for (int course = 0; course < 360; ++course) {
+    const GridOffset o = CourseOffset(course, WalkLength);
+    const int longer = std::max(std::abs(o.dx), std::abs(o.dy));
+    EXPECT_GE(longer, 8) << course;
+    EXPECT_LE(longer, 12) << course;
+  }
+}
+
+TEST(CourseBearing, RunsClockwiseFromUp) {
+  // The game's degrees-per-radian factor is a hair under 180/pi, so exact diagonals east of
+  // the north-south line truncate one degree towards east: 46 and 134, and 224 south-west.
+  struct {
+    int dx, dy, bearing;
+  } const cases[] = {
+      {0, -1, 0},  {1, -1, 46},  {1, 0, 90},   {1, 1, 134}, {0, 1, 180},   {-1, 1, 224},
+      {-1, 0, 270}, {-1, -1, 315}, {0, 0, 180}, {2, -1, 64}, {-3, -75, 357},  {75, 1, 90},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CourseBearing(c.dx, c.dy), c.bearing) << c.dx << "," << c.dy;
+}
+
+TEST(CourseBearing, InvertsCourseOffsetWithinAFewDegrees) {
+  for (int course = 0; course < 360; ++course) {
+    const GridOffset o = CourseOffset(course, 50);
+    const int difference = std::abs(CourseBearing(o.dx, o.dy) - course);
+    EXPECT_LE(std::min(difference, 360 - difference), 2) << course;
+  }
+}
+
+std::vector<std::pair<int, int>> Walk(int ax, int ay, int bx, int by) {
+  std::vector<std::pair<int, int>> points;
+  WalkLine(ax, ay, bx, by, [&](int x, int y) { points.emplace_back(x, y); });
+  return points;
+}
+
+TEST(WalkLine, StartsAtTheStartLeavesOutTheEndAndStepsOneCellAtATime) {
+  for (int course = 0; course < 360; course += 7) {
+    const GridOffset o = CourseOffset(course, WalkLength);
+    const auto points = Walk(3, 4, 3 + o.dx, 4 + o.dy);
+    ASSERT_EQ(static_cast<int>(points.size()), std::max(std::abs(o.dx), std::abs(o.dy))) << course;
+    EXPECT_EQ(points.front(), std::make_pair(3, 4));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      EXPECT_LE(std::abs(points[i].first - points[i - 1].first), 1);
+      EXPECT_LE(std::abs(points[i].second - points[i - 1].second), 1);
+    }
+    // One more step would reach the end point itself.
+    const auto last = points.back();
+    EXPECT_LE(std::abs(3 + o.dx - last.first), 1) << course;
+    EXPECT_LE(std::abs(4 + o.dy - last.second), 1) << course;
+  }
+}
+
+TEST(WalkLine, DiagonalAndStraightWalksAreExact) {
+  EXPECT_EQ(Walk(0, 7, 8, -1), (std::vector<std::pair<int, int>>{
+                                   {0, 7}, {1, 6}, {2, 5}, {3, 4}, {4, 3}, {5, 2}, {6, 1}, {7, 0}}));
+  EXPECT_EQ(Walk(5, 5, 5, 2), (std::vector<std::pair<int, int>>{{5, 5}, {5, 4}, {5, 3}}));
+  EXPECT_TRUE(Walk(2, 2, 2, 2).empty());
+}
+
+TEST(GridDistance, CountsTheStepsOfTheLongerAxis) {
+  EXPECT_EQ(GridDistance(0, 0, 0, 0), 0);
+  EXPECT_EQ(GridDistance(0, 0, 7, 3), 7);
+  EXPECT_EQ(GridDistance(7, 0, 0, 7), 7);
+  EXPECT_EQ(GridDistance(4, 4, 4, 6), 2);
+}
+
+}  // namespace

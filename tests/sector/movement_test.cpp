@@ -1,0 +1,385 @@
+#include <string>
+#include <vector>
+
+#include "movement.h"
+#include "random.h"
+#include "scan_requests.h"
+#include "sector_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::vector<std::string> EmptyQuadrantWithShipAt_1_4 = {
+    "........", "........", "........", "........", ".>......", "........", "........", "........"};
+
+class MovementTest : public SectorTest {
+ protected:
+  void SetUp() override {
+    SectorTest::SetUp();
+    StartGame();
+  }
+
+  int ChartedCount() const {
+    int charted = 0;
+    for (const QuadrantRecord& q : game.galaxy) charted += (q.flags & QuadrantFlag::Charted) ? 1 : 0;
+    return charted;
+  }
+};
+
+// ---- Engaging the engines ----
+
+TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
+  for (bool warp : {false, true}) {
+    SetUp();
+    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    game.shipEnergy = 10;
+    warp ? WarpMove(90, 2) : ImpulseMove(90, 2);
+    EXPECT_EQ(PanelLines(), Lines{warp ? "Warp Engines Engaged..." : "Impulse Engines Engaged..."});
+    EXPECT_EQ(game.shipEnergy, 0);
+    EXPECT_EQ(game.shipQuadrant, 27);
+    EXPECT_EQ(game.shipSectorX, 1) << "the ship stays put";
+    EXPECT_EQ(game.gamePhase, Green) << "no condition evaluation after a failed engage";
+    EXPECT_EQ(recorder.now, 0u);
+  }
+}
+
+TEST_F(MovementTest, ElevenUnitsOfEnergyLetTheMoveStart) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.shipEnergy = 11;
+  ImpulseMove(90, 1);
+  EXPECT_EQ(game.shipEnergy, 0) << "1 left after engaging is not enough for a sector";
+  EXPECT_EQ(game.shipSectorX, 1);
+  EXPECT_EQ(PanelLines()[1], "All Stop at Sector 2,5");
+}
+
+// ---- Impulse ----
+
+TEST_F(MovementTest, ImpulseThroughEmptySectorsCostsEnergyShieldsAndTime) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  ImpulseMove(90, 3);
+  EXPECT_EQ(game.shipSectorX, 4);
+  EXPECT_EQ(game.shipSectorY, 4);
+  EXPECT_EQ(ShipCell(), Cell::ShipRight);
+  EXPECT_EQ(game.galaxy[27].cells[4][1], Cell::Empty);
+  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 3 * 5);
+  EXPECT_EQ(game.shieldEnergy, 500 - 3 * 10);
+  EXPECT_NEAR(game.stardateNow, 2000.3, 1e-9);
+  EXPECT_EQ(recorder.now, 2100u) << "700 ms per sector";
+  EXPECT_EQ(PanelLines(), (Lines{"Impulse Engines Engaged...", "All Stop at Sector 5,5"}));
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundAfterCurrent"), std::vector<std::string>{"5 loop"});
+  EXPECT_EQ(recorder.CallsNamed("StopSound").size(), 1u);
+  EXPECT_EQ(ChartedCount(), 9);
+}
+
+TEST_F(MovementTest, ImpulseDrawsTheShipSectorBySector) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  ImpulseMove(90, 1);
+  const std::vector<HeadlessHost::Call> drawing = {
+      {"ScanFillBlack", "65,129-99,154"},
+      {"ScanBlitPicture", "19 at 101,129"},
+  };
+  std::vector<HeadlessHost::Call> scanCalls;
+  for (const auto& call : recorder.calls)
+    if (call.what.rfind("Scan", 0) == 0) scanCalls.push_back(call);
+  EXPECT_EQ(scanCalls, drawing);
+}
+
+TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.Damage(ShipSystem::SRS) = 1.5;
+  ImpulseMove(90, 2);
+  EXPECT_EQ(game.shipSectorX, 3);
+  EXPECT_EQ(recorder.now, 1400u);
+  EXPECT_TRUE(recorder.CallsNamed("ScanFillBlack").empty());
+  EXPECT_TRUE(recorder.CallsNamed("ScanBlitPicture").empty());
+}
+
+TEST_F(MovementTest, ShieldsDrainToZeroButNotBelow) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.shieldEnergy = 15;
+  ImpulseMove(90, 3);
+  EXPECT_EQ(game.shieldEnergy, 0);
+}
+
+TEST_F(MovementTest, RunningDryStopsTheShipWhereItIs) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.shipEnergy = 16;  // 6 after engaging: one sector, then nothing
+  ImpulseMove(90, 5);
+  EXPECT_EQ(game.shipSectorX, 2);
+  EXPECT_EQ(game.shipEnergy, 0);
+  EXPECT_EQ(PanelLines().at(1), "All Stop at Sector 3,5");
+  EXPECT_EQ(game.gamePhase, GameOver) << "the evaluation after the move ends the mission";
+}
+
+struct Obstacle {
+  char picture;
+  const char* message;
+};
+
+class ImpulseBlockedTest : public MovementTest, public ::testing::WithParamInterface<Obstacle> {};
+
+TEST_P(ImpulseBlockedTest, StopsBeforeTheObstacleWithItsMessage) {
+  std::vector<std::string> rows = EmptyQuadrantWithShipAt_1_4;
+  rows[4][4] = GetParam().picture;
+  DrawQuadrant(27, rows);
+  ImpulseMove(90, 5);
+  EXPECT_EQ(game.shipSectorX, 3) << "two sectors moved, the third is blocked";
+  const Lines lines = PanelLines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[1], GetParam().message);
+  EXPECT_EQ(lines[2], "All Stop at Sector 4,5");
+  if (GetParam().picture == 'B')
+    EXPECT_EQ(game.gamePhase, Docked) << "stopped next to the starbase";
+  else
+    EXPECT_EQ(game.shipEnergy, 3000 - 10 - 2 * 5) << "the obstacle costs nothing";
+  EXPECT_EQ(Cell::Object(game.galaxy[27].cells[4][4]), CellFor(GetParam().picture)) << "the obstacle stays";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, ImpulseBlockedTest,
+                         ::testing::Values(Obstacle{'B', "Blocked by StarBase at 5,5"},
+                                           Obstacle{'*', "Blocked by Star at 5,5"},
+                                           Obstacle{'+', "Blocked by Star at 5,5"},
+                                           Obstacle{'x', "Blocked by Star at 5,5"},
+                                           Obstacle{'K', "Blocked by Klingon Ship at 5,5"},
+                                           Obstacle{'R', "Blocked by Romulan Ship at 5,5"},
+                                           Obstacle{'F', "Blocked by Farengi Ship at 5,5"},
+                                           Obstacle{'C', "Blocked by Borg Ship at 5,5"}));
+
+TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  ImpulseMove(0, 1);
+  EXPECT_EQ(game.shipSectorY, 3);
+  EXPECT_EQ(ShipCell(), Cell::ShipLeft);
+  ImpulseMove(90, 1);
+  EXPECT_EQ(ShipCell(), Cell::ShipRight);
+}
+
+TEST_F(MovementTest, AnimationFramesStayWithTheirSectors) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.galaxy[27].cells[4][1] |= 0x0200;
+  game.galaxy[27].cells[4][2] = 0x0300;
+  ImpulseMove(90, 1);
+  EXPECT_EQ(game.galaxy[27].cells[4][1], 0x0200) << "the old sector keeps its frame";
+  EXPECT_EQ(game.galaxy[27].cells[4][2], 0x0300 | Cell::ShipRight);
+}
+
+TEST_F(MovementTest, ImpulseNineDiagonallyStopsAtTheFarCorner) {
+  DrawQuadrant(27, {"........", "........", "........", "........", "........", "........", "........", ">......."});
+  ImpulseMove(45, 9);
+  EXPECT_EQ(game.shipQuadrant, 27);
+  EXPECT_EQ(game.shipSectorX, 7);
+  EXPECT_EQ(game.shipSectorY, 0);
+  EXPECT_EQ(PanelLines().back(), "All Stop at Sector 8,1");
+}
+
+struct Crossing {
+  int fromQuadrant, x, y, course, toQuadrant;
+};
+
+class ImpulseCrossingTest : public MovementTest, public ::testing::WithParamInterface<Crossing> {};
+
+TEST_P(ImpulseCrossingTest, SlidesIntoTheNeighbourWrappingAroundTheGalaxy) {
+  const Crossing c = GetParam();
+  StartGame(c.fromQuadrant);
+  std::vector<std::string> rows(8, "........");
+  rows[c.y][c.x] = '>';
+  DrawQuadrant(c.fromQuadrant, rows);
+  game.galaxy[c.toQuadrant] = QuadrantRecord{};
+  lcg::Seed(77);
+
+  ImpulseMove(c.course, 9);
+
+  EXPECT_EQ(game.shipQuadrant, c.toQuadrant);
+  EXPECT_EQ(game.galaxy[c.fromQuadrant].cells[c.y][c.x], Cell::Empty) << "the ship left its old sector";
+  EXPECT_EQ(ShipCell(), game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight) << "it faces the middle";
+  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20);
+  EXPECT_EQ(game.shieldEnergy, 500 - 20);
+  EXPECT_NEAR(game.stardateNow, 2000.0, 1e-9) << "the crossing takes no time";
+  EXPECT_EQ(recorder.now, 44u * 60) << "only the starfield of warp 1";
+  EXPECT_EQ(PanelLines().back(), "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," +
+                                     std::to_string(game.shipSectorY + 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEdge, ImpulseCrossingTest,
+                         ::testing::Values(Crossing{31, 7, 4, 90, 24},    // right edge, galaxy column 7 to 0
+                                           Crossing{24, 0, 4, 270, 31},   // left edge, column 0 to 7
+                                           Crossing{3, 3, 0, 0, 59},      // top edge, row 0 to 7
+                                           Crossing{59, 3, 7, 180, 3},    // bottom edge, row 7 to 0
+                                           Crossing{7, 7, 0, 45, 56},     // top right corner, diagonally
+                                           Crossing{27, 7, 4, 90, 28}));  // inside the galaxy
+
+// ---- Warp ----
+
+struct WarpCase {
+  int fromQuadrant, course, warp, toQuadrant;
+};
+
+class WarpTest : public MovementTest, public ::testing::WithParamInterface<WarpCase> {};
+
+TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
+  const WarpCase c = GetParam();
+  StartGame(c.fromQuadrant);
+  std::vector<std::string> rows(8, "........");
+  rows[2][2] = '>';
+  DrawQuadrant(c.fromQuadrant, rows);
+  game.galaxy[c.toQuadrant] = QuadrantRecord{};
+  game.shieldEnergy = 1000;
+
+  WarpMove(c.course, c.warp);
+
+  EXPECT_EQ(game.shipQuadrant, c.toQuadrant);
+  EXPECT_NEAR(game.stardateNow, 2000.0 + c.warp, 1e-9);
+  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20 * c.warp);
+  EXPECT_EQ(game.shieldEnergy, 1000 - 20 * c.warp);
+  EXPECT_EQ(recorder.now, (45u * c.warp - 1) * 60) << "45 frames per factor, the first one free";
+  const Lines lines = PanelLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Warp Engines Engaged...");
+  EXPECT_EQ(lines[1], "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," +
+                          std::to_string(game.shipSectorY + 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
+                         ::testing::Values(WarpCase{58, 180, 9, 2},   // from row 7 down to row (7 + 9) mod 8 = 0
+                                           WarpCase{56, 45, 9, 7},    // a diagonal walk has only 8 points
+                                           WarpCase{56, 45, 8, 7},
+                                           WarpCase{27, 90, 1, 28},
+                                           WarpCase{27, 270, 4, 31},  // wraps past column 0
+                                           WarpCase{27, 0, 3, 3}));
+
+TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.Damage(ShipSystem::SRS) = 2.0;
+  const std::uint32_t state = lcg::State();
+  WarpMove(90, 2);
+  EXPECT_EQ(recorder.now, 70u * 90);
+  EXPECT_EQ(recorder.CallsNamed("WaitPumping"), std::vector<std::string>{"6300"});
+  EXPECT_TRUE(recorder.CallsNamed("ScanSetPixels").empty());
+  // Only the arrival sector's two draws (the quadrant is empty), no starfield draws.
+  const std::uint32_t after = lcg::State();
+  lcg::Seed(state);
+  lcg::rand();
+  lcg::rand();
+  EXPECT_EQ(after, lcg::State());
+}
+
+TEST_F(MovementTest, ArrivalChartsTheNeighbourhoodUnlessTheLongRangeSensorsAreOut) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  WarpMove(90, 2);
+  EXPECT_EQ(ChartedCount(), 9);
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      EXPECT_TRUE(game.galaxy[QuadrantNeighbour(29, dx, dy)].flags & QuadrantFlag::Charted);
+
+  for (QuadrantRecord& q : game.galaxy) q.flags = 0;
+  game.Damage(ShipSystem::LRS) = 1.0;
+  WarpMove(90, 2);
+  EXPECT_EQ(ChartedCount(), 0);
+}
+
+TEST_F(MovementTest, ArrivingAmongAliensSoundsRedAlert) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(28, {"........", "...R....", "........", "........", "........", "........", "........", "........"});
+  WarpMove(90, 1);
+  EXPECT_EQ(PanelLines().back(), "Sounding Red Alert.");
+  EXPECT_TRUE(game.InRedAlert());
+}
+
+TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
+  // Only sector (6,5) and (1,2) are free in the arrival quadrant.
+  std::vector<std::string> full(8, "********");
+  full[5][6] = '.';
+  full[2][1] = '.';
+  for (int seed : {1, 2, 3, 4, 5}) {
+    SetUp();
+    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    DrawQuadrant(28, full);
+    lcg::Seed(static_cast<std::uint32_t>(seed));
+    WarpMove(90, 1);
+    const bool right = game.shipSectorX == 6 && game.shipSectorY == 5;
+    const bool left = game.shipSectorX == 1 && game.shipSectorY == 2;
+    ASSERT_TRUE(right || left) << seed;
+    EXPECT_EQ(ShipCell(), right ? Cell::ShipLeft : Cell::ShipRight);
+  }
+}
+
+// ---- Gravity ricochet ----
+
+TEST_F(MovementTest, RicochetLandsInTheFirstDrawnQuadrantWithShieldsDown) {
+  for (std::uint32_t seed : {5u, 99u, 2024u}) {
+    SetUp();
+    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    lcg::Seed(seed);
+    const int expected = lcg::rand() % 64;
+    lcg::Seed(seed);
+
+    GravityRicochet();
+
+    EXPECT_EQ(game.shipQuadrant, expected) << seed;
+    EXPECT_EQ(game.shieldEnergy, 0);
+    EXPECT_EQ(game.shipEnergy, 3000) << "the ricochet costs no energy";
+    EXPECT_NEAR(game.stardateNow, 2000.0, 1e-9) << "and no time";
+    EXPECT_TRUE(PanelLines().empty()) << "and posts nothing of its own";
+    EXPECT_GT(recorder.now, 89u * 60) << "90 frames and the streak-out";
+    EXPECT_EQ(ChartedCount(), 9);
+  }
+}
+
+TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
+  lcg::Seed(5);
+  const int first = lcg::rand() % 64;
+  StartGame(first);
+  DrawQuadrant(first, EmptyQuadrantWithShipAt_1_4);
+  lcg::Seed(5);
+  GravityRicochet();
+  EXPECT_EQ(game.shipQuadrant, first);
+  int ships = 0;
+  for (const auto& row : game.galaxy[first].cells)
+    for (SectorCell cell : row) ships += (cell == Cell::ShipLeft || cell == Cell::ShipRight) ? 1 : 0;
+  EXPECT_EQ(ships, 1) << "exactly one ship in the quadrant";
+}
+
+// ---- The request frame ----
+
+TEST_F(MovementTest, ARequestRunsInTheBusyFrameAndCountsOneChange) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  RequestMove(90, 1, 0);
+  EXPECT_EQ(game.shipSectorX, 2);
+  EXPECT_EQ(recorder.CallsNamed("SetBusy"), (std::vector<std::string>{"on", "off"}));
+  EXPECT_EQ(recorder.calls.front().what, "UpdateStation") << "a pending paint finishes first";
+  EXPECT_FALSE(actionInProgress);
+  EXPECT_EQ(game.changeCount, 1);
+}
+
+TEST_F(MovementTest, ARequestWhileAnotherRunsIsDropped) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  actionInProgress = true;
+  RequestMove(90, 1, 0);
+  RequestRicochet();
+  RequestTorpedo(90, 3);
+  RequestPhasers(100, true);
+  EXPECT_TRUE(recorder.calls.empty());
+  EXPECT_EQ(game.shipSectorX, 1);
+  EXPECT_EQ(game.changeCount, 0);
+}
+
+TEST_F(MovementTest, WarpWithTheDriveDamagedDoesNothingAtAll) {
+  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  game.Damage(ShipSystem::Warp) = 1.0;
+  RequestMove(90, 0, 3);
+  EXPECT_TRUE(PanelLines().empty());
+  EXPECT_EQ(game.shipQuadrant, 27);
+  EXPECT_EQ(game.shipEnergy, 3000);
+  RequestMove(90, 1, 3);
+  EXPECT_EQ(game.shipSectorX, 2) << "impulse still works, and wins over warp";
+}
+
+TEST_F(MovementTest, ATorpedoRequestWithEmptyTubesSaysSo) {
+  game.torpedoCount = 0;
+  RequestTorpedo(90, 3);
+  EXPECT_EQ(PanelLines(), Lines{"All Photon Tubes empty, Captain."});
+  EXPECT_TRUE(recorder.CallsNamed("PlaySoundAfterCurrent").empty());
+}
+
+}  // namespace

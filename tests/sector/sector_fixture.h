@@ -1,0 +1,37 @@
+#pragma once
+// Every sector test starts from program start with a recording host and no action running,
+// and draws the ship's quadrant as a small picture.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "action_state.h"
+#include "game_state.h"
+#include "headless_host.h"
+#include "program_reset.h"
+#include "quadrant_picture.h"
+#include "ship_messages.h"
+
+class SectorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(recorder);
+    ResetSectorAction();
+  }
+
+  void StartGame(int shipQuadrant = 27) { StartQuietGame(shipQuadrant); }
+
+  // The texts on the Messages panel, oldest first.
+  static std::vector<std::string> PanelLines() {
+    std::vector<std::string> lines;
+    for (const auto& line : messageLines)
+      if (line[0] != '\0') lines.emplace_back(line.data());
+    return lines;
+  }
+
+  SectorCell ShipCell() const { return game.galaxy[game.shipQuadrant].cells[game.shipSectorY][game.shipSectorX]; }
+
+  HeadlessHost recorder;
+};
