@@ -20,7 +20,6 @@ constexpr MessageId BlockedByStar = 103, BlockedByStarbase = 104;
 constexpr MessageId BlockedByKlingon = 105, BlockedByFarengi = 106, BlockedByRomulan = 107, BlockedByBorg = 108;
 }  // namespace Msg
 
-constexpr SoundId EngineSound = 5;
 constexpr int EngageCost = 10;
 constexpr int SectorEnergyCost = 5;
 constexpr int SectorShieldCost = 10;
@@ -123,7 +122,7 @@ void ImpulseMove(int course, int impulse) {
   PostShipMessage(Msg::ImpulseEngaged);
   if (!PayToEngage()) return;
   stepsLeft = impulse;
-  host().PlaySoundAfterCurrent(EngineSound, true);
+  host().PlaySoundAfterCurrent(Sounds::Engines, true);
 
   const GridOffset offset = CourseOffset(course, WalkLength);
   const int targetX = game.shipSectorX + offset.dx, targetY = game.shipSectorY + offset.dy;

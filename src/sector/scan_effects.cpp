@@ -5,10 +5,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr SoundId ExplosionSound = 4;
-constexpr SoundId ShipBeamSound = 8;
-constexpr SoundId AlienBeamSound = 10;
-constexpr SoundId BeamHitSound = 11;
 constexpr MessageId InternalError = 117;
 
 constexpr int HitFrameCount = 8;
@@ -49,7 +45,7 @@ void PlayHitAnimation(int x, int y, bool destroyed) {
   }
   const int strip = destroyed ? pictures->destroyedStrip : pictures->hitStrip;
   if (destroyed) {
-    host().PlaySoundNow(ExplosionSound, false);
+    host().PlaySoundNow(Sounds::Explosion, false);
     if (!ScanWorks()) host().WaitPumping(BlindExplosionMs);
   }
   for (int frame = 0; frame < HitFrameCount; ++frame) {
@@ -64,7 +60,7 @@ void PlayHitAnimation(int x, int y, bool destroyed) {
 
 void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAlien) {
   const Rgb* colours = byAlien ? AlienBeamColours : ShipBeamColours;
-  host().PlaySoundNow(byAlien ? AlienBeamSound : ShipBeamSound, true);
+  host().PlaySoundNow(byAlien ? Sounds::AlienBeam : Sounds::PhaserBeam, true);
 
   const std::uint32_t end = TickCount() + durationMs;
   while (TickCount() < end) {
@@ -82,7 +78,7 @@ void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAli
   }
 
   if (byAlien)
-    host().PlaySoundNow(BeamHitSound, false);
+    host().PlaySoundNow(Sounds::AlienHit, false);
   else
     host().StopSound();
 }

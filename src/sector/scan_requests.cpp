@@ -7,7 +7,6 @@
 
 namespace {
 constexpr MessageId TubesEmpty = 115;
-constexpr SoundId LaunchSound = 9;
 
 TorpedoOperation fireTorpedo = nullptr;
 PhaserOperation firePhasers = nullptr;
@@ -46,7 +45,7 @@ void RequestTorpedo(int course, int distance) {
       PostShipMessage(TubesEmpty);
       return;
     }
-    host().PlaySoundAfterCurrent(LaunchSound, false);
+    host().PlaySoundAfterCurrent(Sounds::TorpedoLaunch, false);
     if (fireTorpedo) fireTorpedo(course, distance);
   });
 }

@@ -12,7 +12,6 @@ constexpr double FlightSpeed = 0.4;
 constexpr std::uint32_t FrameMs = 60;
 constexpr std::uint32_t StreakFrameMs = 40;
 constexpr std::uint32_t DamagedScanFrameMs = 70;
-constexpr SoundId EngineSound = 5;
 
 // A point about to pass the viewer projects arbitrarily far out; such a point is not
 // drawn, and its pixel offset is never converted to an integer.
@@ -60,7 +59,7 @@ void WarpStarfield(int warp) {
   starfieldActive = true;
   const int width = ScanClientWidth, height = ScanClientHeight;
   const int frames = FrameCount(warp);
-  host().PlaySoundNow(EngineSound, true);
+  host().PlaySoundNow(Sounds::Engines, true);
 
   if (!game.Working(ShipSystem::SRS)) {
     host().WaitPumping(DamagedScanFrameMs * static_cast<std::uint32_t>(frames));
