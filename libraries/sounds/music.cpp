@@ -11,6 +11,8 @@ namespace {
 // Every piece is played in the same hall and mastered to the same level.
 Signal Finish(Signal mix, double fadeOut) {
   mix = ApplyReverb(mix, Reverb(0.82, 0.35, 0.28));
+  Normalise(mix, 1.0);
+  Compress(mix, 0.3, 2.5);  // the cymbal and the brass attacks stand out less
   Normalise(mix, 0.93);
   FadeEnds(mix, 0.004, fadeOut);
   return mix;
@@ -29,7 +31,7 @@ void Arpeggio(Score& score, double fromBeat, double beats, double step,
 }  // namespace
 
 Signal NewGameFanfare(std::size_t samples) {
-  Score score(samples, 0.46);
+  Score score(samples, 0.52);
   // Trumpets: a call, its answer, and the call again into the full chord.
   score.Play(Brass, 0.34, {
       {0.0, 0.28, "G4", 0.7}, {0.333, 0.28, "G4", 0.7}, {0.667, 0.28, "G4", 0.75},
@@ -46,10 +48,10 @@ Signal NewGameFanfare(std::size_t samples) {
   score.Play(Timpani, 0.55, {
       {1.0, 1, "C2", 0.9}, {4.0, 1, "G2", 0.8}, {7.0, 1, "C2", 0.7},
       {8.0, 0.25, "G2", 0.4}, {8.25, 0.25, "G2", 0.5}, {8.5, 0.25, "G2", 0.6}, {8.75, 0.25, "G2", 0.75},
-      {9.0, 1, "C2", 1.0}});
+      {9.0, 1, "C2", 0.8}});
   for (double beat = 10.0; beat < 12.9; beat += 0.25)  // a soft roll under the final chord
     score.Play(Timpani, 0.55, {beat, 0.25, "C2", 0.25 - 0.04 * (beat - 10.0)});
-  score.Play(Cymbal, 0.32, {{9.0, 3, "C4", 0.9}});
+  score.Play(Cymbal, 0.2, {{9.0, 3, "C4", 0.9}});
   return Finish(score.mix(), 0.45);
 }
 

@@ -205,6 +205,18 @@ void Normalise(Signal& s, double peak) {
   for (double& v : s) v *= peak / loudest;
 }
 
+void Compress(Signal& s, double threshold, double ratio) {
+  const double attack = std::exp(-1.0 / (0.001 * SampleRate));
+  const double release = std::exp(-1.0 / (0.25 * SampleRate));
+  double level = 0.0;
+  for (double& v : s) {
+    const double now = std::abs(v);
+    const double follow = now > level ? attack : release;
+    level = follow * level + (1.0 - follow) * now;
+    if (level > threshold) v *= std::pow(level / threshold, 1.0 / ratio - 1.0);
+  }
+}
+
 void FadeEnds(Signal& s, double fadeIn, double fadeOut) {
   const double length = Seconds(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {

@@ -109,6 +109,9 @@ void MixInto(Signal& mix, const Signal& part, std::size_t at = 0, double gain = 
 
 // Scales so the loudest sample reaches `peak` (of full scale 1.0).
 void Normalise(Signal& s, double peak);
+// Evens out loudness: where the level rises above `threshold` (of full scale) it is
+// turned down, by `ratio` to 1, with a gain that follows the level smoothly.
+void Compress(Signal& s, double threshold, double ratio);
 // Fades the first and last `seconds` to silence (one-shot sounds start and end at rest).
 void FadeEnds(Signal& s, double fadeIn, double fadeOut);
 // Gentle saturation: louder parts are rounded off, quiet parts pass unchanged.

@@ -72,22 +72,21 @@ AudioSinkOutput::~AudioSinkOutput() { Stop(); }
 int AudioSinkOutput::DeviceCount() { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
 
 bool AudioSinkOutput::Play(const QByteArray& wave, bool loop) {
-  if (IsPlaying()) {
-    Stop();
-  } else {
-    Silence(finishing_);
-    finishing_ = std::move(voice_);
-    voice_ = {};
-  }
   std::optional<PcmSound> sound = ReadWaveImage(wave);
-  if (!sound) return false;
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return false;
+  if (!sound || device.isNull()) return false;
   QAudioFormat format = FormatOf(*sound);
   if (!device.isFormatSupported(format) && sound->bitsPerSample == 8) {
     sound->samples = Widened(sound->samples);
     sound->bitsPerSample = 16;
     format = FormatOf(*sound);
+  }
+
+  if (IsPlaying()) {
+    Stop();
+  } else {
+    Silence(finishing_);
+    finishing_ = std::move(voice_);  // its tail may still be in the device: let it end
   }
   durationMs_ = sound->DurationMs();
   looping_ = loop;
