@@ -51,6 +51,11 @@ int InitSound() {
 void ShutdownSound() {
   StopSound();
   channel.deviceCount = 0;
+  // The real output closes with the frame, while Qt's audio is still there to close it.
+  if (channel.realOutput) {
+    channel.realOutput.reset();
+    channel.output = nullptr;
+  }
 }
 
 void StopSound() {
