@@ -2,7 +2,6 @@
 // depth, the animation strips in whole frames, the station icons, the communiqué
 // texts byte for byte, and the program's own pictures.
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 
@@ -148,11 +147,3 @@ TEST(ProgramPictures, ButtonFramesAndIconAreCompiledIntoTheProgram) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new PictureBundle);
-  return RUN_ALL_TESTS();
-}
