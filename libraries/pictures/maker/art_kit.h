@@ -36,6 +36,7 @@ inline const QColor LightGrey(192, 192, 192);
 inline const QColor Grey(128, 128, 128);
 inline const QColor DarkGrey(64, 64, 64);
 inline const QColor Green(0, 255, 0);
+inline const QColor NoShadow;  // for Letter(): lettering without a drop shadow
 }  // namespace bridge
 
 // A blank drawing surface of the given size and colour.

@@ -14,14 +14,16 @@ namespace {
 constexpr int FrameCount = 8;
 const QPointF Centre(17, 12.5);
 
-QImage Brightened(const QImage& sprite, double amount) {
-  QImage out = sprite.copy();
+// Mixes every lit (non-black) pixel towards a glow colour: a hull lit by a blast,
+// wreckage heated by it.
+QImage Glowing(const QImage& piece, const QColor& glow, double amount) {
+  QImage out = piece.copy();
   for (int y = 0; y < out.height(); ++y) {
     for (int x = 0; x < out.width(); ++x) {
       const QRgb p = out.pixel(x, y);
       if ((p & 0xFFFFFF) == 0) continue;
-      auto lift = [amount](int c) { return int(c + (255 - c) * amount); };
-      out.setPixel(x, y, qRgb(lift(qRed(p)), lift(qGreen(p)), lift(qBlue(p))));
+      auto mix = [amount](int from, int to) { return int(from + (to - from) * amount); };
+      out.setPixel(x, y, qRgb(mix(qRed(p), glow.red()), mix(qGreen(p), glow.green()), mix(qBlue(p), glow.blue())));
     }
   }
   return out;
@@ -41,7 +43,7 @@ QImage HitFrame(const QImage& sprite, int frame, const QPointF& impact) {
   constexpr double FlashRadius[FrameCount] = {3, 6, 5, 3.5, 2.5, 1.5, 0, 0};
   constexpr double Lift[FrameCount] = {0.0, 0.45, 0.25, 0.1, 0, 0, 0, 0};
   constexpr int ShieldAlpha[FrameCount] = {0, 255, 200, 140, 90, 50, 0, 0};
-  QImage image = Lift[frame] > 0 ? Brightened(sprite, Lift[frame]) : sprite.copy();
+  QImage image = Lift[frame] > 0 ? Glowing(sprite, Qt::white, Lift[frame]) : sprite.copy();
   QPainter painter(&image);
   PreparePainter(painter);
   if (ShieldAlpha[frame] > 0) {
@@ -52,7 +54,7 @@ QImage HitFrame(const QImage& sprite, int frame, const QPointF& impact) {
   }
   if (FlashRadius[frame] > 0) Flash(painter, impact, FlashRadius[frame], QColor(255, 220, 96));
 
-  // Sparks thrown off the hull, arcing away from the impact.
+  // Sparks thrown off the hull; the same seed every frame keeps each spark on its course.
   if (frame >= 1 && frame <= 6) {
     QRandomGenerator sparks(39);
     for (int i = 0; i < 7; ++i) {
@@ -68,20 +70,6 @@ QImage HitFrame(const QImage& sprite, int frame, const QPointF& impact) {
   return image;
 }
 
-// Mixes every lit pixel of a piece of wreckage towards a glow colour.
-QImage Glowing(const QImage& piece, const QColor& glow, double amount) {
-  QImage out = piece.copy();
-  for (int y = 0; y < out.height(); ++y) {
-    for (int x = 0; x < out.width(); ++x) {
-      const QRgb p = out.pixel(x, y);
-      if ((p & 0xFFFFFF) == 0) continue;
-      auto mix = [amount](int from, int to) { return int(from + (to - from) * amount); };
-      out.setPixel(x, y, qRgb(mix(qRed(p), glow.red()), mix(qGreen(p), glow.green()), mix(qBlue(p), glow.blue())));
-    }
-  }
-  return out;
-}
-
 QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
   QImage image = Canvas(SpriteWidth, SpriteHeight);
   QPainter painter(&image);
@@ -89,7 +77,7 @@ QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
 
   // Frame 0: the hull lights up from inside.
   if (frame == 0) {
-    painter.drawImage(0, 0, Brightened(sprite, 0.35));
+    painter.drawImage(0, 0, Glowing(sprite, Qt::white, 0.35));
     Flash(painter, Centre, 5, QColor(255, 255, 160));
     painter.end();
     return image;

@@ -1,8 +1,8 @@
 // The pieces the four control stations are assembled from. Every box a station
 // draws into or hit-tests sits at the exact pixel the stations expect.
 
-#include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "catalogue.h"
 

@@ -52,13 +52,12 @@ PictureList DamageReport() {
          Qt::AlignLeft | Qt::AlignVCenter);
 
   const QFont rowFont = Lettering(11);
-  painter.setFont(rowFont);
   const QFontMetrics metrics(rowFont);
   for (int i = 0; i < 7; ++i) {
     const int top = FirstRowTop + i * RowPitch;
     const QRect labelBox(14, top, 200, 15);
     Letter(painter, labelBox, QString::fromLatin1(SystemRows[i]), rowFont, LabelGrey,
-           Qt::AlignLeft | Qt::AlignVCenter, QColor());
+           Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
     // Dotted leaders from the name to the estimate column.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <array>
+#include <initializer_list>
 
 #include "catalogue.h"
 
@@ -20,10 +21,6 @@ enum Segment { A, B, C, D, E, F, G, Point, SegmentCount };
 constexpr std::array<QRect, SegmentCount> SegmentRects = {
     QRect(3, 1, 5, 2),  QRect(8, 3, 2, 5),  QRect(8, 10, 2, 5), QRect(3, 15, 5, 2),
     QRect(1, 10, 2, 5), QRect(1, 3, 2, 5),  QRect(3, 8, 5, 2),  QRect(11, 15, 2, 2)};
-
-struct Glyph {
-  unsigned segments;  // bit per Segment
-};
 
 constexpr unsigned Bits(std::initializer_list<Segment> lit) {
   unsigned bits = 0;

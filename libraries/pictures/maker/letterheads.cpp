@@ -59,10 +59,10 @@ Picture CommuniqueLetterhead() {
   PreparePainter(painter);
   Insignia(painter, QRectF(4, 6, 70, 70));
   Letter(painter, QRect(82, 12, 196, 26), QStringLiteral("FLEET COMMAND"),
-         LetteringFamily("Liberation Serif", 21, true), Navy, Qt::AlignLeft | Qt::AlignVCenter, QColor());
+         LetteringFamily("Liberation Serif", 21, true), Navy, Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
   Letter(painter, QRect(82, 40, 196, 18), QStringLiteral("Interstellar Communications"),
          LetteringFamily("Liberation Serif", 14, false), bridge::Black, Qt::AlignLeft | Qt::AlignVCenter,
-         QColor());
+         bridge::NoShadow);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(QRect(82, 62, 194, 2), bridge::FrameRed);
   painter.fillRect(QRect(82, 66, 194, 1), Navy);
@@ -91,13 +91,12 @@ Picture HighScoreBanner() {
   painter.drawLine(4, 102, 415, 102);
   painter.setRenderHint(QPainter::Antialiasing, true);
   const QFont head = Lettering(15);
-  const QColor shadow;
   Letter(painter, QRect(35, 78, 120, 24), QStringLiteral("NAME"), head, bridge::Yellow,
-         Qt::AlignLeft | Qt::AlignVCenter, shadow);
+         Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
   Letter(painter, QRect(190, 78, 120, 24), QStringLiteral("RANK"), head, bridge::Yellow,
-         Qt::AlignLeft | Qt::AlignVCenter, shadow);
+         Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
   Letter(painter, QRect(350, 78, 66, 24), QStringLiteral("SCORE"), head, bridge::Yellow,
-         Qt::AlignLeft | Qt::AlignVCenter, shadow);
+         Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
   painter.end();
   return SixteenColourPicture(57, image,
                               {bridge::Black, bridge::White, bridge::PanelRed, bridge::FrameRed, bridge::ShadowRed,

@@ -11,8 +11,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "../program/program_art.h"
 #include "catalogue.h"
+#include "program_art.h"
 
 namespace {
 

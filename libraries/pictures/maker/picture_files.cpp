@@ -175,7 +175,8 @@ QByteArray EncodeBmp(const QImage& image, Depth depth) {
 
 QByteArray EncodeIcon(const QImage& drawn, const QList<QRgb>& keyColours) {
   constexpr int Size = 32;
-  const QImage argb = drawn.convertToFormat(QImage::Format_ARGB32).scaled(Size, Size);
+  Q_ASSERT(drawn.size() == QSize(Size, Size));
+  const QImage argb = drawn.convertToFormat(QImage::Format_ARGB32);
   QImage opaque(Size, Size, QImage::Format_RGB32);
   QList<QList<bool>> transparent(Size, QList<bool>(Size, false));
   for (int y = 0; y < Size; ++y) {

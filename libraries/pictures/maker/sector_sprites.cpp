@@ -2,7 +2,6 @@
 // vessels, the three kinds of star and the starbase, each animated strip four
 // frames of 34 x 25.
 
-#include <QPainterPath>
 #include <QtMath>
 #include <cstdio>
 #include <cstdlib>
@@ -91,13 +90,10 @@ QImage StarbaseFrame(const QString& folder, int frame) {
         image.setPixel(x, y, beaconLit ? qRgb(255, 48, 32) : qRgb(96, 16, 16));
         continue;
       }
-      for (int k = 0; k < 4; ++k) {
-        if (p != (ChaseMarks[k] & 0xFFFFFF)) continue;
-        // The lit light runs round the ring; the one behind it still glows.
-        const int age = (frame - k + 4) % 4;
-        const QRgb shades[4] = {qRgb(255, 255, 160), qRgb(176, 160, 64), qRgb(80, 72, 40), qRgb(80, 72, 40)};
-        image.setPixel(x, y, shades[age]);
-      }
+      // The lit light runs round the ring; the one behind it still glows.
+      constexpr QRgb ByAge[4] = {qRgb(255, 255, 160), qRgb(176, 160, 64), qRgb(80, 72, 40), qRgb(80, 72, 40)};
+      for (int k = 0; k < 4; ++k)
+        if (p == (ChaseMarks[k] & 0xFFFFFF)) image.setPixel(x, y, ByAge[(frame - k + 4) % 4]);
     }
   }
   return image;

@@ -9,15 +9,18 @@ const QColor Gunmetal(72, 76, 84);
 const QColor GunmetalLight(136, 140, 148);
 const QColor GunmetalDark(32, 34, 38);
 
-// Label and read-out row tops; the read-outs draw their glyphs at x 110.
+// Each label with the black well behind it. The station draws five glyphs at
+// (110, top of the row) inside each well, and the condition lamp exactly over its
+// well at (121, 173).
 struct StatusRow {
   const char* label;
-  int top;
-  int height;  // of the black box behind the glyphs (the lamp is taller)
+  QRect well;
 };
-constexpr StatusRow Rows[] = {
-    {"STARDATE", 15, 18},  {"QUADRANT", 42, 18},  {"SECTOR", 69, 18}, {"DILITHIUM", 96, 18},
-    {"SHIELDS", 123, 18},  {"PHOTON", 150, 18},   {"CONDITION", 173, 25}, {"ALIENS", 204, 18},
+const StatusRow Rows[] = {
+    {"STARDATE", QRect(108, 13, 69, 22)},  {"QUADRANT", QRect(108, 40, 69, 22)},
+    {"SECTOR", QRect(108, 67, 69, 22)},    {"DILITHIUM", QRect(108, 94, 69, 22)},
+    {"SHIELDS", QRect(108, 121, 69, 22)},  {"PHOTON", QRect(108, 148, 69, 22)},
+    {"CONDITION", QRect(121, 173, 40, 25)}, {"ALIENS", QRect(108, 202, 69, 22)},
 };
 
 Picture StatusPanel() {
@@ -42,8 +45,7 @@ Picture StatusPanel() {
 
   const QFont font = Lettering(12);
   for (const StatusRow& row : Rows) {
-    const bool lamp = row.height == 25;
-    const QRect box = lamp ? QRect(121, 173, 40, 25) : QRect(108, row.top - 2, 5 * 13 + 4, row.height + 4);
+    const QRect& box = row.well;
     // A sunken well: dark above and left, light below and right.
     painter.setPen(GunmetalDark);
     painter.drawLine(box.left() - 1, box.top() - 1, box.right() + 1, box.top() - 1);

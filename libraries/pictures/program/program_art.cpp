@@ -4,7 +4,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
-#include "../maker/starship.h"
+#include "starship.h"
 
 namespace pictures {
 namespace {
