@@ -15,7 +15,7 @@ PictureList StatusPictures();       // 1, 6
 PictureList DamageReport();         // 36
 PictureList StarshipPortraits();    // 5, 7
 PictureList Letterheads();          // 8, 57
-PictureList ControlButtons();       // 10-17
+PictureList ControlButtons(const QString& spriteFolder);  // 10-17
 PictureList SectorSprites(const QString& spriteFolder);  // 18-27, 58
 PictureList BattleStrips(const QString& spriteFolder);   // 39-46, 48, 55, 56
 
@@ -24,6 +24,6 @@ struct IconDrawing {
   int id;
   QImage image;
 };
-std::vector<IconDrawing> StationIcons();
+std::vector<IconDrawing> StationIcons(const QString& spriteFolder);
 
 }  // namespace pictures

@@ -13,6 +13,7 @@
 
 #include "catalogue.h"
 #include "program_art.h"
+#include "sprite_art.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
   using namespace pictures;
   PictureList all;
   for (PictureList group : {DigitStrips(), ControlPanels(), CourseDial(), StatusPictures(), DamageReport(),
-                            StarshipPortraits(), Letterheads(), ControlButtons(), SectorSprites(sprites),
+                            StarshipPortraits(), Letterheads(), ControlButtons(sprites), SectorSprites(sprites),
                             BattleStrips(sprites)}) {
     for (Picture& picture : group) all.push_back(std::move(picture));
   }
@@ -51,13 +52,13 @@ int main(int argc, char** argv) {
   for (const Picture& picture : all)
     ok &= WriteFile(out.filePath(QStringLiteral("bitmaps/%1.bmp").arg(picture.id)),
                     EncodeBmp(picture.image, picture.depth));
-  for (const IconDrawing& icon : StationIcons())
+  for (const IconDrawing& icon : StationIcons(sprites))
     ok &= WriteFile(out.filePath(QStringLiteral("icons/%1.ico").arg(icon.id)), EncodeIcon(icon.image, {}));
 
   ok &= WriteFile(out.filePath(QStringLiteral("program/button_on.bmp")),
                   EncodeBmp(ButtonFrame(true), Depth::TrueColour));
   ok &= WriteFile(out.filePath(QStringLiteral("program/button_off.bmp")),
                   EncodeBmp(ButtonFrame(false), Depth::TrueColour));
-  ok &= WriteFile(out.filePath(QStringLiteral("program/kestrav.ico")), EncodeIcon(ProgramIcon(), {}));
+  ok &= WriteFile(out.filePath(QStringLiteral("program/kestrav.ico")), EncodeIcon(ProgramIcon(LoadSprite(sprites, QStringLiteral("ship"))), {}));
   return ok ? 0 : 1;
 }

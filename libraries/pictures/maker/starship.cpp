@@ -68,30 +68,6 @@ QPainterPath StarshipShape::Silhouette() const {
   return all.united(dish).united(intake);
 }
 
-QPainterPath StarshipFromAbove(const QRectF& frame) {
-  // Drawn in a 24 x 12 space.
-  QPainterPath ship;
-  ship.addEllipse(QPointF(5.5, 6), 5, 5);
-  ship.addRect(QRectF(9.5, 5.3, 3, 1.4));
-  ship.addEllipse(QPointF(15, 6), 4.5, 1.5);
-  ship.addRoundedRect(QRectF(13, 0.5, 11, 2.2), 1.1, 1.1);
-  ship.addRoundedRect(QRectF(13, 9.3, 11, 2.2), 1.1, 1.1);
-  QPainterPath pylons;
-  pylons.moveTo(15.5, 5);
-  pylons.lineTo(18.5, 2.5);
-  pylons.lineTo(19.8, 2.5);
-  pylons.lineTo(17.2, 6);
-  pylons.lineTo(19.8, 9.5);
-  pylons.lineTo(18.5, 9.5);
-  pylons.lineTo(15.5, 7);
-  pylons.closeSubpath();
-  ship = ship.united(pylons);
-  QTransform map;
-  map.translate(frame.left(), frame.top());
-  map.scale(frame.width() / 24.0, frame.height() / 12.0);
-  return map.map(ship.simplified());
-}
-
 StarshipShape Starship(const QRectF& frame) {
   const StarshipShape design = DesignSpaceShip();
   QTransform map;

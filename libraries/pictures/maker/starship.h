@@ -23,8 +23,5 @@ struct StarshipShape {
 // The shape mapped into `frame` (the design space's 358 x 87 scaled to fit).
 StarshipShape Starship(const QRectF& frame);
 
-// The same ship seen from above, bow to the left, filling `frame`: the disc, the
-// hull and the two warp engines. Reads better than the side view when tiny.
-QPainterPath StarshipFromAbove(const QRectF& frame);
 
 }  // namespace pictures

@@ -2,6 +2,7 @@
 // its station's symbol, the buttons with the station's three-letter name.
 
 #include "catalogue.h"
+#include "sprite_art.h"
 #include "station_symbols.h"
 
 namespace pictures {
@@ -9,11 +10,11 @@ namespace {
 
 const QColor ButtonFace(192, 192, 192);
 
-Picture ControlButton(int id, StationSymbol symbol, const QString& abbreviation) {
+Picture ControlButton(int id, StationSymbol symbol, const QString& abbreviation, const QImage& ship) {
   QImage image = Canvas(54, 30, ButtonFace);
   QPainter painter(&image);
   PreparePainter(painter);
-  DrawStationSymbol(painter, symbol, QRectF(2, 4, 22, 22));
+  DrawStationSymbol(painter, symbol, QRectF(2, 4, 22, 22), ship);
   Letter(painter, QRect(24, 0, 30, 30), abbreviation, Lettering(11), bridge::Black, Qt::AlignCenter,
          bridge::White);
   painter.end();
@@ -21,7 +22,7 @@ Picture ControlButton(int id, StationSymbol symbol, const QString& abbreviation)
 }
 
 // A station icon: the symbol on a small red-framed bridge plate.
-QImage StationIcon(StationSymbol symbol) {
+QImage StationIcon(StationSymbol symbol, const QImage& ship) {
   QImage image(32, 32, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
@@ -29,34 +30,36 @@ QImage StationIcon(StationSymbol symbol) {
   painter.setPen(QPen(bridge::FrameRed, 1));
   painter.setBrush(bridge::PanelRed);
   painter.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
-  DrawStationSymbol(painter, symbol, QRectF(3, 3, 26, 26));
+  DrawStationSymbol(painter, symbol, QRectF(3, 3, 26, 26), ship);
   painter.end();
   return image;
 }
 
 }  // namespace
 
-PictureList ControlButtons() {
+PictureList ControlButtons(const QString& spriteFolder) {
+  const QImage ship = LoadSprite(spriteFolder, QStringLiteral("ship"));
   return {
-      ControlButton(10, StationSymbol::ShortRange, QStringLiteral("SRS")),
-      ControlButton(11, StationSymbol::LongRange, QStringLiteral("LRS")),
-      ControlButton(12, StationSymbol::Navigation, QStringLiteral("NAV")),
-      ControlButton(13, StationSymbol::Shields, QStringLiteral("SHL")),
-      ControlButton(14, StationSymbol::Torpedoes, QStringLiteral("PHO")),
-      ControlButton(15, StationSymbol::Phasers, QStringLiteral("PHA")),
-      ControlButton(16, StationSymbol::DamageReport, QStringLiteral("DMG")),
-      ControlButton(17, StationSymbol::Computer, QStringLiteral("COM")),
+      ControlButton(10, StationSymbol::ShortRange, QStringLiteral("SRS"), ship),
+      ControlButton(11, StationSymbol::LongRange, QStringLiteral("LRS"), ship),
+      ControlButton(12, StationSymbol::Navigation, QStringLiteral("NAV"), ship),
+      ControlButton(13, StationSymbol::Shields, QStringLiteral("SHL"), ship),
+      ControlButton(14, StationSymbol::Torpedoes, QStringLiteral("PHO"), ship),
+      ControlButton(15, StationSymbol::Phasers, QStringLiteral("PHA"), ship),
+      ControlButton(16, StationSymbol::DamageReport, QStringLiteral("DMG"), ship),
+      ControlButton(17, StationSymbol::Computer, QStringLiteral("COM"), ship),
   };
 }
 
-std::vector<IconDrawing> StationIcons() {
+std::vector<IconDrawing> StationIcons(const QString& spriteFolder) {
+  const QImage ship = LoadSprite(spriteFolder, QStringLiteral("ship"));
   return {
-      {2, StationIcon(StationSymbol::Status)},      {3, StationIcon(StationSymbol::Messages)},
-      {4, StationIcon(StationSymbol::Controls)},    {5, StationIcon(StationSymbol::ShortRange)},
-      {6, StationIcon(StationSymbol::LongRange)},   {7, StationIcon(StationSymbol::Navigation)},
-      {8, StationIcon(StationSymbol::Torpedoes)},   {9, StationIcon(StationSymbol::Phasers)},
-      {10, StationIcon(StationSymbol::Shields)},    {11, StationIcon(StationSymbol::DamageReport)},
-      {12, StationIcon(StationSymbol::Computer)},
+      {2, StationIcon(StationSymbol::Status, ship)},      {3, StationIcon(StationSymbol::Messages, ship)},
+      {4, StationIcon(StationSymbol::Controls, ship)},    {5, StationIcon(StationSymbol::ShortRange, ship)},
+      {6, StationIcon(StationSymbol::LongRange, ship)},   {7, StationIcon(StationSymbol::Navigation, ship)},
+      {8, StationIcon(StationSymbol::Torpedoes, ship)},   {9, StationIcon(StationSymbol::Phasers, ship)},
+      {10, StationIcon(StationSymbol::Shields, ship)},    {11, StationIcon(StationSymbol::DamageReport, ship)},
+      {12, StationIcon(StationSymbol::Computer, ship)},
   };
 }
 

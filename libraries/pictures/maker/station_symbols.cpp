@@ -1,9 +1,9 @@
 #include "station_symbols.h"
 
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QtMath>
 
-#include "starship.h"
 
 namespace pictures {
 namespace {
@@ -48,8 +48,12 @@ void CrossHairPlanet(QPainter& p) {
   p.setPen(QPen(Outline, 1));
   p.setBrush(globe);
   p.drawEllipse(QPointF(12, 12), 8, 8);
-  p.setPen(QPen(QColor(0, 160, 64), 2));
-  p.drawArc(QRectF(6, 7, 10, 8), 200 * 16, 120 * 16);
+  QPolygonF land;
+  land << QPointF(7.5, 10) << QPointF(10.5, 7.5) << QPointF(13, 9) << QPointF(12, 11.5) << QPointF(15, 13.5)
+       << QPointF(13.5, 17) << QPointF(10.5, 16) << QPointF(9, 12.5);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(32, 176, 64));
+  p.drawPolygon(land);
   p.setPen(QPen(QColor(224, 0, 0), 1.4));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(12, 12), 10.5, 10.5);
@@ -59,12 +63,14 @@ void CrossHairPlanet(QPainter& p) {
   p.drawLine(QPointF(17, 12), QPointF(23.5, 12));
 }
 
-void ShipInShield(QPainter& p) {
+void ShipInShield(QPainter& p, const QImage& shipSprite) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0));
   p.drawEllipse(QPointF(12, 12), 11, 8.5);
-  p.setBrush(QColor(240, 240, 240));
-  p.drawPath(StarshipFromAbove(QRectF(2.5, 6.5, 19, 11)));
+  p.save();
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  p.drawImage(QRectF(3, 5.5, 18, 13.2), shipSprite);
+  p.restore();
   p.setPen(QPen(QColor(0, 160, 255), 1.6, Qt::DotLine));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(12, 12), 11, 8.5);
@@ -187,7 +193,7 @@ void LampColumn(QPainter& p) {
 
 }  // namespace
 
-void DrawStationSymbol(QPainter& painter, StationSymbol symbol, const QRectF& box) {
+void DrawStationSymbol(QPainter& painter, StationSymbol symbol, const QRectF& box, const QImage& shipSprite) {
   painter.save();
   painter.translate(box.topLeft());
   painter.scale(box.width() / 24.0, box.height() / 24.0);
@@ -200,7 +206,7 @@ void DrawStationSymbol(QPainter& painter, StationSymbol symbol, const QRectF& bo
     case StationSymbol::Navigation: CrossHairPlanet(painter); break;
     case StationSymbol::Torpedoes: Burst(painter); break;
     case StationSymbol::Phasers: Beam(painter); break;
-    case StationSymbol::Shields: ShipInShield(painter); break;
+    case StationSymbol::Shields: ShipInShield(painter, shipSprite); break;
     case StationSymbol::DamageReport: ReportSheet(painter); break;
     case StationSymbol::Computer: Screen(painter, true); break;
   }

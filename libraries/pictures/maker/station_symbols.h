@@ -2,6 +2,7 @@
 // The symbol of each station, shared by the Controls buttons and the station
 // icons so a station looks the same wherever it is offered.
 
+#include <QImage>
 #include <QPainter>
 #include <QRectF>
 
@@ -22,6 +23,7 @@ enum class StationSymbol {
 };
 
 // Draws the symbol to fill a square box (drawn for 24 x 24, scaled to the box).
-void DrawStationSymbol(QPainter& painter, StationSymbol symbol, const QRectF& box);
+// The Shields symbol shows the starship's own sector sprite.
+void DrawStationSymbol(QPainter& painter, StationSymbol symbol, const QRectF& box, const QImage& shipSprite);
 
 }  // namespace pictures

@@ -1,10 +1,10 @@
 #include "program_art.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
-#include "starship.h"
 
 namespace pictures {
 namespace {
@@ -50,7 +50,7 @@ QImage ButtonFrame(bool pressed) {
   return image;
 }
 
-QImage ProgramIcon() {
+QImage ProgramIcon(const QImage& shipSprite) {
   QImage image(32, 32, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
@@ -82,12 +82,10 @@ QImage ProgramIcon() {
   }
   painter.setRenderHint(QPainter::Antialiasing, true);
 
-  // The starship seen from above, climbing away to the upper left.
-  painter.translate(16, 14);
-  painter.rotate(30);
-  painter.setPen(QPen(QColor(64, 64, 64), 0.7));
-  painter.setBrush(QColor(232, 232, 240));
-  painter.drawPath(StarshipFromAbove(QRectF(-13, -6.5, 26, 13)));
+  // The starship, a touch smaller than on the scan; its black is space.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.setCompositionMode(QPainter::CompositionMode_Lighten);
+  painter.drawImage(QRectF(3, 6, 27, 20), shipSprite);
   painter.restore();
   painter.end();
   return image;
