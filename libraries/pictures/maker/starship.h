@@ -23,5 +23,4 @@ struct StarshipShape {
 // The shape mapped into `frame` (the design space's 358 x 87 scaled to fit).
 StarshipShape Starship(const QRectF& frame);
 
-
 }  // namespace pictures
