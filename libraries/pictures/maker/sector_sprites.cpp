@@ -28,9 +28,9 @@ QImage StarFrame(const StarColours& colours, int frame) {
   PreparePainter(painter);
   painter.setCompositionMode(QPainter::CompositionMode_Plus);
   const QPointF centre(17, 12.5);
-  constexpr double LongRay[4] = {7.5, 10.5, 12.5, 9.5};
-  constexpr double ShortRay[4] = {4.5, 3.0, 5.5, 6.5};
-  constexpr double Glow[4] = {6.0, 6.8, 7.4, 6.6};
+  constexpr double LongRay[4] = {8.5, 11.5, 13.0, 10.5};
+  constexpr double ShortRay[4] = {5.0, 3.5, 6.0, 7.0};
+  constexpr double Glow[4] = {7.0, 7.8, 8.6, 7.6};
 
   QRadialGradient glow(centre, Glow[frame]);
   glow.setColorAt(0, colours.body);
@@ -51,13 +51,13 @@ QImage StarFrame(const StarColours& colours, int frame) {
   for (int i = 0; i < 4; ++i) ray(qDegreesToRadians(45.0 + 90.0 * i), ShortRay[frame], 1.0);
 
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  QRadialGradient core(centre, 3.2);
+  QRadialGradient core(centre, 3.6);
   core.setColorAt(0, Qt::white);
   core.setColorAt(0.5, colours.core);
   core.setColorAt(1, colours.body);
   painter.setBrush(core);
   painter.setPen(Qt::NoPen);
-  painter.drawEllipse(centre, 3.0, 3.0);
+  painter.drawEllipse(centre, 3.4, 3.4);
   painter.end();
   return image;
 }
