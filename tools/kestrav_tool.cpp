@@ -5,19 +5,22 @@
 //       saved game and prints the mission's orders
 //   kestrav-tool show FILE
 //       checks a saved game and describes it
+//   kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]
+//   kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]
+//       load a saved game, move the ship headless and save the result (ship_moves.h)
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QResource>
-#include <QSaveFile>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "format_text.h"
+#include "game_files.h"
 #include "game_summary.h"
 #include "headless_host.h"
 #include "message_catalogue.h"
@@ -26,6 +29,7 @@
 #include "program_reset.h"
 #include "random.h"
 #include "saved_game.h"
+#include "ship_moves.h"
 
 namespace {
 constexpr int ExitOk = 0;
@@ -36,10 +40,16 @@ int Usage() {
   std::fputs(
       "usage: kestrav-tool new --seed SEED --skill LEVEL --out FILE [--state]\n"
       "       kestrav-tool show FILE\n"
+      "       kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]\n"
+      "       kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
       "  show   check the saved game FILE and describe it\n"
+      "  move   load FILE, set the random state to SEED, move the ship on course C (0..359)\n"
+      "         at warp W or impulse I (1..9), save the result to FILE2 and print the\n"
+      "         ship's messages of the move\n"
+      "  ricochet  the same for the gravity ricochet\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -48,15 +58,6 @@ int Usage() {
 int Fail(const std::string& problem) {
   std::fprintf(stderr, "kestrav-tool: %s\n", problem.c_str());
   return ExitFailure;
-}
-
-template <typename Number>
-std::optional<Number> ParseNumber(const std::string& text) {
-  Number value{};
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
 }
 
 // The mission orders, communiqué 1 of the picture bundle beside the program.
@@ -98,13 +99,7 @@ int NewMission(const std::vector<std::string>& args) {
   lcg::Seed(*seed);
   NewGame();
 
-  const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
-  QSaveFile file(QString::fromStdString(out));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit())
-    return Fail(FormatText(MessageText(31), out.c_str()) + ": " + file.errorString().toStdString());
+  if (std::string problem = WriteGameFile(out, game); !problem.empty()) return Fail(problem);
 
   const std::vector<std::string> shown = headless.CallsNamed("ShowCommunique");
   std::printf("%s\n", shown.empty() ? "" : shown.front().c_str());
@@ -114,23 +109,8 @@ int NewMission(const std::vector<std::string>& args) {
 
 int ShowGame(const std::vector<std::string>& args) {
   if (args.size() != 1) return Usage();
-  const std::string& path = args[0];
-  QFile file(QString::fromStdString(path));
-  std::vector<std::uint8_t> bytes;
-  if (file.open(QIODevice::ReadOnly)) {
-    // One byte more than the largest game is enough to know a file is too long.
-    const QByteArray read = file.read(static_cast<qint64>(MaxSavedGameSize + 1));
-    bytes.assign(read.begin(), read.end());
-  }
-  if (!file.isOpen() || file.error() != QFileDevice::NoError)
-    return Fail(FormatText(MessageText(ReadErrorText), path.c_str()) + ": " + file.errorString().toStdString());
-
-  if (bytes.size() > MaxSavedGameSize)
-    return Fail(FormatText(MessageText(ReadErrorText), path.c_str()) + ": the file is larger than any saved game");
-
   GameState loaded;
-  const DecodeOutcome outcome = DecodeSavedGame(bytes, loaded);
-  if (!outcome.Ok()) return Fail(FormatText(MessageText(outcome.error), path.c_str()) + ": " + outcome.problem);
+  if (std::string problem = ReadGameFile(args[0], loaded); !problem.empty()) return Fail(problem);
   std::fputs(DescribeGame(loaded).c_str(), stdout);
   return ExitOk;
 }
@@ -143,5 +123,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 2, argv + argc);
   if (verb == "new") return NewMission(args);
   if (verb == "show") return ShowGame(args);
+  if (verb == "move") return MoveVerb(args);
+  if (verb == "ricochet") return RicochetVerb(args);
   return Usage();
 }
