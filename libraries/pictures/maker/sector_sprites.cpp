@@ -12,9 +12,11 @@
 namespace pictures {
 namespace {
 
-// The starbase's marker colours in its XPM: chase lights 1-4 and the beacons.
+// The starbase's marker colours in its XPM: the chase lights round its ring, the
+// mast beacons and the four windows of its hub.
 constexpr QRgb ChaseMarks[4] = {qRgb(1, 0, 1), qRgb(2, 0, 2), qRgb(3, 0, 3), qRgb(4, 0, 4)};
 constexpr QRgb BeaconMark = qRgb(5, 0, 5);
+constexpr QRgb WindowMarks[4] = {qRgb(6, 0, 6), qRgb(7, 0, 7), qRgb(8, 0, 8), qRgb(9, 0, 9)};
 
 struct StarColours {
   QColor core, body, corona;
@@ -81,19 +83,19 @@ QImage LoadSprite(const QString& folder, const QString& name) {
 }
 
 QImage StarbaseFrame(const QString& folder, int frame) {
+  // The lit light runs round the ring with a fading one behind it, a light sweeps
+  // along the hub's windows, and the mast beacons blink every two frames.
+  constexpr QRgb ChaseByAge[4] = {qRgb(255, 255, 208), qRgb(200, 176, 64), qRgb(64, 56, 32), qRgb(64, 56, 32)};
+  const QRgb beacon = frame < 2 ? qRgb(255, 48, 32) : qRgb(96, 16, 16);
   QImage image = LoadSprite(folder, QStringLiteral("starbase"));
-  const bool beaconLit = frame < 2;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = image.pixel(x, y) & 0xFFFFFF;
-      if (p == (BeaconMark & 0xFFFFFF)) {
-        image.setPixel(x, y, beaconLit ? qRgb(255, 48, 32) : qRgb(96, 16, 16));
-        continue;
+      const QRgb p = image.pixel(x, y);
+      if (p == BeaconMark) image.setPixel(x, y, beacon);
+      for (int k = 0; k < 4; ++k) {
+        if (p == ChaseMarks[k]) image.setPixel(x, y, ChaseByAge[(frame - k + 4) % 4]);
+        if (p == WindowMarks[k]) image.setPixel(x, y, k == frame ? qRgb(208, 240, 255) : qRgb(48, 120, 224));
       }
-      // The lit light runs round the ring; the one behind it still glows.
-      constexpr QRgb ByAge[4] = {qRgb(255, 255, 160), qRgb(176, 160, 64), qRgb(80, 72, 40), qRgb(80, 72, 40)};
-      for (int k = 0; k < 4; ++k)
-        if (p == (ChaseMarks[k] & 0xFFFFFF)) image.setPixel(x, y, ByAge[(frame - k + 4) % 4]);
     }
   }
   return image;
