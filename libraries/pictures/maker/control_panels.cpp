@@ -82,24 +82,25 @@ Picture FactorPanel(int id, const QString& caption) {
   return SixteenColourPicture(id, image, PanelKeys);
 }
 
+// EXECUTE: a raised red key in a bright red frame. The stations invert all of it
+// but the outermost pixel while it is held.
 Picture ExecuteButton() {
   QImage image = Canvas(117, 31);
   QPainter painter(&image);
   PreparePainter(painter);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.fillRect(image.rect(), bridge::FrameRed);
-  const QRect face(2, 2, 113, 27);
-  painter.fillRect(face, bridge::PanelRed);
+  painter.setPen(bridge::FrameRed);
+  painter.drawRect(1, 1, 114, 28);
+  const QRect key(2, 2, 113, 27);
+  painter.fillRect(key, bridge::PanelRed);
   painter.setPen(bridge::HighlightRed);
-  painter.drawLine(1, 1, 115, 1);
-  painter.drawLine(1, 1, 1, 29);
+  painter.drawLine(key.topLeft(), key.topRight());
+  painter.drawLine(key.topLeft(), key.bottomLeft());
   painter.setPen(bridge::ShadowRed);
-  painter.drawLine(1, 29, 115, 29);
-  painter.drawLine(115, 1, 115, 29);
-  painter.setPen(bridge::Black);
-  painter.drawRect(0, 0, 116, 30);
+  painter.drawLine(key.bottomLeft(), key.bottomRight());
+  painter.drawLine(key.topRight(), key.bottomRight());
   painter.setRenderHint(QPainter::Antialiasing, true);
-  Letter(painter, face, QStringLiteral("EXECUTE"), Lettering(17));
+  Letter(painter, key, QStringLiteral("EXECUTE"), Lettering(17));
   painter.end();
   return SixteenColourPicture(31, image, PanelKeys);
 }
