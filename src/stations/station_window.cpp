@@ -3,9 +3,16 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "station_handles.h"
+
 StationWindow::StationWindow(Station station, QColor background, QWidget* parent)
     : QWidget(parent), station_(station), background_(background) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  StationHandle(station) = this;
+}
+
+StationWindow::~StationWindow() {
+  if (StationHandle(station_) == this) StationHandle(station_) = nullptr;
 }
 
 void StationWindow::Invalidate(bool erase) {
@@ -15,7 +22,21 @@ void StationWindow::Invalidate(bool erase) {
 }
 
 void StationWindow::UpdateNow() {
-  if (invalid_) repaint();
+  if (!invalid_) return;
+  // The face is redrawn now even where the platform defers the paint (a window not yet
+  // exposed); the screen copy follows.
+  RedrawFaceIfInvalid();
+  repaint();
+}
+
+void StationWindow::RedrawFaceIfInvalid() {
+  EnsureSurface();
+  if (!invalid_) return;
+  if (eraseFirst_ && background_.isValid()) surface_.fill(background_);
+  QPainter painter(&surface_);
+  Paint(painter);
+  invalid_ = false;
+  eraseFirst_ = false;
 }
 
 void StationWindow::EnsureSurface() {
@@ -38,14 +59,7 @@ void StationWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void StationWindow::paintEvent(QPaintEvent* event) {
-  EnsureSurface();
-  if (invalid_) {
-    if (eraseFirst_ && background_.isValid()) surface_.fill(background_);
-    QPainter painter(&surface_);
-    Paint(painter);
-    invalid_ = false;
-    eraseFirst_ = false;
-  }
+  RedrawFaceIfInvalid();
   QPainter screen(this);
   screen.drawImage(event->rect(), surface_, event->rect());
 }

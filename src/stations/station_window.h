@@ -14,6 +14,7 @@ class StationWindow : public QWidget {
   Q_OBJECT
  public:
   StationWindow(Station station, QColor background, QWidget* parent = nullptr);
+  ~StationWindow() override;
 
   Station station() const { return station_; }
   QImage& surface() { return surface_; }
@@ -22,6 +23,10 @@ class StationWindow : public QWidget {
   void Invalidate(bool erase);
   // Redraws at once if invalid (the platform's UpdateWindow).
   void UpdateNow();
+
+  // A menu or accelerator command the frame does not handle itself, passed on to the active
+  // station. Stations that answer commands override it.
+  virtual void OnCommand(int /*command*/) {}
 
  protected:
   // Draws the station's face onto surface(). Called when the face is invalid.
@@ -34,6 +39,7 @@ class StationWindow : public QWidget {
 
  private:
   void EnsureSurface();
+  void RedrawFaceIfInvalid();
 
   Station station_;
   QColor background_;  // invalid colour: the station paints all of itself

@@ -1,0 +1,138 @@
+#include "messages_station.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+#include "game_state.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr int PageLines = 5;
+constexpr int TextLeft = 2;
+
+QColor ConditionColour(GamePhase phase) {
+  switch (phase) {
+    case RedAlert:
+    case RedAlertAlt: return QColor(255, 0, 0);
+    case Yellow:
+    case YellowAlt: return QColor(255, 255, 0);
+    default: return QColor(0, 255, 0);
+  }
+}
+
+// The log's face: Arial (Liberation Sans stands in for it), 13 pixels, regular, drawn
+// without smoothing like the rest of the bridge.
+QFont MessageFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(13);
+  font.setWeight(QFont::Normal);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+}  // namespace
+
+MessagesStation::MessagesStation(QWidget* parent)
+    : StationWindow(Station::Messages, Qt::black, parent), font_(MessageFont()),
+      scrollBar_(new QScrollBar(Qt::Vertical, this)) {
+  const QFontMetrics metrics(font_);
+  lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));
+  scrollBar_->setRange(0, 0);
+  scrollBar_->setSingleStep(1);
+  scrollBar_->setPageStep(PageLines);
+  scrollBar_->hide();
+  connect(scrollBar_, &QAbstractSlider::actionTriggered, this, &MessagesStation::OnScrollAction);
+  // A new game's log starts empty.
+  ClearMessageLines();
+}
+
+int MessagesStation::textWidth() const {
+  return scrollBar_->isVisibleTo(this) ? width() - scrollBar_->width() : width();
+}
+
+void MessagesStation::ShowNewest() {
+  Invalidate(true);
+  Scroll(ScrollRequest::Bottom);
+}
+
+void MessagesStation::resizeEvent(QResizeEvent* event) {
+  StationWindow::resizeEvent(event);
+  // Keep the view the same number of lines from the bottom as far as the new range allows.
+  const int distanceFromBottom = scrollMax_ - scrollPos_;
+  scrollMax_ = std::max(0, MessageLineCount - height() / lineHeight_);
+  scrollPos_ = std::clamp(scrollMax_ - distanceFromBottom, 0, scrollMax_);
+  UpdateScrollBar();
+}
+
+void MessagesStation::UpdateScrollBar() {
+  const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBar_);
+  scrollBar_->setGeometry(width() - extent, 0, extent, height());
+  scrollBar_->setRange(0, scrollMax_);
+  scrollBar_->setSliderPosition(scrollPos_);
+  // With nothing to scroll the bar goes away, as a standard window scroll bar does.
+  scrollBar_->setVisible(scrollMax_ > 0);
+}
+
+void MessagesStation::OnScrollAction(int action) {
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: Scroll(ScrollRequest::LineUp); break;
+    case QAbstractSlider::SliderSingleStepAdd: Scroll(ScrollRequest::LineDown); break;
+    case QAbstractSlider::SliderPageStepSub: Scroll(ScrollRequest::PageUp); break;
+    case QAbstractSlider::SliderPageStepAdd: Scroll(ScrollRequest::PageDown); break;
+    case QAbstractSlider::SliderToMinimum: Scroll(ScrollRequest::Top); break;
+    case QAbstractSlider::SliderToMaximum: Scroll(ScrollRequest::Bottom); break;
+    case QAbstractSlider::SliderMove:
+      Scroll(ScrollRequest::ThumbTrack, scrollBar_->sliderPosition());
+      break;
+    default: Scroll(ScrollRequest::ThumbPosition); break;
+  }
+  // The log decides where the thumb stands, not the scroll bar.
+  scrollBar_->setSliderPosition(scrollPos_);
+}
+
+void MessagesStation::Scroll(ScrollRequest request, int thumb) {
+  int change = 0;
+  switch (request) {
+    case ScrollRequest::LineUp: change = -1; break;
+    case ScrollRequest::LineDown: change = 1; break;
+    case ScrollRequest::PageUp: change = -PageLines; break;
+    case ScrollRequest::PageDown: change = PageLines; break;
+    case ScrollRequest::ThumbTrack: change = thumb - scrollPos_; break;
+    case ScrollRequest::Top: change = -scrollPos_; break;
+    case ScrollRequest::Bottom: change = scrollMax_ - scrollPos_; break;
+    case ScrollRequest::ThumbPosition: change = 0; break;
+  }
+  change = std::clamp(change, -scrollPos_, scrollMax_ - scrollPos_);
+  if (change == 0) return;
+  scrollPos_ += change;
+  scrollBar_->setSliderPosition(scrollPos_);
+  Invalidate(true);
+  UpdateNow();
+}
+
+void MessagesStation::Paint(QPainter& painter) {
+  if (!game.Working(ShipSystem::MessageDisplay)) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  const int h = height();
+  const int offset = h % lineHeight_;
+  const int first = std::max(0, scrollPos_ - 1);
+  const int end = std::min(MessageLineCount, scrollPos_ + h / lineHeight_);
+  const int ascent = QFontMetrics(font_).ascent();
+
+  painter.setFont(font_);
+  painter.setPen(ConditionColour(game.gamePhase));
+  painter.setBackground(Qt::black);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  painter.setClipRect(0, 0, textWidth(), h);
+  for (int i = first; i < end; ++i) {
+    const int top = (i - scrollPos_) * lineHeight_ + offset;
+    painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[i].data()));
+  }
+}

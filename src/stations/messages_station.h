@@ -1,0 +1,44 @@
+#pragma once
+// The Messages station: the ship's running log, the last 30 lines posted with
+// PostShipMessage, drawn in the colour of the ship's condition and scrolled line by line.
+
+#include <QFont>
+
+#include "station_window.h"
+
+class QScrollBar;
+
+class MessagesStation : public StationWindow {
+  Q_OBJECT
+ public:
+  // What the scroll bar asks for.
+  enum class ScrollRequest { LineUp, LineDown, PageUp, PageDown, ThumbTrack, ThumbPosition, Top, Bottom };
+
+  explicit MessagesStation(QWidget* parent = nullptr);
+
+  // A line was added to the log: repaint and bring the newest line into view.
+  void ShowNewest();
+
+  // Scrolls by the request; ThumbTrack scrolls to `thumb`.
+  void Scroll(ScrollRequest request, int thumb = 0);
+
+  int lineHeight() const { return lineHeight_; }
+  int scrollPos() const { return scrollPos_; }
+  int scrollMax() const { return scrollMax_; }
+  // Width of the area the lines are drawn in (the scroll bar takes the rest).
+  int textWidth() const;
+
+ protected:
+  void Paint(QPainter& painter) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void OnScrollAction(int action);
+  void UpdateScrollBar();
+
+  QFont font_;
+  int lineHeight_ = 1;
+  int scrollPos_ = 0;
+  int scrollMax_ = 0;
+  QScrollBar* scrollBar_;
+};
