@@ -1,0 +1,103 @@
+#include "frame_menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "host.h"
+
+namespace {
+int Index(MenuSet set) { return set == MenuSet::Idle ? 0 : 1; }
+}  // namespace
+
+FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
+    : QObject(owner), owner_(owner), onCommand_(std::move(onCommand)) {
+  using namespace MenuCommand;
+  // The File popup is the same in both menus; only the idle menu grays the game's items.
+  for (MenuSet set : {MenuSet::Idle, MenuSet::Game}) {
+    const bool idle = set == MenuSet::Idle;
+    BuildPopup(set, "&File",
+               {{New, "&New\tCtrl+N"},
+                {Open, "&Open...\tCtrl+O"},
+                {Save, "&Save\tCtrl+S", idle},
+                {SaveAs, "S&ave As...", idle},
+                {EndGame, "End &Game", idle},
+                {0, nullptr},
+                {Exit, "E&xit"}});
+    if (idle) {
+      BuildPopup(set, "&Skill",
+                 {{SkillBase + 5, "&Admiral", false, true},
+                  {SkillBase + 4, "&Captain", false, true},
+                  {SkillBase + 3, "&First Officer", false, true},
+                  {SkillBase + 2, "&Officer", false, true},
+                  {SkillBase + 1, "&Yeoman", false, true},
+                  {SkillBase + 0, "&Expendable Crewman", false, true}});
+    } else {
+      BuildPopup(set, "&Options",
+                 {{Pause, "&Pause Game\tPAUSE"},
+                  {0, nullptr},
+                  {AutoSrs, "&Auto Activate SRS", false, true},
+                  {SingleControl, "Single &Control Window", false, true},
+                  {PauseWhenIconic, "Pause when &Iconic", false, true},
+                  {Sounds, "&Sounds", false, true}});
+      windowPopup_ = BuildPopup(set, "&Window",
+                                {{Cascade, "&Cascade\tShift+F5"},
+                                 {Tile, "&Tile\tShift+F4"},
+                                 {ArrangeIcons, "&Arrange Icons"},
+                                 {DefaultPositions, "&Default Positions"},
+                                 {SaveWindowPositions, "&Save Window Positions"},
+                                 {RestoreWindowPositions, "&Restore Window Positions"}});
+    }
+    BuildPopup(set, "&Help", {{Manual, "Player's Manual"}, {0, nullptr}, {About, "&About Kestrav..."}});
+  }
+}
+
+QMenu* FrameMenus::BuildPopup(MenuSet set, const char* title, std::initializer_list<Entry> entries) {
+  auto* popup = new QMenu(QString::fromLatin1(title), owner_);
+  for (const Entry& entry : entries) {
+    if (entry.id == 0) {
+      popup->addSeparator();
+      continue;
+    }
+    QAction* item = popup->addAction(QString::fromLatin1(entry.text));
+    item->setEnabled(!entry.grayed);
+    item->setCheckable(entry.checkable);
+    const int id = entry.id;
+    // Check marks belong to the commands: the item's own toggling is undone before the command
+    // decides what the mark shows.
+    connect(item, &QAction::triggered, this, [this, item, id] {
+      if (item->isCheckable()) item->setChecked(!item->isChecked());
+      onCommand_(id);
+    });
+    items_[Index(set)][id] = item;
+  }
+  popups_[Index(set)].append(popup);
+  return popup;
+}
+
+void FrameMenus::Attach(QMenuBar& bar, MenuSet set) {
+  bar.clear();
+  for (QMenu* popup : popups_[Index(set)]) bar.addMenu(popup);
+  attached_ = set;
+}
+
+QAction* FrameMenus::Item(MenuSet set, int id) const {
+  const auto& items = items_[Index(set)];
+  const auto it = items.find(id);
+  return it == items.end() ? nullptr : it->second;
+}
+
+QList<QMenu*> FrameMenus::Popups(MenuSet set) const { return popups_[Index(set)]; }
+
+void FrameMenus::SetChecked(MenuSet set, int id, bool checked) {
+  if (QAction* item = Item(set, id)) item->setChecked(checked);
+}
+
+void FrameMenus::SetEnabled(MenuSet set, int id, bool enabled) {
+  if (QAction* item = Item(set, id)) item->setEnabled(enabled);
+}
+
+bool FrameMenus::AcceleratorAllowed(int id) const {
+  const QAction* item = Item(attached_, id);
+  return !item || item->isEnabled();
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The frame's two menus: the idle menu while no game runs and the game menu while one does.
+// Items are found by their command id; check marks and gray states live on the items.
+
+#include <QList>
+#include <QObject>
+#include <functional>
+#include <map>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+enum class MenuSet { Idle, Game };
+
+class FrameMenus : public QObject {
+  Q_OBJECT
+ public:
+  // Choosing an item calls `onCommand` with its id.
+  FrameMenus(QWidget* owner, std::function<void(int)> onCommand);
+
+  // Puts `set`'s popups on the menu bar.
+  void Attach(QMenuBar& bar, MenuSet set);
+  MenuSet attached() const { return attached_; }
+
+  // The item `id` of `set`, or null when that menu has no such item.
+  QAction* Item(MenuSet set, int id) const;
+  QList<QMenu*> Popups(MenuSet set) const;
+  QMenu* WindowPopup() const { return windowPopup_; }
+
+  void SetChecked(MenuSet set, int id, bool checked);
+  void SetEnabled(MenuSet set, int id, bool enabled);
+  // False when the attached menu shows item `id` grayed: its accelerator then does nothing.
+  bool AcceleratorAllowed(int id) const;
+
+ private:
+  struct Entry {
+    int id;  // 0: a separator
+    const char* text;
+    bool grayed = false;
+    bool checkable = false;
+  };
+  QMenu* BuildPopup(MenuSet set, const char* title, std::initializer_list<Entry> entries);
+
+  QWidget* owner_;
+  std::function<void(int)> onCommand_;
+  std::map<int, QAction*> items_[2];
+  QList<QMenu*> popups_[2];
+  QMenu* windowPopup_ = nullptr;
+  MenuSet attached_ = MenuSet::Idle;
+};

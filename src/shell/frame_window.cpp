@@ -1,0 +1,244 @@
+#include "frame_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include "bridge_background.h"
+#include "busy_cursor.h"
+#include "end_game.h"
+#include "game_state.h"
+#include "main_loop.h"
+#include "new_game.h"
+#include "operations_to_come.h"
+#include "options.h"
+#include "pause_window.h"
+#include "program_directory.h"
+#include "shared_pictures.h"
+#include "station_windows.h"
+#include "station_window.h"
+
+namespace {
+constexpr int FirstWindowListId = 500;  // items of the Window menu's station list
+
+struct Accelerator {
+  QKeySequence keys;
+  int command;
+};
+}  // namespace
+
+FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
+  setWindowTitle(QStringLiteral("Kestrav"));
+  menus_ = new FrameMenus(this, [this](int id) { Command(id); });
+  menus_->Attach(*menuBar(), MenuSet::Idle);
+  connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
+  AddAccelerators();
+
+  LoadSharedPictures();
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  bridge_->BuildStarField(screen.width(), screen.height());
+
+  game.skillLevel = options.skillSetting;
+  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + options.skillSetting, true);
+  if (!InitSound()) {
+    options.soundsEnabled = 0;
+    menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
+    menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
+  }
+  setCentralWidget(bridge_);
+}
+
+void FrameWindow::AddAccelerators() {
+  using namespace MenuCommand;
+  const Accelerator accelerators[] = {{QKeySequence(Qt::CTRL | Qt::Key_N), New},
+                                      {QKeySequence(Qt::CTRL | Qt::Key_O), Open},
+                                      {QKeySequence(Qt::CTRL | Qt::Key_S), Save},
+                                      {QKeySequence(Qt::Key_Pause), Pause},
+                                      {QKeySequence(Qt::SHIFT | Qt::Key_F5), Cascade},
+                                      {QKeySequence(Qt::SHIFT | Qt::Key_F4), Tile}};
+  for (const Accelerator& accelerator : accelerators) {
+    auto* shortcut = new QShortcut(accelerator.keys, this);
+    const int id = accelerator.command;
+    // Like a menu click, an accelerator does nothing while its item is grayed.
+    connect(shortcut, &QShortcut::activated, this, [this, id] {
+      if (menus_->AcceleratorAllowed(id)) Command(id);
+    });
+  }
+}
+
+void FrameWindow::Command(int id) {
+  namespace M = MenuCommand;
+  switch (id) {
+    case M::New: {
+      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      BusyCursor busy;
+      NewGame();
+      ++game.changeCount;
+      return;
+    }
+    case M::Open:
+      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      OpenGameCommand(this);
+      return;
+    case M::Save: SaveGameCommand(this); return;
+    case M::SaveAs: SaveGameAsCommand(this); return;
+    case M::EndGame: {
+      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      BusyCursor busy;
+      game.gameFileTitle.clear();
+      EndGame();
+      return;
+    }
+    case M::Exit: Exit(); return;
+    case M::Pause:
+      if (!pausedFlag) {
+        pausedFlag = 1;
+        ShowPauseWindow(this, *menus_);
+      }
+      return;
+    case M::AutoSrs: ToggleOption(options.autoSrs, id); return;
+    case M::SingleControl: ToggleOption(options.singleControlWindow, id); return;
+    case M::PauseWhenIconic: ToggleOption(options.pauseWhenIconic, id); return;
+    case M::Sounds:
+      ToggleOption(options.soundsEnabled, id);
+      if (!options.soundsEnabled) host().StopSound();
+      return;
+    case M::Cascade: bridge_->cascadeSubWindows(); return;
+    case M::Tile: bridge_->tileSubWindows(); return;
+    case M::ArrangeIcons: ArrangeIcons(); return;
+    case M::DefaultPositions: ArrangeDefaultPositions(); return;
+    case M::SaveWindowPositions: ::SaveWindowPositions(this); return;
+    case M::RestoreWindowPositions: ::RestoreWindowPositions(this); return;
+    case M::Manual: OpenPlayersManual(this, HelpPath()); return;
+    case M::About: ShowAboutBox(this); return;
+    default: break;
+  }
+  if (id >= M::SkillBase && id <= M::SkillBase + 5) {
+    ChooseSkill(id - M::SkillBase);
+    return;
+  }
+  ForwardToActiveStation(id);
+}
+
+void FrameWindow::ChooseSkill(int level) {
+  if (level != options.skillSetting) {
+    menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + options.skillSetting, false);
+    options.skillSetting = level;
+    game.skillLevel = level;
+  }
+  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + level, true);
+}
+
+void FrameWindow::ToggleOption(int& option, int command) {
+  option = !option;
+  menus_->SetChecked(MenuSet::Game, command, option != 0);
+}
+
+void FrameWindow::CheckOptionItems() {
+  menus_->SetChecked(MenuSet::Game, MenuCommand::AutoSrs, options.autoSrs != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, options.singleControlWindow != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, options.pauseWhenIconic != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, options.soundsEnabled != 0);
+}
+
+void FrameWindow::ForwardToActiveStation(int id) {
+  QMdiSubWindow* active = bridge_->activeSubWindow();
+  if (id >= FirstWindowListId) {
+    // A station picked from the Window menu's list.
+    const QList<QMdiSubWindow*> stations = bridge_->subWindowList(QMdiArea::CreationOrder);
+    const int index = id - FirstWindowListId;
+    if (index < stations.size()) {
+      QMdiSubWindow* chosen = stations[index];
+      if (chosen->isMinimized()) chosen->showNormal();
+      bridge_->setActiveSubWindow(chosen);
+    }
+    return;
+  }
+  if (auto* station = active ? qobject_cast<StationWindow*>(active->widget()) : nullptr) station->OnCommand(id);
+}
+
+void FrameWindow::ListStationsInWindowMenu() {
+  QMenu* popup = menus_->WindowPopup();
+  for (QAction* item : popup->actions())
+    if (item->data().isValid()) delete item;
+  const QList<QMdiSubWindow*> stations = bridge_->subWindowList(QMdiArea::CreationOrder);
+  bool separated = false;
+  for (int i = 0; i < stations.size(); ++i) {
+    if (!stations[i]->isVisible()) continue;
+    if (!separated) {
+      popup->addSeparator()->setData(-1);
+      separated = true;
+    }
+    const QString mnemonic = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
+    QAction* item = popup->addAction(mnemonic + stations[i]->windowTitle());
+    item->setData(FirstWindowListId + i);
+    item->setCheckable(true);
+    item->setChecked(stations[i] == bridge_->activeSubWindow());
+    const int id = FirstWindowListId + i;
+    connect(item, &QAction::triggered, this, [this, id] { Command(id); });
+  }
+}
+
+void FrameWindow::ArrangeIcons() {
+  // Minimized stations line up along the bottom edge of the bridge, left to right.
+  int x = 0;
+  const int bottom = bridge_->viewport()->height();
+  for (QMdiSubWindow* station : bridge_->subWindowList(QMdiArea::CreationOrder)) {
+    if (!station->isMinimized() || !station->isVisible()) continue;
+    station->move(x, bottom - station->height());
+    x += station->width();
+  }
+}
+
+void FrameWindow::OpenStationWindows() {
+  menus_->Attach(*menuBar(), MenuSet::Game);
+  CheckOptionItems();
+  OpenStations(*bridge_);
+  bridge_->viewport()->update();
+  QTimer::singleShot(0, this, [this] { Command(MenuCommand::DefaultPositions); });
+}
+
+void FrameWindow::CloseStationWindows() {
+  CloseStations();
+  menus_->Attach(*menuBar(), MenuSet::Idle);
+  bridge_->viewport()->update();
+  update();
+}
+
+void FrameWindow::Exit() {
+  if (PromptSaveGame() == SaveAnswer::Cancel) return;
+  // The frame goes from the screen at once; the rest of the shutdown runs once the main loop
+  // has unwound, so an animation in progress finishes first.
+  hide();
+  RequestQuit(0);
+}
+
+void FrameWindow::ShutDown() {
+  ShutdownSound();
+  WriteSettings();
+  if (game.gamePhase != NoGame) ::EndGame();
+  FreeSharedPictures();
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  Exit();
+}
+
+void FrameWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (!options.pauseWhenIconic || game.InRedAlert()) return;
+  if (isMinimized()) {
+    pausedFlag = 1;
+    host().StopSound();
+  } else if (isMaximized()) {
+    pausedFlag = 0;
+  }
+}

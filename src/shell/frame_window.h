@@ -1,0 +1,48 @@
+#pragma once
+// The frame: the program's main window, holding the bridge's MDI area and the two menus. It
+// turns every menu command and accelerator into a call on the game and passes the commands
+// it does not handle to the active station.
+
+#include <QMainWindow>
+
+#include "frame_menus.h"
+
+class BridgeBackground;
+
+class FrameWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  FrameWindow();
+
+  // Carries out menu command `id` (a menu click, an accelerator or a station's request).
+  void Command(int id);
+
+  BridgeBackground& bridge() const { return *bridge_; }
+  FrameMenus& menus() const { return *menus_; }
+
+  // Opens the game's stations and switches to the game menu.
+  void OpenStationWindows();
+  // Closes the stations, puts the idle menu back and repaints the empty bridge.
+  void CloseStationWindows();
+
+  // The end of the program, after the main loop has returned: the sound, the settings and
+  // a running game go, then the shared pictures.
+  void ShutDown();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void AddAccelerators();
+  void CheckOptionItems();
+  void ChooseSkill(int level);
+  void ToggleOption(int& option, int command);
+  void Exit();
+  void ArrangeIcons();
+  void ListStationsInWindowMenu();
+  void ForwardToActiveStation(int id);
+
+  BridgeBackground* bridge_;
+  FrameMenus* menus_;
+};

@@ -1,0 +1,69 @@
+#include "idle_pass.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "conditions.h"
+#include "game_state.h"
+#include "host.h"
+#include "options.h"
+
+namespace {
+// Ticks are compared unsigned and may wrap; the distance from `now` to `due` is signed.
+std::int32_t TicksUntil(std::uint32_t due, std::uint32_t now) {
+  return static_cast<std::int32_t>(due - now);
+}
+
+// The earliest tick at which an alien of the ship's quadrant is due to move or fire (an
+// action is due once the tick count is past its last stamp plus its interval).
+std::optional<std::uint32_t> NextAlienActionDue() {
+  const std::uint32_t now = TickCount();
+  std::optional<std::uint32_t> earliest;
+  auto consider = [&](std::uint32_t due) {
+    if (!earliest || TicksUntil(due, now) < TicksUntil(*earliest, now)) earliest = due;
+  };
+  for (const AlienRecord& alien : game.alienTable) {
+    if (alien.quadrant != game.shipQuadrant) continue;
+    consider(alien.lastMoveTick + static_cast<std::uint32_t>(alien.moveInterval) + 1);
+    consider(alien.lastAttackTick + static_cast<std::uint32_t>(alien.attackInterval) + 1);
+  }
+  return earliest;
+}
+
+NextIdlePass RedAlertPass(const IdleDuties& duties) {
+  const bool clocksWereReset = game.resetAlienClocks != 0;
+  duties.redAlertTick();
+  if (!game.InRedAlert()) return {NextIdlePass::Immediately};
+  // The pass right after the aliens' clocks were reset is the one in which any of them may
+  // act at once by chance: it follows without waiting.
+  if (clocksWereReset && !game.resetAlienClocks) return {NextIdlePass::Immediately};
+  // Clocks still waiting for their reset: nothing is due until a pass has set them.
+  if (game.resetAlienClocks) return {NextIdlePass::AfterNextMessage};
+  if (const auto due = NextAlienActionDue()) return {NextIdlePass::AtTick, *due};
+  return {NextIdlePass::AfterNextMessage};
+}
+}  // namespace
+
+void ClockStep(std::uint32_t messageTime) {
+  game.stardateNow += 0.1;
+  game.shipEnergy -= 1;
+  game.nextClockTick = messageTime + ClockStepPeriod;
+  EvaluateConditions();
+  host().InvalidateStation(Station::Status, false);
+  ++game.changeCount;
+}
+
+NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime) {
+  duties.keepAmbience();
+  if (pausedFlag || game.gamePhase == NoGame) return {NextIdlePass::AfterNextMessage};
+  if (game.gamePhase == GameOver) {
+    duties.handleGameOver();
+    return {NextIdlePass::Immediately};
+  }
+  if (game.InRedAlert()) return RedAlertPass(duties);
+  // Docked, green or yellow: the clock. Missed steps do not pile up: one step, then the next
+  // a full period after the message that brought it.
+  if (lastMessageTime <= game.nextClockTick) return {NextIdlePass::AtTick, game.nextClockTick + 1};
+  ClockStep(lastMessageTime);
+  return {NextIdlePass::Immediately};
+}

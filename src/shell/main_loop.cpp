@@ -1,0 +1,98 @@
+#include "main_loop.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+
+#include "host.h"
+
+namespace {
+IdleDuties idleDuties{};
+bool quitRequested = false;
+int quitCode = 0;
+
+// A pump never takes more than this many dispatcher rounds, so a stream of events that
+// keeps coming back (a zero-length timer) cannot hold an animation up.
+constexpr int PumpRoundLimit = 64;
+
+QAbstractEventDispatcher& Dispatcher() { return *QAbstractEventDispatcher::instance(); }
+
+// Dispatches one round of waiting events; false when there was nothing to do.
+bool DispatchWaitingEvents() { return Dispatcher().processEvents(QEventLoop::AllEvents); }
+
+// Sleeps in the dispatcher until at least one event has been handled.
+void SleepUntilEvent() { Dispatcher().processEvents(QEventLoop::WaitForMoreEvents); }
+
+// Arms `alarm` to go off at tick `due` (at least 1 ms from now, so a due time that has
+// already passed still lets the dispatcher breathe).
+void ArmAlarm(QTimer& alarm, std::uint32_t due) {
+  const auto remaining = static_cast<std::int32_t>(due - TickCount());
+  alarm.start(std::max<std::int32_t>(1, remaining));
+}
+
+void MakePreciseAlarm(QTimer& alarm) {
+  alarm.setSingleShot(true);
+  alarm.setTimerType(Qt::PreciseTimer);
+}
+}  // namespace
+
+void SetIdleDuties(const IdleDuties& duties) { idleDuties = duties; }
+
+void RequestQuit(int code) {
+  if (quitRequested) return;
+  quitRequested = true;
+  quitCode = code;
+}
+
+bool QuitRequested() { return quitRequested; }
+
+void ResetMainLoop() {
+  quitRequested = false;
+  quitCode = 0;
+}
+
+int RunMainLoop() {
+  QTimer alarm;  // wakes the loop when the clock or an alien is due
+  MakePreciseAlarm(alarm);
+  std::uint32_t lastMessageTime = TickCount();
+
+  while (!quitRequested) {
+    if (DispatchWaitingEvents()) {
+      lastMessageTime = TickCount();
+      // Objects handed to deleteLater() outside any event go now, at the loop's own level.
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      continue;
+    }
+    if (quitRequested) break;
+
+    const NextIdlePass next = RunIdlePass(idleDuties, lastMessageTime);
+    switch (next.kind) {
+      case NextIdlePass::Immediately: continue;
+      case NextIdlePass::AtTick: ArmAlarm(alarm, next.tick); break;
+      case NextIdlePass::AfterNextMessage: alarm.stop(); break;
+    }
+    if (quitRequested) break;
+    SleepUntilEvent();
+    lastMessageTime = TickCount();
+  }
+  return quitCode;
+}
+
+void PumpPendingMessages() {
+  for (int round = 0; round < PumpRoundLimit && !quitRequested; ++round)
+    if (!DispatchWaitingEvents()) break;
+}
+
+void WaitPumping(std::uint32_t ms) {
+  const std::uint32_t deadline = TickCount() + ms;
+  PumpPendingMessages();
+  QTimer alarm;
+  MakePreciseAlarm(alarm);
+  while (!quitRequested && TickCount() < deadline) {
+    ArmAlarm(alarm, deadline);
+    SleepUntilEvent();
+    PumpPendingMessages();
+  }
+}

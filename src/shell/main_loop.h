@@ -1,0 +1,28 @@
+#pragma once
+// The program's message loop, run over Qt's event dispatcher: dispatch everything pending,
+// then make one idle pass; sleep in the dispatcher until the next message or the next due
+// tick, never spinning.
+
+#include <cstdint>
+
+#include "idle_pass.h"
+
+// The idle duties the loop calls (set once at start-up; tests put in their own).
+void SetIdleDuties(const IdleDuties& duties);
+
+// Runs until RequestQuit; returns its code.
+int RunMainLoop();
+
+// Dispatches every event now waiting; does not wait.
+void PumpPendingMessages();
+
+// Keeps the windows working for `ms` milliseconds, sleeping in the dispatcher between events.
+void WaitPumping(std::uint32_t ms);
+
+// Ends the program: RunMainLoop returns `code` as soon as control is back in it. From inside an
+// animation, the pumps and waits return at once so that the action can finish first.
+void RequestQuit(int code);
+bool QuitRequested();
+
+// Back to program start (for tests): no quit pending, no message seen.
+void ResetMainLoop();

@@ -1,0 +1,50 @@
+#include "operations_to_come.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "end_game.h"
+#include "game_state.h"
+#include "message_catalogue.h"
+
+namespace {
+void NotAvailableYet(QWidget* frame, const char* what) {
+  QMessageBox::information(frame, QStringLiteral("Kestrav"),
+                           QStringLiteral("%1 is not available in this version.").arg(QLatin1String(what)));
+}
+}  // namespace
+
+SaveAnswer PromptSaveGame() { return SaveAnswer::No; }
+void OpenGameCommand(QWidget* frame) { NotAvailableYet(frame, "Loading a saved game"); }
+void SaveGameCommand(QWidget* frame) { NotAvailableYet(frame, "Saving the game"); }
+void SaveGameAsCommand(QWidget* frame) { NotAvailableYet(frame, "Saving the game"); }
+
+void ReadSettings() {}
+void WriteSettings() {}
+void SaveWindowPositions(QWidget* frame) { NotAvailableYet(frame, "Saving window positions"); }
+void RestoreWindowPositions(QWidget* frame) { NotAvailableYet(frame, "Restoring window positions"); }
+
+void PlayIntroFlyBy() {}
+
+void ShowAboutBox(QWidget* frame) {
+  constexpr MessageId AboutText = 27;
+  QMessageBox::about(frame, QStringLiteral("Kestrav"), QString::fromLatin1(MessageText(AboutText)));
+}
+
+void OpenPlayersManual(QWidget* frame, const QString& helpPath) {
+  if (!QFileInfo::exists(helpPath) || !QDesktopServices::openUrl(QUrl::fromLocalFile(helpPath)))
+    QMessageBox::warning(frame, QStringLiteral("Kestrav"), QStringLiteral("Cannot open %1.").arg(helpPath));
+}
+
+bool InitSound() { return false; }
+void ShutdownSound() {}
+void KeepAmbience() {}
+
+void RedAlertTick() {}
+
+void HandleGameOver() {
+  game.gameFileTitle.clear();
+  EndGame();
+}

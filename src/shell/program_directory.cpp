@@ -1,0 +1,12 @@
+#include "program_directory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString ProgramDirectory() {
+  QString directory = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+  if (!directory.endsWith(QDir::separator())) directory += QDir::separator();
+  return directory;
+}
+
+QString HelpPath() { return ProgramDirectory() + QStringLiteral("KESTRAV.HLP"); }

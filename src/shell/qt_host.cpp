@@ -1,0 +1,100 @@
+#include "qt_host.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <chrono>
+
+#include "condition_blink.h"
+#include "frame_window.h"
+#include "game_state.h"
+#include "main_loop.h"
+#include "messages_station.h"
+#include "plain_communique.h"
+#include "resource_library.h"
+#include "station_handles.h"
+#include "station_window.h"
+#include "station_windows.h"
+
+namespace {
+constexpr int BlinkPeriodMs = 500;
+}  // namespace
+
+std::uint32_t QtHost::TickCount() {
+  // Milliseconds on the monotonic clock, which counts from the machine's start.
+  const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
+}
+
+void QtHost::PumpPendingMessages() { ::PumpPendingMessages(); }
+void QtHost::WaitPumping(std::uint32_t ms) { ::WaitPumping(ms); }
+
+void QtHost::MessagesChanged() {
+  if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
+}
+
+// The Computer console is a stand-in for now: its text has nowhere to go yet.
+void QtHost::ConsolePrint(const std::string&) {}
+
+// The sound channel is not on the bridge yet; the game runs silent until it is.
+void QtHost::PlaySoundNow(SoundId, bool) {}
+void QtHost::PlaySoundAfterCurrent(SoundId, bool) {}
+void QtHost::StopSound() {}
+
+void QtHost::CreateStationWindows() {
+  if (frame_) frame_->OpenStationWindows();
+}
+
+void QtHost::DestroyStationWindows() {
+  // The Status window takes its blink timer with it; a blink started by condition yellow is
+  // forgotten with it.
+  if (blinkTimer_) blinkTimer_->stop();
+  game.yellowBlinkActive = 0;
+  if (frame_) frame_->CloseStationWindows();
+}
+
+void QtHost::InvalidateStation(Station s, bool erase) {
+  if (StationWindow* window = StationHandle(s)) window->Invalidate(erase);
+}
+
+void QtHost::UpdateStation(Station s) {
+  if (StationWindow* window = StationHandle(s)) window->UpdateNow();
+}
+
+void QtHost::ShowStationNormal(Station s) {
+  if (QMdiSubWindow* frame = StationFrame(s); frame && frame->isMinimized()) frame->showNormal();
+}
+
+bool QtHost::IsStationMinimized(Station s) {
+  QMdiSubWindow* frame = StationFrame(s);
+  return frame && frame->isMinimized();
+}
+
+void QtHost::TakeFocusFrom(Station s) {
+  StationWindow* window = StationHandle(s);
+  QWidget* focus = QApplication::focusWidget();
+  if (window && focus && window->isAncestorOf(focus) && controlsWindow) controlsWindow->setFocus();
+}
+
+void QtHost::EnableMenuItem(int command, bool enabled) {
+  if (frame_) frame_->menus().SetEnabled(MenuSet::Game, command, enabled);
+}
+
+void QtHost::StartConditionBlink() {
+  if (!statusWindow) return;
+  if (!blinkTimer_) {
+    blinkTimer_ = new QTimer(statusWindow);
+    QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });
+  }
+  blinkTimer_->start(BlinkPeriodMs);
+}
+
+void QtHost::StopConditionBlink() {
+  if (blinkTimer_) blinkTimer_->stop();
+}
+
+// The Phasers station's TARGET LOCK light is not on the bridge yet.
+void QtHost::StopTargetLock() {}
+
+std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }
+
+void QtHost::ShowCommunique(const std::string& text) { ShowPlainCommunique(frame_, text); }

@@ -1,0 +1,48 @@
+#pragma once
+// The game's Host on Qt: real time, the main loop's pumps, the station windows in the
+// frame, the menus, the condition light's blink timer, sounds and communiqués.
+
+#include <QPointer>
+#include <QTimer>
+
+#include "host.h"
+
+class FrameWindow;
+
+class QtHost : public Host {
+ public:
+  QtHost() = default;
+  // The frame is created after the host (start-up reads the tick count first).
+  void AttachFrame(FrameWindow* frame) { frame_ = frame; }
+
+  std::uint32_t TickCount() override;
+  void PumpPendingMessages() override;
+  void WaitPumping(std::uint32_t ms) override;
+
+  void MessagesChanged() override;
+  void ConsolePrint(const std::string& text) override;
+
+  void PlaySoundNow(SoundId id, bool loop) override;
+  void PlaySoundAfterCurrent(SoundId id, bool loop) override;
+  void StopSound() override;
+
+  void CreateStationWindows() override;
+  void DestroyStationWindows() override;
+  void InvalidateStation(Station s, bool erase) override;
+  void UpdateStation(Station s) override;
+  void ShowStationNormal(Station s) override;
+  bool IsStationMinimized(Station s) override;
+  void TakeFocusFrom(Station s) override;
+
+  void EnableMenuItem(int command, bool enabled) override;
+  void StartConditionBlink() override;
+  void StopConditionBlink() override;
+  void StopTargetLock() override;
+
+  std::string CommuniqueText(int id) override;
+  void ShowCommunique(const std::string& text) override;
+
+ private:
+  FrameWindow* frame_ = nullptr;
+  QPointer<QTimer> blinkTimer_;  // timer 1 of the Status window; goes with that window
+};

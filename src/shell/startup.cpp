@@ -1,0 +1,91 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QMessageBox>
+
+#include "busy_cursor.h"
+#include "frame_window.h"
+#include "game_state.h"
+#include "main_loop.h"
+#include "operations_to_come.h"
+#include "program_directory.h"
+#include "qt_host.h"
+#include "random.h"
+#include "resource_library.h"
+#include "single_instance.h"
+
+namespace {
+constexpr SoundId StartUpTheme = 7;
+constexpr std::uint32_t ClockStart = 45000;
+
+// The bundle beside the program, or where an installed copy keeps it.
+QString BundlePath(const char* name) {
+  const QString beside = ProgramDirectory() + QLatin1String(name);
+  const QString installed = ProgramDirectory() + QStringLiteral("../share/kestrav/") + QLatin1String(name);
+  return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
+}
+
+// Loads both bundles, pictures first; tells the player which file is missing and returns
+// false when one cannot be loaded.
+bool LoadBundles() {
+  for (const char* name : {resources::PictureBundleName, resources::SoundBundleName}) {
+    const QString path = BundlePath(name);
+    if (resources::LoadBundle(path)) continue;
+    QMessageBox::critical(nullptr, QStringLiteral("Kestrav"),
+                          QStringLiteral("Kestrav cannot start: the file %1 is missing or damaged.").arg(path));
+    return false;
+  }
+  return true;
+}
+
+void UnloadBundles() {
+  resources::UnloadBundle(BundlePath(resources::PictureBundleName));
+  resources::UnloadBundle(BundlePath(resources::SoundBundleName));
+}
+
+void BringForward(QWidget& frame) {
+  frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
+  frame.show();
+  frame.raise();
+  frame.activateWindow();
+}
+}  // namespace
+
+int RunKestrav() {
+  QtHost qtHost;
+  SetHost(&qtHost);
+  lcg::Seed(TickCount() & 0xFFFF);
+
+  SingleInstance instance(KestravInstanceName());
+  if (instance.AnotherIsRunning()) return 0;
+
+  if (!LoadBundles()) return 1;
+  ReadSettings();
+  PlayIntroFlyBy();
+
+  QApplication::setQuitOnLastWindowClosed(false);
+  FrameWindow frame;
+  qtHost.AttachFrame(&frame);
+  instance.Listen([&frame] { BringForward(frame); });
+  SetIdleDuties({KeepAmbience, HandleGameOver, RedAlertTick});
+
+  {
+    BusyCursor busy;
+    // The normal size covers the screen too, for desktops that do not maximize windows.
+    frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    frame.showMaximized();
+    frame.repaint();
+    game.nextClockTick = TickCount() + ClockStart;
+    qtHost.PlaySoundNow(StartUpTheme, false);
+  }
+
+  const int code = RunMainLoop();
+  frame.ShutDown();
+  qtHost.AttachFrame(nullptr);
+  UnloadBundles();
+  SetHost(nullptr);
+  return code;
+}

@@ -1,0 +1,46 @@
+#include "station_roster.h"
+
+#include "conditions.h"
+#include "messages_station.h"
+#include "stand_in_station.h"
+
+namespace {
+template <Station S>
+StationWindow* StandIn() {
+  return new StandInStation(S);
+}
+
+// Creating the Status station gives a new or loaded game its first condition.
+StationWindow* StatusStandIn() {
+  StationWindow* window = new StandInStation(Station::Status);
+  EvaluateConditions();
+  return window;
+}
+
+StationWindow* Messages() { return new MessagesStation; }
+}  // namespace
+
+const std::array<StationSpec, StationCount> stationRoster = {{
+    {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, true, StandIn<Station::ShortRangeScan>},
+    {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, StandIn<Station::LongRangeScan>},
+    {Station::Navigation, 7, {250, 5}, {340, 225}, true, StandIn<Station::Navigation>},
+    {Station::PhotonTorpedoes, 8, {250, 5}, {340, 225}, true, StandIn<Station::PhotonTorpedoes>},
+    {Station::Phasers, 9, {250, 5}, {340, 225}, true, StandIn<Station::Phasers>},
+    {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},
+    {Station::DamageReport, 11, {250, 5}, {340, 225}, true, StandIn<Station::DamageReport>},
+    {Station::Computer, 12, {250, 5}, {360, 230}, true, StandIn<Station::Computer>},
+    {Station::Status, 2, {10, 5}, {189, 236}, false, StatusStandIn},
+    {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
+    {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},
+}};
+
+const std::array<Station, StationCount> stationClosingOrder = {
+    Station::Messages, Station::Status,     Station::ShortRangeScan,  Station::LongRangeScan,
+    Station::Controls, Station::Navigation, Station::Shields,         Station::PhotonTorpedoes,
+    Station::Phasers,  Station::DamageReport, Station::Computer};
+
+const StationSpec& SpecOf(Station station) {
+  for (const StationSpec& spec : stationRoster)
+    if (spec.station == station) return spec;
+  return stationRoster.front();
+}

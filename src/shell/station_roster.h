@@ -1,0 +1,29 @@
+#pragma once
+// The eleven stations of the bridge: how each one is made, its icon and where the default
+// arrangement puts it. One entry per station; a station's own panel class replaces the
+// stand-in in its entry.
+
+#include <QPoint>
+#include <QSize>
+#include <array>
+
+#include "host.h"
+
+class StationWindow;
+
+struct StationSpec {
+  Station station;
+  int iconId;                // picture bundle icon
+  QPoint defaultTopLeft;     // in the MDI area, in the default arrangement
+  QSize defaultClientSize;   // the face's size in the default arrangement
+  bool maximizable;
+  StationWindow* (*create)();
+};
+
+// In the order a game creates them.
+extern const std::array<StationSpec, StationCount> stationRoster;
+
+// The order EndGame closes them in.
+extern const std::array<Station, StationCount> stationClosingOrder;
+
+const StationSpec& SpecOf(Station station);

@@ -1,0 +1,86 @@
+#include "station_windows.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+
+#include "busy_cursor.h"
+#include "headless_host.h"
+#include "main_loop.h"
+#include "resource_library.h"
+#include "station_handles.h"
+#include "station_roster.h"
+#include "station_window.h"
+
+void StationSubWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+namespace {
+Qt::WindowFlags StationFrameFlags(const StationSpec& spec) {
+  Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint;
+  if (spec.maximizable) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+// Places a station so that its face has `clientSize`: the frame adds its border and caption.
+void PlaceStation(QMdiSubWindow& frame, QPoint topLeft, QSize clientSize) {
+  const QSize border = frame.size() - frame.widget()->size();
+  frame.setGeometry(QRect(topLeft, clientSize + border));
+  frame.widget()->resize(clientSize);
+}
+
+constexpr Station WaitingStations[] = {Station::LongRangeScan,   Station::Navigation, Station::PhotonTorpedoes,
+                                       Station::Phasers,         Station::Shields,    Station::DamageReport,
+                                       Station::Computer};
+constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages, Station::Controls};
+}  // namespace
+
+QMdiSubWindow* StationFrame(Station s) {
+  StationWindow* window = StationHandle(s);
+  return window ? qobject_cast<QMdiSubWindow*>(window->parentWidget()) : nullptr;
+}
+
+void OpenStations(QMdiArea& area) {
+  for (const StationSpec& spec : stationRoster) {
+    StationWindow* station = spec.create();
+    auto* frame = new StationSubWindow(nullptr, StationFrameFlags(spec));
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setWidget(station);
+    frame->setWindowTitle(QString::fromLatin1(StationName(spec.station)));
+    frame->setWindowIcon(resources::StationIcon(spec.iconId));
+    area.addSubWindow(frame);
+    frame->show();
+    PlaceStation(*frame, spec.defaultTopLeft, spec.defaultClientSize);
+    if (spec.station == Station::LongRangeScan) {
+      frame->hide();
+    } else if (spec.station != Station::Controls) {
+      frame->showMinimized();
+    }
+  }
+}
+
+void CloseStations() {
+  for (Station s : stationClosingOrder) {
+    QMdiSubWindow* frame = StationFrame(s);
+    if (!frame) continue;
+    frame->mdiArea()->removeSubWindow(frame);
+    delete frame;
+  }
+}
+
+void ArrangeDefaultPositions() {
+  BusyCursor busy;
+  for (const StationSpec& spec : stationRoster)
+    if (QMdiSubWindow* frame = StationFrame(spec.station)) frame->showNormal();
+  for (const StationSpec& spec : stationRoster)
+    if (QMdiSubWindow* frame = StationFrame(spec.station))
+      PlaceStation(*frame, spec.defaultTopLeft, spec.defaultClientSize);
+  for (Station s : WaitingStations)
+    if (QMdiSubWindow* frame = StationFrame(s)) frame->showMinimized();
+  PumpPendingMessages();
+  for (Station s : StationsUp)
+    if (QMdiSubWindow* frame = StationFrame(s)) frame->showNormal();
+  if (QMdiSubWindow* controls = StationFrame(Station::Controls)) {
+    controls->raise();
+    controls->mdiArea()->setActiveSubWindow(controls);
+  }
+}
