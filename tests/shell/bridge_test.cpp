@@ -1,0 +1,271 @@
+// The frame as the player uses it: the menus before, during and after a game, the stations
+// a new game opens, and where commands go.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "bridge_background.h"
+#include "end_game.h"
+#include "frame_window.h"
+#include "game_state.h"
+#include "headless_host.h"
+#include "main_loop.h"
+#include "options.h"
+#include "program_reset.h"
+#include "qt_host.h"
+#include "random.h"
+#include "ship_messages.h"
+#include "station_handles.h"
+#include "station_window.h"
+#include "station_windows.h"
+
+namespace {
+namespace M = MenuCommand;
+
+// A mission that starts in condition green, and one that starts among aliens.
+constexpr std::uint32_t GreenSeed = 1;
+constexpr std::uint32_t RedAlertSeed = 2;
+
+const Station CreationOrder[] = {Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,
+                                 Station::PhotonTorpedoes, Station::Phasers,       Station::Shields,
+                                 Station::DamageReport,    Station::Computer,      Station::Status,
+                                 Station::Messages,        Station::Controls};
+
+// Closes the next modal window (the mission's communiqué) as soon as it is up.
+void DismissNextModal() {
+  QTimer::singleShot(0, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+  });
+}
+
+QStringList Titles(const QList<QMenu*>& popups) {
+  QStringList titles;
+  for (const QMenu* popup : popups) titles << popup->title();
+  return titles;
+}
+
+class BridgeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(qtHost);
+    ResetMainLoop();
+    frame = std::make_unique<FrameWindow>();
+    qtHost.AttachFrame(frame.get());
+    frame->resize(1024, 768);
+    frame->show();
+  }
+
+  void TearDown() override {
+    if (game.gamePhase != NoGame) EndGame();
+    qtHost.AttachFrame(nullptr);
+    frame.reset();
+  }
+
+  // File > New with the communiqué answered; `arrange` lets the default arrangement run.
+  void NewGameFromMenu(std::uint32_t seed, bool arrange = true) {
+    lcg::Seed(seed);
+    DismissNextModal();
+    Item(MenuSet::Idle, M::New)->trigger();
+    if (arrange) QCoreApplication::processEvents();
+  }
+
+  QAction* Item(MenuSet set, int id) { return frame->menus().Item(set, id); }
+  QList<QMenu*> MenuBarPopups() {
+    QList<QMenu*> popups;
+    for (QAction* action : frame->menuBar()->actions()) popups << action->menu();
+    return popups;
+  }
+
+  QtHost qtHost;
+  std::unique_ptr<FrameWindow> frame;
+};
+
+TEST_F(BridgeTest, TheIdleMenuOffersOnlyWhatNeedsNoGame) {
+  EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Skill", "&Help"}));
+  struct Row {
+    int id;
+    const char* text;
+    bool enabled;
+  };
+  for (const Row& row : {Row{M::New, "&New\tCtrl+N", true}, Row{M::Open, "&Open...\tCtrl+O", true},
+                         Row{M::Save, "&Save\tCtrl+S", false}, Row{M::SaveAs, "S&ave As...", false},
+                         Row{M::EndGame, "End &Game", false}, Row{M::Exit, "E&xit", true},
+                         Row{M::Manual, "Player's Manual", true}, Row{M::About, "&About Kestrav...", true}}) {
+    QAction* item = Item(MenuSet::Idle, row.id);
+    ASSERT_NE(item, nullptr) << row.id;
+    EXPECT_EQ(item->text(), QString::fromLatin1(row.text));
+    EXPECT_EQ(item->isEnabled(), row.enabled) << row.text;
+  }
+  const QStringList skills = {"&Admiral", "&Captain", "&First Officer", "&Officer", "&Yeoman", "&Expendable Crewman"};
+  for (int i = 0; i < 6; ++i) {
+    QAction* item = Item(MenuSet::Idle, M::SkillBase + 5 - i);
+    EXPECT_EQ(item->text(), skills[i]);
+    EXPECT_EQ(item->isChecked(), 5 - i == 0) << "the current skill, Expendable Crewman, is checked";
+  }
+}
+
+TEST_F(BridgeTest, ChoosingASkillMovesTheCheckAndTheCheckedOneChangesNothing) {
+  Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
+  EXPECT_EQ(options.skillSetting, 3);
+  EXPECT_EQ(game.skillLevel, 3);
+  EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked());
+  EXPECT_FALSE(Item(MenuSet::Idle, M::SkillBase)->isChecked());
+
+  Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
+  EXPECT_EQ(options.skillSetting, 3);
+  EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked()) << "choosing it again keeps the mark";
+}
+
+TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu) {
+  NewGameFromMenu(GreenSeed, /*arrange=*/false);
+  ASSERT_EQ(game.gamePhase, Green) << "creating the Status station set the first condition";
+
+  const QList<QMdiSubWindow*> windows = frame->bridge().subWindowList(QMdiArea::CreationOrder);
+  ASSERT_EQ(windows.size(), StationCount);
+  for (int i = 0; i < StationCount; ++i) {
+    const Station s = CreationOrder[i];
+    EXPECT_EQ(windows[i]->windowTitle(), QString::fromLatin1(StationName(s)));
+    EXPECT_EQ(windows[i]->widget(), StationHandle(s)) << "the handle points at the live station";
+  }
+  // As created: the Long Range Scan hidden, Controls up, the rest minimized.
+  EXPECT_FALSE(StationFrame(Station::LongRangeScan)->isVisible());
+  EXPECT_FALSE(StationFrame(Station::Controls)->isMinimized());
+  EXPECT_TRUE(StationFrame(Station::ShortRangeScan)->isMinimized());
+  EXPECT_TRUE(StationFrame(Station::Messages)->isMinimized());
+
+  EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Options", "&Window", "&Help"}));
+  for (int id : {M::Save, M::SaveAs, M::EndGame, M::Pause}) EXPECT_TRUE(Item(MenuSet::Game, id)->isEnabled()) << id;
+  EXPECT_TRUE(Item(MenuSet::Game, M::AutoSrs)->isChecked());
+  EXPECT_TRUE(Item(MenuSet::Game, M::SingleControl)->isChecked());
+  EXPECT_FALSE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
+  EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isEnabled()) << "no sound device: sounds off and grayed";
+
+  EXPECT_STREQ(messageLines[28].data(), "MDS Diagnostics v734.3");
+  EXPECT_STREQ(messageLines[29].data(), "Ready");
+}
+
+TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) {
+  NewGameFromMenu(GreenSeed);
+  struct Place {
+    Station station;
+    QPoint topLeft;
+    QSize face;
+  };
+  for (const Place& p : {Place{Station::Status, {10, 5}, {189, 236}}, Place{Station::ShortRangeScan, {250, 5}, {315, 235}},
+                         Place{Station::Messages, {10, 266}, {320, 82}}, Place{Station::Controls, {350, 262}, {263, 90}}}) {
+    QMdiSubWindow* window = StationFrame(p.station);
+    EXPECT_FALSE(window->isMinimized()) << StationName(p.station);
+    EXPECT_EQ(window->pos(), p.topLeft) << StationName(p.station);
+    EXPECT_EQ(window->widget()->size(), p.face) << StationName(p.station);
+  }
+  for (Station s : {Station::LongRangeScan, Station::Navigation, Station::PhotonTorpedoes, Station::Phasers,
+                    Station::Shields, Station::DamageReport, Station::Computer}) {
+    EXPECT_TRUE(StationFrame(s)->isVisible()) << StationName(s);
+    EXPECT_TRUE(StationFrame(s)->isMinimized()) << StationName(s);
+  }
+  EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Controls)) << "Controls ends on top";
+}
+
+TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
+  NewGameFromMenu(RedAlertSeed);
+  ASSERT_TRUE(game.InRedAlert());
+  for (int id : {M::Save, M::SaveAs, M::Pause}) EXPECT_FALSE(Item(MenuSet::Game, id)->isEnabled()) << id;
+  EXPECT_TRUE(Item(MenuSet::Game, M::EndGame)->isEnabled());
+  EXPECT_FALSE(frame->menus().AcceleratorAllowed(M::Pause)) << "the Pause key is grayed with its item";
+}
+
+TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {
+  NewGameFromMenu(GreenSeed);
+  Item(MenuSet::Game, M::EndGame)->trigger();
+  EXPECT_EQ(game.gamePhase, NoGame);
+  EXPECT_TRUE(frame->bridge().subWindowList().isEmpty());
+  for (Station s : CreationOrder) EXPECT_EQ(StationHandle(s), nullptr) << StationName(s);
+  EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Skill", "&Help"}));
+  EXPECT_FALSE(Item(MenuSet::Idle, M::Save)->isEnabled());
+}
+
+TEST_F(BridgeTest, ASecondNewGameEndsTheFirstSoNoStationExistsTwice) {
+  NewGameFromMenu(GreenSeed);
+  const StationWindow* firstScan = srsWindow;
+  NewGameFromMenu(RedAlertSeed);
+  EXPECT_EQ(frame->bridge().subWindowList().size(), StationCount);
+  EXPECT_NE(srsWindow, firstScan);
+  EXPECT_TRUE(game.InRedAlert()) << "the second mission is the one running";
+}
+
+TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
+  QApplication::setActiveWindow(frame.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+  lcg::Seed(GreenSeed);
+  DismissNextModal();
+  QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(game.gamePhase, Green);
+  EXPECT_EQ(frame->bridge().subWindowList().size(), StationCount);
+
+  EndGame();
+  EXPECT_FALSE(frame->menus().AcceleratorAllowed(M::Save));
+  EXPECT_TRUE(frame->menus().AcceleratorAllowed(M::New));
+}
+
+// A station that notes the commands that reach it.
+class ListeningStation : public StationWindow {
+ public:
+  ListeningStation() : StationWindow(Station::Computer, Qt::black) {}
+  std::vector<int> heard;
+  void OnCommand(int command) override { heard.push_back(command); }
+
+ protected:
+  void Paint(QPainter&) override {}
+};
+
+TEST_F(BridgeTest, CommandsTheFrameDoesNotKnowGoToTheActiveStation) {
+  auto* station = new ListeningStation;
+  QMdiSubWindow* window = frame->bridge().addSubWindow(station);
+  window->show();
+  frame->bridge().setActiveSubWindow(window);
+  frame->Command(17);
+  frame->Command(M::SkillBase + 2);  // the frame's own: not passed on
+  EXPECT_EQ(station->heard, std::vector<int>{17});
+}
+
+TEST_F(BridgeTest, MinimizingPausesWhenChosenButNeverUnderFire) {
+  NewGameFromMenu(GreenSeed);
+  Item(MenuSet::Game, M::PauseWhenIconic)->trigger();
+  EXPECT_TRUE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
+  frame->showMinimized();
+  EXPECT_EQ(pausedFlag, 1);
+  frame->showMaximized();
+  EXPECT_EQ(pausedFlag, 0);
+
+  game.gamePhase = RedAlert;
+  frame->showMinimized();
+  EXPECT_EQ(pausedFlag, 0);
+  frame->showMaximized();
+}
+
+TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
+  NewGameFromMenu(GreenSeed);
+  QMenu* windowMenu = frame->menus().WindowPopup();
+  emit windowMenu->aboutToShow();
+  QStringList listed;
+  QAction* navigation = nullptr;
+  for (QAction* item : windowMenu->actions()) {
+    if (!item->data().isValid() || item->isSeparator()) continue;
+    listed << item->text();
+    if (item->text().endsWith("Navigation")) navigation = item;
+  }
+  EXPECT_EQ(listed.size(), StationCount);
+  EXPECT_EQ(listed.first(), "&1 Short Range Scan");
+  ASSERT_NE(navigation, nullptr);
+  navigation->trigger();
+  EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Navigation));
+  EXPECT_FALSE(StationFrame(Station::Navigation)->isMinimized());
+}
+}  // namespace

@@ -1,0 +1,187 @@
+// The game's heartbeat on a virtual clock: when the clock steps, when it must not, and how
+// the loop paces the aliens during red alert.
+
+#include "idle_pass.h"
+
+#include <gtest/gtest.h>
+
+#include "condition_blink.h"
+#include "game_state.h"
+#include "headless_host.h"
+#include "options.h"
+#include "program_reset.h"
+
+namespace {
+int ambiencePasses = 0;
+int gameOverRuns = 0;
+int alienPasses = 0;
+
+void CountAmbience() { ++ambiencePasses; }
+void EndTheGame() {
+  ++gameOverRuns;
+  game.gamePhase = NoGame;
+}
+// The aliens' pass as far as the loop's pacing sees it: the first pass after a reset stamps
+// every clock with the current tick.
+void StampAlienClocks() {
+  ++alienPasses;
+  if (!game.resetAlienClocks) return;
+  for (AlienRecord& alien : game.alienTable) alien.lastMoveTick = alien.lastAttackTick = TickCount();
+  game.resetAlienClocks = 0;
+}
+
+constexpr IdleDuties Duties{CountAmbience, EndTheGame, StampAlienClocks};
+
+class IdlePassTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(recorder);
+    ambiencePasses = gameOverRuns = alienPasses = 0;
+  }
+
+  // A quiet game in green: ship in quadrant 27, one Klingon far away, deadline far ahead.
+  void StartGreenGame() {
+    game.gamePhase = Green;
+    game.stardateStart = game.stardateNow = 2000.0;
+    game.missionLength = 40.0;
+    game.shipEnergy = 3000;
+    game.shipQuadrant = 27;
+    game.shipSectorX = 3;
+    game.shipSectorY = 4;
+    game.galaxy[27].cells[4][3] = Cell::ShipRight;
+    AddAlien(0, 5, 5, 20000, 30000);
+    game.nextClockTick = 45000;
+  }
+
+  void AddAlien(int quadrant, int x, int y, int moveInterval, int attackInterval) {
+    game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200,
+                               moveInterval, attackInterval, 0, 0});
+    game.galaxy[quadrant].cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
+    ++game.galaxy[quadrant].alienCount;
+    ++game.alienTotal;
+    ++game.aliensRemaining;
+  }
+
+  HeadlessHost recorder;
+};
+
+TEST_F(IdlePassTest, WithNoGameTheLoopSleepsAndTheClockStandsStill) {
+  for (std::uint32_t t = 0; t < 500000; t += 10000) {
+    EXPECT_EQ(RunIdlePass(Duties, t).kind, NextIdlePass::AfterNextMessage);
+  }
+  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(game.stardateNow, 0.0);
+  EXPECT_EQ(ambiencePasses, 50) << "the ambience is kept on every idle pass";
+}
+
+TEST_F(IdlePassTest, TheClockStepsOncePer45SecondsOfMessageTime) {
+  StartGreenGame();
+  std::vector<std::uint32_t> stepTimes;
+  // Messages every 200 ms, as the scan's animation timer sends them, for ten minutes.
+  for (std::uint32_t t = 0; t <= 600000; t += 200) {
+    const int before = game.changeCount;
+    NextIdlePass next = RunIdlePass(Duties, t);
+    if (game.changeCount != before) {
+      stepTimes.push_back(t);
+      EXPECT_EQ(next.kind, NextIdlePass::Immediately);
+      next = RunIdlePass(Duties, t);  // the pass right after a step waits for the next one
+    }
+    ASSERT_EQ(next.kind, NextIdlePass::AtTick);
+    EXPECT_EQ(next.tick, game.nextClockTick + 1) << "the loop wakes just past the due tick";
+  }
+  const std::vector<std::uint32_t> expected = {45200,  90400,  135600, 180800, 226000, 271200,
+                                               316400, 361600, 406800, 452000, 497200, 542400, 587600};
+  EXPECT_EQ(stepTimes, expected) << "a step comes on the first message past the due time";
+  double stardate = 2000.0;
+  for (int step = 0; step < 13; ++step) stardate += 0.1;
+  EXPECT_EQ(game.stardateNow, stardate) << "each step adds exactly 0.1";
+  EXPECT_EQ(game.shipEnergy, 3000 - 13);
+  EXPECT_EQ(game.changeCount, 13);
+  EXPECT_EQ(recorder.CallsNamed("InvalidateStation").size(), 13u) << "the Status panel shows every step";
+}
+
+TEST_F(IdlePassTest, AMessageExactlyAtTheDueTickDoesNotStepTheClock) {
+  StartGreenGame();
+  RunIdlePass(Duties, 45000);
+  EXPECT_EQ(game.changeCount, 0);
+  RunIdlePass(Duties, 45001);
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(game.nextClockTick, 45001u + 45000u);
+}
+
+TEST_F(IdlePassTest, APauseHoldsTheClockAndMissedStepsDoNotPileUp) {
+  StartGreenGame();
+  pausedFlag = 1;
+  for (std::uint32_t t = 0; t < 600000; t += 1000)
+    EXPECT_EQ(RunIdlePass(Duties, t).kind, NextIdlePass::AfterNextMessage);
+  EXPECT_EQ(game.changeCount, 0) << "nothing moves while paused";
+
+  pausedFlag = 0;
+  RunIdlePass(Duties, 600000);
+  RunIdlePass(Duties, 600200);
+  RunIdlePass(Duties, 601000);
+  EXPECT_EQ(game.changeCount, 1) << "ten minutes of pause give one step, not thirteen";
+  EXPECT_DOUBLE_EQ(game.stardateNow, 2000.1);
+  EXPECT_EQ(game.nextClockTick, 645000u);
+}
+
+TEST_F(IdlePassTest, RedAlertRunsTheAliensInsteadOfTheClock) {
+  StartGreenGame();
+  AddAlien(27, 6, 6, 20000, 30000);
+  game.gamePhase = RedAlert;
+  game.resetAlienClocks = 1;
+  recorder.now = 100000;
+
+  // The first pass stamps the aliens' clocks; the chance pass follows at once.
+  EXPECT_EQ(RunIdlePass(Duties, 100000).kind, NextIdlePass::Immediately);
+  // Then the loop sleeps until the first alien action is due: the move, 20 s on.
+  NextIdlePass next = RunIdlePass(Duties, 100000);
+  EXPECT_EQ(next.kind, NextIdlePass::AtTick);
+  EXPECT_EQ(next.tick, 100000u + 20000u + 1u);
+
+  game.gamePhase = RedAlertAlt;  // the blink's other phase is still red alert
+  RunIdlePass(Duties, 500000);
+  EXPECT_EQ(alienPasses, 3);
+  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_DOUBLE_EQ(game.stardateNow, 2000.0) << "the clock does not run under fire";
+  EXPECT_EQ(game.shipEnergy, 3000);
+}
+
+TEST_F(IdlePassTest, AClockStepThatDrainsTheLastEnergyEndsTheGameOnTheNextPass) {
+  StartGreenGame();
+  game.shipEnergy = 1;
+  RunIdlePass(Duties, 50000);
+  EXPECT_EQ(game.gamePhase, GameOver);
+  EXPECT_EQ(game.gameOverReason, EnergyExhausted);
+  EXPECT_EQ(gameOverRuns, 0);
+  EXPECT_EQ(RunIdlePass(Duties, 50000).kind, NextIdlePass::Immediately);
+  EXPECT_EQ(gameOverRuns, 1);
+  EXPECT_EQ(RunIdlePass(Duties, 50000).kind, NextIdlePass::AfterNextMessage);
+}
+
+TEST_F(IdlePassTest, TheBlinkSwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
+  struct Case {
+    GamePhase start;
+    GamePhase afterTwoTicks;
+  };
+  for (const Case& c : {Case{RedAlert, RedAlertAlt}, Case{RedAlertAlt, RedAlert}, Case{Yellow, YellowAlt},
+                        Case{YellowAlt, Yellow}, Case{Green, Green}, Case{Docked, Docked}}) {
+    ResetProgramState(recorder);
+    blinkTickCount = 0;
+    game.gamePhase = c.start;
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, c.start) << "the first tick of a pair only counts";
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << c.start;
+  }
+
+  game.gamePhase = RedAlert;
+  pausedFlag = 1;
+  for (int i = 0; i < 4; ++i) StatusBlinkTick();
+  EXPECT_EQ(game.gamePhase, RedAlert) << "no blinking while paused";
+  pausedFlag = 0;
+  game.Damage(ShipSystem::StatusPanel) = 1.5;
+  for (int i = 0; i < 4; ++i) StatusBlinkTick();
+  EXPECT_EQ(game.gamePhase, RedAlert) << "a broken status panel leaves the phase where it was";
+}
+}  // namespace

@@ -1,0 +1,84 @@
+// The main loop on the real dispatcher: it sleeps when nothing is due, wakes for the clock,
+// and ends on a quit request even from the middle of an animation.
+
+#include "main_loop.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "game_state.h"
+#include "program_reset.h"
+#include "qt_host.h"
+
+namespace {
+int idlePasses = 0;
+void CountPass() { ++idlePasses; }
+void NoAction() {}
+
+class MainLoopTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(qtHost);
+    ResetMainLoop();
+    SetIdleDuties({CountPass, NoAction, NoAction});
+    idlePasses = 0;
+  }
+  void TearDown() override { ResetMainLoop(); }
+
+  void StartGreenGame() {
+    game.gamePhase = Green;
+    game.stardateStart = game.stardateNow = 2000.0;
+    game.missionLength = 40.0;
+    game.shipEnergy = 3000;
+    game.aliensRemaining = 1;
+  }
+
+  QtHost qtHost;
+};
+
+TEST_F(MainLoopTest, AGreenGameSleepsUntilTheClockIsDueThenStepsOnce) {
+  StartGreenGame();
+  game.nextClockTick = TickCount() + 150;
+  QTimer::singleShot(600, [] { RequestQuit(5); });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  EXPECT_EQ(RunMainLoop(), 5);
+  EXPECT_GE(elapsed.elapsed(), 550);
+  EXPECT_EQ(game.changeCount, 1) << "one step, 150 ms in";
+  EXPECT_DOUBLE_EQ(game.stardateNow, 2000.1);
+  EXPECT_LT(idlePasses, 40) << "the loop slept instead of spinning";
+}
+
+TEST_F(MainLoopTest, AQuitDuringAnAnimationEndsTheProgram) {
+  StartGreenGame();
+  game.nextClockTick = TickCount() + 100000;
+  bool animationFinished = false;
+  // An animation waiting 10 s between two steps; the player quits 100 ms in.
+  QTimer::singleShot(0, [&] {
+    WaitPumping(10000);
+    animationFinished = true;
+  });
+  QTimer::singleShot(100, [] { RequestQuit(0); });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  EXPECT_EQ(RunMainLoop(), 0);
+  EXPECT_TRUE(animationFinished);
+  EXPECT_LT(elapsed.elapsed(), 2000) << "the wait gave up as soon as the quit came";
+}
+
+TEST_F(MainLoopTest, WaitPumpingKeepsTimersRunningAndWaitPumpingZeroReturnsAtOnce) {
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(20);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  WaitPumping(0);
+  EXPECT_LT(elapsed.elapsed(), 20);
+  WaitPumping(210);
+  EXPECT_GE(elapsed.elapsed(), 210);
+  EXPECT_GE(ticks, 8) << "windows keep working during the wait";
+}
+}  // namespace

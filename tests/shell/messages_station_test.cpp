@@ -1,0 +1,165 @@
+// The Messages panel as the player sees it: the last 30 lines at the bottom, in the colour
+// of the condition, scrolling by lines and pages, black while the display is broken.
+
+#include "messages_station.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include "game_state.h"
+#include "program_reset.h"
+#include "qt_host.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr MessageId Ready = 135;                // "Ready"
+constexpr MessageId TorpedoHit = 112;           // "Torpedo hit at %d,%d  %d Units"
+constexpr QRgb GreenText = qRgb(0, 255, 0);
+constexpr QRgb RedText = qRgb(255, 0, 0);
+
+using Scroll = MessagesStation::ScrollRequest;
+
+class MessagesStationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(qtHost);
+    game.gamePhase = Green;
+    panel = std::make_unique<MessagesStation>();
+    panel->resize(320, 82);
+    panel->show();
+  }
+
+  // Draws the panel's face as the screen would get it and returns it.
+  const QImage& Face() {
+    panel->Invalidate(true);
+    panel->UpdateNow();
+    return panel->surface();
+  }
+
+  // How many pixels of `colour` the rows [top, bottom) of the text area hold.
+  int CountPixels(QRgb colour, int top = 0, int bottom = -1) {
+    const QImage& face = Face();
+    if (bottom < 0) bottom = face.height();
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = 0; x < panel->textWidth(); ++x) count += face.pixel(x, y) == colour;
+    return count;
+  }
+
+  void PostNumbered(int count) {
+    for (int i = 1; i <= count; ++i) PostShipMessage(TorpedoHit, i, i, i);
+  }
+
+  QtHost qtHost;
+  std::unique_ptr<MessagesStation> panel;
+};
+
+TEST_F(MessagesStationTest, OpensEmptyAndScrolledToTheBottom) {
+  const int visibleLines = 82 / panel->lineHeight();
+  EXPECT_EQ(panel->scrollMax(), 30 - visibleLines);
+  EXPECT_EQ(panel->scrollPos(), panel->scrollMax());
+  EXPECT_EQ(CountPixels(GreenText), 0) << "a new game's log is empty";
+}
+
+TEST_F(MessagesStationTest, TheNewestLineTouchesTheBottomEdgeInTheConditionColour) {
+  PostShipMessage(Ready);
+  const int height = panel->height();
+  const int lastLineTop = height - panel->lineHeight();
+  EXPECT_GT(CountPixels(GreenText, lastLineTop, height), 0) << "the newest line is at the bottom";
+  EXPECT_EQ(CountPixels(GreenText, 0, lastLineTop), 0) << "nothing else has been posted";
+
+  game.gamePhase = RedAlertAlt;
+  EXPECT_EQ(CountPixels(GreenText), 0);
+  EXPECT_GT(CountPixels(RedText), 0) << "a change of condition recolours the whole log";
+  game.gamePhase = YellowAlt;
+  EXPECT_GT(CountPixels(qRgb(255, 255, 0)), 0);
+}
+
+TEST_F(MessagesStationTest, TheThirtyFirstLinePushesTheOldestOut) {
+  PostNumbered(31);
+  EXPECT_STREQ(messageLines[0].data(), "Torpedo hit at 2,2  2 Units");
+  EXPECT_STREQ(messageLines[29].data(), "Torpedo hit at 31,31  31 Units");
+}
+
+TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
+  PostNumbered(30);
+  const int bottom = panel->scrollMax();
+  ASSERT_GT(bottom, 10) << "the default panel shows only a few of the 30 lines";
+
+  struct Step {
+    Scroll request;
+    int thumb;
+    int expectedPos;
+  };
+  const Step steps[] = {
+      {Scroll::LineDown, 0, bottom},          // already at the bottom
+      {Scroll::LineUp, 0, bottom - 1},
+      {Scroll::PageUp, 0, bottom - 6},
+      {Scroll::PageDown, 0, bottom - 1},
+      {Scroll::PageDown, 0, bottom},          // stops at the end
+      {Scroll::Top, 0, 0},
+      {Scroll::LineUp, 0, 0},                 // stops at the top
+      {Scroll::PageUp, 0, 0},
+      {Scroll::ThumbTrack, 7, 7},             // dragging scrolls as it goes
+      {Scroll::ThumbPosition, 3, 7},          // letting go changes nothing more
+      {Scroll::ThumbTrack, 99, bottom},
+      {Scroll::Bottom, 0, bottom},
+  };
+  for (const Step& step : steps) {
+    panel->Scroll(step.request, step.thumb);
+    EXPECT_EQ(panel->scrollPos(), step.expectedPos) << "request " << static_cast<int>(step.request);
+  }
+}
+
+TEST_F(MessagesStationTest, ANewMessageBringsTheViewBackToTheBottom) {
+  PostNumbered(30);
+  panel->Scroll(Scroll::Top);
+  PostShipMessage(Ready);
+  EXPECT_EQ(panel->scrollPos(), panel->scrollMax());
+}
+
+TEST_F(MessagesStationTest, ResizingKeepsTheDistanceFromTheBottom) {
+  PostNumbered(30);
+  panel->Scroll(Scroll::LineUp);
+  panel->Scroll(Scroll::LineUp);
+  panel->resize(320, 82 + 3 * panel->lineHeight());
+  EXPECT_EQ(panel->scrollMax() - panel->scrollPos(), 2);
+
+  panel->resize(320, 82);
+  panel->Scroll(Scroll::Top);
+  panel->resize(320, 82 + 3 * panel->lineHeight());
+  EXPECT_EQ(panel->scrollPos(), 0) << "the distance is kept only as far as the new range allows";
+}
+
+TEST_F(MessagesStationTest, APanelTallerThanTheLogHasNothingToScroll) {
+  PostNumbered(30);
+  const int height = 30 * panel->lineHeight() + 5;
+  panel->resize(320, height);
+  EXPECT_EQ(panel->scrollMax(), 0);
+  EXPECT_EQ(panel->textWidth(), 320) << "the scroll bar goes away";
+  panel->Scroll(Scroll::LineDown);
+  EXPECT_EQ(panel->scrollPos(), 0);
+  EXPECT_EQ(CountPixels(GreenText, 0, 5), 0) << "the lines start below the spare pixels at the top";
+  EXPECT_GT(CountPixels(GreenText, 5, 5 + panel->lineHeight()), 0) << "the oldest line is the first one";
+}
+
+TEST_F(MessagesStationTest, ABrokenDisplayIsBlackAndLosesWhatIsPostedMeanwhile) {
+  PostShipMessage(Ready);
+  game.Damage(ShipSystem::MessageDisplay) = 2.0;
+  EXPECT_EQ(CountPixels(GreenText), 0);
+  PostShipMessage(TorpedoHit, 1, 2, 3);
+  game.Damage(ShipSystem::MessageDisplay) = 0.0;
+  EXPECT_STREQ(messageLines[29].data(), "Ready") << "nothing posted while broken comes back after the repair";
+}
+
+TEST_F(MessagesStationTest, RerouteToTheComputerLeavesThePanelAlone) {
+  PostShipMessage(Ready);
+  const QImage before = Face().copy();
+  game.messagesToComputer = 1;
+  PostShipMessage(TorpedoHit, 1, 2, 3);
+  EXPECT_EQ(Face(), before);
+  EXPECT_STREQ(messageLines[29].data(), "Ready");
+}
+}  // namespace
