@@ -19,6 +19,7 @@
 #include "operations_to_come.h"
 #include "options.h"
 #include "pause_window.h"
+#include "program_pictures.h"
 #include "program_directory.h"
 #include "shared_pictures.h"
 #include "station_windows.h"
@@ -35,6 +36,7 @@ struct Accelerator {
 
 FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   setWindowTitle(QStringLiteral("Kestrav"));
+  setWindowIcon(QIcon(QString::fromLatin1(program_pictures::ProgramIcon)));
   menus_ = new FrameMenus(this, [this](int id) { Command(id); });
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
