@@ -12,43 +12,43 @@ int Index(MenuSet set) { return set == MenuSet::Idle ? 0 : 1; }
 
 FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
     : QObject(owner), owner_(owner), onCommand_(std::move(onCommand)) {
-  using namespace MenuCommand;
+  namespace M = MenuCommand;
   // The File popup is the same in both menus; only the idle menu grays the game's items.
   for (MenuSet set : {MenuSet::Idle, MenuSet::Game}) {
     const bool idle = set == MenuSet::Idle;
     BuildPopup(set, "&File",
-               {{New, "&New\tCtrl+N"},
-                {Open, "&Open...\tCtrl+O"},
-                {Save, "&Save\tCtrl+S", idle},
-                {SaveAs, "S&ave As...", idle},
-                {EndGame, "End &Game", idle},
+               {{M::New, "&New\tCtrl+N"},
+                {M::Open, "&Open...\tCtrl+O"},
+                {M::Save, "&Save\tCtrl+S", idle},
+                {M::SaveAs, "S&ave As...", idle},
+                {M::EndGame, "End &Game", idle},
                 {0, nullptr},
-                {Exit, "E&xit"}});
+                {M::Exit, "E&xit"}});
     if (idle) {
       BuildPopup(set, "&Skill",
-                 {{SkillBase + 5, "&Admiral", false, true},
-                  {SkillBase + 4, "&Captain", false, true},
-                  {SkillBase + 3, "&First Officer", false, true},
-                  {SkillBase + 2, "&Officer", false, true},
-                  {SkillBase + 1, "&Yeoman", false, true},
-                  {SkillBase + 0, "&Expendable Crewman", false, true}});
+                 {{M::SkillBase + 5, "&Admiral", false, true},
+                  {M::SkillBase + 4, "&Captain", false, true},
+                  {M::SkillBase + 3, "&First Officer", false, true},
+                  {M::SkillBase + 2, "&Officer", false, true},
+                  {M::SkillBase + 1, "&Yeoman", false, true},
+                  {M::SkillBase + 0, "&Expendable Crewman", false, true}});
     } else {
       BuildPopup(set, "&Options",
-                 {{Pause, "&Pause Game\tPAUSE"},
+                 {{M::Pause, "&Pause Game\tPAUSE"},
                   {0, nullptr},
-                  {AutoSrs, "&Auto Activate SRS", false, true},
-                  {SingleControl, "Single &Control Window", false, true},
-                  {PauseWhenIconic, "Pause when &Iconic", false, true},
-                  {Sounds, "&Sounds", false, true}});
+                  {M::AutoSrs, "&Auto Activate SRS", false, true},
+                  {M::SingleControl, "Single &Control Window", false, true},
+                  {M::PauseWhenIconic, "Pause when &Iconic", false, true},
+                  {M::Sounds, "&Sounds", false, true}});
       windowPopup_ = BuildPopup(set, "&Window",
-                                {{Cascade, "&Cascade\tShift+F5"},
-                                 {Tile, "&Tile\tShift+F4"},
-                                 {ArrangeIcons, "&Arrange Icons"},
-                                 {DefaultPositions, "&Default Positions"},
-                                 {SaveWindowPositions, "&Save Window Positions"},
-                                 {RestoreWindowPositions, "&Restore Window Positions"}});
+                                {{M::Cascade, "&Cascade\tShift+F5"},
+                                 {M::Tile, "&Tile\tShift+F4"},
+                                 {M::ArrangeIcons, "&Arrange Icons"},
+                                 {M::DefaultPositions, "&Default Positions"},
+                                 {M::SaveWindowPositions, "&Save Window Positions"},
+                                 {M::RestoreWindowPositions, "&Restore Window Positions"}});
     }
-    BuildPopup(set, "&Help", {{Manual, "Player's Manual"}, {0, nullptr}, {About, "&About Kestrav..."}});
+    BuildPopup(set, "&Help", {{M::Manual, "Player's Manual"}, {0, nullptr}, {M::About, "&About Kestrav..."}});
   }
 }
 

@@ -22,6 +22,7 @@
 #include "program_pictures.h"
 #include "program_directory.h"
 #include "shared_pictures.h"
+#include "sound.h"
 #include "station_windows.h"
 #include "station_window.h"
 
@@ -48,11 +49,12 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
 
   game.skillLevel = options.skillSetting;
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + options.skillSetting, true);
-  if (!InitSound()) {
+  if (InitSound() == 0) {
     options.soundsEnabled = 0;
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
     menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
   }
+  soundsEnabled = options.soundsEnabled != 0;
   setCentralWidget(bridge_);
 }
 
@@ -109,7 +111,8 @@ void FrameWindow::Command(int id) {
     case M::PauseWhenIconic: ToggleOption(options.pauseWhenIconic, id); return;
     case M::Sounds:
       ToggleOption(options.soundsEnabled, id);
-      if (!options.soundsEnabled) host().StopSound();
+      soundsEnabled = options.soundsEnabled != 0;
+      if (!soundsEnabled) StopSound();
       return;
     case M::Cascade: bridge_->cascadeSubWindows(); return;
     case M::Tile: bridge_->tileSubWindows(); return;
@@ -222,7 +225,7 @@ void FrameWindow::Exit() {
 }
 
 void FrameWindow::ShutDown() {
-  ShutdownSound();
+  ::ShutdownSound();
   WriteSettings();
   if (game.gamePhase != NoGame) ::EndGame();
   FreeSharedPictures();
@@ -239,7 +242,7 @@ void FrameWindow::changeEvent(QEvent* event) {
   if (!options.pauseWhenIconic || game.InRedAlert()) return;
   if (isMinimized()) {
     pausedFlag = 1;
-    host().StopSound();
+    StopSound();
   } else if (isMaximized()) {
     pausedFlag = 0;
   }

@@ -38,10 +38,6 @@ void OpenPlayersManual(QWidget* frame, const QString& helpPath) {
     QMessageBox::warning(frame, QStringLiteral("Kestrav"), QStringLiteral("Cannot open %1.").arg(helpPath));
 }
 
-bool InitSound() { return false; }
-void ShutdownSound() {}
-void KeepAmbience() {}
-
 void RedAlertTick() {}
 
 void HandleGameOver() {

@@ -33,11 +33,6 @@ void ShowAboutBox(QWidget* frame);
 // Opens the player's manual at `helpPath` with the desktop's viewer; says so when it is missing.
 void OpenPlayersManual(QWidget* frame, const QString& helpPath);
 
-// The sound channel: no device yet, so sounds stay off.
-bool InitSound();
-void ShutdownSound();
-void KeepAmbience();
-
 // The aliens' moves and attacks during red alert (they hold their fire until it arrives).
 void RedAlertTick();
 // The end of a mission: until the communiqués and scores arrive, the game is simply ended.

@@ -9,6 +9,7 @@
 #include "frame_menus.h"
 #include "host.h"
 #include "options.h"
+#include "sound.h"
 
 namespace {
 constexpr QSize PopupSize(200, 100);
@@ -51,7 +52,7 @@ class PausePopup : public QWidget {
 }  // namespace
 
 void ShowPauseWindow(QWidget* frame, FrameMenus& menus) {
-  host().StopSound();
+  StopSound();
   QEventLoop loop;
   PausePopup popup(frame, loop);
   popup.show();

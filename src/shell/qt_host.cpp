@@ -11,6 +11,7 @@
 #include "messages_station.h"
 #include "plain_communique.h"
 #include "resource_library.h"
+#include "sound.h"
 #include "station_handles.h"
 #include "station_window.h"
 #include "station_windows.h"
@@ -35,10 +36,9 @@ void QtHost::MessagesChanged() {
 // The Computer console is a stand-in for now: its text has nowhere to go yet.
 void QtHost::ConsolePrint(const std::string&) {}
 
-// The sound channel is not on the bridge yet; the game runs silent until it is.
-void QtHost::PlaySoundNow(SoundId, bool) {}
-void QtHost::PlaySoundAfterCurrent(SoundId, bool) {}
-void QtHost::StopSound() {}
+void QtHost::PlaySoundNow(SoundId id, bool loop) { ::PlaySoundNow(id, loop); }
+void QtHost::PlaySoundAfterCurrent(SoundId id, bool loop) { ::PlaySoundAfterCurrent(id, loop); }
+void QtHost::StopSound() { ::StopSound(); }
 
 void QtHost::CreateStationWindows() {
   if (frame_) frame_->OpenStationWindows();

@@ -3,22 +3,23 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "busy_cursor.h"
 #include "frame_window.h"
 #include "game_state.h"
 #include "main_loop.h"
 #include "operations_to_come.h"
+#include "options.h"
 #include "program_directory.h"
 #include "qt_host.h"
 #include "random.h"
 #include "resource_library.h"
 #include "single_instance.h"
+#include "sound.h"
 
 namespace {
-constexpr SoundId StartUpTheme = 7;
 constexpr std::uint32_t ClockStart = 45000;
 
 // The bundle beside the program, or where an installed copy keeps it.
@@ -70,7 +71,7 @@ int RunKestrav() {
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
   instance.Listen([&frame] { BringForward(frame); });
-  SetIdleDuties({KeepAmbience, HandleGameOver, RedAlertTick});
+  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver, RedAlertTick});
 
   {
     BusyCursor busy;
@@ -79,7 +80,7 @@ int RunKestrav() {
     frame.showMaximized();
     frame.repaint();
     game.nextClockTick = TickCount() + ClockStart;
-    qtHost.PlaySoundNow(StartUpTheme, false);
+    PlaySoundNow(Sounds::StartUp, false);
   }
 
   const int code = RunMainLoop();

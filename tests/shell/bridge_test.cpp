@@ -22,6 +22,8 @@
 #include "qt_host.h"
 #include "random.h"
 #include "ship_messages.h"
+#include "sound.h"
+#include "sound_output.h"
 #include "station_handles.h"
 #include "station_window.h"
 #include "station_windows.h"
@@ -51,18 +53,35 @@ QStringList Titles(const QList<QMenu*>& popups) {
   return titles;
 }
 
+// A machine's speakers as far as the frame asks about them: how many there are.
+class Speakers : public SoundOutput {
+ public:
+  int devices = 0;
+  int DeviceCount() override { return devices; }
+  bool Play(const QByteArray&, bool) override { return true; }
+  bool IsPlaying() override { return false; }
+  void Stop() override {}
+};
+
 class BridgeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState(qtHost);
     ResetMainLoop();
+    UseSoundOutput(&speakers);
+    OpenFrame();
+  }
+
+  void OpenFrame() {
     frame = std::make_unique<FrameWindow>();
     qtHost.AttachFrame(frame.get());
     frame->resize(1024, 768);
     frame->show();
   }
 
-  void TearDown() override {
+  void TearDown() override { CloseFrame(); }
+
+  void CloseFrame() {
     if (game.gamePhase != NoGame) EndGame();
     qtHost.AttachFrame(nullptr);
     frame.reset();
@@ -83,6 +102,7 @@ class BridgeTest : public ::testing::Test {
     return popups;
   }
 
+  Speakers speakers;
   QtHost qtHost;
   std::unique_ptr<FrameWindow> frame;
 };
@@ -145,10 +165,25 @@ TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu)
   EXPECT_TRUE(Item(MenuSet::Game, M::AutoSrs)->isChecked());
   EXPECT_TRUE(Item(MenuSet::Game, M::SingleControl)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
+  EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isEnabled()) << "no sound device: sounds off and grayed";
 
   EXPECT_STREQ(messageLines[28].data(), "MDS Diagnostics v734.3");
   EXPECT_STREQ(messageLines[29].data(), "Ready");
+}
+
+TEST_F(BridgeTest, WithSpeakersTheSoundsItemFollowsTheSetting) {
+  CloseFrame();
+  speakers.devices = 1;
+  options.soundsEnabled = 1;  // as the settings start
+  OpenFrame();
+  NewGameFromMenu(GreenSeed);
+  EXPECT_TRUE(Item(MenuSet::Game, M::Sounds)->isEnabled());
+  EXPECT_TRUE(Item(MenuSet::Game, M::Sounds)->isChecked());
+  Item(MenuSet::Game, M::Sounds)->trigger();
+  EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
+  EXPECT_EQ(options.soundsEnabled, 0);
+  EXPECT_FALSE(soundsEnabled) << "the sound channel hears the switch";
 }
 
 TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) {

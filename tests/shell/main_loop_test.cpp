@@ -76,9 +76,10 @@ TEST_F(MainLoopTest, WaitPumpingKeepsTimersRunningAndWaitPumpingZeroReturnsAtOnc
   QElapsedTimer elapsed;
   elapsed.start();
   WaitPumping(0);
-  EXPECT_LT(elapsed.elapsed(), 20);
+  EXPECT_LT(elapsed.elapsed(), 100);
+  const std::uint32_t start = TickCount();
   WaitPumping(210);
-  EXPECT_GE(elapsed.elapsed(), 210);
-  EXPECT_GE(ticks, 8) << "windows keep working during the wait";
+  EXPECT_GE(TickCount() - start, 210u) << "the wait lasts until the tick count reaches its deadline";
+  EXPECT_GE(ticks, 4) << "windows keep working during the wait";
 }
 }  // namespace
