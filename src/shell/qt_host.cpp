@@ -95,6 +95,23 @@ void QtHost::StopConditionBlink() {
 // The Phasers station's TARGET LOCK light is not on the bridge yet.
 void QtHost::StopTargetLock() {}
 
+void QtHost::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+// The scan's animations draw on the Short Range Scan's own panel, which is a stand-in for
+// now: there is nothing to draw on yet.
+void QtHost::ScanFillBlack(ScanRect) {}
+void QtHost::ScanBlitPicture(ScanPoint, int) {}
+void QtHost::ScanBlitFrame(ScanPoint, int, int) {}
+void QtHost::ScanXorLine(ScanPoint, ScanPoint, Rgb) {}
+void QtHost::ScanSetPixels(const std::vector<ScanPixel>&) {}
+
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }
 
 void QtHost::ShowCommunique(const std::string& text) { ShowPlainCommunique(frame_, text); }

@@ -39,10 +39,19 @@ class QtHost : public Host {
   void StopConditionBlink() override;
   void StopTargetLock() override;
 
+  void SetBusy(bool busy) override;
+
+  void ScanFillBlack(ScanRect rect) override;
+  void ScanBlitPicture(ScanPoint topLeft, int pictureId) override;
+  void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) override;
+  void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override;
+  void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
+
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
 
  private:
   FrameWindow* frame_ = nullptr;
   QPointer<QTimer> blinkTimer_;  // timer 1 of the Status window; goes with that window
+  bool busy_ = false;
 };
