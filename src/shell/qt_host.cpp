@@ -11,6 +11,7 @@
 #include "messages_station.h"
 #include "plain_communique.h"
 #include "resource_library.h"
+#include "short_range_scan.h"
 #include "sound.h"
 #include "station_handles.h"
 #include "station_window.h"
@@ -104,13 +105,26 @@ void QtHost::SetBusy(bool busy) {
     QApplication::restoreOverrideCursor();
 }
 
-// The scan's animations draw on the Short Range Scan's own panel, which is a stand-in for
-// now: there is nothing to draw on yet.
-void QtHost::ScanFillBlack(ScanRect) {}
-void QtHost::ScanBlitPicture(ScanPoint, int) {}
-void QtHost::ScanBlitFrame(ScanPoint, int, int) {}
-void QtHost::ScanXorLine(ScanPoint, ScanPoint, Rgb) {}
-void QtHost::ScanSetPixels(const std::vector<ScanPixel>&) {}
+// The actions' animations draw straight onto the Short Range Scan's surface.
+void QtHost::ScanFillBlack(ScanRect rect) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->FillBlack(rect);
+}
+
+void QtHost::ScanBlitPicture(ScanPoint topLeft, int pictureId) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->BlitPicture(topLeft, pictureId);
+}
+
+void QtHost::ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->BlitFrame(topLeft, pictureId, frame);
+}
+
+void QtHost::ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->DrawXorLine(from, to, colour);
+}
+
+void QtHost::ScanSetPixels(const std::vector<ScanPixel>& pixels) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->SetPixels(pixels);
+}
 
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }
 

@@ -2,6 +2,8 @@
 
 #include "conditions.h"
 #include "messages_station.h"
+#include "navigation_station.h"
+#include "short_range_scan.h"
 #include "stand_in_station.h"
 
 namespace {
@@ -18,12 +20,14 @@ StationWindow* StatusStandIn() {
 }
 
 StationWindow* Messages() { return new MessagesStation; }
+StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
+StationWindow* Navigation() { return new NavigationStation; }
 }  // namespace
 
 const std::array<StationSpec, StationCount> stationRoster = {{
-    {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, true, StandIn<Station::ShortRangeScan>},
+    {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, false, ShortRangeScan},
     {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, StandIn<Station::LongRangeScan>},
-    {Station::Navigation, 7, {250, 5}, {340, 225}, true, StandIn<Station::Navigation>},
+    {Station::Navigation, 7, {250, 5}, {340, 225}, false, Navigation},
     {Station::PhotonTorpedoes, 8, {250, 5}, {340, 225}, true, StandIn<Station::PhotonTorpedoes>},
     {Station::Phasers, 9, {250, 5}, {340, 225}, true, StandIn<Station::Phasers>},
     {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},

@@ -17,7 +17,12 @@ class StationWindow : public QWidget {
   ~StationWindow() override;
 
   Station station() const { return station_; }
-  QImage& surface() { return surface_; }
+  // The surface, made to the window's size if it does not exist yet (a station drawn on
+  // while minimized has never been shown).
+  QImage& surface() {
+    EnsureSurface();
+    return surface_;
+  }
 
   // Marks the face for redrawing; with erase the background is filled first.
   void Invalidate(bool erase);

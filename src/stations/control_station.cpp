@@ -1,0 +1,83 @@
+#include "control_station.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "action_state.h"
+#include "panel_drawing.h"
+#include "surface_drawing.h"
+
+namespace {
+// The virtual-key code the game's key tables know a Qt key by; 0 for keys they ignore.
+int VirtualKeyOf(const QKeyEvent& event) {
+  const int key = event.key();
+  const bool keypad = event.modifiers() & Qt::KeypadModifier;
+  if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    return (keypad ? VirtualKey::Keypad0 : VirtualKey::Digit0) + (key - Qt::Key_0);
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VirtualKey::Enter;
+    case Qt::Key_PageUp: return VirtualKey::PageUp;
+    case Qt::Key_PageDown: return VirtualKey::PageDown;
+    case Qt::Key_End: return VirtualKey::End;
+    case Qt::Key_Home: return VirtualKey::Home;
+    case Qt::Key_Left: return VirtualKey::Left;
+    case Qt::Key_Up: return VirtualKey::Up;
+    case Qt::Key_Right: return VirtualKey::Right;
+    case Qt::Key_Down: return VirtualKey::Down;
+    case Qt::Key_Plus: return keypad ? VirtualKey::KeypadPlus : VirtualKey::EqualsPlus;
+    case Qt::Key_Equal: return VirtualKey::EqualsPlus;
+    case Qt::Key_Minus: return keypad ? VirtualKey::KeypadMinus : VirtualKey::MinusUnderscore;
+    case Qt::Key_Underscore: return VirtualKey::MinusUnderscore;
+    default: return 0;
+  }
+}
+}  // namespace
+
+ControlStation::ControlStation(Station station, QWidget* parent) : StationWindow(station, Qt::black, parent) {
+  setFixedSize(ControlClientWidth, ControlClientHeight);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize ControlStation::sizeHint() const { return {ControlClientWidth, ControlClientHeight}; }
+
+int ControlStation::ButtonAt(QPoint at) const {
+  for (std::size_t i = 0; i < buttons_.size(); ++i)
+    if (buttons_[i].contains(at)) return static_cast<int>(i);
+  return -1;
+}
+
+void ControlStation::InvertButton(int index) {
+  InvertRect(surface(), buttons_[static_cast<std::size_t>(index)]);
+  ShowDrawn(buttons_[static_cast<std::size_t>(index)]);
+}
+
+void ControlStation::PressButton(int index) {
+  pressed_ = index;
+  InvertButton(index);
+}
+
+void ControlStation::RepeatWhileHeld(std::uint32_t periodMs, const std::function<bool()>& step) {
+  if (!step()) return;
+  while (MouseHeldFor(periodMs))
+    if (!step()) return;
+}
+
+void ControlStation::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || actionInProgress || pressed_ >= 0) return;
+  ButtonDown(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
+}
+
+void ControlStation::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || pressed_ < 0) return;
+  const int released = pressed_;
+  InvertButton(released);
+  pressed_ = -1;
+  ButtonUp(released, event->position().toPoint());
+}
+
+void ControlStation::keyPressEvent(QKeyEvent* event) {
+  if (actionInProgress && !TakesKeysDuringAction()) return;
+  const QString text = event->text();
+  KeyDown(VirtualKeyOf(*event), text.size() == 1 ? text.at(0).unicode() : 0);
+}

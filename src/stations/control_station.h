@@ -1,0 +1,62 @@
+#pragma once
+// The common frame of the four control stations: a fixed 340 x 225 panel of buttons that
+// are hit-tested on press, shown pressed by inverting their rectangle and acted on at
+// release. Input is ignored while the scan carries out an action.
+
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "station_window.h"
+
+inline constexpr int ControlClientWidth = 340;
+inline constexpr int ControlClientHeight = 225;
+
+// Windows virtual-key codes, which the stations' key tables are written in.
+namespace VirtualKey {
+inline constexpr int Enter = 13, PageUp = 33, PageDown = 34, End = 35, Home = 36;
+inline constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
+inline constexpr int Digit0 = 48, Keypad0 = 96, KeypadPlus = 107, KeypadMinus = 109;
+inline constexpr int EqualsPlus = 187, MinusUnderscore = 189;
+}  // namespace VirtualKey
+
+class ControlStation : public StationWindow {
+  Q_OBJECT
+ public:
+  explicit ControlStation(Station station, QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
+  int pressedButton() const { return pressed_; }
+
+ protected:
+  // A press that passed the common checks, with the Shift key's state at the press.
+  virtual void ButtonDown(QPoint at, bool shift) = 0;
+  // The release of button `index`, already drawn as released, at `at`.
+  virtual void ButtonUp(int /*index*/, QPoint /*at*/) {}
+  // A key that passed the common checks: its virtual-key code and its character, if any.
+  virtual void KeyDown(int virtualKey, int character) = 0;
+
+  // The Shields station takes keys even while an action runs.
+  virtual bool TakesKeysDuringAction() const { return false; }
+
+  // The index of the first button containing `at`, or -1.
+  int ButtonAt(QPoint at) const;
+  // Shows button `index` pressed and remembers it until the release.
+  void PressButton(int index);
+  // Runs `step` now and again every `periodMs` while the left button stays down; `step`
+  // returns false when the widget has reached its limit.
+  static void RepeatWhileHeld(std::uint32_t periodMs, const std::function<bool()>& step);
+  // Puts what was just drawn on the surface in `area` on the screen.
+  void ShowDrawn(const QRect& area) { update(area); }
+
+  std::vector<QRect> buttons_;
+
+ private:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void InvertButton(int index);
+
+  int pressed_ = -1;
+};

@@ -1,0 +1,123 @@
+#include "navigation_station.h"
+
+#include <QPainter>
+
+#include "action_state.h"
+#include "game_state.h"
+#include "options.h"
+#include "panel_drawing.h"
+#include "resource_library.h"
+#include "scan_requests.h"
+
+namespace {
+constexpr int WarpPanelPicture = 29, ImpulsePanelPicture = 30;
+constexpr QRect WarpArea = EdgeRect(16, 16, 133, 77);
+constexpr std::uint32_t FactorRepeatMs = 300;
+}  // namespace
+
+NavigationStation::NavigationStation(QWidget* parent)
+    : ControlStation(Station::Navigation, parent),
+      warpPanel_(resources::Picture(WarpPanelPicture)),
+      impulsePanel_(resources::Picture(ImpulsePanelPicture)) {
+  setWindowTitle(QStringLiteral("Navigation"));
+  buttons_ = {EdgeRect(41, 29, 56, 45),    EdgeRect(94, 29, 108, 45),   EdgeRect(41, 104, 56, 120),
+              EdgeRect(94, 104, 108, 120), CourseSelector::PlusButton, CourseSelector::MinusButton,
+              CourseSelector::ExecuteButton};
+}
+
+bool NavigationStation::WarpDriveWorks() { return game.Working(ShipSystem::Warp); }
+
+void NavigationStation::Paint(QPainter& painter) {
+  // The panel widgets draw with painters of their own.
+  painter.end();
+  QImage& image = surface();
+  CourseSelector::PaintExecute(image);
+  if (WarpDriveWorks())
+    warp_.Paint(image, warpPanel_);
+  else
+    QPainter(&image).fillRect(WarpArea, Qt::black);
+  impulse_.Paint(image, impulsePanel_);
+  course_.Paint(image);
+}
+
+void NavigationStation::ShowCourse(int course) {
+  course_.Show(surface(), course);
+  ShowDrawn(CourseSelector::Area);
+}
+
+void NavigationStation::ClearFactor(FactorSelector& factor) {
+  if (factor.value() != 0) ShowDrawn(factor.Set(surface(), 0));
+}
+
+void NavigationStation::ButtonDown(QPoint at, bool shift) {
+  if (CourseSelector::Dial.contains(at)) {
+    ShowCourse(CourseSelector::DialCourse(at));
+    return;
+  }
+  const int button = ButtonAt(at);
+  if (button < 0 || ((button == WarpUp || button == WarpDown) && !WarpDriveWorks())) return;
+  PressButton(button);
+
+  QImage& image = surface();
+  auto stepping = [&image, this](FactorSelector& factor, bool up) {
+    return [&factor, up, &image, this] {
+      const bool more = up ? factor.Up(image) : factor.Down(image);
+      ShowDrawn(factor.ValueRect());
+      return more;
+    };
+  };
+  const int courseStep = shift ? 1 : 5;
+  switch (button) {
+    case WarpUp:
+      if (warp_.value() == 9) return;
+      ClearFactor(impulse_);
+      RepeatWhileHeld(FactorRepeatMs, stepping(warp_, true));
+      break;
+    case WarpDown:
+      if (warp_.value() == 0) return;
+      RepeatWhileHeld(FactorRepeatMs, stepping(warp_, false));
+      break;
+    case ImpulseUp:
+      if (impulse_.value() == 9) return;
+      if (WarpDriveWorks()) ClearFactor(warp_);
+      RepeatWhileHeld(FactorRepeatMs, stepping(impulse_, true));
+      break;
+    case ImpulseDown:
+      if (impulse_.value() == 0) return;
+      RepeatWhileHeld(FactorRepeatMs, stepping(impulse_, false));
+      break;
+    case CoursePlus:
+      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
+        ShowCourse(course_.NextUp(courseStep));
+        return true;
+      });
+      break;
+    case CourseMinus:
+      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
+        ShowCourse(course_.NextDown(courseStep));
+        return true;
+      });
+      break;
+    default:  // EXECUTE acts at the release
+      break;
+  }
+}
+
+void NavigationStation::ButtonUp(int index, QPoint at) {
+  if (index == Execute && !actionInProgress && CourseSelector::ExecuteButton.contains(at)) Engage();
+}
+
+void NavigationStation::KeyDown(int virtualKey, int /*character*/) {
+  if (virtualKey == VirtualKey::Enter) {
+    Engage();
+    return;
+  }
+  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(*course);
+}
+
+void NavigationStation::Engage() {
+  if (impulse_.value() == 0 && warp_.value() == 0) return;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Navigation);
+  RequestMove(course_.course(), impulse_.value(), warp_.value());
+}

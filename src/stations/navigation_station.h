@@ -1,0 +1,37 @@
+#pragma once
+// The Navigation station: a course on the dial, a warp or an impulse factor, and EXECUTE,
+// which sends the move to the Short Range Scan and waits until the ship has stopped.
+
+#include <QImage>
+
+#include "control_station.h"
+#include "panel_widgets.h"
+
+class NavigationStation : public ControlStation {
+  Q_OBJECT
+ public:
+  explicit NavigationStation(QWidget* parent = nullptr);
+
+  int warpSetting() const { return warp_.value(); }
+  int impulseSetting() const { return impulse_.value(); }
+  int navigationCourse() const { return course_.course(); }
+
+  enum Button { WarpUp, WarpDown, ImpulseUp, ImpulseDown, CoursePlus, CourseMinus, Execute };
+
+ protected:
+  void Paint(QPainter& painter) override;
+  void ButtonDown(QPoint at, bool shift) override;
+  void ButtonUp(int index, QPoint at) override;
+  void KeyDown(int virtualKey, int character) override;
+
+ private:
+  void Engage();
+  void ShowCourse(int course);
+  void ClearFactor(FactorSelector& factor);
+  static bool WarpDriveWorks();
+
+  QImage warpPanel_, impulsePanel_;
+  FactorSelector warp_{{16, 16}, {69, 28}};
+  FactorSelector impulse_{{16, 91}, {69, 103}};
+  CourseSelector course_;
+};

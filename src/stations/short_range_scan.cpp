@@ -1,0 +1,158 @@
+#include "short_range_scan.h"
+
+#include <QPainter>
+#include <QTimerEvent>
+
+#include "action_state.h"
+#include "game_state.h"
+#include "options.h"
+#include "resource_library.h"
+#include "scan_geometry.h"
+#include "station_handles.h"
+#include "surface_drawing.h"
+
+ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(srsWindow); }
+
+namespace {
+constexpr int AnimationMs = 200;
+constexpr QRgb ScanRed = 0xFFFF0000;
+constexpr int TickLength = 4;
+
+constexpr int ScanPictures[] = {
+    ScanPicture::ShipLeft, ScanPicture::ShipRight, ScanPicture::Starbase, ScanPicture::StarA,
+    ScanPicture::StarB,    ScanPicture::StarX,     ScanPicture::Klingon,  ScanPicture::Romulan,
+    ScanPicture::Farengi,  ScanPicture::Borg,      ScanPicture::Torpedo};
+
+QPoint ToQt(ScanPoint p) { return {p.x, p.y}; }
+
+bool Animated(std::uint8_t kind) {
+  return kind == Cell::StarA || kind == Cell::StarB || kind == Cell::StarX || kind == Cell::Starbase;
+}
+}  // namespace
+
+ShortRangeScanWindow::ShortRangeScanWindow(QWidget* parent)
+    : StationWindow(Station::ShortRangeScan, Qt::black, parent) {
+  setWindowTitle(QStringLiteral("Short Range Scan"));
+  setFixedSize(ScanClientWidth, ScanClientHeight);
+  for (int id : ScanPictures) pictures_[id] = resources::Picture(id);
+
+  srsFont_ = QFont(QStringLiteral("Arial"));
+  srsFont_.setPixelSize(13);
+  srsFont_.setWeight(QFont::Normal);
+  srsFont_.setStyleHint(QFont::SansSerif, QFont::NoAntialias);
+
+  animationTimer_ = startTimer(AnimationMs);
+}
+
+ShortRangeScanWindow::~ShortRangeScanWindow() { killTimer(animationTimer_); }
+
+QSize ShortRangeScanWindow::sizeHint() const { return {ScanClientWidth, ScanClientHeight}; }
+
+const QImage& ShortRangeScanWindow::PictureFor(int pictureId) {
+  auto found = pictures_.find(pictureId);
+  if (found == pictures_.end()) found = pictures_.emplace(pictureId, resources::Picture(pictureId)).first;
+  return found->second;
+}
+
+bool ShortRangeScanWindow::Minimized() const {
+  const QWidget* frame = parentWidget() ? parentWidget() : this;
+  return frame->isMinimized();
+}
+
+void ShortRangeScanWindow::ShowSurfaceChange() { update(); }
+
+void ShortRangeScanWindow::Paint(QPainter& painter) {
+  // The starfield owns the window while it runs.
+  if (starfieldActive && game.Working(ShipSystem::SRS)) return;
+
+  QImage& image = surface();
+  const int right = width(), bottom = height();
+  DrawLine(image, {GridLeft, GridTop}, {right, GridTop}, ScanRed);
+  DrawLine(image, {GridLeft, GridTop}, {GridLeft, bottom}, ScanRed);
+  for (int i = 0; i < 8; ++i) {
+    const int x = GridLeft + CellWidth * i, y = GridTop + CellHeight * i;
+    DrawLine(image, {x, GridTop}, {x, GridTop + TickLength}, ScanRed);
+    DrawLine(image, {x, bottom}, {x, bottom - TickLength}, ScanRed);
+    DrawLine(image, {GridLeft, y}, {GridLeft + TickLength, y}, ScanRed);
+    DrawLine(image, {right, y}, {right - TickLength, y}, ScanRed);
+  }
+  if (!game.Working(ShipSystem::SRS)) return;
+
+  painter.setFont(srsFont_);
+  painter.setPen(QColor(ScanRed));
+  for (int i = 0; i < 8; ++i) {
+    const QString digit(QChar('1' + i));
+    painter.drawText(EdgeRect(29 + CellWidth * i, 2, 61 + CellWidth * i, 17), Qt::AlignCenter | Qt::TextDontClip, digit);
+    painter.drawText(EdgeRect(2, 21 + CellHeight * i, 25, 44 + CellHeight * i), Qt::AlignCenter | Qt::TextDontClip,
+                     digit);
+  }
+
+  const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (const int picture = SectorPicture(Cell::Object(quadrant.cells[y][x])))
+        painter.drawImage(ToQt(PicturePosition(x, y)), PictureFor(picture), QRect(0, 0, SpriteWidth, SpriteHeight));
+}
+
+void ShortRangeScanWindow::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == animationTimer_)
+    AnimationTick();
+  else
+    StationWindow::timerEvent(event);
+}
+
+void ShortRangeScanWindow::AnimationTick() {
+  if (Minimized() || !game.Working(ShipSystem::SRS) || walkStopped || pausedFlag) return;
+  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return;
+
+  QPainter painter(&surface());
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      SectorCell& cell = quadrant.cells[y][x];
+      const std::uint8_t kind = Cell::Object(cell);
+      // A starbase holds still while any action runs; stars keep twinkling.
+      if (Animated(kind) && !(kind == Cell::Starbase && actionInProgress)) {
+        const int frame = Cell::Frame(cell);
+        painter.drawImage(ToQt(PicturePosition(x, y)), PictureFor(SectorPicture(kind)),
+                          QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
+        cell = static_cast<SectorCell>(cell + 0x100);
+      }
+      if (static_cast<std::int8_t>(Cell::Frame(cell)) >= StripFrameCount) cell = Cell::Object(cell);
+    }
+  }
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::FillBlack(ScanRect r) {
+  QPainter(&surface()).fillRect(EdgeRect(r.left, r.top, r.right, r.bottom), Qt::black);
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::BlitPicture(ScanPoint topLeft, int pictureId) {
+  QPainter(&surface()).drawImage(ToQt(topLeft), PictureFor(pictureId));
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::BlitFrame(ScanPoint topLeft, int pictureId, int frame) {
+  QPainter(&surface()).drawImage(ToQt(topLeft), PictureFor(pictureId),
+                                 QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::DrawXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
+  XorLine(surface(), ToQt(from), ToQt(to), colour);
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::SetPixels(const std::vector<ScanPixel>& pixels) {
+  QImage& image = surface();
+  const QRect bounds = image.rect();
+  for (const ScanPixel& p : pixels)
+    if (bounds.contains(p.x, p.y)) reinterpret_cast<QRgb*>(image.scanLine(p.y))[p.x] = 0xFF000000u | p.colour;
+  ShowSurfaceChange();
+}
+
+void ShortRangeScanWindow::Post(std::function<void()> request) {
+  QMetaObject::invokeMethod(this, std::move(request), Qt::QueuedConnection);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Pixel-exact drawing on a station's backing image, as the game's panels draw: lines one
+// pixel wide with their end point left out, exclusive-or lines that erase themselves when
+// drawn twice, and inverted rectangles for pressed buttons.
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QRgb>
+
+// A rectangle given by its left, top, right and bottom edges, right and bottom exclusive.
+constexpr QRect EdgeRect(int left, int top, int right, int bottom) {
+  return QRect(left, top, right - left, bottom - top);
+}
+
+void DrawLine(QImage& image, QPoint from, QPoint to, QRgb colour);
+void XorLine(QImage& image, QPoint from, QPoint to, QRgb colour);
+void InvertRect(QImage& image, const QRect& rect);

@@ -1,0 +1,199 @@
+#include <QTest>
+
+#include "game_state.h"
+#include "movement.h"
+#include "options.h"
+#include "resource_library.h"
+#include "scan_effects.h"
+#include "scan_geometry.h"
+#include "scan_requests.h"
+#include "station_fixture.h"
+
+namespace {
+
+const std::vector<std::string> EveryKind = {
+    "<.......", ".>......", "..B.....", "...*....", "....+...", ".....x..", "KR....FC", "........"};
+
+class ShortRangeScanTest : public StationTest {
+ protected:
+  void SetUp() override {
+    StationTest::SetUp();
+    DrawQuadrant(27, EveryKind);
+    scan.show();
+  }
+
+  // The 34 x 25 block at sector (x, y)'s picture position.
+  QImage SectorBlock(const QImage& face, int x, int y) const {
+    const ScanPoint at = PicturePosition(x, y);
+    return face.copy(at.x, at.y, SpriteWidth, SpriteHeight);
+  }
+
+  static QImage Frame(int pictureId, int frame) {
+    return resources::Picture(pictureId)
+        .copy(0, SpriteHeight * frame, SpriteWidth, SpriteHeight)
+        .convertToFormat(QImage::Format_RGB32);
+  }
+
+  static QImage Black(int width, int height) {
+    QImage black(width, height, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    return black;
+  }
+
+  static bool PicturesAvailable() { return !resources::Picture(ScanPicture::ShipLeft).isNull(); }
+
+  ShortRangeScanWindow scan;
+};
+
+TEST_F(ShortRangeScanTest, HasTheFixedClientSize) {
+  EXPECT_EQ(scan.size(), QSize(315, 235));
+  EXPECT_EQ(scan.sizeHint(), QSize(315, 235));
+  EXPECT_EQ(ScanStation(), &scan);
+}
+
+TEST_F(ShortRangeScanTest, ShowsEveryObjectsPictureAtItsSector) {
+  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  const QImage face = Face(scan);
+  struct {
+    int x, y, picture;
+  } const expected[] = {{0, 0, 18}, {1, 1, 19}, {2, 2, 27}, {3, 3, 24}, {4, 4, 25},
+                        {5, 5, 26}, {0, 6, 20}, {1, 6, 21}, {6, 6, 23}, {7, 6, 22}};
+  for (const auto& e : expected) EXPECT_EQ(SectorBlock(face, e.x, e.y), Frame(e.picture, 0)) << e.picture;
+  EXPECT_EQ(SectorBlock(face, 3, 7), Black(SpriteWidth, SpriteHeight)) << "an empty sector";
+}
+
+TEST_F(ShortRangeScanTest, DrawsTheRedGridFrameAndDigits) {
+  const QImage face = Face(scan);
+  const QRgb red = qRgb(255, 0, 0);
+  EXPECT_EQ(face.pixel(27, 19), red);
+  EXPECT_EQ(face.pixel(314, 19), red) << "top border to the right edge";
+  EXPECT_EQ(face.pixel(27, 234), red) << "left border to the bottom";
+  EXPECT_EQ(face.pixel(27 + 36, 22), red) << "tick below the top border";
+  EXPECT_EQ(face.pixel(27 + 36, 23), qRgb(0, 0, 0)) << "ticks are 4 pixels long";
+  EXPECT_EQ(face.pixel(312, 19 + 27), red) << "tick at the right edge";
+  int digitPixels = 0;
+  for (int y = 2; y < 17; ++y)
+    for (int x = 29; x < 61; ++x) digitPixels += face.pixel(x, y) != qRgb(0, 0, 0);
+  EXPECT_GT(digitPixels, 5) << "column number 1 above the first column";
+}
+
+TEST_F(ShortRangeScanTest, ADamagedScanShowsOnlyTheRedFrame) {
+  game.Damage(ShipSystem::SRS) = 1.0;
+  scan.Invalidate(true);
+  const QImage face = Face(scan);
+  for (int y = 0; y < face.height(); ++y)
+    for (int x = 0; x < face.width(); ++x) {
+      const QRgb p = face.pixel(x, y);
+      ASSERT_TRUE(p == qRgb(0, 0, 0) || p == qRgb(255, 0, 0)) << x << "," << y;
+      if (p != qRgb(0, 0, 0)) {
+        ASSERT_TRUE(x == 27 || y == 19 || x <= 30 || x >= 311 || y <= 22 || y >= 231) << x << "," << y;
+      }
+    }
+}
+
+TEST_F(ShortRangeScanTest, WhileTheStarfieldRunsAPaintDrawsNothing) {
+  Face(scan);
+  scan.surface().fill(Qt::darkBlue);
+  starfieldActive = true;
+  scan.Invalidate(false);
+  const QImage face = Face(scan);
+  EXPECT_EQ(face.pixel(27, 19), QColor(Qt::darkBlue).rgb());
+}
+
+TEST_F(ShortRangeScanTest, StarsAndStarbasesStepThroughTheirFourFrames) {
+  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  Face(scan);
+  for (int tick = 0; tick < 6; ++tick) {
+    scan.AnimationTick();
+    const QImage face = scan.surface();
+    EXPECT_EQ(SectorBlock(face, 3, 3), Frame(24, tick % 4)) << "star A, tick " << tick;
+    EXPECT_EQ(SectorBlock(face, 2, 2), Frame(27, tick % 4)) << "starbase, tick " << tick;
+    EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[3][3]), (tick + 1) % 4);
+    EXPECT_EQ(Cell::Object(game.galaxy[27].cells[3][3]), Cell::StarA);
+  }
+}
+
+TEST_F(ShortRangeScanTest, TheTimerAdvancesTheFramesEvery200Ms) {
+  QTest::qWait(450);
+  EXPECT_GE(Cell::Frame(game.galaxy[27].cells[5][5]), 2) << "two ticks at least";
+}
+
+TEST_F(ShortRangeScanTest, DuringAnActionStarsTwinkleButTheStarbaseHoldsStill) {
+  actionInProgress = true;
+  scan.AnimationTick();
+  EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[4][4]), 1);
+  EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[2][2]), 0);
+}
+
+TEST_F(ShortRangeScanTest, TheAnimationRestsWhileWalkingStoppedPausedDamagedOrStarless) {
+  auto ticksChangeNothing = [&] {
+    scan.AnimationTick();
+    return Cell::Frame(game.galaxy[27].cells[3][3]) == 0;
+  };
+  walkStopped = true;
+  EXPECT_TRUE(ticksChangeNothing()) << "quadrant change";
+  walkStopped = false;
+  pausedFlag = 1;
+  EXPECT_TRUE(ticksChangeNothing()) << "paused";
+  pausedFlag = 0;
+  game.Damage(ShipSystem::SRS) = 0.3;
+  EXPECT_TRUE(ticksChangeNothing()) << "sensors damaged";
+  game.Damage(ShipSystem::SRS) = 0;
+  game.galaxy[27].starCount = game.galaxy[27].starbaseCount = 0;
+  EXPECT_TRUE(ticksChangeNothing()) << "the counts say there is nothing to animate";
+}
+
+TEST_F(ShortRangeScanTest, AnExclusiveOrBeamLeavesTheFaceAsItWas) {
+  const QImage before = Face(scan);
+  scan.DrawXorLine(SectorCentre(0, 0), SectorCentre(7, 6), 0xFF0000);
+  EXPECT_NE(scan.surface(), before) << "the beam shows";
+  scan.DrawXorLine(SectorCentre(0, 0), SectorCentre(7, 6), 0xFF0000);
+  EXPECT_EQ(scan.surface(), before);
+
+  DrawBeam(SectorCentre(0, 0), SectorCentre(7, 6), 500, true);
+  EXPECT_EQ(scan.surface(), before) << "every flash of a whole beam erases itself";
+  EXPECT_EQ(host.CallsNamed("ScanXorLine").size(), 20u);
+}
+
+TEST_F(ShortRangeScanTest, AHitShowsTheObjectAgainAndAnExplosionLeavesBlack) {
+  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  Face(scan);
+  PlayHitAnimation(0, 6, false);
+  EXPECT_EQ(SectorBlock(scan.surface(), 0, 6), Frame(20, 0));
+  PlayHitAnimation(1, 6, true);
+  const ScanRect r = SectorRect(1, 6);
+  EXPECT_EQ(scan.surface().copy(r.left, r.top, r.right - r.left, r.bottom - r.top),
+            Black(r.right - r.left, r.bottom - r.top));
+}
+
+TEST_F(ShortRangeScanTest, ARequestPostedWhileAMoveRunsIsLost) {
+  DrawQuadrant(27, {"........", "........", "........", "........", ">.......", "........", "........", "........"});
+  scan.Post([] { RequestRicochet(); });  // arrives during the move's first wait
+  RequestMove(90, 2, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(game.shipQuadrant, 27) << "no ricochet happened";
+  EXPECT_EQ(game.shipSectorX, 2);
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(game.shieldEnergy, 500 - 20);
+}
+
+TEST_F(ShortRangeScanTest, APostedRequestRunsOnceTheQueueReachesIt) {
+  scan.Post([] { RequestRicochet(); });
+  EXPECT_EQ(game.changeCount, 0) << "posted, not sent";
+  QApplication::processEvents();
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(game.shieldEnergy, 0);
+}
+
+TEST_F(ShortRangeScanTest, AWarpRepaintsTheNewQuadrant) {
+  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  DrawQuadrant(28, {"........", "........", "........", "...x....", "........", "........", "........", "........"});
+  RequestMove(90, 0, 1);
+  ASSERT_EQ(game.shipQuadrant, 28);
+  const QImage face = Face(scan);
+  EXPECT_EQ(SectorBlock(face, 3, 3), Frame(26, 0)) << "a paint shows frame 0";
+  EXPECT_EQ(SectorBlock(face, game.shipSectorX, game.shipSectorY),
+            Frame(game.shipSectorX >= 4 ? 18 : 19, 0));
+}
+
+}  // namespace

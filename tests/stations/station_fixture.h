@@ -1,0 +1,72 @@
+#pragma once
+// Station tests: program start, a quiet running game, and a recording host that does what
+// the game's Qt host does with the scan's drawing and waits. Waits run on the virtual
+// clock but still deliver Qt's pending events, so posted requests and repaints happen.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+
+#include "action_state.h"
+#include "headless_host.h"
+#include "program_reset.h"
+#include "quadrant_picture.h"
+#include "short_range_scan.h"
+
+class StationHost : public HeadlessHost {
+ public:
+  void PumpPendingMessages() override {
+    HeadlessHost::PumpPendingMessages();
+    QApplication::processEvents();
+  }
+  void WaitPumping(std::uint32_t ms) override {
+    HeadlessHost::WaitPumping(ms);
+    QApplication::processEvents();
+  }
+  void UpdateStation(Station s) override {
+    HeadlessHost::UpdateStation(s);
+    if (s == Station::ShortRangeScan && ScanStation()) ScanStation()->UpdateNow();
+  }
+  void InvalidateStation(Station s, bool erase) override {
+    HeadlessHost::InvalidateStation(s, erase);
+    if (s == Station::ShortRangeScan && ScanStation()) ScanStation()->Invalidate(erase);
+  }
+  void ScanFillBlack(ScanRect r) override {
+    HeadlessHost::ScanFillBlack(r);
+    if (ScanStation()) ScanStation()->FillBlack(r);
+  }
+  void ScanBlitPicture(ScanPoint at, int id) override {
+    HeadlessHost::ScanBlitPicture(at, id);
+    if (ScanStation()) ScanStation()->BlitPicture(at, id);
+  }
+  void ScanBlitFrame(ScanPoint at, int id, int frame) override {
+    HeadlessHost::ScanBlitFrame(at, id, frame);
+    if (ScanStation()) ScanStation()->BlitFrame(at, id, frame);
+  }
+  void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override {
+    HeadlessHost::ScanXorLine(from, to, colour);
+    if (ScanStation()) ScanStation()->DrawXorLine(from, to, colour);
+  }
+  void ScanSetPixels(const std::vector<ScanPixel>& pixels) override {
+    HeadlessHost::ScanSetPixels(pixels);
+    if (ScanStation()) ScanStation()->SetPixels(pixels);
+  }
+};
+
+class StationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState(host);
+    ResetSectorAction();
+    StartQuietGame();
+  }
+
+  // The station's face as the player sees it now, painted if it was invalid.
+  static QImage Face(StationWindow& station) {
+    station.UpdateNow();
+    return station.surface().copy();
+  }
+
+  StationHost host;
+};
