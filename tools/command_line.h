@@ -1,9 +1,21 @@
 #pragma once
-// Reading kestrav-tool's arguments.
+// Reading kestrav-tool's arguments and reporting back.
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string>
+
+// kestrav-tool's exit codes.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+// Reports a problem on standard error; returns ExitFailure.
+inline int Fail(const std::string& problem) {
+  std::fprintf(stderr, "kestrav-tool: %s\n", problem.c_str());
+  return ExitFailure;
+}
 
 // The whole of `text` as a number, or nothing.
 template <typename Number>

@@ -32,10 +32,6 @@
 #include "ship_moves.h"
 
 namespace {
-constexpr int ExitOk = 0;
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
-
 int Usage() {
   std::fputs(
       "usage: kestrav-tool new --seed SEED --skill LEVEL --out FILE [--state]\n"
@@ -53,11 +49,6 @@ int Usage() {
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
-}
-
-int Fail(const std::string& problem) {
-  std::fprintf(stderr, "kestrav-tool: %s\n", problem.c_str());
-  return ExitFailure;
 }
 
 // The mission orders, communiqué 1 of the picture bundle beside the program.

@@ -15,10 +15,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr int ExitOk = 0;
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
-
 int Usage() {
   std::fputs(
       "usage: kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]\n"
@@ -31,11 +27,6 @@ int Usage() {
       "  --state   end with the random generator's state\n",
       stderr);
   return ExitUsage;
-}
-
-int Fail(const std::string& problem) {
-  std::fprintf(stderr, "kestrav-tool: %s\n", problem.c_str());
-  return ExitFailure;
 }
 
 // The headless host, also keeping the text of every ship message as it is posted: on the
