@@ -1,7 +1,9 @@
 #include "station_windows.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMenu>
 
 #include "busy_cursor.h"
 #include "headless_host.h"
@@ -19,6 +21,13 @@ Qt::WindowFlags StationFrameFlags(const StationSpec& spec) {
                           Qt::WindowMinimizeButtonHint;
   if (spec.maximizable) flags |= Qt::WindowMaximizeButtonHint;
   return flags;
+}
+
+// A station's system menu has no Close: stations go only with their game.
+void RemoveCloseCommand(QMdiSubWindow& frame) {
+  if (QMenu* menu = frame.systemMenu())
+    for (QAction* item : menu->actions())
+      if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)) menu->removeAction(item);
 }
 
 // Places a station so that its face has `clientSize`: the frame adds its border and caption.
@@ -47,6 +56,7 @@ void OpenStations(QMdiArea& area) {
     frame->setWidget(station);
     frame->setWindowTitle(QString::fromLatin1(StationName(spec.station)));
     frame->setWindowIcon(resources::StationIcon(spec.iconId));
+    RemoveCloseCommand(*frame);
     area.addSubWindow(frame);
     frame->show();
     PlaceStation(*frame, spec.defaultTopLeft, spec.defaultClientSize);

@@ -8,7 +8,8 @@
 
 class QMdiArea;
 
-// The frame around one station: it has no Close command; stations go only with their game.
+// The frame around one station. It cannot be closed: its Close button does nothing, as a
+// grayed one would, and its system menu has no Close.
 class StationSubWindow : public QMdiSubWindow {
   Q_OBJECT
  public:

@@ -208,6 +208,15 @@ TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) 
   EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Controls)) << "Controls ends on top";
 }
 
+TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
+  NewGameFromMenu(GreenSeed);
+  QMdiSubWindow* scan = StationFrame(Station::ShortRangeScan);
+  EXPECT_FALSE(scan->close());
+  EXPECT_NE(srsWindow, nullptr) << "the scan stays as long as its game";
+  for (const QAction* item : scan->systemMenu()->actions())
+    EXPECT_FALSE(item->text().contains("Close")) << "no Close item";
+}
+
 TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
   NewGameFromMenu(RedAlertSeed);
   ASSERT_TRUE(game.InRedAlert());
