@@ -24,7 +24,7 @@ StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
 }  // namespace
 
-const std::array<StationSpec, StationCount> stationRoster = {{
+const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, false, ShortRangeScan},
     {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, StandIn<Station::LongRangeScan>},
     {Station::Navigation, 7, {250, 5}, {340, 225}, false, Navigation},
@@ -43,8 +43,8 @@ const std::array<Station, StationCount> stationClosingOrder = {
     Station::Controls, Station::Navigation, Station::Shields,         Station::PhotonTorpedoes,
     Station::Phasers,  Station::DamageReport, Station::Computer};
 
-const StationSpec& SpecOf(Station station) {
-  for (const StationSpec& spec : stationRoster)
-    if (spec.station == station) return spec;
+const StationEntry& EntryOf(Station station) {
+  for (const StationEntry& entry : stationRoster)
+    if (entry.station == station) return entry;
   return stationRoster.front();
 }

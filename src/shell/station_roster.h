@@ -11,7 +11,7 @@
 
 class StationWindow;
 
-struct StationSpec {
+struct StationEntry {
   Station station;
   int iconId;                // picture bundle icon
   QPoint defaultTopLeft;     // in the MDI area, in the default arrangement
@@ -21,9 +21,9 @@ struct StationSpec {
 };
 
 // In the order a game creates them.
-extern const std::array<StationSpec, StationCount> stationRoster;
+extern const std::array<StationEntry, StationCount> stationRoster;
 
 // The order EndGame closes them in.
 extern const std::array<Station, StationCount> stationClosingOrder;
 
-const StationSpec& SpecOf(Station station);
+const StationEntry& EntryOf(Station station);

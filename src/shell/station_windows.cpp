@@ -16,10 +16,10 @@
 void StationSubWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 namespace {
-Qt::WindowFlags StationFrameFlags(const StationSpec& spec) {
+Qt::WindowFlags StationFrameFlags(const StationEntry& entry) {
   Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint;
-  if (spec.maximizable) flags |= Qt::WindowMaximizeButtonHint;
+  if (entry.maximizable) flags |= Qt::WindowMaximizeButtonHint;
   return flags;
 }
 
@@ -49,20 +49,20 @@ QMdiSubWindow* StationFrame(Station s) {
 }
 
 void OpenStations(QMdiArea& area) {
-  for (const StationSpec& spec : stationRoster) {
-    StationWindow* station = spec.create();
-    auto* frame = new StationSubWindow(nullptr, StationFrameFlags(spec));
+  for (const StationEntry& entry : stationRoster) {
+    StationWindow* station = entry.create();
+    auto* frame = new StationSubWindow(nullptr, StationFrameFlags(entry));
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWidget(station);
-    frame->setWindowTitle(QString::fromLatin1(StationName(spec.station)));
-    frame->setWindowIcon(resources::StationIcon(spec.iconId));
+    frame->setWindowTitle(QString::fromLatin1(StationName(entry.station)));
+    frame->setWindowIcon(resources::StationIcon(entry.iconId));
     RemoveCloseCommand(*frame);
     area.addSubWindow(frame);
     frame->show();
-    PlaceStation(*frame, spec.defaultTopLeft, spec.defaultClientSize);
-    if (spec.station == Station::LongRangeScan) {
+    PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
+    if (entry.station == Station::LongRangeScan) {
       frame->hide();
-    } else if (spec.station != Station::Controls) {
+    } else if (entry.station != Station::Controls) {
       frame->showMinimized();
     }
   }
@@ -79,11 +79,11 @@ void CloseStations() {
 
 void ArrangeDefaultPositions() {
   BusyCursor busy;
-  for (const StationSpec& spec : stationRoster)
-    if (QMdiSubWindow* frame = StationFrame(spec.station)) frame->showNormal();
-  for (const StationSpec& spec : stationRoster)
-    if (QMdiSubWindow* frame = StationFrame(spec.station))
-      PlaceStation(*frame, spec.defaultTopLeft, spec.defaultClientSize);
+  for (const StationEntry& entry : stationRoster)
+    if (QMdiSubWindow* frame = StationFrame(entry.station)) frame->showNormal();
+  for (const StationEntry& entry : stationRoster)
+    if (QMdiSubWindow* frame = StationFrame(entry.station))
+      PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
   for (Station s : WaitingStations)
     if (QMdiSubWindow* frame = StationFrame(s)) frame->showMinimized();
   PumpPendingMessages();
