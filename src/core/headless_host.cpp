@@ -118,3 +118,32 @@ std::string HeadlessHost::CommuniqueText(int id) {
 }
 
 void HeadlessHost::ShowCommunique(const std::string& text) { Record("ShowCommunique", text); }
+
+void HeadlessHost::SetBusy(bool busy) { Record("SetBusy", busy ? "on" : "off"); }
+
+void HeadlessHost::RestoreFrame() { Record("RestoreFrame"); }
+
+Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& caption,
+                                    MessageStyle style) {
+  Record("ShowMessageBox", caption + ": " + text);
+  if (answers.empty()) return style == MessageStyle::QuestionYesNoCancel ? Answer::Yes : Answer::Ok;
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+bool HeadlessHost::ChooseSaveFile() {
+  Record("ChooseSaveFile");
+  if (saveFileChoices.empty()) return false;
+  game.gameFilePath = saveFileChoices.front();
+  saveFileChoices.pop_front();
+  game.gameFileTitle = game.gameFilePath.substr(game.gameFilePath.find_last_of('/') + 1);
+  return true;
+}
+
+std::string HeadlessHost::AskHighScoreName() {
+  Record("AskHighScoreName");
+  return highScoreName;
+}
+
+void HeadlessHost::ShowHighScores() { Record("ShowHighScores"); }

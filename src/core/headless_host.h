@@ -3,6 +3,7 @@
 // clock, so waits cost no real time and runs are deterministic.
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,6 +56,20 @@ class HeadlessHost : public Host {
   void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
+  void SetBusy(bool busy) override;
+  void RestoreFrame() override;
+  Answer ShowMessageBox(const std::string& text, const std::string& caption,
+                        MessageStyle style) override;
+  bool ChooseSaveFile() override;
+  std::string AskHighScoreName() override;
+  void ShowHighScores() override;
+
+  // Scripted player: message-box answers in order (when none is left, the first button:
+  // OK, or Yes), Save As choices in order (none left: the dialog is cancelled), the name
+  // typed into the high-score dialog.
+  std::deque<Answer> answers;
+  std::deque<std::string> saveFileChoices;
+  std::string highScoreName = "Tester";
 
   bool busy = false;
   bool stationsExist = false;

@@ -33,6 +33,12 @@ enum class Station {
 };
 inline constexpr int StationCount = 11;
 
+// The answers of the frame's message boxes, numbered as the platform numbers them.
+enum class Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+// The three kinds of message box the game asks with.
+enum class MessageStyle { ExclamationOk, ExclamationOkCancel, QuestionYesNoCancel };
+
 namespace MenuCommand {
 inline constexpr int New = 200, Open = 201, Save = 202, SaveAs = 203, EndGame = 204, Exit = 205;
 inline constexpr int SkillBase = 210;
@@ -108,6 +114,16 @@ class Host {
   // Communiqués: the text of communiqué `id` from the picture bundle, and the modal window.
   virtual std::string CommuniqueText(int id) = 0;
   virtual void ShowCommunique(const std::string& text) = 0;
+
+  // The end of a game and the saved-game files.
+  virtual void SetBusy(bool busy) = 0;     // hourglass and mouse capture on the frame
+  virtual void RestoreFrame() = 0;         // un-minimize the frame if it is iconic
+  virtual Answer ShowMessageBox(const std::string& text, const std::string& caption,
+                                MessageStyle style) = 0;  // owned by the frame
+  // The Save As dialog; on OK sets game.gameFilePath and game.gameFileTitle, returns true.
+  virtual bool ChooseSaveFile() = 0;
+  virtual std::string AskHighScoreName() = 0;  // the modal high-score name dialog
+  virtual void ShowHighScores() = 0;           // the modal high-score window
 };
 
 void SetHost(Host* host);

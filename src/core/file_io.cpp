@@ -1,0 +1,102 @@
+#include "file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+// Closes the descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A replaced file keeps its permissions; a new one gets the usual ones for this user.
+mode_t ModeFor(const std::string& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+}  // namespace
+
+FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
+  FileContent content;
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) {
+    content.failure = errno == ENOENT ? ReadFailure::Missing : ReadFailure::Unreadable;
+    return content;
+  }
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    content.failure = ReadFailure::Unreadable;
+    return content;
+  }
+  std::uint8_t chunk[4096];
+  for (;;) {
+    const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      content.failure = ReadFailure::Unreadable;
+      return content;
+    }
+    if (n == 0) break;
+    if (content.bytes.size() + static_cast<std::size_t>(n) > limit) {
+      content.failure = ReadFailure::TooLarge;
+      content.bytes.clear();
+      return content;
+    }
+    content.bytes.insert(content.bytes.end(), chunk, chunk + n);
+  }
+  return content;
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::string temporary = path + ".XXXXXX";
+  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (file.get() < 0) return false;
+  ::fchmod(file.get(), ModeFor(path));
+  const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+  if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // Make the rename itself durable; a failure here no longer endangers either file.
+  FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (directory.get() >= 0) ::fsync(directory.get());
+  return true;
+}

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "lifecycle_fixture.h"
+#include "scores.h"
+
+namespace {
+struct ScoreCase {
+  double missionLength, stardateStart, stardateNow;
+  int aliens, starbases, expected;
+};
+
+class ScoreFormula : public ::testing::TestWithParam<ScoreCase> {};
+
+TEST_P(ScoreFormula, CountsDaysLeftAliensAndStarbases) {
+  const ScoreCase& c = GetParam();
+  GameState state;
+  state.missionLength = c.missionLength;
+  state.stardateStart = c.stardateStart;
+  state.stardateNow = c.stardateNow;
+  state.alienTotal = c.aliens;
+  state.starbaseTotal = c.starbases;
+  EXPECT_EQ(GameScore(state), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wins, ScoreFormula,
+    ::testing::Values(ScoreCase{40, 3000, 3012.5, 20, 2, 2926},   // 2750 + 200 - 24
+                      ScoreCase{40, 3000, 3012.5, 20, 1, 3038},   // one starbase: +100
+                      ScoreCase{40, 3000, 3012.5, 20, 5, 2890},
+                      ScoreCase{34, 7000, 7033.95, 49, 1, 583}));  // 5 + 490 - 12 + 100, truncated
+
+TEST(EntryScore, ReadsTheLeadingNumberOrZero) {
+  EXPECT_EQ(EntryScore("2926"), 2926);
+  EXPECT_EQ(EntryScore("-"), 0);
+  EXPECT_EQ(EntryScore(""), 0);
+  EXPECT_EQ(EntryScore("Captain"), 0);
+  EXPECT_EQ(EntryScore("  42 points"), 42);
+  EXPECT_EQ(EntryScore("-17"), -17);
+  EXPECT_EQ(EntryScore("99999999999999999999"), INT_MAX);
+  EXPECT_EQ(EntryScore("-99999999999999999999"), INT_MIN);
+}
+
+HighScoreTable TableOf(std::initializer_list<int> scores) {
+  HighScoreTable table;
+  int i = 0;
+  for (int s : scores) table[static_cast<std::size_t>(i++)] = {"P" + std::to_string(s), "Yeoman", std::to_string(s)};
+  return table;
+}
+
+TEST(HighScoreTable, RanksBelowEqualScoresAndRejectsTheTenthsEqual) {
+  const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+  EXPECT_EQ(HighScoreRank(full, 901), 0);
+  EXPECT_EQ(HighScoreRank(full, 700), 3);  // below the existing 700
+  EXPECT_EQ(HighScoreRank(full, 51), 9);
+  EXPECT_EQ(HighScoreRank(full, 50), std::nullopt);
+  EXPECT_EQ(HighScoreRank(HighScoreTable{}, 1), 0);  // placeholders count as 0
+  EXPECT_EQ(HighScoreRank(HighScoreTable{}, 0), std::nullopt);
+}
+
+TEST(HighScoreTable, InsertionMovesLowerEntriesDownAndDropsTheLast) {
+  HighScoreTable table = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+  InsertHighScore(table, 2, "Kirk\tpasted rest", Captain, 750);
+  EXPECT_EQ(table[1], (HighScoreEntry{"P800", "Yeoman", "800"}));
+  EXPECT_EQ(table[2], (HighScoreEntry{"Kirk", "Captain", "750"}));
+  EXPECT_EQ(table[3], (HighScoreEntry{"P700", "Yeoman", "700"}));
+  EXPECT_EQ(table[9], (HighScoreEntry{"P100", "Yeoman", "100"}));
+
+  InsertHighScore(table, 0, "A name far longer than sixteen\r\n", Admiral, 1000);
+  EXPECT_EQ(table[0].name, "A name far longe");
+}
+
+TEST(HighScoreText, IsThirtyCrLfLinesAndReadsBack) {
+  const HighScoreTable table = TableOf({3038, 2926});
+  const std::string text = FormatHighScores(table);
+  EXPECT_EQ(text.substr(0, 28), "P3038\r\nYeoman\r\n3038\r\nP2926\r\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 30);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 30);
+  EXPECT_EQ(ParseHighScores(text), table);
+}
+
+TEST(HighScoreText, ShortGarbledAndOverlongFilesReadSafely) {
+  const HighScoreTable shortFile = ParseHighScores("Ann\nAdmiral\n512\nBob\n");
+  EXPECT_EQ(shortFile[0], (HighScoreEntry{"Ann", "Admiral", "512"}));
+  EXPECT_EQ(shortFile[1], (HighScoreEntry{"Bob", "", ""}));
+  EXPECT_EQ(shortFile[9], (HighScoreEntry{"", "", ""}));
+
+  const std::string garbage = std::string("\x01\xff\x00name\x1b[2J\x7f\n", 13) + std::string(200, 'x') + "\n";
+  const HighScoreTable garbled = ParseHighScores(garbage);
+  EXPECT_EQ(garbled[0].name, "\xffname[2J");
+  EXPECT_EQ(garbled[0].skill, std::string(31, 'x'));
+  EXPECT_EQ(EntryScore(garbled[0].score), 0);
+}
+
+class ScoreFile : public LifecycleTest {};
+
+TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
+  game.skillLevel = Officer;
+  recorder.highScoreName = "Spock";
+  EnterHighScore(2926);
+  HighScoreTable expected;
+  expected[0] = {"Spock", "Officer", "2926"};
+  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
+  EXPECT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
+}
+
+TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
+  const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+  WriteText(highScorePath, FormatHighScores(full));
+  EnterHighScore(50);  // equal to the tenth: not entered, no name asked
+  EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(full));
+
+  game.skillLevel = Yeoman;
+  recorder.highScoreName = "P650";
+  EnterHighScore(650);
+  const HighScoreTable expected = TableOf({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
+  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
+}
+
+TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
+  WriteText(highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
+  game.skillLevel = Crewman;
+  recorder.highScoreName = "Uhura";
+  EnterHighScore(20);
+  const std::string repaired = ReadText(highScorePath);
+  const HighScoreTable table = ParseHighScores(repaired);
+  EXPECT_EQ(table[0], (HighScoreEntry{"Uhura", "Crewman", "20"}));
+  EXPECT_EQ(table[1], (HighScoreEntry{"garbage\xfe", "", "12"}));
+  EXPECT_EQ(table[2], (HighScoreEntry{"", "", ""}));
+  EXPECT_EQ(std::count(repaired.begin(), repaired.end(), '\n'), 30);
+}
+
+TEST_F(ScoreFile, AnUnusableDirectoryAsksNothingAndWritesNothing) {
+  std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  if (::access(directory.c_str(), W_OK) == 0) GTEST_SKIP() << "running with permission to write anywhere";
+  EnterHighScore(5000);
+  EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+  EXPECT_FALSE(std::filesystem::exists(highScorePath));
+  EXPECT_EQ(ReadHighScoreFile(), std::nullopt);
+}
+
+TEST_F(ScoreFile, AFileThatIsNotAFileIsUnusable) {
+  std::filesystem::create_directory(highScorePath);
+  EnterHighScore(5000);
+  EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+  EXPECT_TRUE(std::filesystem::is_directory(highScorePath));
+}
+}  // namespace
