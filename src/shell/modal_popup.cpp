@@ -1,0 +1,88 @@
+#include "modal_popup.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+QRect CenterRect(const QRect& inner, const QRect& outer) {
+  const int halfWidth = (inner.left() + inner.right() + 1) >> 1;  // QRect's right is inclusive
+  const int halfHeight = (inner.top() + inner.bottom() + 1) >> 1;
+  const int centreX = (outer.left() + outer.right() + 1) >> 1;
+  const int centreY = (outer.top() + outer.bottom() + 1) >> 1;
+  return QRect(QPoint(centreX - halfWidth, centreY - halfHeight),
+               QPoint(centreX + halfWidth - 1, centreY + halfHeight - 1));
+}
+
+ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint), frame_(frame) {
+  // Not a child of the frame: disabling the frame would disable the popup too. It stays
+  // above the frame as its transient window instead.
+  if (frame) {
+    winId();
+    windowHandle()->setTransientParent(frame->window()->windowHandle());
+  }
+  setFixedSize(windowSize);
+  setCursor(Qt::ArrowCursor);
+  setFocusPolicy(Qt::StrongFocus);
+  const QRect outer = frame ? frame->frameGeometry() : QRect(QPoint(0, 0), windowSize);
+  setGeometry(CenterRect(QRect(QPoint(0, 0), windowSize), outer));
+}
+
+void ModalPopup::RunModal() {
+  dismissed_ = false;
+  show();
+  repaint();
+  if (frame_) frame_->setEnabled(false);
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  activateWindow();
+  setFocus();
+  grabMouse();
+  grabKeyboard();
+  if (!dismissed_) loop_.exec();
+  releaseKeyboard();
+  releaseMouse();
+  if (frame_) frame_->setEnabled(true);
+  hide();
+}
+
+void ModalPopup::Dismiss() {
+  dismissed_ = true;
+  loop_.quit();
+}
+
+void ModalPopup::DrawRedFrames(QPainter& painter) const {
+  painter.setPen(QColor(255, 0, 0));
+  painter.setBrush(Qt::NoBrush);
+  const QRect client(QPoint(0, 0), ClientSize());
+  for (int inset : {0, 2, 4}) {
+    const QRect r = client.adjusted(inset, inset, -inset, -inset);
+    painter.drawRect(r.adjusted(0, 0, -1, -1));  // a 1-pixel frame just inside r
+  }
+}
+
+void ModalPopup::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  painter.setPen(Qt::black);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.translate(1, 1);
+  PaintClient(painter);
+}
+
+void ModalPopup::keyPressEvent(QKeyEvent* event) {
+  // Only keys that type a character count; Shift, the function keys and the like do not.
+  if (!event->text().isEmpty()) Dismiss();
+}
+
+void ModalPopup::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Dismiss();
+}
+
+void ModalPopup::closeEvent(QCloseEvent* event) {
+  // Only the player's key or click ends the popup.
+  event->ignore();
+}
