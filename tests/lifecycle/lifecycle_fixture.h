@@ -13,16 +13,12 @@
 #include "game_state.h"
 #include "headless_host.h"
 #include "high_score_file.h"
-#include "random.h"
-#include "ship_messages.h"
+#include "program_reset.h"
 
 class LifecycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    game = GameState{};
-    ClearMessageLines();
-    lcg::Seed(1);
-    SetHost(&recorder);
+    ResetProgramState(recorder);
     directory = std::filesystem::temp_directory_path() /
                 ("kestrav-lifecycle-" + std::to_string(::getpid()) + "-" +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
