@@ -119,8 +119,6 @@ std::string HeadlessHost::CommuniqueText(int id) {
 
 void HeadlessHost::ShowCommunique(const std::string& text) { Record("ShowCommunique", text); }
 
-void HeadlessHost::SetBusy(bool busy) { Record("SetBusy", busy ? "on" : "off"); }
-
 void HeadlessHost::RestoreFrame() { Record("RestoreFrame"); }
 
 Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& caption,

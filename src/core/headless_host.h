@@ -56,7 +56,6 @@ class HeadlessHost : public Host {
   void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
-  void SetBusy(bool busy) override;
   void RestoreFrame() override;
   Answer ShowMessageBox(const std::string& text, const std::string& caption,
                         MessageStyle style) override;

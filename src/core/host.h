@@ -116,7 +116,6 @@ class Host {
   virtual void ShowCommunique(const std::string& text) = 0;
 
   // The end of a game and the saved-game files.
-  virtual void SetBusy(bool busy) = 0;     // hourglass and mouse capture on the frame
   virtual void RestoreFrame() = 0;         // un-minimize the frame if it is iconic
   virtual Answer ShowMessageBox(const std::string& text, const std::string& caption,
                                 MessageStyle style) = 0;  // owned by the frame
