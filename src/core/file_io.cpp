@@ -76,8 +76,8 @@ FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
     }
     if (n == 0) break;
     if (content.bytes.size() + static_cast<std::size_t>(n) > limit) {
+      content.bytes.insert(content.bytes.end(), chunk, chunk + (limit - content.bytes.size()));
       content.failure = ReadFailure::TooLarge;
-      content.bytes.clear();
       return content;
     }
     content.bytes.insert(content.bytes.end(), chunk, chunk + n);

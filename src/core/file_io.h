@@ -18,7 +18,8 @@ struct FileContent {
   bool Ok() const { return failure == ReadFailure::None; }
 };
 
-// The whole file, or why it could not be had. Files longer than `limit` bytes are refused.
+// The whole file, or why it could not be had. A file longer than `limit` bytes fails as
+// TooLarge with its first `limit` bytes read.
 FileContent ReadWholeFile(const std::string& path, std::size_t limit);
 
 // Writes `bytes` to `path` through a temporary file in the same directory; false (and the

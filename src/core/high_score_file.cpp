@@ -24,9 +24,8 @@ std::optional<HighScoreTable> ReadHighScoreFile() {
     if (!WriteHighScoreFile(placeholders)) return std::nullopt;
     return placeholders;
   }
-  // A huge file is none this program wrote: it reads as empty and the next win repairs it.
-  if (content.failure == ReadFailure::TooLarge) content = {};
-  else if (!content.Ok()) return std::nullopt;
+  // A huge file is none this program wrote: its beginning is read, the next win repairs it.
+  if (!content.Ok() && content.failure != ReadFailure::TooLarge) return std::nullopt;
   const std::string_view text(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size());
   return ParseHighScores(text);
 }

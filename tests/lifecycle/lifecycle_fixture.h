@@ -14,6 +14,8 @@
 #include "headless_host.h"
 #include "high_score_file.h"
 #include "program_reset.h"
+#include "random.h"
+#include "ship_messages.h"
 
 class LifecycleTest : public ::testing::Test {
  protected:

@@ -1,0 +1,102 @@
+#include "game_files.h"
+
+#include "end_game.h"
+#include "file_io.h"
+#include "format_text.h"
+#include "game_state.h"
+#include "long_range_chart.h"
+#include "message_catalogue.h"
+#include "saved_game.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr MessageId SaveGameCaption = 1;
+constexpr MessageId RedAlertWarningText = 2;
+constexpr MessageId SaveQuestionText = 3;
+constexpr MessageId LoadGameCaption = 30;
+constexpr MessageId WriteErrorText = 31;
+constexpr MessageId ResumingSavedGame = 139;
+constexpr MessageId GameSaved = 140;
+
+// Reads and checks the file at `path` into `loaded`; the error text's id, or 0.
+MessageId ReadSavedGame(const std::string& path, GameState& loaded) {
+  const FileContent file = ReadWholeFile(path, MaxSavedGameSize);
+  switch (file.failure) {
+    case ReadFailure::None:
+      return DecodeSavedGame(file.bytes, loaded).error;
+    case ReadFailure::TooLarge: {
+      // Only its beginning was read: enough to tell a stranger from a damaged game.
+      GameState ignored;
+      return DecodeSavedGame(file.bytes, ignored).error == NotAGameFileText ? NotAGameFileText
+                                                                            : ReadErrorText;
+    }
+    case ReadFailure::Missing:
+    case ReadFailure::Unreadable:
+      break;
+  }
+  return ReadErrorText;
+}
+}  // namespace
+
+std::string LoadMessageString(MessageId id) {
+  const char* text = MessageText(id);
+  return text ? text : "";
+}
+
+void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path) {
+  host().ShowMessageBox(FormatText(LoadMessageString(textId).c_str(), path.c_str()),
+                        LoadMessageString(captionId), style);
+}
+
+bool SaveGame() {
+  host().SetBusy(true);
+  // A temporary file beside the target is renamed over it only once fully written, so a
+  // failed save never damages the previous one.
+  if (!ReplaceFileAtomically(game.gameFilePath, EncodeSavedGame(game))) {
+    host().SetBusy(false);
+    ShowFileError(WriteErrorText, SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    return false;
+  }
+  PostShipMessage(GameSaved);
+  game.changeCount = 0;
+  host().SetBusy(false);
+  return true;
+}
+
+bool LoadGame() {
+  host().SetBusy(true);
+  GameState loaded;
+  if (const MessageId error = ReadSavedGame(game.gameFilePath, loaded)) {
+    host().SetBusy(false);
+    ShowFileError(error, LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    return false;
+  }
+  if (game.gamePhase != NoGame) {
+    host().StopSound();
+    EndGame();
+  }
+  AdoptSavedGame(std::move(loaded));
+  ChartNeighbourhood(game.shipQuadrant);
+  host().CreateStationWindows();  // the Status station's first evaluation sets the phase
+  PostShipMessage(ResumingSavedGame);
+  game.changeCount = 0;
+  host().ConsolePrint("\n>");
+  host().SetBusy(false);
+  return true;
+}
+
+Answer PromptSaveGame() {
+  if (game.gamePhase == NoGame || game.changeCount == 0) return Answer::No;
+  if (game.InRedAlert()) {
+    const Answer answer = host().ShowMessageBox(LoadMessageString(RedAlertWarningText),
+                                                LoadMessageString(SaveGameCaption),
+                                                MessageStyle::ExclamationOkCancel);
+    return answer == Answer::Cancel ? Answer::Cancel : Answer::Yes;
+  }
+  const Answer answer = host().ShowMessageBox(
+      FormatText(LoadMessageString(SaveQuestionText).c_str(), game.gameFileTitle.c_str()),
+      LoadMessageString(SaveGameCaption), MessageStyle::QuestionYesNoCancel);
+  // A save that fails or a Save As dialog that is cancelled still lets the caller go on.
+  if (answer == Answer::Yes && (!game.gameFileTitle.empty() || host().ChooseSaveFile())) SaveGame();
+  return answer;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Saving and loading games, and the question asked before an unsaved game is discarded.
+// The frame's dialogs set game.gameFilePath and game.gameFileTitle before these run.
+
+#include <string>
+
+#include "host.h"
+
+// Writes the running game to gameFilePath; on failure says so and leaves changeCount.
+bool SaveGame();
+
+// Replaces the running game (if any) by the one in gameFilePath. A file that is not a
+// sound game is reported and leaves the running game exactly as it was.
+bool LoadGame();
+
+// Asks whether to save before a game with unsaved changes is discarded: Yes (go on, saved
+// if the player wished and could), No (go on) or Cancel (stop). In red alert nothing can be
+// saved: OK answers Yes.
+Answer PromptSaveGame();
+
+// A message box with string `textId` (its one %s filled with `path`) under string `captionId`.
+void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path);
+
+// String `id` of the string table; empty when there is none.
+std::string LoadMessageString(MessageId id);

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstring>
+
+#include "game_files.h"
+#include "lifecycle_fixture.h"
+#include "new_game.h"
+#include "saved_game.h"
+
+namespace {
+class GameFiles : public LifecycleTest {
+ protected:
+  // A fresh mission that is neither docked nor in red alert, so that loading it back cannot
+  // change it through the first condition evaluation.
+  void StartQuietGame() {
+    for (std::uint32_t seed = 1;; ++seed) {
+      lcg::Seed(seed);
+      NewGame();
+      if (game.gamePhase == Green || game.InYellow()) break;
+    }
+    game.changeCount = 1;
+    recorder.Clear();
+  }
+  std::string PathOf(const char* name) const { return (directory / name).string(); }
+  std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
+};
+
+// Every field a saved game stores, compared bit for bit.
+void ExpectSameStoredGame(const GameState& a, const GameState& b) {
+  EXPECT_EQ(a.skillLevel, b.skillLevel);
+  EXPECT_EQ(std::memcmp(&a.galaxy, &b.galaxy, sizeof a.galaxy), 0) << "galaxy";
+  EXPECT_EQ(std::make_tuple(a.starbaseTotal, a.starTotal, a.alienTotal, a.aliensRemaining, a.shipEnergy,
+                            a.shieldEnergy, a.torpedoCount, a.shipQuadrant, a.shipSectorX, a.shipSectorY,
+                            a.messagesToComputer),
+            std::make_tuple(b.starbaseTotal, b.starTotal, b.alienTotal, b.aliensRemaining, b.shipEnergy,
+                            b.shieldEnergy, b.torpedoCount, b.shipQuadrant, b.shipSectorX, b.shipSectorY,
+                            b.messagesToComputer));
+  for (auto [x, y] : {std::pair{a.stardateStart, b.stardateStart}, {a.stardateNow, b.stardateNow},
+                      {a.missionLength, b.missionLength}})
+    EXPECT_EQ(std::memcmp(&x, &y, sizeof x), 0);
+  EXPECT_EQ(std::memcmp(a.damage.data(), b.damage.data(), sizeof a.damage), 0) << "damage";
+  EXPECT_EQ(std::memcmp(a.repairDate.data(), b.repairDate.data(), sizeof a.repairDate), 0) << "repair dates";
+  ASSERT_EQ(a.alienTable.size(), b.alienTable.size());
+  EXPECT_EQ(std::memcmp(a.alienTable.data(), b.alienTable.data(), a.alienTable.size() * sizeof(AlienRecord)), 0)
+      << "alien table";
+}
+
+TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
+  StartQuietGame();
+  game.galaxy[5].reserved[0] = 0xA5;
+  game.galaxy[63].reserved[1] = 0x5A;
+  AlienRecord& destroyed = game.alienTable[0];  // destroyed aliens are kept
+  QuadrantRecord& itsQuadrant = game.galaxy[static_cast<std::size_t>(destroyed.quadrant)];
+  itsQuadrant.cells[destroyed.sectorY][destroyed.sectorX] = Cell::Empty;
+  --itsQuadrant.alienCount;
+  --game.aliensRemaining;
+  destroyed.quadrant = -1;
+  game.alienTable[0].reserved[2] = 7;
+  game.alienTable[1].lastAttackTick = 0xDEADBEEF;
+  game.stardateNow += 0.1;
+  game.Damage(ShipSystem::Computer) = 2.375;
+  game.RepairDate(ShipSystem::Computer) = game.stardateNow + 30.3;
+  game.repairDate[0] = -0.0;
+  game.messagesToComputer = 1;
+  const GameState saved = game;
+  game.gameFilePath = PathOf("voyage.gam");
+
+  ASSERT_TRUE(SaveGame());
+  EXPECT_EQ(std::filesystem::file_size(game.gameFilePath), 9456u + 36u * static_cast<unsigned>(game.alienTotal));
+  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_TRUE(recorder.console.ends_with("Game Successfully Saved.\n"));  // messages go to the console
+
+  lcg::Seed(99);
+  NewGame();  // a different game is running when the save is loaded
+  game.changeCount = 3;
+  ASSERT_TRUE(LoadGame());
+  ExpectSameStoredGame(game, saved);
+  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_NE(game.gamePhase, NoGame);
+  EXPECT_TRUE(recorder.console.ends_with("Resuming Saved Game.\n\n>"));
+}
+
+TEST_F(GameFiles, LoadingEndsTheRunningGameOnlyAfterTheFilePassed) {
+  StartQuietGame();
+  game.gameFilePath = PathOf("a.gam");
+  ASSERT_TRUE(SaveGame());
+  recorder.Clear();
+  ASSERT_TRUE(LoadGame());
+  const std::vector<std::string> order = {"SetBusy", "StopSound", "StopSound", "DestroyStationWindows",
+                                          "CreateStationWindows"};
+  std::vector<std::string> seen;
+  for (const auto& call : recorder.calls)
+    if (std::find(order.begin(), order.end(), call.what) != order.end() && seen.size() < order.size())
+      seen.push_back(call.what);
+  EXPECT_EQ(seen, order);
+}
+
+struct RejectedFile {
+  const char* name;
+  std::string content;  // written unless the case is a missing file
+  const char* expectedText;  // %s stands for the path
+};
+
+class RejectedFiles : public GameFiles, public ::testing::WithParamInterface<RejectedFile> {};
+
+TEST_P(RejectedFiles, LeaveTheRunningGameItsStationsAndPhaseUntouched) {
+  StartQuietGame();
+  game.Damage(ShipSystem::Warp) = 1.5;
+  const std::vector<std::uint8_t> before = EncodeSavedGame(game);
+  const GamePhase phase = game.gamePhase;
+  const RejectedFile& file = GetParam();
+  game.gameFilePath = PathOf(file.name);
+  if (std::string(file.name) == "folder.gam") std::filesystem::create_directory(game.gameFilePath);
+  else if (std::string(file.name) != "missing.gam") WriteText(game.gameFilePath, file.content);
+
+  EXPECT_FALSE(LoadGame());
+  std::string expected = file.expectedText;
+  expected.replace(expected.find("%s"), 2, game.gameFilePath);
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Load Game: " + expected});
+  EXPECT_EQ(EncodeSavedGame(game), before);
+  EXPECT_EQ(game.gamePhase, phase);
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_TRUE(recorder.stationsExist);
+  EXPECT_TRUE(recorder.CallsNamed("StopSound").empty());
+  EXPECT_EQ(recorder.CallsNamed("SetBusy"), (std::vector<std::string>{"on", "off"}));
+}
+
+std::string GameHeaderStart() { return std::string("KVF\0", 4) + std::string(100, '\0'); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RejectedFiles,
+    ::testing::Values(
+        RejectedFile{"missing.gam", "", "Errors trying to read the game file %s"},
+        RejectedFile{"folder.gam", "", "Errors trying to read the game file %s"},
+        RejectedFile{"empty.gam", "", "Errors trying to read the game file %s"},
+        RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file."},
+        RejectedFile{"text.gam", "Captain's log", "%s is not a KESTRAV game file."},
+        RejectedFile{"short.gam", GameHeaderStart(), "Errors trying to read the game file %s"},
+        RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file."},
+        RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
+                     "Errors trying to read the game file %s"}),
+    [](const auto& info) { return std::string(info.param.name).substr(0, std::string(info.param.name).find('.')); });
+
+// Lets a test write no more than `bytes` bytes into any file, as a full disk would.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
+};
+
+TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
+  StartQuietGame();
+  game.gameFilePath = PathOf("keep.gam");
+  ASSERT_TRUE(SaveGame());
+  const std::string oldFile = ReadText(game.gameFilePath);
+
+  game.stardateNow += 1.0;
+  game.changeCount = 2;
+  recorder.Clear();
+  {
+    FileSizeLimit diskFull(4096);
+    EXPECT_FALSE(SaveGame());
+  }
+  EXPECT_EQ(ReadText(game.gameFilePath), oldFile);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file is left";
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+  EXPECT_EQ(game.changeCount, 2);
+
+  recorder.Clear();
+  game.gameFilePath = PathOf("no such folder/new.gam");
+  EXPECT_FALSE(SaveGame());
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+}
+
+struct PromptCase {
+  const char* name;
+  GamePhase phase;
+  int changes;
+  const char* title;       // the game's file title before the prompt
+  std::vector<Answer> answers;
+  const char* saveAsChoice;  // nullptr: the Save As dialog is cancelled
+  Answer expected;
+  const char* question;      // the message box's text; nullptr: none is shown
+  const char* savedAs;       // the file written; nullptr: nothing saved
+};
+
+class SavePrompt : public GameFiles, public ::testing::WithParamInterface<PromptCase> {};
+
+TEST_P(SavePrompt, AnswersAndSavesAsThePlayerChose) {
+  const PromptCase& c = GetParam();
+  StartQuietGame();
+  game.gamePhase = c.phase;
+  game.changeCount = c.changes;
+  game.gameFileTitle = c.title;
+  game.gameFilePath = *c.title ? PathOf(c.title) : "";
+  recorder.answers.assign(c.answers.begin(), c.answers.end());
+  if (c.saveAsChoice) recorder.saveFileChoices.push_back(PathOf(c.saveAsChoice));
+
+  EXPECT_EQ(PromptSaveGame(), c.expected);
+  if (c.question)
+    EXPECT_EQ(MessageBoxes(), std::vector<std::string>{std::string("Save Game: ") + c.question});
+  else
+    EXPECT_TRUE(MessageBoxes().empty());
+  for (const char* name : {"named.gam", "chosen.gam"})
+    EXPECT_EQ(std::filesystem::exists(PathOf(name)), c.savedAs && std::string(c.savedAs) == name) << name;
+}
+
+const char* const RedAlertWarning =
+    "Warning: You cannot save the current game while in a Red Alert Condition. Exit anyway?";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SavePrompt,
+    ::testing::Values(
+        PromptCase{"NoGame", NoGame, 5, "", {}, nullptr, Answer::No, nullptr, nullptr},
+        PromptCase{"Unchanged", Green, 0, "named.gam", {}, nullptr, Answer::No, nullptr, nullptr},
+        PromptCase{"YesSavesUnderItsName", Green, 1, "named.gam", {Answer::Yes}, nullptr, Answer::Yes,
+                   "Do you want to save the current game named.gam?", "named.gam"},
+        PromptCase{"YesAsksForANewName", Docked, 1, "", {Answer::Yes}, "chosen.gam", Answer::Yes,
+                   "Do you want to save the current game ?", "chosen.gam"},
+        PromptCase{"YesThenCancelledDialogGoesOn", Yellow, 1, "", {Answer::Yes}, nullptr, Answer::Yes,
+                   "Do you want to save the current game ?", nullptr},
+        PromptCase{"No", Green, 2, "named.gam", {Answer::No}, nullptr, Answer::No,
+                   "Do you want to save the current game named.gam?", nullptr},
+        PromptCase{"Cancel", YellowAlt, 2, "named.gam", {Answer::Cancel}, nullptr, Answer::Cancel,
+                   "Do you want to save the current game named.gam?", nullptr},
+        PromptCase{"RedAlertOkDiscards", RedAlert, 1, "named.gam", {Answer::Ok}, "chosen.gam", Answer::Yes,
+                   RedAlertWarning, nullptr},
+        PromptCase{"RedAlertCancelKeeps", RedAlertAlt, 1, "", {Answer::Cancel}, "chosen.gam", Answer::Cancel,
+                   RedAlertWarning, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+}  // namespace

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "game_over.h"
+#include "lifecycle_fixture.h"
+#include "new_game.h"
+#include "scores.h"
+
+namespace {
+struct Ending {
+  const char* name;
+  GameOverReason reason;
+  const char* communique;  // as shown, the UID being the next random number after seed 7
+};
+
+class GameOver : public LifecycleTest, public ::testing::WithParamInterface<Ending> {
+ protected:
+  void SetUp() override {
+    LifecycleTest::SetUp();
+    recorder.communiques = {{2, "2 UID#%d out of energy at %.1f"}, {3, "3 UID#%d out of time"},
+                            {4, "4 UID#%d lost at %.1f"},          {5, "5 UID#%d victory"}};
+    NewGame();
+    game.stardateStart = 3000.0;
+    game.stardateNow = 3012.5;
+    game.missionLength = 40.0;
+    game.alienTotal = 20;
+    game.starbaseTotal = 2;
+    game.gameFileTitle = "won.gam";
+    game.gamePhase = GamePhase::GameOver;
+    recorder.Clear();
+  }
+  std::vector<std::string> CallNames() const {
+    std::vector<std::string> names;
+    for (const auto& c : recorder.calls) names.push_back(c.what);
+    return names;
+  }
+};
+
+TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
+  const Ending& e = GetParam();
+  game.gameOverReason = e.reason;
+  const std::string oldScores = FormatHighScores(HighScoreTable{{{"Ann", "Admiral", "9000"}}});
+  WriteText(highScorePath, oldScores);
+  lcg::Seed(7);
+  const int uid = lcg::rand();
+  lcg::Seed(7);
+
+  HandleGameOver();
+
+  std::string verdict = e.communique;
+  verdict.replace(verdict.find("%u"), 2, std::to_string(uid));
+  EXPECT_EQ(recorder.CallsNamed("ShowCommunique"), std::vector<std::string>{verdict});
+  EXPECT_EQ(game.gamePhase, NoGame);
+  EXPECT_EQ(game.gameOverReason, None);
+  EXPECT_EQ(game.gameFileTitle, "");
+  const std::vector<std::string> names = CallNames();
+  const auto at = [&](const char* what) { return std::find(names.begin(), names.end(), what) - names.begin(); };
+  EXPECT_EQ(names.front(), "RestoreFrame");
+  EXPECT_LT(at("DestroyStationWindows"), at("PlaySoundNow"));
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), std::vector<std::string>{"13 once"});
+  EXPECT_LT(at("PlaySoundNow"), at("ShowCommunique"));
+  EXPECT_EQ(names.back(), "ShowHighScores");
+
+  if (e.reason == AliensDestroyed) {
+    EXPECT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
+    EXPECT_EQ(ParseHighScores(ReadText(highScorePath))[1], (HighScoreEntry{"Tester", "Crewman", "2926"}));
+  } else {
+    EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+    EXPECT_EQ(ReadText(highScorePath), oldScores);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, GameOver,
+    ::testing::Values(Ending{"EnergyExhausted", EnergyExhausted, "2 UID#%u out of energy at 3012.5"},
+                      Ending{"TimeExpired", TimeExpired, "3 UID#%u out of time"},
+                      Ending{"SystemsDisabled", SystemsDisabled, "4 UID#%u lost at 3012.5"},
+                      Ending{"AliensDestroyed", AliensDestroyed, "5 UID#%u victory"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class EndOfGame : public LifecycleTest {};
+
+TEST_F(EndOfGame, EndingALoadedGameOfAnotherSkillRestoresTheSkillSetting) {
+  NewGame();
+  game.skillLevel = Admiral;  // as a loaded game of another skill would have it
+  game.gamePhase = GamePhase::GameOver;
+  game.gameOverReason = TimeExpired;
+  HandleGameOver();
+  EXPECT_EQ(game.skillLevel, Crewman);
+  EXPECT_FALSE(std::filesystem::exists(highScorePath)) << "only the window creates the file for a loss";
+}
+}  // namespace
