@@ -1,0 +1,114 @@
+#include "game_file_commands.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QSessionManager>
+
+#include "data_directory.h"
+#include "game_files.h"
+#include "game_state.h"
+
+namespace {
+QString Local(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The frame's file dialog: saved games first, every file on request, "GAM" added to a name
+// typed without an extension. Empty when the player cancels.
+QString RunFileDialog(QWidget* frame, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(frame);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setNameFilters({QStringLiteral("Game Files (.GAM) (*.gam *.GAM)"), QStringLiteral("All Files  (*.*) (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("GAM"));
+  const QString current = Local(game.gameFilePath);
+  dialog.setDirectory(current.isEmpty() ? DataDirectory() : QFileInfo(current).absolutePath());
+  if (mode == QFileDialog::AcceptSave && !game.gameFileTitle.empty()) dialog.selectFile(Local(game.gameFileTitle));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+// The game's file name, put back when the file chosen did not take the game.
+class GameFileName {
+ public:
+  GameFileName() : path_(game.gameFilePath), title_(game.gameFileTitle) {}
+  static void Set(const QString& path) {
+    game.gameFilePath = path.toLocal8Bit().toStdString();
+    game.gameFileTitle = QFileInfo(path).fileName().toLocal8Bit().toStdString();
+  }
+  void Restore() const {
+    game.gameFilePath = path_;
+    game.gameFileTitle = title_;
+  }
+
+ private:
+  std::string path_;
+  std::string title_;
+};
+}  // namespace
+
+bool ChooseSaveFile(QWidget* frame) {
+  const QString path = RunFileDialog(frame, QFileDialog::AcceptSave);
+  if (path.isEmpty()) return false;
+  GameFileName::Set(path);
+  return true;
+}
+
+void OpenGameCommand(QWidget* frame) {
+  const QString path = RunFileDialog(frame, QFileDialog::AcceptOpen);
+  if (path.isEmpty()) return;
+  // A rejected file must not become the game's name: the next Save would overwrite it.
+  const GameFileName previous;
+  GameFileName::Set(path);
+  if (!LoadGame()) previous.Restore();
+}
+
+void SaveGameAsCommand(QWidget* frame) {
+  const GameFileName previous;
+  if (ChooseSaveFile(frame) && !SaveGame()) previous.Restore();
+}
+
+void SaveGameCommand(QWidget* frame) {
+  if (game.gameFileTitle.empty()) return SaveGameAsCommand(frame);
+  SaveGame();
+}
+
+Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption,
+                          MessageStyle style) {
+  using Button = QMessageBox::StandardButton;
+  QMessageBox box(frame);
+  box.setWindowTitle(QString::fromLatin1(caption.c_str()));
+  box.setText(Local(text));
+  switch (style) {
+    case MessageStyle::ExclamationOk:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(Button::Ok);
+      break;
+    case MessageStyle::ExclamationOkCancel:
+      box.setIcon(QMessageBox::Warning);
+      box.setStandardButtons(Button::Ok | Button::Cancel);
+      box.setDefaultButton(Button::Ok);
+      break;
+    case MessageStyle::QuestionYesNoCancel:
+      box.setIcon(QMessageBox::Question);
+      box.setStandardButtons(Button::Yes | Button::No | Button::Cancel);
+      box.setDefaultButton(Button::Yes);
+      break;
+  }
+  switch (box.exec()) {
+    case Button::Yes: return Answer::Yes;
+    case Button::No: return Answer::No;
+    case Button::Ok: return Answer::Ok;
+    default: return Answer::Cancel;  // Cancel, Escape or closing the box
+  }
+}
+
+void AskToSaveBeforeSessionEnds(QGuiApplication& application) {
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, [](QSessionManager& session) {
+    if (!session.allowsInteraction()) return;
+    const bool keepRunning = PromptSaveGame() == Answer::Cancel;
+    session.release();
+    if (keepRunning) session.cancel();
+  });
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The frame's side of saved games: the File menu's Open, Save and Save As with their file
+// dialogs, the game's message boxes, and the save prompt before the desktop session ends.
+
+#include <QString>
+#include <string>
+
+#include "host.h"
+
+class QGuiApplication;
+class QWidget;
+
+// File > Open (after the save prompt): choose a saved game and load it.
+void OpenGameCommand(QWidget* frame);
+// File > Save: to the game's file when it has one, otherwise as Save As.
+void SaveGameCommand(QWidget* frame);
+// File > Save As: choose a file and save to it.
+void SaveGameAsCommand(QWidget* frame);
+
+// The Save As dialog alone; on OK the game's file path and title become the chosen file.
+bool ChooseSaveFile(QWidget* frame);
+
+// A message box owned by the frame, answered as the platform numbers its buttons.
+Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption,
+                          MessageStyle style);
+
+// Asks the save prompt when the desktop session ends; Cancel asks the session to go on.
+void AskToSaveBeforeSessionEnds(QGuiApplication& application);

@@ -1,0 +1,100 @@
+// The File menu's saved-game commands with their dialogs answered the way a player would.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "game_file_commands.h"
+#include "lifecycle_fixture.h"
+#include "new_game.h"
+
+namespace {
+class FileCommands : public LifecycleTest {
+ protected:
+  void SetUp() override {
+    LifecycleTest::SetUp();
+    NewGame();
+    game.changeCount = 1;
+  }
+  // Answers the next file dialog with `name` (relative to the test's directory), or cancels it.
+  void AnswerFileDialog(const QString& name) {
+    QTimer::singleShot(0, [this, name] {
+      auto* dialog = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      if (name.isEmpty()) return dialog->reject();
+      dialog->setDirectory(QString::fromStdString(directory.string()));
+      dialog->selectFile(name);
+      QMetaObject::invokeMethod(dialog, "accept");  // as the dialog's own Save/Open button does
+    });
+  }
+  QWidget frame;
+};
+
+TEST_F(FileCommands, SaveAsAddsTheDefaultExtensionAndNamesTheGame) {
+  AnswerFileDialog(QStringLiteral("voyage"));
+  SaveGameAsCommand(&frame);
+  EXPECT_TRUE(std::filesystem::exists(directory / "voyage.GAM"));
+  EXPECT_EQ(game.gameFileTitle, "voyage.GAM");
+  EXPECT_EQ(game.changeCount, 0);
+
+  // Save now writes to that file without asking.
+  game.changeCount = 1;
+  SaveGameCommand(&frame);
+  EXPECT_EQ(game.changeCount, 0);
+}
+
+TEST_F(FileCommands, SaveWithoutANameAsksForOneAndACancelledDialogChangesNothing) {
+  AnswerFileDialog(QString());
+  SaveGameCommand(&frame);
+  EXPECT_EQ(game.gameFileTitle, "");
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 0);
+}
+
+TEST_F(FileCommands, ARejectedFileDoesNotBecomeTheGamesName) {
+  game.gameFilePath = (directory / "mine.gam").string();
+  game.gameFileTitle = "mine.gam";
+  WriteText(directory / "notes.txt", "not a game");
+  AnswerFileDialog(QStringLiteral("notes.txt"));
+  recorder.answers = {Answer::Ok};
+  OpenGameCommand(&frame);
+  ASSERT_EQ(recorder.CallsNamed("ShowMessageBox").size(), 1u);
+  EXPECT_EQ(game.gameFileTitle, "mine.gam");
+  SaveGameCommand(&frame);
+  EXPECT_EQ(ReadText(directory / "notes.txt"), "not a game");
+}
+
+TEST_F(FileCommands, OpenLoadsTheChosenGame) {
+  AnswerFileDialog(QStringLiteral("saved.gam"));
+  SaveGameAsCommand(&frame);
+  const int aliens = game.alienTotal;
+  lcg::Seed(1234);
+  NewGame();
+  AnswerFileDialog(QStringLiteral("saved.gam"));
+  OpenGameCommand(&frame);
+  EXPECT_EQ(game.alienTotal, aliens);
+  EXPECT_EQ(game.gameFileTitle, "saved.gam");
+}
+
+TEST_F(FileCommands, MessageBoxesAnswerWithThePlatformsButtonNumbers) {
+  const auto answer = [this](MessageStyle style, QMessageBox::StandardButton press) {
+    QTimer::singleShot(0, [press] {
+      auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      if (press == QMessageBox::NoButton) return (void)box->close();
+      box->button(press)->click();
+    });
+    return ShowGameMessageBox(&frame, "Do you want to save the current game ?", "Save Game", style);
+  };
+  EXPECT_EQ(answer(MessageStyle::QuestionYesNoCancel, QMessageBox::Yes), Answer::Yes);
+  EXPECT_EQ(answer(MessageStyle::QuestionYesNoCancel, QMessageBox::No), Answer::No);
+  EXPECT_EQ(answer(MessageStyle::QuestionYesNoCancel, QMessageBox::NoButton), Answer::Cancel);
+  EXPECT_EQ(answer(MessageStyle::ExclamationOkCancel, QMessageBox::Ok), Answer::Ok);
+  EXPECT_EQ(answer(MessageStyle::ExclamationOkCancel, QMessageBox::Cancel), Answer::Cancel);
+  EXPECT_EQ(answer(MessageStyle::ExclamationOk, QMessageBox::Ok), Answer::Ok);
+}
+}  // namespace
