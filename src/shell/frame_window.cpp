@@ -13,6 +13,8 @@
 #include "bridge_background.h"
 #include "busy_cursor.h"
 #include "end_game.h"
+#include "game_file_commands.h"
+#include "game_files.h"
 #include "game_state.h"
 #include "main_loop.h"
 #include "new_game.h"
@@ -80,20 +82,20 @@ void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
   switch (id) {
     case M::New: {
-      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      if (PromptSaveGame() == Answer::Cancel) return;
       BusyCursor busy;
       NewGame();
       ++game.changeCount;
       return;
     }
     case M::Open:
-      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      if (PromptSaveGame() == Answer::Cancel) return;
       OpenGameCommand(this);
       return;
     case M::Save: SaveGameCommand(this); return;
     case M::SaveAs: SaveGameAsCommand(this); return;
     case M::EndGame: {
-      if (PromptSaveGame() == SaveAnswer::Cancel) return;
+      if (PromptSaveGame() == Answer::Cancel) return;
       BusyCursor busy;
       game.gameFileTitle.clear();
       EndGame();
@@ -217,7 +219,7 @@ void FrameWindow::CloseStationWindows() {
 }
 
 void FrameWindow::Exit() {
-  if (PromptSaveGame() == SaveAnswer::Cancel) return;
+  if (PromptSaveGame() == Answer::Cancel) return;
   // The frame goes from the screen at once; the rest of the shutdown runs once the main loop
   // has unwound, so an animation in progress finishes first.
   hide();

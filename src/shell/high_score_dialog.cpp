@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "program_pictures.h"
 #include "scores.h"
 
 namespace {
@@ -54,7 +55,7 @@ HighScoreDialog::HighScoreDialog(QWidget* frame)
   auto* icon = new QLabel(this);
   const QRect iconArea = units.Rect(10, 11, 20, 20);
   icon->setGeometry(QRect(iconArea.topLeft(), QSize(32, 32)));
-  icon->setPixmap(QIcon(QStringLiteral(":/program/kestrav.ico")).pixmap(32, 32));
+  icon->setPixmap(QIcon(QLatin1String(program_pictures::ProgramIcon)).pixmap(32, 32));
 
   AddLabel(QStringLiteral("Congradulations!"), units.Rect(37, 11, 66, 10));
   AddLabel(QStringLiteral("A new High Score!"), units.Rect(37, 22, 85, 10));

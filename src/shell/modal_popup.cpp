@@ -24,6 +24,7 @@ ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
     winId();
     windowHandle()->setTransientParent(frame->window()->windowHandle());
   }
+  setWindowModality(Qt::ApplicationModal);
   setFixedSize(windowSize);
   setCursor(Qt::ArrowCursor);
   setFocusPolicy(Qt::StrongFocus);

@@ -5,8 +5,6 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "end_game.h"
-#include "game_state.h"
 #include "message_catalogue.h"
 
 namespace {
@@ -15,11 +13,6 @@ void NotAvailableYet(QWidget* frame, const char* what) {
                            QStringLiteral("%1 is not available in this version.").arg(QLatin1String(what)));
 }
 }  // namespace
-
-SaveAnswer PromptSaveGame() { return SaveAnswer::No; }
-void OpenGameCommand(QWidget* frame) { NotAvailableYet(frame, "Loading a saved game"); }
-void SaveGameCommand(QWidget* frame) { NotAvailableYet(frame, "Saving the game"); }
-void SaveGameAsCommand(QWidget* frame) { NotAvailableYet(frame, "Saving the game"); }
 
 void ReadSettings() {}
 void WriteSettings() {}
@@ -39,8 +32,3 @@ void OpenPlayersManual(QWidget* frame, const QString& helpPath) {
 }
 
 void RedAlertTick() {}
-
-void HandleGameOver() {
-  game.gameFileTitle.clear();
-  EndGame();
-}

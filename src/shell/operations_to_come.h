@@ -9,16 +9,6 @@
 
 class QWidget;
 
-// Saved games.
-enum class SaveAnswer { Yes, No, Cancel };
-// Asks whether to save the running game before it is discarded. Until games can be saved
-// there is nothing to save, so the answer is No.
-SaveAnswer PromptSaveGame();
-// Until games can be saved and loaded these tell the player so.
-void OpenGameCommand(QWidget* frame);
-void SaveGameCommand(QWidget* frame);
-void SaveGameAsCommand(QWidget* frame);
-
 // The settings file and the saved window layout: the options keep their defaults, and the
 // Window menu's save and restore tell the player they are not available.
 void ReadSettings();
@@ -35,5 +25,3 @@ void OpenPlayersManual(QWidget* frame, const QString& helpPath);
 
 // The aliens' moves and attacks during red alert (they hold their fire until it arrives).
 void RedAlertTick();
-// The end of a mission: until the communiqués and scores arrive, the game is simply ended.
-void HandleGameOver();

@@ -9,7 +9,10 @@
 #include "game_state.h"
 #include "main_loop.h"
 #include "messages_station.h"
-#include "plain_communique.h"
+#include "communique_window.h"
+#include "game_file_commands.h"
+#include "high_score_dialog.h"
+#include "high_score_window.h"
 #include "resource_library.h"
 #include "short_range_scan.h"
 #include "sound.h"
@@ -128,4 +131,16 @@ void QtHost::ScanSetPixels(const std::vector<ScanPixel>& pixels) {
 
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }
 
-void QtHost::ShowCommunique(const std::string& text) { ShowPlainCommunique(frame_, text); }
+void QtHost::ShowCommunique(const std::string& text) { ::ShowCommunique(frame_, text); }
+
+void QtHost::RestoreFrame() {
+  if (frame_ && frame_->isMinimized()) frame_->showMaximized();
+}
+
+Answer QtHost::ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) {
+  return ShowGameMessageBox(frame_, text, caption, style);
+}
+
+bool QtHost::ChooseSaveFile() { return ::ChooseSaveFile(frame_); }
+std::string QtHost::AskHighScoreName() { return ::AskHighScoreName(frame_); }
+void QtHost::ShowHighScores() { ::ShowHighScores(frame_); }

@@ -50,6 +50,12 @@ class QtHost : public Host {
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
 
+  void RestoreFrame() override;
+  Answer ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) override;
+  bool ChooseSaveFile() override;
+  std::string AskHighScoreName() override;
+  void ShowHighScores() override;
+
  private:
   FrameWindow* frame_ = nullptr;
   QPointer<QTimer> blinkTimer_;  // timer 1 of the Status window; goes with that window

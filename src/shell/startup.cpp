@@ -8,7 +8,11 @@
 
 #include "busy_cursor.h"
 #include "frame_window.h"
+#include "data_directory.h"
+#include "game_file_commands.h"
+#include "game_over.h"
 #include "game_state.h"
+#include "high_score_file.h"
 #include "main_loop.h"
 #include "operations_to_come.h"
 #include "options.h"
@@ -65,12 +69,14 @@ int RunKestrav() {
 
   if (!LoadBundles()) return 1;
   ReadSettings();
+  highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
   instance.Listen([&frame] { BringForward(frame); });
+  AskToSaveBeforeSessionEnds(*qApp);
   SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver, RedAlertTick});
 
   {

@@ -40,10 +40,10 @@ const Station CreationOrder[] = {Station::ShortRangeScan,  Station::LongRangeSca
                                  Station::DamageReport,    Station::Computer,      Station::Status,
                                  Station::Messages,        Station::Controls};
 
-// Closes the next modal window (the mission's communiqué) as soon as it is up.
+// Dismisses the next modal window (the mission's communiqué) with a key as soon as it is up.
 void DismissNextModal() {
   QTimer::singleShot(0, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Space);
   });
 }
 
@@ -92,6 +92,7 @@ class BridgeTest : public ::testing::Test {
     lcg::Seed(seed);
     DismissNextModal();
     Item(MenuSet::Idle, M::New)->trigger();
+    game.changeCount = 0;  // nothing to save, so later commands ask no question
     if (arrange) QCoreApplication::processEvents();
   }
 
