@@ -3,19 +3,7 @@
 # damaged files. Usage: kestrav_tool_test.sh TOOL
 set -uo pipefail
 tool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-expect_status() {  # expected-status description command...
-  local expected=$1 what=$2
-  shift 2
-  "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "$what: status $status, expected $expected"
-}
+source "$(dirname "$0")/../tool_checks.sh"
 
 # Usage errors.
 expect_status 2 "no verb" "$tool"
@@ -66,4 +54,4 @@ done
 grep -q 'is not a KESTRAV game file' <("$tool" show "$work/magic.gam" 2>&1) || fail "bad magic text"
 
 [ "$failures" -eq 0 ] && echo "all kestrav-tool checks passed"
-exit "$failures"
+exit $((failures > 0))

@@ -3,19 +3,7 @@
 # same seed giving the same game, and damaged input. Usage: ship_moves_tool_test.sh TOOL
 set -uo pipefail
 tool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-expect_status() {  # expected-status description command...
-  local expected=$1 what=$2
-  shift 2
-  "$@" >"$work/out" 2>"$work/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "$what: status $status, expected $expected"
-}
+source "$(dirname "$0")/../tool_checks.sh"
 
 "$tool" new --seed 12345 --skill 2 --out "$work/a.gam" >/dev/null || fail "new"
 
