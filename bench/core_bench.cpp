@@ -14,7 +14,7 @@ namespace {
 void PrepareAdmiralMission(HeadlessHost& headless, std::uint32_t seed) {
   headless.Clear();
   ResetProgramState(headless);
-  game.skillLevel = Admiral;
+  game.skillLevel = SkillLevel::Admiral;
   lcg::Seed(seed);
 }
 

@@ -19,7 +19,7 @@ void FillBusyQuadrant() {
   static HeadlessHost host;
   ResetProgramState(host);
   ResetSectorAction();
-  game.gamePhase = Green;
+  game.gamePhase = GamePhase::Green;
   QuadrantRecord& q = game.ShipQuadrantRecord();
   const SectorCell stars[] = {Cell::StarA, Cell::StarB, Cell::StarX};
   for (int i = 0; i < 9; ++i) q.cells[i % 8][(i * 3) % 8] = stars[i % 3];

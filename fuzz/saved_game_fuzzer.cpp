@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   GameState loaded;
   const DecodeOutcome outcome = DecodeSavedGame(std::span(data, size), loaded);
   if (!outcome.Ok()) {
-    if (outcome.error != ReadErrorText && outcome.error != NotAGameFileText) __builtin_trap();
+    if (outcome.error != Msg::ReadErrorText && outcome.error != Msg::NotAGameFileText) __builtin_trap();
     return 0;
   }
   if (!FindInconsistency(loaded).empty()) __builtin_trap();

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     std::fputs("usage: saved_game_seeds FOLDER\n", stderr);
     return 2;
   }
-  for (int skill = Crewman; skill <= Admiral; ++skill) {
+  for (int skill = SkillLevel::Crewman; skill <= SkillLevel::Admiral; ++skill) {
     HeadlessHost headless;
     ResetProgramState(headless);
     game.skillLevel = skill;

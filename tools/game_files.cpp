@@ -18,9 +18,9 @@ std::string ReadGameFile(const std::string& path, GameState& loaded) {
     bytes.assign(read.begin(), read.end());
   }
   if (!file.isOpen() || file.error() != QFileDevice::NoError)
-    return FormatText(MessageText(ReadErrorText), path.c_str()) + ": " + file.errorString().toStdString();
+    return FormatText(MessageText(Msg::ReadErrorText), path.c_str()) + ": " + file.errorString().toStdString();
   if (bytes.size() > MaxSavedGameSize)
-    return FormatText(MessageText(ReadErrorText), path.c_str()) + ": the file is larger than any saved game";
+    return FormatText(MessageText(Msg::ReadErrorText), path.c_str()) + ": the file is larger than any saved game";
 
   const DecodeOutcome outcome = DecodeSavedGame(bytes, loaded);
   if (!outcome.Ok()) return FormatText(MessageText(outcome.error), path.c_str()) + ": " + outcome.problem;
@@ -34,6 +34,6 @@ std::string WriteGameFile(const std::string& path, const GameState& state) {
       file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
       !file.commit())
-    return FormatText(MessageText(31), path.c_str()) + ": " + file.errorString().toStdString();
+    return FormatText(MessageText(Msg::WriteErrorText), path.c_str()) + ": " + file.errorString().toStdString();
   return {};
 }

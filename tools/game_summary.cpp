@@ -69,7 +69,7 @@ std::string LiveAliens(const GameState& s) {
 
 std::string DescribeGame(const GameState& s) {
   const char* skill = SkillName(s.skillLevel);
-  std::string text = FormatText("Skill: %s (%d)\n", skill ? skill : "?", s.skillLevel);
+  std::string text = FormatText("Skill: %s (%d)\n", skill ? skill : "?", static_cast<int>(s.skillLevel));
   text += FormatText("Stardate: %.1f (mission began %.1f, %.1f days allowed, attack on %.1f)\n", s.stardateNow,
                      s.stardateStart, s.missionLength, s.stardateStart + s.missionLength);
   text += FormatText("Supplies: energy %d, shields %d, torpedoes %d\n", s.shipEnergy, s.shieldEnergy, s.torpedoCount);

@@ -75,7 +75,7 @@ int NewMission(const std::vector<std::string>& args) {
     else if (option == "--out" && hasValue) out = args[++i];
     else return Usage();
   }
-  if (!seed || !skill || *skill < Crewman || *skill > Admiral || out.empty()) return Usage();
+  if (!seed || !skill || *skill < 0 || *skill > 5 || out.empty()) return Usage();
 
   const std::optional<std::string> orders = LoadMissionOrders();
   if (!orders)
@@ -85,8 +85,8 @@ int NewMission(const std::vector<std::string>& args) {
   HeadlessHost headless;
   ResetProgramState(headless);
   headless.communiques[1] = *orders;
-  options.skillSetting = *skill;
-  game.skillLevel = *skill;
+  options.skillSetting = static_cast<SkillLevel>(*skill);
+  game.skillLevel = options.skillSetting;
   lcg::Seed(*seed);
   NewGame();
 

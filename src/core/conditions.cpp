@@ -29,12 +29,12 @@ void StopBlink() {
 void RepaintStatus() { host().InvalidateStation(Station::Status, false); }
 
 GameOverReason MissionEnd() {
-  if (game.shipEnergy <= 0) return EnergyExhausted;
-  if (game.stardateStart + game.missionLength <= game.stardateNow) return TimeExpired;
-  if (game.aliensRemaining == 0) return AliensDestroyed;
+  if (game.shipEnergy <= 0) return GameOverReason::EnergyExhausted;
+  if (game.stardateStart + game.missionLength <= game.stardateNow) return GameOverReason::TimeExpired;
+  if (game.aliensRemaining == 0) return GameOverReason::AliensDestroyed;
   for (int s = 0; s < SystemCount; ++s)
-    if (game.damage[s] == 0.0) return None;
-  return SystemsDisabled;
+    if (game.damage[s] == 0.0) return GameOverReason::None;
+  return GameOverReason::SystemsDisabled;
 }
 
 bool AliensInShipQuadrant() {
@@ -59,12 +59,12 @@ bool StarbaseAdjacent() {
 
 GamePhase SoundRedAlert() {
   game.resetAlienClocks = 1;
-  PostShipMessage(138);
+  PostShipMessage(Msg::SoundingRedAlert);
   EnableGameCommands(false);
   host().PlaySoundNow(RedAlertSound, false);
   if (!game.yellowBlinkActive) StartBlink();
   RepaintStatus();
-  return game.gamePhase = RedAlert;
+  return game.gamePhase = GamePhase::RedAlert;
 }
 
 GamePhase Dock() {
@@ -77,46 +77,46 @@ GamePhase Dock() {
     if (damage != 0.0) damage = DockingRepairDamage;
   game.repairDate.fill(game.stardateNow);
   EnableGameCommands(true);
-  PostShipMessage(109);
+  PostShipMessage(Msg::Docked);
   RepaintStatus();
   ApplyRepairs();
   ChartNeighbourhood(game.shipQuadrant);
   host().StopTargetLock();
-  return game.gamePhase = Docked;
+  return game.gamePhase = GamePhase::Docked;
 }
 
 GamePhase WarnYellow() {
   host().StopTargetLock();
   EnableGameCommands(true);
-  PostShipMessage(136);
+  PostShipMessage(Msg::ConditionYellow);
   if (!game.yellowBlinkActive) {
     game.yellowBlinkActive = 1;
     StartBlink();
   }
   RepaintStatus();
-  return game.gamePhase = Yellow;
+  return game.gamePhase = GamePhase::Yellow;
 }
 
 GamePhase GoGreen() {
   host().StopTargetLock();
   EnableGameCommands(true);
   StopBlink();
-  PostShipMessage(137);
+  PostShipMessage(Msg::ConditionGreen);
   RepaintStatus();
-  return game.gamePhase = Green;
+  return game.gamePhase = GamePhase::Green;
 }
 }  // namespace
 
 GamePhase EvaluateConditions() {
   ApplyRepairs();
 
-  if (const GameOverReason reason = MissionEnd(); reason != None) {
+  if (const GameOverReason reason = MissionEnd(); reason != GameOverReason::None) {
     StopBlink();
     game.gameOverReason = reason;
-    return game.gamePhase = GameOver;
+    return game.gamePhase = GamePhase::GameOver;
   }
   if (AliensInShipQuadrant()) return game.InRedAlert() ? game.gamePhase : SoundRedAlert();
-  if (StarbaseAdjacent()) return game.gamePhase == Docked ? game.gamePhase : Dock();
+  if (StarbaseAdjacent()) return game.gamePhase == GamePhase::Docked ? game.gamePhase : Dock();
   if (game.shipEnergy <= LowEnergyThreshold) return game.InYellow() ? game.gamePhase : WarnYellow();
-  return game.gamePhase == Green ? game.gamePhase : GoGreen();
+  return game.gamePhase == GamePhase::Green ? game.gamePhase : GoGreen();
 }

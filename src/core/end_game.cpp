@@ -19,7 +19,7 @@ void EndGame() {
     for (auto& row : q.cells)
       for (SectorCell& cell : row) cell = Cell::Empty;
   }
-  game.gamePhase = NoGame;
+  game.gamePhase = GamePhase::NoGame;
   game.resetAlienClocks = 1;
-  game.gameOverReason = None;
+  game.gameOverReason = GameOverReason::None;
 }

@@ -10,14 +10,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr MessageId SaveGameCaption = 1;
-constexpr MessageId RedAlertWarningText = 2;
-constexpr MessageId SaveQuestionText = 3;
-constexpr MessageId LoadGameCaption = 30;
-constexpr MessageId WriteErrorText = 31;
-constexpr MessageId ResumingSavedGame = 139;
-constexpr MessageId GameSaved = 140;
-
 // Reads and checks the file at `path` into `loaded`; the error text's id, or 0.
 MessageId ReadSavedGame(const std::string& path, GameState& loaded) {
   const FileContent file = ReadWholeFile(path, MaxSavedGameSize);
@@ -27,14 +19,14 @@ MessageId ReadSavedGame(const std::string& path, GameState& loaded) {
     case ReadFailure::TooLarge: {
       // Only its beginning was read: enough to tell a stranger from a damaged game.
       GameState ignored;
-      return DecodeSavedGame(file.bytes, ignored).error == NotAGameFileText ? NotAGameFileText
-                                                                            : ReadErrorText;
+      return DecodeSavedGame(file.bytes, ignored).error == Msg::NotAGameFileText ? Msg::NotAGameFileText
+                                                                            : Msg::ReadErrorText;
     }
     case ReadFailure::Missing:
     case ReadFailure::Unreadable:
       break;
   }
-  return ReadErrorText;
+  return Msg::ReadErrorText;
 }
 }  // namespace
 
@@ -54,10 +46,10 @@ bool SaveGame() {
   // failed save never damages the previous one.
   if (!ReplaceFileAtomically(game.gameFilePath, EncodeSavedGame(game))) {
     host().SetBusy(false);
-    ShowFileError(WriteErrorText, SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    ShowFileError(Msg::WriteErrorText, Msg::SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
     return false;
   }
-  PostShipMessage(GameSaved);
+  PostShipMessage(Msg::GameSaved);
   game.changeCount = 0;
   host().SetBusy(false);
   return true;
@@ -68,17 +60,17 @@ bool LoadGame() {
   GameState loaded;
   if (const MessageId error = ReadSavedGame(game.gameFilePath, loaded)) {
     host().SetBusy(false);
-    ShowFileError(error, LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    ShowFileError(error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
     return false;
   }
-  if (game.gamePhase != NoGame) {
+  if (game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
   host().CreateStationWindows();  // the Status station's first evaluation sets the phase
-  PostShipMessage(ResumingSavedGame);
+  PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
   host().ConsolePrint("\n>");
   host().SetBusy(false);
@@ -86,16 +78,16 @@ bool LoadGame() {
 }
 
 Answer PromptSaveGame() {
-  if (game.gamePhase == NoGame || game.changeCount == 0) return Answer::No;
+  if (game.gamePhase == GamePhase::NoGame || game.changeCount == 0) return Answer::No;
   if (game.InRedAlert()) {
-    const Answer answer = host().ShowMessageBox(LoadMessageString(RedAlertWarningText),
-                                                LoadMessageString(SaveGameCaption),
+    const Answer answer = host().ShowMessageBox(LoadMessageString(Msg::RedAlertExitWarning),
+                                                LoadMessageString(Msg::SaveGameCaption),
                                                 MessageStyle::ExclamationOkCancel);
     return answer == Answer::Cancel ? Answer::Cancel : Answer::Yes;
   }
   const Answer answer = host().ShowMessageBox(
-      FormatText(LoadMessageString(SaveQuestionText).c_str(), game.gameFileTitle.c_str()),
-      LoadMessageString(SaveGameCaption), MessageStyle::QuestionYesNoCancel);
+      FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), game.gameFileTitle.c_str()),
+      LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
   // A save that fails or a Save As dialog that is cancelled still lets the caller go on.
   if (answer == Answer::Yes && (!game.gameFileTitle.empty() || host().ChooseSaveFile())) SaveGame();
   return answer;

@@ -92,8 +92,8 @@ std::string CheckAliens(const GameState& s) {
 }  // namespace
 
 std::string FindInconsistency(const GameState& state) {
-  if (state.skillLevel < Crewman || state.skillLevel > Admiral)
-    return FormatText("the skill level %d does not exist", state.skillLevel);
+  if (state.skillLevel < SkillLevel::Crewman || state.skillLevel > SkillLevel::Admiral)
+    return FormatText("the skill level %d does not exist", static_cast<int>(state.skillLevel));
   if (std::string problem = CheckCells(state); !problem.empty()) return problem;
   if (std::string problem = CheckShip(state); !problem.empty()) return problem;
   return CheckAliens(state);

@@ -10,11 +10,11 @@
 std::string EndCommunique(GameOverReason reason) {
   const int uid = lcg::rand();
   switch (reason) {
-    case EnergyExhausted:
+    case GameOverReason::EnergyExhausted:
       return FormatText(host().CommuniqueText(2).c_str(), uid, game.stardateNow);
-    case TimeExpired:
+    case GameOverReason::TimeExpired:
       return FormatText(host().CommuniqueText(3).c_str(), uid);
-    case SystemsDisabled:
+    case GameOverReason::SystemsDisabled:
       return FormatText(host().CommuniqueText(4).c_str(), uid, game.stardateNow);
     default:
       return FormatText(host().CommuniqueText(5).c_str(), uid);
@@ -30,6 +30,6 @@ void HandleGameOver() {
   host().PumpPendingMessages();  // let the closed stations leave the screen
   host().PlaySoundNow(Sounds::GameOver, false);
   host().ShowCommunique(verdict);
-  if (reason == AliensDestroyed) EnterHighScore(GameScore(game));  // EndGame keeps what it needs
+  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game));  // EndGame keeps what it needs
   host().ShowHighScores();
 }

@@ -10,7 +10,8 @@ int FindAlienAt(int quadrant, int x, int y) {
   return -1;
 }
 
-const char* SkillName(int level) {
+const char* SkillName(SkillLevel level) {
   static const char* const names[] = {"Crewman", "Yeoman", "Officer", "1stOfficer", "Captain", "Admiral"};
-  return level >= 0 && level <= 5 ? names[level] : nullptr;
+  const int index = static_cast<int>(level);
+  return index >= 0 && index <= 5 ? names[index] : nullptr;
 }

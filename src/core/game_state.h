@@ -78,19 +78,20 @@ enum class ShipSystem : int {
 };
 inline constexpr int SystemCount = 10;
 
-enum SkillLevel : int { Crewman = 0, Yeoman = 1, Officer = 2, FirstOfficer = 3, Captain = 4, Admiral = 5 };
+enum class SkillLevel : int { Crewman = 0, Yeoman = 1, Officer = 2, FirstOfficer = 3, Captain = 4, Admiral = 5 };
 
-enum GamePhase : int {
+// Both alternate phases behave as their main phase; the condition evaluation moves between them.
+enum class GamePhase : int {
   NoGame = 0, Docked = 1, Green = 2, RedAlertAlt = 3, RedAlert = 4,
   YellowAlt = 5, Yellow = 6, GameOver = 7
 };
 
-enum GameOverReason : int { None = 0, EnergyExhausted = 1, TimeExpired = 2, AliensDestroyed = 3, SystemsDisabled = 4 };
+enum class GameOverReason : int { None = 0, EnergyExhausted = 1, TimeExpired = 2, AliensDestroyed = 3, SystemsDisabled = 4 };
 
 struct GameState {
-  GamePhase gamePhase = NoGame;
-  GameOverReason gameOverReason = None;
-  int skillLevel = 0;
+  GamePhase gamePhase = GamePhase::NoGame;
+  GameOverReason gameOverReason = GameOverReason::None;
+  SkillLevel skillLevel = SkillLevel::Crewman;
   Galaxy galaxy{};
   int starTotal = 0;
   int starbaseTotal = 0;
@@ -119,8 +120,8 @@ struct GameState {
   double& Damage(ShipSystem s) { return damage[static_cast<int>(s)]; }
   double& RepairDate(ShipSystem s) { return repairDate[static_cast<int>(s)]; }
   bool Working(ShipSystem s) const { return damage[static_cast<int>(s)] == 0.0; }
-  bool InRedAlert() const { return gamePhase == RedAlert || gamePhase == RedAlertAlt; }
-  bool InYellow() const { return gamePhase == Yellow || gamePhase == YellowAlt; }
+  bool InRedAlert() const { return gamePhase == GamePhase::RedAlert || gamePhase == GamePhase::RedAlertAlt; }
+  bool InYellow() const { return gamePhase == GamePhase::Yellow || gamePhase == GamePhase::YellowAlt; }
   QuadrantRecord& ShipQuadrantRecord() { return galaxy[static_cast<std::size_t>(shipQuadrant)]; }
 };
 
@@ -140,4 +141,4 @@ inline constexpr int QuadrantNeighbour(int quadrant, int dColumn, int dRow) {
 int FindAlienAt(int quadrant, int x, int y);
 
 // The skill's name as the high-score file stores it; nullptr outside 0..5.
-const char* SkillName(int level);
+const char* SkillName(SkillLevel level);

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-using MessageId = std::uint16_t;
+#include "message_ids.h"
+
 using SoundId = int;
 
 // The game's sounds by id, and when each is heard. There is no sound 6.

@@ -120,7 +120,7 @@ void PlaceAliens(const SkillRow& row) {
     int attackInterval = strength.attackInterval.Draw();
     const int moveInterval = strength.moveInterval.Draw();
     int energy = strength.energy.Draw();
-    if (game.skillLevel >= FirstOfficer) {
+    if (game.skillLevel >= SkillLevel::FirstOfficer) {
       if (lcg::rand() & 1) energy += StrongerAlienBonus;
       if ((lcg::rand() & 3) == 0) attackInterval /= 2;
     }
@@ -162,20 +162,20 @@ void FillSupplies() {
 
 void GreetCrew() {
   const int neuralLink = lcg::rand();
-  host().ConsolePrint(FormatText(MessageText(200), neuralLink));
-  PostShipMessage(134);
-  PostShipMessage(135);
+  host().ConsolePrint(FormatText(MessageText(Msg::ConsoleGreeting), neuralLink));
+  PostShipMessage(Msg::DiagnosticsBanner);
+  PostShipMessage(Msg::Ready);
 }
 }  // namespace
 
 void NewGame() {
-  if (game.gamePhase != NoGame) {
+  if (game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
   host().PlaySoundNow(NewGameSound, false);
 
-  const SkillRow& row = Row(game.skillLevel);
+  const SkillRow& row = Row(static_cast<int>(game.skillLevel));
   StartClock();
   DrawTotals(row);
   PlaceStars();

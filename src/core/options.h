@@ -2,8 +2,10 @@
 // The player's options and the pause switch, as the rules read them. The shell reads and
 // writes the options with the settings file; the rules only look at them.
 
+#include "game_state.h"
+
 struct ProgramOptions {
-  int skillSetting = 0;         // the Skill menu's level; a new game plays at it
+  SkillLevel skillSetting = SkillLevel::Crewman;        // the Skill menu's level; a new game plays at it
   int autoSrs = 1;              // Escape in a station brings the Short Range Scan forward
   int singleControlWindow = 1;  // one control station visible at a time
   int pauseWhenIconic = 0;      // minimising the frame pauses the game

@@ -179,7 +179,7 @@ std::vector<std::uint8_t> EncodeSavedGame(const GameState& s) {
   const std::size_t aliens = s.alienTable.size();
   Writer w(SavedGameHeaderSize + SavedAlienSize * aliens);
   w.Bytes(Magic, sizeof Magic);
-  w.I32(s.skillLevel);
+  w.I32(static_cast<std::int32_t>(s.skillLevel));
   for (const QuadrantRecord& q : s.galaxy) WriteQuadrant(w, q);
   w.I32(s.starbaseTotal);
   w.I32(s.starTotal);
@@ -204,30 +204,30 @@ std::vector<std::uint8_t> EncodeSavedGame(const GameState& s) {
 }
 
 DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& loaded) {
-  if (bytes.empty()) return Reject(ReadErrorText, "the file is empty");
+  if (bytes.empty()) return Reject(Msg::ReadErrorText, "the file is empty");
   const std::size_t magicBytes = std::min(bytes.size(), sizeof Magic);
-  if (std::memcmp(bytes.data(), Magic, magicBytes) != 0) return Reject(NotAGameFileText, "the file does not begin with KVF");
+  if (std::memcmp(bytes.data(), Magic, magicBytes) != 0) return Reject(Msg::NotAGameFileText, "the file does not begin with KVF");
   if (bytes.size() < SavedGameHeaderSize)
-    return Reject(ReadErrorText, FormatText("the file holds %zu bytes, less than a game's header", bytes.size()));
+    return Reject(Msg::ReadErrorText, FormatText("the file holds %zu bytes, less than a game's header", bytes.size()));
 
   GameState s;
   Reader r(bytes);
   r.Skip(SkillAt);
-  s.skillLevel = r.I32();
+  s.skillLevel = static_cast<SkillLevel>(r.I32());
   for (QuadrantRecord& q : s.galaxy) ReadQuadrant(r, q);
   ReadScalars(r, s);
   assert(r.Offset() == SavedGameHeaderSize);
 
   if (s.alienTotal < 0 || s.alienTotal > MaxSavedAliens)
-    return Reject(ReadErrorText, FormatText("the file claims %d aliens", s.alienTotal));
+    return Reject(Msg::ReadErrorText, FormatText("the file claims %d aliens", s.alienTotal));
   const std::size_t expected = SavedGameHeaderSize + SavedAlienSize * static_cast<std::size_t>(s.alienTotal);
   if (bytes.size() != expected)
-    return Reject(ReadErrorText, FormatText("the file holds %zu bytes; %d aliens make %zu", bytes.size(), s.alienTotal, expected));
+    return Reject(Msg::ReadErrorText, FormatText("the file holds %zu bytes; %d aliens make %zu", bytes.size(), s.alienTotal, expected));
   s.alienTable.resize(static_cast<std::size_t>(s.alienTotal));
   for (AlienRecord& a : s.alienTable) ReadAlien(r, a);
 
-  if (std::string problem = CheckScalars(s); !problem.empty()) return Reject(ReadErrorText, std::move(problem));
-  if (std::string problem = FindInconsistency(s); !problem.empty()) return Reject(ReadErrorText, std::move(problem));
+  if (std::string problem = CheckScalars(s); !problem.empty()) return Reject(Msg::ReadErrorText, std::move(problem));
+  if (std::string problem = FindInconsistency(s); !problem.empty()) return Reject(Msg::ReadErrorText, std::move(problem));
   loaded = std::move(s);
   return {};
 }

@@ -17,16 +17,13 @@ inline constexpr std::size_t SavedAlienSize = 36;
 inline constexpr int MaxSavedAliens = QuadrantCount * 8;
 inline constexpr std::size_t MaxSavedGameSize = SavedGameHeaderSize + SavedAlienSize * MaxSavedAliens;
 
-// The string-table texts a rejected file is reported with (each takes the path as %s).
-inline constexpr MessageId ReadErrorText = 28;
-inline constexpr MessageId NotAGameFileText = 29;
 
 // The file of `state`: exactly SavedGameHeaderSize + SavedAlienSize * alienTotal bytes (the
 // alien table's length is what the file records as alienTotal).
 std::vector<std::uint8_t> EncodeSavedGame(const GameState& state);
 
 struct DecodeOutcome {
-  MessageId error = 0;  // 0, ReadErrorText or NotAGameFileText
+  MessageId error = 0;  // 0, Msg::ReadErrorText or Msg::NotAGameFileText
   std::string problem;  // what is wrong, for logs and kestrav-tool
   bool Ok() const { return error == 0; }
 };

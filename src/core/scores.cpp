@@ -66,7 +66,7 @@ std::optional<int> HighScoreRank(const HighScoreTable& table, int score) {
   return std::nullopt;
 }
 
-void InsertHighScore(HighScoreTable& table, int rank, std::string name, int skillLevel, int score) {
+void InsertHighScore(HighScoreTable& table, int rank, std::string name, SkillLevel skillLevel, int score) {
   for (int i = HighScoreCount - 1; i > rank; --i)
     table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i - 1)];
   name = name.substr(0, name.find('\t'));

@@ -43,4 +43,4 @@ std::optional<int> HighScoreRank(const HighScoreTable& table, int score);
 
 // Moves the entries from `rank` down one place (the last falls out) and writes the new
 // entry at `rank`: the name cut at its first tab and at 16 characters.
-void InsertHighScore(HighScoreTable& table, int rank, std::string name, int skillLevel, int score);
+void InsertHighScore(HighScoreTable& table, int rank, std::string name, SkillLevel skillLevel, int score);

@@ -3,9 +3,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr MessageId FirstDamageMessage = 600;
-constexpr MessageId MoreDamageMessage = 610;
-constexpr MessageId DestroyedMessage = 620;
 
 // How a repaired system is announced and its station refreshed.
 struct Repair {
@@ -97,16 +94,16 @@ void DamageSystemByHit(int hit, int units, bool destroying) {
   if (damage == DestroyedDamage) return;  // nothing left to hit
   host().TakeFocusFrom(station);
   if (destroying) {
-    PostShipMessage(DestroyedMessage + hitNumber);
+    PostShipMessage(Msg::SystemDestroyedFirst + hitNumber);
     damage = DestroyedDamage;
     repairDate = 0.0;
     RepaintDamagedStation(station);
   } else if (damage > 0.0) {
-    PostShipMessage(MoreDamageMessage + hitNumber);
+    PostShipMessage(Msg::SystemDamagedAgain + hitNumber);
     damage += repairDays;
     repairDate += repairDays;
   } else {
-    PostShipMessage(FirstDamageMessage + hitNumber);
+    PostShipMessage(Msg::SystemDamagedFirst + hitNumber);
     damage = repairDays;
     repairDate = game.stardateNow + repairDays;
     RepaintDamagedStation(station);

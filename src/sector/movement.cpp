@@ -14,12 +14,6 @@
 #include "warp_starfield.h"
 
 namespace {
-namespace Msg {
-constexpr MessageId ImpulseEngaged = 100, WarpEngaged = 101, AllStop = 102;
-constexpr MessageId BlockedByStar = 103, BlockedByStarbase = 104;
-constexpr MessageId BlockedByKlingon = 105, BlockedByFarengi = 106, BlockedByRomulan = 107, BlockedByBorg = 108;
-}  // namespace Msg
-
 constexpr int EngageCost = 10;
 constexpr int SectorEnergyCost = 5;
 constexpr int SectorShieldCost = 10;

@@ -5,7 +5,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr MessageId InternalError = 117;
 
 constexpr int HitFrameCount = 8;
 constexpr std::uint32_t HitFrameMs = 120;
@@ -40,7 +39,7 @@ bool ScanWorks() { return game.Working(ShipSystem::SRS); }
 void PlayHitAnimation(int x, int y, bool destroyed) {
   const HitPictures* pictures = FindHitPictures(Cell::Object(game.ShipQuadrantRecord().cells[y][x]));
   if (!pictures) {
-    PostShipMessage(InternalError, "srs", 1062);
+    PostShipMessage(Msg::InternalError, "srs", 1062);
     return;
   }
   const int strip = destroyed ? pictures->destroyedStrip : pictures->hitStrip;

@@ -6,7 +6,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr MessageId TubesEmpty = 115;
 
 TorpedoOperation fireTorpedo = nullptr;
 PhaserOperation firePhasers = nullptr;
@@ -42,7 +41,7 @@ void RequestMove(int course, int impulse, int warp) {
 void RequestTorpedo(int course, int distance) {
   CarryOut([&] {
     if (game.torpedoCount == 0) {
-      PostShipMessage(TubesEmpty);
+      PostShipMessage(Msg::TubesEmpty);
       return;
     }
     host().PlaySoundAfterCurrent(Sounds::TorpedoLaunch, false);

@@ -11,7 +11,6 @@
 namespace {
 constexpr int LogoWidth = 188;
 constexpr int LogoHeight = 64;
-constexpr MessageId HintText = 6;  // "Choose NEW or OPEN from the File Menu to begin..."
 
 QColor StarColour(int x) {
   switch (x & 3) {
@@ -59,7 +58,7 @@ void BridgeBackground::paintEvent(QPaintEvent* event) {
   QMdiArea::paintEvent(event);
   QPainter painter(viewport());
   PaintStars(painter, event->rect());
-  if (game.gamePhase == NoGame) PaintLogoAndHint(painter, event->rect());
+  if (game.gamePhase == GamePhase::NoGame) PaintLogoAndHint(painter, event->rect());
 }
 
 void BridgeBackground::PaintStars(QPainter& painter, const QRect& area) const {
@@ -77,7 +76,7 @@ void BridgeBackground::PaintLogoAndHint(QPainter& painter, const QRect& area) co
   painter.setFont(HintFont());
   painter.setPen(QColor(255, 0, 0));
   const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-  const QString hint = QString::fromLatin1(MessageText(HintText));
+  const QString hint = QString::fromLatin1(MessageText(Msg::IdleHint));
   const QRect hintRect = painter.boundingRect(QRect(logo.left(), logo.bottom() + 1, logo.width(), 10), flags, hint);
   if (hintRect.intersects(area)) painter.drawText(hintRect, flags, hint);
 

@@ -9,10 +9,10 @@ int blinkTickCount = 0;
 namespace {
 bool SwitchBlinkPhase() {
   switch (game.gamePhase) {
-    case RedAlert: game.gamePhase = RedAlertAlt; return true;
-    case RedAlertAlt: game.gamePhase = RedAlert; return true;
-    case Yellow: game.gamePhase = YellowAlt; return true;
-    case YellowAlt: game.gamePhase = Yellow; return true;
+    case GamePhase::RedAlert: game.gamePhase = GamePhase::RedAlertAlt; return true;
+    case GamePhase::RedAlertAlt: game.gamePhase = GamePhase::RedAlert; return true;
+    case GamePhase::Yellow: game.gamePhase = GamePhase::YellowAlt; return true;
+    case GamePhase::YellowAlt: game.gamePhase = GamePhase::Yellow; return true;
     default: return false;
   }
 }

@@ -50,7 +50,7 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   bridge_->BuildStarField(screen.width(), screen.height());
 
   game.skillLevel = options.skillSetting;
-  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + options.skillSetting, true);
+  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), true);
   if (InitSound() == 0) {
     options.soundsEnabled = 0;
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
@@ -127,19 +127,19 @@ void FrameWindow::Command(int id) {
     default: break;
   }
   if (id >= M::SkillBase && id <= M::SkillBase + 5) {
-    ChooseSkill(id - M::SkillBase);
+    ChooseSkill(static_cast<SkillLevel>(id - M::SkillBase));
     return;
   }
   ForwardToActiveStation(id);
 }
 
-void FrameWindow::ChooseSkill(int level) {
+void FrameWindow::ChooseSkill(SkillLevel level) {
   if (level != options.skillSetting) {
-    menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + options.skillSetting, false);
+    menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), false);
     options.skillSetting = level;
     game.skillLevel = level;
   }
-  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + level, true);
+  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(level), true);
 }
 
 void FrameWindow::ToggleOption(int& option, int command) {
@@ -229,7 +229,7 @@ void FrameWindow::Exit() {
 void FrameWindow::ShutDown() {
   ::ShutdownSound();
   WriteSettings();
-  if (game.gamePhase != NoGame) ::EndGame();
+  if (game.gamePhase != GamePhase::NoGame) ::EndGame();
   FreeSharedPictures();
 }
 

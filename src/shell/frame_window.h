@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 
+#include "game_state.h"
+
 #include "frame_menus.h"
 
 class BridgeBackground;
@@ -36,7 +38,7 @@ class FrameWindow : public QMainWindow {
  private:
   void AddAccelerators();
   void CheckOptionItems();
-  void ChooseSkill(int level);
+  void ChooseSkill(SkillLevel level);
   void ToggleOption(int& option, int command);
   void Exit();
   void ArrangeIcons();

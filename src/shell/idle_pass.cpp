@@ -55,8 +55,8 @@ void ClockStep(std::uint32_t messageTime) {
 
 NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime) {
   duties.keepAmbience();
-  if (pausedFlag || game.gamePhase == NoGame) return {NextIdlePass::AfterNextMessage};
-  if (game.gamePhase == GameOver) {
+  if (pausedFlag || game.gamePhase == GamePhase::NoGame) return {NextIdlePass::AfterNextMessage};
+  if (game.gamePhase == GamePhase::GameOver) {
     duties.handleGameOver();
     return {NextIdlePass::Immediately};
   }

@@ -22,8 +22,7 @@ void RestoreWindowPositions(QWidget* frame) { NotAvailableYet(frame, "Restoring 
 void PlayIntroFlyBy() {}
 
 void ShowAboutBox(QWidget* frame) {
-  constexpr MessageId AboutText = 27;
-  QMessageBox::about(frame, QStringLiteral("Kestrav"), QString::fromLatin1(MessageText(AboutText)));
+  QMessageBox::about(frame, QStringLiteral("Kestrav"), QString::fromLatin1(MessageText(Msg::AboutText)));
 }
 
 void OpenPlayersManual(QWidget* frame, const QString& helpPath) {

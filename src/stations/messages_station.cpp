@@ -16,10 +16,10 @@ constexpr int TextLeft = 2;
 
 QColor ConditionColour(GamePhase phase) {
   switch (phase) {
-    case RedAlert:
-    case RedAlertAlt: return QColor(255, 0, 0);
-    case Yellow:
-    case YellowAlt: return QColor(255, 255, 0);
+    case GamePhase::RedAlert:
+    case GamePhase::RedAlertAlt: return QColor(255, 0, 0);
+    case GamePhase::Yellow:
+    case GamePhase::YellowAlt: return QColor(255, 255, 0);
     default: return QColor(0, 255, 0);
   }
 }

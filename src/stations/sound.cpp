@@ -90,7 +90,7 @@ void PlaySoundAfterCurrent(SoundId id, bool loop) {
 
 bool KeepAmbience(bool paused) {
   if (!soundsEnabled || channel.currentSound == Sounds::Ambience || paused) return false;
-  if (game.gamePhase == NoGame || game.gamePhase == GameOver) return false;
+  if (game.gamePhase == GamePhase::NoGame || game.gamePhase == GamePhase::GameOver) return false;
   // Only into a free channel: whatever plays, a one-shot or a looping effect, goes on.
   if (!channel.Open() || channel.output->IsPlaying()) return false;
   if (!channel.output->Play(channel.ambienceImage, true)) return false;

@@ -26,7 +26,7 @@ class MissionEnd : public Conditions, public ::testing::WithParamInterface<EndCa
 
 TEST_P(MissionEnd, EndsTheGameForTheFirstReasonThatHolds) {
   GetParam().arrange();
-  EXPECT_EQ(EvaluateConditions(), GameOver);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::GameOver);
   EXPECT_EQ(game.gameOverReason, GetParam().reason);
   EXPECT_TRUE(PanelLines().empty());
 }
@@ -34,32 +34,32 @@ TEST_P(MissionEnd, EndsTheGameForTheFirstReasonThatHolds) {
 INSTANTIATE_TEST_SUITE_P(
     Reasons, MissionEnd,
     ::testing::Values(
-        EndCase{"NoEnergyEvenNextToAStarbase", [] { game.shipEnergy = 0; PutStarbase(27, 4, 5); }, EnergyExhausted},
-        EndCase{"NoEnergyBeatsTheLastAlienGone", [] { game.shipEnergy = -5; game.aliensRemaining = 0; }, EnergyExhausted},
-        EndCase{"DeadlineReachedExactly", [] { game.stardateNow = 2040.0; }, TimeExpired},
-        EndCase{"DeadlineBeatsTheLastAlienGone", [] { game.stardateNow = 2050.0; game.aliensRemaining = 0; }, TimeExpired},
-        EndCase{"LastAlienGone", [] { game.aliensRemaining = 0; }, AliensDestroyed},
+        EndCase{"NoEnergyEvenNextToAStarbase", [] { game.shipEnergy = 0; PutStarbase(27, 4, 5); }, GameOverReason::EnergyExhausted},
+        EndCase{"NoEnergyBeatsTheLastAlienGone", [] { game.shipEnergy = -5; game.aliensRemaining = 0; }, GameOverReason::EnergyExhausted},
+        EndCase{"DeadlineReachedExactly", [] { game.stardateNow = 2040.0; }, GameOverReason::TimeExpired},
+        EndCase{"DeadlineBeatsTheLastAlienGone", [] { game.stardateNow = 2050.0; game.aliensRemaining = 0; }, GameOverReason::TimeExpired},
+        EndCase{"LastAlienGone", [] { game.aliensRemaining = 0; }, GameOverReason::AliensDestroyed},
         EndCase{"AllTenSystemsOut", [] {
                   game.damage.fill(0.5);
                   game.repairDate.fill(2010.0);
                   game.Damage(ShipSystem::Warp) = -1.0;
-                }, SystemsDisabled}),
+                }, GameOverReason::SystemsDisabled}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Conditions, NineSystemsOutIsNotTheEnd) {
   game.damage.fill(-1.0);
   game.Damage(ShipSystem::Computer) = 0.0;
-  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
 }
 
 TEST_F(Conditions, LowEnergyIsYellowFrom300Down) {
-  game.gamePhase = NoGame;
+  game.gamePhase = GamePhase::NoGame;
   game.shipEnergy = 301;
-  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
   EXPECT_EQ(Newest(), "Condition Green, Sir.");
   game.shipEnergy = 300;
   recorder.Clear();
-  EXPECT_EQ(EvaluateConditions(), Yellow);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Yellow);
   EXPECT_EQ(Newest(), "Warning- Condition Yellow.");
   EXPECT_EQ(game.yellowBlinkActive, 1);
   EXPECT_EQ(recorder.CallsNamed("StartConditionBlink").size(), 1u);
@@ -67,19 +67,19 @@ TEST_F(Conditions, LowEnergyIsYellowFrom300Down) {
 }
 
 TEST_F(Conditions, AnUnchangedConditionAnnouncesNothing) {
-  for (GamePhase phase : {Green, Yellow, YellowAlt}) {
-    game.shipEnergy = phase == Green ? 3000 : 200;
+  for (GamePhase phase : {GamePhase::Green, GamePhase::Yellow, GamePhase::YellowAlt}) {
+    game.shipEnergy = phase == GamePhase::Green ? 3000 : 200;
     game.gamePhase = phase;
     recorder.Clear();
     EXPECT_EQ(EvaluateConditions(), phase);
-    EXPECT_TRUE(recorder.calls.empty()) << phase;
+    EXPECT_TRUE(recorder.calls.empty()) << static_cast<int>(phase);
   }
 }
 
 TEST_F(Conditions, AliensInTheQuadrantSoundRedAlertOnce) {
   AddAlien(27, 6, 6, AlienKind::Borg);
   game.resetAlienClocks = 0;
-  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::RedAlert);
   EXPECT_EQ(recorder.calls, (Calls{{"MessagesChanged", ""},
                                    {"EnableMenuItem", "250 off"},
                                    {"EnableMenuItem", "202 off"},
@@ -91,8 +91,8 @@ TEST_F(Conditions, AliensInTheQuadrantSoundRedAlertOnce) {
   EXPECT_EQ(game.resetAlienClocks, 1);
 
   recorder.Clear();
-  game.gamePhase = RedAlertAlt;  // the blink's other state
-  EXPECT_EQ(EvaluateConditions(), RedAlertAlt);
+  game.gamePhase = GamePhase::RedAlertAlt;  // the blink's other state
+  EXPECT_EQ(EvaluateConditions(), GamePhase::RedAlertAlt);
   EXPECT_TRUE(recorder.calls.empty());
 }
 
@@ -101,21 +101,21 @@ TEST_F(Conditions, RedAlertFromYellowKeepsTheYellowBlinkAndReturnsToYellow) {
   EvaluateConditions();
   AddAlien(27, 0, 0, AlienKind::Romulan);
   recorder.Clear();
-  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::RedAlert);
   EXPECT_TRUE(recorder.CallsNamed("StartConditionBlink").empty());
 
   game.galaxy[27].cells[0][0] = Cell::Empty;  // the Romulan is gone
   recorder.Clear();
-  EXPECT_EQ(EvaluateConditions(), Yellow);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Yellow);
   EXPECT_EQ(Newest(), "Warning- Condition Yellow.");
   EXPECT_TRUE(recorder.CallsNamed("StartConditionBlink").empty());
   EXPECT_TRUE(recorder.CallsNamed("StopConditionBlink").empty());
 }
 
 TEST_F(Conditions, GreenStopsOnlyTheYellowBlink) {
-  game.gamePhase = Yellow;
+  game.gamePhase = GamePhase::Yellow;
   game.yellowBlinkActive = 1;
-  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
   EXPECT_EQ(recorder.CallsNamed("StopConditionBlink").size(), 1u);
   EXPECT_EQ(game.yellowBlinkActive, 0);
 }
@@ -125,19 +125,19 @@ TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
   for (const Case c : {Case{27, 2, 3, true}, Case{27, 4, 5, true}, Case{27, 5, 4, false}, Case{27, 3, 2, false}}) {
     SetUp();
     PutStarbase(c.quadrant, c.x, c.y, 3);  // cell 0x0304: a starbase mid-animation
-    EXPECT_EQ(EvaluateConditions() == Docked, c.docks) << c.x << "," << c.y;
+    EXPECT_EQ(EvaluateConditions() == GamePhase::Docked, c.docks) << c.x << "," << c.y;
   }
   SetUp();
   game.galaxy[27].cells[4][3] = Cell::Empty;
   PutShip(27, 7, 4);
   PutStarbase(28, 0, 4);  // across the quadrant's edge
-  EXPECT_EQ(EvaluateConditions(), Green);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
 }
 
 TEST_F(Conditions, RedAlertWinsOverDocking) {
   PutStarbase(27, 4, 4);
   AddAlien(27, 7, 7, AlienKind::Farengi);
-  EXPECT_EQ(EvaluateConditions(), RedAlert);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::RedAlert);
   EXPECT_EQ(game.shipEnergy, 3000);
 }
 
@@ -151,7 +151,7 @@ TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
   game.Damage(ShipSystem::LRS) = 3.5;
   game.RepairDate(ShipSystem::LRS) = 2100.0;
 
-  EXPECT_EQ(EvaluateConditions(), Docked);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Docked);
   EXPECT_EQ(game.shipEnergy, FullEnergy);
   EXPECT_EQ(game.shieldEnergy, 0);
   EXPECT_EQ(game.torpedoCount, FullTorpedoes);
@@ -163,11 +163,11 @@ TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
   EXPECT_EQ(recorder.CallsNamed("StopTargetLock").size(), 1u);
 
   game.shipEnergy = 2500;  // staying docked gives nothing more
-  EXPECT_EQ(EvaluateConditions(), Docked);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Docked);
   EXPECT_EQ(game.shipEnergy, 2500);
 
-  game.gamePhase = Green;  // moved away and back
-  EXPECT_EQ(EvaluateConditions(), Docked);
+  game.gamePhase = GamePhase::Green;  // moved away and back
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Docked);
   EXPECT_EQ(game.shipEnergy, FullEnergy);
 }
 }  // namespace

@@ -35,7 +35,7 @@ inline void PutStarbase(int quadrant, int x, int y, int frame = 0) {
 // A quiet running game: the ship alone in quadrant 27 at sector (3,4), full supplies, one
 // Klingon far away in quadrant 0, the deadline well ahead, condition green.
 inline void StartQuietGame() {
-  game.gamePhase = Green;
+  game.gamePhase = GamePhase::Green;
   game.stardateStart = game.stardateNow = 2000.0;
   game.missionLength = 40.0;
   game.shipEnergy = 3000;

@@ -62,17 +62,17 @@ TEST_F(Galaxy, EndGameEmptiesTheGalaxyButKeepsTheScoreFigures) {
   game.galaxy[27].flags = QuadrantFlag::Charted | QuadrantFlag::RicochetStar;
   game.galaxy[27].reserved[1] = 9;
   game.starbaseTotal = 1;
-  game.skillLevel = Admiral;
-  options.skillSetting = Yeoman;
-  game.gameOverReason = AliensDestroyed;
-  game.gamePhase = GameOver;
+  game.skillLevel = SkillLevel::Admiral;
+  options.skillSetting = SkillLevel::Yeoman;
+  game.gameOverReason = GameOverReason::AliensDestroyed;
+  game.gamePhase = GamePhase::GameOver;
 
   EndGame();
   EXPECT_EQ(recorder.calls, (std::vector<HeadlessHost::Call>{{"StopSound", ""}, {"DestroyStationWindows", ""}}));
-  EXPECT_EQ(game.gamePhase, NoGame);
-  EXPECT_EQ(game.gameOverReason, None);
+  EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
+  EXPECT_EQ(game.gameOverReason, GameOverReason::None);
   EXPECT_EQ(game.resetAlienClocks, 1);
-  EXPECT_EQ(game.skillLevel, Yeoman);
+  EXPECT_EQ(game.skillLevel, SkillLevel::Yeoman);
   EXPECT_TRUE(game.alienTable.empty());
   for (const QuadrantRecord& q : game.galaxy) {
     EXPECT_EQ(q.starCount + q.starbaseCount + q.alienCount + q.flags, 0);

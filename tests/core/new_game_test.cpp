@@ -30,7 +30,7 @@ class NewMission : public CoreTest {
     CoreTest::SetUp();
     recorder.communiques[1] = MissionOrdersText();
   }
-  void Generate(std::uint32_t seed, int skill) {
+  void Generate(std::uint32_t seed, SkillLevel skill) {
     options.skillSetting = skill;
     game.skillLevel = skill;
     lcg::Seed(seed);
@@ -41,7 +41,7 @@ class NewMission : public CoreTest {
 // Worked through draw by draw from the generator's formula: seed 12345 gives the draws
 // 7584, 19164, 25795, 22125, 5828 for the clock and the Officer's totals, and so on.
 TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
-  Generate(12345, Officer);
+  Generate(12345, SkillLevel::Officer);
   EXPECT_EQ(game.stardateStart, 1584.0);
   EXPECT_EQ(game.stardateNow, 1584.0);
   EXPECT_EQ(game.missionLength, 38.0);
@@ -55,7 +55,7 @@ TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
   EXPECT_EQ(std::tie(first.energy, first.moveInterval, first.attackInterval), std::make_tuple(235, 20875, 36997));
   EXPECT_EQ(std::tie(game.shipQuadrant, game.shipSectorX, game.shipSectorY), std::make_tuple(23, 6, 2));
   EXPECT_EQ(game.galaxy[23].cells[2][6], Cell::ShipLeft);
-  EXPECT_EQ(game.gamePhase, Green);
+  EXPECT_EQ(game.gamePhase, GamePhase::Green);
   EXPECT_EQ(lcg::State(), 3675633058u);
 
   const std::vector<std::uint8_t> file = EncodeSavedGame(game);
@@ -73,14 +73,14 @@ TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
 
 // The upper skills draw twice more per alien; seed 777 at Admiral starts in red alert.
 TEST_F(NewMission, GoldenMissionForSeed777AtAdmiral) {
-  Generate(777, Admiral);
+  Generate(777, SkillLevel::Admiral);
   EXPECT_EQ(Fnv1a(EncodeSavedGame(game)), 0xfb396bc1ea60a3a2u);
   EXPECT_EQ(lcg::State(), 3304621583u);
-  EXPECT_EQ(game.gamePhase, RedAlert);
+  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert);
 }
 
 TEST_F(NewMission, StepsReachTheWorldInOrder) {
-  Generate(12345, Officer);
+  Generate(12345, SkillLevel::Officer);
   std::vector<std::string> order;
   for (const auto& call : recorder.calls)
     if (call.what != "MessagesChanged" && call.what != "InvalidateStation" && call.what != "EnableMenuItem" &&
@@ -90,18 +90,18 @@ TEST_F(NewMission, StepsReachTheWorldInOrder) {
 }
 
 TEST_F(NewMission, ANewGameEndsTheRunningOne) {
-  Generate(1, Captain);
-  options.skillSetting = Crewman;  // the player changed the Skill menu meanwhile
+  Generate(1, SkillLevel::Captain);
+  options.skillSetting = SkillLevel::Crewman;  // the player changed the Skill menu meanwhile
   recorder.Clear();
   NewGame();
-  EXPECT_EQ(game.skillLevel, Crewman);
+  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
   const Calls start(recorder.calls.begin(), recorder.calls.begin() + 4);
   EXPECT_EQ(start, (Calls{{"StopSound", ""}, {"StopSound", ""}, {"DestroyStationWindows", ""}, {"PlaySoundNow", "2 once"}}));
   EXPECT_EQ(FindInconsistency(game), "");
 }
 
 struct SkillBounds {
-  int skill;
+  SkillLevel skill;
   int starbasesLow, starbasesHigh, starsLow, aliensLow;
 };
 
@@ -109,7 +109,7 @@ class SkillTable : public NewMission, public ::testing::WithParamInterface<Skill
 
 TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
   const SkillBounds b = GetParam();
-  const bool stronger = b.skill >= FirstOfficer;
+  const bool stronger = b.skill >= SkillLevel::FirstOfficer;
   for (std::uint32_t seed = 0; seed < 300; ++seed) {
     SetUp();
     Generate(seed * 2654435761u, b.skill);
@@ -163,8 +163,8 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
-                         ::testing::Values(SkillBounds{Crewman, 2, 5, 50, 20}, SkillBounds{Yeoman, 2, 4, 65, 25},
-                                           SkillBounds{Officer, 1, 3, 80, 30}, SkillBounds{FirstOfficer, 1, 3, 95, 35},
-                                           SkillBounds{Captain, 1, 2, 110, 35}, SkillBounds{Admiral, 1, 2, 125, 40}),
+                         ::testing::Values(SkillBounds{SkillLevel::Crewman, 2, 5, 50, 20}, SkillBounds{SkillLevel::Yeoman, 2, 4, 65, 25},
+                                           SkillBounds{SkillLevel::Officer, 1, 3, 80, 30}, SkillBounds{SkillLevel::FirstOfficer, 1, 3, 95, 35},
+                                           SkillBounds{SkillLevel::Captain, 1, 2, 110, 35}, SkillBounds{SkillLevel::Admiral, 1, 2, 125, 40}),
                          [](const auto& info) { return std::string(SkillName(info.param.skill)); });
 }  // namespace

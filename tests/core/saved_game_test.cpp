@@ -32,7 +32,7 @@ class SavedGame : public CoreTest {
   void SetUp() override {
     CoreTest::SetUp();
     lcg::Seed(4242);
-    game.skillLevel = Yeoman;
+    game.skillLevel = SkillLevel::Yeoman;
     NewGame();
   }
   DecodeOutcome Decode(const Bytes& bytes) { return DecodeSavedGame(bytes, loaded); }
@@ -48,7 +48,7 @@ TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
   const Bytes b = EncodeSavedGame(game);
   ASSERT_EQ(b.size(), SavedGameHeaderSize + 36 * static_cast<std::size_t>(game.alienTotal));
   EXPECT_EQ(std::memcmp(b.data(), "KVF", 4), 0);
-  EXPECT_EQ(GetI32(b, 4), Yeoman);
+  EXPECT_EQ(GetI32(b, 4), static_cast<int>(SkillLevel::Yeoman));
   EXPECT_EQ(GetI32(b, QuadrantAt(game.shipQuadrant) + 14 + 16 * game.shipSectorY + 2 * game.shipSectorX) & 0xFF,
             game.shipSectorX > 3 ? 1 : 2);
   EXPECT_EQ(GetI32(b, 0x2408), game.starbaseTotal);
@@ -71,7 +71,7 @@ TEST_F(SavedGame, ASkill0GameWith20AliensTakes10176Bytes) {
   for (std::uint32_t seed = 0;; ++seed) {
     SetUp();
     lcg::Seed(seed);
-    game.skillLevel = Crewman;
+    game.skillLevel = SkillLevel::Crewman;
     NewGame();
     if (game.alienTotal == 20) break;
   }
@@ -127,40 +127,40 @@ void MoveFirstAlienRecord(Bytes& b, int x) { PutI32(b, AlienAt(0) + 4, x); }
 INSTANTIATE_TEST_SUITE_P(
     Corruptions, RejectedFile,
     ::testing::Values(
-        Corruption{"Empty", [](Bytes& b) { b.clear(); }, ReadErrorText},
-        Corruption{"MagicWithoutItsZero", [](Bytes& b) { b[3] = 'X'; }, NotAGameFileText},
-        Corruption{"SomethingElse", [](Bytes& b) { b = {'P', 'K', 3, 4, 0}; }, NotAGameFileText},
-        Corruption{"OnlyTheMagic", [](Bytes& b) { b.resize(4); }, ReadErrorText},
-        Corruption{"ShortHeader", [](Bytes& b) { b.resize(SavedGameHeaderSize - 1); }, ReadErrorText},
-        Corruption{"ShortAlienTable", [](Bytes& b) { b.pop_back(); }, ReadErrorText},
-        Corruption{"TrailingBytes", [](Bytes& b) { b.push_back(0); }, ReadErrorText},
-        Corruption{"NegativeAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, -1); }, ReadErrorText},
-        Corruption{"AbsurdAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, 0x7FFFFFFF); }, ReadErrorText},
-        Corruption{"FewerAliensThanRecordsSay", [](Bytes& b) { PutI32(b, 0x2420, GetI32(b, 0x2420) - 1); b.resize(b.size() - 36); }, ReadErrorText},
-        Corruption{"RemainingMiscounted", [](Bytes& b) { PutI32(b, 0x2424, GetI32(b, 0x2424) + 1); }, ReadErrorText},
-        Corruption{"UnknownSkill", [](Bytes& b) { PutI32(b, 4, 6); }, ReadErrorText},
-        Corruption{"ShipOutsideTheGalaxy", [](Bytes& b) { PutI32(b, 0x24E0, 64); }, ReadErrorText},
-        Corruption{"ShipOffTheGrid", [](Bytes& b) { PutI32(b, 0x24E8, -1); }, ReadErrorText},
-        Corruption{"ShipNotInItsCell", [](Bytes& b) { PutI32(b, 0x24E4, (GetI32(b, 0x24E4) + 1) % 8); }, ReadErrorText},
-        Corruption{"SecondShip", [](Bytes& b) { PutU16(b, CellAt(0, 0, 0), 1); PutU16(b, CellAt(0, 0, 1), 2); }, ReadErrorText},
-        Corruption{"UnknownObject", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x21); }, ReadErrorText},
-        Corruption{"FrameOutOfRange", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x0400); }, ReadErrorText},
-        Corruption{"StarMiscounted", [](Bytes& b) { PutI32(b, QuadrantAt(9), GetI32(b, QuadrantAt(9)) + 1); }, ReadErrorText},
+        Corruption{"Empty", [](Bytes& b) { b.clear(); }, Msg::ReadErrorText},
+        Corruption{"MagicWithoutItsZero", [](Bytes& b) { b[3] = 'X'; }, Msg::NotAGameFileText},
+        Corruption{"SomethingElse", [](Bytes& b) { b = {'P', 'K', 3, 4, 0}; }, Msg::NotAGameFileText},
+        Corruption{"OnlyTheMagic", [](Bytes& b) { b.resize(4); }, Msg::ReadErrorText},
+        Corruption{"ShortHeader", [](Bytes& b) { b.resize(SavedGameHeaderSize - 1); }, Msg::ReadErrorText},
+        Corruption{"ShortAlienTable", [](Bytes& b) { b.pop_back(); }, Msg::ReadErrorText},
+        Corruption{"TrailingBytes", [](Bytes& b) { b.push_back(0); }, Msg::ReadErrorText},
+        Corruption{"NegativeAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, -1); }, Msg::ReadErrorText},
+        Corruption{"AbsurdAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, 0x7FFFFFFF); }, Msg::ReadErrorText},
+        Corruption{"FewerAliensThanRecordsSay", [](Bytes& b) { PutI32(b, 0x2420, GetI32(b, 0x2420) - 1); b.resize(b.size() - 36); }, Msg::ReadErrorText},
+        Corruption{"RemainingMiscounted", [](Bytes& b) { PutI32(b, 0x2424, GetI32(b, 0x2424) + 1); }, Msg::ReadErrorText},
+        Corruption{"UnknownSkill", [](Bytes& b) { PutI32(b, 4, 6); }, Msg::ReadErrorText},
+        Corruption{"ShipOutsideTheGalaxy", [](Bytes& b) { PutI32(b, 0x24E0, 64); }, Msg::ReadErrorText},
+        Corruption{"ShipOffTheGrid", [](Bytes& b) { PutI32(b, 0x24E8, -1); }, Msg::ReadErrorText},
+        Corruption{"ShipNotInItsCell", [](Bytes& b) { PutI32(b, 0x24E4, (GetI32(b, 0x24E4) + 1) % 8); }, Msg::ReadErrorText},
+        Corruption{"SecondShip", [](Bytes& b) { PutU16(b, CellAt(0, 0, 0), 1); PutU16(b, CellAt(0, 0, 1), 2); }, Msg::ReadErrorText},
+        Corruption{"UnknownObject", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x21); }, Msg::ReadErrorText},
+        Corruption{"FrameOutOfRange", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x0400); }, Msg::ReadErrorText},
+        Corruption{"StarMiscounted", [](Bytes& b) { PutI32(b, QuadrantAt(9), GetI32(b, QuadrantAt(9)) + 1); }, Msg::ReadErrorText},
         Corruption{"OverfullQuadrant", [](Bytes& b) {
                      for (int y = 0; y < 4; ++y) for (int x = 0; x < 8; ++x) if (b[CellAt(9, x, y)] == 0) PutU16(b, CellAt(9, x, y), 8);
                      int stars = 0;
                      for (int y = 0; y < 8; ++y) for (int x = 0; x < 8; ++x) stars += b[CellAt(9, x, y)] == 8 || b[CellAt(9, x, y)] == 16 || b[CellAt(9, x, y)] == 24;
                      PutI32(b, QuadrantAt(9), stars);
-                   }, ReadErrorText},
-        Corruption{"AlienOffTheGrid", [](Bytes& b) { MoveFirstAlienRecord(b, 8); }, ReadErrorText},
-        Corruption{"AlienQuadrantBelowDestroyed", [](Bytes& b) { PutI32(b, AlienAt(0), -2); }, ReadErrorText},
-        Corruption{"AlienNotInItsCell", [](Bytes& b) { MoveFirstAlienRecord(b, (GetI32(b, AlienAt(0) + 4) + 1) % 8); }, ReadErrorText},
-        Corruption{"AlienOfUnknownKind", [](Bytes& b) { b[AlienAt(0) + 12] = 0x10; }, ReadErrorText},
-        Corruption{"AlienWithoutEnergy", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 0); }, ReadErrorText},
-        Corruption{"TwoRecordsForOneAlien", [](Bytes& b) { std::memcpy(&b[AlienAt(1)], &b[AlienAt(0)], 36); PutI32(b, 0x2424, GetI32(b, 0x2424) - 1); }, ReadErrorText},
-        Corruption{"StardateNotANumber", [](Bytes& b) { PutF64(b, 0x2418, std::nan("")); }, ReadErrorText},
-        Corruption{"ImpossibleDamage", [](Bytes& b) { PutF64(b, 0x2438, -0.5); }, ReadErrorText},
-        Corruption{"TooManyTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 11); }, ReadErrorText}),
+                   }, Msg::ReadErrorText},
+        Corruption{"AlienOffTheGrid", [](Bytes& b) { MoveFirstAlienRecord(b, 8); }, Msg::ReadErrorText},
+        Corruption{"AlienQuadrantBelowDestroyed", [](Bytes& b) { PutI32(b, AlienAt(0), -2); }, Msg::ReadErrorText},
+        Corruption{"AlienNotInItsCell", [](Bytes& b) { MoveFirstAlienRecord(b, (GetI32(b, AlienAt(0) + 4) + 1) % 8); }, Msg::ReadErrorText},
+        Corruption{"AlienOfUnknownKind", [](Bytes& b) { b[AlienAt(0) + 12] = 0x10; }, Msg::ReadErrorText},
+        Corruption{"AlienWithoutEnergy", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 0); }, Msg::ReadErrorText},
+        Corruption{"TwoRecordsForOneAlien", [](Bytes& b) { std::memcpy(&b[AlienAt(1)], &b[AlienAt(0)], 36); PutI32(b, 0x2424, GetI32(b, 0x2424) - 1); }, Msg::ReadErrorText},
+        Corruption{"StardateNotANumber", [](Bytes& b) { PutF64(b, 0x2418, std::nan("")); }, Msg::ReadErrorText},
+        Corruption{"ImpossibleDamage", [](Bytes& b) { PutF64(b, 0x2438, -0.5); }, Msg::ReadErrorText},
+        Corruption{"TooManyTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 11); }, Msg::ReadErrorText}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.

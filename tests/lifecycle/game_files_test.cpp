@@ -19,7 +19,7 @@ class GameFiles : public LifecycleTest {
     for (std::uint32_t seed = 1;; ++seed) {
       lcg::Seed(seed);
       NewGame();
-      if (game.gamePhase == Green || game.InYellow()) break;
+      if (game.gamePhase == GamePhase::Green || game.InYellow()) break;
     }
     game.changeCount = 1;
     recorder.Clear();
@@ -79,7 +79,7 @@ TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
   ASSERT_TRUE(LoadGame());
   ExpectSameStoredGame(game, saved);
   EXPECT_EQ(game.changeCount, 0);
-  EXPECT_NE(game.gamePhase, NoGame);
+  EXPECT_NE(game.gamePhase, GamePhase::NoGame);
   EXPECT_TRUE(recorder.console.ends_with("Resuming Saved Game.\n\n>"));
 }
 
@@ -227,21 +227,21 @@ const char* const RedAlertWarning =
 INSTANTIATE_TEST_SUITE_P(
     Answers, SavePrompt,
     ::testing::Values(
-        PromptCase{"NoGame", NoGame, 5, "", {}, nullptr, Answer::No, nullptr, nullptr},
-        PromptCase{"Unchanged", Green, 0, "named.gam", {}, nullptr, Answer::No, nullptr, nullptr},
-        PromptCase{"YesSavesUnderItsName", Green, 1, "named.gam", {Answer::Yes}, nullptr, Answer::Yes,
+        PromptCase{"NoGame", GamePhase::NoGame, 5, "", {}, nullptr, Answer::No, nullptr, nullptr},
+        PromptCase{"Unchanged", GamePhase::Green, 0, "named.gam", {}, nullptr, Answer::No, nullptr, nullptr},
+        PromptCase{"YesSavesUnderItsName", GamePhase::Green, 1, "named.gam", {Answer::Yes}, nullptr, Answer::Yes,
                    "Do you want to save the current game named.gam?", "named.gam"},
-        PromptCase{"YesAsksForANewName", Docked, 1, "", {Answer::Yes}, "chosen.gam", Answer::Yes,
+        PromptCase{"YesAsksForANewName", GamePhase::Docked, 1, "", {Answer::Yes}, "chosen.gam", Answer::Yes,
                    "Do you want to save the current game ?", "chosen.gam"},
-        PromptCase{"YesThenCancelledDialogGoesOn", Yellow, 1, "", {Answer::Yes}, nullptr, Answer::Yes,
+        PromptCase{"YesThenCancelledDialogGoesOn", GamePhase::Yellow, 1, "", {Answer::Yes}, nullptr, Answer::Yes,
                    "Do you want to save the current game ?", nullptr},
-        PromptCase{"No", Green, 2, "named.gam", {Answer::No}, nullptr, Answer::No,
+        PromptCase{"No", GamePhase::Green, 2, "named.gam", {Answer::No}, nullptr, Answer::No,
                    "Do you want to save the current game named.gam?", nullptr},
-        PromptCase{"Cancel", YellowAlt, 2, "named.gam", {Answer::Cancel}, nullptr, Answer::Cancel,
+        PromptCase{"Cancel", GamePhase::YellowAlt, 2, "named.gam", {Answer::Cancel}, nullptr, Answer::Cancel,
                    "Do you want to save the current game named.gam?", nullptr},
-        PromptCase{"RedAlertOkDiscards", RedAlert, 1, "named.gam", {Answer::Ok}, "chosen.gam", Answer::Yes,
+        PromptCase{"RedAlertOkDiscards", GamePhase::RedAlert, 1, "named.gam", {Answer::Ok}, "chosen.gam", Answer::Yes,
                    RedAlertWarning, nullptr},
-        PromptCase{"RedAlertCancelKeeps", RedAlertAlt, 1, "", {Answer::Cancel}, "chosen.gam", Answer::Cancel,
+        PromptCase{"RedAlertCancelKeeps", GamePhase::RedAlertAlt, 1, "", {Answer::Cancel}, "chosen.gam", Answer::Cancel,
                    RedAlertWarning, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 }  // namespace

@@ -49,8 +49,8 @@ TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
   std::string verdict = e.communique;
   verdict.replace(verdict.find("%u"), 2, std::to_string(uid));
   EXPECT_EQ(recorder.CallsNamed("ShowCommunique"), std::vector<std::string>{verdict});
-  EXPECT_EQ(game.gamePhase, NoGame);
-  EXPECT_EQ(game.gameOverReason, None);
+  EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
+  EXPECT_EQ(game.gameOverReason, GameOverReason::None);
   EXPECT_EQ(game.gameFileTitle, "");
   const std::vector<std::string> names = CallNames();
   const auto at = [&](const char* what) { return std::find(names.begin(), names.end(), what) - names.begin(); };
@@ -60,7 +60,7 @@ TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
   EXPECT_LT(at("PlaySoundNow"), at("ShowCommunique"));
   EXPECT_EQ(names.back(), "ShowHighScores");
 
-  if (e.reason == AliensDestroyed) {
+  if (e.reason == GameOverReason::AliensDestroyed) {
     EXPECT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
     EXPECT_EQ(ParseHighScores(ReadText(highScorePath))[1], (HighScoreEntry{"Tester", "Crewman", "2926"}));
   } else {
@@ -71,21 +71,21 @@ TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reasons, GameOver,
-    ::testing::Values(Ending{"EnergyExhausted", EnergyExhausted, "2 UID#%u out of energy at 3012.5"},
-                      Ending{"TimeExpired", TimeExpired, "3 UID#%u out of time"},
-                      Ending{"SystemsDisabled", SystemsDisabled, "4 UID#%u lost at 3012.5"},
-                      Ending{"AliensDestroyed", AliensDestroyed, "5 UID#%u victory"}),
+    ::testing::Values(Ending{"EnergyExhausted", GameOverReason::EnergyExhausted, "2 UID#%u out of energy at 3012.5"},
+                      Ending{"TimeExpired", GameOverReason::TimeExpired, "3 UID#%u out of time"},
+                      Ending{"SystemsDisabled", GameOverReason::SystemsDisabled, "4 UID#%u lost at 3012.5"},
+                      Ending{"AliensDestroyed", GameOverReason::AliensDestroyed, "5 UID#%u victory"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class EndOfGame : public LifecycleTest {};
 
 TEST_F(EndOfGame, EndingALoadedGameOfAnotherSkillRestoresTheSkillSetting) {
   NewGame();
-  game.skillLevel = Admiral;  // as a loaded game of another skill would have it
+  game.skillLevel = SkillLevel::Admiral;  // as a loaded game of another skill would have it
   game.gamePhase = GamePhase::GameOver;
-  game.gameOverReason = TimeExpired;
+  game.gameOverReason = GameOverReason::TimeExpired;
   HandleGameOver();
-  EXPECT_EQ(game.skillLevel, Crewman);
+  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
   EXPECT_FALSE(std::filesystem::exists(highScorePath)) << "only the window creates the file for a loss";
 }
 }  // namespace

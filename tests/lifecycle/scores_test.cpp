@@ -61,13 +61,13 @@ TEST(HighScoreTable, RanksBelowEqualScoresAndRejectsTheTenthsEqual) {
 
 TEST(HighScoreTable, InsertionMovesLowerEntriesDownAndDropsTheLast) {
   HighScoreTable table = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
-  InsertHighScore(table, 2, "Kirk\tpasted rest", Captain, 750);
+  InsertHighScore(table, 2, "Kirk\tpasted rest", SkillLevel::Captain, 750);
   EXPECT_EQ(table[1], (HighScoreEntry{"P800", "Yeoman", "800"}));
   EXPECT_EQ(table[2], (HighScoreEntry{"Kirk", "Captain", "750"}));
   EXPECT_EQ(table[3], (HighScoreEntry{"P700", "Yeoman", "700"}));
   EXPECT_EQ(table[9], (HighScoreEntry{"P100", "Yeoman", "100"}));
 
-  InsertHighScore(table, 0, "A name far longer than sixteen\r\n", Admiral, 1000);
+  InsertHighScore(table, 0, "A name far longer than sixteen\r\n", SkillLevel::Admiral, 1000);
   EXPECT_EQ(table[0].name, "A name far longe");
 }
 
@@ -96,7 +96,7 @@ TEST(HighScoreText, ShortGarbledAndOverlongFilesReadSafely) {
 class ScoreFile : public LifecycleTest {};
 
 TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
-  game.skillLevel = Officer;
+  game.skillLevel = SkillLevel::Officer;
   recorder.highScoreName = "Spock";
   EnterHighScore(2926);
   HighScoreTable expected;
@@ -112,7 +112,7 @@ TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(full));
 
-  game.skillLevel = Yeoman;
+  game.skillLevel = SkillLevel::Yeoman;
   recorder.highScoreName = "P650";
   EnterHighScore(650);
   const HighScoreTable expected = TableOf({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
@@ -121,7 +121,7 @@ TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
 
 TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
   WriteText(highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
-  game.skillLevel = Crewman;
+  game.skillLevel = SkillLevel::Crewman;
   recorder.highScoreName = "Uhura";
   EnterHighScore(20);
   const std::string repaired = ReadText(highScorePath);

@@ -39,7 +39,7 @@ TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
     EXPECT_EQ(game.shipEnergy, 0);
     EXPECT_EQ(game.shipQuadrant, 27);
     EXPECT_EQ(game.shipSectorX, 1) << "the ship stays put";
-    EXPECT_EQ(game.gamePhase, Green) << "no condition evaluation after a failed engage";
+    EXPECT_EQ(game.gamePhase, GamePhase::Green) << "no condition evaluation after a failed engage";
     EXPECT_EQ(recorder.now, 0u);
   }
 }
@@ -109,7 +109,7 @@ TEST_F(MovementTest, RunningDryStopsTheShipWhereItIs) {
   EXPECT_EQ(game.shipSectorX, 2);
   EXPECT_EQ(game.shipEnergy, 0);
   EXPECT_EQ(PanelLines().at(1), "All Stop at Sector 3,5");
-  EXPECT_EQ(game.gamePhase, GameOver) << "the evaluation after the move ends the mission";
+  EXPECT_EQ(game.gamePhase, GamePhase::GameOver) << "the evaluation after the move ends the mission";
 }
 
 struct Obstacle {
@@ -130,7 +130,7 @@ TEST_P(ImpulseBlockedTest, StopsBeforeTheObstacleWithItsMessage) {
   EXPECT_EQ(lines[1], GetParam().message);
   EXPECT_EQ(lines[2], "All Stop at Sector 4,5");
   if (GetParam().picture == 'B')
-    EXPECT_EQ(game.gamePhase, Docked) << "stopped next to the starbase";
+    EXPECT_EQ(game.gamePhase, GamePhase::Docked) << "stopped next to the starbase";
   else
     EXPECT_EQ(game.shipEnergy, 3000 - 10 - 2 * 5) << "the obstacle costs nothing";
   EXPECT_EQ(Cell::Object(game.galaxy[27].cells[4][4]), CellFor(GetParam().picture)) << "the obstacle stays";

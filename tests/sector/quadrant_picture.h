@@ -10,7 +10,7 @@
 // A running game in condition green with plenty of everything, the ship in `shipQuadrant`
 // and one alien far away, so arrivals elsewhere stay quiet.
 inline void StartQuietGame(int shipQuadrant = 27) {
-  game.gamePhase = Green;
+  game.gamePhase = GamePhase::Green;
   game.stardateStart = game.stardateNow = 2000.0;
   game.missionLength = 40.0;
   game.shipEnergy = 3000;

@@ -82,7 +82,7 @@ class BridgeTest : public ::testing::Test {
   void TearDown() override { CloseFrame(); }
 
   void CloseFrame() {
-    if (game.gamePhase != NoGame) EndGame();
+    if (game.gamePhase != GamePhase::NoGame) EndGame();
     qtHost.AttachFrame(nullptr);
     frame.reset();
   }
@@ -134,19 +134,19 @@ TEST_F(BridgeTest, TheIdleMenuOffersOnlyWhatNeedsNoGame) {
 
 TEST_F(BridgeTest, ChoosingASkillMovesTheCheckAndTheCheckedOneChangesNothing) {
   Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
-  EXPECT_EQ(options.skillSetting, 3);
-  EXPECT_EQ(game.skillLevel, 3);
+  EXPECT_EQ(options.skillSetting, SkillLevel::FirstOfficer);
+  EXPECT_EQ(game.skillLevel, SkillLevel::FirstOfficer);
   EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Idle, M::SkillBase)->isChecked());
 
   Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
-  EXPECT_EQ(options.skillSetting, 3);
+  EXPECT_EQ(options.skillSetting, SkillLevel::FirstOfficer);
   EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked()) << "choosing it again keeps the mark";
 }
 
 TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu) {
   NewGameFromMenu(GreenSeed, /*arrange=*/false);
-  ASSERT_EQ(game.gamePhase, Green) << "creating the Status station set the first condition";
+  ASSERT_EQ(game.gamePhase, GamePhase::Green) << "creating the Status station set the first condition";
 
   const QList<QMdiSubWindow*> windows = frame->bridge().subWindowList(QMdiArea::CreationOrder);
   ASSERT_EQ(windows.size(), StationCount);
@@ -229,7 +229,7 @@ TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
 TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {
   NewGameFromMenu(GreenSeed);
   Item(MenuSet::Game, M::EndGame)->trigger();
-  EXPECT_EQ(game.gamePhase, NoGame);
+  EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
   EXPECT_TRUE(frame->bridge().subWindowList().isEmpty());
   for (Station s : CreationOrder) EXPECT_EQ(StationHandle(s), nullptr) << StationName(s);
   EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Skill", "&Help"}));
@@ -251,7 +251,7 @@ TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
   lcg::Seed(GreenSeed);
   DismissNextModal();
   QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(game.gamePhase, Green);
+  EXPECT_EQ(game.gamePhase, GamePhase::Green);
   EXPECT_EQ(frame->bridge().subWindowList().size(), StationCount);
 
   EndGame();
@@ -289,7 +289,7 @@ TEST_F(BridgeTest, MinimizingPausesWhenChosenButNeverUnderFire) {
   frame->showMaximized();
   EXPECT_EQ(pausedFlag, 0);
 
-  game.gamePhase = RedAlert;
+  game.gamePhase = GamePhase::RedAlert;
   frame->showMinimized();
   EXPECT_EQ(pausedFlag, 0);
   frame->showMaximized();

@@ -19,7 +19,7 @@ int alienPasses = 0;
 void CountAmbience() { ++ambiencePasses; }
 void EndTheGame() {
   ++gameOverRuns;
-  game.gamePhase = NoGame;
+  game.gamePhase = GamePhase::NoGame;
 }
 // The aliens' pass as far as the loop's pacing sees it: the first pass after a reset stamps
 // every clock with the current tick.
@@ -41,7 +41,7 @@ class IdlePassTest : public ::testing::Test {
 
   // A quiet game in green: ship in quadrant 27, one Klingon far away, deadline far ahead.
   void StartGreenGame() {
-    game.gamePhase = Green;
+    game.gamePhase = GamePhase::Green;
     game.stardateStart = game.stardateNow = 2000.0;
     game.missionLength = 40.0;
     game.shipEnergy = 3000;
@@ -128,7 +128,7 @@ TEST_F(IdlePassTest, APauseHoldsTheClockAndMissedStepsDoNotPileUp) {
 TEST_F(IdlePassTest, RedAlertRunsTheAliensInsteadOfTheClock) {
   StartGreenGame();
   AddAlien(27, 6, 6, 20000, 30000);
-  game.gamePhase = RedAlert;
+  game.gamePhase = GamePhase::RedAlert;
   game.resetAlienClocks = 1;
   recorder.now = 100000;
 
@@ -139,7 +139,7 @@ TEST_F(IdlePassTest, RedAlertRunsTheAliensInsteadOfTheClock) {
   EXPECT_EQ(next.kind, NextIdlePass::AtTick);
   EXPECT_EQ(next.tick, 100000u + 20000u + 1u);
 
-  game.gamePhase = RedAlertAlt;  // the blink's other phase is still red alert
+  game.gamePhase = GamePhase::RedAlertAlt;  // the blink's other phase is still red alert
   RunIdlePass(Duties, 500000);
   EXPECT_EQ(alienPasses, 3);
   EXPECT_EQ(game.changeCount, 0);
@@ -151,8 +151,8 @@ TEST_F(IdlePassTest, AClockStepThatDrainsTheLastEnergyEndsTheGameOnTheNextPass) 
   StartGreenGame();
   game.shipEnergy = 1;
   RunIdlePass(Duties, 50000);
-  EXPECT_EQ(game.gamePhase, GameOver);
-  EXPECT_EQ(game.gameOverReason, EnergyExhausted);
+  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(game.gameOverReason, GameOverReason::EnergyExhausted);
   EXPECT_EQ(gameOverRuns, 0);
   EXPECT_EQ(RunIdlePass(Duties, 50000).kind, NextIdlePass::Immediately);
   EXPECT_EQ(gameOverRuns, 1);
@@ -164,24 +164,24 @@ TEST_F(IdlePassTest, TheBlinkSwitchesRedAndYellowEverySecondTickUnlessPausedOrBr
     GamePhase start;
     GamePhase afterTwoTicks;
   };
-  for (const Case& c : {Case{RedAlert, RedAlertAlt}, Case{RedAlertAlt, RedAlert}, Case{Yellow, YellowAlt},
-                        Case{YellowAlt, Yellow}, Case{Green, Green}, Case{Docked, Docked}}) {
+  for (const Case& c : {Case{GamePhase::RedAlert, GamePhase::RedAlertAlt}, Case{GamePhase::RedAlertAlt, GamePhase::RedAlert}, Case{GamePhase::Yellow, GamePhase::YellowAlt},
+                        Case{GamePhase::YellowAlt, GamePhase::Yellow}, Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
     ResetProgramState(recorder);
     blinkTickCount = 0;
     game.gamePhase = c.start;
     StatusBlinkTick();
     EXPECT_EQ(game.gamePhase, c.start) << "the first tick of a pair only counts";
     StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << c.start;
+    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << static_cast<int>(c.start);
   }
 
-  game.gamePhase = RedAlert;
+  game.gamePhase = GamePhase::RedAlert;
   pausedFlag = 1;
   for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, RedAlert) << "no blinking while paused";
+  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "no blinking while paused";
   pausedFlag = 0;
   game.Damage(ShipSystem::StatusPanel) = 1.5;
   for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, RedAlert) << "a broken status panel leaves the phase where it was";
+  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
 }
 }  // namespace

@@ -28,7 +28,7 @@ class MainLoopTest : public ::testing::Test {
   void TearDown() override { ResetMainLoop(); }
 
   void StartGreenGame() {
-    game.gamePhase = Green;
+    game.gamePhase = GamePhase::Green;
     game.stardateStart = game.stardateNow = 2000.0;
     game.missionLength = 40.0;
     game.shipEnergy = 3000;

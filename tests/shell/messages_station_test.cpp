@@ -14,8 +14,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr MessageId Ready = 135;                // "Ready"
-constexpr MessageId TorpedoHit = 112;           // "Torpedo hit at %d,%d  %d Units"
 constexpr QRgb GreenText = qRgb(0, 255, 0);
 constexpr QRgb RedText = qRgb(255, 0, 0);
 
@@ -25,7 +23,7 @@ class MessagesStationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState(qtHost);
-    game.gamePhase = Green;
+    game.gamePhase = GamePhase::Green;
     panel = std::make_unique<MessagesStation>();
     panel->resize(320, 82);
     panel->show();
@@ -49,7 +47,7 @@ class MessagesStationTest : public ::testing::Test {
   }
 
   void PostNumbered(int count) {
-    for (int i = 1; i <= count; ++i) PostShipMessage(TorpedoHit, i, i, i);
+    for (int i = 1; i <= count; ++i) PostShipMessage(Msg::TorpedoHit, i, i, i);
   }
 
   QtHost qtHost;
@@ -64,16 +62,16 @@ TEST_F(MessagesStationTest, OpensEmptyAndScrolledToTheBottom) {
 }
 
 TEST_F(MessagesStationTest, TheNewestLineTouchesTheBottomEdgeInTheConditionColour) {
-  PostShipMessage(Ready);
+  PostShipMessage(Msg::Ready);
   const int height = panel->height();
   const int lastLineTop = height - panel->lineHeight();
   EXPECT_GT(CountPixels(GreenText, lastLineTop, height), 0) << "the newest line is at the bottom";
   EXPECT_EQ(CountPixels(GreenText, 0, lastLineTop), 0) << "nothing else has been posted";
 
-  game.gamePhase = RedAlertAlt;
+  game.gamePhase = GamePhase::RedAlertAlt;
   EXPECT_EQ(CountPixels(GreenText), 0);
   EXPECT_GT(CountPixels(RedText), 0) << "a change of condition recolours the whole log";
-  game.gamePhase = YellowAlt;
+  game.gamePhase = GamePhase::YellowAlt;
   EXPECT_GT(CountPixels(qRgb(255, 255, 0)), 0);
 }
 
@@ -116,7 +114,7 @@ TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
 TEST_F(MessagesStationTest, ANewMessageBringsTheViewBackToTheBottom) {
   PostNumbered(30);
   panel->Scroll(Scroll::Top);
-  PostShipMessage(Ready);
+  PostShipMessage(Msg::Ready);
   EXPECT_EQ(panel->scrollPos(), panel->scrollMax());
 }
 
@@ -146,19 +144,19 @@ TEST_F(MessagesStationTest, APanelTallerThanTheLogHasNothingToScroll) {
 }
 
 TEST_F(MessagesStationTest, ABrokenDisplayIsBlackAndLosesWhatIsPostedMeanwhile) {
-  PostShipMessage(Ready);
+  PostShipMessage(Msg::Ready);
   game.Damage(ShipSystem::MessageDisplay) = 2.0;
   EXPECT_EQ(CountPixels(GreenText), 0);
-  PostShipMessage(TorpedoHit, 1, 2, 3);
+  PostShipMessage(Msg::TorpedoHit, 1, 2, 3);
   game.Damage(ShipSystem::MessageDisplay) = 0.0;
   EXPECT_STREQ(messageLines[29].data(), "Ready") << "nothing posted while broken comes back after the repair";
 }
 
 TEST_F(MessagesStationTest, RerouteToTheComputerLeavesThePanelAlone) {
-  PostShipMessage(Ready);
+  PostShipMessage(Msg::Ready);
   const QImage before = Face().copy();
   game.messagesToComputer = 1;
-  PostShipMessage(TorpedoHit, 1, 2, 3);
+  PostShipMessage(Msg::TorpedoHit, 1, 2, 3);
   EXPECT_EQ(Face(), before);
   EXPECT_STREQ(messageLines[29].data(), "Ready");
 }

@@ -70,7 +70,7 @@ class SoundChannel : public ::testing::Test {
 
   void SetUp() override {
     game = GameState{};
-    game.gamePhase = Green;
+    game.gamePhase = GamePhase::Green;
     soundsEnabled = true;
     SetHost(&clock);
     UseSoundOutput(&speaker);
@@ -138,15 +138,15 @@ TEST_F(SoundChannel, TheAmbienceWaitsForAGameInPlay) {
     bool starts;
   };
   const Case cases[] = {
-      {NoGame, false, false}, {GameOver, false, false}, {Green, true, false}, {RedAlert, true, false},
-      {Docked, false, true},  {Green, false, true},     {RedAlertAlt, false, true}, {Yellow, false, true},
+      {GamePhase::NoGame, false, false}, {GamePhase::GameOver, false, false}, {GamePhase::Green, true, false}, {GamePhase::RedAlert, true, false},
+      {GamePhase::Docked, false, true},  {GamePhase::Green, false, true},     {GamePhase::RedAlertAlt, false, true}, {GamePhase::Yellow, false, true},
   };
   for (const Case& c : cases) {
     StopSound();
     speaker.log.clear();
     game.gamePhase = c.phase;
-    EXPECT_EQ(KeepAmbience(c.paused), c.starts) << "phase " << c.phase << (c.paused ? " paused" : "");
-    EXPECT_EQ(speaker.log.size(), c.starts ? 1u : 0u) << "phase " << c.phase;
+    EXPECT_EQ(KeepAmbience(c.paused), c.starts) << "phase " << static_cast<int>(c.phase) << (c.paused ? " paused" : "");
+    EXPECT_EQ(speaker.log.size(), c.starts ? 1u : 0u) << "phase " << static_cast<int>(c.phase);
   }
 }
 
