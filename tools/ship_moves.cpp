@@ -8,7 +8,7 @@
 #include "game_files.h"
 #include "headless_host.h"
 #include "long_range_chart.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "random.h"
 #include "saved_game.h"
 #include "scan_requests.h"
@@ -65,7 +65,7 @@ std::string LoadGame(const std::string& path, HeadlessHost& host) {
 
 int Run(const Request& request, const std::function<void()>& carryOut) {
   MessageRecorder recorder;
-  ResetProgramState(recorder);
+  ResetSectorState(recorder);
   if (std::string problem = LoadGame(request.in, recorder); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request.seed);

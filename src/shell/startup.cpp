@@ -10,6 +10,7 @@
 #include "frame_window.h"
 #include "data_directory.h"
 #include "game_file_commands.h"
+#include "session_end.h"
 #include "game_over.h"
 #include "game_state.h"
 #include "high_score_file.h"

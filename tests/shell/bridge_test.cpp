@@ -18,7 +18,7 @@
 #include "headless_host.h"
 #include "main_loop.h"
 #include "options.h"
-#include "program_reset.h"
+#include "shell_reset.h"
 #include "qt_host.h"
 #include "random.h"
 #include "ship_messages.h"
@@ -66,8 +66,7 @@ class Speakers : public SoundOutput {
 class BridgeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(qtHost);
-    ResetMainLoop();
+    ResetShellState(qtHost);
     UseSoundOutput(&speakers);
     OpenFrame();
   }
@@ -184,7 +183,6 @@ TEST_F(BridgeTest, WithSpeakersTheSoundsItemFollowsTheSetting) {
   Item(MenuSet::Game, M::Sounds)->trigger();
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
   EXPECT_EQ(options.soundsEnabled, 0);
-  EXPECT_FALSE(soundsEnabled) << "the sound channel hears the switch";
 }
 
 TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) {
@@ -312,5 +310,13 @@ TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   navigation->trigger();
   EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Navigation));
   EXPECT_FALSE(StationFrame(Station::Navigation)->isMinimized());
+}
+}  // namespace
+
+namespace {
+TEST_F(BridgeTest, AfterTheCommuniqueTheFrameHasTheKeyboardAgain) {
+  QApplication::setActiveWindow(frame.get());
+  NewGameFromMenu(GreenSeed);  // the mission's communiqué comes and goes
+  EXPECT_EQ(QApplication::activeWindow(), frame.get()) << "keys reach the bridge without a click";
 }
 }  // namespace
