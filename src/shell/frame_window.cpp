@@ -26,6 +26,7 @@
 #include "program_directory.h"
 #include "shared_pictures.h"
 #include "sound.h"
+#include "station_frame_style.h"
 #include "station_windows.h"
 #include "station_window.h"
 
@@ -39,6 +40,7 @@ struct Accelerator {
 }  // namespace
 
 FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
+  StationFrameStyle::Install();
   setWindowTitle(QStringLiteral("Kestrav"));
   setWindowIcon(QIcon(QString::fromLatin1(program_pictures::ProgramIcon)));
   menus_ = new FrameMenus(this, [this](int id) { Command(id); });

@@ -85,6 +85,7 @@ int RunKestrav() {
     // The normal size covers the screen too, for desktops that do not maximize windows.
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
+    frame.activateWindow();  // the keyboard works at once, with or without a window manager
     frame.repaint();
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);

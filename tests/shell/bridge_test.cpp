@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 
@@ -212,8 +213,24 @@ TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
   QMdiSubWindow* scan = StationFrame(Station::ShortRangeScan);
   EXPECT_FALSE(scan->close());
   EXPECT_NE(srsWindow, nullptr) << "the scan stays as long as its game";
-  for (const QAction* item : scan->systemMenu()->actions())
-    EXPECT_FALSE(item->text().contains("Close")) << "no Close item";
+  for (Station s : CreationOrder) {
+    const QMdiSubWindow* station = StationFrame(s);
+    EXPECT_FALSE(station->windowFlags() & Qt::WindowCloseButtonHint) << StationName(s) << ": no close button";
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(station);
+    titleBar.rect = QRect(0, 0, station->width(), 24);
+    titleBar.titleBarFlags = station->windowFlags();
+    titleBar.subControls = QStyle::SC_All;
+    EXPECT_TRUE(station->style()
+                    ->subControlRect(QStyle::CC_TitleBar, &titleBar, QStyle::SC_TitleBarCloseButton, station)
+                    .isEmpty())
+        << StationName(s) << ": no close button drawn in the title bar";
+    for (const QAction* item : station->systemMenu()->actions()) {
+      EXPECT_FALSE(item->text().contains("Close")) << StationName(s) << ": no Close item";
+      EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W)) << StationName(s);
+      EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4)) << StationName(s);
+    }
+  }
 }
 
 TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
@@ -245,7 +262,6 @@ TEST_F(BridgeTest, ASecondNewGameEndsTheFirstSoNoStationExistsTwice) {
 
 TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
   QApplication::setActiveWindow(frame.get());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
   lcg::Seed(GreenSeed);
   DismissNextModal();
   QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
