@@ -15,6 +15,7 @@
 #include "busy_cursor.h"
 #include "end_game.h"
 #include "game_file_commands.h"
+#include "game_commands.h"
 #include "game_files.h"
 #include "game_state.h"
 #include "main_loop.h"
@@ -99,26 +100,14 @@ void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
   if (HoldWhileActionRuns(id)) return;
   switch (id) {
-    case M::New: {
-      if (PromptSaveGame() == Answer::Cancel) return;
-      BusyCursor busy;
-      NewGame();
-      ++game.changeCount;
-      return;
-    }
+    case M::New: NewGameCommand(); return;
     case M::Open:
       if (PromptSaveGame() == Answer::Cancel) return;
       OpenGameCommand(this);
       return;
     case M::Save: SaveGameCommand(this); return;
     case M::SaveAs: SaveGameAsCommand(this); return;
-    case M::EndGame: {
-      if (PromptSaveGame() == Answer::Cancel) return;
-      BusyCursor busy;
-      game.gameFileTitle.clear();
-      EndGame();
-      return;
-    }
+    case M::EndGame: EndGameCommand(); return;
     case M::Exit: Exit(); return;
     case M::Pause:
       if (!pausedFlag) {

@@ -57,7 +57,6 @@ void QtHost::DestroyStationWindows() {
   // The Status window takes its blink timer with it; a blink started by condition yellow is
   // forgotten with it.
   if (blinkTimer_) blinkTimer_->stop();
-  game.yellowBlinkActive = 0;
   if (frame_) frame_->CloseStationWindows();
 }
 
@@ -89,7 +88,8 @@ void QtHost::EnableMenuItem(int command, bool enabled) {
 }
 
 void QtHost::StartConditionBlink() {
-  if (!statusWindow) return;
+  // On the virtual clock of the window tests the blink ticks only when a test makes it.
+  if (!statusWindow || virtualNow_) return;
   if (!blinkTimer_) {
     blinkTimer_ = new QTimer(statusWindow);
     QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });

@@ -17,7 +17,8 @@ class QtHost : public Host {
   void AttachFrame(FrameWindow* frame) { frame_ = frame; }
 
   // Window tests run the game's time on a virtual clock starting at `start`: a wait pumps the
-  // windows once and moves the clock on instead of sleeping.
+  // windows once and moves the clock on instead of sleeping, and the condition light's
+  // blink timer stays still (the test ticks it).
   void UseVirtualClock(std::uint32_t start) { virtualNow_ = start; }
   void AdvanceVirtualClock(std::uint32_t ms) { *virtualNow_ += ms; }
 

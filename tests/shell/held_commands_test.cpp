@@ -18,6 +18,7 @@
 #include "frame_window.h"
 #include "game_state.h"
 #include "main_loop.h"
+#include "modal_answerer.h"
 #include "shell_reset.h"
 #include "qt_host.h"
 #include "random.h"
@@ -26,34 +27,6 @@
 
 namespace {
 namespace M = MenuCommand;
-
-// Answers every box and dialog that comes up the way a player in a hurry would: No to the
-// save question, Cancel to a file dialog, a key to a communiqué. Remembers what it saw.
-class ModalAnswerer {
- public:
-  ModalAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
-    timer_.start(5);
-  }
-  QStringList seen;
-
- private:
-  void Answer() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-      seen << QStringLiteral("box");
-      box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click() : box->reject();
-    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-      seen << QStringLiteral("file dialog");
-      dialog->reject();
-    } else {
-      seen << QStringLiteral("popup");
-      QTest::keyClick(modal, Qt::Key_Space);
-    }
-  }
-  QTimer timer_;
-};
 
 // What the player does while the ship moves, and how to tell that it was carried out.
 struct HeldCase {
