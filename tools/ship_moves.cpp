@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "command_line.h"
-#include "game_files.h"
+#include "saved_game_files.h"
 #include "headless_host.h"
 #include "long_range_chart.h"
 #include "sector_reset.h"
