@@ -49,6 +49,8 @@ bool PhaserChargeAffordable(int charge) {
   return charge == 0 || (charge > 0 && game.shipEnergy - charge >= LeastEnergyAfterCharge);
 }
 
+void PayPhaserCharge(int charge) { game.shipEnergy -= charge; }
+
 std::vector<int> PhaserTargets() {
   std::vector<int> targets;
   for (int y = 0; y < 8; ++y)

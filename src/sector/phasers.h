@@ -12,6 +12,10 @@ inline constexpr int LeastEnergyAfterCharge = 41;
 // LeastEnergyAfterCharge.
 bool PhaserChargeAffordable(int charge);
 
+// The Phasers station's EXECUTE pays for its shot from the ship's Dilithium as it is now:
+// each shot costs its charge anew.
+void PayPhaserCharge(int charge);
+
 // The indexes of the live aliens in the ship's quadrant, in the order of their sectors row
 // by row from the top.
 std::vector<int> PhaserTargets();
