@@ -3,11 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <vector>
+
 #include "action_state.h"
 #include "game_state.h"
 #include "headless_host.h"
 #include "phasers.h"
 #include "program_reset.h"
+#include "quadrant_picture.h"
 #include "random.h"
 #include "torpedoes.h"
 
@@ -15,40 +19,31 @@ namespace {
 
 HeadlessHost host;
 
-// A running game with the ship at sector 1,5 of quadrant 27 and, far away, aliens enough
-// that no shot ends the mission.
-void StartGame() {
+const std::vector<std::string> FourRomulans = {"........", "...R....", "......R.", "........",
+                                              ">.......", "........", ".....R..", "..R....."};
+
+// A running game in red alert, the ship at sector 1,5 of quadrant 27 and, far away, one
+// alien, so no shot ends the mission.
+void StartGame(const std::vector<std::string>& quadrant) {
   ResetProgramState(host);
   ResetSectorAction();
+  StartQuietGame(27);
+  DrawQuadrant(27, quadrant);
   game.gamePhase = GamePhase::RedAlert;
-  game.stardateStart = game.stardateNow = 2000.0;
-  game.missionLength = 40.0;
-  game.shipEnergy = 3000;
-  game.torpedoCount = 10;
-  game.shipQuadrant = 27;
-  game.shipSectorX = 0;
-  game.shipSectorY = 4;
-  game.galaxy[27].cells[4][0] = Cell::ShipRight;
-  game.galaxy[0].cells[0][0] = 0x20;
-  game.galaxy[0].alienCount = 1;
-  game.alienTable.push_back({0, 0, 0, 0x20, {}, 200, 20000, 30000, 0, 0});
 }
 
-// Four aliens around the ship, strong enough to survive every shot.
-void PlaceTargets() {
-  const int sectors[4][2] = {{3, 1}, {6, 2}, {5, 6}, {2, 7}};
-  for (const auto& [x, y] : sectors) {
-    game.galaxy[27].cells[y][x] = 0x40;
-    game.alienTable.push_back({27, x, y, 0x40, {}, 1000000000, 20000, 30000, 0, 0});
-  }
-  game.galaxy[27].alienCount = 4;
+// The four Romulans, strong enough to survive every shot.
+void GiveTheRomulansRecords() {
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (game.galaxy[27].cells[y][x] == 0x40)
+        game.alienTable.push_back({27, x, y, 0x40, {}, 1000000000, 20000, 30000, 0, 0});
   game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
 }
 
 // Course 90 from column 1: seven empty sectors, 500 ms apart on the virtual clock, then lost.
 void TorpedoFlight(benchmark::State& state) {
-  StartGame();
-  game.alienTotal = game.aliensRemaining = 1;
+  StartGame({"........", "........", "........", "........", ">.......", "........", "........", "........"});
   for (auto _ : state) {
     game.torpedoCount = 10;
     host.Clear();
@@ -58,8 +53,8 @@ void TorpedoFlight(benchmark::State& state) {
 BENCHMARK(TorpedoFlight)->Unit(benchmark::kMicrosecond);
 
 void WideDispersalShot(benchmark::State& state) {
-  StartGame();
-  PlaceTargets();
+  StartGame(FourRomulans);
+  GiveTheRomulansRecords();
   lcg::Seed(1);
   for (auto _ : state) {
     host.Clear();

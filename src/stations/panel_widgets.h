@@ -7,12 +7,15 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <cstdint>
 #include <optional>
 
 #include "surface_drawing.h"
 
 class FactorSelector {
  public:
+  static constexpr std::uint32_t RepeatMs = 300;
+
   FactorSelector(QPoint panelAt, QPoint glyphAt) : panelAt_(panelAt), glyphAt_(glyphAt) {}
 
   int value() const { return value_; }

@@ -15,7 +15,6 @@ namespace {
 constexpr int DistancePanelPicture = 37;
 constexpr QPoint DistancePanelAt{16, 46};
 constexpr QPoint CompassAt{150, 6};
-constexpr std::uint32_t DistanceRepeatMs = 300;
 }  // namespace
 
 PhotonStation::PhotonStation(QWidget* parent)
@@ -42,42 +41,23 @@ void PhotonStation::Paint(QPainter& painter) {
   }
 }
 
-void PhotonStation::ShowCourse(int course) {
-  course_.Show(surface(), course);
-  ShowDrawn(CourseSelector::Area);
-}
-
 void PhotonStation::ButtonDown(QPoint at, bool shift) {
   if (TubesWork() && CourseSelector::Dial.contains(at)) {
-    ShowCourse(CourseSelector::DialCourse(at));
+    ShowCourse(course_, CourseSelector::DialCourse(at));
     return;
   }
   const int button = ButtonAt(at);
   if (button < 0 || (button != Execute && !TubesWork())) return;
   PressButton(button);
 
-  QImage& image = surface();
-  const int courseStep = shift ? 1 : 5;
   switch (button) {
     case DistanceUp:
     case DistanceDown:
-      RepeatWhileHeld(DistanceRepeatMs, [&image, up = button == DistanceUp, this] {
-        const bool more = up ? distance_.Up(image) : distance_.Down(image);
-        ShowDrawn(distance_.ValueRect());
-        return more;
-      });
+      HoldFactor(distance_, button == DistanceUp);
       break;
     case CoursePlus:
-      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
-        ShowCourse(course_.NextUp(courseStep));
-        return true;
-      });
-      break;
     case CourseMinus:
-      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
-        ShowCourse(course_.NextDown(courseStep));
-        return true;
-      });
+      HoldCourse(course_, button == CoursePlus, shift ? 1 : 5);
       break;
     default:  // EXECUTE acts at the release
       break;
@@ -94,7 +74,7 @@ void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
     Launch(true);
     return;
   }
-  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(*course);
+  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(course_, *course);
 }
 
 void PhotonStation::Launch(bool wait) {

@@ -27,7 +27,6 @@ class PhotonStation : public ControlStation {
  private:
   // The mouse posts the launch; Enter sends it and returns once the torpedo has flown.
   void Launch(bool wait);
-  void ShowCourse(int course);
   static bool TubesWork();
 
   QImage distancePanel_;

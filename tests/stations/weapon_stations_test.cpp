@@ -29,14 +29,8 @@ class WeaponStationTest : public StationTest {
     game.gamePhase = GamePhase::RedAlert;
   }
 
-  // A short click: the release is already waiting when the press is handled.
-  static void Click(QWidget& station, QPoint at, QPoint releaseAt) {
-    QTimer::singleShot(0, &station, [&station, releaseAt] { QTest::mouseRelease(&station, Qt::LeftButton, {}, releaseAt); });
-    QTest::mousePress(&station, Qt::LeftButton, {}, at);
-    QApplication::processEvents();  // the release, which may post a request
-    QApplication::processEvents();  // the request
-  }
-  static void Click(QWidget& station, QPoint at) { Click(station, at, at); }
+  static void Click(QWidget& station, QPoint at, QPoint releaseAt) { ClickOn(station, at, releaseAt); }
+  static void Click(QWidget& station, QPoint at) { ClickOn(station, at, at); }
   static void Key(QWidget& station, int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(&station, static_cast<Qt::Key>(key), modifiers);
     QApplication::processEvents();
@@ -198,9 +192,7 @@ TEST_F(PhaserStationTest, ExecuteWithNoChargeAcknowledgesAndFiresNothing) {
 TEST_F(PhaserStationTest, MoreAndLessMoveTenOrOneWithShift) {
   Click(*phasers, More);
   EXPECT_EQ(phasers->phaserCharge(), 10);
-  QTimer::singleShot(0, phasers.get(), [this] { QTest::mouseRelease(phasers.get(), Qt::LeftButton, Qt::ShiftModifier, Less); });
-  QTest::mousePress(phasers.get(), Qt::LeftButton, Qt::ShiftModifier, Less);
-  QApplication::processEvents();
+  ClickOn(*phasers, Less, Less, Qt::ShiftModifier);
   EXPECT_EQ(phasers->phaserCharge(), 9);
   EXPECT_EQ(phasers->phaserAvailable(), 2991);
 }
