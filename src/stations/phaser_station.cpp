@@ -157,8 +157,9 @@ bool PhaserStation::event(QEvent* event) {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
       connect(frame, &QMdiSubWindow::windowStateChanged, this,
               [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized)) StopTargetLock();
                 if (now.testFlag(Qt::WindowActive) != before.testFlag(Qt::WindowActive)) ActivationChanged();
+                // Minimizing also gives up the activation; the light stays out all the same.
+                if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized)) StopTargetLock();
               });
     }
   }

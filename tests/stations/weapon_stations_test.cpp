@@ -2,6 +2,8 @@
 // their faces: settings, EXECUTE and what reaches the scan, damaged faces, the charge's
 // cost and the TARGET LOCK light.
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
 
@@ -276,4 +278,23 @@ TEST_F(PhaserStationTest, TargetLockStartsOnlyWithAliensAndWorkingPhasers) {
   EXPECT_TRUE(phasers->targetLockBlinking()) << "a More step starts it";
 }
 
+TEST_F(WeaponStationTest, OnTheBridgeActivationSetsThePanelAgainAndMinimizingStopsTheLight) {
+  QMdiArea bridge;
+  auto* phasers = new PhaserStation;
+  QMdiSubWindow* frame = bridge.addSubWindow(phasers);
+  QMdiSubWindow* other = bridge.addSubWindow(new QWidget);
+  bridge.show();
+  bridge.setActiveSubWindow(frame);
+  for (int i = 0; i < 5; ++i) Key(*phasers, Qt::Key_Up);
+  ASSERT_EQ(phasers->phaserCharge(), 500);
+
+  game.shipEnergy = 550;  // 50 would be left after the shot
+  bridge.setActiveSubWindow(other);
+  EXPECT_EQ(phasers->phaserCharge(), 0);
+  EXPECT_EQ(phasers->phaserAvailable(), 550);
+
+  ASSERT_TRUE(phasers->targetLockBlinking());
+  frame->showMinimized();
+  EXPECT_FALSE(phasers->targetLockBlinking());
+}
 }  // namespace
