@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "action_state.h"
 #include "game_state.h"
 #include "headless_host.h"
 #include "phasers.h"
-#include "program_reset.h"
 #include "quadrant_picture.h"
 #include "random.h"
+#include "sector_reset.h"
 #include "torpedoes.h"
 
 namespace {
@@ -25,8 +24,7 @@ const std::vector<std::string> FourRomulans = {"........", "...R....", "......R.
 // A running game in red alert, the ship at sector 1,5 of quadrant 27 and, far away, one
 // alien, so no shot ends the mission.
 void StartGame(const std::vector<std::string>& quadrant) {
-  ResetProgramState(host);
-  ResetSectorAction();
+  ResetSectorState(host);
   StartQuietGame(27);
   DrawQuadrant(27, quadrant);
   game.gamePhase = GamePhase::RedAlert;

@@ -7,9 +7,9 @@
 #include "game_files.h"
 #include "headless_host.h"
 #include "long_range_chart.h"
-#include "program_reset.h"
 #include "random.h"
 #include "saved_game.h"
+#include "sector_reset.h"
 #include "ship_messages.h"
 
 namespace {
@@ -77,7 +77,7 @@ std::optional<ActionRequest> ParseActionRequest(
 int RunAction(const ActionRequest& request, const std::function<bool()>& carryOut,
               const std::function<int()>& refused) {
   MessageRecorder recorder;
-  ResetProgramState(recorder);
+  ResetSectorState(recorder);
   if (std::string problem = LoadGame(request.in, recorder); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request.seed);
