@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "alien_hits.h"
 #include "conditions.h"
@@ -14,6 +15,24 @@
 
 namespace {
 constexpr std::uint32_t BeamMsPerUnit = 10;
+
+// The indexes of the live aliens in the ship's quadrant, in the order of their sectors row by
+// row from the top.
+std::vector<int> PhaserTargets() {
+  std::vector<int> targets;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (const int index = FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
+  return targets;
+}
+
+// Units of a beam of `energy` that reach sector (x, y): 5 to 9 are lost per two sectors of
+// distance from the ship (one draw), never below 0.
+int PhaserUnitsArriving(int energy, int x, int y) {
+  const int distance = std::abs(game.shipSectorX - x) + std::abs(game.shipSectorY - y);
+  const int loss = (distance / 2) * (5 + lcg::rand() % 5);
+  return std::max(0, energy - loss);
+}
 
 std::uint32_t BeamDuration(int units) { return BeamMsPerUnit * static_cast<std::uint32_t>(std::max(0, units)); }
 
@@ -50,20 +69,6 @@ bool PhaserChargeAffordable(int charge) {
 }
 
 void PayPhaserCharge(int charge) { game.shipEnergy -= charge; }
-
-std::vector<int> PhaserTargets() {
-  std::vector<int> targets;
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x)
-      if (const int index = FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
-  return targets;
-}
-
-int PhaserUnitsArriving(int energy, int x, int y) {
-  const int distance = std::abs(game.shipSectorX - x) + std::abs(game.shipSectorY - y);
-  const int loss = (distance / 2) * (5 + lcg::rand() % 5);
-  return std::max(0, energy - loss);
-}
 
 void FirePhasers(int energy, bool singleTarget) {
   if (game.ShipQuadrantRecord().alienCount == 1) singleTarget = true;
