@@ -2,10 +2,10 @@
 
 #include "action_state.h"
 #include "program_reset.h"
-#include "scan_requests.h"
+#include "torpedoes.h"
 
 void ResetSectorState(Host& host) {
   ResetProgramState(host);
   ResetSectorAction();
-  InstallWeaponOperations(nullptr, nullptr);
+  torpedoLastSector = NoTorpedoSector;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Program start for the rules of the ship's quadrant and everything below them: the game
-// state and options (core), then no action running and no weapon installed.
+// state and options (core), then no action running and no torpedo on the scan.
 
 class Host;
 

@@ -9,6 +9,7 @@
 #include "game_state.h"
 #include "main_loop.h"
 #include "messages_station.h"
+#include "phaser_station.h"
 #include "communique_window.h"
 #include "game_file_commands.h"
 #include "high_score_dialog.h"
@@ -101,8 +102,9 @@ void QtHost::StopConditionBlink() {
   if (blinkTimer_) blinkTimer_->stop();
 }
 
-// The Phasers station's TARGET LOCK light is not on the bridge yet.
-void QtHost::StopTargetLock() {}
+void QtHost::StopTargetLock() {
+  if (auto* phasers = qobject_cast<PhaserStation*>(phaserWindow)) phasers->StopTargetLock();
+}
 
 void QtHost::SetBusy(bool busy) {
   if (busy == busy_) return;
