@@ -83,6 +83,20 @@ class ActionUnderway : public ::testing::Test {
     ASSERT_TRUE(acted) << "the move's waits delivered the player's input";
   }
 
+  // Runs `playerActs` from inside the waits of a torpedo's flight across the quadrant.
+  void DuringAShot(const std::function<void()>& playerActs) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+      ASSERT_TRUE(ActionRunning());
+      playerActs();
+      acted = true;
+    });
+    const int torpedoes = game.torpedoCount;
+    RequestTorpedo(90, 0);
+    ASSERT_EQ(game.torpedoCount, torpedoes - 1) << "the torpedo flew";
+    ASSERT_TRUE(acted) << "the flight's waits delivered the player's input";
+  }
+
   QtHost qtHost;
   std::unique_ptr<FrameWindow> frame;
 };
@@ -102,6 +116,20 @@ TEST_P(HeldCommands, WaitForTheMoveToEndThenRun) {
 
   RunHeldCommands();  // the main loop does this as soon as it is back at its own level
   EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the move was over; seen: " << answerer.seen.join(',').toStdString();
+}
+
+TEST_P(HeldCommands, WaitForTheShotToEndThenRun) {
+  const HeldCase& c = GetParam();
+  ModalAnswerer answerer;
+  DuringAShot([&] { c.act(*frame); });
+
+  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the shot finished on the game it started in";
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the shot: " << answerer.seen.join(',').toStdString();
+  EXPECT_FALSE(QuitRequested());
+  EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
+
+  RunHeldCommands();
+  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the shot was over; seen: " << answerer.seen.join(',').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
