@@ -8,6 +8,9 @@
 //   kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]
 //   kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]
 //       load a saved game, move the ship headless and save the result (ship_moves.h)
+//   kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]
+//       load a saved game, type lines at the Computer console and save the result
+//       (console_session.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "console_session.h"
 #include "format_text.h"
 #include "game_files.h"
 #include "game_summary.h"
@@ -38,6 +42,7 @@ int Usage() {
       "       kestrav-tool show FILE\n"
       "       kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]\n"
       "       kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]\n"
+      "       kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -46,6 +51,8 @@ int Usage() {
       "         at warp W or impulse I (1..9), save the result to FILE2 and print the\n"
       "         ship's messages of the move\n"
       "  ricochet  the same for the gravity ricochet\n"
+      "  console  load FILE, set the random state to SEED, type each TEXT at the Computer\n"
+      "         console, then Enter; save the result to FILE2 and print the console's answers\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -116,5 +123,6 @@ int main(int argc, char** argv) {
   if (verb == "show") return ShowGame(args);
   if (verb == "move") return MoveVerb(args);
   if (verb == "ricochet") return RicochetVerb(args);
+  if (verb == "console") return ConsoleVerb(args);
   return Usage();
 }

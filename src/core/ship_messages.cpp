@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console_print.h"
 #include "game_state.h"
 #include "message_catalogue.h"
 
@@ -23,8 +24,9 @@ void PostShipMessage(MessageId id, ...) {
   va_end(args);
 
   if (game.messagesToComputer) {
-    host().ConsolePrint(text);
-    host().ConsolePrint("\n");
+    // Already formatted: printed as it stands, never formatted a second time.
+    ConsolePrintText(text);
+    ConsolePrintText("\n");
     return;
   }
   if (!game.Working(ShipSystem::MessageDisplay)) return;

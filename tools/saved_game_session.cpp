@@ -1,0 +1,48 @@
+#include "saved_game_session.h"
+
+#include "command_line.h"
+#include "game_files.h"
+#include "game_state.h"
+#include "headless_host.h"
+#include "long_range_chart.h"
+#include "saved_game.h"
+
+std::optional<SessionRequest> ParseSessionRequest(
+    const std::vector<std::string>& args, const std::function<bool(const std::string&, const std::string*)>& extra,
+    std::size_t& consumed) {
+  if (args.empty()) return std::nullopt;
+  SessionRequest request;
+  request.in = args[0];
+  std::optional<std::uint32_t> seed;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
+    if (option == "--state") {
+      request.printState = true;
+    } else if (option == "--seed" && value) {
+      seed = ParseNumber<std::uint32_t>(*value);
+      ++i;
+    } else if (option == "--out" && value) {
+      request.out = *value;
+      ++i;
+    } else if (value && extra(option, value)) {
+      ++i;
+      ++consumed;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!seed || request.out.empty()) return std::nullopt;
+  request.seed = *seed;
+  return request;
+}
+
+std::string LoadSessionGame(const std::string& path, HeadlessHost& host) {
+  GameState loaded;
+  if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
+  AdoptSavedGame(std::move(loaded));
+  ChartNeighbourhood(game.shipQuadrant);
+  host.CreateStationWindows();
+  game.changeCount = 0;
+  return {};
+}
