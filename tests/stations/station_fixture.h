@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include "action_state.h"
+#include "computer_station.h"
 #include "headless_host.h"
 #include "program_reset.h"
 #include "quadrant_picture.h"
@@ -23,6 +24,14 @@ class StationHost : public HeadlessHost {
   void WaitPumping(std::uint32_t ms) override {
     HeadlessHost::WaitPumping(ms);
     QApplication::processEvents();
+  }
+  void ConsolePrint(const std::string& text) override {
+    HeadlessHost::ConsolePrint(text);
+    if (ComputerConsole()) ComputerConsole()->Print(text);
+  }
+  void ConsolePrompt() override {
+    HeadlessHost::ConsolePrompt();
+    if (ComputerConsole()) ComputerConsole()->Character('>');
   }
   void UpdateStation(Station s) override {
     HeadlessHost::UpdateStation(s);
