@@ -9,9 +9,9 @@
 #include "game_files.h"
 #include "game_state.h"
 #include "headless_host.h"
-#include "program_reset.h"
 #include "random.h"
 #include "saved_game_session.h"
+#include "sector_reset.h"
 #include "ship_messages.h"
 
 namespace {
@@ -84,8 +84,7 @@ int ConsoleVerb(const std::vector<std::string>& args) {
   if (!request || lines.empty()) return Usage();
 
   ConsoleHost host;
-  ResetProgramState(host);
-  ResetConsole();
+  ResetSectorState(host);
   if (std::string problem = LoadAtThePrompt(request->in, host); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request->seed);

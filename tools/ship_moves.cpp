@@ -7,10 +7,10 @@
 #include "command_line.h"
 #include "game_files.h"
 #include "headless_host.h"
-#include "program_reset.h"
 #include "random.h"
 #include "saved_game_session.h"
 #include "scan_requests.h"
+#include "sector_reset.h"
 #include "ship_messages.h"
 
 namespace {
@@ -46,7 +46,7 @@ class MessageRecorder : public HeadlessHost {
 
 int Run(const SessionRequest& request, const std::function<void()>& carryOut) {
   MessageRecorder recorder;
-  ResetProgramState(recorder);
+  ResetSectorState(recorder);
   if (std::string problem = LoadSessionGame(request.in, recorder); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request.seed);

@@ -26,13 +26,18 @@ constexpr int BlinkPeriodMs = 500;
 }  // namespace
 
 std::uint32_t QtHost::TickCount() {
+  if (virtualNow_) return *virtualNow_;
   // Milliseconds on the monotonic clock, which counts from the machine's start.
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 void QtHost::PumpPendingMessages() { ::PumpPendingMessages(); }
-void QtHost::WaitPumping(std::uint32_t ms) { ::WaitPumping(ms); }
+void QtHost::WaitPumping(std::uint32_t ms) {
+  if (!virtualNow_) return ::WaitPumping(ms);
+  ::PumpPendingMessages();
+  *virtualNow_ += ms;
+}
 
 void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();

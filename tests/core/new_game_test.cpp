@@ -111,7 +111,7 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
   const SkillBounds b = GetParam();
   const bool stronger = b.skill >= SkillLevel::FirstOfficer;
   for (std::uint32_t seed = 0; seed < 300; ++seed) {
-    SetUp();
+    ResetProgramState(recorder);
     Generate(seed * 2654435761u, b.skill);
     SCOPED_TRACE(seed);
     ASSERT_EQ(FindInconsistency(game), "");

@@ -19,7 +19,6 @@ class ConsoleCommandsTest : public SectorTest {
  protected:
   void SetUp() override {
     SectorTest::SetUp();
-    ResetConsole();
     StartGame(27);  // column 4, row 4 (1-based)
     DrawQuadrant(27, ShipAt_3_5);
     game.galaxy[27].flags = QuadrantFlag::Charted;
@@ -76,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"HelpText", ">HELP",
                                "\nSee 'COMPUTER COMMAND SUMMARY' in\nthe Kestrav manual for a complete\n"
                                "list of commands.\n>"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ConsoleCommandsTest, EveryEighthUnrecognisedLineGetsTheHelpText) {
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(Enter(">XYZ"), "huh?\n>") << i;
@@ -229,7 +228,7 @@ TEST_F(ConsoleCommandsTest, BasKeepsTheGuessInsideTheGalaxy) {
       EXPECT_EQ(std::sscanf(Enter(">BAS").c_str(), "Starbase possible at Quadrant %d,%d", &x, &y), 2);
       columns.insert(x);
     }
-    game.galaxy[quadrant] = QuadrantRecord{};
+    game.galaxy[static_cast<std::size_t>(quadrant)] = QuadrantRecord{};
     return columns;
   };
   EXPECT_EQ(guesses(0), (std::set<int>{1, 2, 3})) << "one below the first column is the first";

@@ -15,7 +15,6 @@ class ComputerTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    ResetConsole();
     options.autoSrs = 0;
     DrawQuadrant(27, {"........", "........", "........", "........", ">.......", "........", "........", "........"});
     console.resize(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);

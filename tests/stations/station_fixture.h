@@ -11,7 +11,7 @@
 #include "action_state.h"
 #include "computer_station.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "station_reset.h"
 #include "quadrant_picture.h"
 #include "short_range_scan.h"
 
@@ -66,8 +66,7 @@ class StationHost : public HeadlessHost {
 class StationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(host);
-    ResetSectorAction();
+    ResetStationState(host);
     StartQuietGame();
   }
 
