@@ -1,9 +1,11 @@
 #include "computer_station.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTimerEvent>
+#include <algorithm>
 
 #include "console_keyboard.h"
 #include "game_state.h"
@@ -49,6 +51,8 @@ ConsoleKey KeyOf(int qtKey) {
 ComputerStation::ComputerStation(QWidget* parent)
     : StationWindow(Station::Computer, Maroon, parent), font_(ConsoleFont()) {
   setFocusPolicy(Qt::StrongFocus);
+  // The baseline sits so that descenders end on the cell's last pixel row.
+  baseline_ = ConsoleCellHeight - std::min(QFontMetrics(font_).descent(), ConsoleCellHeight / 3);
   // The grid exists from the start, so a new game's banner has somewhere to go before the
   // window is first laid out.
   fit_ = FitConsole(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);
@@ -56,6 +60,10 @@ ComputerStation::ComputerStation(QWidget* parent)
 }
 
 QSize ComputerStation::sizeHint() const { return {ConsoleDefaultClientWidth, ConsoleDefaultClientHeight}; }
+
+void ComputerStation::DrawGlyph(QPainter& painter, const QRect& cell, char c) const {
+  painter.drawText(QPoint(cell.left(), cell.top() + baseline_), QString(QLatin1Char(c)));
+}
 
 QRect ComputerStation::CellRect(int column, int row) const {
   return {ConsoleLeftMargin + column * ConsoleCellWidth, ConsoleTopMargin + row * ConsoleCellHeight,
@@ -69,7 +77,7 @@ void ComputerStation::DrawCell(int column, int row) {
   painter.fillRect(cell, Navy);
   painter.setFont(font_);
   painter.setPen(Qt::white);
-  painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, QString(QLatin1Char(grid_.At(column, row))));
+  DrawGlyph(painter, cell, grid_.At(column, row));
   update(cell);
 }
 
@@ -172,8 +180,7 @@ void ComputerStation::Paint(QPainter& painter) {
     for (int c = 0; c < grid_.columns(); ++c) {
       const QRect cell = CellRect(c, r);
       painter.fillRect(cell, Navy);
-      const char ch = grid_.At(c, r);
-      if (ch != ' ') painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, QString(QLatin1Char(ch)));
+      if (const char ch = grid_.At(c, r); ch != ' ') DrawGlyph(painter, cell, ch);
     }
   }
 }

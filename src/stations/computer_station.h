@@ -35,6 +35,7 @@ class ComputerStation : public StationWindow {
  private:
   QRect CellRect(int column, int row) const;
   void DrawCell(int column, int row);
+  void DrawGlyph(QPainter& painter, const QRect& cell, char c) const;
   void DrawRowFrom(int column, int row);
   void RedrawAll();
   // Redraws the whole face if the grid has scrolled since it was last drawn.
@@ -45,6 +46,7 @@ class ComputerStation : public StationWindow {
 
   ConsoleGrid grid_;
   QFont font_;
+  int baseline_ = ConsoleCellHeight;  // from the cell's top
   ConsoleFit fit_{};
   std::uint32_t drawnScrolls_ = 0;
   int caretTimer_ = 0;
