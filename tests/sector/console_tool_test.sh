@@ -39,22 +39,24 @@ expect_output "empty and spaces" $'>>Officer\n>'
 # ADV lets time pass in the saved game; a wrong time changes nothing.
 expect_status 0 "adv" "$tool" console "$work/a.gam" --seed 1 --line "adv 2.5" --line "adv 0" --out "$work/c.gam"
 expect_output "adv" $'>Invalid time entry.\n>'
-"$tool" show "$work/c.gam" | grep -q '^Stardate: 1586.5 ' || fail "adv 2.5: stardate"
+"$tool" show "$work/c.gam" >"$work/shown"
+grep -q '^Stardate: 1586.5 ' "$work/shown" || fail "adv 2.5: stardate"
 
 # BAS draws for uncharted starbases: the same seed gives the same guesses and random state.
 expect_status 0 "bas" "$tool" console "$work/a.gam" --seed 77 --line bas --line bas --out "$work/d.gam" --state
 cp "$work/out" "$work/first"
 grep -q '^Starbase possible at Quadrant [1-8],[1-8]$' "$work/out" || fail "bas: a guessed starbase"
 [ "$(tail -c 1 "$work/out" | od -An -c | tr -d ' ')" = '\n' ] || fail "--state ends its line"
-tail -n 2 "$work/out" | head -n 1 | grep -q '^>$' || fail "--state: a line break after the last prompt"
-tail -n 1 "$work/out" | grep -q '^random state: [0-9]*$' || fail "--state: random state"
+[ "$(sed -n '$!{h;d};x;p' "$work/out")" = ">" ] || fail "--state: a line break after the last prompt"
+grep -qx 'random state: [0-9]*' <(sed -n '$p' "$work/out") || fail "--state: random state"
 expect_status 0 "bas again" "$tool" console "$work/a.gam" --seed 77 --line bas --line bas --out "$work/e.gam" --state
 cmp -s "$work/first" "$work/out" || fail "same seed gave different answers"
 
 # Rerouted messages land in the console; the ricochet counts down, then throws the ship.
 expect_status 0 "ricochet" "$tool" console "$work/r.gam" --seed 9 --line rer --line ric --line unr --out "$work/f.gam"
 expect_output "ricochet" "$(printf 'Rerouting Message Panel to Computer\n>Scanning...\nComputing ricochet coordinates...\n[10]\n[9]\n[8]\n[7]\n[6]\n[5]\n[4]\n[3]\n[2]\n[1]\n[0]\n>Enabling normal Message Panel\n>')"
-"$tool" show "$work/f.gam" | grep -q '^Ship: quadrant 5,1 sector 8,8$' || fail "ricochet: the ship was not thrown"
+"$tool" show "$work/f.gam" >"$work/shown"
+grep -q '^Ship: quadrant 5,1 sector 8,8$' "$work/shown" || fail "ricochet: the ship was not thrown"
 expect_status 0 "no ricochet" "$tool" console "$work/a.gam" --seed 9 --line ric --out "$work/g.gam"
 expect_output "no ricochet" $'Scanning...\nNo stars in Quadrant\n>'
 
