@@ -30,9 +30,9 @@ class MessageRecorder : public HeadlessHost {
   }
 };
 
-// Loads the game as the game's own load does: the stored game, the charting of the ship's
-// neighbourhood, then the stations' first condition evaluation.
-std::string LoadGame(const std::string& path) {
+}  // namespace
+
+std::string LoadGameAsTheGameDoes(const std::string& path) {
   GameState loaded;
   if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
   AdoptSavedGame(std::move(loaded));
@@ -41,7 +41,6 @@ std::string LoadGame(const std::string& path) {
   game.changeCount = 0;
   return {};
 }
-}  // namespace
 
 std::optional<ActionRequest> ParseActionRequest(
     const std::vector<std::string>& args, const std::function<bool(const std::string&, const std::string&)>& extra,
@@ -79,7 +78,7 @@ int RunAction(const ActionRequest& request, const std::function<bool()>& carryOu
               const std::function<int()>& refused) {
   MessageRecorder recorder;
   ResetSectorState(recorder);
-  if (std::string problem = LoadGame(request.in); !problem.empty()) return Fail(problem);
+  if (std::string problem = LoadGameAsTheGameDoes(request.in); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request.seed);
   recorder.posted.clear();

@@ -22,6 +22,11 @@ std::optional<ActionRequest> ParseActionRequest(
     const std::vector<std::string>& args, const std::function<bool(const std::string&, const std::string&)>& extra,
     std::size_t& consumed, const std::vector<std::string>& flags = {}, std::vector<std::string>* flagsSeen = nullptr);
 
+// Loads the saved game at `path` as the game's own load does: the stored game, the charting
+// of the ship's neighbourhood, then the stations' first condition evaluation. Answers the
+// problem, if any.
+std::string LoadGameAsTheGameDoes(const std::string& path);
+
 // Loads the game, seeds the random source and runs `carryOut`, which returns false to
 // refuse the command once it sees the game (then `refused` gives the exit code and nothing
 // is written). Returns the program's exit code.

@@ -11,6 +11,9 @@
 //   kestrav-tool torpedo FILE --seed SEED --course C --distance D --out FILE2 [--state]
 //   kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]
 //       load a saved game, fire the station's weapon headless and save the result (weapons.h)
+//   kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]
+//       load a saved game, type lines at the Computer console and save the result
+//       (console_session.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,6 +25,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "console_session.h"
 #include "format_text.h"
 #include "saved_game_files.h"
 #include "game_summary.h"
@@ -44,6 +48,7 @@ int Usage() {
       "       kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]\n"
       "       kestrav-tool torpedo FILE --seed SEED --course C --distance D --out FILE2 [--state]\n"
       "       kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]\n"
+      "       kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -56,6 +61,8 @@ int Usage() {
       "           and DISTANCE D (0..9)\n"
       "  phasers  the same for the Phasers station's EXECUTE with a charge of E units (leaving\n"
       "           the ship at least 41) at a single target or in wide dispersal\n"
+      "  console  load FILE, set the random state to SEED, type each TEXT at the Computer\n"
+      "         console, then Enter; save the result to FILE2 and print the console's answers\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -128,5 +135,6 @@ int main(int argc, char** argv) {
   if (verb == "ricochet") return RicochetVerb(args);
   if (verb == "torpedo") return TorpedoVerb(args);
   if (verb == "phasers") return PhasersVerb(args);
+  if (verb == "console") return ConsoleVerb(args);
   return Usage();
 }

@@ -1,5 +1,6 @@
 #include "game_files.h"
 
+#include "console_print.h"
 #include "end_game.h"
 #include "file_io.h"
 #include "format_text.h"
@@ -72,7 +73,7 @@ bool LoadGame() {
   OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
-  host().ConsolePrint("\n>");
+  ConsolePrintText("\n>");
   host().SetBusy(false);
   return true;
 }

@@ -37,6 +37,11 @@ void HeadlessHost::ConsolePrint(const std::string& text) {
   Record("ConsolePrint", text);
 }
 
+void HeadlessHost::ConsolePrompt() {
+  console += '>';
+  Record("ConsolePrompt");
+}
+
 void HeadlessHost::PlaySoundNow(SoundId id, bool loop) {
   Record("PlaySoundNow", std::to_string(id) + (loop ? " loop" : " once"));
 }
@@ -71,6 +76,19 @@ void HeadlessHost::ShowStationNormal(Station s) {
 bool HeadlessHost::IsStationMinimized(Station s) { return minimized[static_cast<int>(s)]; }
 
 void HeadlessHost::TakeFocusFrom(Station s) { Record("TakeFocusFrom", StationName(s)); }
+
+void HeadlessHost::PostScanRequest(void (*request)()) {
+  postedRequests.push_back(request);
+  Record("PostScanRequest");
+}
+
+void HeadlessHost::RunPostedRequests() {
+  while (!postedRequests.empty()) {
+    void (*request)() = postedRequests.front();
+    postedRequests.pop_front();
+    request();
+  }
+}
 
 void HeadlessHost::EnableMenuItem(int command, bool enabled) {
   Record("EnableMenuItem", std::to_string(command) + (enabled ? " on" : " off"));

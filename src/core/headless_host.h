@@ -32,6 +32,7 @@ class HeadlessHost : public Host {
   void WaitPumping(std::uint32_t ms) override;
   void MessagesChanged() override;
   void ConsolePrint(const std::string& text) override;
+  void ConsolePrompt() override;  // recorded, and ">" added to `console`
   void PlaySoundNow(SoundId id, bool loop) override;
   void PlaySoundAfterCurrent(SoundId id, bool loop) override;
   void StopSound() override;
@@ -42,6 +43,7 @@ class HeadlessHost : public Host {
   void ShowStationNormal(Station s) override;
   bool IsStationMinimized(Station s) override;
   void TakeFocusFrom(Station s) override;
+  void PostScanRequest(void (*request)()) override;  // queued until RunPostedRequests
   void EnableMenuItem(int command, bool enabled) override;
   void StartConditionBlink() override;
   void StopConditionBlink() override;
@@ -67,6 +69,10 @@ class HeadlessHost : public Host {
   std::deque<Answer> answers;
   std::deque<std::string> saveFileChoices;
   std::string highScoreName = "Tester";
+
+  // Carries out the requests posted to the scan, in order, as the game's message loop would.
+  void RunPostedRequests();
+  std::deque<void (*)()> postedRequests;
 
   bool busy = false;
   bool stationsExist = false;

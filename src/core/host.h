@@ -76,7 +76,11 @@ class Host {
 
   // The Messages panel's lines changed: repaint it scrolled to the bottom.
   virtual void MessagesChanged() = 0;
+  // Output on the Computer console, already formatted: stored and drawn at the caret.
   virtual void ConsolePrint(const std::string& text) = 0;
+  // The console's prompt: the character ">" handed to the console as if typed, so it is
+  // stored at the caret unless the keyboard is blocked.
+  virtual void ConsolePrompt() = 0;
 
   // Sound.
   virtual void PlaySoundNow(SoundId id, bool loop) = 0;
@@ -93,6 +97,9 @@ class Host {
   // If the keyboard focus is in station s, move it to the Controls window (a hit is about to
   // black out s).
   virtual void TakeFocusFrom(Station s) = 0;
+  // Queues a request to the Short Range Scan behind the messages already waiting (posted,
+  // not sent); it is dropped if the scan is closed first.
+  virtual void PostScanRequest(void (*request)()) = 0;
 
   // Frame.
   virtual void EnableMenuItem(int command, bool enabled) = 0;

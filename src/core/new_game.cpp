@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "conditions.h"
+#include "console_print.h"
 #include "end_game.h"
 #include "format_directives.h"
 #include "format_text.h"
@@ -166,7 +167,7 @@ void FillSupplies() {
 
 void GreetCrew() {
   const int neuralLink = lcg::rand();
-  host().ConsolePrint(FormatText(MessageText(Msg::ConsoleGreeting), neuralLink));
+  ConsolePrint(Msg::ConsoleGreeting, neuralLink);
   PostShipMessage(Msg::DiagnosticsBanner);
   PostShipMessage(Msg::Ready);
 }

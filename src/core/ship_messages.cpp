@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "console_print.h"
 #include "format_directives.h"
 #include "game_state.h"
 #include "message_catalogue.h"
@@ -28,8 +29,9 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   }
 
   if (game.messagesToComputer) {
-    host().ConsolePrint(text);
-    host().ConsolePrint("\n");
+    // Already formatted: printed as it stands, never formatted a second time.
+    ConsolePrintText(text);
+    ConsolePrintText("\n");
     return;
   }
   if (!game.Working(ShipSystem::MessageDisplay)) return;
@@ -37,6 +39,7 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   for (int i = 1; i < MessageLineCount; ++i) messageLines[i - 1] = messageLines[i];
   auto& newest = messageLines[MessageLineCount - 1];
   newest.fill('\0');
-  std::strncpy(newest.data(), text, MessageLineLength - 1);
+  // A line keeps the first 63 characters of the text.
+  std::memcpy(newest.data(), text, ::strnlen(text, MessageLineLength - 1));
   host().MessagesChanged();
 }

@@ -1,11 +1,13 @@
 #include "action_state.h"
 
+#include "console_keyboard.h"
+
 bool actionInProgress = false;
 bool walkStopped = false;
 bool starfieldActive = false;
 int stepsLeft = 0;
 
-bool ActionRunning() { return actionInProgress; }
+bool ActionRunning() { return actionInProgress || consoleBusy; }
 
 void ResetSectorAction() {
   actionInProgress = false;

@@ -14,8 +14,8 @@ extern bool starfieldActive;
 // How many more steps the current walk may take (sectors, quadrants or torpedo distance).
 extern int stepsLeft;
 
-// True while anything is happening in the ship's quadrant that the game must not be changed
-// under: a request being carried out or an alien's move or attack.
+// True while anything is happening that the game must not be changed under: a request being
+// carried out, an alien's move or attack, or the console counting down to a ricochet.
 bool ActionRunning();
 
 // Back to program start: no action running.

@@ -1,11 +1,13 @@
 #include "course.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 // The game's own degrees-to-radians factor; every course offset depends on it.
 constexpr double RadiansPerDegree = 0.0174532925;
-constexpr double DegreesPerRadian = 57.29577951;
+// Bearings convert back exactly, so that the diagonals come out at 45, 135, 225 and 315.
+constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 }  // namespace
 
 GridOffset CourseOffset(int course, int length) {

@@ -1,6 +1,7 @@
 #include "sector_reset.h"
 
 #include "action_state.h"
+#include "console_keyboard.h"
 #include "program_reset.h"
 #include "torpedoes.h"
 
@@ -8,4 +9,5 @@ void ResetSectorState(Host& host) {
   ResetProgramState(host);
   ResetSectorAction();
   torpedoLastSector = NoTorpedoSector;
+  ResetConsole();
 }

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <chrono>
 
+#include "computer_station.h"
 #include "condition_blink.h"
 #include "frame_window.h"
 #include "game_state.h"
@@ -43,8 +44,13 @@ void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
 }
 
-// The Computer console is a stand-in for now: its text has nowhere to go yet.
-void QtHost::ConsolePrint(const std::string&) {}
+void QtHost::ConsolePrint(const std::string& text) {
+  if (ComputerStation* console = ComputerConsole()) console->Print(text);
+}
+
+void QtHost::ConsolePrompt() {
+  if (ComputerStation* console = ComputerConsole()) console->Character('>');
+}
 
 void QtHost::PlaySoundNow(SoundId id, bool loop) { ::PlaySoundNow(id, loop); }
 void QtHost::PlaySoundAfterCurrent(SoundId id, bool loop) { ::PlaySoundAfterCurrent(id, loop); }
@@ -82,6 +88,10 @@ void QtHost::TakeFocusFrom(Station s) {
   StationWindow* window = StationHandle(s);
   QWidget* focus = QApplication::focusWidget();
   if (window && focus && window->isAncestorOf(focus) && controlsWindow) controlsWindow->setFocus();
+}
+
+void QtHost::PostScanRequest(void (*request)()) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(request);
 }
 
 void QtHost::EnableMenuItem(int command, bool enabled) {

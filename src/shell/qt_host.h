@@ -28,6 +28,7 @@ class QtHost : public Host {
 
   void MessagesChanged() override;
   void ConsolePrint(const std::string& text) override;
+  void ConsolePrompt() override;
 
   void PlaySoundNow(SoundId id, bool loop) override;
   void PlaySoundAfterCurrent(SoundId id, bool loop) override;
@@ -40,6 +41,7 @@ class QtHost : public Host {
   void ShowStationNormal(Station s) override;
   bool IsStationMinimized(Station s) override;
   void TakeFocusFrom(Station s) override;
+  void PostScanRequest(void (*request)()) override;
 
   void EnableMenuItem(int command, bool enabled) override;
   void StartConditionBlink() override;

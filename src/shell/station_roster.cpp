@@ -1,5 +1,6 @@
 #include "station_roster.h"
 
+#include "computer_station.h"
 #include "messages_station.h"
 #include "navigation_station.h"
 #include "phaser_station.h"
@@ -19,6 +20,7 @@ StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
 StationWindow* PhotonTorpedoes() { return new PhotonStation; }
 StationWindow* Phasers() { return new PhaserStation; }
+StationWindow* Computer() { return new ComputerStation; }
 }  // namespace
 
 const std::array<StationEntry, StationCount> stationRoster = {{
@@ -29,7 +31,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::Phasers, 9, {250, 5}, {340, 225}, false, Phasers},
     {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},
     {Station::DamageReport, 11, {250, 5}, {340, 225}, true, StandIn<Station::DamageReport>},
-    {Station::Computer, 12, {250, 5}, {360, 230}, true, StandIn<Station::Computer>},
+    {Station::Computer, 12, {250, 5}, {ConsoleDefaultClientWidth, ConsoleDefaultClientHeight}, true, Computer},
     {Station::Status, 2, {10, 5}, {189, 236}, false, StandIn<Station::Status>},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
     {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},

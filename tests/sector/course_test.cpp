@@ -32,13 +32,13 @@ TEST(CourseOffset, EveryWalkHasEightToTwelvePoints) {
 }
 
 TEST(CourseBearing, RunsClockwiseFromUp) {
-  // The game's degrees-per-radian factor is a hair under 180/pi, so exact diagonals east of
-  // the north-south line truncate one degree towards east: 46 and 134, and 224 south-west.
+  // Exact diagonals give whole bearings: a conversion a hair off 180/pi would truncate them
+  // to 46, 134 and 224.
   struct {
     int dx, dy, bearing;
   } const cases[] = {
-      {0, -1, 0},  {1, -1, 46},  {1, 0, 90},   {1, 1, 134}, {0, 1, 180},   {-1, 1, 224},
-      {-1, 0, 270}, {-1, -1, 315}, {0, 0, 180}, {2, -1, 64}, {-3, -75, 357},  {75, 1, 90},
+      {0, -1, 0},  {1, -1, 45},  {1, 0, 90},   {1, 1, 135}, {0, 1, 180},   {-1, 1, 225},
+      {-1, 0, 270}, {-1, -1, 315}, {0, 0, 180}, {2, -1, 64}, {7, -7, 45}, {-5, 5, 225}, {3, 6, 153}, {-3, -75, 357},  {75, 1, 90},
   };
   for (const auto& c : cases) EXPECT_EQ(CourseBearing(c.dx, c.dy), c.bearing) << c.dx << "," << c.dy;
 }

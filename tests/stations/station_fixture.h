@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "action_state.h"
+#include "computer_station.h"
 #include "headless_host.h"
 #include "station_reset.h"
 #include "quadrant_picture.h"
@@ -25,6 +26,14 @@ class StationHost : public HeadlessHost {
   void WaitPumping(std::uint32_t ms) override {
     HeadlessHost::WaitPumping(ms);
     QApplication::processEvents();
+  }
+  void ConsolePrint(const std::string& text) override {
+    HeadlessHost::ConsolePrint(text);
+    if (ComputerConsole()) ComputerConsole()->Print(text);
+  }
+  void ConsolePrompt() override {
+    HeadlessHost::ConsolePrompt();
+    if (ComputerConsole()) ComputerConsole()->Character('>');
   }
   void UpdateStation(Station s) override {
     HeadlessHost::UpdateStation(s);

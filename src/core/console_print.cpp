@@ -1,0 +1,15 @@
+#include "console_print.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+std::string FormatConsoleText(const char* format, ...) {
+  char text[ConsoleTextLimit + 1];
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  return length < 0 ? std::string() : std::string(text);
+}
+
+void ConsolePrintText(std::string_view text) { host().ConsolePrint(std::string(text.substr(0, ConsoleTextLimit))); }

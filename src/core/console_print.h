@@ -1,0 +1,23 @@
+#pragma once
+// Output on the Computer console. Every text is formatted into at most 127 characters, as
+// the console's line buffer holds, and reaches the console window through the Host.
+
+#include <string>
+#include <string_view>
+
+#include "message_catalogue.h"
+
+inline constexpr std::size_t ConsoleTextLimit = 127;
+
+// printf-style formatting cut at ConsoleTextLimit characters, whatever the arguments hold.
+std::string FormatConsoleText(const char* format, ...);
+
+// Prints `text` as it is (never used as a format), cut at ConsoleTextLimit characters.
+void ConsolePrintText(std::string_view text);
+
+// Prints text `id` of the string table formatted with the arguments (integers, characters,
+// strings and, for the console's few reports with stardates, doubles).
+template <class... Args>
+void ConsolePrint(MessageId id, Args... args) {
+  if (const char* format = MessageText(id)) ConsolePrintText(FormatConsoleText(format, args...));
+}

@@ -1,0 +1,99 @@
+#include "console_session.h"
+
+#include <cstdio>
+
+#include "command_line.h"
+#include "console_grid.h"
+#include "console_keyboard.h"
+#include "console_print.h"
+#include "game_state.h"
+#include "headless_host.h"
+#include "random.h"
+#include "game_action.h"
+#include "saved_game_files.h"
+#include "sector_reset.h"
+#include "ship_messages.h"
+
+namespace {
+int Usage() {
+  std::fputs(
+      "usage: kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
+      "\n"
+      "  load the saved game FILE, set the random state to SEED and type each TEXT at the\n"
+      "  Computer console's prompt, then Enter; save the result to FILE2 and print what the\n"
+      "  console answered, prompts included\n"
+      "  --state  end with the random generator's state\n",
+      stderr);
+  return ExitUsage;
+}
+
+// The headless host with a console of the Computer window's default size: output lands in
+// its grid as in the game, and what the console answers is kept while `recording`.
+class ConsoleHost : public HeadlessHost {
+ public:
+  ConsoleGrid grid;
+  std::string answers;
+  bool recording = false;
+
+  ConsoleHost() {
+    const ConsoleFit fit = FitConsole(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);
+    grid.Resize(fit.columns, fit.rows);
+  }
+
+  void ConsolePrint(const std::string& text) override {
+    HeadlessHost::ConsolePrint(text);
+    grid.Print(text);
+    if (recording) answers += text;
+  }
+  void ConsolePrompt() override {
+    HeadlessHost::ConsolePrompt();
+    if (ConsoleKeyboardBlocked()) return;  // the prompt is typed like any key
+    ConsoleCharacter(grid, '>');
+    if (recording) answers += '>';
+  }
+};
+
+// The game's own load, the resumed game's message and the console's fresh prompt included.
+std::string LoadAtThePrompt(const std::string& path) {
+  if (std::string problem = LoadGameAsTheGameDoes(path); !problem.empty()) return problem;
+  PostShipMessage(Msg::ResumingSavedGame);
+  ConsolePrintText("\n>");
+  return {};
+}
+
+// Each character as a key press on the console, then Enter; a ricochet the line asked for is
+// carried out once the line is done, as the game's message loop would.
+void TypeLine(ConsoleHost& host, const std::string& line) {
+  for (char c : line) ConsoleCharacter(host.grid, c);
+  ConsoleCharacter(host.grid, ConsoleReturn);
+  host.RunPostedRequests();
+}
+}  // namespace
+
+int ConsoleVerb(const std::vector<std::string>& args) {
+  std::vector<std::string> lines;
+  std::size_t consumed = 0;
+  const auto request = ParseActionRequest(
+      args,
+      [&](const std::string& option, const std::string& value) {
+        if (option != "--line") return false;
+        lines.push_back(value);
+        return true;
+      },
+      consumed);
+  if (!request || lines.empty()) return Usage();
+
+  ConsoleHost host;
+  ResetSectorState(host);
+  if (std::string problem = LoadAtThePrompt(request->in); !problem.empty()) return Fail(problem);
+
+  lcg::Seed(request->seed);
+  host.recording = true;
+  for (const std::string& line : lines) TypeLine(host, line);
+  host.recording = false;
+
+  if (std::string problem = WriteGameFile(request->out, game); !problem.empty()) return Fail(problem);
+  std::fputs(host.answers.c_str(), stdout);
+  if (request->printState) std::printf("\nrandom state: %u\n", lcg::State());
+  return ExitOk;
+}
