@@ -78,6 +78,8 @@ class EnergyTransferPanel {
 
   // The whole panel, with the station's own read-out picture.
   void Paint(QImage& surface, const QImage& chargePicture) const;
+  // The pictures alone, without read-outs or gauge: the face of a station that is out.
+  static void PaintPictures(QImage& surface, const QImage& chargePicture);
   // The two read-outs and the bar, after the amounts changed; returns the area drawn.
   QRect DrawAmounts(QImage& surface) const;
 
@@ -86,6 +88,9 @@ class EnergyTransferPanel {
   bool Less(int step);
   // The key table; true when the key belongs to it (the amounts may be unchanged).
   bool Key(int virtualKey, int character);
+  // The amount a key of the table moves: positive into the charge, negative back; 0 for a
+  // key outside the table.
+  static int KeyStep(int virtualKey, int character);
 
  private:
   void MoveToCharge(int amount);
