@@ -45,14 +45,21 @@ void ShieldStation::TakeGameFigures() {
   panel_.charge = takenShieldEnergy_ = game.shieldEnergy;
 }
 
-bool ShieldStation::GameFiguresChanged() const {
-  return game.shipEnergy != takenShipEnergy_ || game.shieldEnergy != takenShieldEnergy_;
+bool ShieldStation::AdoptChangedGameFigures() {
+  if (game.shipEnergy == takenShipEnergy_ && game.shieldEnergy == takenShieldEnergy_) return false;
+  // The transfer the player has set up but not committed moves the same energy from the new
+  // figures, as long as it still fits them.
+  const int moved = panel_.charge - takenShieldEnergy_;
+  TakeGameFigures();
+  if (game.shieldEnergy + moved >= 0 && game.shipEnergy - moved > 0) {
+    panel_.charge += moved;
+    panel_.available -= moved;
+  }
+  return true;
 }
 
 void ShieldStation::FollowGameFigures() {
-  if (!GameFiguresChanged()) return;
-  TakeGameFigures();
-  ShowAmounts();
+  if (AdoptChangedGameFigures()) ShowAmounts();
 }
 
 void ShieldStation::ShowAmounts() {
@@ -66,7 +73,7 @@ void ShieldStation::PaintShip(QImage& image) const {
 void ShieldStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
   painter.end();
-  if (GameFiguresChanged()) TakeGameFigures();
+  AdoptChangedGameFigures();
   QImage& image = surface();
   PaintShip(image);
   if (ShieldsWork())
@@ -181,7 +188,10 @@ void ShieldStation::timerEvent(QTimerEvent* event) {
 
 void ShieldStation::ShimmerTick() {
   // Damage or a pause silences the ticks without stopping the timer.
-  if (Minimized() || !ShieldsWork() || panel_.charge == 0 || pausedFlag) return;
+  if (Minimized() || !ShieldsWork()) return;
+  // While the shields shimmer the read-outs keep up with the clock and the aliens' hits.
+  FollowGameFigures();
+  if (panel_.charge == 0 || pausedFlag) return;
   const int red = lcg::rand() % 256;
   const int green = lcg::rand() % 256;
   const int blue = lcg::rand() % 256;

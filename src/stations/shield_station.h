@@ -43,7 +43,9 @@ class ShieldStation : public ControlStation {
  private:
   static bool ShieldsWork();
   void TakeGameFigures();
-  bool GameFiguresChanged() const;
+  // When the game's figures have changed since the panel took them: takes them afresh and
+  // returns true.
+  bool AdoptChangedGameFigures();
   void FollowGameFigures();
   void ShowAmounts();
   void PaintShip(QImage& image) const;
@@ -56,7 +58,8 @@ class ShieldStation : public ControlStation {
   QImage readoutPicture_;  // the SHIELDS read-out box
   QImage ship_;            // the frame's ship picture, fitted to ShipRect
   int shimmerTimer_ = 0;
-  // The game's figures when the panel last took them: when the game's change, the panel
-  // takes them afresh, so a commit never writes back figures the game has left behind.
+  // The game's figures when the panel last took them. When the game's change (the clock, a
+  // hit, docking), the panel takes them afresh, so a commit never writes back figures the
+  // game has left behind and never makes or loses energy.
   int takenShipEnergy_ = 0, takenShieldEnergy_ = 0;
 };

@@ -1,4 +1,3 @@
-#include <QFocusEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -15,16 +14,13 @@ namespace {
 
 constexpr QPoint More{184, 145}, Less{151, 145}, Execute{168, 195};
 constexpr QPoint AvailableAt{28, 136}, SettingAt{259, 136};
-constexpr QRect Gauge = EdgeRect(10, 90, 328, 120);
 
 class ShieldStationTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
     options.autoSrs = 0;
-    game.shipEnergy = 3000;
     game.shieldEnergy = 0;
-    DrawQuadrant(27, {"........", "........", "........", "........", ">.......", "........", "........", "........"});
     shields = std::make_unique<ShieldStation>();
     shields->show();
     // The station has the focus, as it has once the player clicks into it.
@@ -42,12 +38,8 @@ class ShieldStationTest : public StationTest {
   void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(shields.get(), static_cast<Qt::Key>(key), modifiers);
   }
-  void GainFocus() {
-    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(shields.get(), &focus);
-  }
 
-  // The four-glyph read-out at `at` as the player sees it, and the same text drawn alone.
+  // The four-glyph read-out at `at` as the player sees it, and `text` drawn alone.
   QImage Readout(QPoint at) { return shields->surface().copy(at.x(), at.y(), 4 * GlyphWidth, GlyphHeight); }
   static QImage Expected(const std::string& text) {
     QImage image(4 * GlyphWidth, GlyphHeight, QImage::Format_RGB32);
@@ -55,27 +47,20 @@ class ShieldStationTest : public StationTest {
     return image;
   }
   QImage ShieldArea() { return shields->surface().copy(ShieldStation::ShieldRect); }
-  static bool Black(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (image.pixel(x, y) != qRgb(0, 0, 0)) return false;
-    return true;
-  }
 
   std::unique_ptr<ShieldStation> shields;
 };
 
 TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigures) {
   for (int i = 0; i < 80; ++i) Click(More);
-  EXPECT_EQ(shields->shieldAvailable(), 2200);
-  EXPECT_EQ(shields->shieldSetting(), 800);
-  EXPECT_EQ(game.shipEnergy, 3000) << "nothing is written before EXECUTE";
-  EXPECT_EQ(Readout(AvailableAt), Expected("2200"));
-  EXPECT_EQ(Readout(SettingAt), Expected(" 800"));
-  EXPECT_EQ(shields->surface().pixel(14 + 226, 105), qRgb(128, 0, 128)) << "trunc(310 * 2200 / 3000) = 227";
-  EXPECT_EQ(shields->surface().pixel(14 + 227, 105), qRgb(0, 128, 128)) << "the shields' share of the gauge";
   Click(Less, Qt::ShiftModifier);
-  EXPECT_EQ(shields->shieldSetting(), 799) << "Shift moves one unit";
+  EXPECT_EQ(shields->shieldAvailable(), 2201);
+  EXPECT_EQ(shields->shieldSetting(), 799);
+  EXPECT_EQ(game.shipEnergy, 3000) << "nothing is written before EXECUTE";
+  EXPECT_EQ(Readout(AvailableAt), Expected("2201"));
+  EXPECT_EQ(Readout(SettingAt), Expected(" 799"));
+  EXPECT_EQ(shields->surface().pixel(14 + 226, 105), qRgb(128, 0, 128)) << "trunc(310 * 2201 / 3000) = 227";
+  EXPECT_EQ(shields->surface().pixel(14 + 227, 105), qRgb(0, 128, 128)) << "the shields' share of the gauge";
 
   host.Clear();
   Click(Execute);
@@ -85,58 +70,61 @@ TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigur
   ASSERT_FALSE(host.calls.empty());
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
   EXPECT_EQ(host.CallsNamed("InvalidateStation").back(), "Status");
-  EXPECT_EQ(shields->pressedButton(), -1);
-}
 
-TEST_F(ShieldStationTest, ACommitThatLeavesLittleDilithiumTurnsTheConditionYellow) {
-  game.shipEnergy = 450;
-  GainFocus();
-  Key(Qt::Key_Up);  // 100 into the shields
-  Key(Qt::Key_Up);
-  EXPECT_EQ(shields->shieldAvailable(), 250);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  // Leaving 300 or less to the ship turns the condition yellow.
+  for (int i = 0; i < 19; ++i) Key(Qt::Key_Up);
   Key(Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 250);
-  EXPECT_EQ(game.shieldEnergy, 200);
+  EXPECT_EQ(game.shipEnergy, 301);
+  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Return);
+  EXPECT_EQ(game.shipEnergy, 291);
   EXPECT_EQ(game.gamePhase, GamePhase::Yellow);
 }
 
 TEST_F(ShieldStationTest, TheGamesFiguresChangingMeanwhileAreNeverWrittenBack) {
   Key(Qt::Key_Up);  // 2900 and 100 on the panel
-  // A clock step and an alien's hit on the shields before the next key.
+  // A clock step and an alien's hit on the shields before the next key: the 100 the player
+  // moved now comes from the new figures.
   game.shipEnergy -= 1;
   game.shieldEnergy = 0;
   Key(Qt::Key_Left);
-  EXPECT_EQ(shields->shieldAvailable(), 2989) << "the key moved energy from the current figures";
-  EXPECT_EQ(shields->shieldSetting(), 10);
-  EXPECT_EQ(Readout(AvailableAt), Expected("2989"));
+  EXPECT_EQ(shields->shieldAvailable(), 2889);
+  EXPECT_EQ(shields->shieldSetting(), 110);
+  EXPECT_EQ(Readout(AvailableAt), Expected("2889"));
 
   game.shipEnergy -= 1;  // another clock step, then EXECUTE at once
   const int before = game.shipEnergy + game.shieldEnergy;
   Click(Execute);
   EXPECT_EQ(game.shipEnergy + game.shieldEnergy, before) << "a commit neither makes nor loses energy";
-  EXPECT_EQ(game.shipEnergy, 2998);
+  EXPECT_EQ(game.shieldEnergy, 110);
 
-  // Refreshed by the rules: the read-outs follow the game.
+  // Refreshed by the rules (docking): the read-outs follow the game.
   game.shipEnergy = 3000;
   game.shieldEnergy = 0;
   host.InvalidateStation(Station::Shields, false);
   Face(*shields);
   EXPECT_EQ(Readout(AvailableAt), Expected("3000"));
   EXPECT_EQ(Readout(SettingAt), Expected("   0"));
+
+  // A transfer that no longer fits the new figures is dropped.
+  Key(Qt::Key_Up);
+  game.shipEnergy = 80;
+  Key(Qt::Key_Return);
+  EXPECT_EQ(game.shipEnergy, 80);
+  EXPECT_EQ(game.shieldEnergy, 0);
 }
 
-TEST_F(ShieldStationTest, GainingTheFocusDropsAnUncommittedDivision) {
+TEST_F(ShieldStationTest, GainingTheFocusDropsAnUncommittedTransfer) {
   Key(Qt::Key_Up);
-  GainFocus();
-  EXPECT_EQ(shields->shieldAvailable(), 3000);
-  EXPECT_EQ(shields->shieldSetting(), 0);
+  QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+  QApplication::sendEvent(shields.get(), &focus);
   Face(*shields);
+  EXPECT_EQ(shields->shieldSetting(), 0);
   EXPECT_EQ(Readout(SettingAt), Expected("   0"));
 }
 
 TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheShip) {
-  GainFocus();
   EXPECT_FALSE(shields->shimmering()) << "empty shields do not shimmer";
   const QImage plain = ShieldArea();
   Click(More);
@@ -162,23 +150,19 @@ TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheS
   EXPECT_LT(changed, 300) << "dotted, one pixel wide";
   EXPECT_GT(leftEdge, 0) << "it reaches the bounds' left edge";
 
+  // A pause silences the ticks without stopping the timer.
+  pausedFlag = 1;
+  shields->ShimmerTick();
+  EXPECT_EQ(ShieldArea(), drawn);
+  EXPECT_EQ(lcg::State(), afterThreeDraws);
+  EXPECT_TRUE(shields->shimmering());
+  pausedFlag = 0;
+
   // The ellipses pile up until the shields are emptied, which wipes them.
   shields->ShimmerTick();
   Click(Less);
   EXPECT_FALSE(shields->shimmering());
   EXPECT_EQ(ShieldArea(), plain);
-}
-
-TEST_F(ShieldStationTest, APauseSilencesTheShimmerWithoutStoppingIt) {
-  Key(Qt::Key_Left);
-  ASSERT_TRUE(shields->shimmering());
-  const QImage before = ShieldArea();
-  pausedFlag = 1;
-  const std::uint32_t state = lcg::State();
-  shields->ShimmerTick();
-  EXPECT_EQ(ShieldArea(), before);
-  EXPECT_EQ(lcg::State(), state) << "no draws";
-  EXPECT_TRUE(shields->shimmering());
 }
 
 TEST_F(ShieldStationTest, KeysStartAndStopTheShimmerAsTheyFillAndEmptyTheShields) {
@@ -205,12 +189,10 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
   game.RepairDate(ShipSystem::Shield) = 2100.0;
   shields->Invalidate(true);
   const QImage face = Face(*shields);
-  EXPECT_TRUE(Black(face, ShieldStation::ShipRect)) << "no ship";
-  EXPECT_TRUE(Black(face, Gauge)) << "no gauge";
   QImage pictures(face.size(), QImage::Format_RGB32);
   pictures.fill(Qt::black);
   EnergyTransferPanel::PaintPictures(pictures, resources::Picture(35));
-  EXPECT_EQ(face, pictures) << "the panel's pictures without read-outs";
+  EXPECT_EQ(face, pictures) << "no ship, no read-outs, no gauge";
 
   Key(Qt::Key_Left);
   Key(Qt::Key_Return);
@@ -225,7 +207,6 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
   EXPECT_EQ(shields->surface(), face);
   EXPECT_EQ(game.shipEnergy, 2900);
   EXPECT_EQ(game.shieldEnergy, 100);
-  EXPECT_EQ(game.changeCount, 1);
 }
 
 TEST_F(ShieldStationTest, DuringAnActionKeysWorkAndAPressedExecuteStillCommits) {
@@ -239,9 +220,6 @@ TEST_F(ShieldStationTest, DuringAnActionKeysWorkAndAPressedExecuteStillCommits) 
   actionInProgress = true;
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, Execute);
   EXPECT_EQ(game.shieldEnergy, 100);
-  Key(Qt::Key_Up);
-  Key(Qt::Key_Return);
-  EXPECT_EQ(game.shieldEnergy, 200);
 }
 
 TEST_F(ShieldStationTest, ARepaintWhileAButtonIsHeldKeepsItPressed) {
