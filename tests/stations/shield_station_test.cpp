@@ -1,3 +1,5 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
 
@@ -229,6 +231,21 @@ TEST_F(ShieldStationTest, ARepaintWhileAButtonIsHeldKeepsItPressed) {
   Face(*shields);
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(shields->surface(), before);
+}
+
+TEST_F(ShieldStationTest, MinimizingStopsTheShimmer) {
+  QMdiArea area;
+  area.resize(800, 600);
+  auto* station = new ShieldStation;
+  QMdiSubWindow* frame = area.addSubWindow(station);
+  area.show();
+  frame->show();
+  QApplication::processEvents();
+  QTest::keyClick(station, Qt::Key_Up);
+  ASSERT_TRUE(station->shimmering());
+  frame->showMinimized();
+  QApplication::processEvents();
+  EXPECT_FALSE(station->shimmering());
 }
 
 }  // namespace
