@@ -132,8 +132,3 @@ void LongRangeScanWindow::keyPressEvent(QKeyEvent* event) {
   }
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::LongRangeScan);
 }
-
-bool LongRangeScanWindow::Minimized() const {
-  const QWidget* frame = parentWidget() ? parentWidget() : this;
-  return frame->isMinimized();
-}

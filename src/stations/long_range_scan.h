@@ -36,7 +36,6 @@ class LongRangeScanWindow : public StationWindow {
 
  private:
   void FollowSize(QSize client);
-  bool Minimized() const;
 
   int cellWidth_ = 0, cellHeight_ = 0;
   QFont font_;

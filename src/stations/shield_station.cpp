@@ -198,8 +198,3 @@ void ShieldStation::ShimmerTick() {
   XorDottedEllipse(surface(), ShieldRect, qRgb(red, green, blue));
   ShowDrawn(ShieldRect);
 }
-
-bool ShieldStation::Minimized() const {
-  const QWidget* frame = parentWidget() ? parentWidget() : this;
-  return frame->isMinimized();
-}

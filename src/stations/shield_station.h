@@ -52,7 +52,6 @@ class ShieldStation : public ControlStation {
   void StartShimmer();
   void StopShimmer();
   void Commit();
-  bool Minimized() const;
 
   EnergyTransferPanel panel_;
   QImage readoutPicture_;  // the SHIELDS read-out box
