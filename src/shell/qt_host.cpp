@@ -92,15 +92,7 @@ void QtHost::StartConditionBlink() {
   if (!statusWindow || virtualNow_) return;
   if (!blinkTimer_) {
     blinkTimer_ = new QTimer(statusWindow);
-    QObject::connect(blinkTimer_, &QTimer::timeout, [] {
-      const GamePhase shown = game.gamePhase;
-      StatusBlinkTick();
-      // The light changes at once.
-      if (game.gamePhase != shown && statusWindow) {
-        statusWindow->Invalidate(false);
-        statusWindow->UpdateNow();
-      }
-    });
+    QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });
   }
   blinkTimer_->start(BlinkPeriodMs);
 }
