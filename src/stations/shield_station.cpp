@@ -30,7 +30,8 @@ ShieldStation::ShieldStation(QWidget* parent)
       readoutPicture_(resources::Picture(ShieldsReadoutPicture)),
       ship_(ShipFitted()) {
   setWindowTitle(QStringLiteral("Shields"));
-  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EnergyTransferPanel::ExecuteButton};
+  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton,
+              EnergyTransferPanel::ExecuteButton};
   TakeGameFigures();
 }
 

@@ -43,8 +43,9 @@ class ShieldStation : public ControlStation {
  private:
   static bool ShieldsWork();
   void TakeGameFigures();
-  // When the game's figures have changed since the panel took them: takes them afresh and
-  // returns true.
+  // When the game's figures have changed since the panel took them: takes them afresh,
+  // keeping a transfer the player has set up but not committed while it still fits, and
+  // returns true. FollowGameFigures also shows the new read-outs.
   bool AdoptChangedGameFigures();
   void FollowGameFigures();
   void ShowAmounts();

@@ -35,7 +35,9 @@ class StatusStationTest : public StationTest {
     }
     return glyph;
   }
-  static QImage Minus() { return digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight); }
+  static QImage Minus() {
+    return digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight);
+  }
 
   // What the face should show in its five cells for `text` (no point).
   static void ExpectReadout(const QImage& face, int y, const char* text) {
@@ -80,9 +82,9 @@ TEST_F(StatusStationTest, ShowsEveryReadout) {
 }
 
 TEST_F(StatusStationTest, TheLightShowsTheCondition) {
-  const std::pair<GamePhase, int> lights[] = {
-      {GamePhase::Green, 0},      {GamePhase::Docked, 25},  {GamePhase::RedAlert, 50},
-      {GamePhase::RedAlertAlt, 75}, {GamePhase::Yellow, 100}, {GamePhase::YellowAlt, 125}};
+  const std::pair<GamePhase, int> lights[] = {{GamePhase::Green, 0},     {GamePhase::Docked, 25},
+                                              {GamePhase::RedAlert, 50}, {GamePhase::RedAlertAlt, 75},
+                                              {GamePhase::Yellow, 100},  {GamePhase::YellowAlt, 125}};
   for (const auto& [phase, top] : lights) {
     game.gamePhase = phase;
     status.Invalidate(false);
