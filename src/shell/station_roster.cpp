@@ -1,12 +1,15 @@
 #include "station_roster.h"
 
 #include "computer_station.h"
+#include "long_range_scan.h"
 #include "messages_station.h"
 #include "navigation_station.h"
 #include "phaser_station.h"
 #include "photon_station.h"
+#include "shield_station.h"
 #include "short_range_scan.h"
 #include "stand_in_station.h"
+#include "status_station.h"
 
 namespace {
 template <Station S>
@@ -14,25 +17,27 @@ StationWindow* StandIn() {
   return new StandInStation(S);
 }
 
-
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
+StationWindow* LongRangeScan() { return new LongRangeScanWindow; }
 StationWindow* PhotonTorpedoes() { return new PhotonStation; }
 StationWindow* Phasers() { return new PhaserStation; }
+StationWindow* Shields() { return new ShieldStation; }
 StationWindow* Computer() { return new ComputerStation; }
+StationWindow* Status() { return new StatusStation; }
 }  // namespace
 
 const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, false, ShortRangeScan},
-    {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, StandIn<Station::LongRangeScan>},
+    {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, LongRangeScan},
     {Station::Navigation, 7, {250, 5}, {340, 225}, false, Navigation},
     {Station::PhotonTorpedoes, 8, {250, 5}, {340, 225}, false, PhotonTorpedoes},
     {Station::Phasers, 9, {250, 5}, {340, 225}, false, Phasers},
-    {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},
+    {Station::Shields, 10, {250, 5}, {340, 225}, false, Shields},
     {Station::DamageReport, 11, {250, 5}, {340, 225}, true, StandIn<Station::DamageReport>},
     {Station::Computer, 12, {250, 5}, {ConsoleDefaultClientWidth, ConsoleDefaultClientHeight}, true, Computer},
-    {Station::Status, 2, {10, 5}, {189, 236}, false, StandIn<Station::Status>},
+    {Station::Status, 2, {10, 5}, {189, 236}, false, Status},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
     {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},
 }};

@@ -1,6 +1,7 @@
 #include "panel_widgets.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 
 #include "control_station.h"
@@ -171,23 +172,25 @@ bool EnergyTransferPanel::Less(int step) {
   return true;
 }
 
-bool EnergyTransferPanel::Key(int virtualKey, int character) {
+int EnergyTransferPanel::KeyStep(int virtualKey, int character) {
   auto is = [virtualKey](int a, int b, int c) { return virtualKey == a || virtualKey == b || virtualKey == c; };
   using namespace VirtualKey;
-  if (is(Left, Digit0 + 4, Keypad0 + 4)) {
-    if (available > 50) MoveToCharge(10);
-  } else if (is(Up, Digit0 + 8, Keypad0 + 8)) {
-    if (available > 150) MoveToCharge(100);
-  } else if (is(Right, Digit0 + 6, Keypad0 + 6)) {
-    MoveBack(charge > 10 ? 10 : charge);
-  } else if (is(Down, Digit0 + 2, Keypad0 + 2)) {
-    MoveBack(charge > 100 ? 100 : charge);
-  } else if (character == '=' || virtualKey == KeypadPlus) {
-    if (available > 50) MoveToCharge(1);
-  } else if (character == '_' || virtualKey == KeypadMinus) {
-    MoveBack(charge > 1 ? 1 : charge);
-  } else {
-    return false;
+  if (is(Left, Digit0 + 4, Keypad0 + 4)) return 10;
+  if (is(Up, Digit0 + 8, Keypad0 + 8)) return 100;
+  if (is(Right, Digit0 + 6, Keypad0 + 6)) return -10;
+  if (is(Down, Digit0 + 2, Keypad0 + 2)) return -100;
+  if (character == '=' || virtualKey == KeypadPlus) return 1;
+  if (character == '_' || virtualKey == KeypadMinus) return -1;
+  return 0;
+}
+
+bool EnergyTransferPanel::Key(int virtualKey, int character) {
+  const int step = KeyStep(virtualKey, character);
+  if (step > 0) {
+    // A hundred needs more than 150 left to the ship; ten or one more than 50.
+    if (available > (step == 100 ? 150 : 50)) MoveToCharge(step);
+  } else if (step < 0) {
+    MoveBack(std::min(charge, -step));
   }
-  return true;
+  return step != 0;
 }

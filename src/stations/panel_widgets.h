@@ -93,6 +93,9 @@ class EnergyTransferPanel {
   bool Less(int step);
   // The key table; true when the key belongs to it (the amounts may be unchanged).
   bool Key(int virtualKey, int character);
+  // The amount a key of the table moves: positive into the charge, negative back; 0 for a
+  // key outside the table.
+  static int KeyStep(int virtualKey, int character);
 
  private:
   void MoveToCharge(int amount);

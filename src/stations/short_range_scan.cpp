@@ -54,11 +54,6 @@ const QImage& ShortRangeScanWindow::PictureFor(int pictureId) {
   return found->second;
 }
 
-bool ShortRangeScanWindow::Minimized() const {
-  const QWidget* frame = parentWidget() ? parentWidget() : this;
-  return frame->isMinimized();
-}
-
 void ShortRangeScanWindow::ShowSurfaceChange() { update(); }
 
 void ShortRangeScanWindow::Paint(QPainter& painter) {

@@ -40,7 +40,6 @@ class ShortRangeScanWindow : public StationWindow {
 
  private:
   const QImage& PictureFor(int pictureId);
-  bool Minimized() const;
   void ShowSurfaceChange();
 
   QFont srsFont_;

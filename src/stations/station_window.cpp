@@ -15,6 +15,11 @@ StationWindow::~StationWindow() {
   if (StationHandle(station_) == this) StationHandle(station_) = nullptr;
 }
 
+bool StationWindow::Minimized() const {
+  const QWidget* frame = parentWidget() ? parentWidget() : this;
+  return frame->isMinimized();
+}
+
 void StationWindow::Invalidate(bool erase) {
   invalid_ = true;
   eraseFirst_ = eraseFirst_ || erase;

@@ -24,6 +24,9 @@ class StationWindow : public QWidget {
     return surface_;
   }
 
+  // True while the window stands minimized on the bridge.
+  bool Minimized() const;
+
   // Marks the face for redrawing; with erase the background is filled first.
   void Invalidate(bool erase);
   // Redraws at once if invalid (the platform's UpdateWindow).

@@ -16,3 +16,7 @@ constexpr QRect EdgeRect(int left, int top, int right, int bottom) {
 void DrawLine(QImage& image, QPoint from, QPoint to, QRgb colour);
 void XorLine(QImage& image, QPoint from, QPoint to, QRgb colour);
 void InvertRect(QImage& image, const QRect& rect);
+
+// Exclusive-or draws the dotted outline of the ellipse inscribed in `bounds` (three pixels
+// on, three off, once round); drawn twice in the same colour it is gone again.
+void XorDottedEllipse(QImage& image, const QRect& bounds, QRgb colour);

@@ -16,6 +16,7 @@
 #include "station_reset.h"
 #include "quadrant_picture.h"
 #include "short_range_scan.h"
+#include "station_handles.h"
 
 class StationHost : public HeadlessHost {
  public:
@@ -37,11 +38,11 @@ class StationHost : public HeadlessHost {
   }
   void UpdateStation(Station s) override {
     HeadlessHost::UpdateStation(s);
-    if (s == Station::ShortRangeScan && ScanStation()) ScanStation()->UpdateNow();
+    if (StationWindow* window = StationHandle(s)) window->UpdateNow();
   }
   void InvalidateStation(Station s, bool erase) override {
     HeadlessHost::InvalidateStation(s, erase);
-    if (s == Station::ShortRangeScan && ScanStation()) ScanStation()->Invalidate(erase);
+    if (StationWindow* window = StationHandle(s)) window->Invalidate(erase);
   }
   void ScanFillBlack(ScanRect r) override {
     HeadlessHost::ScanFillBlack(r);
