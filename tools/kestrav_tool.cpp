@@ -8,6 +8,9 @@
 //   kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]
 //   kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]
 //       load a saved game, move the ship headless and save the result (ship_moves.h)
+//   kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]
+//       load a saved game, let N ms of game time pass headless and save the result
+//       (idle_time.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +26,7 @@
 #include "game_files.h"
 #include "game_summary.h"
 #include "headless_host.h"
+#include "idle_time.h"
 #include "message_catalogue.h"
 #include "new_game.h"
 #include "options.h"
@@ -38,6 +42,7 @@ int Usage() {
       "       kestrav-tool show FILE\n"
       "       kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]\n"
       "       kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]\n"
+      "       kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -46,6 +51,9 @@ int Usage() {
       "         at warp W or impulse I (1..9), save the result to FILE2 and print the\n"
       "         ship's messages of the move\n"
       "  ricochet  the same for the gravity ricochet\n"
+      "  wait   load FILE, set the random state to SEED, let N ms of game time pass (the\n"
+      "         clock, and in red alert the aliens' moves and attacks), save the result to\n"
+      "         FILE2 and print every ship message posted\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -116,5 +124,6 @@ int main(int argc, char** argv) {
   if (verb == "show") return ShowGame(args);
   if (verb == "move") return MoveVerb(args);
   if (verb == "ricochet") return RicochetVerb(args);
+  if (verb == "wait") return WaitVerb(args);
   return Usage();
 }

@@ -21,6 +21,7 @@ void PostShipMessage(MessageId id, ...) {
   va_start(args, id);
   std::vsnprintf(text, sizeof text, format, args);
   va_end(args);
+  host().ShipMessagePosted(text);
 
   if (game.messagesToComputer) {
     host().ConsolePrint(text);

@@ -3,11 +3,13 @@
 bool actionInProgress = false;
 bool walkStopped = false;
 bool starfieldActive = false;
+bool firstCombatPass = false;
 int stepsLeft = 0;
 
 void ResetSectorAction() {
   actionInProgress = false;
   walkStopped = false;
   starfieldActive = false;
+  firstCombatPass = false;
   stepsLeft = 0;
 }

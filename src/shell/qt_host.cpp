@@ -37,6 +37,8 @@ void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
 }
 
+void QtHost::ShipMessagePosted(const std::string&) {}
+
 // The Computer console is a stand-in for now: its text has nowhere to go yet.
 void QtHost::ConsolePrint(const std::string&) {}
 

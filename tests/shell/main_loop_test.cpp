@@ -22,7 +22,7 @@ class MainLoopTest : public ::testing::Test {
   void SetUp() override {
     ResetProgramState(qtHost);
     ResetMainLoop();
-    SetIdleDuties({CountPass, NoAction, NoAction});
+    SetIdleDuties({CountPass, NoAction});
     idlePasses = 0;
   }
   void TearDown() override { ResetMainLoop(); }
