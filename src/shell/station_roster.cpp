@@ -1,6 +1,7 @@
 #include "station_roster.h"
 
 #include "conditions.h"
+#include "damage_report.h"
 #include "messages_station.h"
 #include "navigation_station.h"
 #include "short_range_scan.h"
@@ -22,6 +23,7 @@ StationWindow* StatusStandIn() {
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
+StationWindow* DamageReport() { return new DamageReportStation; }
 }  // namespace
 
 const std::array<StationEntry, StationCount> stationRoster = {{
@@ -31,7 +33,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::PhotonTorpedoes, 8, {250, 5}, {340, 225}, true, StandIn<Station::PhotonTorpedoes>},
     {Station::Phasers, 9, {250, 5}, {340, 225}, true, StandIn<Station::Phasers>},
     {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},
-    {Station::DamageReport, 11, {250, 5}, {340, 225}, true, StandIn<Station::DamageReport>},
+    {Station::DamageReport, 11, {250, 5}, {340, 225}, false, DamageReport},
     {Station::Computer, 12, {250, 5}, {360, 230}, true, StandIn<Station::Computer>},
     {Station::Status, 2, {10, 5}, {189, 236}, false, StatusStandIn},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
