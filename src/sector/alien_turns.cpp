@@ -35,6 +35,12 @@ void TakeTurn(Turn&& turn) {
   host().SetBusy(false);
 }
 
+// Alien i's record, or null if the table no longer holds it (a turn's waits let the windows
+// work, and a game that ended meanwhile takes its aliens with it).
+AlienRecord* Record(int i) {
+  return static_cast<std::size_t>(i) < game.alienTable.size() ? &game.alienTable[static_cast<std::size_t>(i)] : nullptr;
+}
+
 void StampClocks(std::uint32_t now) {
   const auto& cells = game.ShipQuadrantRecord().cells;
   for (int y = 0; y < 8; ++y)
@@ -52,7 +58,7 @@ void MoveIfDue(int i, std::uint32_t now) {
   if (!(Due(now, alien.lastMoveTick, alien.moveInterval) || ActsEarly())) return;
   if (actionInProgress) return;  // its turn waits for a later pass
   TakeTurn([&] { AlienMove(i); });
-  game.alienTable[static_cast<std::size_t>(i)].lastMoveTick = now;
+  if (AlienRecord* moved = Record(i)) moved->lastMoveTick = now;
   host().PumpPendingMessages();
 }
 
@@ -65,7 +71,7 @@ void AttackIfDue(int i, std::uint32_t now) {
     return;
   }
   TakeTurn([&] { AlienAttack(i); });
-  game.alienTable[static_cast<std::size_t>(i)].lastAttackTick = now;
+  if (AlienRecord* fired = Record(i)) fired->lastAttackTick = now;
 }
 
 // What the shields make of a shot of `units`. Stronger shields take it and hold; shields

@@ -26,10 +26,10 @@ constexpr Row Rows[] = {
 }  // namespace
 
 std::string RepairEstimate(ShipSystem s) {
-  const double damage = game.damage[static_cast<int>(s)];
+  const double damage = game.Damage(s);
   if (damage == 0.0) return " - OK -";
   if (damage < 0.0) return "DESTROYED";
-  double repair = game.repairDate[static_cast<int>(s)];
+  double repair = game.RepairDate(s);
   if (repairShowRemaining) repair -= game.stardateNow;  // overdue shows as negative
   char text[32];
   std::snprintf(text, sizeof text, "%-4.1f", repair);

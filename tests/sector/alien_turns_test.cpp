@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Computer repaired."}, 3},
         ShieldCase{"DownLetItAllThrough", 0, 0,
                    {"170 Units hit Enterprise", "Message Display System destroyed", "Computer repaired."}, 5}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(AlienTurns, AShotIsABeamForTenMillisecondsAUnitThenTheHitOnTheShip) {
   Quadrant({"K.......", "........", "........", "...<....", "........", "........", "........", "........"});
@@ -268,7 +268,7 @@ TEST_F(AlienTurns, AStarInTheWayStopsTheShotAfterItsStrengthIsDrawn) {
 
 TEST_F(AlienTurns, TheLastWorkingSystemLostEndsTheGame) {
   Quadrant({"K.......", "........", "........", "...<....", "........", "........", "........", "........"});
-  for (int s = 0; s < SystemCount; ++s) game.damage[s] = 3.0;
+  game.damage.fill(3.0);
   game.repairDate.fill(2003.0);
   game.Damage(ShipSystem::MessageDisplay) = 0.0;
   game.shieldEnergy = 0;

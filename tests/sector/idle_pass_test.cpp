@@ -50,8 +50,9 @@ class IdlePassTest : public ::testing::Test {
   void AddAlien(int quadrant, int x, int y, int moveInterval, int attackInterval) {
     game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200,
                                moveInterval, attackInterval, 0, 0});
-    game.galaxy[quadrant].cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
-    ++game.galaxy[quadrant].alienCount;
+    QuadrantRecord& record = game.galaxy[static_cast<std::size_t>(quadrant)];
+    record.cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
+    ++record.alienCount;
     ++game.alienTotal;
     ++game.aliensRemaining;
   }

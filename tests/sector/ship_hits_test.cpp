@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                 ShipSystem::MessageDisplay, 1.0},
         HitCase{"ATinyHitAtAdmiralDamagesForNoTimeAndTheSystemStillWorks", 11, SkillLevel::Admiral, 10, 4, 609,
                 ShipSystem::MessageDisplay, 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ShotStrength, IsHalfTheEnergyPlusARandomShareOfTheOtherHalf) {
   HeadlessHost headless;
