@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "panel_drawing.h"
 #include "resource_library.h"
 
 int repairShowRemaining = 0;
@@ -12,6 +13,7 @@ int repairShowRemaining = 0;
 namespace {
 constexpr int TablePicture = 36;
 constexpr int EstimateLeft = 230;  // in the picture
+constexpr int EstimatePixels = 12;
 
 struct Row {
   ShipSystem system;
@@ -44,15 +46,7 @@ DamageReportStation::DamageReportStation(QWidget* parent)
 
 QSize DamageReportStation::sizeHint() const { return {ClientWidth, ClientHeight}; }
 
-QFont DamageReportStation::EstimateFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(12);
-  font.setWeight(QFont::Normal);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
+QFont DamageReportStation::EstimateFont() { return ArialFont(EstimatePixels); }
 
 void DamageReportStation::Paint(QPainter& painter) {
   QImage table = table_;  // the estimates are written into a copy

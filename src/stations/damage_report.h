@@ -27,7 +27,7 @@ class DamageReportStation : public StationWindow {
   explicit DamageReportStation(QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
-  // The face of the estimates: Arial 12 pixels, regular, drawn without smoothing.
+  // The face of the estimates: the panels' Arial at 12 pixels.
   static QFont EstimateFont();
 
  protected:

@@ -11,6 +11,7 @@
 #include "headless_host.h"
 #include "options.h"
 #include "program_reset.h"
+#include "quadrant_picture.h"
 #include "random.h"
 
 namespace {
@@ -33,17 +34,13 @@ class IdlePassTest : public ::testing::Test {
     ambiencePasses = gameOverRuns = 0;
   }
 
-  // A quiet game in green: ship in quadrant 27, one Klingon far away, deadline far ahead.
+  // A quiet game in green with the ship at (3,4) of quadrant 27 and the next clock step due
+  // 45 s after the program's start.
   void StartGreenGame() {
-    game.gamePhase = GamePhase::Green;
-    game.stardateStart = game.stardateNow = 2000.0;
-    game.missionLength = 40.0;
-    game.shipEnergy = 3000;
-    game.shipQuadrant = 27;
+    StartQuietGame(27);
     game.shipSectorX = 3;
     game.shipSectorY = 4;
     game.galaxy[27].cells[4][3] = Cell::ShipRight;
-    AddAlien(0, 5, 5, 20000, 30000);
     game.nextClockTick = 45000;
   }
 
