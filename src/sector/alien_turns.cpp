@@ -35,10 +35,11 @@ void TakeTurn(Turn&& turn) {
   host().SetBusy(false);
 }
 
-// Alien i's record, or null if the table no longer holds it (a turn's waits let the windows
-// work, and a game that ended meanwhile takes its aliens with it).
+// Alien i's record, or null if the table no longer holds it (a turn's waits and the pump
+// after a move let the windows work, and a game that ended meanwhile takes its aliens along).
 AlienRecord* Record(int i) {
-  return static_cast<std::size_t>(i) < game.alienTable.size() ? &game.alienTable[static_cast<std::size_t>(i)] : nullptr;
+  const auto index = static_cast<std::size_t>(i);
+  return i >= 0 && index < game.alienTable.size() ? &game.alienTable[index] : nullptr;
 }
 
 void StampClocks(std::uint32_t now) {
@@ -46,16 +47,14 @@ void StampClocks(std::uint32_t now) {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) {
       if (!Cell::HoldsAlien(cells[y][x])) continue;
-      const int i = FindAlienAt(game.shipQuadrant, x, y);
-      if (i < 0) continue;
-      AlienRecord& alien = game.alienTable[static_cast<std::size_t>(i)];
-      alien.lastMoveTick = alien.lastAttackTick = now;
+      if (AlienRecord* alien = Record(FindAlienAt(game.shipQuadrant, x, y)))
+        alien->lastMoveTick = alien->lastAttackTick = now;
     }
 }
 
 void MoveIfDue(int i, std::uint32_t now) {
-  AlienRecord& alien = game.alienTable[static_cast<std::size_t>(i)];
-  if (!(Due(now, alien.lastMoveTick, alien.moveInterval) || ActsEarly())) return;
+  const AlienRecord* alien = Record(i);
+  if (!alien || !(Due(now, alien->lastMoveTick, alien->moveInterval) || ActsEarly())) return;
   if (actionInProgress) return;  // its turn waits for a later pass
   TakeTurn([&] { AlienMove(i); });
   if (AlienRecord* moved = Record(i)) moved->lastMoveTick = now;
@@ -63,11 +62,11 @@ void MoveIfDue(int i, std::uint32_t now) {
 }
 
 void AttackIfDue(int i, std::uint32_t now) {
-  AlienRecord& alien = game.alienTable[static_cast<std::size_t>(i)];
-  if (!(Due(now, alien.lastAttackTick, alien.attackInterval) || ActsEarly())) return;
+  AlienRecord* alien = Record(i);
+  if (!alien || !(Due(now, alien->lastAttackTick, alien->attackInterval) || ActsEarly())) return;
   if (actionInProgress) return;
-  if (Due(now, alien.lastAttackTick + OverdueShotMs, alien.attackInterval)) {
-    alien.lastAttackTick = now;  // too late to fire: the clock just starts again
+  if (Due(now, alien->lastAttackTick + OverdueShotMs, alien->attackInterval)) {
+    alien->lastAttackTick = now;  // too late to fire: the clock just starts again
     return;
   }
   TakeTurn([&] { AlienAttack(i); });
@@ -109,10 +108,9 @@ void RedAlertTick() {
   }
   // The cells are read as they are at each step: an alien that has just moved to a later
   // sector is looked at again.
-  const auto& cells = game.ShipQuadrantRecord().cells;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) {
-      if (!Cell::HoldsAlien(cells[y][x])) continue;
+      if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
       const int i = FindAlienAt(game.shipQuadrant, x, y);
       if (i < 0) continue;  // a cell without its record has no one to act
       MoveIfDue(i, now);
