@@ -7,9 +7,9 @@
 #include "game_state.h"
 #include "headless_host.h"
 #include "idle_pass.h"
-#include "program_reset.h"
 #include "random.h"
 #include "saved_game_runs.h"
+#include "sector_reset.h"
 
 namespace {
 // The virtual tick count at which the wait begins, as if the program had just started then.
@@ -65,8 +65,8 @@ int WaitVerb(const std::vector<std::string>& args) {
   if (!request || consumed != 1 || !ms || *ms > LongestWait) return Usage();
 
   HeadlessHost recorder;
-  ResetProgramState(recorder);
-  if (std::string problem = LoadGame(request->in, recorder); !problem.empty()) return Fail(problem);
+  ResetSectorState(recorder);
+  if (std::string problem = LoadGame(request->in); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request->seed);
   recorder.shipMessages.clear();

@@ -30,7 +30,7 @@
 #include "message_catalogue.h"
 #include "new_game.h"
 #include "options.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "random.h"
 #include "saved_game.h"
 #include "ship_moves.h"
@@ -91,7 +91,7 @@ int NewMission(const std::vector<std::string>& args) {
                 (QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc").toStdString());
 
   HeadlessHost headless;
-  ResetProgramState(headless);
+  ResetSectorState(headless);
   headless.communiques[1] = *orders;
   options.skillSetting = static_cast<SkillLevel>(*skill);
   game.skillLevel = options.skillSetting;

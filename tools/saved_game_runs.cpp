@@ -4,7 +4,7 @@
 
 #include "command_line.h"
 #include "game_files.h"
-#include "headless_host.h"
+#include "game_stations.h"
 #include "long_range_chart.h"
 #include "random.h"
 #include "saved_game.h"
@@ -39,12 +39,12 @@ std::optional<RunRequest> ParseRunRequest(const std::vector<std::string>& args,
   return request;
 }
 
-std::string LoadGame(const std::string& path, HeadlessHost& host) {
+std::string LoadGame(const std::string& path) {
   GameState loaded;
   if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
-  host.CreateStationWindows();
+  OpenGameStations();
   game.changeCount = 0;
   return {};
 }

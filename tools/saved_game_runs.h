@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-class HeadlessHost;
-
 struct RunRequest {
   std::string in, out;
   std::uint32_t seed = 0;
@@ -26,7 +24,7 @@ std::optional<RunRequest> ParseRunRequest(const std::vector<std::string>& args,
 // Loads the game as the game's own load does: the stored game, the charting of the ship's
 // neighbourhood, then the stations' first condition evaluation. Returns what went wrong,
 // or an empty text.
-std::string LoadGame(const std::string& path, HeadlessHost& host);
+std::string LoadGame(const std::string& path);
 
 // Writes the game to the request's output, then prints `messages` one a line and, when
 // asked, the random state. Returns the program's exit code.

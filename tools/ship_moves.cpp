@@ -6,7 +6,7 @@
 
 #include "command_line.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "random.h"
 #include "saved_game_runs.h"
 #include "scan_requests.h"
@@ -45,8 +45,8 @@ class MessageRecorder : public HeadlessHost {
 
 int Run(const RunRequest& request, const std::function<void()>& carryOut) {
   MessageRecorder recorder;
-  ResetProgramState(recorder);
-  if (std::string problem = LoadGame(request.in, recorder); !problem.empty()) return Fail(problem);
+  ResetSectorState(recorder);
+  if (std::string problem = LoadGame(request.in); !problem.empty()) return Fail(problem);
 
   lcg::Seed(request.seed);
   recorder.posted.clear();

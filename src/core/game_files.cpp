@@ -3,6 +3,7 @@
 #include "end_game.h"
 #include "file_io.h"
 #include "format_text.h"
+#include "game_stations.h"
 #include "game_state.h"
 #include "long_range_chart.h"
 #include "message_catalogue.h"
@@ -69,7 +70,7 @@ bool LoadGame() {
   }
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
-  host().CreateStationWindows();  // the Status station's first evaluation sets the phase
+  OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
   host().ConsolePrint("\n>");

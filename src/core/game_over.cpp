@@ -24,12 +24,14 @@ std::string EndCommunique(GameOverReason reason) {
 void HandleGameOver() {
   host().RestoreFrame();
   const GameOverReason reason = game.gameOverReason;
+  const SkillLevel missionSkill = game.skillLevel;  // EndGame puts the menu's skill back
   const std::string verdict = EndCommunique(reason);
   game.gameFileTitle.clear();  // the ended game can no longer be saved under its name
   EndGame();
   host().PumpPendingMessages();  // let the closed stations leave the screen
   host().PlaySoundNow(Sounds::GameOver, false);
   host().ShowCommunique(verdict);
-  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game));  // EndGame keeps what it needs
+  // EndGame keeps the stardates and totals the score is made of.
+  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game), missionSkill);
   host().ShowHighScores();
 }

@@ -6,6 +6,7 @@
 #include "end_game.h"
 #include "format_text.h"
 #include "game_state.h"
+#include "game_stations.h"
 #include "host.h"
 #include "long_range_chart.h"
 #include "message_catalogue.h"
@@ -186,6 +187,6 @@ void NewGame() {
   FillSupplies();
   game.resetAlienClocks = 1;
   ChartNeighbourhood(game.shipQuadrant);
-  host().CreateStationWindows();
+  OpenGameStations();
   GreetCrew();
 }

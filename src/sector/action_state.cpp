@@ -6,6 +6,8 @@ bool starfieldActive = false;
 bool firstCombatPass = false;
 int stepsLeft = 0;
 
+bool ActionRunning() { return actionInProgress; }
+
 void ResetSectorAction() {
   actionInProgress = false;
   walkStopped = false;

@@ -35,8 +35,9 @@ void TakeTurn(Turn&& turn) {
   host().SetBusy(false);
 }
 
-// Alien i's record, or null if the table no longer holds it (a turn's waits and the pump
-// after a move let the windows work, and a game that ended meanwhile takes its aliens along).
+// Alien i's record, or null if there is none: a cell without its record, or a table that no
+// longer holds it (a turn's waits and the pump after a move let the windows work, and a game
+// that ended meanwhile takes its aliens along).
 AlienRecord* Record(int i) {
   const auto index = static_cast<std::size_t>(i);
   return i >= 0 && index < game.alienTable.size() ? &game.alienTable[index] : nullptr;
@@ -73,6 +74,21 @@ void AttackIfDue(int i, std::uint32_t now) {
   if (AlienRecord* fired = Record(i)) fired->lastAttackTick = now;
 }
 
+// Every alien of the ship's quadrant in turn, row by row. The cells are read as they are at
+// each step: an alien that has just moved to a later sector is looked at again.
+void Sweep(std::uint32_t now) {
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      // A game begun or ended while the windows worked resets the clocks: its aliens, if
+      // any, wait for the pass that stamps them.
+      if (game.resetAlienClocks) return;
+      if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
+      const int i = FindAlienAt(game.shipQuadrant, x, y);
+      MoveIfDue(i, now);
+      AttackIfDue(i, now);
+    }
+}
+
 // What the shields make of a shot of `units`. Stronger shields take it and hold; shields
 // that are exactly as strong take all of it and fall; weaker ones fall and let the rest
 // through to the ship's systems.
@@ -106,16 +122,7 @@ void RedAlertTick() {
     firstCombatPass = true;
     return;
   }
-  // The cells are read as they are at each step: an alien that has just moved to a later
-  // sector is looked at again.
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) {
-      if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
-      const int i = FindAlienAt(game.shipQuadrant, x, y);
-      if (i < 0) continue;  // a cell without its record has no one to act
-      MoveIfDue(i, now);
-      AttackIfDue(i, now);
-    }
+  Sweep(now);
   firstCombatPass = false;
 }
 

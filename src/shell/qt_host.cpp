@@ -25,13 +25,18 @@ constexpr int BlinkPeriodMs = 500;
 }  // namespace
 
 std::uint32_t QtHost::TickCount() {
+  if (virtualNow_) return *virtualNow_;
   // Milliseconds on the monotonic clock, which counts from the machine's start.
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 void QtHost::PumpPendingMessages() { ::PumpPendingMessages(); }
-void QtHost::WaitPumping(std::uint32_t ms) { ::WaitPumping(ms); }
+void QtHost::WaitPumping(std::uint32_t ms) {
+  if (!virtualNow_) return ::WaitPumping(ms);
+  ::PumpPendingMessages();
+  *virtualNow_ += ms;
+}
 
 void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
@@ -54,7 +59,6 @@ void QtHost::DestroyStationWindows() {
   // The Status window takes its blink timer with it; a blink started by condition yellow is
   // forgotten with it.
   if (blinkTimer_) blinkTimer_->stop();
-  game.yellowBlinkActive = 0;
   if (frame_) frame_->CloseStationWindows();
 }
 
@@ -86,7 +90,8 @@ void QtHost::EnableMenuItem(int command, bool enabled) {
 }
 
 void QtHost::StartConditionBlink() {
-  if (!statusWindow) return;
+  // On the virtual clock of the window tests the blink ticks only when a test makes it.
+  if (!statusWindow || virtualNow_) return;
   if (!blinkTimer_) {
     blinkTimer_ = new QTimer(statusWindow);
     QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });

@@ -1,6 +1,5 @@
 #include "station_roster.h"
 
-#include "conditions.h"
 #include "damage_report.h"
 #include "messages_station.h"
 #include "navigation_station.h"
@@ -13,12 +12,6 @@ StationWindow* StandIn() {
   return new StandInStation(S);
 }
 
-// Creating the Status station gives a new or loaded game its first condition.
-StationWindow* StatusStandIn() {
-  StationWindow* window = new StandInStation(Station::Status);
-  EvaluateConditions();
-  return window;
-}
 
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
@@ -35,7 +28,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::Shields, 10, {250, 5}, {340, 225}, true, StandIn<Station::Shields>},
     {Station::DamageReport, 11, {250, 5}, {340, 225}, false, DamageReport},
     {Station::Computer, 12, {250, 5}, {360, 230}, true, StandIn<Station::Computer>},
-    {Station::Status, 2, {10, 5}, {189, 236}, false, StatusStandIn},
+    {Station::Status, 2, {10, 5}, {189, 236}, false, StandIn<Station::Status>},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
     {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},
 }};

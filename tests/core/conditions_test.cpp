@@ -13,6 +13,11 @@ class Conditions : public CoreTest {
     CoreTest::SetUp();
     StartQuietGame();
   }
+  // Each row of a table test starts from program start again.
+  void StartOver() {
+    ResetProgramState(recorder);
+    StartQuietGame();
+  }
   std::string Newest() const { return messageLines[MessageLineCount - 1].data(); }
 };
 
@@ -123,11 +128,11 @@ TEST_F(Conditions, GreenStopsOnlyTheYellowBlink) {
 TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
   struct Case { int quadrant, x, y; bool docks; };
   for (const Case c : {Case{27, 2, 3, true}, Case{27, 4, 5, true}, Case{27, 5, 4, false}, Case{27, 3, 2, false}}) {
-    SetUp();
+    StartOver();
     PutStarbase(c.quadrant, c.x, c.y, 3);  // cell 0x0304: a starbase mid-animation
     EXPECT_EQ(EvaluateConditions() == GamePhase::Docked, c.docks) << c.x << "," << c.y;
   }
-  SetUp();
+  StartOver();
   game.galaxy[27].cells[4][3] = Cell::Empty;
   PutShip(27, 7, 4);
   PutStarbase(28, 0, 4);  // across the quadrant's edge

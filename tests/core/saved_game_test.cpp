@@ -69,7 +69,7 @@ TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
 
 TEST_F(SavedGame, ASkill0GameWith20AliensTakes10176Bytes) {
   for (std::uint32_t seed = 0;; ++seed) {
-    SetUp();
+    ResetProgramState(recorder);
     lcg::Seed(seed);
     game.skillLevel = SkillLevel::Crewman;
     NewGame();

@@ -96,9 +96,8 @@ TEST(HighScoreText, ShortGarbledAndOverlongFilesReadSafely) {
 class ScoreFile : public LifecycleTest {};
 
 TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
-  game.skillLevel = SkillLevel::Officer;
   recorder.highScoreName = "Spock";
-  EnterHighScore(2926);
+  EnterHighScore(2926, SkillLevel::Officer);
   HighScoreTable expected;
   expected[0] = {"Spock", "Officer", "2926"};
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
@@ -108,13 +107,12 @@ TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
 TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
   const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
   WriteText(highScorePath, FormatHighScores(full));
-  EnterHighScore(50);  // equal to the tenth: not entered, no name asked
+  EnterHighScore(50, SkillLevel::Crewman);  // equal to the tenth: not entered, no name asked
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(full));
 
-  game.skillLevel = SkillLevel::Yeoman;
   recorder.highScoreName = "P650";
-  EnterHighScore(650);
+  EnterHighScore(650, SkillLevel::Yeoman);
   const HighScoreTable expected = TableOf({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
 }
@@ -123,7 +121,7 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
   WriteText(highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
   game.skillLevel = SkillLevel::Crewman;
   recorder.highScoreName = "Uhura";
-  EnterHighScore(20);
+  EnterHighScore(20, SkillLevel::Crewman);
   const std::string repaired = ReadText(highScorePath);
   const HighScoreTable table = ParseHighScores(repaired);
   EXPECT_EQ(table[0], (HighScoreEntry{"Uhura", "Crewman", "20"}));
@@ -135,7 +133,7 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
 TEST_F(ScoreFile, AnUnusableDirectoryAsksNothingAndWritesNothing) {
   std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   if (::access(directory.c_str(), W_OK) == 0) GTEST_SKIP() << "running with permission to write anywhere";
-  EnterHighScore(5000);
+  EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_FALSE(std::filesystem::exists(highScorePath));
   EXPECT_EQ(ReadHighScoreFile(), std::nullopt);
@@ -143,7 +141,7 @@ TEST_F(ScoreFile, AnUnusableDirectoryAsksNothingAndWritesNothing) {
 
 TEST_F(ScoreFile, AFileThatIsNotAFileIsUnusable) {
   std::filesystem::create_directory(highScorePath);
-  EnterHighScore(5000);
+  EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_TRUE(std::filesystem::is_directory(highScorePath));
 }

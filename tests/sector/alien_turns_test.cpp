@@ -4,6 +4,7 @@
 #include "alien_turns.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "message_catalogue.h"
 #include "random.h"
@@ -19,10 +20,16 @@ std::uint32_t StateAfter(std::uint32_t seed, int draws) {
   return lcg::State();
 }
 
-// Notes whether an action was marked as running whenever the scan is drawn on.
+// Notes whether an action was marked as running whenever the scan is drawn on, and lets a
+// test act as the player would while the windows work.
 class ActionWatcher : public HeadlessHost {
  public:
   int drawnOutsideAnAction = 0;
+  std::function<void()> whilePumping;
+  void PumpPendingMessages() override {
+    HeadlessHost::PumpPendingMessages();
+    if (whilePumping) whilePumping();
+  }
   void ScanFillBlack(ScanRect r) override {
     HeadlessHost::ScanFillBlack(r);
     drawnOutsideAnAction += !actionInProgress;
@@ -39,8 +46,7 @@ constexpr int MoveEvery = 20000, FireEvery = 30000;
 class AlienTurns : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(host);
-    ResetSectorAction();
+    ResetSectorState(host);
     StartQuietGame();
     game.gamePhase = GamePhase::RedAlert;
     game.shieldEnergy = 1000;
@@ -174,6 +180,14 @@ TEST_F(AlienTurns, AnAlienWaitsWhileAnActionRuns) {
   EXPECT_EQ(Alien(1).lastMoveTick, T);
   EXPECT_EQ(Alien(1).lastAttackTick, T);
   EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(AlienTurns, AGameBegunWhileTheWindowsWorkEndsThePass) {
+  Quadrant(TwoKlingons);
+  host.whilePumping = [] { game.resetAlienClocks = 1; };  // as New Game does
+  PassAt(T + MoveEvery + 1);
+  EXPECT_EQ(Alien(1).lastMoveTick, T + MoveEvery + 1) << "the first Klingon moved, then the pump";
+  EXPECT_EQ(Alien(2).lastMoveTick, T) << "the second waits for the new game's stamping pass";
 }
 
 TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {

@@ -10,9 +10,9 @@
 #include "game_state.h"
 #include "headless_host.h"
 #include "options.h"
-#include "program_reset.h"
 #include "quadrant_picture.h"
 #include "random.h"
+#include "sector_reset.h"
 
 namespace {
 int ambiencePasses = 0;
@@ -29,8 +29,7 @@ constexpr IdleDuties Duties{CountAmbience, EndTheGame};
 class IdlePassTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(recorder);
-    ResetSectorAction();
+    ResetSectorState(recorder);
     ambiencePasses = gameOverRuns = 0;
   }
 

@@ -19,6 +19,11 @@ class MovementTest : public SectorTest {
     SectorTest::SetUp();
     StartGame();
   }
+  // Each row of a table test flies from program start again.
+  void StartOver() {
+    ResetSectorState(recorder);
+    StartGame();
+  }
 
   int ChartedCount() const {
     int charted = 0;
@@ -31,7 +36,7 @@ class MovementTest : public SectorTest {
 
 TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
   for (bool warp : {false, true}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     game.shipEnergy = 10;
     warp ? WarpMove(90, 2) : ImpulseMove(90, 2);
@@ -292,7 +297,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
   full[5][6] = '.';
   full[2][1] = '.';
   for (int seed : {1, 2, 3, 4, 5}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     DrawQuadrant(28, full);
     lcg::Seed(static_cast<std::uint32_t>(seed));
@@ -308,7 +313,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
 
 TEST_F(MovementTest, RicochetLandsInTheFirstDrawnQuadrantWithShieldsDown) {
   for (std::uint32_t seed : {5u, 99u, 2024u}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     lcg::Seed(seed);
     const int expected = lcg::rand() % 64;

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ShotStrength, IsHalfTheEnergyPlusARandomShareOfTheOtherHalf) {
   HeadlessHost headless;
-  ResetProgramState(headless);
+  ResetSectorState(headless);
   lcg::Seed(1);  // draws 41, 18467, 6334
   EXPECT_EQ(ShotStrength(300), 20 + 150);
   EXPECT_EQ(ShotStrength(300), 83 + 150);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resource_library.h"
+#include "station_reset.h"
 #include "station_fixture.h"
 
 namespace {
@@ -23,14 +24,12 @@ class DamageReportTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    repairShowRemaining = 0;
     game.stardateNow = 3420.0;
     Damage(ShipSystem::Shield, 1.7, 3421.7);
     Damage(ShipSystem::LRS, -1.0, 0.0);
     Damage(ShipSystem::Photon, 2.0, 3419.5);  // overdue: the next evaluation mends it
     report.show();
   }
-  void TearDown() override { repairShowRemaining = 0; }
 
   static void Damage(ShipSystem s, double days, double backAt) {
     game.Damage(s) = days;
@@ -100,7 +99,7 @@ TEST_F(DamageReportTest, StaysEmptyAndIgnoresClicksWhileDamageControlIsOut) {
 
 TEST(RepairEstimate, FormatsOneDecimalLeftJustifiedInFourCharacters) {
   HeadlessHost headless;
-  ResetProgramState(headless);
+  ResetStationState(headless);
   game.stardateNow = 2000.0;
   game.Damage(ShipSystem::Warp) = 0.3;
   struct Case {
@@ -114,6 +113,5 @@ TEST(RepairEstimate, FormatsOneDecimalLeftJustifiedInFourCharacters) {
     repairShowRemaining = c.remaining;
     EXPECT_EQ(RepairEstimate(ShipSystem::Warp), c.shown) << c.repairDate << " remaining " << c.remaining;
   }
-  repairShowRemaining = 0;
 }
 }  // namespace

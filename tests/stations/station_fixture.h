@@ -10,7 +10,7 @@
 
 #include "action_state.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "station_reset.h"
 #include "quadrant_picture.h"
 #include "short_range_scan.h"
 
@@ -57,8 +57,7 @@ class StationHost : public HeadlessHost {
 class StationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(host);
-    ResetSectorAction();
+    ResetStationState(host);
     StartQuietGame();
   }
 
