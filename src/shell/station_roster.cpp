@@ -12,7 +12,6 @@ StationWindow* StandIn() {
   return new StandInStation(S);
 }
 
-
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
