@@ -23,7 +23,7 @@
 
 #include "command_line.h"
 #include "format_text.h"
-#include "game_files.h"
+#include "saved_game_files.h"
 #include "game_summary.h"
 #include "headless_host.h"
 #include "idle_time.h"

@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "command_line.h"
-#include "game_files.h"
 #include "game_stations.h"
 #include "long_range_chart.h"
 #include "random.h"
 #include "saved_game.h"
+#include "saved_game_files.h"
 
 std::optional<RunRequest> ParseRunRequest(const std::vector<std::string>& args,
                                           const std::function<bool(const std::string&, const std::string&)>& extra,

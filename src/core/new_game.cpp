@@ -4,6 +4,7 @@
 
 #include "conditions.h"
 #include "end_game.h"
+#include "format_directives.h"
 #include "format_text.h"
 #include "game_state.h"
 #include "game_stations.h"
@@ -149,6 +150,8 @@ void PlaceShip() {
 void ShowMissionOrders() {
   const int uid = lcg::rand();
   const std::string orders = host().CommuniqueText(1);
+  // The text comes from the picture bundle: it is a format only when it asks for exactly these.
+  if (!ValuesFitDirectives("iifii", FormatDirectives(orders))) return host().ShowCommunique(orders);
   host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining,
                                    game.stardateStart + game.missionLength,
                                    static_cast<int>(game.missionLength), game.starbaseTotal));

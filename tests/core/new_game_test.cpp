@@ -112,6 +112,7 @@ class SkillTable : public NewMission, public ::testing::WithParamInterface<Skill
 TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
   const SkillBounds b = GetParam();
   const bool stronger = b.skill >= SkillLevel::FirstOfficer;
+  int boosted = 0, quickened = 0;  // aliens only the upper three levels can have
   for (std::uint32_t seed = 0; seed < 300; ++seed) {
     ResetProgramState(recorder);
     Generate(seed * 2654435761u, b.skill);
@@ -160,8 +161,12 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
       ASSERT_LT(a.moveInterval, s.move + s.moveSpan);
       ASSERT_GE(a.energy, s.energy);
       ASSERT_LT(a.energy, s.energy + s.energySpan + (stronger ? 75 : 0));
+      boosted += a.energy >= s.energy + s.energySpan;
+      quickened += a.attackInterval < s.attack;
     }
   }
+  EXPECT_EQ(boosted > 0, stronger) << "extra energy from First Officer up, never below";
+  EXPECT_EQ(quickened > 0, stronger) << "halved attack intervals from First Officer up, never below";
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
