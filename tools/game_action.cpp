@@ -84,8 +84,12 @@ int RunAction(const ActionRequest& request, const std::function<bool()>& carryOu
   recorder.posted.clear();
   if (!carryOut()) return refused();
 
+  return FinishAction(request, recorder.posted);
+}
+
+int FinishAction(const ActionRequest& request, const std::vector<std::string>& messages) {
   if (std::string problem = WriteGameFile(request.out, game); !problem.empty()) return Fail(problem);
-  for (const std::string& text : recorder.posted) std::printf("%s\n", text.c_str());
+  for (const std::string& text : messages) std::printf("%s\n", text.c_str());
   if (request.printState) std::printf("random state: %u\n", lcg::State());
   return ExitOk;
 }

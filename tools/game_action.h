@@ -27,6 +27,10 @@ std::optional<ActionRequest> ParseActionRequest(
 // problem, if any.
 std::string LoadGameAsTheGameDoes(const std::string& path);
 
+// Writes the game to the request's output, then prints `messages` one a line and, when
+// asked, the random state. Returns the program's exit code.
+int FinishAction(const ActionRequest& request, const std::vector<std::string>& messages);
+
 // Loads the game, seeds the random source and runs `carryOut`, which returns false to
 // refuse the command once it sees the game (then `refused` gives the exit code and nothing
 // is written). Returns the program's exit code.

@@ -14,6 +14,9 @@
 //   kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]
 //       load a saved game, type lines at the Computer console and save the result
 //       (console_session.h)
+//   kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]
+//       load a saved game, let N ms of game time pass headless and save the result
+//       (idle_time.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +33,7 @@
 #include "saved_game_files.h"
 #include "game_summary.h"
 #include "headless_host.h"
+#include "idle_time.h"
 #include "message_catalogue.h"
 #include "new_game.h"
 #include "options.h"
@@ -49,6 +53,7 @@ int Usage() {
       "       kestrav-tool torpedo FILE --seed SEED --course C --distance D --out FILE2 [--state]\n"
       "       kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]\n"
       "       kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
+      "       kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -63,6 +68,9 @@ int Usage() {
       "           the ship at least 41) at a single target or in wide dispersal\n"
       "  console  load FILE, set the random state to SEED, type each TEXT at the Computer\n"
       "         console, then Enter; save the result to FILE2 and print the console's answers\n"
+      "  wait   load FILE, set the random state to SEED, let N ms of game time pass (the\n"
+      "         clock, and in red alert the aliens' moves and attacks), save the result to\n"
+      "         FILE2 and print every ship message posted\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -136,5 +144,6 @@ int main(int argc, char** argv) {
   if (verb == "torpedo") return TorpedoVerb(args);
   if (verb == "phasers") return PhasersVerb(args);
   if (verb == "console") return ConsoleVerb(args);
+  if (verb == "wait") return WaitVerb(args);
   return Usage();
 }

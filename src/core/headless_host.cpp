@@ -32,6 +32,8 @@ void HeadlessHost::WaitPumping(std::uint32_t ms) {
 
 void HeadlessHost::MessagesChanged() { Record("MessagesChanged"); }
 
+void HeadlessHost::ShipMessagePosted(const std::string& text) { shipMessages.push_back(text); }
+
 void HeadlessHost::ConsolePrint(const std::string& text) {
   console += text;
   Record("ConsolePrint", text);

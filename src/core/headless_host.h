@@ -21,16 +21,22 @@ class HeadlessHost : public Host {
 
   std::vector<Call> calls;
   std::string console;  // everything printed on the console
+  std::vector<std::string> shipMessages;  // the text of every ship message posted, in order
   std::map<int, std::string> communiques;  // texts the picture bundle would hold
   std::uint32_t now = 0;                   // the virtual tick count
 
   std::vector<std::string> CallsNamed(const std::string& what) const;
-  void Clear() { calls.clear(); console.clear(); }
+  void Clear() {
+    calls.clear();
+    console.clear();
+    shipMessages.clear();
+  }
 
   std::uint32_t TickCount() override { return now; }
   void PumpPendingMessages() override;
   void WaitPumping(std::uint32_t ms) override;
   void MessagesChanged() override;
+  void ShipMessagePosted(const std::string& text) override;
   void ConsolePrint(const std::string& text) override;
   void ConsolePrompt() override;  // recorded, and ">" added to `console`
   void PlaySoundNow(SoundId id, bool loop) override;

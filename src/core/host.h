@@ -76,6 +76,10 @@ class Host {
 
   // The Messages panel's lines changed: repaint it scrolled to the bottom.
   virtual void MessagesChanged() = 0;
+  // A ship message was just posted, whether it lands on the panel, on the console or, with
+  // the display out, nowhere. The windows show it where it lands and need nothing here.
+  virtual void ShipMessagePosted(const std::string& text) = 0;
+
   // Output on the Computer console, already formatted: stored and drawn at the caret.
   virtual void ConsolePrint(const std::string& text) = 0;
   // The console's prompt: the character ">" handed to the console as if typed, so it is

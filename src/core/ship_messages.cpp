@@ -27,6 +27,7 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   } else {
     std::snprintf(text, sizeof text, "%s", format);
   }
+  host().ShipMessagePosted(text);
 
   if (game.messagesToComputer) {
     // Already formatted: printed as it stands, never formatted a second time.

@@ -5,6 +5,7 @@
 bool actionInProgress = false;
 bool walkStopped = false;
 bool starfieldActive = false;
+bool firstCombatPass = false;
 int stepsLeft = 0;
 
 bool ActionRunning() { return actionInProgress || consoleBusy; }
@@ -13,5 +14,6 @@ void ResetSectorAction() {
   actionInProgress = false;
   walkStopped = false;
   starfieldActive = false;
+  firstCombatPass = false;
   stepsLeft = 0;
 }

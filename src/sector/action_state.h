@@ -11,6 +11,9 @@ extern bool actionInProgress;
 extern bool walkStopped;
 // Set while the warp starfield owns the scan: its paint then draws nothing.
 extern bool starfieldActive;
+// True for the one pass of the aliens after their clocks were reset, in which each alien may
+// move and fire at once by chance.
+extern bool firstCombatPass;
 // How many more steps the current walk may take (sectors, quadrants or torpedo distance).
 extern int stepsLeft;
 

@@ -30,8 +30,8 @@ void SleepUntilEvent() { Dispatcher().processEvents(QEventLoop::WaitForMoreEvent
 // Arms `alarm` to go off at tick `due` (at least 1 ms from now, so a due time that has
 // already passed still lets the dispatcher breathe).
 void ArmAlarm(QTimer& alarm, std::uint32_t due) {
-  const auto remaining = static_cast<std::int32_t>(due - TickCount());
-  alarm.start(std::max<std::int32_t>(1, remaining));
+  const std::uint32_t now = TickCount();
+  alarm.start(static_cast<int>(NextPassTick({NextIdlePass::AtTick, due}, now) - now));
 }
 
 void MakePreciseAlarm(QTimer& alarm) {

@@ -29,5 +29,3 @@ void OpenPlayersManual(QWidget* frame, const QString& helpPath) {
   if (!QFileInfo::exists(helpPath) || !QDesktopServices::openUrl(QUrl::fromLocalFile(helpPath)))
     QMessageBox::warning(frame, QStringLiteral("Kestrav"), QStringLiteral("Cannot open %1.").arg(helpPath));
 }
-
-void RedAlertTick() {}

@@ -44,6 +44,8 @@ void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
 }
 
+void QtHost::ShipMessagePosted(const std::string&) {}
+
 void QtHost::ConsolePrint(const std::string& text) {
   if (ComputerStation* console = ComputerConsole()) console->Print(text);
 }

@@ -27,6 +27,7 @@ class QtHost : public Host {
   void WaitPumping(std::uint32_t ms) override;
 
   void MessagesChanged() override;
+  void ShipMessagePosted(const std::string& text) override;
   void ConsolePrint(const std::string& text) override;
   void ConsolePrompt() override;
 

@@ -78,7 +78,7 @@ int RunKestrav() {
   qtHost.AttachFrame(&frame);
   instance.Listen([&frame] { BringForward(frame); });
   AskToSaveBeforeSessionEnds(*qApp);
-  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver, RedAlertTick});
+  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver});
 
   {
     BusyCursor busy;

@@ -1,6 +1,7 @@
 #include "station_roster.h"
 
 #include "computer_station.h"
+#include "damage_report.h"
 #include "long_range_scan.h"
 #include "messages_station.h"
 #include "navigation_station.h"
@@ -24,6 +25,7 @@ StationWindow* LongRangeScan() { return new LongRangeScanWindow; }
 StationWindow* PhotonTorpedoes() { return new PhotonStation; }
 StationWindow* Phasers() { return new PhaserStation; }
 StationWindow* Shields() { return new ShieldStation; }
+StationWindow* DamageReport() { return new DamageReportStation; }
 StationWindow* Computer() { return new ComputerStation; }
 StationWindow* Status() { return new StatusStation; }
 }  // namespace
@@ -35,7 +37,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::PhotonTorpedoes, 8, {250, 5}, {340, 225}, false, PhotonTorpedoes},
     {Station::Phasers, 9, {250, 5}, {340, 225}, false, Phasers},
     {Station::Shields, 10, {250, 5}, {340, 225}, false, Shields},
-    {Station::DamageReport, 11, {250, 5}, {340, 225}, true, StandIn<Station::DamageReport>},
+    {Station::DamageReport, 11, {250, 5}, {340, 225}, false, DamageReport},
     {Station::Computer, 12, {250, 5}, {ConsoleDefaultClientWidth, ConsoleDefaultClientHeight}, true, Computer},
     {Station::Status, 2, {10, 5}, {189, 236}, false, Status},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "game_state.h"
+#include "panel_drawing.h"
 #include "ship_messages.h"
 
 namespace {
@@ -24,21 +25,11 @@ QColor ConditionColour(GamePhase phase) {
   }
 }
 
-// The log's face: Arial (Liberation Sans stands in for it), 13 pixels, regular, drawn
-// without smoothing like the rest of the bridge.
-QFont MessageFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(13);
-  font.setWeight(QFont::Normal);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
+constexpr int MessageFontPixels = 13;
 }  // namespace
 
 MessagesStation::MessagesStation(QWidget* parent)
-    : StationWindow(Station::Messages, Qt::black, parent), font_(MessageFont()),
+    : StationWindow(Station::Messages, Qt::black, parent), font_(ArialFont(MessageFontPixels)),
       scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   const QFontMetrics metrics(font_);
   lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));

@@ -120,3 +120,13 @@ void ShowStation(Station station) {
   Frame(shown)->raise();
   shown->setFocus();
 }
+
+QFont ArialFont(int pixelSize) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelSize);
+  font.setWeight(QFont::Normal);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}

@@ -2,6 +2,7 @@
 // Drawing helpers of the control stations' panels: digit read-outs from the glyph strips,
 // whole-picture blits, the course needle, and showing one station at a time.
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
@@ -10,6 +11,10 @@
 #include "host.h"
 
 inline constexpr int GlyphWidth = 13, GlyphHeight = 18;
+
+// The panels' plain text face: Arial (Liberation Sans stands in for it), regular, drawn
+// without smoothing like the rest of the bridge.
+QFont ArialFont(int pixelSize);
 
 // Draws `text` in glyphs of `strip` with its top-left corner at (x, y). A "." is ORed into
 // the previous character's cell instead of taking a cell of its own.

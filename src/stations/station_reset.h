@@ -1,6 +1,6 @@
 #pragma once
 // Program start for the stations and everything below them: the rules' state, then the
-// sound channel with no output chosen.
+// sound channel with no output chosen and the Damage Report showing repair stardates.
 
 class Host;
 

@@ -21,7 +21,7 @@ class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState(qtHost);
-    SetIdleDuties({CountPass, NoAction, NoAction});
+    SetIdleDuties({CountPass, NoAction});
     idlePasses = 0;
   }
   void TearDown() override { ResetShellState(qtHost); }
@@ -48,6 +48,23 @@ TEST_F(MainLoopTest, AGreenGameSleepsUntilTheClockIsDueThenStepsOnce) {
   EXPECT_EQ(game.changeCount, 1) << "one step, 150 ms in";
   EXPECT_DOUBLE_EQ(game.stardateNow, 2000.1);
   EXPECT_LT(idlePasses, 40) << "the loop slept instead of spinning";
+}
+
+TEST_F(MainLoopTest, ARedAlertSleepsBetweenTheAliensMoves) {
+  StartGreenGame();
+  game.gamePhase = GamePhase::RedAlert;
+  game.resetAlienClocks = 1;
+  game.shipQuadrant = 27;
+  game.galaxy[27].cells[0][0] = Cell::ShipRight;
+  game.galaxy[27].cells[5][5] = static_cast<SectorCell>(AlienKind::Klingon);
+  game.alienTable.push_back({27, 5, 5, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200, 250, 900000, 0, 0});
+  game.alienTotal = 1;
+  QTimer::singleShot(700, [] { RequestQuit(0); });
+  RunMainLoop();
+  const AlienRecord& klingon = game.alienTable.front();
+  EXPECT_NE(klingon.sectorX * 8 + klingon.sectorY, 5 * 8 + 5) << "the Klingon moved when its time came";
+  EXPECT_NE(klingon.lastMoveTick, klingon.lastAttackTick) << "its clocks were stamped, then it moved";
+  EXPECT_LT(idlePasses, 40) << "the loop slept between the moves instead of spinning";
 }
 
 TEST_F(MainLoopTest, AQuitDuringAnAnimationEndsTheProgram) {

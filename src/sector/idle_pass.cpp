@@ -1,8 +1,8 @@
 #include "idle_pass.h"
 
-#include <algorithm>
 #include <optional>
 
+#include "alien_turns.h"
 #include "conditions.h"
 #include "game_state.h"
 #include "host.h"
@@ -30,9 +30,9 @@ std::optional<std::uint32_t> NextAlienActionDue() {
   return earliest;
 }
 
-NextIdlePass RedAlertPass(const IdleDuties& duties) {
+NextIdlePass RedAlertPass() {
   const bool clocksWereReset = game.resetAlienClocks != 0;
-  duties.redAlertTick();
+  RedAlertTick();
   if (!game.InRedAlert()) return {NextIdlePass::Immediately};
   // The pass right after the aliens' clocks were reset is the one in which any of them may
   // act at once by chance: it follows without waiting.
@@ -60,10 +60,14 @@ NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime
     duties.handleGameOver();
     return {NextIdlePass::Immediately};
   }
-  if (game.InRedAlert()) return RedAlertPass(duties);
+  if (game.InRedAlert()) return RedAlertPass();
   // Docked, green or yellow: the clock. Missed steps do not pile up: one step, then the next
   // a full period after the message that brought it.
   if (lastMessageTime <= game.nextClockTick) return {NextIdlePass::AtTick, game.nextClockTick + 1};
   ClockStep(lastMessageTime);
   return {NextIdlePass::Immediately};
+}
+
+std::uint32_t NextPassTick(const NextIdlePass& next, std::uint32_t now) {
+  return TicksUntil(next.tick, now) > 0 ? next.tick : now + 1;
 }

@@ -5,59 +5,50 @@
 
 #include <gtest/gtest.h>
 
-#include "condition_blink.h"
+#include "action_state.h"
+#include "alien_turns.h"
 #include "game_state.h"
 #include "headless_host.h"
 #include "options.h"
-#include "program_reset.h"
+#include "quadrant_picture.h"
+#include "random.h"
+#include "sector_reset.h"
 
 namespace {
 int ambiencePasses = 0;
 int gameOverRuns = 0;
-int alienPasses = 0;
 
 void CountAmbience() { ++ambiencePasses; }
 void EndTheGame() {
   ++gameOverRuns;
   game.gamePhase = GamePhase::NoGame;
 }
-// The aliens' pass as far as the loop's pacing sees it: the first pass after a reset stamps
-// every clock with the current tick.
-void StampAlienClocks() {
-  ++alienPasses;
-  if (!game.resetAlienClocks) return;
-  for (AlienRecord& alien : game.alienTable) alien.lastMoveTick = alien.lastAttackTick = TickCount();
-  game.resetAlienClocks = 0;
-}
 
-constexpr IdleDuties Duties{CountAmbience, EndTheGame, StampAlienClocks};
+constexpr IdleDuties Duties{CountAmbience, EndTheGame};
 
 class IdlePassTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(recorder);
-    ambiencePasses = gameOverRuns = alienPasses = 0;
+    ResetSectorState(recorder);
+    ambiencePasses = gameOverRuns = 0;
   }
 
-  // A quiet game in green: ship in quadrant 27, one Klingon far away, deadline far ahead.
+  // A quiet game in green with the ship at (3,4) of quadrant 27 and the next clock step due
+  // 45 s after the program's start.
   void StartGreenGame() {
-    game.gamePhase = GamePhase::Green;
-    game.stardateStart = game.stardateNow = 2000.0;
-    game.missionLength = 40.0;
-    game.shipEnergy = 3000;
-    game.shipQuadrant = 27;
+    StartQuietGame(27);
     game.shipSectorX = 3;
     game.shipSectorY = 4;
     game.galaxy[27].cells[4][3] = Cell::ShipRight;
-    AddAlien(0, 5, 5, 20000, 30000);
     game.nextClockTick = 45000;
   }
 
   void AddAlien(int quadrant, int x, int y, int moveInterval, int attackInterval) {
     game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200,
                                moveInterval, attackInterval, 0, 0});
-    game.galaxy[quadrant].cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
-    ++game.galaxy[quadrant].alienCount;
+    QuadrantRecord& record = game.galaxy[static_cast<std::size_t>(quadrant)];
+    record.cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
+    ++record.alienCount;
     ++game.alienTotal;
     ++game.aliensRemaining;
   }
@@ -125,26 +116,41 @@ TEST_F(IdlePassTest, APauseHoldsTheClockAndMissedStepsDoNotPileUp) {
   EXPECT_EQ(game.nextClockTick, 645000u);
 }
 
-TEST_F(IdlePassTest, RedAlertRunsTheAliensInsteadOfTheClock) {
+TEST_F(IdlePassTest, RedAlertRunsTheAliensInsteadOfTheClockAndSleepsUntilOneIsDue) {
   StartGreenGame();
   AddAlien(27, 6, 6, 20000, 30000);
+  game.shieldEnergy = 1000;
   game.gamePhase = GamePhase::RedAlert;
   game.resetAlienClocks = 1;
   recorder.now = 100000;
 
   // The first pass stamps the aliens' clocks; the chance pass follows at once.
   EXPECT_EQ(RunIdlePass(Duties, 100000).kind, NextIdlePass::Immediately);
-  // Then the loop sleeps until the first alien action is due: the move, 20 s on.
+  EXPECT_EQ(game.alienTable[1].lastMoveTick, 100000u);
+  EXPECT_TRUE(firstCombatPass);
+  lcg::Seed(1);  // its two draws (41 and 67 of 100) keep the Klingon where it is
   NextIdlePass next = RunIdlePass(Duties, 100000);
+  EXPECT_FALSE(firstCombatPass);
+  // Then the loop sleeps until the first alien action is due: the move, just past 20 s on.
   EXPECT_EQ(next.kind, NextIdlePass::AtTick);
   EXPECT_EQ(next.tick, 100000u + 20000u + 1u);
 
+  recorder.now = next.tick;
   game.gamePhase = GamePhase::RedAlertAlt;  // the blink's other phase is still red alert
-  RunIdlePass(Duties, 500000);
-  EXPECT_EQ(alienPasses, 3);
+  next = RunIdlePass(Duties, 500000);
+  EXPECT_EQ(game.alienTable[1].lastMoveTick, 120001u) << "the Klingon moved";
+  EXPECT_EQ(next.tick, 100000u + 30000u + 1u) << "then its shot is the next thing due";
   EXPECT_EQ(game.changeCount, 0);
   EXPECT_DOUBLE_EQ(game.stardateNow, 2000.0) << "the clock does not run under fire";
   EXPECT_EQ(game.shipEnergy, 3000);
+}
+
+TEST_F(IdlePassTest, APassDueInThePastIsMadeAtTheNextMillisecond) {
+  EXPECT_EQ(NextPassTick({NextIdlePass::AtTick, 5000}, 4000), 5000u);
+  EXPECT_EQ(NextPassTick({NextIdlePass::AtTick, 4001}, 4000), 4001u);
+  EXPECT_EQ(NextPassTick({NextIdlePass::AtTick, 4000}, 4000), 4001u);
+  EXPECT_EQ(NextPassTick({NextIdlePass::AtTick, 10}, 4000), 4001u);
+  EXPECT_EQ(NextPassTick({NextIdlePass::AtTick, 5}, 0xFFFFFFF0u), 5u) << "across the tick count's wrap";
 }
 
 TEST_F(IdlePassTest, AClockStepThatDrainsTheLastEnergyEndsTheGameOnTheNextPass) {
@@ -159,29 +165,4 @@ TEST_F(IdlePassTest, AClockStepThatDrainsTheLastEnergyEndsTheGameOnTheNextPass) 
   EXPECT_EQ(RunIdlePass(Duties, 50000).kind, NextIdlePass::AfterNextMessage);
 }
 
-TEST_F(IdlePassTest, TheBlinkSwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
-  struct Case {
-    GamePhase start;
-    GamePhase afterTwoTicks;
-  };
-  for (const Case& c : {Case{GamePhase::RedAlert, GamePhase::RedAlertAlt}, Case{GamePhase::RedAlertAlt, GamePhase::RedAlert}, Case{GamePhase::Yellow, GamePhase::YellowAlt},
-                        Case{GamePhase::YellowAlt, GamePhase::Yellow}, Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
-    ResetProgramState(recorder);
-    blinkTickCount = 0;
-    game.gamePhase = c.start;
-    StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, c.start) << "the first tick of a pair only counts";
-    StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << static_cast<int>(c.start);
-  }
-
-  game.gamePhase = GamePhase::RedAlert;
-  pausedFlag = 1;
-  for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "no blinking while paused";
-  pausedFlag = 0;
-  game.Damage(ShipSystem::StatusPanel) = 1.5;
-  for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
-}
 }  // namespace

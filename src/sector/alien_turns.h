@@ -1,0 +1,20 @@
+#pragma once
+// The aliens' side of a red alert. Every alien in the ship's quadrant keeps two clocks of
+// its own: when its move interval has passed it slips into a free neighbouring sector, and
+// when its attack interval has passed it fires at the ship, unless a star is in the way.
+
+#include <cstdint>
+
+// One pass over the aliens of the ship's quadrant, row by row, at the tick count read once
+// at its start. The first pass after a reset (red alert just sounded, a new or ended game)
+// only stamps every alien's clocks with that tick.
+void RedAlertTick();
+
+// Alien i moves to a random free sector next to it, if it has one.
+void AlienMove(int i);
+
+// Alien i fires at the ship: the beam, the hit, and what the shields cannot hold.
+void AlienAttack(int i);
+
+// A shot due longer ago than this (the game was held up) is not fired late.
+inline constexpr std::uint32_t OverdueShotMs = 15000;

@@ -1,0 +1,70 @@
+#include "damage_report.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstdio>
+
+#include "panel_drawing.h"
+#include "resource_library.h"
+
+int repairShowRemaining = 0;
+
+namespace {
+constexpr int TablePicture = 36;
+constexpr int EstimateLeft = 230;  // in the picture
+constexpr int EstimatePixels = 12;
+
+struct Row {
+  ShipSystem system;
+  int top;  // of the estimate, in the picture
+};
+
+// The seven rows of the table, top to bottom.
+constexpr Row Rows[] = {
+    {ShipSystem::Shield, 84}, {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},      {ShipSystem::Warp, 138},
+    {ShipSystem::Phaser, 156}, {ShipSystem::Photon, 174}, {ShipSystem::Computer, 192},
+};
+}  // namespace
+
+std::string RepairEstimate(ShipSystem s) {
+  const double damage = game.Damage(s);
+  if (damage == 0.0) return " - OK -";
+  if (damage < 0.0) return "DESTROYED";
+  double repair = game.RepairDate(s);
+  if (repairShowRemaining) repair -= game.stardateNow;  // overdue shows as negative
+  char text[32];
+  std::snprintf(text, sizeof text, "%-4.1f", repair);
+  return text;
+}
+
+DamageReportStation::DamageReportStation(QWidget* parent)
+    : StationWindow(Station::DamageReport, Qt::black, parent), table_(resources::Picture(TablePicture).convertToFormat(QImage::Format_RGB32)),
+      font_(EstimateFont()) {
+  setFixedSize(ClientWidth, ClientHeight);
+}
+
+QSize DamageReportStation::sizeHint() const { return {ClientWidth, ClientHeight}; }
+
+QFont DamageReportStation::EstimateFont() { return ArialFont(EstimatePixels); }
+
+void DamageReportStation::Paint(QPainter& painter) {
+  QImage table = table_;  // the estimates are written into a copy
+  if (game.Working(ShipSystem::DamageControl)) {
+    QPainter writer(&table);
+    writer.setFont(font_);
+    writer.setPen(QColor(255, 255, 0));
+    writer.setBackground(Qt::black);
+    writer.setBackgroundMode(Qt::OpaqueMode);
+    const int ascent = QFontMetrics(font_).ascent();
+    for (const Row& row : Rows)
+      writer.drawText(EstimateLeft, row.top + ascent, QString::fromLatin1(RepairEstimate(row.system).c_str()));
+  }
+  painter.drawImage(TableLeft, TableTop, table);
+}
+
+void DamageReportStation::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !game.Working(ShipSystem::DamageControl)) return;
+  repairShowRemaining = !repairShowRemaining;
+  Invalidate(false);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The Damage Report station: the ship's systems table (picture 36) with the estimated repair
+// of seven systems written into it: " - OK -", "DESTROYED", or the stardate the repair will
+// be done. A click switches that column between the stardate and the time still to go. The
+// table stays empty while damage control itself is out.
+
+#include <QFont>
+#include <QImage>
+#include <string>
+
+#include "game_state.h"
+#include "station_window.h"
+
+// 1 while the report shows the time still to go instead of the repair stardate. It belongs
+// to the program run: it keeps its value from one game to the next and is not saved.
+extern int repairShowRemaining;
+
+// What the report shows for system s at the moment.
+std::string RepairEstimate(ShipSystem s);
+
+class DamageReportStation : public StationWindow {
+  Q_OBJECT
+ public:
+  static constexpr int ClientWidth = 340, ClientHeight = 225;
+  static constexpr int TableLeft = 12, TableTop = 6;  // where the picture sits
+
+  explicit DamageReportStation(QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
+  // The face of the estimates: the panels' Arial at 12 pixels.
+  static QFont EstimateFont();
+
+ protected:
+  void Paint(QPainter& painter) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QImage table_;
+  QFont font_;
+};

@@ -1,0 +1,39 @@
+// The condition light's blink on the Status panel's timer.
+
+#include "condition_blink.h"
+
+#include <gtest/gtest.h>
+
+#include "game_state.h"
+#include "headless_host.h"
+#include "options.h"
+#include "program_reset.h"
+
+namespace {
+TEST(ConditionBlink, SwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
+  HeadlessHost recorder;
+  struct Case {
+    GamePhase start;
+    GamePhase afterTwoTicks;
+  };
+  for (const Case& c : {Case{GamePhase::RedAlert, GamePhase::RedAlertAlt}, Case{GamePhase::RedAlertAlt, GamePhase::RedAlert}, Case{GamePhase::Yellow, GamePhase::YellowAlt},
+                        Case{GamePhase::YellowAlt, GamePhase::Yellow}, Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
+    ResetProgramState(recorder);
+    blinkTickCount = 0;
+    game.gamePhase = c.start;
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, c.start) << "the first tick of a pair only counts";
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << static_cast<int>(c.start);
+  }
+
+  game.gamePhase = GamePhase::RedAlert;
+  pausedFlag = 1;
+  for (int i = 0; i < 4; ++i) StatusBlinkTick();
+  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "no blinking while paused";
+  pausedFlag = 0;
+  game.Damage(ShipSystem::StatusPanel) = 1.5;
+  for (int i = 0; i < 4; ++i) StatusBlinkTick();
+  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
+}
+}  // namespace
