@@ -24,9 +24,11 @@
 #include "program_pictures.h"
 #include "program_directory.h"
 #include "shared_pictures.h"
+#include "settings_file.h"
 #include "sound.h"
 #include "station_windows.h"
 #include "station_window.h"
+#include "window_layout.h"
 
 namespace {
 constexpr int FirstWindowListId = 500;  // items of the Window menu's station list
@@ -120,8 +122,8 @@ void FrameWindow::Command(int id) {
     case M::Tile: bridge_->tileSubWindows(); return;
     case M::ArrangeIcons: ArrangeIcons(); return;
     case M::DefaultPositions: ArrangeDefaultPositions(); return;
-    case M::SaveWindowPositions: ::SaveWindowPositions(this); return;
-    case M::RestoreWindowPositions: ::RestoreWindowPositions(this); return;
+    case M::SaveWindowPositions: SaveWindowPositions(); return;
+    case M::RestoreWindowPositions: RestoreWindowPositions(); return;
     case M::Manual: OpenPlayersManual(this, HelpPath()); return;
     case M::About: ShowAboutBox(this); return;
     default: break;

@@ -7,18 +7,6 @@
 
 #include "message_catalogue.h"
 
-namespace {
-void NotAvailableYet(QWidget* frame, const char* what) {
-  QMessageBox::information(frame, QStringLiteral("Kestrav"),
-                           QStringLiteral("%1 is not available in this version.").arg(QLatin1String(what)));
-}
-}  // namespace
-
-void ReadSettings() {}
-void WriteSettings() {}
-void SaveWindowPositions(QWidget* frame) { NotAvailableYet(frame, "Saving window positions"); }
-void RestoreWindowPositions(QWidget* frame) { NotAvailableYet(frame, "Restoring window positions"); }
-
 void PlayIntroFlyBy() {}
 
 void ShowAboutBox(QWidget* frame) {

@@ -20,6 +20,7 @@
 #include "qt_host.h"
 #include "random.h"
 #include "resource_library.h"
+#include "settings_file.h"
 #include "single_instance.h"
 #include "sound.h"
 
@@ -68,6 +69,7 @@ int RunKestrav() {
   if (instance.AnotherIsRunning()) return 0;
 
   if (!LoadBundles()) return 1;
+  settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   PlayIntroFlyBy();

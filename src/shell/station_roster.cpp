@@ -1,6 +1,7 @@
 #include "station_roster.h"
 
 #include "conditions.h"
+#include "controls_window.h"
 #include "messages_station.h"
 #include "navigation_station.h"
 #include "short_range_scan.h"
@@ -22,6 +23,7 @@ StationWindow* StatusStandIn() {
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
+StationWindow* Controls() { return new ControlsWindow; }
 }  // namespace
 
 const std::array<StationEntry, StationCount> stationRoster = {{
@@ -35,7 +37,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::Computer, 12, {250, 5}, {360, 230}, true, StandIn<Station::Computer>},
     {Station::Status, 2, {10, 5}, {189, 236}, false, StatusStandIn},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
-    {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},
+    {Station::Controls, 4, {350, 262}, {263, 90}, false, Controls},
 }};
 
 const std::array<Station, StationCount> stationClosingOrder = {
