@@ -45,7 +45,7 @@ ProfileText::ProfileText(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // stray returns end a line too
     lines_.emplace_back(line);
     if (end == std::string_view::npos) break;
     text.remove_prefix(end + 1);

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "about_box.h"
 #include "bridge_background.h"
 #include "busy_cursor.h"
 #include "end_game.h"

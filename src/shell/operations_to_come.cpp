@@ -7,12 +7,6 @@
 
 #include "message_catalogue.h"
 
-void PlayIntroFlyBy() {}
-
-void ShowAboutBox(QWidget* frame) {
-  QMessageBox::about(frame, QStringLiteral("Kestrav"), QString::fromLatin1(MessageText(Msg::AboutText)));
-}
-
 void OpenPlayersManual(QWidget* frame, const QString& helpPath) {
   if (!QFileInfo::exists(helpPath) || !QDesktopServices::openUrl(QUrl::fromLocalFile(helpPath)))
     QMessageBox::warning(frame, QStringLiteral("Kestrav"), QStringLiteral("Cannot open %1.").arg(helpPath));

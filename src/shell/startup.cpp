@@ -13,6 +13,7 @@
 #include "game_over.h"
 #include "game_state.h"
 #include "high_score_file.h"
+#include "intro_fly_by.h"
 #include "main_loop.h"
 #include "operations_to_come.h"
 #include "options.h"
@@ -72,7 +73,7 @@ int RunKestrav() {
   settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
-  PlayIntroFlyBy();
+  const bool flownOverDesktop = PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
@@ -87,6 +88,7 @@ int RunKestrav() {
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
     frame.repaint();
+    if (!flownOverDesktop) PlayIntroFlyByOver(frame);
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
