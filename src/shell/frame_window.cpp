@@ -55,6 +55,8 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   game.skillLevel = options.skillSetting;
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), true);
   if (InitSound() == 0) {
+    // Without speakers the sounds are off for this run only: the player's choice is kept.
+    soundsChoiceWithoutSpeakers_ = options.soundsEnabled;
     options.soundsEnabled = 0;
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
     menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
@@ -231,6 +233,7 @@ void FrameWindow::Exit() {
 
 void FrameWindow::ShutDown() {
   ::ShutdownSound();
+  if (soundsChoiceWithoutSpeakers_) options.soundsEnabled = *soundsChoiceWithoutSpeakers_;
   WriteSettings();
   if (game.gamePhase != GamePhase::NoGame) ::EndGame();
   FreeSharedPictures();

@@ -4,6 +4,7 @@
 // it does not handle to the active station.
 
 #include <QMainWindow>
+#include <optional>
 
 #include "game_state.h"
 
@@ -47,4 +48,5 @@ class FrameWindow : public QMainWindow {
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;
+  std::optional<int> soundsChoiceWithoutSpeakers_;
 };

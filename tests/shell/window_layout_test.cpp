@@ -206,4 +206,14 @@ TEST_F(WindowLayoutTest, OptionsAndPositionsLastAcrossARestart) {
   frame->Command(M::RestoreWindowPositions);
   EXPECT_EQ(Frame(Station::Messages).pos(), QPoint(600, 500));
 }
+TEST_F(WindowLayoutTest, ARunWithoutSpeakersKeepsThePlayersSoundsChoice) {
+  ASSERT_EQ(speakers.devices, 0);
+  CloseFrame();
+  options.soundsEnabled = 1;  // as read from the file
+  OpenFrame();
+  EXPECT_EQ(options.soundsEnabled, 0) << "off for this run";
+  frame->ShutDown();
+  ReadSettings();
+  EXPECT_EQ(options.soundsEnabled, 1) << "the next run, with speakers, plays them again";
+}
 }  // namespace
