@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ProgramOptions read = OptionsFrom(text);
   if (static_cast<int>(read.skillSetting) < 0 || static_cast<int>(read.skillSetting) > 5) __builtin_trap();
   for (int s = 0; s < StationCount; ++s) {
-    const auto value = text.GetString(PositionsSectionName(), PositionKey(static_cast<Station>(s)), PositionValueCapacity);
+    const auto value =
+        text.GetString(PositionsSectionName(), PositionKey(static_cast<Station>(s)), PositionValueCapacity);
     if (value && value->size() >= PositionValueCapacity) __builtin_trap();
     if (value) (void)ParsePlacement(*value);
   }

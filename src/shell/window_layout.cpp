@@ -11,10 +11,11 @@
 #include "station_windows.h"
 
 namespace {
-constexpr Station WaitingStations[] = {Station::LongRangeScan,   Station::Navigation, Station::PhotonTorpedoes,
-                                       Station::Phasers,         Station::Shields,    Station::DamageReport,
+constexpr Station WaitingStations[] = {Station::LongRangeScan, Station::Navigation, Station::PhotonTorpedoes,
+                                       Station::Phasers,       Station::Shields,    Station::DamageReport,
                                        Station::Computer};
-constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages, Station::Controls};
+constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages,
+                                  Station::Controls};
 
 // The stations of the default arrangement's upper row, and of the row under it.
 constexpr Station UpperRow[] = {Station::Status, Station::ShortRangeScan};
@@ -42,7 +43,13 @@ int IndexOf(Station s) {
 
 QMargins FrameMargins(const QMdiSubWindow& frame) {
   const QRect face = frame.widget()->geometry();
-  return QMargins(face.left(), face.top(), frame.width() - face.right() - 1, frame.height() - face.bottom() - 1);
+  return QMargins(face.left(), face.top(), frame.width() - face.right() - 1,
+                  frame.height() - face.bottom() - 1);
+}
+
+int ShowStateOf(const QMdiSubWindow& frame) {
+  if (frame.isMinimized()) return ShowMinimized;
+  return frame.isMaximized() ? ShowMaximized : ShowNormal;
 }
 
 // The minimized states among the platform's show commands.
@@ -97,7 +104,7 @@ void SaveWindowPositions() {
   for (Station s : SavingOrder) {
     auto* frame = qobject_cast<StationSubWindow*>(StationFrame(s));
     if (!frame) continue;
-    const int state = frame->isMinimized() ? ShowMinimized : frame->isMaximized() ? ShowMaximized : ShowNormal;
+    const int state = ShowStateOf(*frame);
     const QRect normal = frame->normalGeometry();
     text->Set(PositionsSectionName(), PositionKey(s),
               FormatPlacement({state, normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
@@ -108,7 +115,8 @@ void SaveWindowPositions() {
 QRect ReachablePlace(const QRect& wanted, const QSize& minimum, const QRect& area) {
   const QSize largest = (area.size() * LargestGrowth).expandedTo(minimum);
   const QSize size = wanted.size().expandedTo(minimum).boundedTo(largest);
-  const int left = std::clamp(wanted.left(), area.left() + GripWidth - size.width(), area.right() + 1 - GripWidth);
+  const int left =
+      std::clamp(wanted.left(), area.left() + GripWidth - size.width(), area.right() + 1 - GripWidth);
   const int top = std::clamp(wanted.top(), area.top(), std::max(area.top(), area.bottom() + 1 - GripHeight));
   return QRect(QPoint(left, top), size);
 }
@@ -120,7 +128,8 @@ void RestoreWindowPositions() {
   for (Station s : RestoringOrder) {
     QMdiSubWindow* frame = StationFrame(s);
     if (!frame) continue;
-    const std::optional<std::string> value = text->GetString(PositionsSectionName(), PositionKey(s), PositionValueCapacity);
+    const std::optional<std::string> value =
+        text->GetString(PositionsSectionName(), PositionKey(s), PositionValueCapacity);
     if (!value || value->empty()) continue;
     // A value without all five numbers is no place: the station stays where it is.
     const std::optional<WindowPlacement> placement = ParsePlacement(*value);
@@ -130,7 +139,8 @@ void RestoreWindowPositions() {
     const auto clamp = [](int v) { return std::clamp(v, -(1 << 20), 1 << 20); };
     const QRect wanted(QPoint(clamp(placement->left), clamp(placement->top)),
                        QPoint(clamp(placement->right) - 1, clamp(placement->bottom) - 1));
-    const QRect place = ReachablePlace(wanted.normalized(), frame->minimumSizeHint(), frame->mdiArea()->viewport()->rect());
+    const QRect place =
+        ReachablePlace(wanted.normalized(), frame->minimumSizeHint(), frame->mdiArea()->viewport()->rect());
     if (frame->isMinimized() || frame->isMaximized() || !frame->isVisible()) frame->showNormal();
     frame->setGeometry(place);
     if (IsMinimizedState(state))

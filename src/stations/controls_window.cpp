@@ -16,19 +16,22 @@ constexpr QColor PanelGrey(192, 192, 192);
 constexpr QPoint PressedOffset(3, 3), RaisedOffset(2, 2);
 
 constexpr Station ButtonStations[ControlsButtonCount] = {
-    Station::ShortRangeScan, Station::LongRangeScan, Station::Navigation, Station::Shields,
-    Station::PhotonTorpedoes, Station::Phasers,      Station::DamageReport, Station::Computer};
+    Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
+    Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
 
 QImage FramePicture(bool pressed) {
-  static const QImage on = QImage(QString::fromLatin1(program_pictures::ButtonOn)).convertToFormat(QImage::Format_RGB32);
-  static const QImage off = QImage(QString::fromLatin1(program_pictures::ButtonOff)).convertToFormat(QImage::Format_RGB32);
+  static const QImage on =
+      QImage(QString::fromLatin1(program_pictures::ButtonOn)).convertToFormat(QImage::Format_RGB32);
+  static const QImage off =
+      QImage(QString::fromLatin1(program_pictures::ButtonOff)).convertToFormat(QImage::Format_RGB32);
   return pressed ? on : off;
 }
 }  // namespace
 
 ControlsWindow::ControlsWindow(QWidget* parent) : StationWindow(Station::Controls, PanelGrey, parent) {
   for (int i = 0; i < ControlsButtonCount; ++i)
-    pictures_[static_cast<std::size_t>(i)] = resources::Picture(FirstButtonPicture + i).convertToFormat(QImage::Format_RGB32);
+    pictures_[static_cast<std::size_t>(i)] =
+        resources::Picture(FirstButtonPicture + i).convertToFormat(QImage::Format_RGB32);
   setMinimumSize(ControlsMinimumFace);
   positions_ = LayoutControlButtons(ControlsMinimumFace);
 }
@@ -61,7 +64,8 @@ void ControlsWindow::Paint(QPainter& painter) {
 void ControlsWindow::DrawControlButton(QPainter& painter, int index, bool pressed) const {
   const QPoint at = positions_[static_cast<std::size_t>(index)];
   painter.drawImage(at, FramePicture(pressed));
-  painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset), pictures_[static_cast<std::size_t>(index)]);
+  painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset),
+                    pictures_[static_cast<std::size_t>(index)]);
 }
 
 void ControlsWindow::PaintRivets(QPainter& painter) const {
@@ -69,7 +73,8 @@ void ControlsWindow::PaintRivets(QPainter& painter) const {
   constexpr QRgb Rivet[3][3] = {{W, G, G}, {G, G, B}, {G, B, B}};
   const QRect face = rect();
   const int right = face.right() + 1, bottom = face.bottom() + 1;
-  for (const QPoint corner : {QPoint(3, 3), QPoint(3, bottom - 6), QPoint(right - 6, 3), QPoint(right - 6, bottom - 6)})
+  for (const QPoint corner :
+       {QPoint(3, 3), QPoint(3, bottom - 6), QPoint(right - 6, 3), QPoint(right - 6, bottom - 6)})
     for (int row = 0; row < 3; ++row)
       for (int column = 0; column < 3; ++column) {
         painter.setPen(QColor(Rivet[row][column]));

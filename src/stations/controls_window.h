@@ -23,7 +23,9 @@ class ControlsWindow : public StationWindow {
   // The station button `index` brings forward.
   static Station StationOf(int index);
 
-  QRect buttonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
+  QRect buttonRect(int index) const {
+    return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize);
+  }
   // The button shown pressed, or -1.
   int pressedButton() const { return looksPressed_ ? held_ : -1; }
 
@@ -45,6 +47,6 @@ class ControlsWindow : public StationWindow {
 
   std::array<QImage, ControlsButtonCount> pictures_;
   std::array<QPoint, ControlsButtonCount> positions_;
-  int held_ = -1;             // the button the mouse went down on
+  int held_ = -1;              // the button the mouse went down on
   bool looksPressed_ = false;  // it is drawn pressed while the pointer stays on it
 };
