@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "bridge_fonts.h"
 #include "message_catalogue.h"
 #include "modal_popup.h"
 #include "resource_library.h"
@@ -10,15 +11,6 @@ namespace {
 constexpr int AboutPictureId = 5;
 constexpr QPoint PictureAt(10, 6);
 constexpr QColor AboutRed(255, 0, 0);
-
-QFont CreditsFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-  font.setStyleHint(QFont::Serif);
-  font.setPixelSize(16);
-  font.setWeight(QFont::Bold);
-  return font;
-}
 
 class AboutPopup : public ModalPopup {
  public:
@@ -31,7 +23,7 @@ class AboutPopup : public ModalPopup {
     painter.fillRect(client, Qt::black);
     painter.drawImage(PictureAt, picture_);
     DrawRedFrames(painter);
-    painter.setFont(CreditsFont());
+    painter.setFont(BridgeFont(BridgeFace::TimesNewRoman, 16, QFont::Bold));
     painter.setPen(AboutRed);
     const QRect credits(QPoint(client.left() + 10, client.bottom() + 1 - 80),
                         QPoint(client.right() + 1 - 10 - 1, client.bottom() + 1 - 20 - 1));

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "bridge_fonts.h"
 #include "frame_menus.h"
 #include "modal_popup.h"
 #include "options.h"
@@ -10,16 +11,6 @@
 namespace {
 constexpr QSize PopupSize(200, 100);
 constexpr QColor PauseRed(255, 0, 0);
-
-// The platform's bold system face, drawn crisp.
-QFont PauseFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  font.setPixelSize(16);
-  font.setBold(true);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
 
 class PausePopup : public ModalPopup {
  public:
@@ -30,7 +21,7 @@ class PausePopup : public ModalPopup {
     DrawRedFrames(painter);
     const QRect innermost = QRect(QPoint(0, 0), ClientSize()).adjusted(5, 5, -5, -5);
     painter.setPen(PauseRed);
-    painter.setFont(PauseFont());
+    painter.setFont(BridgeFont(BridgeFace::Arial, 16, QFont::Bold));
     painter.drawText(innermost, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("PAUSE GAME"));
   }
 };
