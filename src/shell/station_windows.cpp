@@ -66,6 +66,9 @@ void OpenStations(QMdiArea& area) {
     area.addSubWindow(frame);
     frame->show();
     PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
+    // A resizable station with a smallest face keeps its frame from shrinking past it.
+    if (!station->minimumSize().isEmpty() && station->minimumSize() != station->maximumSize())
+      frame->setMinimumSize(station->minimumSize() + (frame->size() - station->size()));
     if (entry.station == Station::LongRangeScan) {
       frame->hide();
     } else if (entry.station != Station::Controls) {

@@ -184,6 +184,21 @@ TEST_F(WindowLayoutTest, EachControlsButtonBringsItsStationForward) {
   }
 }
 
+TEST_F(WindowLayoutTest, TheControlsWindowShrinksNoFurtherThanItsButtonsNeed) {
+  QMdiSubWindow& controls = Frame(Station::Controls);
+  controls.resize(40, 30);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(controls.widget()->size(), QSize(263, 90));
+  EXPECT_TRUE(controls.rect().contains(controls.widget()->geometry())) << "the face is not cut off";
+  controls.showMinimized();
+  EXPECT_LT(controls.width(), 263) << "its icon is as small as any other";
+  controls.showNormal();
+  controls.resize(controls.size() + QSize(137, 60));
+  QCoreApplication::processEvents();  // the frame lays out its face
+  EXPECT_EQ(qobject_cast<ControlsWindow*>(controlsWindow)->buttonRect(3).topLeft(), QPoint(328, 31))
+      << "the buttons follow the window";
+}
+
 TEST_F(WindowLayoutTest, WithoutTheSingleControlWindowOtherStationsStayUp) {
   auto& controls = *qobject_cast<ControlsWindow*>(controlsWindow);
   options.singleControlWindow = 0;
