@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsRow{"CommentsAreNotKeys", "[General]\n;Skill=4\nSkill=2\n", SkillLevel::Officer, 1, 1, 0, 1},
         OptionsRow{"WindowsLineEnds", "[General]\r\nSkill=3\r\nSounds=0\r\n", SkillLevel::FirstOfficer, 1, 1,
                    0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
   WriteSettingsFile(
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "[General]\nSkill=" + std::string(1 << 20, '9') + "x\nSounds=1\n"},
                       HostileRow{"MegabyteSectionName", "[" + std::string(1 << 20, 'G') + "\n"},
                       HostileRow{"HugeNumbers", "[General]\nSkill=99999999999999999999\nAutoSRS=1\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(SettingsTest, AFileFarTooLargeIsNeitherReadNorReplaced) {
   const std::string huge = "[General]\nAutoSRS=0\n" + std::string(5 << 20, ';');
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementRow{"EmptyField", "1,,3,4,5", std::nullopt},
                       PlacementRow{"BlankBeforeComma", "1 ,2,3,4,5", std::nullopt},
                       PlacementRow{"Words", "normal,10,10,300,200", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PlacementFormatTest, WritesTheFiveNumbersWithCommas) {
   EXPECT_EQ(FormatPlacement({2, -4, 5, 580, 275}), "2,-4,5,580,275");

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Flights, FlyByFlightTest,
                          ::testing::Values(FlightRow{"Ship", {320, 200}, {34, 25}},
                                            FlightRow{"SpriteWiderThanTheScreen", {60, 40}, {100, 20}},
                                            FlightRow{"OddWidths", {101, 77}, {35, 9}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FlyByOverTheFrameTest, TheFrameLooksTheSameAfterTheFlight) {
   ASSERT_FALSE(resources::Picture(58).isNull()) << "the picture bundle is loaded";

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, DefaultPlacesTest,
                                            MetricsRow{"NoFrame", QMargins(0, 0, 0, 0), 266, 262},
                                            MetricsRow{"TallCaptions", QMargins(4, 30, 4, 4), 271, 270},
                                            MetricsRow{"JustTooTall", QMargins(1, 23, 1, 1), 266, 263}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 class WindowLayoutTest : public BridgeTest {
  protected:

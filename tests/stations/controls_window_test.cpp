@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Faces, ControlsLayoutTest,
                          ::testing::Values(LayoutRow{"Smallest", {263, 90}, {10, 71, 132, 193}, 11, 48},
                                            LayoutRow{"Wide", {400, 150}, {10, 116, 222, 328}, 31, 88},
                                            LayoutRow{"Uneven", {301, 101}, {10, 83, 156, 229}, 14, 54}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 class ControlsWindowTest : public StationTest {
  protected:
