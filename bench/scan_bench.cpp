@@ -8,7 +8,7 @@
 #include "action_state.h"
 #include "game_state.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "resource_library.h"
 #include "short_range_scan.h"
 
@@ -17,8 +17,7 @@ namespace {
 // Nine stars, a starbase, the ship and four aliens: the most a quadrant shows.
 void FillBusyQuadrant() {
   static HeadlessHost host;
-  ResetProgramState(host);
-  ResetSectorAction();
+  ResetSectorState(host);
   game.gamePhase = GamePhase::Green;
   QuadrantRecord& q = game.ShipQuadrantRecord();
   const SectorCell stars[] = {Cell::StarA, Cell::StarB, Cell::StarX};

@@ -8,6 +8,9 @@
 //   kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]
 //   kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]
 //       load a saved game, move the ship headless and save the result (ship_moves.h)
+//   kestrav-tool torpedo FILE --seed SEED --course C --distance D --out FILE2 [--state]
+//   kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]
+//       load a saved game, fire the station's weapon headless and save the result (weapons.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,16 +23,17 @@
 
 #include "command_line.h"
 #include "format_text.h"
-#include "game_files.h"
+#include "saved_game_files.h"
 #include "game_summary.h"
 #include "headless_host.h"
 #include "message_catalogue.h"
 #include "new_game.h"
 #include "options.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "random.h"
 #include "saved_game.h"
 #include "ship_moves.h"
+#include "weapons.h"
 
 namespace {
 int Usage() {
@@ -38,6 +42,8 @@ int Usage() {
       "       kestrav-tool show FILE\n"
       "       kestrav-tool move FILE --seed SEED --course C (--warp W | --impulse I) --out FILE2 [--state]\n"
       "       kestrav-tool ricochet FILE --seed SEED --out FILE2 [--state]\n"
+      "       kestrav-tool torpedo FILE --seed SEED --course C --distance D --out FILE2 [--state]\n"
+      "       kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -46,6 +52,10 @@ int Usage() {
       "         at warp W or impulse I (1..9), save the result to FILE2 and print the\n"
       "         ship's messages of the move\n"
       "  ricochet  the same for the gravity ricochet\n"
+      "  torpedo  the same for the Photon Torpedoes station's EXECUTE with course C (0..359)\n"
+      "           and DISTANCE D (0..9)\n"
+      "  phasers  the same for the Phasers station's EXECUTE with a charge of E units (leaving\n"
+      "           the ship at least 41) at a single target or in wide dispersal\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -83,7 +93,7 @@ int NewMission(const std::vector<std::string>& args) {
                 (QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc").toStdString());
 
   HeadlessHost headless;
-  ResetProgramState(headless);
+  ResetSectorState(headless);
   headless.communiques[1] = *orders;
   options.skillSetting = static_cast<SkillLevel>(*skill);
   game.skillLevel = options.skillSetting;
@@ -116,5 +126,7 @@ int main(int argc, char** argv) {
   if (verb == "show") return ShowGame(args);
   if (verb == "move") return MoveVerb(args);
   if (verb == "ricochet") return RicochetVerb(args);
+  if (verb == "torpedo") return TorpedoVerb(args);
+  if (verb == "phasers") return PhasersVerb(args);
   return Usage();
 }

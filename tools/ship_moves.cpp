@@ -1,18 +1,11 @@
 #include "ship_moves.h"
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 #include "command_line.h"
-#include "game_files.h"
-#include "headless_host.h"
-#include "long_range_chart.h"
-#include "program_reset.h"
-#include "random.h"
-#include "saved_game.h"
+#include "game_action.h"
 #include "scan_requests.h"
-#include "ship_messages.h"
 
 namespace {
 int Usage() {
@@ -28,100 +21,17 @@ int Usage() {
       stderr);
   return ExitUsage;
 }
-
-// The headless host, also keeping the text of every ship message as it is posted: on the
-// Messages panel, or on the console while the messages are rerouted there.
-class MessageRecorder : public HeadlessHost {
- public:
-  std::vector<std::string> posted;
-
-  void MessagesChanged() override {
-    HeadlessHost::MessagesChanged();
-    posted.emplace_back(messageLines.back().data());
-  }
-  void ConsolePrint(const std::string& text) override {
-    HeadlessHost::ConsolePrint(text);
-    if (text != "\n") posted.push_back(text);
-  }
-};
-
-struct Request {
-  std::string in, out;
-  std::uint32_t seed = 0;
-  bool printState = false;
-};
-
-// Loads the game as the game's own load does: the stored game, the charting of the ship's
-// neighbourhood, then the stations' first condition evaluation.
-std::string LoadGame(const std::string& path, HeadlessHost& host) {
-  GameState loaded;
-  if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
-  AdoptSavedGame(std::move(loaded));
-  ChartNeighbourhood(game.shipQuadrant);
-  host.CreateStationWindows();
-  game.changeCount = 0;
-  return {};
-}
-
-int Run(const Request& request, const std::function<void()>& carryOut) {
-  MessageRecorder recorder;
-  ResetProgramState(recorder);
-  if (std::string problem = LoadGame(request.in, recorder); !problem.empty()) return Fail(problem);
-
-  lcg::Seed(request.seed);
-  recorder.posted.clear();
-  carryOut();
-
-  if (std::string problem = WriteGameFile(request.out, game); !problem.empty()) return Fail(problem);
-  for (const std::string& text : recorder.posted) std::printf("%s\n", text.c_str());
-  if (request.printState) std::printf("random state: %u\n", lcg::State());
-  return ExitOk;
-}
-
-// Reads FILE and the options every verb shares; `extra` takes the verb's own options and
-// says whether it knew one.
-std::optional<Request> ParseRequest(const std::vector<std::string>& args,
-                                    const std::function<bool(const std::string&, const std::string*)>& extra,
-                                    std::size_t& consumed) {
-  if (args.empty()) return std::nullopt;
-  Request request;
-  request.in = args[0];
-  std::optional<std::uint32_t> seed;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
-    if (option == "--state") {
-      request.printState = true;
-    } else if (option == "--seed" && value) {
-      seed = ParseNumber<std::uint32_t>(*value);
-      ++i;
-    } else if (option == "--out" && value) {
-      request.out = *value;
-      ++i;
-    } else if (value && extra(option, value)) {
-      ++i;
-      ++consumed;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!seed || request.out.empty()) return std::nullopt;
-  request.seed = *seed;
-  return request;
-}
-
-bool InRange(const std::optional<int>& value, int low, int high) { return value && *value >= low && *value <= high; }
 }  // namespace
 
 int MoveVerb(const std::vector<std::string>& args) {
   std::optional<int> course, warp, impulse;
   std::size_t consumed = 0;
-  const auto request = ParseRequest(
+  const auto request = ParseActionRequest(
       args,
-      [&](const std::string& option, const std::string* value) {
-        if (option == "--course") course = ParseNumber<int>(*value);
-        else if (option == "--warp") warp = ParseNumber<int>(*value);
-        else if (option == "--impulse") impulse = ParseNumber<int>(*value);
+      [&](const std::string& option, const std::string& value) {
+        if (option == "--course") course = ParseNumber<int>(value);
+        else if (option == "--warp") warp = ParseNumber<int>(value);
+        else if (option == "--impulse") impulse = ParseNumber<int>(value);
         else return false;
         return true;
       },
@@ -130,12 +40,24 @@ int MoveVerb(const std::vector<std::string>& args) {
   if (!request || consumed != 2 || !InRange(course, 0, 359) || (warp.has_value() == impulse.has_value()) ||
       !(InRange(warp, 1, 9) || InRange(impulse, 1, 9)))
     return Usage();
-  return Run(*request, [&] { RequestMove(*course, impulse.value_or(0), warp.value_or(0)); });
+  return RunAction(
+      *request,
+      [&] {
+        RequestMove(*course, impulse.value_or(0), warp.value_or(0));
+        return true;
+      },
+      Usage);
 }
 
 int RicochetVerb(const std::vector<std::string>& args) {
   std::size_t consumed = 0;
-  const auto request = ParseRequest(args, [](const std::string&, const std::string*) { return false; }, consumed);
+  const auto request = ParseActionRequest(args, [](const std::string&, const std::string&) { return false; }, consumed);
   if (!request) return Usage();
-  return Run(*request, [] { RequestRicochet(); });
+  return RunAction(
+      *request,
+      [] {
+        RequestRicochet();
+        return true;
+      },
+      Usage);
 }

@@ -7,6 +7,7 @@
 void EndGame() {
   host().StopSound();
   host().DestroyStationWindows();
+  game.yellowBlinkActive = 0;  // the blink's timer went with the Status station
   game.skillLevel = options.skillSetting;
   game.alienTable.clear();
   game.alienTable.shrink_to_fit();

@@ -3,32 +3,32 @@
 #include "end_game.h"
 #include "file_io.h"
 #include "format_text.h"
+#include "game_stations.h"
 #include "game_state.h"
 #include "long_range_chart.h"
 #include "message_catalogue.h"
 #include "saved_game.h"
 #include "ship_messages.h"
 
-namespace {
-// Reads and checks the file at `path` into `loaded`; the error text's id, or 0.
-MessageId ReadSavedGame(const std::string& path, GameState& loaded) {
+SavedGameRead ReadSavedGameFile(const std::string& path, GameState& loaded) {
   const FileContent file = ReadWholeFile(path, MaxSavedGameSize);
   switch (file.failure) {
-    case ReadFailure::None:
-      return DecodeSavedGame(file.bytes, loaded).error;
+    case ReadFailure::None: {
+      DecodeOutcome outcome = DecodeSavedGame(file.bytes, loaded);
+      return {outcome.error, std::move(outcome.problem)};
+    }
     case ReadFailure::TooLarge: {
       // Only its beginning was read: enough to tell a stranger from a damaged game.
       GameState ignored;
-      return DecodeSavedGame(file.bytes, ignored).error == Msg::NotAGameFileText ? Msg::NotAGameFileText
-                                                                            : Msg::ReadErrorText;
+      if (DecodeSavedGame(file.bytes, ignored).error == Msg::NotAGameFileText)
+        return {Msg::NotAGameFileText, "the file does not begin with KVF"};
+      return {Msg::ReadErrorText, "the file is larger than any saved game"};
     }
-    case ReadFailure::Missing:
-    case ReadFailure::Unreadable:
-      break;
+    case ReadFailure::Missing: return {Msg::ReadErrorText, "there is no such file"};
+    case ReadFailure::Unreadable: break;
   }
-  return Msg::ReadErrorText;
+  return {Msg::ReadErrorText, "the file cannot be read"};
 }
-}  // namespace
 
 std::string LoadMessageString(MessageId id) {
   const char* text = MessageText(id);
@@ -58,9 +58,9 @@ bool SaveGame() {
 bool LoadGame() {
   host().SetBusy(true);
   GameState loaded;
-  if (const MessageId error = ReadSavedGame(game.gameFilePath, loaded)) {
+  if (const SavedGameRead read = ReadSavedGameFile(game.gameFilePath, loaded); !read.Ok()) {
     host().SetBusy(false);
-    ShowFileError(error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
     return false;
   }
   if (game.gamePhase != GamePhase::NoGame) {
@@ -69,7 +69,7 @@ bool LoadGame() {
   }
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
-  host().CreateStationWindows();  // the Status station's first evaluation sets the phase
+  OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
   host().ConsolePrint("\n>");

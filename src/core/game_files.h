@@ -4,7 +4,17 @@
 
 #include <string>
 
+#include "game_state.h"
 #include "host.h"
+
+// A saved game read from disk and checked: the error text's id (Msg::ReadErrorText or
+// Msg::NotAGameFileText; 0 when the file holds a game) and what is wrong with a rejected one.
+struct SavedGameRead {
+  MessageId error = 0;
+  std::string problem;
+  bool Ok() const { return error == 0; }
+};
+SavedGameRead ReadSavedGameFile(const std::string& path, GameState& loaded);
 
 // Writes the running game to gameFilePath; on failure says so and leaves changeCount.
 bool SaveGame();

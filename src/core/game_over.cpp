@@ -1,6 +1,7 @@
 #include "game_over.h"
 
 #include "end_game.h"
+#include "format_directives.h"
 #include "format_text.h"
 #include "high_score_file.h"
 #include "host.h"
@@ -9,27 +10,31 @@
 
 std::string EndCommunique(GameOverReason reason) {
   const int uid = lcg::rand();
+  // The texts come from the picture bundle: each is a format only when it asks for exactly
+  // what the game passes, and is shown as it stands otherwise.
+  auto format = [](int id, const char* kinds, auto... values) {
+    const std::string text = host().CommuniqueText(id);
+    return ValuesFitDirectives(kinds, FormatDirectives(text)) ? FormatText(text.c_str(), values...) : text;
+  };
   switch (reason) {
-    case GameOverReason::EnergyExhausted:
-      return FormatText(host().CommuniqueText(2).c_str(), uid, game.stardateNow);
-    case GameOverReason::TimeExpired:
-      return FormatText(host().CommuniqueText(3).c_str(), uid);
-    case GameOverReason::SystemsDisabled:
-      return FormatText(host().CommuniqueText(4).c_str(), uid, game.stardateNow);
-    default:
-      return FormatText(host().CommuniqueText(5).c_str(), uid);
+    case GameOverReason::EnergyExhausted: return format(2, "if", uid, game.stardateNow);
+    case GameOverReason::TimeExpired: return format(3, "i", uid);
+    case GameOverReason::SystemsDisabled: return format(4, "if", uid, game.stardateNow);
+    default: return format(5, "i", uid);
   }
 }
 
 void HandleGameOver() {
   host().RestoreFrame();
   const GameOverReason reason = game.gameOverReason;
+  const SkillLevel missionSkill = game.skillLevel;  // EndGame puts the menu's skill back
   const std::string verdict = EndCommunique(reason);
   game.gameFileTitle.clear();  // the ended game can no longer be saved under its name
   EndGame();
   host().PumpPendingMessages();  // let the closed stations leave the screen
   host().PlaySoundNow(Sounds::GameOver, false);
   host().ShowCommunique(verdict);
-  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game));  // EndGame keeps what it needs
+  // EndGame keeps the stardates and totals the score is made of.
+  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game), missionSkill);
   host().ShowHighScores();
 }

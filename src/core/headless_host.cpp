@@ -50,7 +50,6 @@ void HeadlessHost::StopSound() { Record("StopSound"); }
 void HeadlessHost::CreateStationWindows() {
   stationsExist = true;
   Record("CreateStationWindows");
-  EvaluateConditions();
 }
 
 void HeadlessHost::DestroyStationWindows() {

@@ -35,8 +35,6 @@ class HeadlessHost : public Host {
   void PlaySoundNow(SoundId id, bool loop) override;
   void PlaySoundAfterCurrent(SoundId id, bool loop) override;
   void StopSound() override;
-  // Opens the stations; creating the Status station runs the first EvaluateConditions, as
-  // it does in the game.
   void CreateStationWindows() override;
   void DestroyStationWindows() override;
   void InvalidateStation(Station s, bool erase) override;

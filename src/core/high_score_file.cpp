@@ -34,11 +34,11 @@ bool WriteHighScoreFile(const HighScoreTable& table) {
   return ReplaceFileAtomically(highScorePath, Bytes(FormatHighScores(table)));
 }
 
-void EnterHighScore(int score) {
+void EnterHighScore(int score, SkillLevel skill) {
   std::optional<HighScoreTable> table = ReadHighScoreFile();
   if (!table) return;
   const std::optional<int> rank = HighScoreRank(*table, score);
   if (!rank) return;
-  InsertHighScore(*table, *rank, host().AskHighScoreName(), game.skillLevel, score);
+  InsertHighScore(*table, *rank, host().AskHighScoreName(), skill, score);
   WriteHighScoreFile(*table);
 }

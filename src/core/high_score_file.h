@@ -19,6 +19,7 @@ std::optional<HighScoreTable> ReadHighScoreFile();
 // Replaces the file with `table` atomically; false when that fails (the old file stays).
 bool WriteHighScoreFile(const HighScoreTable& table);
 
-// Enters a won mission's score if it is among the ten best, asking the player's name.
-// Nothing is asked and nothing written when it does not qualify or the file is unusable.
-void EnterHighScore(int score);
+// Enters a won mission's score, played at `skill`, if it is among the ten best, asking the
+// player's name. Nothing is asked and nothing written when it does not qualify or the file
+// is unusable.
+void EnterHighScore(int score, SkillLevel skill);

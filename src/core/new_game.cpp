@@ -4,8 +4,10 @@
 
 #include "conditions.h"
 #include "end_game.h"
+#include "format_directives.h"
 #include "format_text.h"
 #include "game_state.h"
+#include "game_stations.h"
 #include "host.h"
 #include "long_range_chart.h"
 #include "message_catalogue.h"
@@ -148,6 +150,8 @@ void PlaceShip() {
 void ShowMissionOrders() {
   const int uid = lcg::rand();
   const std::string orders = host().CommuniqueText(1);
+  // The text comes from the picture bundle: it is a format only when it asks for exactly these.
+  if (!ValuesFitDirectives("iifii", FormatDirectives(orders))) return host().ShowCommunique(orders);
   host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining,
                                    game.stardateStart + game.missionLength,
                                    static_cast<int>(game.missionLength), game.starbaseTotal));
@@ -186,6 +190,6 @@ void NewGame() {
   FillSupplies();
   game.resetAlienClocks = 1;
   ChartNeighbourhood(game.shipQuadrant);
-  host().CreateStationWindows();
+  OpenGameStations();
   GreetCrew();
 }

@@ -1,6 +1,7 @@
 #include "program_reset.h"
 
 #include "game_state.h"
+#include "high_score_file.h"
 #include "host.h"
 #include "options.h"
 #include "random.h"
@@ -12,5 +13,6 @@ void ResetProgramState(Host& h) {
   pausedFlag = 0;
   lcg::Seed(1);
   ClearMessageLines();
+  highScorePath = HighScoreFileName;
   SetHost(&h);
 }

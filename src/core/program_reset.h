@@ -1,6 +1,7 @@
 #pragma once
-// Puts every global of the rules back as it is when the program starts, with `host` as the
-// outward interface. Every test fixture starts from here.
+// Puts every global of the game core back as it is when the program starts, with `host` as
+// the outward interface. Each layer above has its own reset that begins with this one
+// (ResetSectorState, ResetStationState, ResetShellState); a test fixture calls its layer's.
 
 class Host;
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "format_directives.h"
 #include "game_state.h"
 #include "message_catalogue.h"
 
@@ -13,14 +14,18 @@ void ClearMessageLines() {
   for (auto& line : messageLines) line.fill('\0');
 }
 
-void PostShipMessage(MessageId id, ...) {
+void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   const char* format = MessageText(id);
   if (!format) return;
   char text[80];
-  va_list args;
-  va_start(args, id);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
+  if (ValuesFitDirectives(kinds, FormatDirectives(format))) {
+    va_list args;
+    va_start(args, kinds);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+  } else {
+    std::snprintf(text, sizeof text, "%s", format);
+  }
 
   if (game.messagesToComputer) {
     host().ConsolePrint(text);

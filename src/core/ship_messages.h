@@ -2,6 +2,7 @@
 // The ship's running log: PostShipMessage is the one way any part reports an event.
 
 #include <array>
+#include <type_traits>
 
 #include "host.h"
 
@@ -15,5 +16,27 @@ void ClearMessageLines();
 
 // Formats text `id` with integer and string arguments (at most 79 characters) and either
 // prints it on the console (messages rerouted), drops it (display damaged) or appends it to
-// the log.
-void PostShipMessage(MessageId id, ...);
+// the log. Values that do not fit the text's directives are not formatted: the text is
+// posted as it stands.
+template <class... Values>
+void PostShipMessage(MessageId id, Values... values);
+
+// The values' kinds, one letter each: 'i' for an integer, 's' for a text.
+template <class Value>
+constexpr char MessageValueKind() {
+  if constexpr (std::is_integral_v<Value>) {
+    return 'i';
+  } else {
+    static_assert(std::is_convertible_v<Value, const char*>, "messages take integers and C texts");
+    return 's';
+  }
+}
+
+// PostShipMessage's work, with the values' kinds spelled out.
+void PostShipMessageOfKinds(MessageId id, const char* kinds, ...);
+
+template <class... Values>
+void PostShipMessage(MessageId id, Values... values) {
+  static constexpr char kinds[] = {MessageValueKind<Values>()..., '\0'};
+  PostShipMessageOfKinds(id, kinds, values...);
+}

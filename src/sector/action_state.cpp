@@ -5,6 +5,8 @@ bool walkStopped = false;
 bool starfieldActive = false;
 int stepsLeft = 0;
 
+bool ActionRunning() { return actionInProgress; }
+
 void ResetSectorAction() {
   actionInProgress = false;
   walkStopped = false;

@@ -14,5 +14,9 @@ extern bool starfieldActive;
 // How many more steps the current walk may take (sectors, quadrants or torpedo distance).
 extern int stepsLeft;
 
+// True while anything is happening in the ship's quadrant that the game must not be changed
+// under: a request being carried out or an alien's move or attack.
+bool ActionRunning();
+
 // Back to program start: no action running.
 void ResetSectorAction();

@@ -3,12 +3,11 @@
 #include "action_state.h"
 #include "game_state.h"
 #include "movement.h"
+#include "phasers.h"
 #include "ship_messages.h"
+#include "torpedoes.h"
 
 namespace {
-
-TorpedoOperation fireTorpedo = nullptr;
-PhaserOperation firePhasers = nullptr;
 
 // The frame every request runs in.
 template <class Action>
@@ -23,11 +22,6 @@ void CarryOut(Action&& action) {
   host().SetBusy(false);
 }
 }  // namespace
-
-void InstallWeaponOperations(TorpedoOperation torpedo, PhaserOperation phasers) {
-  fireTorpedo = torpedo;
-  firePhasers = phasers;
-}
 
 void RequestMove(int course, int impulse, int warp) {
   CarryOut([&] {
@@ -45,7 +39,7 @@ void RequestTorpedo(int course, int distance) {
       return;
     }
     host().PlaySoundAfterCurrent(Sounds::TorpedoLaunch, false);
-    if (fireTorpedo) fireTorpedo(course, distance);
+    FireTorpedo(course, distance);
   });
 }
 
@@ -53,6 +47,6 @@ void RequestRicochet() { CarryOut([] { GravityRicochet(); }); }
 
 void RequestPhasers(int energy, bool singleTarget) {
   CarryOut([&] {
-    if (energy != 0 && firePhasers) firePhasers(energy, singleTarget);
+    if (energy != 0) FirePhasers(energy, singleTarget);
   });
 }

@@ -5,14 +5,11 @@
 
 // Move at impulse when `impulse` is not 0, else at warp while the warp drive works.
 void RequestMove(int course, int impulse, int warp);
-// Fire a photon torpedo along `course`, exploding after `distance` sectors (0: no limit).
+// Fire a photon torpedo along `course` with the DISTANCE setting `distance` (0..9), when one
+// is aboard.
 void RequestTorpedo(int course, int distance);
 void RequestRicochet();
-// Fire `energy` units of phasers at one target or dispersed over all.
+// Fire `energy` units of phasers (already paid for) at one target or dispersed over all;
+// nothing when `energy` is 0.
 void RequestPhasers(int energy, bool singleTarget);
 
-// Torpedo flight and phaser fire are rules of their own; they install their operations
-// here. Until one is installed its request runs the frame and fires nothing.
-using TorpedoOperation = void (*)(int course, int distance);
-using PhaserOperation = void (*)(int energy, bool singleTarget);
-void InstallWeaponOperations(TorpedoOperation fireTorpedo, PhaserOperation firePhasers);

@@ -11,10 +11,12 @@
 #include <QTimer>
 
 #include "about_box.h"
+#include "action_state.h"
 #include "bridge_background.h"
 #include "busy_cursor.h"
 #include "end_game.h"
 #include "game_file_commands.h"
+#include "game_commands.h"
 #include "game_files.h"
 #include "game_state.h"
 #include "main_loop.h"
@@ -27,6 +29,7 @@
 #include "shared_pictures.h"
 #include "settings_file.h"
 #include "sound.h"
+#include "station_frame_style.h"
 #include "station_windows.h"
 #include "station_window.h"
 #include "window_layout.h"
@@ -41,12 +44,14 @@ struct Accelerator {
 }  // namespace
 
 FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
+  StationFrameStyle::Install();
   setWindowTitle(QStringLiteral("Kestrav"));
   setWindowIcon(QIcon(QString::fromLatin1(program_pictures::ProgramIcon)));
   menus_ = new FrameMenus(this, [this](int id) { Command(id); });
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
   AddAccelerators();
+  menuBar()->installEventFilter(this);
 
   LoadSharedPictures();
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -61,7 +66,6 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
     menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
   }
-  soundsEnabled = options.soundsEnabled != 0;
   setCentralWidget(bridge_);
 }
 
@@ -83,29 +87,32 @@ void FrameWindow::AddAccelerators() {
   }
 }
 
+bool FrameWindow::HoldWhileActionRuns(int id) {
+  namespace M = MenuCommand;
+  const bool changesTheGame = id == M::New || id == M::Open || id == M::Save || id == M::SaveAs ||
+                              id == M::EndGame || id == M::Exit;
+  if (!changesTheGame || !ActionRunning()) return false;
+  if (heldCommands_.insert(id).second) {
+    HoldUntilActionEnds([this, id] {
+      heldCommands_.erase(id);
+      Command(id);
+    });
+  }
+  return true;
+}
+
 void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
+  if (HoldWhileActionRuns(id)) return;
   switch (id) {
-    case M::New: {
-      if (PromptSaveGame() == Answer::Cancel) return;
-      BusyCursor busy;
-      NewGame();
-      ++game.changeCount;
-      return;
-    }
+    case M::New: NewGameCommand(); return;
     case M::Open:
       if (PromptSaveGame() == Answer::Cancel) return;
       OpenGameCommand(this);
       return;
     case M::Save: SaveGameCommand(this); return;
     case M::SaveAs: SaveGameAsCommand(this); return;
-    case M::EndGame: {
-      if (PromptSaveGame() == Answer::Cancel) return;
-      BusyCursor busy;
-      game.gameFileTitle.clear();
-      EndGame();
-      return;
-    }
+    case M::EndGame: EndGameCommand(); return;
     case M::Exit: Exit(); return;
     case M::Pause:
       if (!pausedFlag) {
@@ -118,8 +125,7 @@ void FrameWindow::Command(int id) {
     case M::PauseWhenIconic: ToggleOption(options.pauseWhenIconic, id); return;
     case M::Sounds:
       ToggleOption(options.soundsEnabled, id);
-      soundsEnabled = options.soundsEnabled != 0;
-      if (!soundsEnabled) StopSound();
+      if (!options.soundsEnabled) StopSound();
       return;
     case M::Cascade: bridge_->cascadeSubWindows(); return;
     case M::Tile: bridge_->tileSubWindows(); return;
@@ -241,7 +247,21 @@ void FrameWindow::ShutDown() {
 
 void FrameWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
-  Exit();
+  Command(MenuCommand::Exit);
+}
+
+bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menuBar() && ActionRunning()) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::Shortcut:  // Alt and a menu's mnemonic
+        return true;
+      default: break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void FrameWindow::changeEvent(QEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <optional>
+#include <set>
 
 #include "game_state.h"
 
@@ -34,6 +35,8 @@ class FrameWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Keeps the menus shut while an action runs.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -45,8 +48,12 @@ class FrameWindow : public QMainWindow {
   void ArrangeIcons();
   void ListStationsInWindowMenu();
   void ForwardToActiveStation(int id);
+  // True when `id` changes, saves or ends the game or its file and an action is running: it
+  // is then held and carried out as soon as the action is over.
+  bool HoldWhileActionRuns(int id);
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;
   std::optional<int> soundsChoiceWithoutSpeakers_;
+  std::set<int> heldCommands_;  // held until the running action is over, each once
 };

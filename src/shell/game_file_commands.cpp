@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QSessionManager>
 
 #include "data_directory.h"
 #include "game_files.h"
@@ -102,13 +101,4 @@ Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::st
     case Button::Ok: return Answer::Ok;
     default: return Answer::Cancel;  // Cancel, Escape or closing the box
   }
-}
-
-void AskToSaveBeforeSessionEnds(QGuiApplication& application) {
-  QObject::connect(&application, &QGuiApplication::commitDataRequest, [](QSessionManager& session) {
-    if (!session.allowsInteraction()) return;
-    const bool keepRunning = PromptSaveGame() == Answer::Cancel;
-    session.release();
-    if (keepRunning) session.cancel();
-  });
 }

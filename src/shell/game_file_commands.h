@@ -24,5 +24,3 @@ bool ChooseSaveFile(QWidget* frame);
 Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption,
                           MessageStyle style);
 
-// Asks the save prompt when the desktop session ends; Cancel asks the session to go on.
-void AskToSaveBeforeSessionEnds(QGuiApplication& application);

@@ -5,12 +5,14 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 #include "host.h"
 
 namespace {
 IdleDuties idleDuties{};
 bool quitRequested = false;
+std::vector<std::function<void()>> heldCommands;
 int quitCode = 0;
 
 // A pump never takes more than this many dispatcher rounds, so a stream of events that
@@ -51,6 +53,19 @@ bool QuitRequested() { return quitRequested; }
 void ResetMainLoop() {
   quitRequested = false;
   quitCode = 0;
+  heldCommands.clear();
+}
+
+void HoldUntilActionEnds(std::function<void()> command) { heldCommands.push_back(std::move(command)); }
+
+void RunHeldCommands() {
+  // A held command may itself hold another (a prompt's box runs no action, but be safe).
+  std::vector<std::function<void()>> due;
+  due.swap(heldCommands);
+  for (auto& command : due) {
+    if (quitRequested) break;
+    command();
+  }
 }
 
 int RunMainLoop() {
@@ -59,6 +74,10 @@ int RunMainLoop() {
   std::uint32_t lastMessageTime = TickCount();
 
   while (!quitRequested) {
+    // Back at the loop's own level no action is running (a player's action ran inside a
+    // dispatch, an alien's inside the last idle pass): what was held runs now.
+    RunHeldCommands();
+    if (quitRequested) break;
     if (DispatchWaitingEvents()) {
       lastMessageTime = TickCount();
       // Objects handed to deleteLater() outside any event go now, at the loop's own level.

@@ -4,6 +4,7 @@
 // tick, never spinning.
 
 #include <cstdint>
+#include <functional>
 
 #include "idle_pass.h"
 
@@ -24,5 +25,12 @@ void WaitPumping(std::uint32_t ms);
 void RequestQuit(int code);
 bool QuitRequested();
 
-// Back to program start (for tests): no quit pending, no message seen.
+// Holds `command` until control is back in the main loop, outside every action and its
+// waits; held commands then run in the order they came. Commands that change, save or end the
+// game are held this way while an action runs, so nothing changes the game under it.
+void HoldUntilActionEnds(std::function<void()> command);
+// Runs the held commands now (the main loop does this between dispatches).
+void RunHeldCommands();
+
+// Back to program start (for tests): no quit pending, no message seen, nothing held.
 void ResetMainLoop();

@@ -48,6 +48,11 @@ void ModalPopup::RunModal() {
   releaseMouse();
   if (frame_) frame_->setEnabled(true);
   hide();
+  // Give the keyboard back to the frame; without a window manager nobody else would.
+  if (frame_) {
+    frame_->window()->activateWindow();
+    frame_->window()->setFocus();
+  }
 }
 
 void ModalPopup::Dismiss() {

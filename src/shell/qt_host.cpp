@@ -9,6 +9,7 @@
 #include "game_state.h"
 #include "main_loop.h"
 #include "messages_station.h"
+#include "phaser_station.h"
 #include "communique_window.h"
 #include "game_file_commands.h"
 #include "high_score_dialog.h"
@@ -25,13 +26,18 @@ constexpr int BlinkPeriodMs = 500;
 }  // namespace
 
 std::uint32_t QtHost::TickCount() {
+  if (virtualNow_) return *virtualNow_;
   // Milliseconds on the monotonic clock, which counts from the machine's start.
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
 void QtHost::PumpPendingMessages() { ::PumpPendingMessages(); }
-void QtHost::WaitPumping(std::uint32_t ms) { ::WaitPumping(ms); }
+void QtHost::WaitPumping(std::uint32_t ms) {
+  if (!virtualNow_) return ::WaitPumping(ms);
+  ::PumpPendingMessages();
+  *virtualNow_ += ms;
+}
 
 void QtHost::MessagesChanged() {
   if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
@@ -52,7 +58,6 @@ void QtHost::DestroyStationWindows() {
   // The Status window takes its blink timer with it; a blink started by condition yellow is
   // forgotten with it.
   if (blinkTimer_) blinkTimer_->stop();
-  game.yellowBlinkActive = 0;
   if (frame_) frame_->CloseStationWindows();
 }
 
@@ -84,7 +89,8 @@ void QtHost::EnableMenuItem(int command, bool enabled) {
 }
 
 void QtHost::StartConditionBlink() {
-  if (!statusWindow) return;
+  // On the virtual clock of the window tests the blink ticks only when a test makes it.
+  if (!statusWindow || virtualNow_) return;
   if (!blinkTimer_) {
     blinkTimer_ = new QTimer(statusWindow);
     QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });
@@ -96,8 +102,9 @@ void QtHost::StopConditionBlink() {
   if (blinkTimer_) blinkTimer_->stop();
 }
 
-// The Phasers station's TARGET LOCK light is not on the bridge yet.
-void QtHost::StopTargetLock() {}
+void QtHost::StopTargetLock() {
+  if (auto* phasers = qobject_cast<PhaserStation*>(phaserWindow)) phasers->StopTargetLock();
+}
 
 void QtHost::SetBusy(bool busy) {
   if (busy == busy_) return;

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <optional>
 
 #include "host.h"
 
@@ -14,6 +15,12 @@ class QtHost : public Host {
   QtHost() = default;
   // The frame is created after the host (start-up reads the tick count first).
   void AttachFrame(FrameWindow* frame) { frame_ = frame; }
+
+  // Window tests run the game's time on a virtual clock starting at `start`: a wait pumps the
+  // windows once and moves the clock on instead of sleeping, and the condition light's
+  // blink timer stays still (the test ticks it).
+  void UseVirtualClock(std::uint32_t start) { virtualNow_ = start; }
+  void AdvanceVirtualClock(std::uint32_t ms) { *virtualNow_ += ms; }
 
   std::uint32_t TickCount() override;
   void PumpPendingMessages() override;
@@ -58,6 +65,7 @@ class QtHost : public Host {
 
  private:
   FrameWindow* frame_ = nullptr;
+  std::optional<std::uint32_t> virtualNow_;  // set in window tests
   QPointer<QTimer> blinkTimer_;  // timer 1 of the Status window; goes with that window
   bool busy_ = false;
 };

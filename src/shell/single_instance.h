@@ -22,5 +22,5 @@ class SingleInstance : public QObject {
   QLocalServer server_;
 };
 
-// The socket name for this user's copy of the game.
+// The socket of this user's copy of the game on this display: a path in the runtime folder.
 QString KestravInstanceName();

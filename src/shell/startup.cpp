@@ -10,6 +10,7 @@
 #include "frame_window.h"
 #include "data_directory.h"
 #include "game_file_commands.h"
+#include "session_end.h"
 #include "game_over.h"
 #include "game_state.h"
 #include "high_score_file.h"
@@ -87,6 +88,7 @@ int RunKestrav() {
     // The normal size covers the screen too, for desktops that do not maximize windows.
     frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
+    frame.activateWindow();  // the keyboard works at once, with or without a window manager
     frame.repaint();
     if (!flownOverDesktop) PlayIntroFlyByOver(frame);
     game.nextClockTick = TickCount() + ClockStart;

@@ -35,11 +35,21 @@ Qt::WindowFlags StationFrameFlags(const StationEntry& entry) {
   return flags;
 }
 
-// A station's system menu has no Close: stations go only with their game.
+// A station's system menu has no Close: stations go only with their game. The item's
+// shortcut differs between platforms (Ctrl+F4 offscreen, Ctrl+W on X11), so it is known by
+// the close bindings of the platform and by its text.
+bool IsCloseItem(const QAction& item) {
+  const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+  if (!item.shortcut().isEmpty() &&
+      (closeKeys.contains(item.shortcut()) || item.shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)))
+    return true;
+  return item.text().remove(QLatin1Char('&')).startsWith(QLatin1String("Close"));
+}
+
 void RemoveCloseCommand(QMdiSubWindow& frame) {
   if (QMenu* menu = frame.systemMenu())
     for (QAction* item : menu->actions())
-      if (item->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_F4)) menu->removeAction(item);
+      if (IsCloseItem(*item)) menu->removeAction(item);
 }
 }  // namespace
 

@@ -63,6 +63,26 @@ void ControlStation::RepeatWhileHeld(std::uint32_t periodMs, const std::function
     if (!step()) return;
 }
 
+void ControlStation::HoldFactor(FactorSelector& factor, bool up) {
+  RepeatWhileHeld(FactorSelector::RepeatMs, [&factor, up, this] {
+    const bool more = up ? factor.Up(surface()) : factor.Down(surface());
+    ShowDrawn(factor.ValueRect());
+    return more;
+  });
+}
+
+void ControlStation::HoldCourse(CourseSelector& course, bool plus, int step) {
+  RepeatWhileHeld(CourseSelector::RepeatMs, [&course, plus, step, this] {
+    ShowCourse(course, plus ? course.NextUp(step) : course.NextDown(step));
+    return true;
+  });
+}
+
+void ControlStation::ShowCourse(CourseSelector& course, int value) {
+  course.Show(surface(), value);
+  ShowDrawn(CourseSelector::Area);
+}
+
 void ControlStation::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || actionInProgress || pressed_ >= 0) return;
   ButtonDown(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);

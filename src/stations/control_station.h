@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "panel_widgets.h"
 #include "station_window.h"
 
 inline constexpr int ControlClientWidth = 340;
@@ -47,6 +48,13 @@ class ControlStation : public StationWindow {
   // Runs `step` now and again every `periodMs` while the left button stays down; `step`
   // returns false when the widget has reached its limit.
   static void RepeatWhileHeld(std::uint32_t periodMs, const std::function<bool()>& step);
+  // A factor selector's up or down box held: a step now and every 300 ms, up to its limit.
+  void HoldFactor(FactorSelector& factor, bool up);
+  // The course selector's plus or minus box held, by `step` degrees: the next course now and
+  // every 80 ms.
+  void HoldCourse(CourseSelector& course, bool plus, int step);
+  // Shows a new course on the dial at once: read-out and needle.
+  void ShowCourse(CourseSelector& course, int value);
   // Puts what was just drawn on the surface in `area` on the screen.
   void ShowDrawn(const QRect& area) { update(area); }
 

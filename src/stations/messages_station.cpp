@@ -47,8 +47,6 @@ MessagesStation::MessagesStation(QWidget* parent)
   scrollBar_->setPageStep(PageLines);
   scrollBar_->hide();
   connect(scrollBar_, &QAbstractSlider::actionTriggered, this, &MessagesStation::OnScrollAction);
-  // A new game's log starts empty.
-  ClearMessageLines();
 }
 
 int MessagesStation::textWidth() const {

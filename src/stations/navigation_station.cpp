@@ -12,7 +12,6 @@
 namespace {
 constexpr int WarpPanelPicture = 29, ImpulsePanelPicture = 30;
 constexpr QRect WarpArea = EdgeRect(16, 16, 133, 77);
-constexpr std::uint32_t FactorRepeatMs = 300;
 }  // namespace
 
 NavigationStation::NavigationStation(QWidget* parent)
@@ -40,63 +39,42 @@ void NavigationStation::Paint(QPainter& painter) {
   course_.Paint(image);
 }
 
-void NavigationStation::ShowCourse(int course) {
-  course_.Show(surface(), course);
-  ShowDrawn(CourseSelector::Area);
-}
-
 void NavigationStation::ClearFactor(FactorSelector& factor) {
   if (factor.value() != 0) ShowDrawn(factor.Set(surface(), 0));
 }
 
 void NavigationStation::ButtonDown(QPoint at, bool shift) {
   if (CourseSelector::Dial.contains(at)) {
-    ShowCourse(CourseSelector::DialCourse(at));
+    ShowCourse(course_, CourseSelector::DialCourse(at));
     return;
   }
   const int button = ButtonAt(at);
   if (button < 0 || ((button == WarpUp || button == WarpDown) && !WarpDriveWorks())) return;
   PressButton(button);
 
-  QImage& image = surface();
-  auto stepping = [&image, this](FactorSelector& factor, bool up) {
-    return [&factor, up, &image, this] {
-      const bool more = up ? factor.Up(image) : factor.Down(image);
-      ShowDrawn(factor.ValueRect());
-      return more;
-    };
-  };
   const int courseStep = shift ? 1 : 5;
   switch (button) {
     case WarpUp:
       if (warp_.value() == 9) return;
       ClearFactor(impulse_);
-      RepeatWhileHeld(FactorRepeatMs, stepping(warp_, true));
+      HoldFactor(warp_, true);
       break;
     case WarpDown:
       if (warp_.value() == 0) return;
-      RepeatWhileHeld(FactorRepeatMs, stepping(warp_, false));
+      HoldFactor(warp_, false);
       break;
     case ImpulseUp:
       if (impulse_.value() == 9) return;
       if (WarpDriveWorks()) ClearFactor(warp_);
-      RepeatWhileHeld(FactorRepeatMs, stepping(impulse_, true));
+      HoldFactor(impulse_, true);
       break;
     case ImpulseDown:
       if (impulse_.value() == 0) return;
-      RepeatWhileHeld(FactorRepeatMs, stepping(impulse_, false));
+      HoldFactor(impulse_, false);
       break;
     case CoursePlus:
-      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
-        ShowCourse(course_.NextUp(courseStep));
-        return true;
-      });
-      break;
     case CourseMinus:
-      RepeatWhileHeld(CourseSelector::RepeatMs, [&] {
-        ShowCourse(course_.NextDown(courseStep));
-        return true;
-      });
+      HoldCourse(course_, button == CoursePlus, courseStep);
       break;
     default:  // EXECUTE acts at the release
       break;
@@ -112,7 +90,7 @@ void NavigationStation::KeyDown(int virtualKey, int /*character*/) {
     Engage();
     return;
   }
-  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(*course);
+  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(course_, *course);
 }
 
 void NavigationStation::Engage() {

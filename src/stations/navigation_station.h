@@ -26,7 +26,6 @@ class NavigationStation : public ControlStation {
 
  private:
   void Engage();
-  void ShowCourse(int course);
   void ClearFactor(FactorSelector& factor);
   static bool WarpDriveWorks();
 

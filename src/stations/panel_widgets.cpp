@@ -105,7 +105,6 @@ constexpr QPoint DilithiumPanelAt{10, 125}, AvailableAt{28, 136};
 constexpr QPoint ChargePanelAt{240, 125}, ChargeAt{259, 136};
 constexpr QPoint ArrowsAt{130, 130};
 constexpr QPoint TransferExecuteAt{110, 180};
-constexpr QRect GaugeFrame = EdgeRect(10, 90, 328, 120);
 constexpr QRect GaugeBar = EdgeRect(14, 98, 324, 112);
 constexpr QRgb GaugeBackground = qRgb(128, 0, 0), GaugeOutline = qRgb(255, 0, 0);
 constexpr QRgb AvailableColour = qRgb(128, 0, 128);
@@ -124,11 +123,15 @@ void EnergyTransferPanel::Paint(QImage& surface, const QImage& chargePicture) co
     painter.setPen(QColor(GaugeOutline));
     painter.drawRect(GaugeFrame.adjusted(0, 0, -1, -1));
   }
+  PaintPictures(surface, chargePicture);
+  DrawAmounts(surface);
+}
+
+void EnergyTransferPanel::PaintPictures(QImage& surface, const QImage& chargePicture) {
   BlitPicture(surface, DilithiumPanelAt.x(), DilithiumPanelAt.y(), dilithiumPanelPicture);
   BlitPicture(surface, ChargePanelAt.x(), ChargePanelAt.y(), chargePicture);
   BlitPicture(surface, ArrowsAt.x(), ArrowsAt.y(), transferArrowsPicture);
   BlitPicture(surface, TransferExecuteAt.x(), TransferExecuteAt.y(), executeButtonPicture);
-  DrawAmounts(surface);
 }
 
 QRect EnergyTransferPanel::DrawAmounts(QImage& surface) const {

@@ -7,12 +7,15 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <cstdint>
 #include <optional>
 
 #include "surface_drawing.h"
 
 class FactorSelector {
  public:
+  static constexpr std::uint32_t RepeatMs = 300;
+
   FactorSelector(QPoint panelAt, QPoint glyphAt) : panelAt_(panelAt), glyphAt_(glyphAt) {}
 
   int value() const { return value_; }
@@ -76,8 +79,12 @@ class EnergyTransferPanel {
   int available = 0;
   int charge = 0;
 
+  static constexpr QRect GaugeFrame = EdgeRect(10, 90, 328, 120);
+
   // The whole panel, with the station's own read-out picture.
   void Paint(QImage& surface, const QImage& chargePicture) const;
+  // Only its pictures: the read-out boxes without their amounts, the arrows and EXECUTE.
+  static void PaintPictures(QImage& surface, const QImage& chargePicture);
   // The two read-outs and the bar, after the amounts changed; returns the area drawn.
   QRect DrawAmounts(QImage& surface) const;
 

@@ -4,10 +4,9 @@
 
 #include "audio_sink_output.h"
 #include "game_state.h"
+#include "options.h"
 #include "resource_library.h"
 #include "sound_output.h"
-
-bool soundsEnabled = true;
 
 namespace {
 // A sound waiting for the channel cuts in after this long, whatever plays.
@@ -25,6 +24,8 @@ struct Channel {
   bool Open() const { return deviceCount != 0 && output != nullptr; }
 };
 Channel channel;
+
+bool SoundsOn() { return options.soundsEnabled != 0; }
 
 void Start(const QByteArray& image, bool loop) {
   if (!image.isEmpty() && channel.Open()) channel.output->Play(image, loop);
@@ -65,13 +66,13 @@ void StopSound() {
 }
 
 void PlaySoundNow(SoundId id, bool loop) {
-  if (!soundsEnabled || id == channel.currentSound) return;
+  if (!SoundsOn() || id == channel.currentSound) return;
   Start(resources::SoundImage(id), loop);
   channel.currentSound = id;
 }
 
 void PlaySoundAfterCurrent(SoundId id, bool loop) {
-  if (!soundsEnabled) return;
+  if (!SoundsOn()) return;
   const QByteArray image = resources::SoundImage(id);
   if (!image.isEmpty() && channel.Open()) {
     const std::uint32_t start = TickCount();
@@ -83,13 +84,13 @@ void PlaySoundAfterCurrent(SoundId id, bool loop) {
       host().WaitPumping(WaitStepMs);
     }
     // While it waited, the player may have switched sounds off or the frame closed.
-    if (soundsEnabled && channel.Open()) channel.output->Play(image, loop);
+    if (SoundsOn() && channel.Open()) channel.output->Play(image, loop);
   }
   channel.currentSound = id;
 }
 
 bool KeepAmbience(bool paused) {
-  if (!soundsEnabled || channel.currentSound == Sounds::Ambience || paused) return false;
+  if (!SoundsOn() || channel.currentSound == Sounds::Ambience || paused) return false;
   if (game.gamePhase == GamePhase::NoGame || game.gamePhase == GamePhase::GameOver) return false;
   // Only into a free channel: whatever plays, a one-shot or a looping effect, goes on.
   if (!channel.Open() || channel.output->IsPlaying()) return false;
@@ -99,3 +100,5 @@ bool KeepAmbience(bool paused) {
 }
 
 SoundId CurrentSound() { return channel.currentSound; }
+
+void ResetSoundChannel() { channel = Channel{}; }

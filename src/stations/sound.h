@@ -11,9 +11,9 @@
 
 class SoundOutput;
 
-// The player's Sounds switch (menu item 254, setting "Sounds"). While it is off nothing
-// is played. The frame turns it off for good when InitSound finds no device.
-extern bool soundsEnabled;
+// The player's Sounds switch is options.soundsEnabled (menu item 254, setting "Sounds"):
+// while it is off nothing is played. The frame turns it off for good when InitSound finds
+// no device.
 
 // At frame creation: looks for an audio output device and reads the ambience from the
 // sound bundle. Returns the number of devices; 0 means the whole run stays silent.
@@ -37,6 +37,9 @@ bool KeepAmbience(bool paused);
 
 // The sound last started (0 after a stop).
 SoundId CurrentSound();
+
+// Back to program start: no output chosen, nothing playing.
+void ResetSoundChannel();
 
 // Tests play through a fake output: install it before InitSound. Without one, InitSound
 // opens the real audio output.

@@ -13,6 +13,11 @@ class Conditions : public CoreTest {
     CoreTest::SetUp();
     StartQuietGame();
   }
+  // Each row of a table test starts from program start again.
+  void StartOver() {
+    ResetProgramState(recorder);
+    StartQuietGame();
+  }
   std::string Newest() const { return messageLines[MessageLineCount - 1].data(); }
 };
 
@@ -47,9 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Conditions, NineSystemsOutIsNotTheEnd) {
-  game.damage.fill(-1.0);
-  game.Damage(ShipSystem::Computer) = 0.0;
-  EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
+  // The one working system at either end of the table and in its middle.
+  for (ShipSystem working : {ShipSystem::SRS, ShipSystem::Computer, ShipSystem::MessageDisplay}) {
+    StartOver();
+    game.damage.fill(-1.0);
+    game.Damage(working) = 0.0;
+    EXPECT_EQ(EvaluateConditions(), GamePhase::Green) << "system " << static_cast<int>(working) << " still works";
+  }
 }
 
 TEST_F(Conditions, LowEnergyIsYellowFrom300Down) {
@@ -123,15 +132,38 @@ TEST_F(Conditions, GreenStopsOnlyTheYellowBlink) {
 TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
   struct Case { int quadrant, x, y; bool docks; };
   for (const Case c : {Case{27, 2, 3, true}, Case{27, 4, 5, true}, Case{27, 5, 4, false}, Case{27, 3, 2, false}}) {
-    SetUp();
+    StartOver();
     PutStarbase(c.quadrant, c.x, c.y, 3);  // cell 0x0304: a starbase mid-animation
     EXPECT_EQ(EvaluateConditions() == GamePhase::Docked, c.docks) << c.x << "," << c.y;
   }
-  SetUp();
+  StartOver();
   game.galaxy[27].cells[4][3] = Cell::Empty;
   PutShip(27, 7, 4);
   PutStarbase(28, 0, 4);  // across the quadrant's edge
   EXPECT_EQ(EvaluateConditions(), GamePhase::Green);
+}
+
+TEST_F(Conditions, AtTheGridsEdgesTheNeighbourScanStaysOnItsRow) {
+  struct Case { const char* where; int shipX, shipY, baseX, baseY; };
+  // Each starbase lies where a scan running past a row's end would look: the next or the
+  // previous row's far end, or beyond the grid's top and bottom.
+  for (const Case c : {Case{"right edge, base at the next row's start", 7, 3, 0, 4},
+                       Case{"right edge, base at its own row's start", 7, 3, 0, 3},
+                       Case{"left edge, base at the row above's end", 0, 4, 7, 3},
+                       Case{"left edge, base at the row below's end", 0, 4, 7, 5},
+                       Case{"top row, base on the bottom row", 3, 0, 3, 7},
+                       Case{"bottom row, base on the top row", 3, 7, 3, 0}}) {
+    StartOver();
+    game.galaxy[27].cells[4][3] = Cell::Empty;
+    PutShip(27, c.shipX, c.shipY);
+    PutStarbase(27, c.baseX, c.baseY);
+    EXPECT_EQ(EvaluateConditions(), GamePhase::Green) << c.where;
+  }
+  StartOver();
+  game.galaxy[27].cells[4][3] = Cell::Empty;
+  PutShip(27, 7, 7);
+  PutStarbase(27, 6, 6);
+  EXPECT_EQ(EvaluateConditions(), GamePhase::Docked) << "the corner still docks diagonally";
 }
 
 TEST_F(Conditions, RedAlertWinsOverDocking) {

@@ -69,7 +69,7 @@ TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
 
 TEST_F(SavedGame, ASkill0GameWith20AliensTakes10176Bytes) {
   for (std::uint32_t seed = 0;; ++seed) {
-    SetUp();
+    ResetProgramState(recorder);
     lcg::Seed(seed);
     game.skillLevel = SkillLevel::Crewman;
     NewGame();
@@ -107,6 +107,7 @@ struct Corruption {
   const char* name;
   std::function<void(Bytes&)> apply;
   MessageId expected;
+  const char* reason;  // what the player is told is wrong, in part
 };
 
 class RejectedFile : public SavedGame, public ::testing::WithParamInterface<Corruption> {};
@@ -117,7 +118,8 @@ TEST_P(RejectedFile, IsReportedAndLeavesTheTargetAlone) {
   loaded.stardateNow = 77.0;
   const DecodeOutcome outcome = Decode(bytes);
   EXPECT_EQ(outcome.error, GetParam().expected);
-  EXPECT_FALSE(outcome.problem.empty());
+  EXPECT_NE(outcome.problem.find(GetParam().reason), std::string::npos)
+      << "told: " << outcome.problem << "; expected it to say: " << GetParam().reason;
   EXPECT_EQ(loaded.stardateNow, 77.0);
 }
 
@@ -127,40 +129,118 @@ void MoveFirstAlienRecord(Bytes& b, int x) { PutI32(b, AlienAt(0) + 4, x); }
 INSTANTIATE_TEST_SUITE_P(
     Corruptions, RejectedFile,
     ::testing::Values(
-        Corruption{"Empty", [](Bytes& b) { b.clear(); }, Msg::ReadErrorText},
-        Corruption{"MagicWithoutItsZero", [](Bytes& b) { b[3] = 'X'; }, Msg::NotAGameFileText},
-        Corruption{"SomethingElse", [](Bytes& b) { b = {'P', 'K', 3, 4, 0}; }, Msg::NotAGameFileText},
-        Corruption{"OnlyTheMagic", [](Bytes& b) { b.resize(4); }, Msg::ReadErrorText},
-        Corruption{"ShortHeader", [](Bytes& b) { b.resize(SavedGameHeaderSize - 1); }, Msg::ReadErrorText},
-        Corruption{"ShortAlienTable", [](Bytes& b) { b.pop_back(); }, Msg::ReadErrorText},
-        Corruption{"TrailingBytes", [](Bytes& b) { b.push_back(0); }, Msg::ReadErrorText},
-        Corruption{"NegativeAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, -1); }, Msg::ReadErrorText},
-        Corruption{"AbsurdAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, 0x7FFFFFFF); }, Msg::ReadErrorText},
-        Corruption{"FewerAliensThanRecordsSay", [](Bytes& b) { PutI32(b, 0x2420, GetI32(b, 0x2420) - 1); b.resize(b.size() - 36); }, Msg::ReadErrorText},
-        Corruption{"RemainingMiscounted", [](Bytes& b) { PutI32(b, 0x2424, GetI32(b, 0x2424) + 1); }, Msg::ReadErrorText},
-        Corruption{"UnknownSkill", [](Bytes& b) { PutI32(b, 4, 6); }, Msg::ReadErrorText},
-        Corruption{"ShipOutsideTheGalaxy", [](Bytes& b) { PutI32(b, 0x24E0, 64); }, Msg::ReadErrorText},
-        Corruption{"ShipOffTheGrid", [](Bytes& b) { PutI32(b, 0x24E8, -1); }, Msg::ReadErrorText},
-        Corruption{"ShipNotInItsCell", [](Bytes& b) { PutI32(b, 0x24E4, (GetI32(b, 0x24E4) + 1) % 8); }, Msg::ReadErrorText},
-        Corruption{"SecondShip", [](Bytes& b) { PutU16(b, CellAt(0, 0, 0), 1); PutU16(b, CellAt(0, 0, 1), 2); }, Msg::ReadErrorText},
-        Corruption{"UnknownObject", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x21); }, Msg::ReadErrorText},
-        Corruption{"FrameOutOfRange", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x0400); }, Msg::ReadErrorText},
-        Corruption{"StarMiscounted", [](Bytes& b) { PutI32(b, QuadrantAt(9), GetI32(b, QuadrantAt(9)) + 1); }, Msg::ReadErrorText},
+        Corruption{"Empty", [](Bytes& b) { b.clear(); }, Msg::ReadErrorText, "the file is empty"},
+        Corruption{"MagicWithoutItsZero", [](Bytes& b) { b[3] = 'X'; }, Msg::NotAGameFileText, "the file does not begin with KVF"},
+        Corruption{"SomethingElse", [](Bytes& b) { b = {'P', 'K', 3, 4, 0}; }, Msg::NotAGameFileText, "the file does not begin with KVF"},
+        Corruption{"OnlyTheMagic", [](Bytes& b) { b.resize(4); }, Msg::ReadErrorText, "less than a game's header"},
+        Corruption{"ShortHeader", [](Bytes& b) { b.resize(SavedGameHeaderSize - 1); }, Msg::ReadErrorText, "less than a game's header"},
+        Corruption{"ShortAlienTable", [](Bytes& b) { b.pop_back(); }, Msg::ReadErrorText, "aliens make"},
+        Corruption{"TrailingBytes", [](Bytes& b) { b.push_back(0); }, Msg::ReadErrorText, "aliens make"},
+        Corruption{"NegativeAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, -1); }, Msg::ReadErrorText, "the file claims -1 aliens"},
+        Corruption{"AbsurdAlienTotal", [](Bytes& b) { PutI32(b, 0x2420, 0x7FFFFFFF); }, Msg::ReadErrorText, "the file claims 2147483647 aliens"},
+        Corruption{"FewerAliensThanRecordsSay", [](Bytes& b) { PutI32(b, 0x2420, GetI32(b, 0x2420) - 1); b.resize(b.size() - 36); }, Msg::ReadErrorText, "alien records for its cell"},
+        Corruption{"RemainingMiscounted", [](Bytes& b) { PutI32(b, 0x2424, GetI32(b, 0x2424) + 1); }, Msg::ReadErrorText, "are said to remain"},
+        Corruption{"UnknownSkill", [](Bytes& b) { PutI32(b, 4, 6); }, Msg::ReadErrorText, "the skill level 6 does not exist"},
+        Corruption{"ShipOutsideTheGalaxy", [](Bytes& b) { PutI32(b, 0x24E0, 64); }, Msg::ReadErrorText, "lies outside the galaxy"},
+        Corruption{"ShipOffTheGrid", [](Bytes& b) { PutI32(b, 0x24E8, -1); }, Msg::ReadErrorText, "lies outside the galaxy"},
+        Corruption{"ShipNotInItsCell", [](Bytes& b) { PutI32(b, 0x24E4, (GetI32(b, 0x24E4) + 1) % 8); }, Msg::ReadErrorText, "the ship is not in its own sector"},
+        Corruption{"SecondShip", [](Bytes& b) { PutU16(b, CellAt(0, 0, 0), 1); PutU16(b, CellAt(0, 0, 1), 2); }, Msg::ReadErrorText, "ships instead of one"},
+        Corruption{"UnknownObject", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x21); }, Msg::ReadErrorText, "quadrant 5 sector 1,1 holds the unknown value 0x0021"},
+        Corruption{"FrameOutOfRange", [](Bytes& b) { PutU16(b, CellAt(5, 0, 0), 0x0400); }, Msg::ReadErrorText, "quadrant 5 sector 1,1 holds the unknown value 0x0400"},
+        Corruption{"StarMiscounted", [](Bytes& b) { PutI32(b, QuadrantAt(9), GetI32(b, QuadrantAt(9)) + 1); }, Msg::ReadErrorText, "quadrant 9 counts"},
         Corruption{"OverfullQuadrant", [](Bytes& b) {
                      for (int y = 0; y < 4; ++y) for (int x = 0; x < 8; ++x) if (b[CellAt(9, x, y)] == 0) PutU16(b, CellAt(9, x, y), 8);
                      int stars = 0;
                      for (int y = 0; y < 8; ++y) for (int x = 0; x < 8; ++x) stars += b[CellAt(9, x, y)] == 8 || b[CellAt(9, x, y)] == 16 || b[CellAt(9, x, y)] == 24;
                      PutI32(b, QuadrantAt(9), stars);
-                   }, Msg::ReadErrorText},
-        Corruption{"AlienOffTheGrid", [](Bytes& b) { MoveFirstAlienRecord(b, 8); }, Msg::ReadErrorText},
-        Corruption{"AlienQuadrantBelowDestroyed", [](Bytes& b) { PutI32(b, AlienAt(0), -2); }, Msg::ReadErrorText},
-        Corruption{"AlienNotInItsCell", [](Bytes& b) { MoveFirstAlienRecord(b, (GetI32(b, AlienAt(0) + 4) + 1) % 8); }, Msg::ReadErrorText},
-        Corruption{"AlienOfUnknownKind", [](Bytes& b) { b[AlienAt(0) + 12] = 0x10; }, Msg::ReadErrorText},
-        Corruption{"AlienWithoutEnergy", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 0); }, Msg::ReadErrorText},
-        Corruption{"TwoRecordsForOneAlien", [](Bytes& b) { std::memcpy(&b[AlienAt(1)], &b[AlienAt(0)], 36); PutI32(b, 0x2424, GetI32(b, 0x2424) - 1); }, Msg::ReadErrorText},
-        Corruption{"StardateNotANumber", [](Bytes& b) { PutF64(b, 0x2418, std::nan("")); }, Msg::ReadErrorText},
-        Corruption{"ImpossibleDamage", [](Bytes& b) { PutF64(b, 0x2438, -0.5); }, Msg::ReadErrorText},
-        Corruption{"TooManyTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 11); }, Msg::ReadErrorText}),
+                   }, Msg::ReadErrorText, "quadrant 9 holds more objects than a quadrant can"},
+        Corruption{"AlienOffTheGrid", [](Bytes& b) { MoveFirstAlienRecord(b, 8); }, Msg::ReadErrorText, "alien 0 stands outside the galaxy"},
+        Corruption{"AlienQuadrantBelowDestroyed", [](Bytes& b) { PutI32(b, AlienAt(0), -2); }, Msg::ReadErrorText, "alien 0 stands outside the galaxy"},
+        Corruption{"AlienNotInItsCell", [](Bytes& b) { MoveFirstAlienRecord(b, (GetI32(b, AlienAt(0) + 4) + 1) % 8); }, Msg::ReadErrorText, "alien 0 is not in the sector it claims"},
+        Corruption{"AlienOfUnknownKind", [](Bytes& b) { b[AlienAt(0) + 12] = 0x10; }, Msg::ReadErrorText, "alien 0 is of the unknown kind 0x10"},
+        Corruption{"AlienWithoutEnergy", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 0); }, Msg::ReadErrorText, "is alive with energy 0"},
+        Corruption{"TwoRecordsForOneAlien", [](Bytes& b) { std::memcpy(&b[AlienAt(1)], &b[AlienAt(0)], 36); PutI32(b, 0x2424, GetI32(b, 0x2424) - 1); }, Msg::ReadErrorText, "alien records for its cell"},
+        Corruption{"StardateNotANumber", [](Bytes& b) { PutF64(b, 0x2418, std::nan("")); }, Msg::ReadErrorText, "the stardates or the mission length are not sensible numbers"},
+        Corruption{"ImpossibleDamage", [](Bytes& b) { PutF64(b, 0x2438, -0.5); }, Msg::ReadErrorText, "system 0 has an impossible damage state"},
+        Corruption{"TooManyTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 11); }, Msg::ReadErrorText, "are impossible"},
+        Corruption{"NegativeTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, -1); }, Msg::ReadErrorText, "are impossible"},
+        Corruption{"NegativeShields", [](Bytes& b) { PutI32(b, 0x242C, -1); }, Msg::ReadErrorText, "are impossible"},
+        Corruption{"NegativeSkill", [](Bytes& b) { PutI32(b, 4, -1); }, Msg::ReadErrorText, "the skill level -1 does not exist"},
+        Corruption{"ShipRightOfTheGrid", [](Bytes& b) { PutI32(b, 0x24E4, 8); }, Msg::ReadErrorText, "lies outside the galaxy"},
+        Corruption{"ShipBelowTheGrid", [](Bytes& b) { PutI32(b, 0x24E8, 8); }, Msg::ReadErrorText, "lies outside the galaxy"},
+        Corruption{"NegativeShipQuadrant", [](Bytes& b) { PutI32(b, 0x24E0, -1); }, Msg::ReadErrorText, "lies outside the galaxy"},
+        Corruption{"RerouteSwitchNeitherOnNorOff", [](Bytes& b) { PutI32(b, 0x24EC, 2); }, Msg::ReadErrorText, "neither on nor off"},
+        Corruption{"DamageJustBelowRepairable", [](Bytes& b) { PutF64(b, 0x2438, -0.001); }, Msg::ReadErrorText, "impossible damage state"},
+        Corruption{"NegativeStardate", [](Bytes& b) { PutF64(b, 0x2418, -0.5); }, Msg::ReadErrorText, "not sensible numbers"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Values at the very edges of what a game can hold are a game: the reader's bounds are not
+// one off on the inside.
+struct Edge {
+  const char* name;
+  std::function<void(Bytes&)> apply;
+};
+
+class AcceptedEdge : public SavedGame, public ::testing::WithParamInterface<Edge> {};
+
+TEST_P(AcceptedEdge, IsReadAsAGame) {
+  Bytes bytes = EncodeSavedGame(game);
+  GetParam().apply(bytes);
+  const DecodeOutcome outcome = Decode(bytes);
+  EXPECT_TRUE(outcome.Ok()) << outcome.problem;
+}
+
+// Moves the ship to sector (x, y) of its quadrant, which the mission leaves empty or empties.
+void MoveShip(Bytes& b, int x, int y) {
+  const int q = GetI32(b, 0x24E0);
+  const int oldX = GetI32(b, 0x24E4), oldY = GetI32(b, 0x24E8);
+  std::uint16_t target;
+  std::memcpy(&target, &b[CellAt(q, x, y)], 2);
+  ASSERT_EQ(target & 0xFF, 0) << "the test needs sector " << x << "," << y << " empty";
+  PutU16(b, CellAt(q, oldX, oldY), 0);
+  PutU16(b, CellAt(q, x, y), x > 3 ? 1 : 2);
+  PutI32(b, 0x24E4, x);
+  PutI32(b, 0x24E8, y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, AcceptedEdge,
+    ::testing::Values(
+        Edge{"SkillCrewman", [](Bytes& b) { PutI32(b, 4, 0); }},
+        Edge{"SkillAdmiral", [](Bytes& b) { PutI32(b, 4, 5); }},
+        Edge{"NoTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 0); }},
+        Edge{"TenTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 10); }},
+        Edge{"ShieldsEmpty", [](Bytes& b) { PutI32(b, 0x242C, 0); }},
+        Edge{"EnergyOverdrawn", [](Bytes& b) { PutI32(b, 0x2428, -40); }},
+        Edge{"SystemDestroyed", [](Bytes& b) { PutF64(b, 0x2438, -1.0); }},
+        Edge{"SystemJustRepaired", [](Bytes& b) { PutF64(b, 0x2438, 0.0); }},
+        Edge{"SystemBarelyDamaged", [](Bytes& b) { PutF64(b, 0x2438, 0.001); }},
+        Edge{"MessagesRerouted", [](Bytes& b) { PutI32(b, 0x24EC, 1); }},
+        Edge{"MessagesOnThePanel", [](Bytes& b) { PutI32(b, 0x24EC, 0); }},
+        Edge{"StardateZero", [](Bytes& b) { PutF64(b, 0x2418, 0.0); }},
+        Edge{"FirstQuadrant", [](Bytes& b) {
+               // The whole ship's quadrant moves to quadrant 0 and back in the picture.
+               const int q = GetI32(b, 0x24E0);
+               std::vector<std::uint8_t> there(&b[QuadrantAt(q)], &b[QuadrantAt(q)] + 144);
+               std::memcpy(&b[QuadrantAt(q)], &b[QuadrantAt(0)], 144);
+               std::memcpy(&b[QuadrantAt(0)], there.data(), 144);
+               PutI32(b, 0x24E0, 0);
+               for (int i = 0; i < GetI32(b, 0x2420); ++i) {
+                 const int at = GetI32(b, AlienAt(i));
+                 if (at == q) PutI32(b, AlienAt(i), 0);
+                 else if (at == 0) PutI32(b, AlienAt(i), q);
+               }
+             }},
+        Edge{"TopLeftSector", [](Bytes& b) { MoveShip(b, 0, 0); }},
+        Edge{"BottomRightSector", [](Bytes& b) { MoveShip(b, 7, 7); }},
+        Edge{"DestroyedAlienRecord", [](Bytes& b) {
+               const int q = GetI32(b, AlienAt(0)), x = GetI32(b, AlienAt(0) + 4), y = GetI32(b, AlienAt(0) + 8);
+               PutU16(b, CellAt(q, x, y), 0);
+               PutI32(b, QuadrantAt(q) + 8, GetI32(b, QuadrantAt(q) + 8) - 1);
+               PutI32(b, 0x2424, GetI32(b, 0x2424) - 1);
+               PutI32(b, AlienAt(0), -1);
+             }},
+        Edge{"AlienWithOneUnitLeft", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.

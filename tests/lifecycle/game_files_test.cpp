@@ -76,11 +76,24 @@ TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
   lcg::Seed(99);
   NewGame();  // a different game is running when the save is loaded
   game.changeCount = 3;
+  game.messagesToComputer = 0;  // and its messages are on the panel
   ASSERT_TRUE(LoadGame());
   ExpectSameStoredGame(game, saved);
   EXPECT_EQ(game.changeCount, 0);
   EXPECT_NE(game.gamePhase, GamePhase::NoGame);
   EXPECT_TRUE(recorder.console.ends_with("Resuming Saved Game.\n\n>"));
+}
+
+TEST_F(GameFiles, TheReroutingSwitchComesFromTheFileWhicheverWayTheRunningGameHasIt) {
+  for (int stored : {0, 1}) {
+    StartQuietGame();
+    game.messagesToComputer = stored;
+    game.gameFilePath = PathOf("switch.gam");
+    ASSERT_TRUE(SaveGame());
+    game.messagesToComputer = 1 - stored;
+    ASSERT_TRUE(LoadGame());
+    EXPECT_EQ(game.messagesToComputer, stored);
+  }
 }
 
 TEST_F(GameFiles, LoadingEndsTheRunningGameOnlyAfterTheFilePassed) {

@@ -88,4 +88,16 @@ TEST_F(EndOfGame, EndingALoadedGameOfAnotherSkillRestoresTheSkillSetting) {
   EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
   EXPECT_FALSE(std::filesystem::exists(highScorePath)) << "only the window creates the file for a loss";
 }
+
+TEST_F(EndOfGame, AWinEntersTheSkillTheMissionWasPlayedAtNotTheMenus) {
+  NewGame();
+  game.skillLevel = SkillLevel::Admiral;  // a saved Admiral game, opened with the menu on Crewman
+  game.gamePhase = GamePhase::GameOver;
+  game.gameOverReason = GameOverReason::AliensDestroyed;
+  HandleGameOver();
+  const HighScoreTable table = ParseHighScores(ReadText(highScorePath));
+  ASSERT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
+  EXPECT_EQ(table[0].skill, "Admiral");
+  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman) << "the menu's skill is back for the next game";
+}
 }  // namespace

@@ -7,6 +7,7 @@
 
 namespace {
 struct ScoreCase {
+  const char* name;
   double missionLength, stardateStart, stardateNow;
   int aliens, starbases, expected;
 };
@@ -26,10 +27,14 @@ TEST_P(ScoreFormula, CountsDaysLeftAliensAndStarbases) {
 
 INSTANTIATE_TEST_SUITE_P(
     Wins, ScoreFormula,
-    ::testing::Values(ScoreCase{40, 3000, 3012.5, 20, 2, 2926},   // 2750 + 200 - 24
-                      ScoreCase{40, 3000, 3012.5, 20, 1, 3038},   // one starbase: +100
-                      ScoreCase{40, 3000, 3012.5, 20, 5, 2890},
-                      ScoreCase{34, 7000, 7033.95, 49, 1, 583}));  // 5 + 490 - 12 + 100, truncated
+    ::testing::Values(ScoreCase{"TwoStarbases", 40, 3000, 3012.5, 20, 2, 2926},  // 2750 + 200 - 24
+                      ScoreCase{"OneStarbaseEarns100", 40, 3000, 3012.5, 20, 1, 3038},
+                      ScoreCase{"FiveStarbases", 40, 3000, 3012.5, 20, 5, 2890},
+                      ScoreCase{"LastMoment", 34, 7000, 7033.95, 49, 1, 583},  // 5 + 490 - 12 + 100
+                      // 27.996 days left make 2799.6 points: truncated, not rounded.
+                      ScoreCase{"DaysLeftTruncatedNotRounded", 40, 3000, 3012.004, 20, 2, 2975},
+                      ScoreCase{"OverdueScoresBelowZeroDays", 40, 3000, 3040.5, 20, 2, 126}),  // -50 + 200 - 24
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EntryScore, ReadsTheLeadingNumberOrZero) {
   EXPECT_EQ(EntryScore("2926"), 2926);
@@ -96,9 +101,8 @@ TEST(HighScoreText, ShortGarbledAndOverlongFilesReadSafely) {
 class ScoreFile : public LifecycleTest {};
 
 TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
-  game.skillLevel = SkillLevel::Officer;
   recorder.highScoreName = "Spock";
-  EnterHighScore(2926);
+  EnterHighScore(2926, SkillLevel::Officer);
   HighScoreTable expected;
   expected[0] = {"Spock", "Officer", "2926"};
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
@@ -108,13 +112,12 @@ TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
 TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
   const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
   WriteText(highScorePath, FormatHighScores(full));
-  EnterHighScore(50);  // equal to the tenth: not entered, no name asked
+  EnterHighScore(50, SkillLevel::Crewman);  // equal to the tenth: not entered, no name asked
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(full));
 
-  game.skillLevel = SkillLevel::Yeoman;
   recorder.highScoreName = "P650";
-  EnterHighScore(650);
+  EnterHighScore(650, SkillLevel::Yeoman);
   const HighScoreTable expected = TableOf({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
   EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
 }
@@ -123,7 +126,7 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
   WriteText(highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
   game.skillLevel = SkillLevel::Crewman;
   recorder.highScoreName = "Uhura";
-  EnterHighScore(20);
+  EnterHighScore(20, SkillLevel::Crewman);
   const std::string repaired = ReadText(highScorePath);
   const HighScoreTable table = ParseHighScores(repaired);
   EXPECT_EQ(table[0], (HighScoreEntry{"Uhura", "Crewman", "20"}));
@@ -132,18 +135,30 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
   EXPECT_EQ(std::count(repaired.begin(), repaired.end(), '\n'), 30);
 }
 
+TEST_F(ScoreFile, AnOversizedFileIsReadFromItsBeginningAndReplacedByTheNextEntry) {
+  const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+  WriteText(highScorePath, FormatHighScores(full) + std::string(5'000'000, 'x'));
+  EXPECT_EQ(ReadHighScoreFile(), full) << "the ten entries at its start are the table";
+  recorder.highScoreName = "Sulu";
+  EnterHighScore(450, SkillLevel::Captain);
+  const std::string rewritten = ReadText(highScorePath);
+  EXPECT_LT(rewritten.size(), 1000u) << "the next entry writes a table of the usual size";
+  EXPECT_EQ(ParseHighScores(rewritten)[5], (HighScoreEntry{"Sulu", "Captain", "450"}));
+}
+
 TEST_F(ScoreFile, AnUnusableDirectoryAsksNothingAndWritesNothing) {
-  std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  if (::access(directory.c_str(), W_OK) == 0) GTEST_SKIP() << "running with permission to write anywhere";
-  EnterHighScore(5000);
+  // A folder that cannot hold files, whoever runs the game: its "folder" is a plain file.
+  WriteText(directory / "not-a-folder", "");
+  highScorePath = (directory / "not-a-folder" / HighScoreFileName).string();
+  EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
-  EXPECT_FALSE(std::filesystem::exists(highScorePath));
+  EXPECT_EQ(ReadText(directory / "not-a-folder"), "");
   EXPECT_EQ(ReadHighScoreFile(), std::nullopt);
 }
 
 TEST_F(ScoreFile, AFileThatIsNotAFileIsUnusable) {
   std::filesystem::create_directory(highScorePath);
-  EnterHighScore(5000);
+  EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
   EXPECT_TRUE(std::filesystem::is_directory(highScorePath));
 }

@@ -81,6 +81,18 @@ TEST(WalkLine, DiagonalAndStraightWalksAreExact) {
   EXPECT_TRUE(Walk(2, 2, 2, 2).empty());
 }
 
+// Where the short axis is exactly half-way between two sectors, the walk keeps to the row
+// (or column) it is on and moves over at the next step; every direction does the same.
+TEST(WalkLine, AtAnExactHalfWayTheWalkKeepsItsRowOrColumnForOneMoreStep) {
+  using Points = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(Walk(0, 0, 6, 3), (Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}})) << "shallow, right and down";
+  EXPECT_EQ(Walk(0, 0, 3, 6), (Points{{0, 0}, {0, 1}, {1, 2}, {1, 3}, {2, 4}, {2, 5}})) << "steep, down and right";
+  EXPECT_EQ(Walk(6, 3, 0, 0), (Points{{6, 3}, {5, 3}, {4, 2}, {3, 2}, {2, 1}, {1, 1}})) << "shallow, left and up";
+  EXPECT_EQ(Walk(7, 0, 1, 3), (Points{{7, 0}, {6, 0}, {5, 1}, {4, 1}, {3, 2}, {2, 2}})) << "shallow, left and down";
+  EXPECT_EQ(Walk(1, 1, 5, 2), (Points{{1, 1}, {2, 1}, {3, 1}, {4, 2}})) << "a quarter: no tie, the nearer row";
+  EXPECT_EQ(Walk(0, 0, 4, 2), (Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+}
+
 TEST(GridDistance, CountsTheStepsOfTheLongerAxis) {
   EXPECT_EQ(GridDistance(0, 0, 0, 0), 0);
   EXPECT_EQ(GridDistance(0, 0, 7, 3), 7);

@@ -19,6 +19,11 @@ class MovementTest : public SectorTest {
     SectorTest::SetUp();
     StartGame();
   }
+  // Each row of a table test flies from program start again.
+  void StartOver() {
+    ResetSectorState(recorder);
+    StartGame();
+  }
 
   int ChartedCount() const {
     int charted = 0;
@@ -31,7 +36,7 @@ class MovementTest : public SectorTest {
 
 TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
   for (bool warp : {false, true}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     game.shipEnergy = 10;
     warp ? WarpMove(90, 2) : ImpulseMove(90, 2);
@@ -144,7 +149,19 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, ImpulseBlockedTest,
                                            Obstacle{'K', "Blocked by Klingon Ship at 5,5"},
                                            Obstacle{'R', "Blocked by Romulan Ship at 5,5"},
                                            Obstacle{'F', "Blocked by Farengi Ship at 5,5"},
-                                           Obstacle{'C', "Blocked by Borg Ship at 5,5"}));
+                                           Obstacle{'C', "Blocked by Borg Ship at 5,5"}),
+                         [](const auto& info) {
+                           switch (info.param.picture) {
+                             case 'B': return std::string("Starbase");
+                             case '*': return std::string("StarA");
+                             case '+': return std::string("StarB");
+                             case 'x': return std::string("StarX");
+                             case 'K': return std::string("Klingon");
+                             case 'R': return std::string("Romulan");
+                             case 'F': return std::string("Farengi");
+                             default: return std::string("Borg");
+                           }
+                         });
 
 TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
@@ -174,6 +191,7 @@ TEST_F(MovementTest, ImpulseNineDiagonallyStopsAtTheFarCorner) {
 }
 
 struct Crossing {
+  const char* name;
   int fromQuadrant, x, y, course, toQuadrant;
 };
 
@@ -202,16 +220,18 @@ TEST_P(ImpulseCrossingTest, SlidesIntoTheNeighbourWrappingAroundTheGalaxy) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEdge, ImpulseCrossingTest,
-                         ::testing::Values(Crossing{31, 7, 4, 90, 24},    // right edge, galaxy column 7 to 0
-                                           Crossing{24, 0, 4, 270, 31},   // left edge, column 0 to 7
-                                           Crossing{3, 3, 0, 0, 59},      // top edge, row 0 to 7
-                                           Crossing{59, 3, 7, 180, 3},    // bottom edge, row 7 to 0
-                                           Crossing{7, 7, 0, 45, 56},     // top right corner, diagonally
-                                           Crossing{27, 7, 4, 90, 28}));  // inside the galaxy
+                         ::testing::Values(Crossing{"RightEdgeColumn7To0", 31, 7, 4, 90, 24},
+                                           Crossing{"LeftEdgeColumn0To7", 24, 0, 4, 270, 31},
+                                           Crossing{"TopEdgeRow0To7", 3, 3, 0, 0, 59},
+                                           Crossing{"BottomEdgeRow7To0", 59, 3, 7, 180, 3},
+                                           Crossing{"TopRightCornerDiagonally", 7, 7, 0, 45, 56},
+                                           Crossing{"InsideTheGalaxy", 27, 7, 4, 90, 28}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Warp ----
 
 struct WarpCase {
+  const char* name;
   int fromQuadrant, course, warp, toQuadrant;
 };
 
@@ -241,12 +261,13 @@ TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
-                         ::testing::Values(WarpCase{58, 180, 9, 2},   // from row 7 down to row (7 + 9) mod 8 = 0
-                                           WarpCase{56, 45, 9, 7},    // a diagonal walk has only 8 points
-                                           WarpCase{56, 45, 8, 7},
-                                           WarpCase{27, 90, 1, 28},
-                                           WarpCase{27, 270, 4, 31},  // wraps past column 0
-                                           WarpCase{27, 0, 3, 3}));
+                         ::testing::Values(WarpCase{"DownFromRow7WrapsToRow0", 58, 180, 9, 2},
+                                           WarpCase{"DiagonalWalkHasOnly8Points", 56, 45, 9, 7},
+                                           WarpCase{"DiagonalAtFactor8", 56, 45, 8, 7},
+                                           WarpCase{"OneQuadrantRight", 27, 90, 1, 28},
+                                           WarpCase{"WrapsPastColumn0", 27, 270, 4, 31},
+                                           WarpCase{"ThreeQuadrantsUp", 27, 0, 3, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
@@ -292,7 +313,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
   full[5][6] = '.';
   full[2][1] = '.';
   for (int seed : {1, 2, 3, 4, 5}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     DrawQuadrant(28, full);
     lcg::Seed(static_cast<std::uint32_t>(seed));
@@ -308,7 +329,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
 
 TEST_F(MovementTest, RicochetLandsInTheFirstDrawnQuadrantWithShieldsDown) {
   for (std::uint32_t seed : {5u, 99u, 2024u}) {
-    SetUp();
+    StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
     lcg::Seed(seed);
     const int expected = lcg::rand() % 64;

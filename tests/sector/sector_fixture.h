@@ -10,15 +10,14 @@
 #include "action_state.h"
 #include "game_state.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "sector_reset.h"
 #include "quadrant_picture.h"
 #include "ship_messages.h"
 
 class SectorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(recorder);
-    ResetSectorAction();
+    ResetSectorState(recorder);
   }
 
   void StartGame(int shipQuadrant = 27) { StartQuietGame(shipQuadrant); }

@@ -16,9 +16,9 @@
 #include "frame_window.h"
 #include "game_state.h"
 #include "main_loop.h"
-#include "program_reset.h"
 #include "qt_host.h"
 #include "random.h"
+#include "shell_reset.h"
 #include "sound.h"
 #include "sound_output.h"
 
@@ -46,8 +46,7 @@ class Speakers : public SoundOutput {
 class BridgeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(qtHost);
-    ResetMainLoop();
+    ResetShellState(qtHost);
     UseSoundOutput(&speakers);
     OpenFrame();
   }

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,7 +20,7 @@
 #include "headless_host.h"
 #include "main_loop.h"
 #include "options.h"
-#include "program_reset.h"
+#include "shell_reset.h"
 #include "qt_host.h"
 #include "random.h"
 #include "ship_messages.h"
@@ -119,7 +120,6 @@ TEST_F(BridgeTest, WithSpeakersTheSoundsItemFollowsTheSetting) {
   Item(MenuSet::Game, M::Sounds)->trigger();
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
   EXPECT_EQ(options.soundsEnabled, 0);
-  EXPECT_FALSE(soundsEnabled) << "the sound channel hears the switch";
 }
 
 TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) {
@@ -152,8 +152,24 @@ TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
   QMdiSubWindow* scan = StationFrame(Station::ShortRangeScan);
   EXPECT_FALSE(scan->close());
   EXPECT_NE(srsWindow, nullptr) << "the scan stays as long as its game";
-  for (const QAction* item : scan->systemMenu()->actions())
-    EXPECT_FALSE(item->text().contains("Close")) << "no Close item";
+  for (Station s : CreationOrder) {
+    const QMdiSubWindow* station = StationFrame(s);
+    EXPECT_FALSE(station->windowFlags() & Qt::WindowCloseButtonHint) << StationName(s) << ": no close button";
+    QStyleOptionTitleBar titleBar;
+    titleBar.initFrom(station);
+    titleBar.rect = QRect(0, 0, station->width(), 24);
+    titleBar.titleBarFlags = station->windowFlags();
+    titleBar.subControls = QStyle::SC_All;
+    EXPECT_TRUE(station->style()
+                    ->subControlRect(QStyle::CC_TitleBar, &titleBar, QStyle::SC_TitleBarCloseButton, station)
+                    .isEmpty())
+        << StationName(s) << ": no close button drawn in the title bar";
+    for (const QAction* item : station->systemMenu()->actions()) {
+      EXPECT_FALSE(item->text().contains("Close")) << StationName(s) << ": no Close item";
+      EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W)) << StationName(s);
+      EXPECT_NE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4)) << StationName(s);
+    }
+  }
 }
 
 TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
@@ -185,7 +201,6 @@ TEST_F(BridgeTest, ASecondNewGameEndsTheFirstSoNoStationExistsTwice) {
 
 TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
   QApplication::setActiveWindow(frame.get());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
   lcg::Seed(GreenSeed);
   DismissNextModal();
   QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
@@ -250,5 +265,13 @@ TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   navigation->trigger();
   EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Navigation));
   EXPECT_FALSE(StationFrame(Station::Navigation)->isMinimized());
+}
+}  // namespace
+
+namespace {
+TEST_F(BridgeTest, AfterTheCommuniqueTheFrameHasTheKeyboardAgain) {
+  QApplication::setActiveWindow(frame.get());
+  NewGameFromMenu(GreenSeed);  // the mission's communiqué comes and goes
+  EXPECT_EQ(QApplication::activeWindow(), frame.get()) << "keys reach the bridge without a click";
 }
 }  // namespace

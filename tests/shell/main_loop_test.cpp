@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "game_state.h"
-#include "program_reset.h"
+#include "shell_reset.h"
 #include "qt_host.h"
 
 namespace {
@@ -20,12 +20,11 @@ void NoAction() {}
 class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(qtHost);
-    ResetMainLoop();
+    ResetShellState(qtHost);
     SetIdleDuties({CountPass, NoAction, NoAction});
     idlePasses = 0;
   }
-  void TearDown() override { ResetMainLoop(); }
+  void TearDown() override { ResetShellState(qtHost); }
 
   void StartGreenGame() {
     game.gamePhase = GamePhase::Green;

@@ -9,7 +9,7 @@
 #include <QImage>
 
 #include "game_state.h"
-#include "program_reset.h"
+#include "shell_reset.h"
 #include "qt_host.h"
 #include "ship_messages.h"
 
@@ -22,7 +22,7 @@ using Scroll = MessagesStation::ScrollRequest;
 class MessagesStationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(qtHost);
+    ResetShellState(qtHost);
     game.gamePhase = GamePhase::Green;
     panel = std::make_unique<MessagesStation>();
     panel->resize(320, 82);

@@ -93,7 +93,7 @@ class PopupTest : public BridgeTest {
   }
   void TearDown() override {
     BridgeTest::TearDown();
-    ResetMainLoop();
+    ResetShellState(qtHost);
   }
 
   // Runs `whileUp` as soon as a modal popup is up; `whileUp` ends it.

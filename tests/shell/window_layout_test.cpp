@@ -215,7 +215,7 @@ TEST_F(WindowLayoutTest, OptionsAndPositionsLastAcrossARestart) {
   CloseFrame();
   WriteSettings();
 
-  ResetProgramState(qtHost);
+  ResetShellState(qtHost);
   ReadSettings();
   EXPECT_EQ(options.pauseWhenIconic, 1);
   EXPECT_EQ(options.autoSrs, 0);

@@ -9,6 +9,7 @@
 
 #include "game_state.h"
 #include "headless_host.h"
+#include "options.h"
 #include "resource_library.h"
 #include "sound.h"
 #include "sound_output.h"
@@ -71,7 +72,7 @@ class SoundChannel : public ::testing::Test {
   void SetUp() override {
     game = GameState{};
     game.gamePhase = GamePhase::Green;
-    soundsEnabled = true;
+    options.soundsEnabled = 1;
     SetHost(&clock);
     UseSoundOutput(&speaker);
     ASSERT_EQ(InitSound(), 1);
@@ -123,7 +124,7 @@ TEST_F(SoundChannel, AQuicklyRepeatedAcknowledgementIsHeardOnceUntilTheAmbienceR
 }
 
 TEST_F(SoundChannel, WithSoundsOffNothingPlays) {
-  soundsEnabled = false;
+  options.soundsEnabled = 0;
   EXPECT_FALSE(KeepAmbience(false));
   PlaySoundNow(Sounds::RedAlert, false);
   PlaySoundAfterCurrent(Sounds::TorpedoLaunch, false);
@@ -196,8 +197,8 @@ TEST_F(SoundChannel, WaitingForASoundStillPlaysTheSameSoundAgain) {
 TEST_F(SoundChannel, SwitchingSoundsOffWhileASoundWaitsKeepsItSilent) {
   PlaySoundNow(Sounds::Acknowledge, false);
   clock.duringPump = [] {
-    if (TickCount() >= 100 && soundsEnabled) {  // the player unticks Sounds
-      soundsEnabled = false;
+    if (TickCount() >= 100 && options.soundsEnabled) {  // the player unticks Sounds
+      options.soundsEnabled = 0;
       StopSound();
     }
   };

@@ -25,11 +25,7 @@ class NavigationTest : public StationTest {
 
   // A short click: the release is already waiting when the press is handled, as it is when
   // a player clicks.
-  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
-    QTimer::singleShot(0, &nav, [=, this] { QTest::mouseRelease(&nav, Qt::LeftButton, modifiers, at); });
-    QTest::mousePress(&nav, Qt::LeftButton, modifiers, at);
-    QApplication::processEvents();
-  }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) { ClickOn(nav, at, at, modifiers); }
   void Key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&nav, static_cast<Qt::Key>(key), modifiers); }
 
   // The digit glyph drawn at (x, y) as the player sees it.

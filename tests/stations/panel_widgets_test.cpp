@@ -156,7 +156,7 @@ class PlainStation : public StationWindow {
 
 TEST(ShowStation, WithOneControlWindowMinimizesTheOthersButNotTheComputerCarryingMessages) {
   StationHost host;
-  ResetProgramState(host);
+  ResetStationState(host);
   options.singleControlWindow = 1;
   game.messagesToComputer = 1;
   QMdiArea area;

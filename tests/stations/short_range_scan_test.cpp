@@ -52,7 +52,7 @@ TEST_F(ShortRangeScanTest, HasTheFixedClientSize) {
 }
 
 TEST_F(ShortRangeScanTest, ShowsEveryObjectsPictureAtItsSector) {
-  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   const QImage face = Face(scan);
   struct {
     int x, y, picture;
@@ -101,7 +101,7 @@ TEST_F(ShortRangeScanTest, WhileTheStarfieldRunsAPaintDrawsNothing) {
 }
 
 TEST_F(ShortRangeScanTest, StarsAndStarbasesStepThroughTheirFourFrames) {
-  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   Face(scan);
   for (int tick = 0; tick < 6; ++tick) {
     scan.AnimationTick();
@@ -156,7 +156,7 @@ TEST_F(ShortRangeScanTest, AnExclusiveOrBeamLeavesTheFaceAsItWas) {
 }
 
 TEST_F(ShortRangeScanTest, AHitShowsTheObjectAgainAndAnExplosionLeavesBlack) {
-  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   Face(scan);
   PlayHitAnimation(0, 6, false);
   EXPECT_EQ(SectorBlock(scan.surface(), 0, 6), Frame(20, 0));
@@ -186,7 +186,7 @@ TEST_F(ShortRangeScanTest, APostedRequestRunsOnceTheQueueReachesIt) {
 }
 
 TEST_F(ShortRangeScanTest, AWarpRepaintsTheNewQuadrant) {
-  if (!PicturesAvailable()) GTEST_SKIP() << "the picture bundle has no scan pictures";
+  ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   DrawQuadrant(28, {"........", "........", "........", "...x....", "........", "........", "........", "........"});
   RequestMove(90, 0, 1);
   ASSERT_EQ(game.shipQuadrant, 28);

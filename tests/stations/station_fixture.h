@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTest>
+#include <QTimer>
 
 #include "action_state.h"
 #include "headless_host.h"
-#include "program_reset.h"
+#include "station_reset.h"
 #include "quadrant_picture.h"
 #include "short_range_scan.h"
 
@@ -57,9 +59,19 @@ class StationHost : public HeadlessHost {
 class StationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState(host);
-    ResetSectorAction();
+    ResetStationState(host);
     StartQuietGame();
+  }
+
+  // A short click on `station`: the release (at `releaseAt`) is already waiting when the
+  // press is handled, as it is when a player clicks; a request it posts runs too.
+  static void ClickOn(QWidget& station, QPoint at, QPoint releaseAt, Qt::KeyboardModifiers modifiers = {}) {
+    QTimer::singleShot(0, &station, [&station, releaseAt, modifiers] {
+      QTest::mouseRelease(&station, Qt::LeftButton, modifiers, releaseAt);
+    });
+    QTest::mousePress(&station, Qt::LeftButton, modifiers, at);
+    QApplication::processEvents();  // the release
+    QApplication::processEvents();  // what it posted
   }
 
   // The station's face as the player sees it now, painted if it was invalid.

@@ -1,0 +1,14 @@
+#include "game_stations.h"
+
+#include "conditions.h"
+#include "host.h"
+#include "ship_messages.h"
+
+void OpenGameStations() {
+  host().CreateStationWindows();
+  EvaluateConditions();
+  // The Messages station opens after the Status station with an empty log: what that first
+  // evaluation announced is not kept (its sounds, menus and light are).
+  ClearMessageLines();
+  host().MessagesChanged();
+}

@@ -1,0 +1,21 @@
+#include "alien_hits.h"
+
+#include "game_state.h"
+#include "scan_effects.h"
+#include "ship_messages.h"
+
+void HitAlien(int index, int x, int y, int units, MessageId hitMessage) {
+  AlienRecord& alien = game.alienTable[static_cast<std::size_t>(index)];
+  alien.energy -= units;
+  const bool destroyed = alien.energy <= 0;
+  PostShipMessage(hitMessage, x + 1, y + 1, units);
+  PlayHitAnimation(x, y, destroyed);
+  if (!destroyed) return;
+
+  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  --quadrant.alienCount;
+  alien.quadrant = -1;
+  quadrant.cells[y][x] = Cell::Empty;
+  PostShipMessage(Msg::AlienDestroyed);
+  --game.aliensRemaining;
+}

@@ -1,0 +1,88 @@
+#include "phasers.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "alien_hits.h"
+#include "conditions.h"
+#include "game_state.h"
+#include "line_of_fire.h"
+#include "random.h"
+#include "scan_effects.h"
+#include "scan_geometry.h"
+#include "ship_messages.h"
+
+namespace {
+constexpr std::uint32_t BeamMsPerUnit = 10;
+
+// The indexes of the live aliens in the ship's quadrant, in the order of their sectors row by
+// row from the top.
+std::vector<int> PhaserTargets() {
+  std::vector<int> targets;
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (const int index = FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
+  return targets;
+}
+
+// Units of a beam of `energy` that reach sector (x, y): 5 to 9 are lost per two sectors of
+// distance from the ship (one draw), never below 0.
+int PhaserUnitsArriving(int energy, int x, int y) {
+  const int distance = std::abs(game.shipSectorX - x) + std::abs(game.shipSectorY - y);
+  const int loss = (distance / 2) * (5 + lcg::rand() % 5);
+  return std::max(0, energy - loss);
+}
+
+std::uint32_t BeamDuration(int units) { return BeamMsPerUnit * static_cast<std::uint32_t>(std::max(0, units)); }
+
+// One share of the shot at alien `index`.
+void FireAt(int index, int share) {
+  const AlienRecord& alien = game.alienTable[static_cast<std::size_t>(index)];
+  const SectorPoint ship{game.shipSectorX, game.shipSectorY};
+  const std::optional<SectorPoint> star =
+      FirstStarOnLine(game.ShipQuadrantRecord(), ship, {alien.sectorX, alien.sectorY});
+  const SectorPoint end = star.value_or(SectorPoint{alien.sectorX, alien.sectorY});
+
+  const int units = PhaserUnitsArriving(share, end.x, end.y);
+  DrawBeam(SectorCentre(ship.x, ship.y), SectorCentre(end.x, end.y), BeamDuration(units), false);
+  if (star)
+    PostShipMessage(Msg::StarConsumesPhasers, end.x + 1, end.y + 1, units);
+  else
+    HitAlien(index, end.x, end.y, units, Msg::PhaserHit);
+}
+
+// The beam goes off the edge of the scan the ship faces, at a random height. The height is
+// drawn from the scan's fixed client height, whether the window is shown or not.
+void FireIntoSpace(int energy) {
+  const int y = GridTop + lcg::rand() % ScanClientHeight;
+  const bool facingLeft = Cell::Object(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]) ==
+                          Cell::ShipLeft;
+  const int x = facingLeft ? GridLeft : ScanClientWidth + 1;
+  DrawBeam(SectorCentre(game.shipSectorX, game.shipSectorY), {x, y}, BeamDuration(energy), false);
+  PostShipMessage(Msg::NoTargetHit);
+}
+}  // namespace
+
+bool PhaserChargeAffordable(int charge) {
+  return charge == 0 || (charge > 0 && game.shipEnergy - charge >= LeastEnergyAfterCharge);
+}
+
+void PayPhaserCharge(int charge) { game.shipEnergy -= charge; }
+
+void FirePhasers(int energy, bool singleTarget) {
+  if (game.ShipQuadrantRecord().alienCount == 1) singleTarget = true;
+  PostShipMessage(Msg::FiringPhasers);
+  std::vector<int> targets = PhaserTargets();
+
+  if (targets.empty()) {
+    FireIntoSpace(energy);
+  } else {
+    if (singleTarget) targets.resize(1);
+    const int share = energy / static_cast<int>(targets.size());  // the remainder is lost
+    for (int index : targets) FireAt(index, share);
+  }
+
+  host().InvalidateStation(Station::Status, false);
+  EvaluateConditions();
+}

@@ -1,0 +1,19 @@
+#pragma once
+// A photon torpedo's flight across the ship's quadrant, one sector every 500 ms: it is lost
+// over the grid's edge, swallowed by a star, destroys a starbase outright, or hits an alien,
+// 70 units harder when it strikes exactly at the DISTANCE set.
+
+// Where the last torpedo dot was drawn; NoTorpedoSector when there is none.
+struct TorpedoSector {
+  int x, y;
+  bool operator==(const TorpedoSector&) const = default;
+};
+inline constexpr TorpedoSector NoTorpedoSector{-10, -10};
+extern TorpedoSector torpedoLastSector;
+
+inline constexpr int StarbaseTorpedoDamage = 250;
+inline constexpr int DistanceBonus = 70;
+
+// Launches one torpedo along `course` with the DISTANCE setting `distance` (0..9). The
+// request frame has checked that a torpedo is aboard and started the launch sound.
+void FireTorpedo(int course, int distance);

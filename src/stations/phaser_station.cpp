@@ -1,0 +1,203 @@
+#include "phaser_station.h"
+
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include "action_state.h"
+#include "game_state.h"
+#include "options.h"
+#include "panel_drawing.h"
+#include "phasers.h"
+#include "resource_library.h"
+#include "scan_requests.h"
+#include "short_range_scan.h"
+
+namespace {
+constexpr int ReadoutPictureId = 52, IndicatorFramePictureId = 50, ModePanelPictureId = 49;
+constexpr int SelectedPictureId = 53, UnselectedPictureId = 54, TargetLockPictureId = 51;
+
+constexpr QPoint ModePanelAt{45, 20};
+constexpr QPoint SingleTargetAt{55, 30}, WideDispersalAt{55, 50};
+constexpr QPoint IndicatorAt{210, 20};
+constexpr QRect IndicatorArea = EdgeRect(210, 20, 292, 73);
+constexpr QPoint TargetLockAt{224, 35};
+constexpr QRect TargetLockArea = EdgeRect(224, 35, 277, 58);
+constexpr QRect ModeButtonsArea = EdgeRect(55, 30, 66, 61);
+
+constexpr int TargetLockPeriodMs = 300;
+constexpr int LeastAvailableKept = 51;
+}  // namespace
+
+PhaserStation::PhaserStation(QWidget* parent)
+    : ControlStation(Station::Phasers, parent),
+      readoutPicture_(resources::Picture(ReadoutPictureId)),
+      indicatorFrame_(resources::Picture(IndicatorFramePictureId)),
+      modePanel_(resources::Picture(ModePanelPictureId)),
+      selectedButton_(resources::Picture(SelectedPictureId)),
+      unselectedButton_(resources::Picture(UnselectedPictureId)),
+      targetLockPicture_(resources::Picture(TargetLockPictureId)) {
+  setWindowTitle(QStringLiteral("Phasers"));
+  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EdgeRect(55, 30, 66, 41),
+              EdgeRect(55, 50, 66, 61), EnergyTransferPanel::ExecuteButton};
+  panel_.available = game.shipEnergy;
+  StartTargetLock();
+}
+
+PhaserStation::~PhaserStation() { StopTargetLock(); }
+
+bool PhaserStation::PhasersWork() { return game.Working(ShipSystem::Phaser); }
+
+bool PhaserStation::Minimized() const {
+  const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget());
+  return frame && frame->isMinimized();
+}
+
+// ---- Face ----
+
+void PhaserStation::Paint(QPainter& painter) {
+  painter.end();  // the panel widgets draw with painters of their own
+  QImage& image = surface();
+  BlitPicture(image, ModePanelAt.x(), ModePanelAt.y(), modePanel_);
+  DrawModeButtons();
+  BlitPicture(image, IndicatorAt.x(), IndicatorAt.y(), indicatorFrame_);
+  if (PhasersWork()) {
+    panel_.Paint(image, readoutPicture_);
+  } else {
+    // No read-outs and no gauge while the phasers are out.
+    QPainter(&image).fillRect(EnergyTransferPanel::GaugeFrame, Qt::black);
+    EnergyTransferPanel::PaintPictures(image, readoutPicture_);
+  }
+}
+
+void PhaserStation::DrawModeButtons() {
+  QImage& image = surface();
+  const bool single = singleTarget_ && PhasersWork(), wide = !singleTarget_ && PhasersWork();
+  BlitPicture(image, SingleTargetAt.x(), SingleTargetAt.y(), single ? selectedButton_ : unselectedButton_);
+  BlitPicture(image, WideDispersalAt.x(), WideDispersalAt.y(), wide ? selectedButton_ : unselectedButton_);
+  ShowDrawn(ModeButtonsArea);
+}
+
+void PhaserStation::ShowAmounts() { ShowDrawn(panel_.DrawAmounts(surface())); }
+
+// ---- Input ----
+
+void PhaserStation::ButtonDown(QPoint at, bool shift) {
+  const int button = ButtonAt(at);
+  if (button < 0 || (button != Execute && !PhasersWork())) return;
+  PressButton(button);
+  const int step = shift ? 1 : 10;
+  if (button == More) {
+    RepeatWhileHeld(EnergyTransferPanel::RepeatMs, [this, step] {
+      const bool moved = panel_.More(step);
+      if (moved) ShowAmounts();
+      StartTargetLock();
+      return moved;
+    });
+  } else if (button == Less) {
+    RepeatWhileHeld(EnergyTransferPanel::RepeatMs, [this, step] {
+      const bool moved = panel_.Less(step);
+      if (moved) ShowAmounts();
+      return moved;
+    });
+  }
+  // The mode buttons and EXECUTE act at the release.
+}
+
+void PhaserStation::ButtonUp(int index, QPoint at) {
+  if (index == Execute) {
+    if (!actionInProgress && EnergyTransferPanel::ExecuteButton.contains(at)) Fire();
+  } else if (index == SingleTarget || index == WideDispersal) {
+    // The mode buttons act wherever the button is released.
+    singleTarget_ = index == SingleTarget;
+    DrawModeButtons();
+  }
+}
+
+void PhaserStation::KeyDown(int virtualKey, int character) {
+  if (!PhasersWork()) return;
+  if (virtualKey == VirtualKey::Enter)
+    Fire();
+  else if (panel_.Key(virtualKey, character))
+    ShowAmounts();
+}
+
+// Each shot costs its charge from the Dilithium the ship holds now; a charge it can no
+// longer afford goes back to the ship, and the shot fires nothing.
+void PhaserStation::Fire() {
+  const bool works = PhasersWork();
+  int charge = 0;
+  if (works) {
+    if (!PhaserChargeAffordable(panel_.charge)) SetFromShip();
+    charge = panel_.charge;
+    PayPhaserCharge(charge);
+    SetFromShip();
+    ShowAmounts();
+  }
+  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
+  if (!works) return;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  if (ShortRangeScanWindow* scan = ScanStation())
+    scan->Post([charge, single = singleTarget_] { RequestPhasers(charge, single); });
+  host().InvalidateStation(Station::Status, false);
+}
+
+void PhaserStation::SetFromShip() {
+  panel_.available = game.shipEnergy - panel_.charge;
+  if (panel_.available < LeastAvailableKept) {
+    panel_.available = game.shipEnergy;
+    panel_.charge = 0;
+  }
+}
+
+// ---- Activation, minimizing and the TARGET LOCK light ----
+
+bool PhaserStation::event(QEvent* event) {
+  if (event->type() == QEvent::ParentChange) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+      connect(frame, &QMdiSubWindow::windowStateChanged, this,
+              [this](Qt::WindowStates before, Qt::WindowStates now) {
+                if (now.testFlag(Qt::WindowActive) != before.testFlag(Qt::WindowActive)) ActivationChanged();
+                // Minimizing also gives up the activation; the light stays out all the same.
+                if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized)) StopTargetLock();
+              });
+    }
+  }
+  return ControlStation::event(event);
+}
+
+void PhaserStation::ActivationChanged() {
+  SetFromShip();
+  if (PhasersWork()) ShowAmounts();
+  StartTargetLock();
+}
+
+void PhaserStation::StartTargetLock() {
+  if (lockTimer_ != 0 || game.ShipQuadrantRecord().alienCount <= 0 || !PhasersWork()) return;
+  lockTimer_ = startTimer(TargetLockPeriodMs);
+}
+
+void PhaserStation::StopTargetLock() {
+  if (lockTimer_ == 0) return;
+  killTimer(lockTimer_);
+  lockTimer_ = 0;
+  Invalidate(false);  // the indicator frame comes back without the light
+}
+
+void PhaserStation::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == lockTimer_)
+    TargetLockTick();
+  else
+    ControlStation::timerEvent(event);
+}
+
+void PhaserStation::TargetLockTick() {
+  if (Minimized() || !PhasersWork() || pausedFlag) return;
+  QImage& image = surface();
+  if (lockTicks_ % 2 == 1)
+    BlitPicture(image, TargetLockAt.x(), TargetLockAt.y(), targetLockPicture_);
+  else
+    QPainter(&image).fillRect(TargetLockArea, Qt::black);
+  ++lockTicks_;
+  ShowDrawn(TargetLockArea);
+}

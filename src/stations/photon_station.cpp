@@ -1,0 +1,89 @@
+#include "photon_station.h"
+
+#include <QPainter>
+
+#include "action_state.h"
+#include "game_state.h"
+#include "options.h"
+#include "panel_drawing.h"
+#include "resource_library.h"
+#include "scan_requests.h"
+#include "shared_pictures.h"
+#include "short_range_scan.h"
+
+namespace {
+constexpr int DistancePanelPicture = 37;
+constexpr QPoint DistancePanelAt{16, 46};
+constexpr QPoint CompassAt{150, 6};
+}  // namespace
+
+PhotonStation::PhotonStation(QWidget* parent)
+    : ControlStation(Station::PhotonTorpedoes, parent), distancePanel_(resources::Picture(DistancePanelPicture)) {
+  setWindowTitle(QStringLiteral("Photon Torpedoes"));
+  buttons_ = {EdgeRect(41, 59, 56, 75), EdgeRect(94, 59, 108, 75), CourseSelector::PlusButton,
+              CourseSelector::MinusButton, CourseSelector::ExecuteButton};
+}
+
+bool PhotonStation::TubesWork() { return game.Working(ShipSystem::Photon); }
+
+void PhotonStation::Paint(QPainter& painter) {
+  // The panel widgets draw with painters of their own.
+  painter.end();
+  QImage& image = surface();
+  CourseSelector::PaintExecute(image);
+  // With the tubes damaged the panels show without their values.
+  if (TubesWork()) {
+    distance_.Paint(image, distancePanel_);
+    course_.Paint(image);
+  } else {
+    BlitPicture(image, DistancePanelAt.x(), DistancePanelAt.y(), distancePanel_);
+    BlitPicture(image, CompassAt.x(), CompassAt.y(), compassPicture);
+  }
+}
+
+void PhotonStation::ButtonDown(QPoint at, bool shift) {
+  if (TubesWork() && CourseSelector::Dial.contains(at)) {
+    ShowCourse(course_, CourseSelector::DialCourse(at));
+    return;
+  }
+  const int button = ButtonAt(at);
+  if (button < 0 || (button != Execute && !TubesWork())) return;
+  PressButton(button);
+
+  switch (button) {
+    case DistanceUp:
+    case DistanceDown:
+      HoldFactor(distance_, button == DistanceUp);
+      break;
+    case CoursePlus:
+    case CourseMinus:
+      HoldCourse(course_, button == CoursePlus, shift ? 1 : 5);
+      break;
+    default:  // EXECUTE acts at the release
+      break;
+  }
+}
+
+void PhotonStation::ButtonUp(int index, QPoint at) {
+  if (index == Execute && !actionInProgress && CourseSelector::ExecuteButton.contains(at)) Launch(false);
+}
+
+void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
+  if (!TubesWork()) return;
+  if (virtualKey == VirtualKey::Enter) {
+    Launch(true);
+    return;
+  }
+  if (const auto course = course_.CourseForKey(virtualKey)) ShowCourse(course_, *course);
+}
+
+void PhotonStation::Launch(bool wait) {
+  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
+  if (!TubesWork()) return;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  const int course = course_.course(), distance = distance_.value();
+  if (wait)
+    RequestTorpedo(course, distance);
+  else if (ShortRangeScanWindow* scan = ScanStation())
+    scan->Post([course, distance] { RequestTorpedo(course, distance); });
+}

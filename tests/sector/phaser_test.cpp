@@ -1,0 +1,134 @@
+// Phaser fire: the share of each target, the loss by distance, stars in the line of fire,
+// and a shot into an empty quadrant.
+
+#include "phasers.h"
+#include "scan_requests.h"
+#include "weapons_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class PhaserTest : public WeaponsTest {};
+
+// Three aliens next to the ship (no loss by distance), their records in another order than
+// their sectors: Farengi (row 3) first, then the Klingon (row 2), then the Romulan.
+const std::vector<std::string> ThreeAround = {"........", "........", "...K....", "..R<F...",
+                                              "........", "........", "........", "........"};
+const std::vector<std::pair<int, int>> FarengiFirst = {{4, 3}, {3, 2}, {2, 3}};
+
+TEST_F(PhaserTest, WideDispersalSharesEquallyInSectorOrder) {
+  DrawShipQuadrant(ThreeAround, 1000, FarengiFirst);
+  FirePhasers(200, false);
+  EXPECT_EQ(PanelLines(), (Lines{"Firing Phasers...", Hit("Direct hit", 4, 3, 66), Hit("Direct hit", 3, 4, 66),
+                                 Hit("Direct hit", 5, 4, 66)}));
+  EXPECT_EQ(AlienAt(3, 2).energy, 934);
+  EXPECT_EQ(AlienAt(2, 3).energy, 934);
+  EXPECT_EQ(AlienAt(4, 3).energy, 934);
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), (Lines{"8 loop", "8 loop", "8 loop"}));
+}
+
+TEST_F(PhaserTest, SingleTargetSendsEverythingToTheTopMostThenLeftMost) {
+  DrawShipQuadrant(ThreeAround, 1000, FarengiFirst);
+  FirePhasers(200, true);
+  EXPECT_EQ(PanelLines(), (Lines{"Firing Phasers...", Hit("Direct hit", 4, 3, 200)}));
+  EXPECT_EQ(AlienAt(3, 2).energy, 800);
+  EXPECT_EQ(AlienAt(2, 3).energy, 1000);
+  EXPECT_EQ(AlienAt(4, 3).energy, 1000);
+}
+
+TEST_F(PhaserTest, TheBeamFlashesTenMsPerArrivingUnitFromCentreToCentre) {
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
+  FirePhasers(25, true);
+  const Lines lines = recorder.CallsNamed("ScanXorLine");
+  ASSERT_EQ(lines.size(), 12u) << "three 100 ms flashes cover 250 ms";
+  EXPECT_EQ(lines.front(), "154,114-190,114 FF0000");
+  EXPECT_EQ(lines[2], "154,114-190,114 FF00FF");
+  EXPECT_EQ(recorder.CallsNamed("StopSound").size(), 1u);
+}
+
+TEST_F(PhaserTest, DistanceCostsFiveToNineUnitsPerTwoSectors) {
+  // Four columns and two rows away: (6 / 2) x (5 + R mod 5).
+  DrawShipQuadrant({"........", ".>......", "........", ".....K..", "........", "........", "........", "........"});
+  lcg::Seed(31337);
+  const int loss = 3 * (5 + NextDraws(1)[0] % 5);
+  FirePhasers(100, true);
+  EXPECT_EQ(PanelLines().back(), Hit("Direct hit", 6, 4, 100 - loss));
+  EXPECT_GE(loss, 15);
+  EXPECT_LE(loss, 27);
+}
+
+TEST_F(PhaserTest, AShareTheDistanceEatsStillHitsWithZeroUnitsAndNoBeam) {
+  DrawShipQuadrant({">.......", "........", "........", "........", "........", "........", "........", ".......C"});
+  FirePhasers(20, true);  // 14 sectors away: at least 35 lost
+  EXPECT_EQ(PanelLines().back(), Hit("Direct hit", 8, 8, 0));
+  EXPECT_TRUE(recorder.CallsNamed("ScanXorLine").empty());
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), Lines{"8 loop"}) << "the beam's sound still starts";
+  EXPECT_EQ(recorder.CallsNamed("ScanBlitFrame").size(), 9u) << "and the hit is still shown";
+}
+
+TEST_F(PhaserTest, AStarInTheLineTakesThatShareWhileTheOthersAreHit) {
+  DrawShipQuadrant({"........", "........", "........", ">.*..K..", "........", ".....R..", "........", "........"});
+  lcg::Seed(8);
+  const std::vector<int> draws = NextDraws(2);
+  FirePhasers(300, false);
+  const int toStar = 300 / 2 - (2 / 2) * (5 + draws[0] % 5);
+  const int toRomulan = 150 - (7 / 2) * (5 + draws[1] % 5);
+  EXPECT_EQ(PanelLines(), (Lines{"Firing Phasers...", "Star at 3,4 consumes " + std::to_string(toStar) + " Units",
+                                 Hit("Direct hit", 6, 6, toRomulan)}));
+  EXPECT_EQ(AlienAt(5, 3).energy, 1000);
+  EXPECT_EQ(AlienAt(5, 5).energy, 1000 - toRomulan) << "the star beside its line does not stop it";
+  EXPECT_EQ(recorder.CallsNamed("ScanXorLine").front(), "46,114-118,114 FF0000") << "the beam ends on the star";
+}
+
+TEST_F(PhaserTest, DestroyingTheLastAlienWinsTheMission) {
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"}, 100);
+  ForgetTheFarAlien();
+  game.gamePhase = GamePhase::RedAlert;
+  FirePhasers(100, false);
+  EXPECT_EQ(PanelLines().back(), "Alien Destroyed.");
+  EXPECT_EQ(game.ShipQuadrantRecord().cells[3][4], Cell::Empty);
+  EXPECT_EQ(game.ShipQuadrantRecord().alienCount, 0);
+  EXPECT_EQ(game.alienTable[0].quadrant, -1);
+  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(game.gameOverReason, GameOverReason::AliensDestroyed);
+}
+
+TEST_F(PhaserTest, IntoAnEmptyQuadrantTheBeamLeavesTheEdgeTheShipFaces) {
+  for (bool facingLeft : {true, false}) {
+    SetUp();
+    recorder.Clear();
+    DrawShipQuadrant({"........", "........", "........", facingLeft ? "...<...." : "...>....", "........", "........",
+                      "........", "........"});
+    lcg::Seed(2024);
+    const int y = 19 + NextDraws(1)[0] % 235;
+    recorder.minimized[static_cast<int>(Station::ShortRangeScan)] = facingLeft;  // changes nothing
+    FirePhasers(30, false);
+    EXPECT_EQ(PanelLines(), (Lines{"Firing Phasers...", "No target hit."}));
+    const Lines lines = recorder.CallsNamed("ScanXorLine");
+    ASSERT_EQ(lines.size(), 12u) << "300 ms of beam";
+    EXPECT_EQ(lines.front(), "154,114-" + std::to_string(facingLeft ? 27 : 316) + "," + std::to_string(y) + " FF0000");
+    EXPECT_EQ(lcg::State(), [] { lcg::Seed(2024); lcg::rand(); return lcg::State(); }());
+  }
+}
+
+TEST_F(PhaserTest, TheRequestFiresOnlyANonZeroCharge) {
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
+  RequestPhasers(0, true);
+  EXPECT_TRUE(PanelLines().empty());
+  EXPECT_EQ(game.changeCount, 1);
+  RequestPhasers(50, true);
+  EXPECT_EQ(PanelLines().front(), "Firing Phasers...");
+}
+
+TEST_F(PhaserTest, AChargeIsAffordableWhileItLeavesFortyOneUnits) {
+  game.shipEnergy = 100;
+  EXPECT_TRUE(PhaserChargeAffordable(0));
+  EXPECT_TRUE(PhaserChargeAffordable(59));
+  EXPECT_FALSE(PhaserChargeAffordable(60));
+  EXPECT_FALSE(PhaserChargeAffordable(-1));
+  game.shipEnergy = 20;
+  EXPECT_TRUE(PhaserChargeAffordable(0)) << "nothing is always affordable";
+  EXPECT_FALSE(PhaserChargeAffordable(1));
+}
+}  // namespace

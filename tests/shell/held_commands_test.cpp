@@ -1,0 +1,178 @@
+// Nothing changes the game under a running action: the menus stay shut, and a command that
+// changes, saves or ends the game is held until the action is over, then carried out.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "action_state.h"
+#include "end_game.h"
+#include "frame_window.h"
+#include "game_state.h"
+#include "main_loop.h"
+#include "modal_answerer.h"
+#include "shell_reset.h"
+#include "qt_host.h"
+#include "random.h"
+#include "scan_requests.h"
+#include "sound.h"
+
+namespace {
+namespace M = MenuCommand;
+
+// What the player does while the ship moves, and how to tell that it was carried out.
+struct HeldCase {
+  const char* name;
+  std::function<void(FrameWindow&)> act;
+  std::function<bool(const ModalAnswerer&)> carriedOut;
+};
+
+bool SawFileDialog(const ModalAnswerer& a) { return a.seen.contains(QStringLiteral("file dialog")); }
+
+class ActionUnderway : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetShellState(qtHost);
+    qtHost.UseVirtualClock(1000000);
+    frame = std::make_unique<FrameWindow>();
+    qtHost.AttachFrame(frame.get());
+    frame->resize(1024, 768);
+    frame->show();
+    QApplication::setActiveWindow(frame.get());  // accelerators reach the active window only
+    StartGameInAnEmptyQuadrant();
+  }
+  void TearDown() override {
+    if (game.gamePhase != GamePhase::NoGame) EndGame();
+    qtHost.AttachFrame(nullptr);
+    frame.reset();
+    ResetShellState(qtHost);
+  }
+
+  void StartGameInAnEmptyQuadrant() {
+    ModalAnswerer communique;
+    lcg::Seed(1);
+    frame->Command(M::New);
+    QCoreApplication::processEvents();  // the frame takes the keyboard back from the communiqué
+    QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+    for (auto& row : quadrant.cells)
+      for (SectorCell& cell : row) cell = Cell::Empty;
+    quadrant.starCount = quadrant.starbaseCount = 0;
+    game.shipSectorX = 0;
+    game.shipSectorY = 3;
+    quadrant.cells[3][0] = Cell::ShipRight;
+    game.changeCount = 0;
+  }
+
+  // Runs `playerActs` from inside the waits of an impulse move of four sectors east.
+  void DuringAMove(const std::function<void()>& playerActs) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+      ASSERT_TRUE(ActionRunning());
+      playerActs();
+      acted = true;
+    });
+    RequestMove(90, 4, 0);
+    ASSERT_TRUE(acted) << "the move's waits delivered the player's input";
+  }
+
+  // Runs `playerActs` from inside the waits of a torpedo's flight across the quadrant.
+  void DuringAShot(const std::function<void()>& playerActs) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+      ASSERT_TRUE(ActionRunning());
+      playerActs();
+      acted = true;
+    });
+    const int torpedoes = game.torpedoCount;
+    RequestTorpedo(90, 0);
+    ASSERT_EQ(game.torpedoCount, torpedoes - 1) << "the torpedo flew";
+    ASSERT_TRUE(acted) << "the flight's waits delivered the player's input";
+  }
+
+  QtHost qtHost;
+  std::unique_ptr<FrameWindow> frame;
+};
+
+class HeldCommands : public ActionUnderway, public ::testing::WithParamInterface<HeldCase> {};
+
+TEST_P(HeldCommands, WaitForTheMoveToEndThenRun) {
+  const HeldCase& c = GetParam();
+  ModalAnswerer answerer;
+  DuringAMove([&] { c.act(*frame); });
+
+  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the move finished on the game it started in";
+  EXPECT_EQ(game.shipSectorX, 4);
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the move: " << answerer.seen.join(',').toStdString();
+  EXPECT_FALSE(QuitRequested());
+  EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
+
+  RunHeldCommands();  // the main loop does this as soon as it is back at its own level
+  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the move was over; seen: " << answerer.seen.join(',').toStdString();
+}
+
+TEST_P(HeldCommands, WaitForTheShotToEndThenRun) {
+  const HeldCase& c = GetParam();
+  ModalAnswerer answerer;
+  DuringAShot([&] { c.act(*frame); });
+
+  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the shot finished on the game it started in";
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the shot: " << answerer.seen.join(',').toStdString();
+  EXPECT_FALSE(QuitRequested());
+  EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
+
+  RunHeldCommands();
+  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the shot was over; seen: " << answerer.seen.join(',').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGameCommand, HeldCommands,
+    ::testing::Values(
+        HeldCase{"NewByAccelerator",
+                 [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier); },
+                 [](const ModalAnswerer& a) { return a.seen == QStringList({"box", "popup"}); }},
+        HeldCase{"OpenByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier); },
+                 SawFileDialog},
+        HeldCase{"SaveByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier); },
+                 SawFileDialog},
+        HeldCase{"SaveAs", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::SaveAs)->trigger(); }, SawFileDialog},
+        HeldCase{"EndGame", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::EndGame)->trigger(); },
+                 [](const ModalAnswerer&) { return game.gamePhase == GamePhase::NoGame; }},
+        HeldCase{"Exit", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::Exit)->trigger(); },
+                 [](const ModalAnswerer&) { return QuitRequested(); }},
+        HeldCase{"ClosingTheFrame", [](FrameWindow& f) { f.close(); },
+                 [](const ModalAnswerer&) { return QuitRequested(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ActionUnderway, ACommandGivenTwiceDuringOneMoveRunsOnce) {
+  ModalAnswerer answerer;
+  DuringAMove([&] {
+    frame->menus().Item(MenuSet::Game, M::SaveAs)->trigger();
+    frame->menus().Item(MenuSet::Game, M::SaveAs)->trigger();
+  });
+  RunHeldCommands();
+  EXPECT_EQ(answerer.seen.count(QStringLiteral("file dialog")), 1);
+}
+
+TEST_F(ActionUnderway, TheMenusDoNotOpenDuringAMove) {
+  QMenuBar* bar = frame->menuBar();
+  const QPoint file = bar->actionGeometry(bar->actions().first()).center();
+  DuringAMove([&] {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, file);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "a click on File opened nothing";
+    QTest::keyClick(bar, Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Alt+F opened nothing";
+  });
+  QTest::mouseClick(bar, Qt::LeftButton, {}, file);
+  QWidget* popup = QApplication::activePopupWidget();
+  EXPECT_NE(popup, nullptr) << "after the move the same click opens the menu";
+  if (popup) popup->close();
+}
+}  // namespace

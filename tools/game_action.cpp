@@ -1,0 +1,92 @@
+#include "game_action.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "command_line.h"
+#include "game_stations.h"
+#include "headless_host.h"
+#include "long_range_chart.h"
+#include "random.h"
+#include "saved_game.h"
+#include "saved_game_files.h"
+#include "sector_reset.h"
+#include "ship_messages.h"
+
+namespace {
+// The headless host, also keeping the text of every ship message as it is posted: on the
+// Messages panel, or on the console while the messages are rerouted there.
+class MessageRecorder : public HeadlessHost {
+ public:
+  std::vector<std::string> posted;
+
+  void MessagesChanged() override {
+    HeadlessHost::MessagesChanged();
+    posted.emplace_back(messageLines.back().data());
+  }
+  void ConsolePrint(const std::string& text) override {
+    HeadlessHost::ConsolePrint(text);
+    if (text != "\n") posted.push_back(text);
+  }
+};
+
+// Loads the game as the game's own load does: the stored game, the charting of the ship's
+// neighbourhood, then the stations' first condition evaluation.
+std::string LoadGame(const std::string& path) {
+  GameState loaded;
+  if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
+  AdoptSavedGame(std::move(loaded));
+  ChartNeighbourhood(game.shipQuadrant);
+  OpenGameStations();
+  game.changeCount = 0;
+  return {};
+}
+}  // namespace
+
+std::optional<ActionRequest> ParseActionRequest(
+    const std::vector<std::string>& args, const std::function<bool(const std::string&, const std::string&)>& extra,
+    std::size_t& consumed, const std::vector<std::string>& flags, std::vector<std::string>* flagsSeen) {
+  if (args.empty()) return std::nullopt;
+  ActionRequest request;
+  request.in = args[0];
+  std::optional<std::uint32_t> seed;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    const std::string* value = i + 1 < args.size() ? &args[i + 1] : nullptr;
+    if (option == "--state") {
+      request.printState = true;
+    } else if (std::find(flags.begin(), flags.end(), option) != flags.end()) {
+      if (flagsSeen) flagsSeen->push_back(option);
+    } else if (option == "--seed" && value) {
+      seed = ParseNumber<std::uint32_t>(*value);
+      ++i;
+    } else if (option == "--out" && value) {
+      request.out = *value;
+      ++i;
+    } else if (value && extra(option, *value)) {
+      ++i;
+      ++consumed;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (!seed || request.out.empty()) return std::nullopt;
+  request.seed = *seed;
+  return request;
+}
+
+int RunAction(const ActionRequest& request, const std::function<bool()>& carryOut,
+              const std::function<int()>& refused) {
+  MessageRecorder recorder;
+  ResetSectorState(recorder);
+  if (std::string problem = LoadGame(request.in); !problem.empty()) return Fail(problem);
+
+  lcg::Seed(request.seed);
+  recorder.posted.clear();
+  if (!carryOut()) return refused();
+
+  if (std::string problem = WriteGameFile(request.out, game); !problem.empty()) return Fail(problem);
+  for (const std::string& text : recorder.posted) std::printf("%s\n", text.c_str());
+  if (request.printState) std::printf("random state: %u\n", lcg::State());
+  return ExitOk;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What kestrav-tool's action verbs share: load a saved game as the game does, set the
+// random state, carry out one command headless, save the result and print the ship's
+// messages the command posted.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ActionRequest {
+  std::string in, out;
+  std::uint32_t seed = 0;
+  bool printState = false;
+};
+
+// Reads FILE, --seed, --out and --state; `extra` takes the verb's own options with a value
+// and says whether it knew one, counting them in `consumed`; `flags` lists the verb's
+// options without a value, which are moved to `flagsSeen`. Nothing when the line is wrong.
+std::optional<ActionRequest> ParseActionRequest(
+    const std::vector<std::string>& args, const std::function<bool(const std::string&, const std::string&)>& extra,
+    std::size_t& consumed, const std::vector<std::string>& flags = {}, std::vector<std::string>* flagsSeen = nullptr);
+
+// Loads the game, seeds the random source and runs `carryOut`, which returns false to
+// refuse the command once it sees the game (then `refused` gives the exit code and nothing
+// is written). Returns the program's exit code.
+int RunAction(const ActionRequest& request, const std::function<bool()>& carryOut,
+              const std::function<int()>& refused);
+
+inline bool InRange(const std::optional<int>& value, int low, int high) {
+  return value && *value >= low && *value <= high;
+}

@@ -1,0 +1,21 @@
+#include "saved_game_files.h"
+
+#include "file_io.h"
+#include "format_text.h"
+#include "game_files.h"
+#include "message_catalogue.h"
+#include "saved_game.h"
+
+namespace {
+std::string FileText(MessageId id, const std::string& path) { return FormatText(MessageText(id), path.c_str()); }
+}  // namespace
+
+std::string ReadGameFile(const std::string& path, GameState& loaded) {
+  const SavedGameRead read = ReadSavedGameFile(path, loaded);
+  return read.Ok() ? std::string() : FileText(read.error, path) + ": " + read.problem;
+}
+
+std::string WriteGameFile(const std::string& path, const GameState& state) {
+  if (ReplaceFileAtomically(path, EncodeSavedGame(state))) return {};
+  return FileText(Msg::WriteErrorText, path) + ": the file could not be written";
+}
