@@ -39,7 +39,9 @@ constexpr Entry catalogue[] = {
     {24, "BUTTON"},
     {25, "-OK-"},
     {26, "STEXT"},
-    {27, "KESTRAV Version 2.0"},
+    {27,
+     "KESTRAV Version 2.0\nA game of starship command in real time\n"
+     "Bridge, art and sounds by the Kestrav crew"},
     {28, "Errors trying to read the game file %s"},
     {29, "%s is not a KESTRAV game file."},
     {30, "Load Game"},

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "bridge_fonts.h"
 #include "game_state.h"
 #include "message_catalogue.h"
 #include "random.h"
@@ -27,16 +28,6 @@ QRect Centred(QSize size, const QRect& outer) {
   const int halfHeight = size.height() >> 1;
   return QRect(QPoint(centre.x() - halfWidth, centre.y() - halfHeight),
                QPoint(centre.x() + halfWidth - 1, centre.y() + halfHeight - 1));
-}
-
-// The platform's plain variable-width face the hint is set in.
-QFont HintFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  font.setPixelSize(16);
-  font.setBold(true);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
 }
 }  // namespace
 
@@ -73,7 +64,7 @@ void BridgeBackground::PaintStars(QPainter& painter, const QRect& area) const {
 void BridgeBackground::PaintLogoAndHint(QPainter& painter, const QRect& area) const {
   const QRect logo = Centred(QSize(LogoWidth, LogoHeight), viewport()->rect());
 
-  painter.setFont(HintFont());
+  painter.setFont(BridgeFont(BridgeFace::Arial, 16, QFont::Bold));
   painter.setPen(QColor(255, 0, 0));
   const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
   const QString hint = QString::fromLatin1(MessageText(Msg::IdleHint));

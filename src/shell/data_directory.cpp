@@ -5,13 +5,18 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QString DataDirectory() {
+namespace {
+QString BesideProgramOr(QStandardPaths::StandardLocation perUser) {
   const QString beside = QCoreApplication::applicationDirPath();
   QString directory = beside;
   if (!QFileInfo(beside).isWritable()) {
-    directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    directory = QStandardPaths::writableLocation(perUser);
     QDir().mkpath(directory);
   }
   if (!directory.endsWith(QLatin1Char('/'))) directory += QLatin1Char('/');
   return directory;
 }
+}  // namespace
+
+QString DataDirectory() { return BesideProgramOr(QStandardPaths::AppDataLocation); }
+QString SettingsDirectory() { return BesideProgramOr(QStandardPaths::AppConfigLocation); }

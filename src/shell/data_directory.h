@@ -7,3 +7,7 @@
 
 // Ends in a separator; the per-user directory is created when needed.
 QString DataDirectory();
+
+// Where the settings file lives: beside the program, or the player's own configuration
+// directory when the program's directory cannot be written to. Ends in a separator.
+QString SettingsDirectory();

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "about_box.h"
 #include "action_state.h"
 #include "bridge_background.h"
 #include "busy_cursor.h"
@@ -26,10 +27,12 @@
 #include "program_pictures.h"
 #include "program_directory.h"
 #include "shared_pictures.h"
+#include "settings_file.h"
 #include "sound.h"
 #include "station_frame_style.h"
 #include "station_windows.h"
 #include "station_window.h"
+#include "window_layout.h"
 
 namespace {
 constexpr int FirstWindowListId = 500;  // items of the Window menu's station list
@@ -57,6 +60,8 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   game.skillLevel = options.skillSetting;
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), true);
   if (InitSound() == 0) {
+    // Without speakers the sounds are off for this run only: the player's choice is kept.
+    soundsChoiceWithoutSpeakers_ = options.soundsEnabled;
     options.soundsEnabled = 0;
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
     menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
@@ -126,8 +131,8 @@ void FrameWindow::Command(int id) {
     case M::Tile: bridge_->tileSubWindows(); return;
     case M::ArrangeIcons: ArrangeIcons(); return;
     case M::DefaultPositions: ArrangeDefaultPositions(); return;
-    case M::SaveWindowPositions: ::SaveWindowPositions(this); return;
-    case M::RestoreWindowPositions: ::RestoreWindowPositions(this); return;
+    case M::SaveWindowPositions: SaveWindowPositions(); return;
+    case M::RestoreWindowPositions: RestoreWindowPositions(); return;
     case M::Manual: OpenPlayersManual(this, HelpPath()); return;
     case M::About: ShowAboutBox(this); return;
     default: break;
@@ -234,6 +239,7 @@ void FrameWindow::Exit() {
 
 void FrameWindow::ShutDown() {
   ::ShutdownSound();
+  if (soundsChoiceWithoutSpeakers_) options.soundsEnabled = *soundsChoiceWithoutSpeakers_;
   WriteSettings();
   if (game.gamePhase != GamePhase::NoGame) ::EndGame();
   FreeSharedPictures();

@@ -4,6 +4,7 @@
 // it does not handle to the active station.
 
 #include <QMainWindow>
+#include <optional>
 #include <set>
 
 #include "game_state.h"
@@ -53,5 +54,6 @@ class FrameWindow : public QMainWindow {
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;
+  std::optional<int> soundsChoiceWithoutSpeakers_;
   std::set<int> heldCommands_;  // held until the running action is over, each once
 };

@@ -1,65 +1,36 @@
 #include "pause_window.h"
 
-#include <QEventLoop>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWidget>
 
+#include "bridge_fonts.h"
 #include "frame_menus.h"
-#include "host.h"
+#include "modal_popup.h"
 #include "options.h"
 #include "sound.h"
 
 namespace {
 constexpr QSize PopupSize(200, 100);
+constexpr QColor PauseRed(255, 0, 0);
 
-class PausePopup : public QWidget {
+class PausePopup : public ModalPopup {
  public:
-  PausePopup(QWidget* frame, QEventLoop& loop)
-      : QWidget(frame, Qt::Dialog | Qt::FramelessWindowHint), loop_(loop) {
-    setWindowModality(Qt::ApplicationModal);
-    setFixedSize(PopupSize);
-    setFocusPolicy(Qt::StrongFocus);
-    const QRect onFrame = frame->frameGeometry();
-    move(onFrame.center() - QPoint(PopupSize.width() / 2, PopupSize.height() / 2));
-  }
+  explicit PausePopup(QWidget* frame) : ModalPopup(frame, PopupSize) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));  // the popup's border
-    painter.setPen(QColor(255, 0, 0));
-    QRect frameLine = rect().adjusted(0, 0, -1, -1);
-    for (int i = 0; i < 3; ++i) {
-      frameLine.adjust(2, 2, -2, -2);
-      painter.drawRect(frameLine);
-    }
-    painter.drawText(frameLine, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("PAUSE GAME"));
+  void PaintClient(QPainter& painter) override {
+    DrawRedFrames(painter);
+    const QRect innermost = QRect(QPoint(0, 0), ClientSize()).adjusted(5, 5, -5, -5);
+    painter.setPen(PauseRed);
+    painter.setFont(BridgeFont(BridgeFace::Arial, 16, QFont::Bold));
+    painter.drawText(innermost, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("PAUSE GAME"));
   }
-  void keyPressEvent(QKeyEvent* event) override {
-    if (!event->text().isEmpty()) loop_.quit();  // keys that type nothing keep the pause
-  }
-  void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) loop_.quit();
-  }
-
- private:
-  QEventLoop& loop_;
 };
 }  // namespace
 
 void ShowPauseWindow(QWidget* frame, FrameMenus& menus) {
   StopSound();
-  QEventLoop loop;
-  PausePopup popup(frame, loop);
-  popup.show();
-  popup.activateWindow();
-  popup.setFocus();
-  loop.exec();
-  popup.hide();
+  PausePopup popup(frame);
+  popup.RunModal();
   pausedFlag = 0;
   menus.SetEnabled(MenuSet::Game, MenuCommand::Pause, true);
 }

@@ -14,6 +14,7 @@
 #include "game_over.h"
 #include "game_state.h"
 #include "high_score_file.h"
+#include "intro_fly_by.h"
 #include "main_loop.h"
 #include "operations_to_come.h"
 #include "options.h"
@@ -21,6 +22,7 @@
 #include "qt_host.h"
 #include "random.h"
 #include "resource_library.h"
+#include "settings_file.h"
 #include "single_instance.h"
 #include "sound.h"
 
@@ -69,9 +71,10 @@ int RunKestrav() {
   if (instance.AnotherIsRunning()) return 0;
 
   if (!LoadBundles()) return 1;
+  settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
-  PlayIntroFlyBy();
+  const bool flownOverDesktop = PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
@@ -87,6 +90,7 @@ int RunKestrav() {
     frame.showMaximized();
     frame.activateWindow();  // the keyboard works at once, with or without a window manager
     frame.repaint();
+    if (!flownOverDesktop) PlayIntroFlyByOver(frame);
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }

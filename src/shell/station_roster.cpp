@@ -1,6 +1,7 @@
 #include "station_roster.h"
 
 #include "computer_station.h"
+#include "controls_window.h"
 #include "damage_report.h"
 #include "long_range_scan.h"
 #include "messages_station.h"
@@ -9,19 +10,14 @@
 #include "photon_station.h"
 #include "shield_station.h"
 #include "short_range_scan.h"
-#include "stand_in_station.h"
 #include "status_station.h"
 
 namespace {
-template <Station S>
-StationWindow* StandIn() {
-  return new StandInStation(S);
-}
-
 StationWindow* Messages() { return new MessagesStation; }
 StationWindow* ShortRangeScan() { return new ShortRangeScanWindow; }
 StationWindow* Navigation() { return new NavigationStation; }
 StationWindow* LongRangeScan() { return new LongRangeScanWindow; }
+StationWindow* Controls() { return new ControlsWindow; }
 StationWindow* PhotonTorpedoes() { return new PhotonStation; }
 StationWindow* Phasers() { return new PhaserStation; }
 StationWindow* Shields() { return new ShieldStation; }
@@ -41,7 +37,7 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::Computer, 12, {250, 5}, {ConsoleDefaultClientWidth, ConsoleDefaultClientHeight}, true, Computer},
     {Station::Status, 2, {10, 5}, {189, 236}, false, Status},
     {Station::Messages, 3, {10, 266}, {320, 82}, true, Messages},
-    {Station::Controls, 4, {350, 262}, {263, 90}, false, StandIn<Station::Controls>},
+    {Station::Controls, 4, {350, 262}, {263, 90}, false, Controls},
 }};
 
 const std::array<Station, StationCount> stationClosingOrder = {

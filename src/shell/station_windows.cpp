@@ -5,15 +5,27 @@
 #include <QMdiArea>
 #include <QMenu>
 
-#include "busy_cursor.h"
 #include "headless_host.h"
-#include "main_loop.h"
 #include "resource_library.h"
 #include "station_handles.h"
 #include "station_roster.h"
 #include "station_window.h"
 
 void StationSubWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void StationSubWindow::moveEvent(QMoveEvent* event) {
+  QMdiSubWindow::moveEvent(event);
+  NoteNormalGeometry();
+}
+
+void StationSubWindow::resizeEvent(QResizeEvent* event) {
+  QMdiSubWindow::resizeEvent(event);
+  NoteNormalGeometry();
+}
+
+void StationSubWindow::NoteNormalGeometry() {
+  if (!isMinimized() && !isMaximized()) normalGeometry_ = geometry();
+}
 
 namespace {
 Qt::WindowFlags StationFrameFlags(const StationEntry& entry) {
@@ -39,19 +51,13 @@ void RemoveCloseCommand(QMdiSubWindow& frame) {
     for (QAction* item : menu->actions())
       if (IsCloseItem(*item)) menu->removeAction(item);
 }
+}  // namespace
 
-// Places a station so that its face has `clientSize`: the frame adds its border and caption.
 void PlaceStation(QMdiSubWindow& frame, QPoint topLeft, QSize clientSize) {
   const QSize border = frame.size() - frame.widget()->size();
   frame.setGeometry(QRect(topLeft, clientSize + border));
   frame.widget()->resize(clientSize);
 }
-
-constexpr Station WaitingStations[] = {Station::LongRangeScan,   Station::Navigation, Station::PhotonTorpedoes,
-                                       Station::Phasers,         Station::Shields,    Station::DamageReport,
-                                       Station::Computer};
-constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages, Station::Controls};
-}  // namespace
 
 QMdiSubWindow* StationFrame(Station s) {
   StationWindow* window = StationHandle(s);
@@ -70,6 +76,9 @@ void OpenStations(QMdiArea& area) {
     area.addSubWindow(frame);
     frame->show();
     PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
+    // A resizable station with a smallest face keeps its frame from shrinking past it.
+    if (!station->minimumSize().isEmpty() && station->minimumSize() != station->maximumSize())
+      frame->setMinimumSize(station->minimumSize() + (frame->size() - station->size()));
     if (entry.station == Station::LongRangeScan) {
       frame->hide();
     } else if (entry.station != Station::Controls) {
@@ -84,23 +93,5 @@ void CloseStations() {
     if (!frame) continue;
     frame->mdiArea()->removeSubWindow(frame);
     delete frame;
-  }
-}
-
-void ArrangeDefaultPositions() {
-  BusyCursor busy;
-  for (const StationEntry& entry : stationRoster)
-    if (QMdiSubWindow* frame = StationFrame(entry.station)) frame->showNormal();
-  for (const StationEntry& entry : stationRoster)
-    if (QMdiSubWindow* frame = StationFrame(entry.station))
-      PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
-  for (Station s : WaitingStations)
-    if (QMdiSubWindow* frame = StationFrame(s)) frame->showMinimized();
-  PumpPendingMessages();
-  for (Station s : StationsUp)
-    if (QMdiSubWindow* frame = StationFrame(s)) frame->showNormal();
-  if (QMdiSubWindow* controls = StationFrame(Station::Controls)) {
-    controls->raise();
-    controls->mdiArea()->setActiveSubWindow(controls);
   }
 }

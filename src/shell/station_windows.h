@@ -9,14 +9,24 @@
 class QMdiArea;
 
 // The frame around one station. It cannot be closed: its Close button does nothing, as a
-// grayed one would, and its system menu has no Close.
+// grayed one would, and its system menu has no Close. It remembers its place in the normal
+// state, which a minimized or maximized station goes back to.
 class StationSubWindow : public QMdiSubWindow {
   Q_OBJECT
  public:
   using QMdiSubWindow::QMdiSubWindow;
 
+  QRect normalGeometry() const { return normalGeometry_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void NoteNormalGeometry();
+
+  QRect normalGeometry_;
 };
 
 // The window frame holding station s, or null when it does not exist.
@@ -29,6 +39,5 @@ void OpenStations(QMdiArea& area);
 // Closes every station in EndGame's order.
 void CloseStations();
 
-// The default arrangement: everything shown and placed, then the seven working stations
-// minimized and Status, the scan, Messages and Controls up, Controls on top.
-void ArrangeDefaultPositions();
+// Places a station so that its face has `clientSize`: the frame adds its border and caption.
+void PlaceStation(QMdiSubWindow& frame, QPoint topLeft, QSize clientSize);

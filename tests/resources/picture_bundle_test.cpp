@@ -44,7 +44,9 @@ TEST(PictureBundle, EveryBitmapIsAnUncompressedBottomUpBmpOfItsSizeAndDepth) {
 
     const QImage decoded = resources::Picture(expected.id);
     EXPECT_EQ(decoded.size(), QSize(expected.width, expected.height)) << "Qt must read what the game loads";
-    if (expected.bits == 4) EXPECT_LE(decoded.colorCount(), 16);
+    if (expected.bits == 4) {
+      EXPECT_LE(decoded.colorCount(), 16);
+    }
   }
 }
 

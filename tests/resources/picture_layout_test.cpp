@@ -85,8 +85,12 @@ TEST(PictureLayout, DigitCellsFollowTheReadoutOrder) {
     EXPECT_EQ(blank, 0) << "the blank cell lights nothing";
     EXPECT_GT(minus, 0);
     for (int top = 36; top <= 198; top += 18) {
-      if (top != 54) EXPECT_LT(LitPixels(strip, top), eight) << "8 lights every segment; cell " << top;
-      if (top != 180) EXPECT_GT(LitPixels(strip, top), one) << "1 lights the fewest; cell " << top;
+      if (top != 54) {
+        EXPECT_LT(LitPixels(strip, top), eight) << "8 lights every segment; cell " << top;
+      }
+      if (top != 180) {
+        EXPECT_GT(LitPixels(strip, top), one) << "1 lights the fewest; cell " << top;
+      }
     }
     EXPECT_GT(zero, minus);
     EXPECT_GT(point, 0);

@@ -1,0 +1,131 @@
+#include "settings_file.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+
+#include "file_io.h"
+#include "message_catalogue.h"
+
+std::string settingsPath = SettingsFileName;
+
+namespace {
+// Anything longer is not a settings file a player wrote.
+constexpr std::size_t LargestSettingsFile = 4 * 1024 * 1024;
+
+const char* Text(MessageId id) { return MessageText(id); }
+
+// Only the low 16 bits of the stored number count; a level outside the six is the lowest.
+SkillLevel StoredSkill(int stored) {
+  const auto low = static_cast<std::int16_t>(static_cast<std::uint16_t>(stored & 0xFFFF));
+  return low < 0 || low > 5 ? SkillLevel::Crewman : static_cast<SkillLevel>(low);
+}
+
+// One "%d" of a plain scan: blanks, a sign, at least one digit; saturates instead of
+// overflowing.
+std::optional<int> ScanNumber(std::string_view& text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+  long long value = 0;
+  while (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+    value = std::min<long long>(value * 10 + (text.front() - '0'), static_cast<long long>(INT_MAX) + 1);
+    text.remove_prefix(1);
+  }
+  if (negative) value = -value;
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+}  // namespace
+
+const char* GeneralSectionName() { return Text(Msg::GeneralSection); }
+const char* PositionsSectionName() { return Text(Msg::PositionsSection); }
+
+const char* PositionKey(Station station) {
+  switch (station) {
+    case Station::ShortRangeScan: return Text(Msg::ShortRangeKey);
+    case Station::LongRangeScan: return Text(Msg::LongRangeKey);
+    case Station::Navigation: return Text(Msg::NavigationKey);
+    case Station::PhotonTorpedoes: return Text(Msg::PhotonsKey);
+    case Station::Phasers: return Text(Msg::PhasersKey);
+    case Station::Shields: return Text(Msg::ShieldsKey);
+    case Station::DamageReport: return Text(Msg::DamageKey);
+    case Station::Computer: return Text(Msg::ComputerKey);
+    case Station::Status: return Text(Msg::StatusKey);
+    case Station::Controls: return Text(Msg::ControlsKey);
+    case Station::Messages: break;
+  }
+  return Text(Msg::MessagesKey);
+}
+
+ProgramOptions OptionsFrom(const ProfileText& text) {
+  const ProgramOptions defaults;
+  const char* general = GeneralSectionName();
+  ProgramOptions read;
+  read.skillSetting =
+      StoredSkill(text.GetInt(general, Text(Msg::SkillKey), static_cast<int>(defaults.skillSetting)));
+  read.autoSrs = text.GetInt(general, Text(Msg::AutoSrsKey), defaults.autoSrs);
+  read.singleControlWindow = text.GetInt(general, Text(Msg::SingleControlKey), defaults.singleControlWindow);
+  read.pauseWhenIconic = text.GetInt(general, Text(Msg::IconicPauseKey), defaults.pauseWhenIconic);
+  read.soundsEnabled = text.GetInt(general, Text(Msg::SoundsKey), defaults.soundsEnabled);
+  return read;
+}
+
+void StoreOptions(ProfileText& text, const ProgramOptions& stored) {
+  const char* general = GeneralSectionName();
+  text.Set(general, Text(Msg::SkillKey), std::to_string(static_cast<int>(stored.skillSetting)));
+  text.Set(general, Text(Msg::AutoSrsKey), std::to_string(stored.autoSrs));
+  text.Set(general, Text(Msg::SingleControlKey), std::to_string(stored.singleControlWindow));
+  text.Set(general, Text(Msg::IconicPauseKey), std::to_string(stored.pauseWhenIconic));
+  text.Set(general, Text(Msg::SoundsKey), std::to_string(stored.soundsEnabled));
+}
+
+std::optional<ProfileText> LoadSettingsText() {
+  const FileContent content = ReadWholeFile(settingsPath, LargestSettingsFile);
+  if (content.failure == ReadFailure::Missing) return ProfileText();
+  if (!content.Ok()) return std::nullopt;
+  return ProfileText(
+      std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
+}
+
+bool SaveSettingsText(const ProfileText& text) {
+  const std::string bytes = text.Text();
+  return ReplaceFileAtomically(settingsPath,
+                               std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+void ReadSettings() {
+  const std::optional<ProfileText> text = LoadSettingsText();
+  options = text ? OptionsFrom(*text) : ProgramOptions{};
+}
+
+void WriteSettings() {
+  std::optional<ProfileText> text = LoadSettingsText();
+  if (!text) return;
+  StoreOptions(*text, options);
+  SaveSettingsText(*text);
+}
+
+std::string FormatPlacement(const WindowPlacement& p) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%d,%d,%d,%d,%d", p.showState, p.left, p.top, p.right, p.bottom);
+  return buffer;
+}
+
+std::optional<WindowPlacement> ParsePlacement(std::string_view text) {
+  int numbers[5];
+  for (int i = 0; i < 5; ++i) {
+    if (i > 0) {
+      if (text.empty() || text.front() != ',') return std::nullopt;
+      text.remove_prefix(1);
+    }
+    const std::optional<int> number = ScanNumber(text);
+    if (!number) return std::nullopt;
+    numbers[i] = *number;
+  }
+  return WindowPlacement{numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]};
+}

@@ -1,0 +1,120 @@
+#include "controls_window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "action_state.h"
+#include "panel_drawing.h"
+#include "program_pictures.h"
+#include "resource_library.h"
+
+namespace {
+constexpr int FirstButtonPicture = 10;
+constexpr QColor PanelGrey(192, 192, 192);
+
+// The pictures sit in their frame at these offsets: deeper while pressed.
+constexpr QPoint PressedOffset(3, 3), RaisedOffset(2, 2);
+
+constexpr Station ButtonStations[ControlsButtonCount] = {
+    Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
+    Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
+
+QImage FramePicture(bool pressed) {
+  static const QImage on =
+      QImage(QString::fromLatin1(program_pictures::ButtonOn)).convertToFormat(QImage::Format_RGB32);
+  static const QImage off =
+      QImage(QString::fromLatin1(program_pictures::ButtonOff)).convertToFormat(QImage::Format_RGB32);
+  return pressed ? on : off;
+}
+}  // namespace
+
+ControlsWindow::ControlsWindow(QWidget* parent) : StationWindow(Station::Controls, PanelGrey, parent) {
+  for (int i = 0; i < ControlsButtonCount; ++i)
+    pictures_[static_cast<std::size_t>(i)] =
+        resources::Picture(FirstButtonPicture + i).convertToFormat(QImage::Format_RGB32);
+  setMinimumSize(ControlsMinimumFace);
+  positions_ = LayoutControlButtons(ControlsMinimumFace);
+}
+
+std::array<QPoint, ControlsButtonCount> ControlsWindow::LayoutControlButtons(QSize face) {
+  const int step = (face.width() - 80) / 3;
+  const int gap = (face.height() - 72) / 3;
+  std::array<QPoint, ControlsButtonCount> at;
+  for (int i = 0; i < ControlsButtonCount; ++i) {
+    const int column = i % 4;
+    const int y = i < 4 ? gap + 5 : 2 * gap + 36;
+    at[static_cast<std::size_t>(i)] = QPoint(10 + column * step, y);
+  }
+  return at;
+}
+
+Station ControlsWindow::StationOf(int index) { return ButtonStations[index]; }
+
+void ControlsWindow::resizeEvent(QResizeEvent* event) {
+  positions_ = LayoutControlButtons(size());
+  StationWindow::resizeEvent(event);
+}
+
+void ControlsWindow::Paint(QPainter& painter) {
+  painter.fillRect(rect(), PanelGrey);
+  PaintRivets(painter);
+  for (int i = 0; i < ControlsButtonCount; ++i) DrawControlButton(painter, i, i == pressedButton());
+}
+
+void ControlsWindow::DrawControlButton(QPainter& painter, int index, bool pressed) const {
+  const QPoint at = positions_[static_cast<std::size_t>(index)];
+  painter.drawImage(at, FramePicture(pressed));
+  painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset),
+                    pictures_[static_cast<std::size_t>(index)]);
+}
+
+void ControlsWindow::PaintRivets(QPainter& painter) const {
+  constexpr QRgb W = qRgb(255, 255, 255), G = qRgb(128, 128, 128), B = qRgb(0, 0, 0);
+  constexpr QRgb Rivet[3][3] = {{W, G, G}, {G, G, B}, {G, B, B}};
+  const QRect face = rect();
+  const int right = face.right() + 1, bottom = face.bottom() + 1;
+  for (const QPoint corner :
+       {QPoint(3, 3), QPoint(3, bottom - 6), QPoint(right - 6, 3), QPoint(right - 6, bottom - 6)})
+    for (int row = 0; row < 3; ++row)
+      for (int column = 0; column < 3; ++column) {
+        painter.setPen(QColor(Rivet[row][column]));
+        painter.drawPoint(corner + QPoint(column, row));
+      }
+}
+
+int ControlsWindow::ButtonAt(QPoint at) const {
+  for (int i = 0; i < ControlsButtonCount; ++i)
+    if (buttonRect(i).contains(at)) return i;
+  return -1;
+}
+
+void ControlsWindow::ShowPressed(bool pressed) {
+  if (held_ < 0 || pressed == looksPressed_) return;
+  looksPressed_ = pressed;
+  QPainter painter(&surface());
+  DrawControlButton(painter, held_, pressed);
+  update(buttonRect(held_));
+}
+
+// A button acts as a push button: down on the press, up again when the pointer leaves it, and
+// acted on when the mouse is released over it. Nothing answers while the scan runs an action.
+void ControlsWindow::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || actionInProgress || held_ >= 0) return;
+  held_ = ButtonAt(event->position().toPoint());
+  ShowPressed(true);
+}
+
+void ControlsWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (held_ < 0 || actionInProgress) return;
+  ShowPressed(buttonRect(held_).contains(event->position().toPoint()));
+}
+
+void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || held_ < 0) return;
+  const int released = held_;
+  const bool acts = looksPressed_ && !actionInProgress;
+  if (!actionInProgress) ShowPressed(false);
+  held_ = -1;
+  looksPressed_ = false;
+  if (acts && buttonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
+}

@@ -1,0 +1,198 @@
+// The settings file: how each option is read back, what a write keeps of the player's own
+// lines, and what becomes of files that are not what the game wrote.
+
+#include <string>
+
+#include "lifecycle_fixture.h"
+#include "options.h"
+#include "settings_file.h"
+
+namespace {
+
+class SettingsTest : public LifecycleTest {
+ protected:
+  void SetUp() override {
+    LifecycleTest::SetUp();
+    settingsPath = (directory / SettingsFileName).string();
+  }
+  void WriteSettingsFile(const std::string& text) { WriteText(settingsPath, text); }
+  std::string SettingsFileText() { return ReadText(settingsPath); }
+};
+
+struct OptionsRow {
+  const char* name;
+  const char* file;
+  SkillLevel skill;
+  int autoSrs, singleControl, iconicPause, sounds;
+};
+
+class OptionsReadTest : public SettingsTest, public ::testing::WithParamInterface<OptionsRow> {};
+
+TEST_P(OptionsReadTest, EachKeyIsReadByItsRule) {
+  const OptionsRow& row = GetParam();
+  if (row.file) WriteSettingsFile(row.file);
+  options.autoSrs = 77;  // whatever was there before is replaced
+  ReadSettings();
+  EXPECT_EQ(options.skillSetting, row.skill);
+  EXPECT_EQ(options.autoSrs, row.autoSrs);
+  EXPECT_EQ(options.singleControlWindow, row.singleControl);
+  EXPECT_EQ(options.pauseWhenIconic, row.iconicPause);
+  EXPECT_EQ(options.soundsEnabled, row.sounds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OptionsReadTest,
+    ::testing::Values(
+        OptionsRow{"NoFile", nullptr, SkillLevel::Crewman, 1, 1, 0, 1},
+        OptionsRow{"AllStored", "[General]\nSkill=4\nAutoSRS=0\nSingleCtrl=0\nIconicPause=1\nSounds=0\n",
+                   SkillLevel::Captain, 0, 0, 1, 0},
+        OptionsRow{"SkillNineIsTheLowest", "[General]\nSkill=9\n", SkillLevel::Crewman, 1, 1, 0, 1},
+        OptionsRow{"SkillMinusOneIsTheLowest", "[General]\nSkill=-1\n", SkillLevel::Crewman, 1, 1, 0, 1},
+        OptionsRow{"SkillFiveIsAdmiral", "[General]\nSkill=5\n", SkillLevel::Admiral, 1, 1, 0, 1},
+        OptionsRow{"SkillKeepsOnlyItsLow16Bits", "[General]\nSkill=65539\n", SkillLevel::FirstOfficer, 1, 1,
+                   0, 1},
+        OptionsRow{"NamesIgnoreCaseAndBlanks", "[ general ]\n  skill = 2 \nAUTOSRS=0\n", SkillLevel::Officer,
+                   0, 1, 0, 1},
+        OptionsRow{"OptionsAreKeptAsStored", "[General]\nAutoSRS=7\nSounds=-3\n", SkillLevel::Crewman, 7, 1,
+                   0, -3},
+        OptionsRow{"DigitsThenJunkReadTheDigits", "[General]\nSkill=3rd\nIconicPause=yes\n",
+                   SkillLevel::FirstOfficer, 1, 1, 0, 1},
+        OptionsRow{"TheFirstSectionAndKeyWin", "[General]\nSkill=1\nSkill=4\n[General]\nSkill=5\n",
+                   SkillLevel::Yeoman, 1, 1, 0, 1},
+        OptionsRow{"KeysOfOtherSectionsDoNotCount",
+                   "[Positions]\nSkill=4\n[General]\nSounds=0\n[Other]\nAutoSRS=0\n", SkillLevel::Crewman, 1,
+                   1, 0, 0},
+        OptionsRow{"CommentsAreNotKeys", "[General]\n;Skill=4\nSkill=2\n", SkillLevel::Officer, 1, 1, 0, 1},
+        OptionsRow{"WindowsLineEnds", "[General]\r\nSkill=3\r\nSounds=0\r\n", SkillLevel::FirstOfficer, 1, 1,
+                   0, 0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
+  WriteSettingsFile(
+      "; my bridge\r\n"
+      "[Positions]\r\n"
+      "ShortRange=1,250,5,580,275\r\n"
+      "\r\n"
+      "[general]\r\n"
+      "sounds = 1\r\n"
+      "Skill=2\r\n"
+      "Colour=blue\r\n"
+      "\r\n"
+      "[Mine]\r\n"
+      "key with spaces=a,b;c\r\n");
+  options = ProgramOptions{SkillLevel::Admiral, 0, 1, 1, 0};
+  WriteSettings();
+  EXPECT_EQ(SettingsFileText(),
+            "; my bridge\r\n"
+            "[Positions]\r\n"
+            "ShortRange=1,250,5,580,275\r\n"
+            "\r\n"
+            "[general]\r\n"
+            "Sounds=0\r\n"
+            "Skill=5\r\n"
+            "Colour=blue\r\n"
+            "AutoSRS=0\r\n"
+            "SingleCtrl=1\r\n"
+            "IconicPause=1\r\n"
+            "\r\n"
+            "[Mine]\r\n"
+            "key with spaces=a,b;c\r\n");
+
+  options = ProgramOptions{};
+  ReadSettings();
+  EXPECT_EQ(options.skillSetting, SkillLevel::Admiral) << "what was written reads back";
+  EXPECT_EQ(options.pauseWhenIconic, 1);
+}
+
+TEST_F(SettingsTest, AFirstWriteMakesTheGeneralSection) {
+  options.skillSetting = SkillLevel::Yeoman;
+  WriteSettings();
+  EXPECT_EQ(SettingsFileText(), "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\n");
+}
+
+struct HostileRow {
+  const char* name;
+  std::string file;
+};
+
+class HostileSettingsTest : public SettingsTest, public ::testing::WithParamInterface<HostileRow> {};
+
+TEST_P(HostileSettingsTest, GiveTheDefaultsAndSurviveAWrite) {
+  WriteSettingsFile(GetParam().file);
+  ReadSettings();
+  EXPECT_EQ(options.skillSetting, SkillLevel::Crewman);
+  EXPECT_EQ(options.autoSrs, 1);
+  EXPECT_EQ(options.soundsEnabled, 1);
+  WriteSettings();
+  ReadSettings();
+  EXPECT_EQ(options.autoSrs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileSettingsTest,
+    ::testing::Values(HostileRow{"Empty", ""}, HostileRow{"TruncatedSection", "[Gener"},
+                      HostileRow{"TruncatedKey", "[General]\nSki"},
+                      HostileRow{"NoValue", "[General]\nSkill=\nAutoSRS\n"},
+                      HostileRow{"Binary", std::string("\0\xff\x01[\0General]\n\xfe=\x80\r\r\n", 20)},
+                      HostileRow{"MegabyteLine",
+                                 "[General]\nSkill=" + std::string(1 << 20, '9') + "x\nSounds=1\n"},
+                      HostileRow{"MegabyteSectionName", "[" + std::string(1 << 20, 'G') + "\n"},
+                      HostileRow{"HugeNumbers", "[General]\nSkill=99999999999999999999\nAutoSRS=1\n"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(SettingsTest, AFileFarTooLargeIsNeitherReadNorReplaced) {
+  const std::string huge = "[General]\nAutoSRS=0\n" + std::string(5 << 20, ';');
+  WriteSettingsFile(huge);
+  ReadSettings();
+  EXPECT_EQ(options.autoSrs, 1);
+  options.autoSrs = 0;
+  WriteSettings();
+  EXPECT_EQ(SettingsFileText().size(), huge.size()) << "the player's file is left alone";
+}
+
+TEST(ProfileTextTest, StrayReturnsEndLinesSoATextReadsBackAsItWasWritten) {
+  const ProfileText text("a=1\r\r\n[b]\rc=2\r");
+  EXPECT_EQ(text.Text(), "a=1\r\n[b]\rc=2\r\n");
+  EXPECT_EQ(ProfileText(text.Text()).Text(), text.Text());
+}
+
+TEST(ProfileTextTest, AValueIsCutToItsBufferAndLosesOnePairOfQuotes) {
+  const ProfileText text("[Positions]\nStatus=  \"1,2,3\"  \nLong=" + std::string(100, '7') + "\n");
+  EXPECT_EQ(text.GetString("Positions", "Status", 32), "1,2,3");
+  EXPECT_EQ(text.GetString("Positions", "Long", 32)->size(), 31u);
+  EXPECT_FALSE(text.GetString("Positions", "Missing", 32));
+  EXPECT_FALSE(text.GetString("Nowhere", "Status", 32));
+}
+
+struct PlacementRow {
+  const char* name;
+  const char* text;
+  std::optional<WindowPlacement> parsed;
+};
+
+class PlacementParseTest : public ::testing::TestWithParam<PlacementRow> {};
+
+TEST_P(PlacementParseTest, TakesFiveNumbersOrNone) {
+  EXPECT_EQ(ParsePlacement(GetParam().text), GetParam().parsed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, PlacementParseTest,
+    ::testing::Values(PlacementRow{"Written", "2,250,5,580,275", WindowPlacement{2, 250, 5, 580, 275}},
+                      PlacementRow{"Negative", "1,-40,-3,100,90", WindowPlacement{1, -40, -3, 100, 90}},
+                      PlacementRow{"BlanksBeforeNumbers", "1, 2, 3, 4, 5", WindowPlacement{1, 2, 3, 4, 5}},
+                      PlacementRow{"TrailingTextIgnored", "1,2,3,4,5,6 and more",
+                                   WindowPlacement{1, 2, 3, 4, 5}},
+                      PlacementRow{"HugeNumbersStopAtTheEnds", "1,99999999999,-99999999999,3,4",
+                                   WindowPlacement{1, 2147483647, -2147483647 - 1, 3, 4}},
+                      PlacementRow{"FourNumbers", "1,2,3,4", std::nullopt},
+                      PlacementRow{"Empty", "", std::nullopt},
+                      PlacementRow{"EmptyField", "1,,3,4,5", std::nullopt},
+                      PlacementRow{"BlankBeforeComma", "1 ,2,3,4,5", std::nullopt},
+                      PlacementRow{"Words", "normal,10,10,300,200", std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PlacementFormatTest, WritesTheFiveNumbersWithCommas) {
+  EXPECT_EQ(FormatPlacement({2, -4, 5, 580, 275}), "2,-4,5,580,275");
+}
+}  // namespace

@@ -1,0 +1,199 @@
+// The shell's popups and the start-up flight: the pause that holds the game until a typed
+// character or a click, the About box, and the fly-by that leaves the screen as it found it.
+
+#include <QLabel>
+#include <QPainter>
+
+#include "bridge_fixture.h"
+#include "intro_fly_by.h"
+#include "main_loop.h"
+#include "message_catalogue.h"
+#include "modal_popup.h"
+#include "options.h"
+#include "resource_library.h"
+
+namespace {
+namespace M = MenuCommand;
+
+// A screen with something on every pixel, so that any pixel left changed shows.
+QImage BusyScreen(QSize size) {
+  QImage screen(size, QImage::Format_RGB32);
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      screen.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+  return screen;
+}
+
+QImage Sprite(QSize size) {
+  QImage sprite(size, QImage::Format_RGB32);
+  sprite.fill(qRgb(255, 255, 0));
+  sprite.setPixel(0, 0, qRgb(0, 0, 0));  // the sprite's own black leaves the screen alone
+  return sprite;
+}
+
+struct FlightRow {
+  const char* name;
+  QSize screen, sprite;
+};
+
+class FlyByFlightTest : public ::testing::TestWithParam<FlightRow> {};
+
+TEST_P(FlyByFlightTest, CrossesAThirdOfTheWayDownAndLeavesTheScreenAsItWas) {
+  const FlightRow& row = GetParam();
+  const QImage before = BusyScreen(row.screen);
+  QImage screen = before;
+  const QImage sprite = Sprite(row.sprite);
+  FlyByFlight flight(screen, sprite);
+  int steps = 0;
+  bool sawItMidway = false;
+  while (flight.Step()) {
+    ++steps;
+    const QPoint at = flight.spriteAt();
+    EXPECT_EQ(at, QPoint(row.screen.width() + 3 - 3 * steps, row.screen.height() / 3));
+    const QPoint inside = at + QPoint(row.sprite.width() / 2, row.sprite.height() / 2);
+    if (screen.rect().contains(inside)) {
+      EXPECT_EQ(screen.pixel(inside), before.pixel(inside) ^ 0x00FFFF00u) << "drawn by exclusive-or";
+      sawItMidway = true;
+      if (screen.rect().contains(at)) {
+        EXPECT_EQ(screen.pixel(at), before.pixel(at)) << "black changes nothing";
+      }
+    }
+  }
+  EXPECT_TRUE(sawItMidway);
+  EXPECT_LT(flight.spriteAt().x(), -row.sprite.width());
+  EXPECT_GE(flight.spriteAt().x(), -row.sprite.width() - 3) << "it stops as soon as it is gone";
+  EXPECT_EQ(screen, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flights, FlyByFlightTest,
+                         ::testing::Values(FlightRow{"Ship", {320, 200}, {34, 25}},
+                                           FlightRow{"SpriteWiderThanTheScreen", {60, 40}, {100, 20}},
+                                           FlightRow{"OddWidths", {101, 77}, {35, 9}}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(FlyByOverTheFrameTest, TheFrameLooksTheSameAfterTheFlight) {
+  ASSERT_FALSE(resources::Picture(58).isNull()) << "the picture bundle is loaded";
+  QLabel frame;
+  frame.setPixmap(QPixmap::fromImage(BusyScreen({150, 90})));
+  frame.resize(150, 90);
+  frame.show();
+  const QImage before = frame.grab().toImage();
+  PlayIntroFlyByOver(frame);
+  EXPECT_EQ(frame.grab().toImage(), before);
+  EXPECT_TRUE(frame.findChildren<QWidget*>().isEmpty()) << "the flight's surface is gone";
+}
+
+void Nothing() {}
+
+class PopupTest : public BridgeTest {
+ protected:
+  void SetUp() override {
+    BridgeTest::SetUp();
+    SetIdleDuties({Nothing, Nothing});  // only the clock and the aliens run
+  }
+  void TearDown() override {
+    BridgeTest::TearDown();
+    ResetShellState(qtHost);
+  }
+
+  // Runs `whileUp` as soon as a modal popup is up; `whileUp` ends it.
+  static void WhenPopupIsUp(std::function<void(QWidget&)> whileUp) {
+    auto* watch = new QTimer;
+    QObject::connect(watch, &QTimer::timeout, [watch, whileUp] {
+      QWidget* popup = QApplication::activeModalWidget();
+      if (!popup || !popup->isVisible()) return;
+      watch->stop();
+      watch->deleteLater();
+      whileUp(*popup);
+    });
+    watch->start(5);
+  }
+};
+
+TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
+  NewGameFromMenu(GreenSeed);
+  const double stardate = game.stardateNow;
+  game.nextClockTick = TickCount();  // a clock step is due
+  bool sawFunctionKeyKeepIt = false;
+  WhenPopupIsUp([&](QWidget& popup) {
+    EXPECT_EQ(pausedFlag, 1);
+    EXPECT_FALSE(frame->isEnabled()) << "the frame waits behind the popup";
+    EXPECT_EQ(popup.size(), QSize(200, 100));
+    EXPECT_EQ(popup.geometry(), CenterRect(QRect(0, 0, 200, 100), frame->frameGeometry()));
+    QTest::keyClick(&popup, Qt::Key_F5);
+    QTest::keyClick(&popup, Qt::Key_Shift);
+    QTimer::singleShot(50, [&] {
+      sawFunctionKeyKeepIt = QApplication::activeModalWidget() == &popup;
+      EXPECT_DOUBLE_EQ(game.stardateNow, stardate) << "no clock step while paused";
+      QTest::keyClick(&popup, Qt::Key_A);
+    });
+  });
+  QTimer::singleShot(0, [&] {
+    frame->Command(M::Pause);
+    RequestQuit(0);
+  });
+  RunMainLoop();
+  EXPECT_TRUE(sawFunctionKeyKeepIt);
+  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_TRUE(frame->isEnabled());
+  EXPECT_TRUE(Item(MenuSet::Game, M::Pause)->isEnabled());
+}
+
+TEST_F(PopupTest, TheClockPicksUpAgainAfterAClickEndsThePause) {
+  NewGameFromMenu(GreenSeed);
+  const double stardate = game.stardateNow;
+  WhenPopupIsUp([](QWidget& popup) {
+    game.nextClockTick = TickCount();
+    QTest::mouseClick(&popup, Qt::LeftButton, {}, QPoint(100, 50));
+  });
+  QTimer::singleShot(0, [&] {
+    frame->Command(M::Pause);
+    QTimer::singleShot(100, [] { RequestQuit(0); });
+  });
+  RunMainLoop();
+  EXPECT_DOUBLE_EQ(game.stardateNow, stardate + 0.1);
+}
+
+TEST_F(PopupTest, ThePauseWindowSaysSoInRedFrames) {
+  NewGameFromMenu(GreenSeed);
+  QImage face;
+  WhenPopupIsUp([&face](QWidget& popup) {
+    face = popup.grab().toImage();
+    QTest::keyClick(&popup, Qt::Key_Space);
+  });
+  frame->Command(M::Pause);
+  ASSERT_EQ(face.size(), QSize(200, 100));
+  const QRgb red = qRgb(255, 0, 0), white = qRgb(255, 255, 255);
+  // The border, then three red frames two pixels apart inside the client area.
+  for (int x : {1, 3, 5}) EXPECT_EQ(face.pixel(x, 50), red) << x;
+  for (int x : {2, 4, 6}) EXPECT_EQ(face.pixel(x, 50), white) << x;
+  int redInside = 0;
+  for (int y = 40; y < 60; ++y)
+    for (int x = 50; x < 150; ++x) redInside += face.pixel(x, y) == red;
+  EXPECT_GT(redInside, 50) << "the words in the middle";
+}
+
+TEST_F(PopupTest, TheAboutBoxShowsThePortraitAndTheCredits) {
+  QImage face;
+  QRect geometry;
+  WhenPopupIsUp([&](QWidget& popup) {
+    face = popup.grab().toImage();
+    geometry = popup.geometry();
+    EXPECT_FALSE(frame->isEnabled());
+    QTest::mouseClick(&popup, Qt::LeftButton, {}, QPoint(5, 5));
+  });
+  frame->Command(M::About);
+  EXPECT_TRUE(frame->isEnabled());
+  const QImage portrait = resources::Picture(5).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(portrait.size(), QSize(358, 87));
+  EXPECT_EQ(geometry.size(), QSize(378, 187));
+  EXPECT_EQ(geometry.topLeft(), CenterRect(QRect(0, 0, 378, 187), frame->frameGeometry()).topLeft());
+  EXPECT_EQ(face.convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(11, 7), portrait.size())), portrait)
+      << "inside the border, at (10, 6) of the client area";
+  int redCredits = 0;
+  for (int y = 187 - 1 - 80; y < 187 - 1 - 20; ++y)
+    for (int x = 11; x < 378 - 11; ++x) redCredits += face.pixel(x, y) == qRgb(255, 0, 0);
+  EXPECT_GT(redCredits, 300) << "three lines of credits in red on black";
+  EXPECT_EQ(std::string(MessageText(Msg::AboutText)).rfind("KESTRAV Version 2.0\n", 0), 0u);
+}
+}  // namespace
