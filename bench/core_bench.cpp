@@ -40,7 +40,7 @@ void BM_EncodeSavedGame(benchmark::State& state) {
   HeadlessHost headless;
   StartAdmiralMission(headless, 777);
   for (auto _ : state) benchmark::DoNotOptimize(EncodeSavedGame(game));
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * EncodeSavedGame(game).size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(EncodeSavedGame(game).size()));
 }
 BENCHMARK(BM_EncodeSavedGame);
 
@@ -52,7 +52,7 @@ void BM_DecodeSavedGame(benchmark::State& state) {
     GameState loaded;
     benchmark::DoNotOptimize(DecodeSavedGame(bytes, loaded));
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_DecodeSavedGame);
 }  // namespace

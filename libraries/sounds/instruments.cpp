@@ -103,7 +103,7 @@ Signal Harp(double hz, double length, double velocity) {
       out[i] += amplitude * std::exp(-t / decay) * std::sin(2.0 * Pi * f * t);
     }
   }
-  for (std::size_t i = 0; i < out.size() && i < 24; ++i) out[i] *= i / 24.0;  // soft pluck
+  for (std::size_t i = 0; i < out.size() && i < 24; ++i) out[i] *= static_cast<double>(i) / 24.0;  // soft pluck
   return out;
 }
 
@@ -120,7 +120,7 @@ Signal Bell(double hz, double length, double velocity) {
       out[i] += velocity * amplitudes[p] * std::exp(-t / decays[p]) * std::sin(2.0 * Pi * f * t);
     }
   }
-  for (std::size_t i = 0; i < out.size() && i < 8; ++i) out[i] *= i / 8.0;
+  for (std::size_t i = 0; i < out.size() && i < 8; ++i) out[i] *= static_cast<double>(i) / 8.0;
   return out;
 }
 

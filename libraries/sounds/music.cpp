@@ -26,7 +26,7 @@ void Arpeggio(Score& score, double fromBeat, double beats, double step,
   for (std::size_t i = up.size() - 1; i-- > 1;) pattern.push_back(up[i]);  // and back down
   int n = 0;
   for (double beat = fromBeat; beat < fromBeat + beats - 1e-9; beat += step, ++n)
-    score.Play(Harp, 0.3, {beat, step, pattern[n % pattern.size()], velocity});
+    score.Play(Harp, 0.3, {beat, step, pattern[static_cast<std::size_t>(n) % pattern.size()], velocity});
 }
 }  // namespace
 

@@ -32,8 +32,8 @@ GameOverReason MissionEnd() {
   if (game.shipEnergy <= 0) return GameOverReason::EnergyExhausted;
   if (game.stardateStart + game.missionLength <= game.stardateNow) return GameOverReason::TimeExpired;
   if (game.aliensRemaining == 0) return GameOverReason::AliensDestroyed;
-  for (int s = 0; s < SystemCount; ++s)
-    if (game.damage[s] == 0.0) return GameOverReason::None;
+  for (const double damage : game.damage)
+    if (damage == 0.0) return GameOverReason::None;
   return GameOverReason::SystemsDisabled;
 }
 

@@ -117,12 +117,13 @@ struct GameState {
   std::string gameFilePath;
   std::string gameFileTitle;
 
-  double& Damage(ShipSystem s) { return damage[static_cast<int>(s)]; }
-  double& RepairDate(ShipSystem s) { return repairDate[static_cast<int>(s)]; }
-  bool Working(ShipSystem s) const { return damage[static_cast<int>(s)] == 0.0; }
+  double& Damage(ShipSystem s) { return damage[static_cast<std::size_t>(s)]; }
+  double& RepairDate(ShipSystem s) { return repairDate[static_cast<std::size_t>(s)]; }
+  bool Working(ShipSystem s) const { return damage[static_cast<std::size_t>(s)] == 0.0; }
   bool InRedAlert() const { return gamePhase == GamePhase::RedAlert || gamePhase == GamePhase::RedAlertAlt; }
   bool InYellow() const { return gamePhase == GamePhase::Yellow || gamePhase == GamePhase::YellowAlt; }
   QuadrantRecord& ShipQuadrantRecord() { return galaxy[static_cast<std::size_t>(shipQuadrant)]; }
+  QuadrantRecord& Quadrant(int quadrant) { return galaxy[static_cast<std::size_t>(quadrant)]; }
 };
 
 extern GameState game;

@@ -34,8 +34,8 @@ enum class Station {
 };
 inline constexpr int StationCount = 11;
 
-// The answers of the frame's message boxes, numbered as the platform numbers them.
-enum class Answer : int { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+// The answers of the frame's message boxes.
+enum class Answer { Ok, Cancel, Yes, No };
 
 // The three kinds of message box the game asks with.
 enum class MessageStyle { ExclamationOk, ExclamationOkCancel, QuestionYesNoCancel };
@@ -65,33 +65,47 @@ struct ScanPixel {
   bool operator==(const ScanPixel&) const = default;
 };
 
-class Host {
- public:
-  virtual ~Host() = default;
+// What the rules do outside the game state, by role. The game's Qt front end and the
+// headless host of the tests and kestrav-tool implement all of them, as one Host.
 
-  // Time and pacing.
+// Time and pacing: the one clock, and the waits that keep the windows working meanwhile.
+class GameClock {
+ public:
+  virtual ~GameClock() = default;
   virtual std::uint32_t TickCount() = 0;
   virtual void PumpPendingMessages() = 0;
   virtual void WaitPumping(std::uint32_t ms) = 0;
+};
 
+// The ship's log and the Computer console.
+class ShipLog {
+ public:
+  virtual ~ShipLog() = default;
   // The Messages panel's lines changed: repaint it scrolled to the bottom.
   virtual void MessagesChanged() = 0;
   // A ship message was just posted, whether it lands on the panel, on the console or, with
   // the display out, nowhere. The windows show it where it lands and need nothing here.
   virtual void ShipMessagePosted(const std::string& text) = 0;
-
   // Output on the Computer console, already formatted: stored and drawn at the caret.
   virtual void ConsolePrint(const std::string& text) = 0;
   // The console's prompt: the character ">" handed to the console as if typed, so it is
   // stored at the caret unless the keyboard is blocked.
   virtual void ConsolePrompt() = 0;
+};
 
-  // Sound.
+// The one sound channel.
+class GameSounds {
+ public:
+  virtual ~GameSounds() = default;
   virtual void PlaySoundNow(SoundId id, bool loop) = 0;
   virtual void PlaySoundAfterCurrent(SoundId id, bool loop) = 0;
   virtual void StopSound() = 0;
+};
 
-  // Station windows.
+// The bridge: the station windows, their timers and the frame's menus and cursor.
+class Bridge {
+ public:
+  virtual ~Bridge() = default;
   virtual void CreateStationWindows() = 0;
   virtual void DestroyStationWindows() = 0;  // in EndGame's order, then the idle menu
   virtual void InvalidateStation(Station s, bool erase) = 0;
@@ -104,31 +118,36 @@ class Host {
   // Queues a request to the Short Range Scan behind the messages already waiting (posted,
   // not sent); it is dropped if the scan is closed first.
   virtual void PostScanRequest(void (*request)()) = 0;
-
-  // Frame.
-  virtual void EnableMenuItem(int command, bool enabled) = 0;
   virtual void StartConditionBlink() = 0;  // Status window timer 1, 500 ms
   virtual void StopConditionBlink() = 0;   // kill that timer
   virtual void StopTargetLock() = 0;       // Phasers station's TARGET LOCK light
 
+  virtual void EnableMenuItem(int command, bool enabled) = 0;
   // Long operations and actions: hourglass cursor and the mouse captured by the frame
   // while busy, the arrow and no capture afterwards.
   virtual void SetBusy(bool busy) = 0;
+  virtual void RestoreFrame() = 0;  // un-minimize the frame if it is iconic
+};
 
-  // Drawing on the Short Range Scan's surface, step by step, for the actions' animations.
-  // The rules call these only while the short range sensors work.
+// Drawing on the Short Range Scan's surface, step by step, for the actions' animations.
+// The rules call these only while the short range sensors work.
+class ScanCanvas {
+ public:
+  virtual ~ScanCanvas() = default;
   virtual void ScanFillBlack(ScanRect rect) = 0;
   virtual void ScanBlitPicture(ScanPoint topLeft, int pictureId) = 0;  // the whole picture
   virtual void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) = 0;  // 34 x 25 frame of a strip
   virtual void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) = 0;  // end point excluded
   virtual void ScanSetPixels(const std::vector<ScanPixel>& pixels) = 0;   // in order, clipped
+};
 
+// What the player is shown and asked in windows of their own.
+class GameDialogs {
+ public:
+  virtual ~GameDialogs() = default;
   // Communiqués: the text of communiqué `id` from the picture bundle, and the modal window.
   virtual std::string CommuniqueText(int id) = 0;
   virtual void ShowCommunique(const std::string& text) = 0;
-
-  // The end of a game and the saved-game files.
-  virtual void RestoreFrame() = 0;         // un-minimize the frame if it is iconic
   virtual Answer ShowMessageBox(const std::string& text, const std::string& caption,
                                 MessageStyle style) = 0;  // owned by the frame
   // The Save As dialog; on OK sets game.gameFilePath and game.gameFileTitle, returns true.
@@ -136,6 +155,8 @@ class Host {
   virtual std::string AskHighScoreName() = 0;  // the modal high-score name dialog
   virtual void ShowHighScores() = 0;           // the modal high-score window
 };
+
+class Host : public GameClock, public ShipLog, public GameSounds, public Bridge, public ScanCanvas, public GameDialogs {};
 
 void SetHost(Host* host);
 Host& host();

@@ -1,5 +1,6 @@
 #include "ship_messages.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -37,7 +38,7 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   }
   if (!game.Working(ShipSystem::MessageDisplay)) return;
 
-  for (int i = 1; i < MessageLineCount; ++i) messageLines[i - 1] = messageLines[i];
+  std::rotate(messageLines.begin(), messageLines.begin() + 1, messageLines.end());  // the oldest goes
   auto& newest = messageLines[MessageLineCount - 1];
   newest.fill('\0');
   // A line keeps the first 63 characters of the text.

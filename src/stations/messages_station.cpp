@@ -122,6 +122,6 @@ void MessagesStation::Paint(QPainter& painter) {
   painter.setClipRect(0, 0, textWidth(), h);
   for (int i = first; i < end; ++i) {
     const int top = (i - scrollPos_) * lineHeight_ + offset;
-    painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[i].data()));
+    painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[static_cast<std::size_t>(i)].data()));
   }
 }

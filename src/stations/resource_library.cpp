@@ -26,7 +26,7 @@ QIcon StationIcon(int id) {
 std::string CommuniqueText(int id) {
   // Stored as a NUL-terminated text; the terminator is not part of it.
   const QByteArray bytes = ReadItem(QStringLiteral(":/kestrav1/communiques/%1.txt").arg(id));
-  return std::string(bytes.constData(), qstrnlen(bytes.constData(), bytes.size()));
+  return std::string(bytes.constData(), qstrnlen(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 QByteArray SoundImage(int id) { return ReadItem(QStringLiteral(":/kestrav2/waves/%1.wav").arg(id)); }

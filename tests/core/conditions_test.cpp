@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                   game.repairDate.fill(2010.0);
                   game.Damage(ShipSystem::Warp) = -1.0;
                 }, GameOverReason::SystemsDisabled}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Conditions, NineSystemsOutIsNotTheEnd) {
   // The one working system at either end of the table and in its middle.

@@ -16,20 +16,20 @@ inline void PutShip(int quadrant, int x, int y) {
   game.shipQuadrant = quadrant;
   game.shipSectorX = x;
   game.shipSectorY = y;
-  game.galaxy[quadrant].cells[y][x] = x > 3 ? Cell::ShipLeft : Cell::ShipRight;
+  game.Quadrant(quadrant).cells[y][x] = x > 3 ? Cell::ShipLeft : Cell::ShipRight;
 }
 
 inline void AddAlien(int quadrant, int x, int y, AlienKind kind) {
   game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(kind), {}, 200, 20000, 30000, 0, 0});
-  game.galaxy[quadrant].cells[y][x] = static_cast<SectorCell>(kind);
-  ++game.galaxy[quadrant].alienCount;
+  game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(kind);
+  ++game.Quadrant(quadrant).alienCount;
   ++game.alienTotal;
   ++game.aliensRemaining;
 }
 
 inline void PutStarbase(int quadrant, int x, int y, int frame = 0) {
-  game.galaxy[quadrant].cells[y][x] = static_cast<SectorCell>(Cell::Starbase + frame * 256);
-  ++game.galaxy[quadrant].starbaseCount;
+  game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(Cell::Starbase + frame * 256);
+  ++game.Quadrant(quadrant).starbaseCount;
 }
 
 // A quiet running game: the ship alone in quadrant 27 at sector (3,4), full supplies, one

@@ -21,7 +21,7 @@ TEST_F(Galaxy, ChartingACornerMarksNineQuadrantsAcrossTheEdges) {
   ChartNeighbourhood(0);
   std::set<int> charted;
   for (int q = 0; q < QuadrantCount; ++q)
-    if (game.galaxy[q].flags & QuadrantFlag::Charted) charted.insert(q);
+    if (game.Quadrant(q).flags & QuadrantFlag::Charted) charted.insert(q);
   EXPECT_EQ(charted, (std::set<int>{0, 1, 7, 8, 9, 15, 56, 57, 63}));
   EXPECT_EQ(recorder.CallsNamed("InvalidateStation"), std::vector<std::string>{"Long Range Scan erase"});
 }

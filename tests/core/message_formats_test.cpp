@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DirectiveCase{"WriteBackIsUnusable", "%n", "?"},
                       DirectiveCase{"PointerIsUnusable", "%p", "?"},
                       DirectiveCase{"LonePercentAtTheEnd", "100%", "?"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ValuesFitDirectives, IntegersFitNumbersTextsFitTextsAndCountsMustAgree) {
   EXPECT_TRUE(ValuesFitDirectives("iis", "dus"));

@@ -173,5 +173,5 @@ INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
                          ::testing::Values(SkillBounds{SkillLevel::Crewman, 2, 5, 50, 20}, SkillBounds{SkillLevel::Yeoman, 2, 4, 65, 25},
                                            SkillBounds{SkillLevel::Officer, 1, 3, 80, 30}, SkillBounds{SkillLevel::FirstOfficer, 1, 3, 95, 35},
                                            SkillBounds{SkillLevel::Captain, 1, 2, 110, 35}, SkillBounds{SkillLevel::Admiral, 1, 2, 125, 40}),
-                         [](const auto& info) { return std::string(SkillName(info.param.skill)); });
+                         [](const auto& row) { return std::string(SkillName(row.param.skill)); });
 }  // namespace

@@ -22,7 +22,7 @@ std::int32_t GetI32(const Bytes& b, std::size_t at) {
   return v;
 }
 std::size_t QuadrantAt(int q) { return 8 + 144 * static_cast<std::size_t>(q); }
-std::size_t CellAt(int q, int x, int y) { return QuadrantAt(q) + 14 + 16 * y + 2 * x; }
+std::size_t CellAt(int q, int x, int y) { return QuadrantAt(q) + 14 + static_cast<std::size_t>(16 * y + 2 * x); }
 std::size_t AlienAt(int i) { return SavedGameHeaderSize + 36 * static_cast<std::size_t>(i); }
 
 static_assert(std::endian::native == std::endian::little, "these tests poke little-endian values in place");
@@ -49,7 +49,7 @@ TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
   ASSERT_EQ(b.size(), SavedGameHeaderSize + 36 * static_cast<std::size_t>(game.alienTotal));
   EXPECT_EQ(std::memcmp(b.data(), "KVF", 4), 0);
   EXPECT_EQ(GetI32(b, 4), static_cast<int>(SkillLevel::Yeoman));
-  EXPECT_EQ(GetI32(b, QuadrantAt(game.shipQuadrant) + 14 + 16 * game.shipSectorY + 2 * game.shipSectorX) & 0xFF,
+  EXPECT_EQ(GetI32(b, CellAt(game.shipQuadrant, game.shipSectorX, game.shipSectorY)) & 0xFF,
             game.shipSectorX > 3 ? 1 : 2);
   EXPECT_EQ(GetI32(b, 0x2408), game.starbaseTotal);
   EXPECT_EQ(GetI32(b, 0x2420), game.alienTotal);
@@ -81,8 +81,8 @@ TEST_F(SavedGame, ASkill0GameWith20AliensTakes10176Bytes) {
 TEST_F(SavedGame, RoundTripKeepsEveryStoredByte) {
   // A destroyed alien, reserved bytes and odd stardates all survive.
   AlienRecord& gone = game.alienTable[1];
-  game.galaxy[gone.quadrant].cells[gone.sectorY][gone.sectorX] = 0x0200;  // an empty cell with a frame
-  --game.galaxy[gone.quadrant].alienCount;
+  game.Quadrant(gone.quadrant).cells[gone.sectorY][gone.sectorX] = 0x0200;  // an empty cell with a frame
+  --game.Quadrant(gone.quadrant).alienCount;
   gone.quadrant = -1;
   --game.aliensRemaining;
   gone.reserved[1] = 0x5A;
@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"RerouteSwitchNeitherOnNorOff", [](Bytes& b) { PutI32(b, 0x24EC, 2); }, Msg::ReadErrorText, "neither on nor off"},
         Corruption{"DamageJustBelowRepairable", [](Bytes& b) { PutF64(b, 0x2438, -0.001); }, Msg::ReadErrorText, "impossible damage state"},
         Corruption{"NegativeStardate", [](Bytes& b) { PutF64(b, 0x2418, -0.5); }, Msg::ReadErrorText, "not sensible numbers"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Values at the very edges of what a game can hold are a game: the reader's bounds are not
 // one off on the inside.
@@ -241,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
                PutI32(b, AlienAt(0), -1);
              }},
         Edge{"AlienWithOneUnitLeft", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.
 TEST_F(SavedGame, RandomDamageNeverCrashesTheReader) {

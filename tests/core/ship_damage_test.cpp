@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Systems, EveryHit,
                                            Hit{7, ShipSystem::DamageControl, "Damage Report"},
                                            Hit{8, ShipSystem::StatusPanel, "Status"},
                                            Hit{9, ShipSystem::MessageDisplay, "Messages"}),
-                         [](const auto& info) { return "Hit" + std::to_string(info.param.hit); });
+                         [](const auto& row) { return "Hit" + std::to_string(row.param.hit); });
 
 TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
   game.messagesToComputer = 1;

@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file."},
         RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
                      "Errors trying to read the game file %s"}),
-    [](const auto& info) { return std::string(info.param.name).substr(0, std::string(info.param.name).find('.')); });
+    [](const auto& row) { return std::string(row.param.name).substr(0, std::string(row.param.name).find('.')); });
 
 // Lets a test write no more than `bytes` bytes into any file, as a full disk would.
 class FileSizeLimit {
@@ -256,5 +256,5 @@ INSTANTIATE_TEST_SUITE_P(
                    RedAlertWarning, nullptr},
         PromptCase{"RedAlertCancelKeeps", GamePhase::RedAlertAlt, 1, "", {Answer::Cancel}, "chosen.gam", Answer::Cancel,
                    RedAlertWarning, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 }  // namespace

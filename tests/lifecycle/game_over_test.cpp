@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Ending{"TimeExpired", GameOverReason::TimeExpired, "3 UID#%u out of time"},
                       Ending{"SystemsDisabled", GameOverReason::SystemsDisabled, "4 UID#%u lost at 3012.5"},
                       Ending{"AliensDestroyed", GameOverReason::AliensDestroyed, "5 UID#%u victory"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 class EndOfGame : public LifecycleTest {};
 

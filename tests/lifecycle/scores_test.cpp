@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // 27.996 days left make 2799.6 points: truncated, not rounded.
                       ScoreCase{"DaysLeftTruncatedNotRounded", 40, 3000, 3012.004, 20, 2, 2975},
                       ScoreCase{"OverdueScoresBelowZeroDays", 40, 3000, 3040.5, 20, 2, 126}),  // -50 + 200 - 24
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(EntryScore, ReadsTheLeadingNumberOrZero) {
   EXPECT_EQ(EntryScore("2926"), 2926);

@@ -150,8 +150,8 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, ImpulseBlockedTest,
                                            Obstacle{'R', "Blocked by Romulan Ship at 5,5"},
                                            Obstacle{'F', "Blocked by Farengi Ship at 5,5"},
                                            Obstacle{'C', "Blocked by Borg Ship at 5,5"}),
-                         [](const auto& info) {
-                           switch (info.param.picture) {
+                         [](const auto& row) {
+                           switch (row.param.picture) {
                              case 'B': return std::string("Starbase");
                              case '*': return std::string("StarA");
                              case '+': return std::string("StarB");
@@ -201,15 +201,15 @@ TEST_P(ImpulseCrossingTest, SlidesIntoTheNeighbourWrappingAroundTheGalaxy) {
   const Crossing c = GetParam();
   StartGame(c.fromQuadrant);
   std::vector<std::string> rows(8, "........");
-  rows[c.y][c.x] = '>';
+  rows[static_cast<std::size_t>(c.y)][static_cast<std::size_t>(c.x)] = '>';
   DrawQuadrant(c.fromQuadrant, rows);
-  game.galaxy[c.toQuadrant] = QuadrantRecord{};
+  game.Quadrant(c.toQuadrant) = QuadrantRecord{};
   lcg::Seed(77);
 
   ImpulseMove(c.course, 9);
 
   EXPECT_EQ(game.shipQuadrant, c.toQuadrant);
-  EXPECT_EQ(game.galaxy[c.fromQuadrant].cells[c.y][c.x], Cell::Empty) << "the ship left its old sector";
+  EXPECT_EQ(game.Quadrant(c.fromQuadrant).cells[c.y][c.x], Cell::Empty) << "the ship left its old sector";
   EXPECT_EQ(ShipCell(), game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight) << "it faces the middle";
   EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20);
   EXPECT_EQ(game.shieldEnergy, 500 - 20);
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(EveryEdge, ImpulseCrossingTest,
                                            Crossing{"BottomEdgeRow7To0", 59, 3, 7, 180, 3},
                                            Crossing{"TopRightCornerDiagonally", 7, 7, 0, 45, 56},
                                            Crossing{"InsideTheGalaxy", 27, 7, 4, 90, 28}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Warp ----
 
@@ -243,7 +243,7 @@ TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
   std::vector<std::string> rows(8, "........");
   rows[2][2] = '>';
   DrawQuadrant(c.fromQuadrant, rows);
-  game.galaxy[c.toQuadrant] = QuadrantRecord{};
+  game.Quadrant(c.toQuadrant) = QuadrantRecord{};
   game.shieldEnergy = 1000;
 
   WarpMove(c.course, c.warp);
@@ -252,7 +252,7 @@ TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
   EXPECT_NEAR(game.stardateNow, 2000.0 + c.warp, 1e-9);
   EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20 * c.warp);
   EXPECT_EQ(game.shieldEnergy, 1000 - 20 * c.warp);
-  EXPECT_EQ(recorder.now, (45u * c.warp - 1) * 60) << "45 frames per factor, the first one free";
+  EXPECT_EQ(recorder.now, (45u * static_cast<unsigned>(c.warp) - 1) * 60) << "45 frames per factor, the first one free";
   const Lines lines = PanelLines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Warp Engines Engaged...");
@@ -267,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
                                            WarpCase{"OneQuadrantRight", 27, 90, 1, 28},
                                            WarpCase{"WrapsPastColumn0", 27, 270, 4, 31},
                                            WarpCase{"ThreeQuadrantsUp", 27, 0, 3, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
@@ -291,7 +291,7 @@ TEST_F(MovementTest, ArrivalChartsTheNeighbourhoodUnlessTheLongRangeSensorsAreOu
   EXPECT_EQ(ChartedCount(), 9);
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx)
-      EXPECT_TRUE(game.galaxy[QuadrantNeighbour(29, dx, dy)].flags & QuadrantFlag::Charted);
+      EXPECT_TRUE(game.Quadrant(QuadrantNeighbour(29, dx, dy)).flags & QuadrantFlag::Charted);
 
   for (QuadrantRecord& q : game.galaxy) q.flags = 0;
   game.Damage(ShipSystem::LRS) = 1.0;
@@ -356,7 +356,7 @@ TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
   GravityRicochet();
   EXPECT_EQ(game.shipQuadrant, first);
   int ships = 0;
-  for (const auto& row : game.galaxy[first].cells)
+  for (const auto& row : game.Quadrant(first).cells)
     for (SectorCell cell : row) ships += (cell == Cell::ShipLeft || cell == Cell::ShipRight) ? 1 : 0;
   EXPECT_EQ(ships, 1) << "exactly one ship in the quadrant";
 }

@@ -19,8 +19,8 @@ inline void StartQuietGame(int shipQuadrant = 27) {
   game.shipQuadrant = shipQuadrant;
   const int farAway = QuadrantNeighbour(shipQuadrant, 4, 4);
   game.alienTable.push_back({farAway, 0, 0, 0x20, {}, 200, 20000, 30000, 0, 0});
-  game.galaxy[farAway].cells[0][0] = 0x20;
-  game.galaxy[farAway].alienCount = 1;
+  game.Quadrant(farAway).cells[0][0] = 0x20;
+  game.Quadrant(farAway).alienCount = 1;
   game.alienTotal = game.aliensRemaining = 1;
 }
 
@@ -46,11 +46,11 @@ inline SectorCell CellFor(char c) {
 // Fills quadrant q with counts to match; the ship's position follows its picture when q is
 // the ship's quadrant.
 inline void DrawQuadrant(int q, const std::vector<std::string>& rows) {
-  QuadrantRecord& record = game.galaxy[q];
+  QuadrantRecord& record = game.Quadrant(q);
   record = QuadrantRecord{};
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
-      const SectorCell cell = CellFor(rows[y][x]);
+      const SectorCell cell = CellFor(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]);
       record.cells[y][x] = cell;
       if (cell == Cell::StarA || cell == Cell::StarB || cell == Cell::StarX) ++record.starCount;
       if (cell == Cell::Starbase) ++record.starbaseCount;

@@ -30,7 +30,7 @@ class SectorTest : public ::testing::Test {
     return lines;
   }
 
-  SectorCell ShipCell() const { return game.galaxy[game.shipQuadrant].cells[game.shipSectorY][game.shipSectorX]; }
+  SectorCell ShipCell() const { return game.Quadrant(game.shipQuadrant).cells[game.shipSectorY][game.shipSectorX]; }
 
   HeadlessHost recorder;
 };

@@ -94,7 +94,7 @@ TEST_P(TorpedoDistanceTest, TheBonusAppliesOnlyAtTheTargetsDistance) {
 
 INSTANTIATE_TEST_SUITE_P(Distances, TorpedoDistanceTest,
                          ::testing::Values(std::pair{3, 70}, std::pair{2, 0}, std::pair{4, 0}, std::pair{0, 0}),
-                         [](const auto& info) { return "Distance" + std::to_string(info.param.first); });
+                         [](const auto& row) { return "Distance" + std::to_string(row.param.first); });
 
 TEST_F(TorpedoTest, DamageFallsWithSkill) {
   const int bases[] = {200, 200, 150, 150, 100, 100};

@@ -36,8 +36,8 @@ class WeaponsTest : public SectorTest {
   // Leaves the aliens of the ship's quadrant as the only ones in the galaxy.
   void ForgetTheFarAlien() {
     const int farAway = game.alienTable.front().quadrant;
-    game.galaxy[farAway].cells[0][0] = Cell::Empty;
-    game.galaxy[farAway].alienCount = 0;
+    game.Quadrant(farAway).cells[0][0] = Cell::Empty;
+    game.Quadrant(farAway).alienCount = 0;
     game.alienTable.erase(game.alienTable.begin());
     game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
   }

@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const ModalAnswerer&) { return QuitRequested(); }},
         HeldCase{"ClosingTheFrame", [](FrameWindow& f) { f.close(); },
                  [](const ModalAnswerer&) { return QuitRequested(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ActionUnderway, ACommandGivenTwiceDuringOneMoveRunsOnce) {
   ModalAnswerer answerer;

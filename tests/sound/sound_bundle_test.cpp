@@ -104,7 +104,7 @@ TEST_P(SoundBundle, JoinsWithoutAClick) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySound, SoundBundle, ::testing::ValuesIn(sounds),
-                         [](const auto& info) { return "Sound" + std::to_string(info.param.id); });
+                         [](const auto& row) { return "Sound" + std::to_string(row.param.id); });
 
 TEST(SoundBundleContents, HasNoSoundSix) {
   ASSERT_TRUE(resources::LoadBundle(SOUND_BUNDLE_PATH));

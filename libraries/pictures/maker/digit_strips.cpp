@@ -69,9 +69,9 @@ Picture DigitStrip(int id, const QColor& lit, const QColor& litEnd, const QColor
       // The point cell is pure black but for the point: it is ORed over a digit.
       if (isPoint && !on) continue;
       if (on)
-        DrawSegment(cell, SegmentRects[s], lit.rgb(), litEnd.rgb());
+        DrawSegment(cell, SegmentRects[static_cast<std::size_t>(s)], lit.rgb(), litEnd.rgb());
       else
-        DrawSegment(cell, SegmentRects[s], unlit.rgb(), unlit.rgb());
+        DrawSegment(cell, SegmentRects[static_cast<std::size_t>(s)], unlit.rgb(), unlit.rgb());
     }
     QPainter painter(&strip);
     painter.drawImage(0, top, cell);
