@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "action_state.h"
+#include "console_commands.h"
 #include "end_game.h"
 #include "frame_window.h"
 #include "game_state.h"
@@ -150,6 +151,29 @@ INSTANTIATE_TEST_SUITE_P(
         HeldCase{"ClosingTheFrame", [](FrameWindow& f) { f.close(); },
                  [](const ModalAnswerer&) { return QuitRequested(); }}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
+  // A class X star makes the quadrant's ricochet possible; RIC counts down 5.5 s first.
+  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  quadrant.cells[6][6] = Cell::StarX;
+  quadrant.starCount = 1;
+  quadrant.flags |= QuadrantFlag::RicochetStar;
+  ModalAnswerer answerer;
+  bool acted = false;
+  QTimer::singleShot(0, [&] {
+    ASSERT_TRUE(ActionRunning()) << "the countdown counts as an action";
+    frame->menus().Item(MenuSet::Game, M::EndGame)->trigger();
+    acted = true;
+  });
+  std::string row = ">RIC";
+  row.resize(39, ' ');  // the console row as typed, to its last cell
+  ExecuteConsoleLine(row);
+  ASSERT_TRUE(acted);
+  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the game outlived its countdown";
+  EXPECT_TRUE(answerer.seen.isEmpty());
+  RunHeldCommands();
+  EXPECT_EQ(game.gamePhase, GamePhase::NoGame) << "then it ended";
+}
 
 TEST_F(ActionUnderway, ACommandGivenTwiceDuringOneMoveRunsOnce) {
   ModalAnswerer answerer;
