@@ -15,7 +15,7 @@ class GameFiles : public LifecycleTest {
  protected:
   // A fresh mission that is neither docked nor in red alert, so that loading it back cannot
   // change it through the first condition evaluation.
-  void StartQuietGame() {
+  void StartFreshMission() {
     for (std::uint32_t seed = 1;; ++seed) {
       lcg::Seed(seed);
       NewGame();
@@ -49,7 +49,7 @@ void ExpectSameStoredGame(const GameState& a, const GameState& b) {
 }
 
 TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
-  StartQuietGame();
+  StartFreshMission();
   game.galaxy[5].reserved[0] = 0xA5;
   game.galaxy[63].reserved[1] = 0x5A;
   AlienRecord& destroyed = game.alienTable[0];  // destroyed aliens are kept
@@ -86,7 +86,7 @@ TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
 
 TEST_F(GameFiles, TheReroutingSwitchComesFromTheFileWhicheverWayTheRunningGameHasIt) {
   for (int stored : {0, 1}) {
-    StartQuietGame();
+    StartFreshMission();
     game.messagesToComputer = stored;
     game.gameFilePath = PathOf("switch.gam");
     ASSERT_TRUE(SaveGame());
@@ -97,7 +97,7 @@ TEST_F(GameFiles, TheReroutingSwitchComesFromTheFileWhicheverWayTheRunningGameHa
 }
 
 TEST_F(GameFiles, LoadingEndsTheRunningGameOnlyAfterTheFilePassed) {
-  StartQuietGame();
+  StartFreshMission();
   game.gameFilePath = PathOf("a.gam");
   ASSERT_TRUE(SaveGame());
   recorder.Clear();
@@ -120,7 +120,7 @@ struct RejectedFile {
 class RejectedFiles : public GameFiles, public ::testing::WithParamInterface<RejectedFile> {};
 
 TEST_P(RejectedFiles, LeaveTheRunningGameItsStationsAndPhaseUntouched) {
-  StartQuietGame();
+  StartFreshMission();
   game.Damage(ShipSystem::Warp) = 1.5;
   const std::vector<std::uint8_t> before = EncodeSavedGame(game);
   const GamePhase phase = game.gamePhase;
@@ -178,7 +178,7 @@ class FileSizeLimit {
 };
 
 TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
-  StartQuietGame();
+  StartFreshMission();
   game.gameFilePath = PathOf("keep.gam");
   ASSERT_TRUE(SaveGame());
   const std::string oldFile = ReadText(game.gameFilePath);
@@ -217,7 +217,7 @@ class SavePrompt : public GameFiles, public ::testing::WithParamInterface<Prompt
 
 TEST_P(SavePrompt, AnswersAndSavesAsThePlayerChose) {
   const PromptCase& c = GetParam();
-  StartQuietGame();
+  StartFreshMission();
   game.gamePhase = c.phase;
   game.changeCount = c.changes;
   game.gameFileTitle = c.title;

@@ -37,9 +37,6 @@ class IdlePassTest : public ::testing::Test {
   // 45 s after the program's start.
   void StartGreenGame() {
     StartQuietGame(27);
-    game.shipSectorX = 3;
-    game.shipSectorY = 4;
-    game.galaxy[27].cells[4][3] = Cell::ShipRight;
     game.nextClockTick = 45000;
   }
 

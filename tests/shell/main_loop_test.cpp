@@ -11,6 +11,7 @@
 #include "game_state.h"
 #include "shell_reset.h"
 #include "qt_host.h"
+#include "quiet_game.h"
 
 namespace {
 int idlePasses = 0;
@@ -26,13 +27,7 @@ class MainLoopTest : public ::testing::Test {
   }
   void TearDown() override { ResetShellState(qtHost); }
 
-  void StartGreenGame() {
-    game.gamePhase = GamePhase::Green;
-    game.stardateStart = game.stardateNow = 2000.0;
-    game.missionLength = 40.0;
-    game.shipEnergy = 3000;
-    game.aliensRemaining = 1;
-  }
+  static void StartGreenGame() { StartQuietGame(); }
 
   QtHost qtHost;
 };
@@ -54,14 +49,12 @@ TEST_F(MainLoopTest, ARedAlertSleepsBetweenTheAliensMoves) {
   StartGreenGame();
   game.gamePhase = GamePhase::RedAlert;
   game.resetAlienClocks = 1;
-  game.shipQuadrant = 27;
-  game.galaxy[27].cells[0][0] = Cell::ShipRight;
-  game.galaxy[27].cells[5][5] = static_cast<SectorCell>(AlienKind::Klingon);
-  game.alienTable.push_back({27, 5, 5, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200, 250, 900000, 0, 0});
-  game.alienTotal = 1;
+  AddAlien(game.shipQuadrant, 5, 5, AlienKind::Klingon);
+  game.alienTable.back().moveInterval = 250;
+  game.alienTable.back().attackInterval = 900000;
   QTimer::singleShot(700, [] { RequestQuit(0); });
   RunMainLoop();
-  const AlienRecord& klingon = game.alienTable.front();
+  const AlienRecord& klingon = game.alienTable.back();
   EXPECT_NE(klingon.sectorX * 8 + klingon.sectorY, 5 * 8 + 5) << "the Klingon moved when its time came";
   EXPECT_NE(klingon.lastMoveTick, klingon.lastAttackTick) << "its clocks were stamped, then it moved";
   EXPECT_LT(idlePasses, 40) << "the loop slept between the moves instead of spinning";

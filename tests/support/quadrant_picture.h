@@ -1,28 +1,11 @@
 #pragma once
-// Test set-ups drawn as pictures: a quiet running game, and a quadrant from eight rows of
-// eight characters.
+// A quadrant drawn as a picture of eight rows of eight characters.
 
 #include <string>
 #include <vector>
 
 #include "game_state.h"
-
-// A running game in condition green with plenty of everything, the ship in `shipQuadrant`
-// and one alien far away, so arrivals elsewhere stay quiet.
-inline void StartQuietGame(int shipQuadrant = 27) {
-  game.gamePhase = GamePhase::Green;
-  game.stardateStart = game.stardateNow = 2000.0;
-  game.missionLength = 40.0;
-  game.shipEnergy = 3000;
-  game.shieldEnergy = 500;
-  game.torpedoCount = 10;
-  game.shipQuadrant = shipQuadrant;
-  const int farAway = QuadrantNeighbour(shipQuadrant, 4, 4);
-  game.alienTable.push_back({farAway, 0, 0, 0x20, {}, 200, 20000, 30000, 0, 0});
-  game.Quadrant(farAway).cells[0][0] = 0x20;
-  game.Quadrant(farAway).alienCount = 1;
-  game.alienTotal = game.aliensRemaining = 1;
-}
+#include "quiet_game.h"
 
 //   .  empty      <  ship facing left   >  ship facing right   B  starbase
 //   *  star A     +  star B             x  star X
