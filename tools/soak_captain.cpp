@@ -160,6 +160,12 @@ SoakAction Command(SoakAction::Kind kind, int course = 0, int amount = 0) {
 }
 }  // namespace
 
+const char* SoakAction::KindName(Kind kind) {
+  static const char* const names[KindCount] = {"impulse", "warp",    "torpedo",         "phasers",
+                                               "shields", "console", "save and reload", "wait"};
+  return names[static_cast<int>(kind)];
+}
+
 std::string SoakAction::Describe() const {
   std::string text;
   switch (kind) {

@@ -15,6 +15,8 @@
 // before the next one.
 struct SoakAction {
   enum class Kind { Impulse, Warp, Torpedo, Phasers, Shields, Console, SaveAndReload, Wait };
+  static constexpr int KindCount = 8;
+  static const char* KindName(Kind kind);
   Kind kind = Kind::Wait;
   int course = 0;
   // The impulse or warp factor, the torpedo's DISTANCE, the phasers' charge or the shields'
@@ -27,6 +29,8 @@ struct SoakAction {
   // The command in kestrav-tool's words, so that it can be replayed.
   std::string Describe() const;
 };
+
+static_assert(SoakAction::KindCount == static_cast<int>(SoakAction::Kind::Wait) + 1);
 
 class Captain {
  public:

@@ -5,6 +5,8 @@
 #include "conditions.h"
 #include "format_text.h"
 #include "game_invariants.h"
+#include "message_catalogue.h"
+#include "message_ids.h"
 
 namespace {
 // Nothing moves the stardate on by more than ADV's 9.9 days at a time, and the mission ends
@@ -106,4 +108,12 @@ std::optional<BrokenRule> FindBrokenRule(const GameState& state) {
   if (auto broken = CheckClock(state)) return broken;
   if (auto broken = CheckDamage(state)) return broken;
   return CheckPhase(state);
+}
+
+std::optional<BrokenRule> FindInternalError(const std::vector<std::string>& shipMessages) {
+  const std::string text = MessageText(Msg::InternalError);
+  const std::string prefix = text.substr(0, text.find('%'));
+  for (const std::string& message : shipMessages)
+    if (message.starts_with(prefix)) return BrokenRule{"no internal error", message};
+  return std::nullopt;
 }

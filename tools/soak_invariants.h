@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game_state.h"
 
@@ -15,3 +16,7 @@ struct BrokenRule {
 // The first rule `state` breaks, or nothing. Meant for a game in play or just over; the
 // values may be anything.
 std::optional<BrokenRule> FindBrokenRule(const GameState& state);
+
+// The game reports a state it cannot make sense of as an internal error on the Messages
+// panel: the first such text among `shipMessages`, as a broken rule.
+std::optional<BrokenRule> FindInternalError(const std::vector<std::string>& shipMessages);

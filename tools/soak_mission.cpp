@@ -51,6 +51,7 @@ class MissionRun {
   std::optional<BrokenRule> CarryOut(const SoakAction& action);
   std::optional<BrokenRule> LetTimePass(std::uint32_t ms);
   std::optional<BrokenRule> SaveAndReload();
+  std::optional<BrokenRule> CheckGame();
   std::string ScratchFile(const char* suffix) const {
     return plan_.scratchDirectory + FormatText("/soak-%u-%d%s.gam", plan_.seed, plan_.mission, suffix);
   }
@@ -74,7 +75,7 @@ MissionOutcome MissionRun::Play() {
   lcg::Seed(MissionSeed(plan_.seed, plan_.mission, 0));
   std::uint32_t randomState = lcg::State();
   NewGame();
-  if (auto broken = FindBrokenRule(game)) {
+  if (auto broken = CheckGame()) {
     Report(*broken, before, randomState, FormatText("new --seed %u --skill %d", randomState, static_cast<int>(plan_.skill)));
     return outcome_;
   }
@@ -90,8 +91,9 @@ MissionOutcome MissionRun::Play() {
     before = game;
     randomState = lcg::State();
     host_.Clear();
+    ++outcome_.commands[static_cast<std::size_t>(action.kind)];
     std::optional<BrokenRule> broken = CarryOut(action);
-    if (!broken) broken = FindBrokenRule(game);
+    if (!broken) broken = CheckGame();
     if (!broken) broken = LetTimePass(action.thenMs);
     if (broken) {
       Report(*broken, before, randomState, action.Describe());
@@ -134,6 +136,16 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
   return std::nullopt;
 }
 
+// The game's rules, and no internal error posted since the last look. Forgets the host's
+// record, which a long red alert makes long.
+std::optional<BrokenRule> MissionRun::CheckGame() {
+  std::optional<BrokenRule> broken = FindInternalError(host_.shipMessages);
+  if (!broken) broken = FindBrokenRule(game);
+  host_.calls.clear();
+  host_.shipMessages.clear();
+  return broken;
+}
+
 // The idle passes the game's loop makes while the captain thinks for `ms`: at once, then at
 // every tick the loop would wake for. The virtual clock only goes forward; an alien's attack
 // takes its own time.
@@ -143,8 +155,7 @@ std::optional<BrokenRule> MissionRun::LetTimePass(std::uint32_t ms) {
   auto earlier = [](std::uint32_t a, std::uint32_t b) { return static_cast<std::int32_t>(a - b) < 0; };
   while (game.gamePhase != GamePhase::GameOver) {
     const NextIdlePass next = RunIdlePass(duties, host_.now);
-    host_.calls.clear();  // a long red alert makes many
-    if (auto broken = FindBrokenRule(game)) return broken;
+    if (auto broken = CheckGame()) return broken;
     if (next.kind == NextIdlePass::Immediately) continue;
     if (next.kind == NextIdlePass::AfterNextMessage) break;
     const std::uint32_t tick = NextPassTick(next, host_.now);

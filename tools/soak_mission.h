@@ -3,11 +3,13 @@
 // through the game's own request frames, console and files, the game's idle passes between
 // them on the virtual clock, and the game's rules checked after every step.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "game_state.h"
+#include "soak_captain.h"
 
 // A broken rule found in play, and where the games before and after it were written.
 struct SoakViolation {
@@ -25,6 +27,7 @@ struct MissionOutcome {
   GameOverReason reason = GameOverReason::None;  // None when a violation stopped the mission
   double stardates = 0.0;  // from the mission's start to its end
   int actions = 0;
+  std::array<int, SoakAction::KindCount> commands{};  // by SoakAction::Kind
   int score = 0;  // of a won mission
   std::optional<SoakViolation> violation;
 };

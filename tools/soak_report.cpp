@@ -46,6 +46,7 @@ void SoakTally::Add(const MissionOutcome& outcome) {
   ++playedAtSkill[skill];
   stardates += outcome.stardates;
   actions += outcome.actions;
+  for (std::size_t kind = 0; kind < commands.size(); ++kind) commands[kind] += outcome.commands[kind];
   if (outcome.violation) {
     violations.push_back(*outcome.violation);
   } else if (outcome.reason == GameOverReason::AliensDestroyed) {
@@ -86,6 +87,11 @@ std::string SoakTally::Text() const {
                        Quantile(sorted, 0.25), Quantile(sorted, 0.5), Quantile(sorted, 0.75), sorted.back(),
                        static_cast<double>(sum) / static_cast<double>(sorted.size()));
   }
+  text += "commands:";
+  for (std::size_t kind = 0; kind < commands.size(); ++kind)
+    text += FormatText("%s %s %lld", kind ? "," : "", SoakAction::KindName(static_cast<SoakAction::Kind>(kind)),
+                       commands[kind]);
+  text += "\n";
   text += FormatText("%lld commands in %.1f s: %.0f commands per second, %.1f us per command\n", actions, seconds,
                      ActionsPerSecond(), actions > 0 ? seconds * 1e6 / static_cast<double>(actions) : 0.0);
   return text;
@@ -116,7 +122,14 @@ std::string SoakTally::Json() const {
                        wonAtSkill[skill]);
     comma = ", ";
   }
-  json += "],\n  \"won_scores\": [";
+  json += "],\n  \"commands\": {";
+  comma = "";
+  for (std::size_t kind = 0; kind < commands.size(); ++kind) {
+    json += FormatText("%s%s: %lld", comma, Quoted(SoakAction::KindName(static_cast<SoakAction::Kind>(kind))).c_str(),
+                       commands[kind]);
+    comma = ", ";
+  }
+  json += "},\n  \"won_scores\": [";
   comma = "";
   for (int score : scores) {
     json += FormatText("%s%d", comma, score);

@@ -133,6 +133,14 @@ const Breakage breakages[] = {
      },
      "game over for its reason"},
 };
+TEST(SoakInternalError, OnlyTheGamesInternalErrorTextCounts) {
+  EXPECT_FALSE(FindInternalError({"Alien Destroyed.", "Internal", "Torpedo lost in space."}));
+  const auto broken = FindInternalError({"Firing Photon Torpedo...", "Internal Error: srs954"});
+  ASSERT_TRUE(broken);
+  EXPECT_EQ(broken->invariant, "no internal error");
+  EXPECT_EQ(broken->detail, "Internal Error: srs954");
+}
+
 INSTANTIATE_TEST_SUITE_P(EachWay, SoakBreakageTest, ::testing::ValuesIn(breakages),
                          [](const auto& row) { return std::string(row.param.name); });
 }  // namespace
