@@ -190,9 +190,42 @@ int Captain::Draw(int low, int high) {
 bool Captain::Chance(int percent) { return Draw(0, 99) < percent; }
 
 SoakAction Captain::Decide(const GameState& state) {
-  SoakAction action = state.InRedAlert() ? InRedAlert(state) : UnderWay(state);
+  SoakAction action = Chance(3) ? Whim(state) : state.InRedAlert() ? InRedAlert(state) : UnderWay(state);
   if (action.thenMs == 0) action.thenMs = static_cast<std::uint32_t>(Draw(300, 2500));
   return action;
+}
+
+// What a careless player does now and then: a torpedo or a phaser shot at nothing in
+// particular (a starbase, a star, empty space), a move anywhere, the shields emptied, a
+// ricochet, or an hour or two of time skipped.
+SoakAction Captain::Whim(const GameState& s) {
+  switch (Draw(0, 5)) {
+    case 0:
+      if (s.torpedoCount > 0) return Command(SoakAction::Kind::Torpedo, Draw(0, 359), Draw(0, 9));
+      break;
+    case 1:
+      if (s.shipEnergy > 600) {
+        SoakAction fire = Command(SoakAction::Kind::Phasers, 0, Draw(0, 400));
+        fire.singleTarget = Chance(50);
+        return fire;
+      }
+      break;
+    case 2: return Command(SoakAction::Kind::Impulse, Draw(0, 359), Draw(1, 9));
+    case 3:
+      if (s.shieldEnergy > 0) return Command(SoakAction::Kind::Shields, 0, Draw(0, s.shieldEnergy / 2));
+      break;
+    case 4: {
+      SoakAction ricochet = Command(SoakAction::Kind::Console);
+      ricochet.line = "RIC";
+      return ricochet;
+    }
+    default: {
+      SoakAction skip = Command(SoakAction::Kind::Console);
+      skip.line = FormatText("ADV %d.%d", Draw(0, 1), Draw(0, 9));
+      return skip;
+    }
+  }
+  return Command(SoakAction::Kind::Wait);
 }
 
 SoakAction Captain::InRedAlert(const GameState& s) {

@@ -43,6 +43,7 @@ class Captain {
   int Draw(int low, int high);  // low..high, each as likely
   bool Chance(int percent);
 
+  SoakAction Whim(const GameState& state);
   SoakAction InRedAlert(const GameState& state);
   SoakAction UnderWay(const GameState& state);
   SoakAction TravelTo(const GameState& state, int quadrant);
