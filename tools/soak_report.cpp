@@ -8,14 +8,14 @@ namespace {
 // `text` as a JSON string.
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
-  for (unsigned char c : text) {
+  for (char c : text) {
     if (c == '"' || c == '\\') {
       quoted += '\\';
-      quoted += static_cast<char>(c);
-    } else if (c < 0x20) {
-      quoted += FormatText("\\u%04x", c);
+      quoted += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      quoted += FormatText("\\u%04x", static_cast<unsigned>(c));
     } else {
-      quoted += static_cast<char>(c);
+      quoted += c;
     }
   }
   return quoted + "\"";
