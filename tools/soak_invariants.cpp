@@ -12,6 +12,9 @@ namespace {
 // Nothing moves the stardate on by more than ADV's 9.9 days at a time, and the mission ends
 // at the first evaluation past its end; a hundred days past the end is beyond any game.
 constexpr double AbsurdOverrun = 100.0;
+constexpr double StardateRounding = 1e-6;
+
+bool IsStar(std::uint8_t object) { return object == Cell::StarA || object == Cell::StarB || object == Cell::StarX; }
 
 bool AliensInShipQuadrant(const GameState& s) {
   for (const auto& row : s.galaxy[static_cast<std::size_t>(s.shipQuadrant)].cells)
@@ -108,6 +111,43 @@ std::optional<BrokenRule> FindBrokenRule(const GameState& state) {
   if (auto broken = CheckClock(state)) return broken;
   if (auto broken = CheckDamage(state)) return broken;
   return CheckPhase(state);
+}
+
+std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameState& after) {
+  if (before.alienTable.size() != after.alienTable.size())
+    return Broken("aliens keep to their quadrants", FormatText("the alien table went from %zu to %zu records",
+                                                               before.alienTable.size(), after.alienTable.size()));
+  for (std::size_t i = 0; i < after.alienTable.size(); ++i) {
+    const AlienRecord& was = before.alienTable[i];
+    const AlienRecord& is = after.alienTable[i];
+    if (is.quadrant != was.quadrant && (was.quadrant == -1 || is.quadrant != -1))
+      return Broken("aliens keep to their quadrants", FormatText("alien %zu went from quadrant %d to %d", i, was.quadrant, is.quadrant));
+    if (is.quadrant != -1 && is.energy > was.energy)
+      return Broken("aliens never regain energy", FormatText("alien %zu went from %d to %d", i, was.energy, is.energy));
+  }
+  for (std::size_t q = 0; q < after.galaxy.size(); ++q) {
+    const QuadrantRecord& was = before.galaxy[q];
+    const QuadrantRecord& is = after.galaxy[q];
+    if (is.starbaseCount > was.starbaseCount)
+      return Broken("starbases never appear", FormatText("quadrant %zu went from %d to %d", q, was.starbaseCount, is.starbaseCount));
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x)
+        if (IsStar(Cell::Object(was.cells[y][x])) != IsStar(Cell::Object(is.cells[y][x])) ||
+            (IsStar(Cell::Object(was.cells[y][x])) && Cell::Object(was.cells[y][x]) != Cell::Object(is.cells[y][x])))
+          return Broken("stars stay", FormatText("quadrant %zu sector %d,%d", q, x + 1, y + 1));
+  }
+  // Sliding into the next quadrant adds a day and takes it back, which may cost a rounding.
+  if (after.stardateNow < before.stardateNow - StardateRounding)
+    return Broken("time runs forward", FormatText("stardate %.6f after %.6f", after.stardateNow, before.stardateNow));
+  if (after.aliensRemaining > before.aliensRemaining)
+    return Broken("the destroyed stay destroyed", FormatText("%d aliens remain after %d", after.aliensRemaining, before.aliensRemaining));
+  const bool docked = after.gamePhase == GamePhase::Docked;
+  if (!docked && (after.torpedoCount > before.torpedoCount ||
+                  after.shipEnergy + after.shieldEnergy > before.shipEnergy + before.shieldEnergy))
+    return Broken("only docking refills", FormatText("energy %d+%d and %d torpedoes after %d+%d and %d", after.shipEnergy,
+                                                     after.shieldEnergy, after.torpedoCount, before.shipEnergy,
+                                                     before.shieldEnergy, before.torpedoCount));
+  return std::nullopt;
 }
 
 std::optional<BrokenRule> FindInternalError(const std::vector<std::string>& shipMessages) {

@@ -17,6 +17,11 @@ struct BrokenRule {
 // values may be anything.
 std::optional<BrokenRule> FindBrokenRule(const GameState& state);
 
+// The first rule the step from `before` to `after` breaks, or nothing: aliens keep to their
+// quadrants and never regain energy, the destroyed stay destroyed, stars stay where they are,
+// starbases never appear, time runs forward, and only docking refills the ship.
+std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameState& after);
+
 // The game reports a state it cannot make sense of as an internal error on the Messages
 // panel: the first such text among `shipMessages`, as a broken rule.
 std::optional<BrokenRule> FindInternalError(const std::vector<std::string>& shipMessages);

@@ -61,6 +61,7 @@ class MissionRun {
   Captain captain_;
   ConsoleHost host_;
   MissionOutcome outcome_;
+  std::optional<GameState> previous_;  // the game at the last check
 };
 
 MissionOutcome MissionRun::Play() {
@@ -136,11 +137,13 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
   return std::nullopt;
 }
 
-// The game's rules, and no internal error posted since the last look. Forgets the host's
-// record, which a long red alert makes long.
+// The game's rules, the change since the last look, and no internal error posted meanwhile.
+// Forgets the host's record, which a long red alert makes long.
 std::optional<BrokenRule> MissionRun::CheckGame() {
   std::optional<BrokenRule> broken = FindInternalError(host_.shipMessages);
   if (!broken) broken = FindBrokenRule(game);
+  if (!broken && previous_) broken = FindBrokenChange(*previous_, game);
+  previous_ = game;
   host_.calls.clear();
   host_.shipMessages.clear();
   return broken;

@@ -143,4 +143,62 @@ TEST(SoakInternalError, OnlyTheGamesInternalErrorTextCounts) {
 
 INSTANTIATE_TEST_SUITE_P(EachWay, SoakBreakageTest, ::testing::ValuesIn(breakages),
                          [](const auto& row) { return std::string(row.param.name); });
+
+struct Change {
+  const char* name;
+  std::function<void(GameState&)> change;
+  const char* invariant;  // "" when the change is a lawful one
+};
+
+class SoakChangeTest : public SoakInvariantsTest, public ::testing::WithParamInterface<Change> {};
+
+TEST_P(SoakChangeTest, IsJudged) {
+  game.galaxy[0].cells[0][0] = Cell::StarA;
+  ++game.galaxy[0].starCount;
+  game.shipEnergy = 2000;
+  game.torpedoCount = 5;
+  GameState after = game;
+  GetParam().change(after);
+  const auto broken = FindBrokenChange(game, after);
+  EXPECT_EQ(broken ? broken->invariant : "", GetParam().invariant);
+}
+
+const Change changes[] = {
+    {"Nothing", [](GameState&) {}, ""},
+    {"AlienMovesWithinItsQuadrant", [](GameState& g) { g.alienTable[0].sectorX = 4; }, ""},
+    {"AlienDestroyed",
+     [](GameState& g) {
+       g.alienTable[0].quadrant = -1;
+       g.aliensRemaining = 0;
+     },
+     ""},
+    {"AlienHitLosesEnergy", [](GameState& g) { g.alienTable[0].energy -= 50; }, ""},
+    {"AlienChangesQuadrant", [](GameState& g) { g.alienTable[0].quadrant = 1; }, "aliens keep to their quadrants"},
+    {"AlienTableShrinks", [](GameState& g) { g.alienTable.clear(); }, "aliens keep to their quadrants"},
+    {"AlienRegainsEnergy", [](GameState& g) { g.alienTable[0].energy += 1; }, "aliens never regain energy"},
+    {"StarbaseAppears", [](GameState& g) { ++g.galaxy[9].starbaseCount; }, "starbases never appear"},
+    {"StarVanishes", [](GameState& g) { g.galaxy[0].cells[0][0] = Cell::Empty; }, "stars stay"},
+    {"StarChangesClass", [](GameState& g) { g.galaxy[0].cells[0][0] = Cell::StarB; }, "stars stay"},
+    {"StarTwinkles", [](GameState& g) { g.galaxy[0].cells[0][0] = Cell::StarA + 3 * 256; }, ""},
+    {"TimeGoesBack", [](GameState& g) { g.stardateNow -= 0.1; }, "time runs forward"},
+    {"TimeRoundedOnTheWayBack", [](GameState& g) { g.stardateNow = g.stardateNow + 1.0 - 1.0 - 1e-9; }, ""},
+    {"AlienRevived", [](GameState& g) { ++g.aliensRemaining; }, "the destroyed stay destroyed"},
+    {"TorpedoFromNowhere", [](GameState& g) { ++g.torpedoCount; }, "only docking refills"},
+    {"EnergyFromNowhere", [](GameState& g) { g.shieldEnergy += 1; }, "only docking refills"},
+    {"ShieldsCharged",
+     [](GameState& g) {
+       g.shipEnergy -= 500;
+       g.shieldEnergy += 500;
+     },
+     ""},
+    {"DockingRefills",
+     [](GameState& g) {
+       g.torpedoCount = 10;
+       g.shipEnergy = 3000;
+       g.gamePhase = GamePhase::Docked;
+     },
+     ""},
+};
+INSTANTIATE_TEST_SUITE_P(EachChange, SoakChangeTest, ::testing::ValuesIn(changes),
+                         [](const auto& row) { return std::string(row.param.name); });
 }  // namespace
