@@ -2,8 +2,9 @@
 // The soak's captain: a simple but purposeful player. It charts the galaxy with the long
 // range sensors, hunts the aliens it has charted, fights with torpedoes, phasers and shields,
 // docks when supplies or systems run low, talks to the console, saves and reloads now and
-// then, and lets time pass. It reads only what the bridge shows, and every choice it makes
-// draws from its own random source, never from the game's.
+// then, and lets time pass. It knows the galaxy as the long range scan has charted it and the
+// aliens of its quadrant as the console's scan lists them. Every choice it makes draws from
+// its own random source, never from the game's.
 
 #include <cstdint>
 #include <random>
