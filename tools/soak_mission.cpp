@@ -82,8 +82,8 @@ MissionOutcome MissionRun::Play() {
   }
 
   while (game.gamePhase != GamePhase::GameOver) {
-    if (outcome_.actions == MaxMissionActions) {
-      Report({"mission ends", FormatText("still going after %d commands", MaxMissionActions)}, game, lcg::State(),
+    if (outcome_.actions == plan_.maxActions) {
+      Report({"mission ends", FormatText("still going after %d commands", plan_.maxActions)}, game, lcg::State(),
              "the next command");
       return outcome_;
     }

@@ -32,14 +32,15 @@ struct MissionOutcome {
   std::optional<SoakViolation> violation;
 };
 
+// A mission ends with the game; one that this many commands have not ended breaks a rule.
+inline constexpr int MaxMissionActions = 5000;
+
 struct MissionPlan {
   std::uint32_t seed = 0;
   int mission = 1;  // 1, 2, ...: the mission's own random states follow from seed and mission
   SkillLevel skill = SkillLevel::Crewman;
   std::string scratchDirectory;  // the save-and-reload file, and the games of a violation
+  int maxActions = MaxMissionActions;
 };
-
-// A mission ends with the game, or once this many commands have not ended it.
-inline constexpr int MaxMissionActions = 5000;
 
 MissionOutcome PlayMission(const MissionPlan& plan);

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "game_files.h"
+#include "game_invariants.h"
 #include "soak_mission.h"
 #include "soak_report.h"
 
@@ -44,6 +47,29 @@ TEST(SoakPlay, TheSameSeedPlaysTheSameMissionAndAnotherMissionDiffers) {
   EXPECT_EQ(first.stardates, again.stardates);
   EXPECT_EQ(first.score, again.score);
   EXPECT_FALSE(first.actions == next.actions && first.stardates == next.stardates);
+}
+
+TEST(SoakPlay, ABrokenRuleStopsTheMissionAndLeavesTheGamesBeforeAndAfter) {
+  // A mission that outlasts its allowance of commands breaks the rule that missions end.
+  MissionPlan plan = Plan(23, 2, SkillLevel::Yeoman);
+  plan.maxActions = 3;
+  const MissionOutcome outcome = PlayMission(plan);
+  ASSERT_TRUE(outcome.violation);
+  const SoakViolation& v = *outcome.violation;
+  EXPECT_EQ(outcome.reason, GameOverReason::None);
+  EXPECT_EQ(outcome.actions, 3);
+  EXPECT_EQ(v.seed, 23u);
+  EXPECT_EQ(v.mission, 2);
+  EXPECT_EQ(v.invariant, "mission ends");
+  for (const std::string& path : {v.beforeFile, v.afterFile}) {
+    GameState written;
+    EXPECT_TRUE(ReadSavedGameFile(path, written).Ok()) << path;
+    EXPECT_EQ(FindInconsistency(written), "") << path;
+    std::filesystem::remove(path);
+  }
+  const std::string text = DescribeViolation(v);
+  EXPECT_NE(text.find("seed 23 mission 2 command 3"), std::string::npos) << text;
+  EXPECT_NE(text.find(": mission ends: still going after 3 commands"), std::string::npos) << text;
 }
 
 MissionOutcome Ended(SkillLevel skill, GameOverReason reason, int actions, double stardates, int score = 0) {
