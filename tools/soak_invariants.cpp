@@ -9,9 +9,10 @@
 #include "message_ids.h"
 
 namespace {
-// Nothing moves the stardate on by more than ADV's 9.9 days at a time, and the mission ends
-// at the first evaluation past its end; a hundred days past the end is beyond any game.
+// ADV moves the stardate on by at most 9.9 days, and only a few of them can come before the
+// evaluation that ends the mission; a hundred days past the end is beyond any game.
 constexpr double AbsurdOverrun = 100.0;
+// Sliding into the next quadrant adds a day and takes it back, which may cost a rounding.
 constexpr double StardateRounding = 1e-6;
 
 bool IsStar(std::uint8_t object) { return object == Cell::StarA || object == Cell::StarB || object == Cell::StarX; }
@@ -136,7 +137,6 @@ std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameSt
             (IsStar(Cell::Object(was.cells[y][x])) && Cell::Object(was.cells[y][x]) != Cell::Object(is.cells[y][x])))
           return Broken("stars stay", FormatText("quadrant %zu sector %d,%d", q, x + 1, y + 1));
   }
-  // Sliding into the next quadrant adds a day and takes it back, which may cost a rounding.
   if (after.stardateNow < before.stardateNow - StardateRounding)
     return Broken("time runs forward", FormatText("stardate %.6f after %.6f", after.stardateNow, before.stardateNow));
   if (after.aliensRemaining > before.aliensRemaining)
