@@ -3,11 +3,9 @@
 #include <cstdio>
 
 #include "command_line.h"
-#include "console_grid.h"
-#include "console_keyboard.h"
+#include "console_host.h"
 #include "console_print.h"
 #include "game_state.h"
-#include "headless_host.h"
 #include "random.h"
 #include "game_action.h"
 #include "saved_game_files.h"
@@ -27,46 +25,12 @@ int Usage() {
   return ExitUsage;
 }
 
-// The headless host with a console of the Computer window's default size: output lands in
-// its grid as in the game, and what the console answers is kept while `recording`.
-class ConsoleHost : public HeadlessHost {
- public:
-  ConsoleGrid grid;
-  std::string answers;
-  bool recording = false;
-
-  ConsoleHost() {
-    const ConsoleFit fit = FitConsole(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);
-    grid.Resize(fit.columns, fit.rows);
-  }
-
-  void ConsolePrint(const std::string& text) override {
-    HeadlessHost::ConsolePrint(text);
-    grid.Print(text);
-    if (recording) answers += text;
-  }
-  void ConsolePrompt() override {
-    HeadlessHost::ConsolePrompt();
-    if (ConsoleKeyboardBlocked()) return;  // the prompt is typed like any key
-    ConsoleCharacter(grid, '>');
-    if (recording) answers += '>';
-  }
-};
-
 // The game's own load, the resumed game's message and the console's fresh prompt included.
 std::string LoadAtThePrompt(const std::string& path) {
   if (std::string problem = LoadGameAsTheGameDoes(path); !problem.empty()) return problem;
   PostShipMessage(Msg::ResumingSavedGame);
   ConsolePrintText("\n>");
   return {};
-}
-
-// Each character as a key press on the console, then Enter; a ricochet the line asked for is
-// carried out once the line is done, as the game's message loop would.
-void TypeLine(ConsoleHost& host, const std::string& line) {
-  for (char c : line) ConsoleCharacter(host.grid, c);
-  ConsoleCharacter(host.grid, ConsoleReturn);
-  host.RunPostedRequests();
 }
 }  // namespace
 
@@ -89,7 +53,7 @@ int ConsoleVerb(const std::vector<std::string>& args) {
 
   lcg::Seed(request->seed);
   host.recording = true;
-  for (const std::string& line : lines) TypeLine(host, line);
+  for (const std::string& line : lines) host.TypeLine(line);
   host.recording = false;
 
   if (std::string problem = WriteGameFile(request->out, game); !problem.empty()) return Fail(problem);

@@ -17,6 +17,9 @@
 //   kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]
 //       load a saved game, let N ms of game time pass headless and save the result
 //       (idle_time.h)
+//   kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]
+//       plays N whole missions headless, checking the game's rules after every step
+//       (soak_verb.h)
 
 #include <QCoreApplication>
 #include <QFile>
@@ -41,6 +44,7 @@
 #include "random.h"
 #include "saved_game.h"
 #include "ship_moves.h"
+#include "soak_verb.h"
 #include "weapons.h"
 
 namespace {
@@ -54,6 +58,7 @@ int Usage() {
       "       kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]\n"
       "       kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
       "       kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]\n"
+      "       kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -71,6 +76,7 @@ int Usage() {
       "  wait   load FILE, set the random state to SEED, let N ms of game time pass (the\n"
       "         clock, and in red alert the aliens' moves and attacks), save the result to\n"
       "         FILE2 and print every ship message posted\n"
+      "  soak   play N whole missions headless, checking the game's rules after every step\n"
       "  --state  end with the random generator's state\n",
       stderr);
   return ExitUsage;
@@ -145,5 +151,6 @@ int main(int argc, char** argv) {
   if (verb == "phasers") return PhasersVerb(args);
   if (verb == "console") return ConsoleVerb(args);
   if (verb == "wait") return WaitVerb(args);
+  if (verb == "soak") return SoakVerb(args);
   return Usage();
 }

@@ -1,0 +1,210 @@
+#include "soak_mission.h"
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "console_host.h"
+#include "end_game.h"
+#include "format_text.h"
+#include "game_files.h"
+#include "idle_pass.h"
+#include "new_game.h"
+#include "options.h"
+#include "phasers.h"
+#include "random.h"
+#include "saved_game.h"
+#include "saved_game_files.h"
+#include "scan_requests.h"
+#include "scores.h"
+#include "sector_reset.h"
+#include "shield_transfer.h"
+#include "soak_captain.h"
+#include "soak_invariants.h"
+
+namespace {
+// The virtual tick count at which each mission starts, as if the program had just started.
+constexpr std::uint32_t StartTick = 1000000;
+
+// The panel of the Shields station leaves the ship at least this much, like the phasers'.
+constexpr int LeastEnergyAfterShieldCharge = LeastEnergyAfterCharge;
+
+// One of the mission's own random states: the game's (0) or the captain's (1).
+std::uint32_t MissionSeed(std::uint32_t seed, int mission, std::uint32_t which) {
+  std::seed_seq sequence{seed, static_cast<std::uint32_t>(mission), which};
+  std::uint32_t value = 0;
+  sequence.generate(&value, &value + 1);
+  return value;
+}
+
+void NoAmbience() {}
+void NoEndSequence() {}
+
+class MissionRun {
+ public:
+  explicit MissionRun(const MissionPlan& plan)
+      : plan_(plan), captain_(MissionSeed(plan.seed, plan.mission, 1)) {}
+
+  MissionOutcome Play();
+
+ private:
+  std::optional<BrokenRule> CarryOut(const SoakAction& action);
+  std::optional<BrokenRule> LetTimePass(std::uint32_t ms);
+  std::optional<BrokenRule> SaveAndReload();
+  std::optional<BrokenRule> CheckGame();
+  std::string ScratchFile(const char* suffix) const {
+    return plan_.scratchDirectory + FormatText("/soak-%u-%d%s.gam", plan_.seed, plan_.mission, suffix);
+  }
+  void Report(const BrokenRule& broken, const GameState& before, std::uint32_t randomState, const std::string& command);
+
+  MissionPlan plan_;
+  Captain captain_;
+  ConsoleHost host_;
+  MissionOutcome outcome_;
+  std::optional<GameState> previous_;  // the game at the last check
+};
+
+MissionOutcome MissionRun::Play() {
+  ResetSectorState(host_);
+  host_.now = StartTick;
+  game.nextClockTick = StartTick + ClockStepPeriod;
+  options.skillSetting = plan_.skill;
+  game.skillLevel = plan_.skill;
+  outcome_.skill = plan_.skill;
+
+  GameState before = game;
+  lcg::Seed(MissionSeed(plan_.seed, plan_.mission, 0));
+  std::uint32_t randomState = lcg::State();
+  NewGame();
+  if (auto broken = CheckGame()) {
+    Report(*broken, before, randomState, FormatText("new --seed %u --skill %d", randomState, static_cast<int>(plan_.skill)));
+    return outcome_;
+  }
+
+  while (game.gamePhase != GamePhase::GameOver) {
+    if (outcome_.actions == plan_.maxActions) {
+      Report({"mission ends", FormatText("still going after %d commands", plan_.maxActions)}, game, lcg::State(),
+             "the next command");
+      return outcome_;
+    }
+    const SoakAction action = captain_.Decide(game);
+    ++outcome_.actions;
+    before = game;
+    randomState = lcg::State();
+    host_.Clear();
+    ++outcome_.commands[static_cast<std::size_t>(action.kind)];
+    std::optional<BrokenRule> broken = CarryOut(action);
+    if (!broken) broken = CheckGame();
+    if (!broken) broken = LetTimePass(action.thenMs);
+    if (broken) {
+      Report(*broken, before, randomState, action.Describe());
+      return outcome_;
+    }
+  }
+  outcome_.reason = game.gameOverReason;
+  outcome_.stardates = game.stardateNow - game.stardateStart;
+  if (outcome_.reason == GameOverReason::AliensDestroyed) outcome_.score = GameScore(game);
+  EndGame();
+  return outcome_;
+}
+
+std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
+  using Kind = SoakAction::Kind;
+  switch (action.kind) {
+    case Kind::Impulse: RequestMove(action.course, action.amount, 0); break;
+    case Kind::Warp: RequestMove(action.course, 0, action.amount); break;
+    case Kind::Torpedo:
+      // Damaged tubes send nothing.
+      if (game.Working(ShipSystem::Photon)) RequestTorpedo(action.course, action.amount);
+      break;
+    case Kind::Phasers:
+      if (game.Working(ShipSystem::Phaser) && PhaserChargeAffordable(action.amount)) {
+        PayPhaserCharge(action.amount);
+        RequestPhasers(action.amount, action.singleTarget);
+      }
+      break;
+    case Kind::Shields: {
+      const int total = game.shipEnergy + game.shieldEnergy;
+      if (game.Working(ShipSystem::Shield) && action.amount >= 0 &&
+          total - action.amount >= LeastEnergyAfterShieldCharge)
+        CommitShieldTransfer(total - action.amount, action.amount);
+      break;
+    }
+    case Kind::Console: host_.TypeLine(action.line); break;
+    case Kind::SaveAndReload: return SaveAndReload();
+    case Kind::Wait: break;
+  }
+  return std::nullopt;
+}
+
+// The game's rules, the change since the last look, and no internal error posted meanwhile.
+// Forgets the host's record, which a long red alert makes long.
+std::optional<BrokenRule> MissionRun::CheckGame() {
+  std::optional<BrokenRule> broken = FindInternalError(host_.shipMessages);
+  if (!broken) broken = FindBrokenRule(game);
+  if (!broken && previous_) broken = FindBrokenChange(*previous_, game);
+  previous_ = game;
+  host_.calls.clear();
+  host_.shipMessages.clear();
+  return broken;
+}
+
+// The idle passes the game's loop makes while the captain thinks for `ms`: at once, then at
+// every tick the loop would wake for. The virtual clock only goes forward; an alien's attack
+// takes its own time.
+std::optional<BrokenRule> MissionRun::LetTimePass(std::uint32_t ms) {
+  constexpr IdleDuties duties{NoAmbience, NoEndSequence};
+  const std::uint32_t end = host_.now + ms;
+  auto earlier = [](std::uint32_t a, std::uint32_t b) { return static_cast<std::int32_t>(a - b) < 0; };
+  while (game.gamePhase != GamePhase::GameOver) {
+    const NextIdlePass next = RunIdlePass(duties, host_.now);
+    if (auto broken = CheckGame()) return broken;
+    if (next.kind == NextIdlePass::Immediately) continue;
+    if (next.kind == NextIdlePass::AfterNextMessage) break;
+    const std::uint32_t tick = NextPassTick(next, host_.now);
+    if (earlier(end, tick)) break;
+    host_.now = tick;
+  }
+  if (earlier(host_.now, end)) host_.now = end;
+  return std::nullopt;
+}
+
+// File > Save, then File > Open of the same file: what is read back must be exactly the game
+// that was saved, and the game goes on from the reload.
+std::optional<BrokenRule> MissionRun::SaveAndReload() {
+  if (game.InRedAlert()) return std::nullopt;  // the menu does not offer it
+  const std::string path = ScratchFile("");
+  game.gameFilePath = path;
+  game.gameFileTitle = path.substr(path.rfind('/') + 1);
+  const std::vector<std::uint8_t> saved = EncodeSavedGame(game);
+  if (!SaveGame()) return BrokenRule{"saved game written", path};
+  GameState readBack;
+  if (std::string problem = ReadGameFile(path, readBack); !problem.empty())
+    return BrokenRule{"saved game reads back", problem};
+  if (EncodeSavedGame(readBack) != saved)
+    return BrokenRule{"reload bit for bit", "the game read back differs from the game saved"};
+  if (!LoadGame()) return BrokenRule{"saved game reads back", "File > Open refused " + path};
+  std::remove(path.c_str());
+  return std::nullopt;
+}
+
+void MissionRun::Report(const BrokenRule& broken, const GameState& before, std::uint32_t randomState,
+                        const std::string& command) {
+  SoakViolation violation;
+  violation.seed = plan_.seed;
+  violation.mission = plan_.mission;
+  violation.action = outcome_.actions;
+  violation.randomState = randomState;
+  violation.command = command;
+  violation.invariant = broken.invariant;
+  violation.detail = broken.detail;
+  violation.beforeFile = ScratchFile("-before");
+  violation.afterFile = ScratchFile("-after");
+  if (!WriteGameFile(violation.beforeFile, before).empty()) violation.beforeFile.clear();
+  if (!WriteGameFile(violation.afterFile, game).empty()) violation.afterFile.clear();
+  outcome_.stardates = game.stardateNow - game.stardateStart;
+  outcome_.violation = std::move(violation);
+}
+}  // namespace
+
+MissionOutcome PlayMission(const MissionPlan& plan) { return MissionRun(plan).Play(); }
