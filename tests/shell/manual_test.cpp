@@ -166,6 +166,14 @@ TEST_F(ManualWindowTest, ThereIsOneManualBroughtForwardAgainAndItGoesWithTheFram
   EXPECT_TRUE(reopened.isNull());
 }
 
+TEST_F(ManualWindowTest, ExitTakesTheManualWithTheFrame) {
+  QPointer<ManualWindow> manual = OpenFromHelpMenu(MenuSet::Idle);
+  ASSERT_FALSE(manual.isNull());
+  Item(MenuSet::Idle, MenuCommand::Exit)->trigger();
+  ASSERT_TRUE(QuitRequested());
+  EXPECT_TRUE(manual.isNull() || !manual->isVisible()) << "not left on the screen after the frame is gone";
+}
+
 TEST_F(ManualWindowTest, EveryStationOfTheBridgeHasItsPage) {
   NewGameFromMenu(GreenSeed);
   const QList<QMdiSubWindow*> stations = frame->bridge().subWindowList();
