@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 #include <cstdio>
+#include <string_view>
 
 #include "bridge_background.h"
 #include "end_game.h"
