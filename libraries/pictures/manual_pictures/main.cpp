@@ -87,10 +87,13 @@ bool WriteStations(const QDir& folder) {
   frame.show();
 
   lcg::Seed(MissionSeed);
-  QTimer::singleShot(0, [] {
+  QTimer answer;  // the mission's communiqué is answered as soon as it is up
+  QObject::connect(&answer, &QTimer::timeout, [] {
     if (QWidget* communique = QApplication::activeModalWidget()) Type(*communique, QStringLiteral(" "));
   });
+  answer.start(10);
   frame.Command(MenuCommand::New);
+  answer.stop();
   // Paused, the stars' twinkle and the blinking lights hold still for the pictures.
   pausedFlag = 1;
   QCoreApplication::processEvents();
