@@ -25,7 +25,7 @@ const std::vector<std::string> FourRomulans = {"........", "...R....", "......R.
 // alien, so no shot ends the mission.
 void StartGame(const std::vector<std::string>& quadrant) {
   ResetSectorState(host);
-  StartQuietGame(27);
+  StartQuietSectorGame(27);
   DrawQuadrant(27, quadrant);
   game.gamePhase = GamePhase::RedAlert;
 }

@@ -20,12 +20,11 @@
 #include "game_files.h"
 #include "game_state.h"
 #include "main_loop.h"
+#include "manual_window.h"
 #include "new_game.h"
-#include "operations_to_come.h"
 #include "options.h"
 #include "pause_window.h"
 #include "program_pictures.h"
-#include "program_directory.h"
 #include "shared_pictures.h"
 #include "settings_file.h"
 #include "sound.h"
@@ -133,7 +132,7 @@ void FrameWindow::Command(int id) {
     case M::DefaultPositions: ArrangeDefaultPositions(); return;
     case M::SaveWindowPositions: SaveWindowPositions(); return;
     case M::RestoreWindowPositions: RestoreWindowPositions(); return;
-    case M::Manual: OpenPlayersManual(this, HelpPath()); return;
+    case M::Manual: ShowPlayersManual(this); return;
     case M::About: ShowAboutBox(this); return;
     default: break;
   }
@@ -232,7 +231,8 @@ void FrameWindow::CloseStationWindows() {
 void FrameWindow::Exit() {
   if (PromptSaveGame() == Answer::Cancel) return;
   // The frame goes from the screen at once; the rest of the shutdown runs once the main loop
-  // has unwound, so an animation in progress finishes first.
+  // has unwound, so an animation in progress finishes first. The manual goes with it.
+  ClosePlayersManual(this);
   hide();
   RequestQuit(0);
 }

@@ -8,5 +8,3 @@ QString ProgramDirectory() {
   if (!directory.endsWith(QDir::separator())) directory += QDir::separator();
   return directory;
 }
-
-QString HelpPath() { return ProgramDirectory() + QStringLiteral("KESTRAV.HLP"); }

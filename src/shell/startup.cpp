@@ -16,7 +16,6 @@
 #include "high_score_file.h"
 #include "intro_fly_by.h"
 #include "main_loop.h"
-#include "operations_to_come.h"
 #include "options.h"
 #include "program_directory.h"
 #include "qt_host.h"

@@ -47,7 +47,7 @@ class AlienTurns : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetSectorState(host);
-    StartQuietGame();
+    StartQuietSectorGame();
     game.gamePhase = GamePhase::RedAlert;
     game.shieldEnergy = 1000;
     host.now = T;

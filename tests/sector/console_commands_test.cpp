@@ -1,4 +1,8 @@
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -89,6 +93,43 @@ TEST_F(ConsoleCommandsTest, TheRowsLastCellAndAnythingPast127CharactersAreNotRea
   EXPECT_EQ(Enter(">LOC", 5), Location);
   EXPECT_EQ(Enter(std::string(125, '.') + "LOC", 200), "huh?\n>") << "the C is the 128th character";
   EXPECT_EQ(Enter(std::string(124, '.') + "LOC", 200), Location);
+}
+
+// Every keyword the console answers to, as the player types it.
+const std::vector<std::string> Keywords = {"BAS", "SCA", "RIC", "LOC", "STA", "POW", "ALI", "CD", "DIR", "HEL",
+                                           "SKI", "GETQ", "ADV", "GETS", "RER", "UNR", "DAM", "ANA", "BYE", "EXI"};
+
+std::string ManualPage(const char* name) {
+  std::ifstream file(std::string(KESTRAV_MANUAL_DIR) + "/" + name);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+TEST_F(ConsoleCommandsTest, EveryCommandHasItsSectionInTheManualAndEverySectionIsACommand) {
+  const std::string page = ManualPage("computer-commands.html");
+  ASSERT_FALSE(page.empty());
+  std::vector<std::string> headings;
+  const std::regex heading("<h2>(.*?)</h2>");
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), heading); it != std::sregex_iterator(); ++it)
+    headings.push_back((*it)[1]);
+
+  for (const std::string& keyword : Keywords) {
+    EXPECT_NE(Enter(">" + keyword), "huh?\n>") << keyword << " is no command";
+    const std::regex word("\\b" + keyword + "\\b");
+    EXPECT_TRUE(std::any_of(headings.begin(), headings.end(),
+                            [&](const std::string& h) { return std::regex_search(h, word); }))
+        << keyword << " has no section in the Computer Command Summary";
+  }
+  // A section named after a keyword the console does not know would send players astray.
+  const std::regex section("<a name=\"([A-Z]+)\">");
+  for (const std::string& h : headings) {
+    std::smatch name;
+    if (std::regex_search(h, name, section)) {
+      EXPECT_NE(std::find(Keywords.begin(), Keywords.end(), name[1].str()), Keywords.end())
+          << name[1] << " is described but is no command";
+    }
+  }
 }
 
 // ---- Courses ----

@@ -36,7 +36,7 @@ class IdlePassTest : public ::testing::Test {
   // A quiet game in green with the ship at (3,4) of quadrant 27 and the next clock step due
   // 45 s after the program's start.
   void StartGreenGame() {
-    StartQuietGame(27);
+    StartQuietSectorGame(27);
     game.nextClockTick = 45000;
   }
 

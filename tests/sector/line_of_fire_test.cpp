@@ -10,7 +10,7 @@ namespace {
 class LineOfFire : public SectorTest {};
 
 TEST_F(LineOfFire, OnlyStarsOnTheLineStopABeam) {
-  StartQuietGame();
+  StartQuietSectorGame();
   DrawQuadrant(game.shipQuadrant, {"........",
                                    ".>..K*..",
                                    "........",
@@ -30,7 +30,7 @@ TEST_F(LineOfFire, OnlyStarsOnTheLineStopABeam) {
 }
 
 TEST_F(LineOfFire, AShallowLineStopsAtTheStarItPassesThrough) {
-  StartQuietGame();
+  StartQuietSectorGame();
   // From 0,0 to 6,3 the walk visits (1,0) (2,1) (3,1) (4,2) (5,2): where the row is exactly
   // half-way it keeps to the row it is on, so the star at 2,2 is passed and the one at 3,1 hit.
   DrawQuadrant(game.shipQuadrant, {">.......",

@@ -20,7 +20,7 @@ class SectorTest : public ::testing::Test {
     ResetSectorState(recorder);
   }
 
-  void StartGame(int shipQuadrant = 27) { StartQuietGame(shipQuadrant); }
+  void StartGame(int shipQuadrant = 27) { StartQuietSectorGame(shipQuadrant); }
 
   // The texts on the Messages panel, oldest first.
   static std::vector<std::string> PanelLines() {

@@ -27,7 +27,7 @@ class MainLoopTest : public ::testing::Test {
   }
   void TearDown() override { ResetShellState(qtHost); }
 
-  static void StartGreenGame() { StartQuietGame(); }
+  static void StartGreenGame() { StartQuietSectorGame(); }
 
   QtHost qtHost;
 };

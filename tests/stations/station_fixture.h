@@ -70,7 +70,7 @@ class StationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetStationState(host);
-    StartQuietGame();
+    StartQuietSectorGame();
   }
 
   // A short click on `station`: the release (at `releaseAt`) is already waiting when the

@@ -26,10 +26,24 @@ inline void PutStarbase(int quadrant, int x, int y, int frame = 0) {
   ++game.Quadrant(quadrant).starbaseCount;
 }
 
-// A running game in condition green with plenty of everything and the deadline well ahead:
-// the ship at sector (3,4) of `shipQuadrant`, and one Klingon far away (four quadrants across
-// and four down), so the ship's neighbourhood stays quiet.
-inline void StartQuietGame(int shipQuadrant = 27) {
+// A quiet running game for the game's core: condition green with full energy, shields down,
+// every torpedo aboard and the deadline well ahead; the ship alone at sector (3,4) of
+// quadrant 27, one Klingon far away at sector (5,5) of quadrant 0.
+inline void StartQuietGame() {
+  game.gamePhase = GamePhase::Green;
+  game.stardateStart = game.stardateNow = 2000.0;
+  game.missionLength = 40.0;
+  game.shipEnergy = 3000;
+  game.torpedoCount = 10;
+  PutShip(27, 3, 4);
+  AddAlien(0, 5, 5, AlienKind::Klingon);
+}
+
+// The same for the ship's quadrant and the stations: 500 units in the shields, the ship at
+// sector (3,4) of `shipQuadrant` (a quadrant picture drawn over it puts the ship where the
+// picture has it) and the Klingon four quadrants across and four down, so that arrivals
+// around the ship stay quiet.
+inline void StartQuietSectorGame(int shipQuadrant = 27) {
   game.gamePhase = GamePhase::Green;
   game.stardateStart = game.stardateNow = 2000.0;
   game.missionLength = 40.0;
