@@ -62,13 +62,13 @@ void BringForward(QWidget& frame) {
 }
 }  // namespace
 
-int RunKestrav() {
+int RunKestrav(const QString& gameFile) {
   QtHost qtHost;
   SetHost(&qtHost);
   lcg::Seed(TickCount() & 0xFFFF);
 
   SingleInstance instance(KestravInstanceName());
-  if (instance.AnotherIsRunning()) return 0;
+  if (instance.AnotherIsRunning(gameFile)) return 0;
 
   if (!LoadBundles()) return 1;
   settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
@@ -79,7 +79,10 @@ int RunKestrav() {
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
-  instance.Listen([&frame] { BringForward(frame); });
+  instance.Listen([&frame](const QString& handedOver) {
+    BringForward(frame);
+    if (!handedOver.isEmpty()) frame.OpenFromOutside(handedOver);
+  });
   AskToSaveBeforeSessionEnds(*qApp);
   SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver});
 
@@ -94,6 +97,7 @@ int RunKestrav() {
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
+  if (!gameFile.isEmpty()) frame.OpenFromOutside(gameFile);
 
   const int code = RunMainLoop();
   frame.ShutDown();
