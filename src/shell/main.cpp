@@ -16,6 +16,8 @@ int main(int argc, char* argv[]) {
   if (const CommandLine early = ReadCommandLine(arguments, true); early.exitCode) return AnswerOnTerminal(early);
 
   QApplication application(argc, argv);  // takes Qt's own options (-platform, -style...) out
+  // The installed menu entry: desktops match the running game to its name and icon by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrav.Kestrav"));
   const CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
   if (commandLine.exitCode) return AnswerOnTerminal(commandLine);
   return RunKestrav(commandLine.gameFile);
