@@ -12,6 +12,9 @@ id=io.github.kestrav.Kestrav
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
 rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" > /dev/null
 
@@ -31,23 +34,34 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-
 grep -qx 'Exec=kestrav %f' "$prefix/share/applications/$id.desktop" || fail "the entry does not pass the file on"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null || fail "appstreamcli validate"
 
-# The file type, compiled as the desktop compiles it: by name and by the first bytes.
-update-mime-database "$prefix/share/mime"
-grep -q '^application/x-kestrav-saved-game:\*\.gam$' "$prefix/share/mime/globs" || fail "no *.gam glob"
-grep -qa 'application/x-kestrav-saved-game' "$prefix/share/mime/magic" || fail "no magic for saved games"
-grep -q 'MimeType=application/x-kestrav-saved-game;' "$prefix/share/applications/$id.desktop" ||
-  fail "the entry does not open saved games"
+# The file type and the menu entry, compiled as a desktop compiles them, then asked the way a
+# file manager asks: what is this file, and which program opens it?
+XDG_DATA_HOME=$prefix/share update-mime-database "$prefix/share/mime"
+update-desktop-database "$prefix/share/applications"
+LC_ALL=C grep -qaP '>0=\x00\x04KVF\x00' "$prefix/share/mime/magic" || fail "no magic for saved games"
+printf 'KVF\000and the rest of a game' > "$scratch/voyage"
+printf 'KVF\000' > "$scratch/LOG.GAM"
+printf 'not a game' > "$scratch/notes.gam"
+for file in voyage LOG.GAM notes.gam; do
+  type=$(XDG_DATA_HOME=$prefix/share gio info -a standard::content-type "$scratch/$file" | sed -n 's/.*content-type: //p')
+  [ "$type" = application/x-kestrav-saved-game ] || fail "$file is taken for $type"
+done
+XDG_DATA_HOME=$prefix/share PATH=$prefix/bin:$PATH gio mime application/x-kestrav-saved-game |
+  grep -q "^Default application.*$id.desktop" || fail "saved games do not open in Kestrav"
 
 # The installed program answers on a terminal without any display.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/kestrav" --version) || fail "--version failed"
 [[ $version == "Kestrav "* ]] || fail "--version said: $version"
-"$prefix/bin/kestrav" --no-such-option > /dev/null 2>&1 && fail "an unknown option was accepted"
+if QT_QPA_PLATFORM=offscreen "$prefix/bin/kestrav" --no-such-option > /dev/null 2> "$scratch/usage"; then
+  fail "an unknown option was accepted"
+fi
+grep -q '^Usage: kestrav ' "$scratch/usage" || fail "an unknown option did not show the usage"
 
 # A real start, with nothing beside the program but its settings: it finds its bundles under
 # ../share/kestrav, opens the bridge and listens for a second start, which hands over to it
 # and leaves. A missing bundle would stop it at an error box before it ever listens.
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+home=$scratch/home
+mkdir -p "$home"
 mkdir -m 700 "$home/runtime"
 export HOME=$home XDG_RUNTIME_DIR=$home/runtime XDG_CONFIG_HOME=$home/config QT_QPA_PLATFORM=offscreen
 "$prefix/bin/kestrav" > "$home/first.log" 2>&1 &

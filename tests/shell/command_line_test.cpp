@@ -36,9 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CommandLineCase{"NothingStartsANewBridge", {"/usr/bin/kestrav"}, false, {}, {}, {}},
         CommandLineCase{"ASavedGame", {"kestrav", "voyage.gam"}, false, {}, "voyage.gam", {}},
-        CommandLineCase{"AFileNamedLikeAnOption", {"kestrav", "--", "-odd.gam"}, false, {}, "-odd.gam", {}},
         CommandLineCase{"Help", {"/usr/bin/kestrav", "--help"}, false, 0, {}, {Usage, "--version"}},
-        CommandLineCase{"ShortHelp", {"kestrav", "-h"}, false, 0, {}, {Usage}},
         CommandLineCase{"Version", {"kestrav", "--version"}, false, 0, {}, {"Kestrav"}},
         CommandLineCase{"HelpWinsOverAFile", {"kestrav", "voyage.gam", "--help"}, false, 0, {}, {Usage}},
         CommandLineCase{"UnknownOption", {"kestrav", "--warp=9"}, false, 2, {}, {"warp", Usage}},
@@ -47,6 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"QtOptionsMayRemain", {"kestrav", "-platform", "offscreen", "v.gam"}, true, {}, {}, {}},
         CommandLineCase{"VersionAmongQtOptions", {"kestrav", "-platform", "offscreen", "--version"}, true, 0, {},
                         {"Kestrav"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
