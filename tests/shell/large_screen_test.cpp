@@ -73,6 +73,19 @@ TEST_F(LargeScreen, EveryStationShowsItsFacePixelDoubled) {
   }
 }
 
+TEST_F(LargeScreen, TheDefaultArrangementStillFitsTheBridge) {
+  NewGameFromMenu(GreenSeed);
+  const QRect bridge = frame->bridge().viewport()->rect();
+  int shown = 0;
+  for (int s = 0; s < StationCount; ++s) {
+    const QMdiSubWindow* window = StationFrame(static_cast<Station>(s));
+    if (!window->isVisible() || window->isMinimized()) continue;
+    ++shown;
+    EXPECT_TRUE(bridge.contains(window->geometry())) << "station " << s << " runs off the bridge";
+  }
+  EXPECT_GE(shown, 4) << "the scan, status, messages and controls are up";
+}
+
 TEST_F(LargeScreen, TheDialAndTheButtonsAnswerWhereThePlayerClicks) {
   NewGameFromMenu(GreenSeed);
   QMdiSubWindow* window = StationFrame(Station::Navigation);
