@@ -23,14 +23,17 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Kestrav: command a starship and clear the galaxy of alien vessels before the deadline."));
-  const QCommandLineOption help = parser.addHelpOption();
+  // Help of our own: Qt's adds --help-all, which lists Qt's options only once the application
+  // exists, and these answers come before it.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
+  parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.gam) to open."),
                                QStringLiteral("[file.gam]"));
 
   CommandLine line;
   const bool parsed = parser.parse(arguments);
-  if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+  if (parser.isSet(help)) {
     line.exitCode = 0;
     line.answer = HelpText(parser, arguments);
     return line;
