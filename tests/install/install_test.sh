@@ -46,8 +46,8 @@ for file in voyage LOG.GAM notes.gam; do
   type=$(XDG_DATA_HOME=$prefix/share gio info -a standard::content-type "$scratch/$file" | sed -n 's/.*content-type: //p')
   [ "$type" = application/x-kestrav-saved-game ] || fail "$file is taken for $type"
 done
-XDG_DATA_HOME=$prefix/share PATH=$prefix/bin:$PATH gio mime application/x-kestrav-saved-game |
-  grep -q "^Default application.*$id.desktop" || fail "saved games do not open in Kestrav"
+opener=$(XDG_DATA_HOME=$prefix/share PATH=$prefix/bin:$PATH gio mime application/x-kestrav-saved-game)
+grep -q "^Default application.*$id.desktop" <<< "$opener" || fail "saved games do not open in Kestrav"
 
 # The installed program answers on a terminal without any display.
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/kestrav" --version) || fail "--version failed"
