@@ -56,8 +56,8 @@ void BridgeBackground::PaintStars(QPainter& painter, const QRect& area) const {
   for (std::size_t i = 0; i < starX_.size(); ++i) {
     const QPoint star(starX_[i], starY_[i]);
     if (!area.contains(star)) continue;
-    painter.setPen(StarColour(starX_[i]));
-    painter.drawPoint(star);
+    // One whole pixel of the bridge: on a denser screen a star grows with everything else.
+    painter.fillRect(QRect(star, QSize(1, 1)), StarColour(starX_[i]));
   }
 }
 

@@ -100,6 +100,15 @@ bool FrameWindow::HoldWhileActionRuns(int id) {
   return true;
 }
 
+void FrameWindow::OpenFromOutside(const QString& path) {
+  // The request can come at any moment, even from inside an action's waits or a dialog's own
+  // loop: it always waits for the main loop, then goes the way of File > Open.
+  HoldUntilActionEnds([path] {
+    if (PromptSaveGame() == Answer::Cancel) return;
+    OpenGameFile(path);
+  });
+}
+
 void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
   if (HoldWhileActionRuns(id)) return;

@@ -21,6 +21,11 @@ class FrameWindow : public QMainWindow {
   // Carries out menu command `id` (a menu click, an accelerator or a station's request).
   void Command(int id);
 
+  // Opens the saved game `path` handed in from outside (the command line, or a later start of
+  // the program): once control is back in the main loop, outside every action and dialog, it
+  // asks to save the running game, then loads the file as File > Open does.
+  void OpenFromOutside(const QString& path);
+
   BridgeBackground& bridge() const { return *bridge_; }
   FrameMenus& menus() const { return *menus_; }
 

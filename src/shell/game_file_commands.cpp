@@ -56,7 +56,10 @@ bool ChooseSaveFile(QWidget* frame) {
 
 void OpenGameCommand(QWidget* frame) {
   const QString path = RunFileDialog(frame, QFileDialog::AcceptOpen);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) OpenGameFile(path);
+}
+
+void OpenGameFile(const QString& path) {
   // A rejected file must not become the game's name: the next Save would overwrite it.
   const GameFileName previous;
   GameFileName::Set(path);

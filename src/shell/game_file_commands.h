@@ -12,6 +12,9 @@ class QWidget;
 
 // File > Open (after the save prompt): choose a saved game and load it.
 void OpenGameCommand(QWidget* frame);
+// Loads the saved game `path` as File > Open does once a file is chosen; a file that is not a
+// sound game is reported and leaves the running game and its file name as they were.
+void OpenGameFile(const QString& path);
 // File > Save: to the game's file when it has one, otherwise as Save As.
 void SaveGameCommand(QWidget* frame);
 // File > Save As: choose a file and save to it.

@@ -2,9 +2,23 @@
 
 #include <QApplication>
 
+#include "command_line.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
-  return RunKestrav();
+  QCoreApplication::setApplicationName(QStringLiteral("Kestrav"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(KESTRAV_VERSION));
+
+  // --help and --version answer before the window system is reached, so that they work on a
+  // terminal without a display.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  if (const CommandLine early = ReadCommandLine(arguments, true); early.exitCode) return AnswerOnTerminal(early);
+
+  QApplication application(argc, argv);  // takes Qt's own options (-platform, -style...) out
+  // The installed menu entry: desktops match the running game to its name and icon by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrav.Kestrav"));
+  const CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
+  if (commandLine.exitCode) return AnswerOnTerminal(commandLine);
+  return RunKestrav(commandLine.gameFile);
 }

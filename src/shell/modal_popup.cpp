@@ -72,6 +72,7 @@ void ModalPopup::DrawRedFrames(QPainter& painter) const {
 
 void ModalPopup::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // pictures stay crisp on dense screens
   painter.fillRect(rect(), Qt::white);
   painter.setPen(Qt::black);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));

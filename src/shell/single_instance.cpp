@@ -1,12 +1,32 @@
 #include "single_instance.h"
 
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 constexpr int ConnectTimeoutMs = 500;
+
+// What a later start says: "forward" alone, or "open", a newline and the saved game's
+// absolute path in UTF-8. Anything longer than a path can be is not listened to.
+const QByteArray ForwardRequest = QByteArrayLiteral("forward");
+const QByteArray OpenRequest = QByteArrayLiteral("open\n");
+constexpr qsizetype LongestRequest = 64 * 1024;
+
+QByteArray Request(const QString& gameFile) {
+  if (gameFile.isEmpty()) return ForwardRequest;
+  // The first copy runs in a folder of its own: a relative path would mean another file there.
+  return OpenRequest + QFileInfo(gameFile).absoluteFilePath().toUtf8();
+}
+
+// The saved game a request hands over; empty for a plain "forward" and for anything unknown.
+QString GameFileOf(const QByteArray& request) {
+  if (!request.startsWith(OpenRequest) || request.size() > LongestRequest) return {};
+  return QString::fromUtf8(request.mid(OpenRequest.size()));
+}
 
 // The desktop this copy shows on: the platform and its display, made safe for a file name.
 QString DisplayName() {
@@ -28,17 +48,18 @@ QString KestravInstanceName() {
 
 SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
 
-bool SingleInstance::AnotherIsRunning() {
+bool SingleInstance::AnotherIsRunning(const QString& gameFile) {
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(ConnectTimeoutMs)) return false;
-  socket.write("forward");
+  socket.write(Request(gameFile));
   socket.waitForBytesWritten(ConnectTimeoutMs);
   socket.disconnectFromServer();
+  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(ConnectTimeoutMs);
   return true;
 }
 
-void SingleInstance::Listen(std::function<void()> comeForward) {
+void SingleInstance::Listen(std::function<void(const QString& gameFile)> comeForward) {
   // A copy that crashed can leave its socket file behind; nobody answered on it.
   server_.setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_.listen(name_)) {
@@ -47,8 +68,17 @@ void SingleInstance::Listen(std::function<void()> comeForward) {
   }
   connect(&server_, &QLocalServer::newConnection, this, [this, comeForward] {
     while (QLocalSocket* caller = server_.nextPendingConnection()) {
-      connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-      comeForward();
+      // The request is whole when the caller hangs up.
+      auto request = std::make_shared<QByteArray>();
+      connect(caller, &QLocalSocket::readyRead, caller, [caller, request] {
+        request->append(caller->readAll());
+        if (request->size() > LongestRequest) caller->abort();
+      });
+      connect(caller, &QLocalSocket::disconnected, caller, [caller, request, comeForward] {
+        request->append(caller->readAll());
+        caller->deleteLater();
+        comeForward(GameFileOf(*request));
+      });
     }
   });
 }

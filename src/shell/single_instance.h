@@ -1,6 +1,7 @@
 #pragma once
 // One Kestrav at a time: the first program listens on a local socket; a second start finds
-// it there, asks it to come forward and leaves.
+// it there, asks it to come forward (and to open the saved game it was started with) and
+// leaves.
 
 #include <QLocalServer>
 #include <QString>
@@ -11,11 +12,13 @@ class SingleInstance : public QObject {
  public:
   explicit SingleInstance(QString name);
 
-  // True when another copy already runs (it has been asked to come forward).
-  bool AnotherIsRunning();
+  // True when another copy already runs: it has been asked to come forward and, when
+  // `gameFile` is not empty, to open that saved game (a path as this start was given it).
+  bool AnotherIsRunning(const QString& gameFile = {});
 
-  // Starts listening; `comeForward` runs whenever a later copy asks.
-  void Listen(std::function<void()> comeForward);
+  // Starts listening; `comeForward` runs whenever a later copy asks, with the absolute path of
+  // the saved game it hands over (empty when it hands over none).
+  void Listen(std::function<void(const QString& gameFile)> comeForward);
 
  private:
   QString name_;

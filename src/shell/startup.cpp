@@ -61,13 +61,13 @@ void BringForward(QWidget& frame) {
 }
 }  // namespace
 
-int RunKestrav() {
+int RunKestrav(const QString& gameFile) {
   QtHost qtHost;
   SetHost(&qtHost);
   lcg::Seed(TickCount() & 0xFFFF);
 
   SingleInstance instance(KestravInstanceName());
-  if (instance.AnotherIsRunning()) return 0;
+  if (instance.AnotherIsRunning(gameFile)) return 0;
 
   if (!LoadBundles()) return 1;
   settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
@@ -78,7 +78,10 @@ int RunKestrav() {
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
-  instance.Listen([&frame] { BringForward(frame); });
+  instance.Listen([&frame](const QString& handedOver) {
+    BringForward(frame);
+    if (!handedOver.isEmpty()) frame.OpenFromOutside(handedOver);
+  });
   AskToSaveBeforeSessionEnds(*qApp);
   SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver});
 
@@ -93,6 +96,7 @@ int RunKestrav() {
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
+  if (!gameFile.isEmpty()) frame.OpenFromOutside(gameFile);
 
   const int code = RunMainLoop();
   frame.ShutDown();

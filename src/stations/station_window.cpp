@@ -66,5 +66,8 @@ void StationWindow::resizeEvent(QResizeEvent* event) {
 void StationWindow::paintEvent(QPaintEvent* event) {
   RedrawFaceIfInvalid();
   QPainter screen(this);
+  // On a denser screen each pixel of the face becomes a block of whole screen pixels: the
+  // pixel art is never smoothed.
+  screen.setRenderHint(QPainter::SmoothPixmapTransform, false);
   screen.drawImage(event->rect(), surface_, event->rect());
 }

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -17,6 +18,7 @@
 #include "console_commands.h"
 #include "end_game.h"
 #include "frame_window.h"
+#include "game_files.h"
 #include "game_state.h"
 #include "main_loop.h"
 #include "modal_answerer.h"
@@ -199,4 +201,50 @@ TEST_F(ActionUnderway, TheMenusDoNotOpenDuringAMove) {
   EXPECT_NE(popup, nullptr) << "after the move the same click opens the menu";
   if (popup) popup->close();
 }
+
+// A saved game handed in from outside (the command line, a second start of the program) waits
+// like File > Open, asks to save the running game, then loads through the same path.
+TEST_F(ActionUnderway, AGameOpenedFromOutsideWaitsForTheMoveThenAsksToSaveFirst) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("Sector Voyage.gam"));
+  game.gameFilePath = path.toStdString();
+  ASSERT_TRUE(SaveGame());
+  game.gameFilePath.clear();
+  game.gameFileTitle.clear();
+
+  ModalAnswerer answerer;
+  DuringAMove([&] { frame->OpenFromOutside(path); });
+  EXPECT_EQ(game.shipSectorX, 4) << "the move ran to its end on the running game";
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the move";
+  EXPECT_GT(game.changeCount, 0);
+
+  RunHeldCommands();
+  ASSERT_FALSE(answerer.seen.isEmpty());
+  EXPECT_EQ(answerer.seen.constFirst(), QStringLiteral("box")) << "the save question came first";
+  EXPECT_EQ(game.shipSectorX, 0) << "the saved game was loaded";
+  EXPECT_EQ(game.gameFilePath, path.toStdString());
+  EXPECT_EQ(game.gameFileTitle, "Sector Voyage.gam");
+  EXPECT_EQ(game.changeCount, 0);
+}
+
+TEST_F(ActionUnderway, AFileFromOutsideThatIsNoGameIsReportedAndTheGameGoesOn) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("notes.gam"));
+  QFile notes(path);
+  ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+  notes.write("Captain's notes, not a game");
+  notes.close();
+  game.gameFilePath = folder.filePath(QStringLiteral("mine.gam")).toStdString();
+  game.gameFileTitle = "mine.gam";
+
+  ModalAnswerer answerer;
+  frame->OpenFromOutside(path);
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "held until the main loop runs it";
+  RunHeldCommands();
+  EXPECT_EQ(answerer.seen, QStringList{QStringLiteral("box")}) << "the file's error, and no save question";
+  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(game.shipSectorY, 3);
+  EXPECT_EQ(game.gameFileTitle, "mine.gam") << "a rejected file does not become the game's name";
+}
+
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QStandardPaths>
+#include <QTest>
 #include <unistd.h>
 
 #include "single_instance.h"
@@ -48,7 +50,7 @@ TEST(SingleInstance, ASecondStartFindsTheFirstOnlyOnItsOwnDisplay) {
   ScopedEnv display("DISPLAY", ":41");
   SingleInstance first(KestravInstanceName());
   int forwards = 0;
-  first.Listen([&] { ++forwards; });
+  first.Listen([&](const QString&) { ++forwards; });
 
   SingleInstance sameDesktop(KestravInstanceName());
   EXPECT_TRUE(sameDesktop.AnotherIsRunning());
@@ -57,4 +59,24 @@ TEST(SingleInstance, ASecondStartFindsTheFirstOnlyOnItsOwnDisplay) {
   SingleInstance elsewhere(KestravInstanceName());
   EXPECT_FALSE(elsewhere.AnotherIsRunning()) << "a game on another display does not stop this one";
 }
+TEST(SingleInstance, ASecondStartHandsOverItsSavedGameByItsFullPath) {
+  ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+  ScopedEnv display("DISPLAY", ":43");
+  SingleInstance first(KestravInstanceName());
+  QStringList handedOver;
+  first.Listen([&](const QString& gameFile) { handedOver << gameFile; });
+
+  const QString relative = QStringLiteral("Saved Games/Ünïcode\nvoyage.gam");
+  const QString absolute = QStringLiteral("/home/captain/log.GAM");
+  for (const QString& file : {QString(), relative, absolute}) {
+    SingleInstance later(KestravInstanceName());
+    ASSERT_TRUE(later.AnotherIsRunning(file));
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 3; }, 5000)) << handedOver.join('|').toStdString();
+  // The first copy runs in a folder of its own: a path relative to the second start's folder
+  // arrives made whole.
+  handedOver.sort();
+  EXPECT_EQ(handedOver, QStringList({QString(), absolute, QDir::current().absoluteFilePath(relative)}));
+}
+
 }  // namespace

@@ -4,7 +4,8 @@
 //   kestrav-picture-maker <sprite folder> <output folder>
 //
 // writes <output>/bitmaps/<id>.bmp, <output>/icons/<id>.ico and the program's own
-// <output>/program/{button_on.bmp,button_off.bmp,kestrav.ico}.
+// <output>/program/{button_on.bmp,button_off.bmp,kestrav.ico} with the desktop's
+// <output>/program/icon-<size>.png.
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +60,15 @@ int main(int argc, char** argv) {
                   EncodeBmp(ButtonFrame(true), Depth::TrueColour));
   ok &= WriteFile(out.filePath(QStringLiteral("program/button_off.bmp")),
                   EncodeBmp(ButtonFrame(false), Depth::TrueColour));
-  ok &= WriteFile(out.filePath(QStringLiteral("program/kestrav.ico")), EncodeIcon(ProgramIcon(LoadSprite(sprites, QStringLiteral("ship"))), {}));
+  const QImage ship = LoadSprite(sprites, QStringLiteral("ship"));
+  ok &= WriteFile(out.filePath(QStringLiteral("program/kestrav.ico")), EncodeIcon(ProgramIcon(ship), {}));
+  // The icon a desktop installation shows in its menus and file managers, at each size.
+  for (const int size : DesktopIconSizes) {
+    const QString path = out.filePath(QStringLiteral("program/icon-%1.png").arg(size));
+    if (!ProgramIcon(ship, size).save(path, "PNG")) {
+      std::fprintf(stderr, "picture maker: cannot write %s\n", qPrintable(path));
+      ok = false;
+    }
+  }
   return ok ? 0 : 1;
 }

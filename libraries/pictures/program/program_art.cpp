@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <cmath>
 
 
 namespace pictures {
@@ -50,10 +52,14 @@ QImage ButtonFrame(bool pressed) {
   return image;
 }
 
-QImage ProgramIcon(const QImage& shipSprite) {
-  QImage image(32, 32, QImage::Format_ARGB32);
+QImage ProgramIcon(const QImage& shipSprite, int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
+  // Drawn on a 32-unit grid at every size, so a large icon shows the same picture in finer
+  // detail rather than an enlarged small one.
+  const qreal scale = size / 32.0;
+  painter.scale(scale, scale);
   painter.setRenderHint(QPainter::Antialiasing, true);
 
   // Deep space in a red ring.
@@ -77,15 +83,21 @@ QImage ProgramIcon(const QImage& shipSprite) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   QRandomGenerator stars(74656);
   for (int i = 0; i < 10; ++i) {
-    painter.setPen(i % 3 ? QColor(192, 192, 192) : QColor(255, 255, 255));
-    painter.drawPoint(4 + stars.bounded(24), 3 + stars.bounded(14));
+    const QColor star = i % 3 ? QColor(192, 192, 192) : QColor(255, 255, 255);
+    painter.fillRect(QRectF(4 + stars.bounded(24), 3 + stars.bounded(14), 1, 1), star);
   }
   painter.setRenderHint(QPainter::Antialiasing, true);
 
-  // The starship, a touch smaller than on the scan; its black is space.
+  // The starship, a touch smaller than on the scan; its black is space. Enlarged, its pixels
+  // are first multiplied whole, so that only their edges blend when it is fitted to the icon.
+  const QRectF shipBox(3, 6, 27, 20);
+  const int whole = std::max(1, static_cast<int>(std::ceil(shipBox.width() * scale / shipSprite.width())));
+  const QImage ship = whole == 1 ? shipSprite
+                                 : shipSprite.scaled(shipSprite.size() * whole, Qt::IgnoreAspectRatio,
+                                                     Qt::FastTransformation);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter.setCompositionMode(QPainter::CompositionMode_Lighten);
-  painter.drawImage(QRectF(3, 6, 27, 20), shipSprite);
+  painter.drawImage(shipBox, ship);
   painter.restore();
   painter.end();
   return image;
