@@ -19,7 +19,7 @@ namespace {
 HeadlessHost host;
 
 const std::vector<std::string> FourRomulans = {"........", "...R....", "......R.", "........",
-                                              ">.......", "........", ".....R..", "..R....."};
+                                               ">.......", "........", ".....R..", "..R....."};
 
 // A running game in red alert, the ship at sector 1,5 of quadrant 27 and, far away, one
 // alien, so no shot ends the mission.

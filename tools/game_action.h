@@ -34,8 +34,7 @@ int FinishAction(const ActionRequest& request, const std::vector<std::string>& m
 // Loads the game, seeds the random source and runs `carryOut`, which returns false to
 // refuse the command once it sees the game (then `refused` gives the exit code and nothing
 // is written). Returns the program's exit code.
-int RunAction(const ActionRequest& request, const std::function<bool()>& carryOut,
-              const std::function<int()>& refused);
+int RunAction(const ActionRequest& request, const std::function<bool()>& carryOut, const std::function<int()>& refused);
 
 inline bool InRange(const std::optional<int>& value, int low, int high) {
   return value && *value >= low && *value <= high;

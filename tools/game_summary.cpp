@@ -4,9 +4,16 @@
 
 namespace {
 const char* SystemName(int system) {
-  static const char* const names[SystemCount] = {
-      "Short Range Sensors", "Long Range Sensors", "Warp Drive",    "Photon Torpedoes",    "Phasers",
-      "Shields",             "Computer",           "Damage Control", "Bridge Status Panel", "Message Display"};
+  static const char* const names[SystemCount] = {"Short Range Sensors",
+                                                 "Long Range Sensors",
+                                                 "Warp Drive",
+                                                 "Photon Torpedoes",
+                                                 "Phasers",
+                                                 "Shields",
+                                                 "Computer",
+                                                 "Damage Control",
+                                                 "Bridge Status Panel",
+                                                 "Message Display"};
   return names[system];
 }
 
@@ -22,7 +29,8 @@ const char* KindName(std::uint8_t kind) {
 
 // Column first and 1-based, as the bridge shows positions.
 std::string Position(int quadrant, int x, int y) {
-  return FormatText("quadrant %d,%d sector %d,%d", QuadrantColumn(quadrant) + 1, QuadrantRow(quadrant) + 1, x + 1, y + 1);
+  return FormatText("quadrant %d,%d sector %d,%d", QuadrantColumn(quadrant) + 1, QuadrantRow(quadrant) + 1, x + 1,
+                    y + 1);
 }
 
 std::string Chart(const GameState& s) {
@@ -47,9 +55,12 @@ std::string DamageStates(const GameState& s) {
   for (int i = 0; i < SystemCount; ++i) {
     const double damage = s.damage[static_cast<std::size_t>(i)];
     std::string state;
-    if (damage == 0.0) state = "working";
-    else if (damage < 0.0) state = "destroyed";
-    else state = FormatText("damaged, repaired at stardate %.1f", s.repairDate[static_cast<std::size_t>(i)]);
+    if (damage == 0.0)
+      state = "working";
+    else if (damage < 0.0)
+      state = "destroyed";
+    else
+      state = FormatText("damaged, repaired at stardate %.1f", s.repairDate[static_cast<std::size_t>(i)]);
     text += FormatText("  %-20s %s\n", SystemName(i), state.c_str());
   }
   return text;

@@ -100,11 +100,16 @@ int NewMission(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (option == "--state") printState = true;
-    else if (option == "--seed" && hasValue) seed = ParseNumber<std::uint32_t>(args[++i]);
-    else if (option == "--skill" && hasValue) skill = ParseNumber<int>(args[++i]);
-    else if (option == "--out" && hasValue) out = args[++i];
-    else return Usage();
+    if (option == "--state")
+      printState = true;
+    else if (option == "--seed" && hasValue)
+      seed = ParseNumber<std::uint32_t>(args[++i]);
+    else if (option == "--skill" && hasValue)
+      skill = ParseNumber<int>(args[++i]);
+    else if (option == "--out" && hasValue)
+      out = args[++i];
+    else
+      return Usage();
   }
   if (!seed || !skill || *skill < 0 || *skill > 5 || out.empty()) return Usage();
 

@@ -29,10 +29,14 @@ int MoveVerb(const std::vector<std::string>& args) {
   const auto request = ParseActionRequest(
       args,
       [&](const std::string& option, const std::string& value) {
-        if (option == "--course") course = ParseNumber<int>(value);
-        else if (option == "--warp") warp = ParseNumber<int>(value);
-        else if (option == "--impulse") impulse = ParseNumber<int>(value);
-        else return false;
+        if (option == "--course")
+          course = ParseNumber<int>(value);
+        else if (option == "--warp")
+          warp = ParseNumber<int>(value);
+        else if (option == "--impulse")
+          impulse = ParseNumber<int>(value);
+        else
+          return false;
         return true;
       },
       consumed);
@@ -51,7 +55,8 @@ int MoveVerb(const std::vector<std::string>& args) {
 
 int RicochetVerb(const std::vector<std::string>& args) {
   std::size_t consumed = 0;
-  const auto request = ParseActionRequest(args, [](const std::string&, const std::string&) { return false; }, consumed);
+  const auto request = ParseActionRequest(
+      args, [](const std::string&, const std::string&) { return false; }, consumed);
   if (!request) return Usage();
   return RunAction(
       *request,

@@ -24,8 +24,8 @@ struct SoakAction {
   // new charge.
   int amount = 0;
   bool singleTarget = true;
-  std::string line;           // typed at the console
-  std::uint32_t thenMs = 0;   // game time that passes afterwards
+  std::string line;          // typed at the console
+  std::uint32_t thenMs = 0;  // game time that passes afterwards
 
   // The command in kestrav-tool's words, so that it can be replayed.
   std::string Describe() const;

@@ -54,8 +54,8 @@ std::optional<BrokenRule> CheckClock(const GameState& s) {
   const double end = s.stardateStart + s.missionLength;
   if (!std::isfinite(s.stardateNow) || !std::isfinite(end) || s.stardateNow < s.stardateStart ||
       s.stardateNow > end + AbsurdOverrun)
-    return Broken("stardate sane", FormatText("stardate %.1f in a mission from %.1f to %.1f", s.stardateNow,
-                                                s.stardateStart, end));
+    return Broken("stardate sane",
+                  FormatText("stardate %.1f in a mission from %.1f to %.1f", s.stardateNow, s.stardateStart, end));
   return std::nullopt;
 }
 
@@ -90,7 +90,8 @@ bool ReasonHolds(const GameState& s) {
 std::optional<BrokenRule> CheckPhase(const GameState& s) {
   const int phase = static_cast<int>(s.gamePhase);
   if (s.gamePhase == GamePhase::GameOver) {
-    if (!ReasonHolds(s)) return Broken("game over for its reason", FormatText("reason %d", static_cast<int>(s.gameOverReason)));
+    if (!ReasonHolds(s))
+      return Broken("game over for its reason", FormatText("reason %d", static_cast<int>(s.gameOverReason)));
     return std::nullopt;
   }
   if (s.gamePhase == GamePhase::NoGame || phase < 0 || phase > static_cast<int>(GamePhase::GameOver))
@@ -99,7 +100,8 @@ std::optional<BrokenRule> CheckPhase(const GameState& s) {
   if (s.aliensRemaining == 0) return Broken("phase of a game in play", "no alien left but the game goes on");
   const bool aliens = AliensInShipQuadrant(s);
   if (aliens != s.InRedAlert())
-    return Broken("red alert with aliens", FormatText("phase %d with%s aliens in the ship's quadrant", phase, aliens ? "" : " no"));
+    return Broken("red alert with aliens",
+                  FormatText("phase %d with%s aliens in the ship's quadrant", phase, aliens ? "" : " no"));
   if (s.gamePhase == GamePhase::Docked && !StarbaseAlongside(s))
     return Broken("docked beside a starbase", "docked with no starbase alongside");
   return std::nullopt;
@@ -122,7 +124,8 @@ std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameSt
     const AlienRecord& was = before.alienTable[i];
     const AlienRecord& is = after.alienTable[i];
     if (is.quadrant != was.quadrant && (was.quadrant == -1 || is.quadrant != -1))
-      return Broken("aliens keep to their quadrants", FormatText("alien %zu went from quadrant %d to %d", i, was.quadrant, is.quadrant));
+      return Broken("aliens keep to their quadrants",
+                    FormatText("alien %zu went from quadrant %d to %d", i, was.quadrant, is.quadrant));
     if (is.quadrant != -1 && is.energy > was.energy)
       return Broken("aliens never regain energy", FormatText("alien %zu went from %d to %d", i, was.energy, is.energy));
   }
@@ -130,7 +133,8 @@ std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameSt
     const QuadrantRecord& was = before.galaxy[q];
     const QuadrantRecord& is = after.galaxy[q];
     if (is.starbaseCount > was.starbaseCount)
-      return Broken("starbases never appear", FormatText("quadrant %zu went from %d to %d", q, was.starbaseCount, is.starbaseCount));
+      return Broken("starbases never appear",
+                    FormatText("quadrant %zu went from %d to %d", q, was.starbaseCount, is.starbaseCount));
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x)
         if (IsStar(Cell::Object(was.cells[y][x])) != IsStar(Cell::Object(is.cells[y][x])) ||
@@ -140,13 +144,14 @@ std::optional<BrokenRule> FindBrokenChange(const GameState& before, const GameSt
   if (after.stardateNow < before.stardateNow - StardateRounding)
     return Broken("time runs forward", FormatText("stardate %.6f after %.6f", after.stardateNow, before.stardateNow));
   if (after.aliensRemaining > before.aliensRemaining)
-    return Broken("the destroyed stay destroyed", FormatText("%d aliens remain after %d", after.aliensRemaining, before.aliensRemaining));
+    return Broken("the destroyed stay destroyed",
+                  FormatText("%d aliens remain after %d", after.aliensRemaining, before.aliensRemaining));
   const bool docked = after.gamePhase == GamePhase::Docked;
   if (!docked && (after.torpedoCount > before.torpedoCount ||
                   after.shipEnergy + after.shieldEnergy > before.shipEnergy + before.shieldEnergy))
-    return Broken("only docking refills", FormatText("energy %d+%d and %d torpedoes after %d+%d and %d", after.shipEnergy,
-                                                     after.shieldEnergy, after.torpedoCount, before.shipEnergy,
-                                                     before.shieldEnergy, before.torpedoCount));
+    return Broken("only docking refills",
+                  FormatText("energy %d+%d and %d torpedoes after %d+%d and %d", after.shipEnergy, after.shieldEnergy,
+                             after.torpedoCount, before.shipEnergy, before.shieldEnergy, before.torpedoCount));
   return std::nullopt;
 }
 

@@ -42,8 +42,7 @@ void NoEndSequence() {}
 
 class MissionRun {
  public:
-  explicit MissionRun(const MissionPlan& plan)
-      : plan_(plan), captain_(MissionSeed(plan.seed, plan.mission, 1)) {}
+  explicit MissionRun(const MissionPlan& plan) : plan_(plan), captain_(MissionSeed(plan.seed, plan.mission, 1)) {}
 
   MissionOutcome Play();
 
@@ -77,7 +76,8 @@ MissionOutcome MissionRun::Play() {
   std::uint32_t randomState = lcg::State();
   NewGame();
   if (auto broken = CheckGame()) {
-    Report(*broken, before, randomState, FormatText("new --seed %u --skill %d", randomState, static_cast<int>(plan_.skill)));
+    Report(*broken, before, randomState,
+           FormatText("new --seed %u --skill %d", randomState, static_cast<int>(plan_.skill)));
     return outcome_;
   }
 

@@ -15,9 +15,9 @@
 struct SoakViolation {
   std::uint32_t seed = 0;
   int mission = 0;
-  int action = 0;             // the captain's command number in the mission, from 1
+  int action = 0;                 // the captain's command number in the mission, from 1
   std::uint32_t randomState = 0;  // the game's random state before that command
-  std::string command;        // the command in kestrav-tool's words
+  std::string command;            // the command in kestrav-tool's words
   std::string invariant, detail;
   std::string beforeFile, afterFile;
 };
@@ -25,10 +25,10 @@ struct SoakViolation {
 struct MissionOutcome {
   SkillLevel skill = SkillLevel::Crewman;
   GameOverReason reason = GameOverReason::None;  // None when a violation stopped the mission
-  double stardates = 0.0;  // from the mission's start to its end
+  double stardates = 0.0;                        // from the mission's start to its end
   int actions = 0;
   std::array<int, SoakAction::KindCount> commands{};  // by SoakAction::Kind
-  int score = 0;  // of a won mission
+  int score = 0;                                      // of a won mission
   std::optional<SoakViolation> violation;
 };
 

@@ -61,10 +61,11 @@ void SoakTally::Add(const MissionOutcome& outcome) {
 double SoakTally::ActionsPerSecond() const { return seconds > 0.0 ? static_cast<double>(actions) / seconds : 0.0; }
 
 std::string DescribeViolation(const SoakViolation& v) {
-  return FormatText("VIOLATION seed %u mission %d command %d (%s), random state %u before it: %s: %s\n"
-                    "  game before: %s\n  game after:  %s\n",
-                    v.seed, v.mission, v.action, v.command.c_str(), v.randomState, v.invariant.c_str(),
-                    v.detail.c_str(), v.beforeFile.c_str(), v.afterFile.c_str());
+  return FormatText(
+      "VIOLATION seed %u mission %d command %d (%s), random state %u before it: %s: %s\n"
+      "  game before: %s\n  game after:  %s\n",
+      v.seed, v.mission, v.action, v.command.c_str(), v.randomState, v.invariant.c_str(), v.detail.c_str(),
+      v.beforeFile.c_str(), v.afterFile.c_str());
 }
 
 std::string SoakTally::Text() const {
@@ -135,9 +136,10 @@ std::string SoakTally::Json() const {
     json += FormatText("%s%d", comma, score);
     comma = ", ";
   }
-  json += FormatText("],\n  \"average_stardates\": %.3f,\n  \"average_actions\": %.3f,\n  \"actions\": %lld,\n"
-                     "  \"seconds\": %.3f,\n  \"actions_per_second\": %.1f\n}\n",
-                     missions ? stardates / missions : 0.0, missions ? static_cast<double>(actions) / missions : 0.0,
-                     actions, seconds, ActionsPerSecond());
+  json += FormatText(
+      "],\n  \"average_stardates\": %.3f,\n  \"average_actions\": %.3f,\n  \"actions\": %lld,\n"
+      "  \"seconds\": %.3f,\n  \"actions_per_second\": %.1f\n}\n",
+      missions ? stardates / missions : 0.0, missions ? static_cast<double>(actions) / missions : 0.0, actions, seconds,
+      ActionsPerSecond());
   return json;
 }

@@ -17,7 +17,7 @@ struct SoakTally {
   double stardates = 0.0;  // summed over the missions played
   long long actions = 0;
   std::array<long long, SoakAction::KindCount> commands{};  // by SoakAction::Kind
-  std::vector<int> scores;  // of the won missions
+  std::vector<int> scores;                                  // of the won missions
   std::array<int, 6> playedAtSkill{}, wonAtSkill{};
   double seconds = 0.0;  // of real time
 

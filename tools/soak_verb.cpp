@@ -46,13 +46,20 @@ std::optional<SoakOptions> ParseSoakOptions(const std::vector<std::string>& args
     if (i + 1 == args.size()) return std::nullopt;
     const std::string& option = args[i];
     const std::string& value = args[++i];
-    if (option == "--seed") seed = ParseNumber<std::uint32_t>(value);
-    else if (option == "--missions") missions = ParseNumber<int>(value);
-    else if (option == "--skill") options.skill = ParseNumber<int>(value).value_or(-1);
-    else if (option == "--mission") options.onlyMission = ParseNumber<int>(value).value_or(0);
-    else if (option == "--report") options.report = value;
-    else if (option == "--scratch") options.scratch = value;
-    else return std::nullopt;
+    if (option == "--seed")
+      seed = ParseNumber<std::uint32_t>(value);
+    else if (option == "--missions")
+      missions = ParseNumber<int>(value);
+    else if (option == "--skill")
+      options.skill = ParseNumber<int>(value).value_or(-1);
+    else if (option == "--mission")
+      options.onlyMission = ParseNumber<int>(value).value_or(0);
+    else if (option == "--report")
+      options.report = value;
+    else if (option == "--scratch")
+      options.scratch = value;
+    else
+      return std::nullopt;
   }
   if (!seed || !missions || *missions < 1) return std::nullopt;
   if (options.skill && (*options.skill < 0 || *options.skill > 5)) return std::nullopt;

@@ -32,9 +32,12 @@ int TorpedoVerb(const std::vector<std::string>& args) {
   const auto request = ParseActionRequest(
       args,
       [&](const std::string& option, const std::string& value) {
-        if (option == "--course") course = ParseNumber<int>(value);
-        else if (option == "--distance") distance = ParseNumber<int>(value);
-        else return false;
+        if (option == "--course")
+          course = ParseNumber<int>(value);
+        else if (option == "--distance")
+          distance = ParseNumber<int>(value);
+        else
+          return false;
         return true;
       },
       consumed);

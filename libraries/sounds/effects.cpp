@@ -111,8 +111,8 @@ Signal TorpedoLaunch(std::size_t samples) {
     sweepCycles += sweepHz / SampleRate;
     const double sweep = Mellow(sweepCycles, sweepHz, 1.3) * Ramp(t, 0.0, 0.01) * (1.0 - Ramp(t, 0.2, 0.85));
     mix[i] = 0.8 * std::exp(-t / 0.12) * thump.Next(t) +
-             0.6 * Ramp(t, 0.0, 0.005) * std::exp(-t / 0.09) * hiss.Process(air.Next()) +
-             0.45 * sweep + 0.5 * Ramp(t, 0.0, 0.15) * (1.0 - Ramp(t, 0.15, 0.9)) * whoosh.Next(t);
+             0.6 * Ramp(t, 0.0, 0.005) * std::exp(-t / 0.09) * hiss.Process(air.Next()) + 0.45 * sweep +
+             0.5 * Ramp(t, 0.0, 0.15) * (1.0 - Ramp(t, 0.15, 0.9)) * whoosh.Next(t);
   }
   return Master(mix, 1.5, 0.92, 0.1);
 }

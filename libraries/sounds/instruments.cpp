@@ -96,7 +96,7 @@ Signal Harp(double hz, double length, double velocity) {
   Signal out(Samples(ring));
   for (int k = 1; k * hz < HighestPartial && k <= 12; ++k) {
     const double amplitude = velocity / std::pow(k, 1.4) * (k == 1 ? 1.0 : 0.8);
-    const double decay = 1.1 / std::sqrt(k);  // upper partials die first
+    const double decay = 1.1 / std::sqrt(k);           // upper partials die first
     const double f = hz * k * (1.0 + 0.0004 * k * k);  // a string's slight stretch
     for (std::size_t i = 0; i < out.size(); ++i) {
       const double t = Seconds(i);
@@ -151,8 +151,7 @@ Signal Cymbal(double hz, double length, double velocity) {
   for (std::size_t i = 0; i < out.size(); ++i) {
     const double t = Seconds(i);
     const double n = noise.Next();
-    out[i] = velocity * std::exp(-t / 0.8) * (bright.Process(n) + 0.6 * shimmer.Process(n)) *
-             std::min(1.0, t / 0.003);
+    out[i] = velocity * std::exp(-t / 0.8) * (bright.Process(n) + 0.6 * shimmer.Process(n)) * std::min(1.0, t / 0.003);
   }
   return out;
 }

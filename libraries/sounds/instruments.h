@@ -18,10 +18,10 @@ Signal Horn(double hz, double length, double velocity);     // French horn, roun
 Signal Strings(double hz, double length, double velocity);  // a slow string section
 Signal Flute(double hz, double length, double velocity);
 Signal Harp(double hz, double length, double velocity);
-Signal Bell(double hz, double length, double velocity);     // glockenspiel-like
+Signal Bell(double hz, double length, double velocity);  // glockenspiel-like
 Signal Timpani(double hz, double length, double velocity);
-Signal Cymbal(double hz, double length, double velocity);   // `hz` is unused
-Signal Bass(double hz, double length, double velocity);     // plucked double bass
+Signal Cymbal(double hz, double length, double velocity);  // `hz` is unused
+Signal Bass(double hz, double length, double velocity);    // plucked double bass
 
 // MIDI number of a note name such as "A4", "F#3" or "Bb2" (A4 = 69).
 int NoteNumber(std::string_view name);

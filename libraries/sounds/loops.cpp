@@ -103,8 +103,7 @@ Signal PhaserBeam(std::size_t samples) {
   for (std::size_t i = 0; i < samples; ++i) {
     const double t = Seconds(i);
     const double flicker = 0.6 + 0.4 * std::sin(2.0 * Pi * warble * t);
-    mix[i] = 0.4 * tone[i] + 0.3 * std::sin(2.0 * Pi * Wobbled(t, shimmer, flutter, 1.2)) +
-             0.9 * flicker * sizzle[i];
+    mix[i] = 0.4 * tone[i] + 0.3 * std::sin(2.0 * Pi * Wobbled(t, shimmer, flutter, 1.2)) + 0.9 * flicker * sizzle[i];
   }
   Normalise(mix, 0.85);
   return mix;

@@ -17,12 +17,10 @@ struct Recipe {
 
 // By sound id, with the exact length of each in samples. There is no sound 6.
 const Recipe recipes[] = {
-    {1, 30411, sounds::BridgeAmbience},   {2, 60110, sounds::NewGameFanfare},
-    {3, 3476, sounds::Acknowledgement},   {4, 12059, sounds::Explosion},
-    {5, 7606, sounds::EngineDrone},       {7, 60799, sounds::StartUpTheme},
-    {8, 7606, sounds::PhaserBeam},        {9, 7595, sounds::TorpedoLaunch},
-    {10, 15647, sounds::AlienBeam},       {11, 7626, sounds::HitOnShip},
-    {12, 34795, sounds::RedAlertKlaxon},  {13, 235687, sounds::EndOfGamePiece},
+    {1, 30411, sounds::BridgeAmbience}, {2, 60110, sounds::NewGameFanfare},  {3, 3476, sounds::Acknowledgement},
+    {4, 12059, sounds::Explosion},      {5, 7606, sounds::EngineDrone},      {7, 60799, sounds::StartUpTheme},
+    {8, 7606, sounds::PhaserBeam},      {9, 7595, sounds::TorpedoLaunch},    {10, 15647, sounds::AlienBeam},
+    {11, 7626, sounds::HitOnShip},      {12, 34795, sounds::RedAlertKlaxon}, {13, 235687, sounds::EndOfGamePiece},
 };
 }  // namespace
 

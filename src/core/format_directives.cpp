@@ -30,7 +30,8 @@ std::string FormatDirectives(std::string_view format) {
     if (++i < format.size() && format[i] == '%') continue;
     while (i < format.size() && std::strchr("-+ #0", format[i])) ++i;
     bool unusable = false;
-    while (i < format.size() && (std::strchr("0123456789.", format[i]) || format[i] == '*')) unusable |= format[i++] == '*';
+    while (i < format.size() && (std::strchr("0123456789.", format[i]) || format[i] == '*'))
+      unusable |= format[i++] == '*';
     while (i < format.size() && std::strchr("hlLqjzt", format[i])) ++i;
     directives += i < format.size() && !unusable ? Conversion(format[i]) : '?';
   }
@@ -41,7 +42,7 @@ bool ValuesFitDirectives(std::string_view kinds, std::string_view directives) {
   if (kinds.size() != directives.size()) return false;
   for (std::size_t i = 0; i < kinds.size(); ++i) {
     const char d = directives[i];
-    const bool fits = kinds[i] == 'i' ? (d == 'd' || d == 'u' || d == 'x' || d == 'c')
+    const bool fits = kinds[i] == 'i'   ? (d == 'd' || d == 'u' || d == 'x' || d == 'c')
                       : kinds[i] == 's' ? d == 's'
                       : kinds[i] == 'f' ? d == 'f'
                                         : false;

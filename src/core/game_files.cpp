@@ -37,8 +37,8 @@ std::string LoadMessageString(MessageId id) {
 }
 
 void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path) {
-  host().ShowMessageBox(FormatText(LoadMessageString(textId).c_str(), path.c_str()),
-                        LoadMessageString(captionId), style);
+  host().ShowMessageBox(FormatText(LoadMessageString(textId).c_str(), path.c_str()), LoadMessageString(captionId),
+                        style);
 }
 
 bool SaveGame() {
@@ -81,14 +81,14 @@ bool LoadGame() {
 Answer PromptSaveGame() {
   if (game.gamePhase == GamePhase::NoGame || game.changeCount == 0) return Answer::No;
   if (game.InRedAlert()) {
-    const Answer answer = host().ShowMessageBox(LoadMessageString(Msg::RedAlertExitWarning),
-                                                LoadMessageString(Msg::SaveGameCaption),
-                                                MessageStyle::ExclamationOkCancel);
+    const Answer answer =
+        host().ShowMessageBox(LoadMessageString(Msg::RedAlertExitWarning), LoadMessageString(Msg::SaveGameCaption),
+                              MessageStyle::ExclamationOkCancel);
     return answer == Answer::Cancel ? Answer::Cancel : Answer::Yes;
   }
-  const Answer answer = host().ShowMessageBox(
-      FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), game.gameFileTitle.c_str()),
-      LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
+  const Answer answer =
+      host().ShowMessageBox(FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), game.gameFileTitle.c_str()),
+                            LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
   // A save that fails or a Save As dialog that is cancelled still lets the caller go on.
   if (answer == Answer::Yes && (!game.gameFileTitle.empty() || host().ChooseSaveFile())) SaveGame();
   return answer;

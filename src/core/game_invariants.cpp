@@ -14,8 +14,10 @@ bool InGrid(int v) { return v >= 0 && v <= 7; }
 bool IsStar(std::uint8_t object) { return object == Cell::StarA || object == Cell::StarB || object == Cell::StarX; }
 
 bool IsAlienKind(std::uint8_t object) {
-  return object == static_cast<std::uint8_t>(AlienKind::Klingon) || object == static_cast<std::uint8_t>(AlienKind::Romulan) ||
-         object == static_cast<std::uint8_t>(AlienKind::Farengi) || object == static_cast<std::uint8_t>(AlienKind::Borg);
+  return object == static_cast<std::uint8_t>(AlienKind::Klingon) ||
+         object == static_cast<std::uint8_t>(AlienKind::Romulan) ||
+         object == static_cast<std::uint8_t>(AlienKind::Farengi) ||
+         object == static_cast<std::uint8_t>(AlienKind::Borg);
 }
 
 bool IsKnownObject(std::uint8_t object) {
@@ -40,8 +42,8 @@ std::string CheckCells(const GameState& s) {
         if (IsAlienKind(object)) ++aliens;
       }
     if (quadrant.starCount != stars || quadrant.starbaseCount != starbases || quadrant.alienCount != aliens)
-      return FormatText("quadrant %d counts %d/%d/%d aliens/starbases/stars but holds %d/%d/%d", q,
-                        quadrant.alienCount, quadrant.starbaseCount, quadrant.starCount, aliens, starbases, stars);
+      return FormatText("quadrant %d counts %d/%d/%d aliens/starbases/stars but holds %d/%d/%d", q, quadrant.alienCount,
+                        quadrant.starbaseCount, quadrant.starCount, aliens, starbases, stars);
     if (stars > MaxStars || starbases > MaxStarbases || aliens > MaxAliens)
       return FormatText("quadrant %d holds more objects than a quadrant can", q);
   }
@@ -51,7 +53,8 @@ std::string CheckCells(const GameState& s) {
 
 std::string CheckShip(const GameState& s) {
   if (s.shipQuadrant < 0 || s.shipQuadrant >= QuadrantCount || !InGrid(s.shipSectorX) || !InGrid(s.shipSectorY))
-    return FormatText("the ship's position %d/%d,%d lies outside the galaxy", s.shipQuadrant, s.shipSectorX, s.shipSectorY);
+    return FormatText("the ship's position %d/%d,%d lies outside the galaxy", s.shipQuadrant, s.shipSectorX,
+                      s.shipSectorY);
   const SectorCell cell = s.galaxy[static_cast<std::size_t>(s.shipQuadrant)].cells[s.shipSectorY][s.shipSectorX];
   const std::uint8_t object = Cell::Object(cell);
   if (object != Cell::ShipLeft && object != Cell::ShipRight) return "the ship is not in its own sector";
@@ -71,17 +74,20 @@ std::string CheckAliens(const GameState& s) {
       return FormatText("alien %d stands outside the galaxy", i);
     if (!IsAlienKind(a.kind)) return FormatText("alien %d is of the unknown kind 0x%02X", i, a.kind);
     if (a.energy <= 0 || a.moveInterval < 0 || a.attackInterval < 0)
-      return FormatText("alien %d is alive with energy %d and intervals %d/%d", i, a.energy, a.moveInterval, a.attackInterval);
+      return FormatText("alien %d is alive with energy %d and intervals %d/%d", i, a.energy, a.moveInterval,
+                        a.attackInterval);
     const SectorCell cell = s.galaxy[static_cast<std::size_t>(a.quadrant)].cells[a.sectorY][a.sectorX];
     if (Cell::Object(cell) != a.kind) return FormatText("alien %d is not in the sector it claims", i);
-    ++recordsAt[static_cast<std::size_t>(a.quadrant)][static_cast<std::size_t>(a.sectorY)][static_cast<std::size_t>(a.sectorX)];
+    ++recordsAt[static_cast<std::size_t>(a.quadrant)][static_cast<std::size_t>(a.sectorY)]
+               [static_cast<std::size_t>(a.sectorX)];
     ++live;
   }
   for (int q = 0; q < QuadrantCount; ++q)
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x) {
         const bool alienCell = IsAlienKind(Cell::Object(s.galaxy[static_cast<std::size_t>(q)].cells[y][x]));
-        const int records = recordsAt[static_cast<std::size_t>(q)][static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+        const int records =
+            recordsAt[static_cast<std::size_t>(q)][static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
         if (records != (alienCell ? 1 : 0))
           return FormatText("quadrant %d sector %d,%d has %d alien records for its cell", q, x + 1, y + 1, records);
       }

@@ -73,8 +73,16 @@ static_assert(sizeof(Galaxy) == 9216);
 
 // The ten damageable systems, in the order a saved game stores them.
 enum class ShipSystem : int {
-  SRS = 0, LRS = 1, Warp = 2, Photon = 3, Phaser = 4,
-  Shield = 5, Computer = 6, DamageControl = 7, StatusPanel = 8, MessageDisplay = 9
+  SRS = 0,
+  LRS = 1,
+  Warp = 2,
+  Photon = 3,
+  Phaser = 4,
+  Shield = 5,
+  Computer = 6,
+  DamageControl = 7,
+  StatusPanel = 8,
+  MessageDisplay = 9
 };
 inline constexpr int SystemCount = 10;
 
@@ -82,11 +90,23 @@ enum class SkillLevel : int { Crewman = 0, Yeoman = 1, Officer = 2, FirstOfficer
 
 // Both alternate phases behave as their main phase; the condition evaluation moves between them.
 enum class GamePhase : int {
-  NoGame = 0, Docked = 1, Green = 2, RedAlertAlt = 3, RedAlert = 4,
-  YellowAlt = 5, Yellow = 6, GameOver = 7
+  NoGame = 0,
+  Docked = 1,
+  Green = 2,
+  RedAlertAlt = 3,
+  RedAlert = 4,
+  YellowAlt = 5,
+  Yellow = 6,
+  GameOver = 7
 };
 
-enum class GameOverReason : int { None = 0, EnergyExhausted = 1, TimeExpired = 2, AliensDestroyed = 3, SystemsDisabled = 4 };
+enum class GameOverReason : int {
+  None = 0,
+  EnergyExhausted = 1,
+  TimeExpired = 2,
+  AliensDestroyed = 3,
+  SystemsDisabled = 4
+};
 
 struct GameState {
   GamePhase gamePhase = GamePhase::NoGame;

@@ -140,8 +140,7 @@ void HeadlessHost::ShowCommunique(const std::string& text) { Record("ShowCommuni
 
 void HeadlessHost::RestoreFrame() { Record("RestoreFrame"); }
 
-Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& caption,
-                                    MessageStyle style) {
+Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) {
   Record("ShowMessageBox", caption + ": " + text);
   if (answers.empty()) return style == MessageStyle::QuestionYesNoCancel ? Answer::Yes : Answer::Ok;
   const Answer answer = answers.front();

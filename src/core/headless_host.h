@@ -20,8 +20,8 @@ class HeadlessHost : public Host {
   };
 
   std::vector<Call> calls;
-  std::string console;  // everything printed on the console
-  std::vector<std::string> shipMessages;  // the text of every ship message posted, in order
+  std::string console;                     // everything printed on the console
+  std::vector<std::string> shipMessages;   // the text of every ship message posted, in order
   std::map<int, std::string> communiques;  // texts the picture bundle would hold
   std::uint32_t now = 0;                   // the virtual tick count
 
@@ -63,8 +63,7 @@ class HeadlessHost : public Host {
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
   void RestoreFrame() override;
-  Answer ShowMessageBox(const std::string& text, const std::string& caption,
-                        MessageStyle style) override;
+  Answer ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) override;
   bool ChooseSaveFile() override;
   std::string AskHighScoreName() override;
   void ShowHighScores() override;

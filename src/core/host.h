@@ -29,8 +29,17 @@ inline constexpr SoundId GameOver = 13;      // the game ends
 }  // namespace Sounds
 
 enum class Station {
-  ShortRangeScan, LongRangeScan, Navigation, PhotonTorpedoes, Phasers,
-  Shields, DamageReport, Computer, Status, Messages, Controls
+  ShortRangeScan,
+  LongRangeScan,
+  Navigation,
+  PhotonTorpedoes,
+  Phasers,
+  Shields,
+  DamageReport,
+  Computer,
+  Status,
+  Messages,
+  Controls
 };
 inline constexpr int StationCount = 11;
 
@@ -44,8 +53,8 @@ namespace MenuCommand {
 inline constexpr int New = 200, Open = 201, Save = 202, SaveAs = 203, EndGame = 204, Exit = 205;
 inline constexpr int SkillBase = 210;
 inline constexpr int Pause = 250, AutoSrs = 251, SingleControl = 252, PauseWhenIconic = 253, Sounds = 254;
-inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPositions = 263,
-                     SaveWindowPositions = 264, RestoreWindowPositions = 265;
+inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPositions = 263, SaveWindowPositions = 264,
+                     RestoreWindowPositions = 265;
 inline constexpr int Manual = 280, About = 281;
 }  // namespace MenuCommand
 
@@ -135,10 +144,10 @@ class ScanCanvas {
  public:
   virtual ~ScanCanvas() = default;
   virtual void ScanFillBlack(ScanRect rect) = 0;
-  virtual void ScanBlitPicture(ScanPoint topLeft, int pictureId) = 0;  // the whole picture
+  virtual void ScanBlitPicture(ScanPoint topLeft, int pictureId) = 0;           // the whole picture
   virtual void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) = 0;  // 34 x 25 frame of a strip
-  virtual void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) = 0;  // end point excluded
-  virtual void ScanSetPixels(const std::vector<ScanPixel>& pixels) = 0;   // in order, clipped
+  virtual void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) = 0;       // end point excluded
+  virtual void ScanSetPixels(const std::vector<ScanPixel>& pixels) = 0;         // in order, clipped
 };
 
 // What the player is shown and asked in windows of their own.
@@ -156,7 +165,12 @@ class GameDialogs {
   virtual void ShowHighScores() = 0;           // the modal high-score window
 };
 
-class Host : public GameClock, public ShipLog, public GameSounds, public Bridge, public ScanCanvas, public GameDialogs {};
+class Host : public GameClock,
+             public ShipLog,
+             public GameSounds,
+             public Bridge,
+             public ScanCanvas,
+             public GameDialogs {};
 
 void SetHost(Host* host);
 Host& host();

@@ -94,7 +94,9 @@ constexpr Entry catalogue[] = {
     {201, "\nQuadrant %d,%d  Sector %d,%d\n>"},
     {202, "huh?\n>"},
     {203, "\nSee 'COMPUTER COMMAND SUMMARY' in\nthe Kestrav manual for a complete\nlist of commands.\n>"},
-    {204, "\n  Stardate Now: %-4.1f\nMission Length: %-4.1f\n  End Stardate: %-4.1f\n     Time Used: %-4.1f\n     Time Left: %-4.1f\n>"},
+    {204,
+     "\n  Stardate Now: %-4.1f\nMission Length: %-4.1f\n  End Stardate: %-4.1f\n     Time Used: %-4.1f\n     Time "
+     "Left: %-4.1f\n>"},
     {205, "\n  Dilithium: %d\n    Shields: %d\nTotal Power: %d\n>"},
     {206, "\nTotal Aliens: %d\n   Destroyed: %d\n        Left: %d\n>"},
     {207, "Scanning...\nNo qualifying stars in Quadrant\n>"},

@@ -94,7 +94,8 @@ void PlaceStars() {
   for (int i = 0; i < game.starTotal; ++i) {
     const int q = DrawQuadrantBelowCap(&QuadrantRecord::starCount, MaxStarsPerQuadrant);
     const SectorCell star = StarClasses[lcg::rand() % 3];
-    if (star == Cell::StarX && (lcg::rand() & 1)) game.galaxy[static_cast<std::size_t>(q)].flags |= QuadrantFlag::RicochetStar;
+    if (star == Cell::StarX && (lcg::rand() & 1))
+      game.galaxy[static_cast<std::size_t>(q)].flags |= QuadrantFlag::RicochetStar;
     const int frame = lcg::rand() & 3;
     PlaceInRandomEmptySector(q, WithFrame(star, frame));
   }
@@ -153,8 +154,7 @@ void ShowMissionOrders() {
   const std::string orders = host().CommuniqueText(1);
   // The text comes from the picture bundle: it is a format only when it asks for exactly these.
   if (!ValuesFitDirectives("iifii", FormatDirectives(orders))) return host().ShowCommunique(orders);
-  host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining,
-                                   game.stardateStart + game.missionLength,
+  host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining, game.stardateStart + game.missionLength,
                                    static_cast<int>(game.missionLength), game.starbaseTotal));
 }
 

@@ -5,10 +5,10 @@
 #include "game_state.h"
 
 struct ProgramOptions {
-  SkillLevel skillSetting = SkillLevel::Crewman;        // the Skill menu's level; a new game plays at it
-  int autoSrs = 1;              // Escape in a station brings the Short Range Scan forward
-  int singleControlWindow = 1;  // one control station visible at a time
-  int pauseWhenIconic = 0;      // minimising the frame pauses the game
+  SkillLevel skillSetting = SkillLevel::Crewman;  // the Skill menu's level; a new game plays at it
+  int autoSrs = 1;                                // Escape in a station brings the Short Range Scan forward
+  int singleControlWindow = 1;                    // one control station visible at a time
+  int pauseWhenIconic = 0;                        // minimising the frame pauses the game
   int soundsEnabled = 1;
 };
 

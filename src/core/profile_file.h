@@ -20,8 +20,7 @@ class ProfileText {
   // The value under `key` in `section` with its surrounding blanks (and one pair of
   // enclosing quotes) removed, cut to `capacity` - 1 characters as a fixed buffer of that
   // size would hold it; nullopt when the section or the key is missing.
-  std::optional<std::string> GetString(std::string_view section, std::string_view key,
-                                       std::size_t capacity) const;
+  std::optional<std::string> GetString(std::string_view section, std::string_view key, std::size_t capacity) const;
 
   // The value read as a number: an optional sign and the decimal digits that follow, the rest
   // ignored (no digits read as 0), kept in 32 bits however long; `fallback` when missing.

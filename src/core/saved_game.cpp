@@ -206,7 +206,8 @@ std::vector<std::uint8_t> EncodeSavedGame(const GameState& s) {
 DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& loaded) {
   if (bytes.empty()) return Reject(Msg::ReadErrorText, "the file is empty");
   const std::size_t magicBytes = std::min(bytes.size(), sizeof Magic);
-  if (std::memcmp(bytes.data(), Magic, magicBytes) != 0) return Reject(Msg::NotAGameFileText, "the file does not begin with KVF");
+  if (std::memcmp(bytes.data(), Magic, magicBytes) != 0)
+    return Reject(Msg::NotAGameFileText, "the file does not begin with KVF");
   if (bytes.size() < SavedGameHeaderSize)
     return Reject(Msg::ReadErrorText, FormatText("the file holds %zu bytes, less than a game's header", bytes.size()));
 
@@ -222,12 +223,14 @@ DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& lo
     return Reject(Msg::ReadErrorText, FormatText("the file claims %d aliens", s.alienTotal));
   const std::size_t expected = SavedGameHeaderSize + SavedAlienSize * static_cast<std::size_t>(s.alienTotal);
   if (bytes.size() != expected)
-    return Reject(Msg::ReadErrorText, FormatText("the file holds %zu bytes; %d aliens make %zu", bytes.size(), s.alienTotal, expected));
+    return Reject(Msg::ReadErrorText,
+                  FormatText("the file holds %zu bytes; %d aliens make %zu", bytes.size(), s.alienTotal, expected));
   s.alienTable.resize(static_cast<std::size_t>(s.alienTotal));
   for (AlienRecord& a : s.alienTable) ReadAlien(r, a);
 
   if (std::string problem = CheckScalars(s); !problem.empty()) return Reject(Msg::ReadErrorText, std::move(problem));
-  if (std::string problem = FindInconsistency(s); !problem.empty()) return Reject(Msg::ReadErrorText, std::move(problem));
+  if (std::string problem = FindInconsistency(s); !problem.empty())
+    return Reject(Msg::ReadErrorText, std::move(problem));
   loaded = std::move(s);
   return {};
 }

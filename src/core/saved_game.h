@@ -17,7 +17,6 @@ inline constexpr std::size_t SavedAlienSize = 36;
 inline constexpr int MaxSavedAliens = QuadrantCount * 8;
 inline constexpr std::size_t MaxSavedGameSize = SavedGameHeaderSize + SavedAlienSize * MaxSavedAliens;
 
-
 // The file of `state`: exactly SavedGameHeaderSize + SavedAlienSize * alienTotal bytes (the
 // alien table's length is what the file records as alienTotal).
 std::vector<std::uint8_t> EncodeSavedGame(const GameState& state);

@@ -5,8 +5,7 @@
 
 int GameScore(const GameState& state) {
   const double daysLeft = state.missionLength - (state.stardateNow - state.stardateStart);
-  int score = static_cast<int>(std::trunc(100.0 * daysLeft)) + 10 * state.alienTotal -
-              12 * state.starbaseTotal;
+  int score = static_cast<int>(std::trunc(100.0 * daysLeft)) + 10 * state.alienTotal - 12 * state.starbaseTotal;
   if (state.starbaseTotal == 1) score += 100;
   return score;
 }

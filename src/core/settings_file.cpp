@@ -66,8 +66,7 @@ ProgramOptions OptionsFrom(const ProfileText& text) {
   const ProgramOptions defaults;
   const char* general = GeneralSectionName();
   ProgramOptions read;
-  read.skillSetting =
-      StoredSkill(text.GetInt(general, Text(Msg::SkillKey), static_cast<int>(defaults.skillSetting)));
+  read.skillSetting = StoredSkill(text.GetInt(general, Text(Msg::SkillKey), static_cast<int>(defaults.skillSetting)));
   read.autoSrs = text.GetInt(general, Text(Msg::AutoSrsKey), defaults.autoSrs);
   read.singleControlWindow = text.GetInt(general, Text(Msg::SingleControlKey), defaults.singleControlWindow);
   read.pauseWhenIconic = text.GetInt(general, Text(Msg::IconicPauseKey), defaults.pauseWhenIconic);
@@ -88,8 +87,7 @@ std::optional<ProfileText> LoadSettingsText() {
   const FileContent content = ReadWholeFile(settingsPath, LargestSettingsFile);
   if (content.failure == ReadFailure::Missing) return ProfileText();
   if (!content.Ok()) return std::nullopt;
-  return ProfileText(
-      std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
+  return ProfileText(std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
 }
 
 bool SaveSettingsText(const ProfileText& text) {

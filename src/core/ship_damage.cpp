@@ -8,22 +8,17 @@ namespace {
 struct Repair {
   ShipSystem system;
   MessageId message;
-  bool erase;          // repaint the station with its background erased
-  bool showStation;    // restore the station first if it was minimised
-  bool postAfterPaint; // post only once the station is repainted (the Messages panel itself)
+  bool erase;           // repaint the station with its background erased
+  bool showStation;     // restore the station first if it was minimised
+  bool postAfterPaint;  // post only once the station is repainted (the Messages panel itself)
 };
 
 constexpr Repair repairOrder[SystemCount] = {
-    {ShipSystem::SRS, 124, true, false, false},
-    {ShipSystem::LRS, 125, true, false, false},
-    {ShipSystem::Warp, 126, false, false, false},
-    {ShipSystem::Shield, 127, true, false, false},
-    {ShipSystem::Photon, 128, false, false, false},
-    {ShipSystem::Phaser, 129, false, false, false},
-    {ShipSystem::Computer, 130, false, false, false},
-    {ShipSystem::DamageControl, 131, false, false, false},
-    {ShipSystem::StatusPanel, 132, false, true, false},
-    {ShipSystem::MessageDisplay, 133, true, true, true},
+    {ShipSystem::SRS, 124, true, false, false},         {ShipSystem::LRS, 125, true, false, false},
+    {ShipSystem::Warp, 126, false, false, false},       {ShipSystem::Shield, 127, true, false, false},
+    {ShipSystem::Photon, 128, false, false, false},     {ShipSystem::Phaser, 129, false, false, false},
+    {ShipSystem::Computer, 130, false, false, false},   {ShipSystem::DamageControl, 131, false, false, false},
+    {ShipSystem::StatusPanel, 132, false, true, false}, {ShipSystem::MessageDisplay, 133, true, true, true},
 };
 
 void AnnounceRepair(const Repair& r) {
@@ -64,8 +59,8 @@ Station StationOf(ShipSystem system) {
 
 ShipSystem SystemForHit(int hit) {
   static constexpr ShipSystem byHit[SystemCount] = {
-      ShipSystem::Warp,     ShipSystem::SRS,           ShipSystem::LRS,         ShipSystem::Shield,
-      ShipSystem::Phaser,   ShipSystem::Photon,        ShipSystem::Computer,    ShipSystem::DamageControl,
+      ShipSystem::Warp,        ShipSystem::SRS,           ShipSystem::LRS,      ShipSystem::Shield,
+      ShipSystem::Phaser,      ShipSystem::Photon,        ShipSystem::Computer, ShipSystem::DamageControl,
       ShipSystem::StatusPanel, ShipSystem::MessageDisplay};
   return byHit[hit];
 }

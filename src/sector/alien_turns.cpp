@@ -157,8 +157,8 @@ void AlienAttack(int i) {
   const SectorPoint ship{game.shipSectorX, game.shipSectorY};
   if (FirstStarOnLine(game.ShipQuadrantRecord(), from, ship)) return;
 
-  DrawBeam(SectorCentre(from.x, from.y), SectorCentre(ship.x, ship.y), BeamMsPerUnit * static_cast<std::uint32_t>(units),
-           true);
+  DrawBeam(SectorCentre(from.x, from.y), SectorCentre(ship.x, ship.y),
+           BeamMsPerUnit * static_cast<std::uint32_t>(units), true);
   PlayHitAnimation(ship.x, ship.y, false);
   PostShipMessage(Msg::ShipHit, units);
   ShieldsTake(units);

@@ -236,8 +236,7 @@ void SystemStatus() {
 void TimeAnalysis() {
   const int destroyed = game.alienTotal - game.aliensRemaining;
   const double requirement = game.alienTotal == 0 ? 0.0 : game.missionLength / game.alienTotal;
-  const double rating =
-      destroyed >= RatedAfterDestroyed ? (game.stardateNow - game.stardateStart) / destroyed : 0.0;
+  const double rating = destroyed >= RatedAfterDestroyed ? (game.stardateNow - game.stardateStart) / destroyed : 0.0;
   // With no alien left the game is won; the time needed is then none.
   const double needed = game.aliensRemaining == 0
                             ? 0.0

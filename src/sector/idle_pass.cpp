@@ -10,9 +10,7 @@
 
 namespace {
 // Ticks are compared unsigned and may wrap; the distance from `now` to `due` is signed.
-std::int32_t TicksUntil(std::uint32_t due, std::uint32_t now) {
-  return static_cast<std::int32_t>(due - now);
-}
+std::int32_t TicksUntil(std::uint32_t due, std::uint32_t now) { return static_cast<std::int32_t>(due - now); }
 
 // The earliest tick at which an alien of the ship's quadrant is due to move or fire (an
 // action is due once the tick count is past its last stamp plus its interval).

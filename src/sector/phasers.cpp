@@ -56,8 +56,8 @@ void FireAt(int index, int share) {
 // drawn from the scan's fixed client height, whether the window is shown or not.
 void FireIntoSpace(int energy) {
   const int y = GridTop + lcg::rand() % ScanClientHeight;
-  const bool facingLeft = Cell::Object(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]) ==
-                          Cell::ShipLeft;
+  const bool facingLeft =
+      Cell::Object(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]) == Cell::ShipLeft;
   const int x = facingLeft ? GridLeft : ScanClientWidth + 1;
   DrawBeam(SectorCentre(game.shipSectorX, game.shipSectorY), {x, y}, BeamDuration(energy), false);
   PostShipMessage(Msg::NoTargetHit);

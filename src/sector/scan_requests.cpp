@@ -43,7 +43,9 @@ void RequestTorpedo(int course, int distance) {
   });
 }
 
-void RequestRicochet() { CarryOut([] { GravityRicochet(); }); }
+void RequestRicochet() {
+  CarryOut([] { GravityRicochet(); });
+}
 
 void RequestPhasers(int energy, bool singleTarget) {
   CarryOut([&] {

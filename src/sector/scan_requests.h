@@ -12,4 +12,3 @@ void RequestRicochet();
 // Fire `energy` units of phasers (already paid for) at one target or dispersed over all;
 // nothing when `energy` is 0.
 void RequestPhasers(int energy, bool singleTarget);
-

@@ -72,8 +72,7 @@ void TorpedoStep(int x, int y) {
       PostShipMessage(Msg::TorpedoConsumedByStar, x + 1, y + 1);
       walkStopped = true;
       return;
-    default:
-      break;
+    default: break;
   }
   if (Cell::HoldsAlien(kind)) {
     HitAlienAt(x, y);

@@ -9,8 +9,8 @@
 #include "host.h"
 
 struct StarfieldPoint {
-  double x = 0, y = 0;  // in the plane of view, -10.0..10.0
-  double depth = 0;     // distance from the viewer, 10..24 after a reset
+  double x = 0, y = 0;       // in the plane of view, -10.0..10.0
+  double depth = 0;          // distance from the viewer, 10..24 after a reset
   int lastX = 0, lastY = 0;  // pixel last drawn
   Rgb colour = 0;
 };

@@ -47,8 +47,7 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
 
   QString problem = parsed ? QString() : parser.errorText();
   const QStringList files = parser.positionalArguments();
-  if (problem.isEmpty() && files.size() > 1)
-    problem = QStringLiteral("Only one saved game can be opened at a time.");
+  if (problem.isEmpty() && files.size() > 1) problem = QStringLiteral("Only one saved game can be opened at a time.");
   if (!problem.isEmpty()) {
     line.exitCode = UsageError;
     line.answer = problem + QStringLiteral("\n\n") + HelpText(parser, arguments);

@@ -6,9 +6,9 @@
 #include <optional>
 
 struct CommandLine {
-  QString gameFile;              // the saved game to open, as given; empty for none
-  std::optional<int> exitCode;   // set when the program answers on the terminal and ends
-  QString answer;                // what it answers: on standard output for 0, standard error otherwise
+  QString gameFile;             // the saved game to open, as given; empty for none
+  std::optional<int> exitCode;  // set when the program answers on the terminal and ends
+  QString answer;               // what it answers: on standard output for 0, standard error otherwise
 };
 
 // Reads `arguments` (the program's path first). --help and --version end the program with

@@ -34,13 +34,11 @@ void CommuniqueWindow::PaintClient(QPainter& painter) {
   painter.drawImage(QPoint(10, 6), letterhead_);
   DrawRedFrames(painter);
   const QSize client = ClientSize();
-  const QRect textArea(QPoint(20, client.height() - 300),
-                       QPoint(client.width() - 20 - 1, client.height() - 20 - 1));
+  const QRect textArea(QPoint(20, client.height() - 300), QPoint(client.width() - 20 - 1, client.height() - 20 - 1));
   painter.setFont(CommuniqueFont());
   painter.setPen(Qt::black);
   // Word-wrapped; a long text runs on below the area rather than being cut off.
-  painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
-                   text_);
+  painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, text_);
 }
 
 void ShowCommunique(QWidget* frame, const std::string& text) {

@@ -70,12 +70,10 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
 
 void FrameWindow::AddAccelerators() {
   using namespace MenuCommand;
-  const Accelerator accelerators[] = {{QKeySequence(Qt::CTRL | Qt::Key_N), New},
-                                      {QKeySequence(Qt::CTRL | Qt::Key_O), Open},
-                                      {QKeySequence(Qt::CTRL | Qt::Key_S), Save},
-                                      {QKeySequence(Qt::Key_Pause), Pause},
-                                      {QKeySequence(Qt::SHIFT | Qt::Key_F5), Cascade},
-                                      {QKeySequence(Qt::SHIFT | Qt::Key_F4), Tile}};
+  const Accelerator accelerators[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_N), New},       {QKeySequence(Qt::CTRL | Qt::Key_O), Open},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), Save},      {QKeySequence(Qt::Key_Pause), Pause},
+      {QKeySequence(Qt::SHIFT | Qt::Key_F5), Cascade}, {QKeySequence(Qt::SHIFT | Qt::Key_F4), Tile}};
   for (const Accelerator& accelerator : accelerators) {
     auto* shortcut = new QShortcut(accelerator.keys, this);
     const int id = accelerator.command;
@@ -88,8 +86,8 @@ void FrameWindow::AddAccelerators() {
 
 bool FrameWindow::HoldWhileActionRuns(int id) {
   namespace M = MenuCommand;
-  const bool changesTheGame = id == M::New || id == M::Open || id == M::Save || id == M::SaveAs ||
-                              id == M::EndGame || id == M::Exit;
+  const bool changesTheGame =
+      id == M::New || id == M::Open || id == M::Save || id == M::SaveAs || id == M::EndGame || id == M::Exit;
   if (!changesTheGame || !ActionRunning()) return false;
   if (heldCommands_.insert(id).second) {
     HoldUntilActionEnds([this, id] {

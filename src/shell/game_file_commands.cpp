@@ -10,7 +10,9 @@
 #include "game_state.h"
 
 namespace {
-QString Local(const std::string& text) { return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())); }
+QString Local(const std::string& text) {
+  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The frame's file dialog: saved games first, every file on request, "GAM" added to a name
 // typed without an extension. Empty when the player cancels.
@@ -76,8 +78,7 @@ void SaveGameCommand(QWidget* frame) {
   SaveGame();
 }
 
-Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption,
-                          MessageStyle style) {
+Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption, MessageStyle style) {
   using Button = QMessageBox::StandardButton;
   QMessageBox box(frame);
   box.setWindowTitle(QString::fromLatin1(caption.c_str()));

@@ -24,6 +24,4 @@ void SaveGameAsCommand(QWidget* frame);
 bool ChooseSaveFile(QWidget* frame);
 
 // A message box owned by the frame, answered as the platform numbers its buttons.
-Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption,
-                          MessageStyle style);
-
+Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption, MessageStyle style);

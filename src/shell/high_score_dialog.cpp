@@ -22,9 +22,7 @@ class DialogUnits {
     baseX_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
     baseY_ = metrics.height();
   }
-  QRect Rect(int x, int y, int width, int height) const {
-    return QRect(X(x), Y(y), X(width), Y(height));
-  }
+  QRect Rect(int x, int y, int width, int height) const { return QRect(X(x), Y(y), X(width), Y(height)); }
   QSize Size(int width, int height) const { return QSize(X(width), Y(height)); }
 
  private:
@@ -43,8 +41,8 @@ QFont DialogFont() {
 }  // namespace
 
 HighScoreDialog::HighScoreDialog(QWidget* frame)
-    : QDialog(frame, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(frame, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("Kestrav"));
   setModal(true);
   setFont(DialogFont());

@@ -33,8 +33,7 @@ QString Latin1(const std::string& text) {
 }  // namespace
 
 HighScoreWindow::HighScoreWindow(QWidget* frame)
-    : ModalPopup(frame, WindowSizeFor(resources::Picture(BannerPicture))),
-      banner_(resources::Picture(BannerPicture)) {}
+    : ModalPopup(frame, WindowSizeFor(resources::Picture(BannerPicture))), banner_(resources::Picture(BannerPicture)) {}
 
 void HighScoreWindow::PaintClient(QPainter& painter) {
   painter.drawImage(QPoint(10, 10), banner_);

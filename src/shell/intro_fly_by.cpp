@@ -62,8 +62,7 @@ void Fly(FlightSurface& surface) {
 
 bool DesktopCanBeDrawnOver() {
   // Under Wayland, natively or through its X11 server, a program sees only its own windows.
-  return QGuiApplication::platformName() == QLatin1String("xcb") &&
-         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  return QGuiApplication::platformName() == QLatin1String("xcb") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 }  // namespace
 
@@ -91,8 +90,7 @@ bool FlyByFlight::Step() {
 bool PlayIntroFlyBy() {
   if (!DesktopCanBeDrawnOver()) return false;
   QScreen* screen = QGuiApplication::primaryScreen();
-  const QImage desktop =
-      screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32) : QImage();
+  const QImage desktop = screen ? screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32) : QImage();
   if (desktop.isNull()) return false;
   FlightSurface surface(
       desktop, nullptr,

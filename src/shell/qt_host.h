@@ -69,6 +69,6 @@ class QtHost : public Host {
  private:
   FrameWindow* frame_ = nullptr;
   std::optional<std::uint32_t> virtualNow_;  // set in window tests
-  QPointer<QTimer> blinkTimer_;  // timer 1 of the Status window; goes with that window
+  QPointer<QTimer> blinkTimer_;              // timer 1 of the Status window; goes with that window
   bool busy_ = false;
 };

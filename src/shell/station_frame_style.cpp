@@ -5,7 +5,7 @@
 
 namespace {
 constexpr QStyle::SubControl TitleBarButtons[] = {
-    QStyle::SC_TitleBarMinButton,   QStyle::SC_TitleBarMaxButton,   QStyle::SC_TitleBarNormalButton,
+    QStyle::SC_TitleBarMinButton,   QStyle::SC_TitleBarMaxButton,     QStyle::SC_TitleBarNormalButton,
     QStyle::SC_TitleBarShadeButton, QStyle::SC_TitleBarUnshadeButton, QStyle::SC_TitleBarContextHelpButton};
 }  // namespace
 
@@ -13,8 +13,8 @@ void StationFrameStyle::Install() {
   if (!dynamic_cast<StationFrameStyle*>(QApplication::style())) QApplication::setStyle(new StationFrameStyle);
 }
 
-void StationFrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                                           QPainter* painter, const QWidget* widget) const {
+void StationFrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                           const QWidget* widget) const {
   if (control == CC_TitleBar) {
     if (const auto* titleBar = qstyleoption_cast<const QStyleOptionTitleBar*>(option)) {
       QStyleOptionTitleBar withoutClose = *titleBar;

@@ -41,8 +41,8 @@ const std::array<StationEntry, StationCount> stationRoster = {{
 }};
 
 const std::array<Station, StationCount> stationClosingOrder = {
-    Station::Messages, Station::Status,     Station::ShortRangeScan,  Station::LongRangeScan,
-    Station::Controls, Station::Navigation, Station::Shields,         Station::PhotonTorpedoes,
+    Station::Messages, Station::Status,       Station::ShortRangeScan, Station::LongRangeScan,
+    Station::Controls, Station::Navigation,   Station::Shields,        Station::PhotonTorpedoes,
     Station::Phasers,  Station::DamageReport, Station::Computer};
 
 const StationEntry& EntryOf(Station station) {

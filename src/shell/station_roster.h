@@ -13,9 +13,9 @@ class StationWindow;
 
 struct StationEntry {
   Station station;
-  int iconId;                // picture bundle icon
-  QPoint defaultTopLeft;     // in the MDI area, in the default arrangement
-  QSize defaultClientSize;   // the face's size in the default arrangement
+  int iconId;               // picture bundle icon
+  QPoint defaultTopLeft;    // in the MDI area, in the default arrangement
+  QSize defaultClientSize;  // the face's size in the default arrangement
   bool maximizable;
   StationWindow* (*create)();
 };

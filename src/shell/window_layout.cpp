@@ -14,8 +14,7 @@ namespace {
 constexpr Station WaitingStations[] = {Station::LongRangeScan, Station::Navigation, Station::PhotonTorpedoes,
                                        Station::Phasers,       Station::Shields,    Station::DamageReport,
                                        Station::Computer};
-constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages,
-                                  Station::Controls};
+constexpr Station StationsUp[] = {Station::ShortRangeScan, Station::Status, Station::Messages, Station::Controls};
 
 // The stations of the default arrangement's upper row, and of the row under it.
 constexpr Station UpperRow[] = {Station::Status, Station::ShortRangeScan};
@@ -43,8 +42,7 @@ int IndexOf(Station s) {
 
 QMargins FrameMargins(const QMdiSubWindow& frame) {
   const QRect face = frame.widget()->geometry();
-  return QMargins(face.left(), face.top(), frame.width() - face.right() - 1,
-                  frame.height() - face.bottom() - 1);
+  return QMargins(face.left(), face.top(), frame.width() - face.right() - 1, frame.height() - face.bottom() - 1);
 }
 
 int ShowStateOf(const QMdiSubWindow& frame) {
@@ -115,8 +113,7 @@ void SaveWindowPositions() {
 QRect ReachablePlace(const QRect& wanted, const QSize& minimum, const QRect& area) {
   const QSize largest = (area.size() * LargestGrowth).expandedTo(minimum);
   const QSize size = wanted.size().expandedTo(minimum).boundedTo(largest);
-  const int left =
-      std::clamp(wanted.left(), area.left() + GripWidth - size.width(), area.right() + 1 - GripWidth);
+  const int left = std::clamp(wanted.left(), area.left() + GripWidth - size.width(), area.right() + 1 - GripWidth);
   const int top = std::clamp(wanted.top(), area.top(), std::max(area.top(), area.bottom() + 1 - GripHeight));
   return QRect(QPoint(left, top), size);
 }

@@ -14,9 +14,7 @@
 // loop repeats seamlessly without the sink ever running dry.
 class SampleFeed : public QIODevice {
  public:
-  SampleFeed(QByteArray samples, bool loop) : samples_(std::move(samples)), loop_(loop) {
-    open(QIODevice::ReadOnly);
-  }
+  SampleFeed(QByteArray samples, bool loop) : samples_(std::move(samples)), loop_(loop) { open(QIODevice::ReadOnly); }
   bool isSequential() const override { return true; }
   qint64 bytesAvailable() const override {
     return (loop_ ? samples_.size() : samples_.size() - at_) + QIODevice::bytesAvailable();

@@ -66,8 +66,8 @@ void ComputerStation::DrawGlyph(QPainter& painter, const QRect& cell, char c) co
 }
 
 QRect ComputerStation::CellRect(int column, int row) const {
-  return {ConsoleLeftMargin + column * ConsoleCellWidth, ConsoleTopMargin + row * ConsoleCellHeight,
-          ConsoleCellWidth, ConsoleCellHeight};
+  return {ConsoleLeftMargin + column * ConsoleCellWidth, ConsoleTopMargin + row * ConsoleCellHeight, ConsoleCellWidth,
+          ConsoleCellHeight};
 }
 
 void ComputerStation::DrawCell(int column, int row) {
@@ -130,9 +130,7 @@ void ComputerStation::Character(char c) {
   if (answer == ConsoleAnswer::Leave) Leave();
 }
 
-void ComputerStation::Leave() {
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Computer);
-}
+void ComputerStation::Leave() { ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Computer); }
 
 void ComputerStation::keyPressEvent(QKeyEvent* event) {
   if (ConsoleKeyboardBlocked()) return;  // discarded, not queued
@@ -169,9 +167,9 @@ void ComputerStation::Paint(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(FrameRed, FramePen));
   painter.setBrush(ComputerWorks() ? Navy : QColor(Qt::black));
-  const QRect frame(QPoint(ConsoleLeftMargin - ConsoleCellWidth, ConsoleTopMargin - ConsoleCellHeight),
-                    QPoint(width() - ConsoleLeftMargin + ConsoleCellWidth - 1,
-                           height() - ConsoleTopMargin + ConsoleCellHeight - 1));
+  const QRect frame(
+      QPoint(ConsoleLeftMargin - ConsoleCellWidth, ConsoleTopMargin - ConsoleCellHeight),
+      QPoint(width() - ConsoleLeftMargin + ConsoleCellWidth - 1, height() - ConsoleTopMargin + ConsoleCellHeight - 1));
   painter.drawRoundedRect(frame, ConsoleCellWidth / 2.0, ConsoleCellHeight / 2.0);
   if (!ComputerWorks()) return;
   painter.setFont(font_);

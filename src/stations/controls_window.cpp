@@ -64,8 +64,7 @@ void ControlsWindow::Paint(QPainter& painter) {
 void ControlsWindow::DrawControlButton(QPainter& painter, int index, bool pressed) const {
   const QPoint at = positions_[static_cast<std::size_t>(index)];
   painter.drawImage(at, FramePicture(pressed));
-  painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset),
-                    pictures_[static_cast<std::size_t>(index)]);
+  painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset), pictures_[static_cast<std::size_t>(index)]);
 }
 
 void ControlsWindow::PaintRivets(QPainter& painter) const {
@@ -73,8 +72,7 @@ void ControlsWindow::PaintRivets(QPainter& painter) const {
   constexpr QRgb Rivet[3][3] = {{W, G, G}, {G, G, B}, {G, B, B}};
   const QRect face = rect();
   const int right = face.right() + 1, bottom = face.bottom() + 1;
-  for (const QPoint corner :
-       {QPoint(3, 3), QPoint(3, bottom - 6), QPoint(right - 6, 3), QPoint(right - 6, bottom - 6)})
+  for (const QPoint corner : {QPoint(3, 3), QPoint(3, bottom - 6), QPoint(right - 6, 3), QPoint(right - 6, bottom - 6)})
     for (int row = 0; row < 3; ++row)
       for (int column = 0; column < 3; ++column) {
         painter.setPen(QColor(Rivet[row][column]));

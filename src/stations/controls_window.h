@@ -23,9 +23,7 @@ class ControlsWindow : public StationWindow {
   // The station button `index` brings forward.
   static Station StationOf(int index);
 
-  QRect buttonRect(int index) const {
-    return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize);
-  }
+  QRect buttonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
   // The button shown pressed, or -1.
   int pressedButton() const { return looksPressed_ ? held_ : -1; }
 

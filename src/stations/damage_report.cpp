@@ -22,7 +22,7 @@ struct Row {
 
 // The seven rows of the table, top to bottom.
 constexpr Row Rows[] = {
-    {ShipSystem::Shield, 84}, {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},      {ShipSystem::Warp, 138},
+    {ShipSystem::Shield, 84},  {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},      {ShipSystem::Warp, 138},
     {ShipSystem::Phaser, 156}, {ShipSystem::Photon, 174}, {ShipSystem::Computer, 192},
 };
 }  // namespace
@@ -39,7 +39,8 @@ std::string RepairEstimate(ShipSystem s) {
 }
 
 DamageReportStation::DamageReportStation(QWidget* parent)
-    : StationWindow(Station::DamageReport, Qt::black, parent), table_(resources::Picture(TablePicture).convertToFormat(QImage::Format_RGB32)),
+    : StationWindow(Station::DamageReport, Qt::black, parent),
+      table_(resources::Picture(TablePicture).convertToFormat(QImage::Format_RGB32)),
       font_(EstimateFont()) {
   setFixedSize(ClientWidth, ClientHeight);
 }

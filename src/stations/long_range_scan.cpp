@@ -28,8 +28,7 @@ constexpr double CharacterShareOfCell = 0.9;
 void DrawCentred(QPainter& painter, const QRect& box, const QString& text, const QColor& colour, bool clip) {
   const QFontMetrics metrics = painter.fontMetrics();
   QRect ground(0, 0, metrics.horizontalAdvance(text), metrics.height());
-  ground.moveTo(box.left() + (box.width() - ground.width()) / 2,
-                box.top() + (box.height() - ground.height()) / 2);
+  ground.moveTo(box.left() + (box.width() - ground.width()) / 2, box.top() + (box.height() - ground.height()) / 2);
   painter.save();
   if (clip) painter.setClipRect(box);
   painter.fillRect(ground, Qt::black);
@@ -51,8 +50,7 @@ int ChartFontPixelSize(int cellHeight) {
   return std::max(1, static_cast<int>(std::lround(CharacterShareOfCell * (8 - cellHeight))));
 }
 
-LongRangeScanWindow::LongRangeScanWindow(QWidget* parent)
-    : StationWindow(Station::LongRangeScan, Qt::black, parent) {
+LongRangeScanWindow::LongRangeScanWindow(QWidget* parent) : StationWindow(Station::LongRangeScan, Qt::black, parent) {
   setWindowTitle(QStringLiteral("Long Range Scan"));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(MinimumClientSize);
@@ -89,27 +87,23 @@ void LongRangeScanWindow::Paint(QPainter& painter) {
   const int right = width(), bottom = height();
   const int w = cellWidth_, h = cellHeight_;
   QImage& image = surface();
-  for (int i = 8; i >= 0; --i)
-    DrawLine(image, {right, bottom - i * h}, {right - 8 * w, bottom - i * h}, GridBlue);
-  for (int i = 1; i <= 8; ++i)
-    DrawLine(image, {right - i * w, bottom}, {right - i * w, bottom - 8 * h}, GridBlue);
+  for (int i = 8; i >= 0; --i) DrawLine(image, {right, bottom - i * h}, {right - 8 * w, bottom - i * h}, GridBlue);
+  for (int i = 1; i <= 8; ++i) DrawLine(image, {right - i * w, bottom}, {right - i * w, bottom - 8 * h}, GridBlue);
   if (!game.Working(ShipSystem::LRS)) return;
 
   painter.setFont(font_);
   for (int i = 8; i >= 1; --i) {
     const QString number = Digit(9 - i);
-    DrawCentred(painter, QRect(right - i * w, 0, w, h).adjusted(2, 2, -2, -2), number, QColor(GridBlue),
-                false);
+    DrawCentred(painter, QRect(right - i * w, 0, w, h).adjusted(2, 2, -2, -2), number, QColor(GridBlue), false);
   }
   for (int i = 1; i <= 8; ++i) {
     const QString number = Digit(9 - i);
-    DrawCentred(painter, QRect(0, bottom - i * h, w, h).adjusted(2, 2, -2, -2), number, QColor(GridBlue),
-                false);
+    DrawCentred(painter, QRect(0, bottom - i * h, w, h).adjusted(2, 2, -2, -2), number, QColor(GridBlue), false);
   }
   for (int q = QuadrantCount - 1; q >= 0; --q)
     if (game.galaxy[static_cast<std::size_t>(q)].flags & QuadrantFlag::Charted)
-      DrawCentred(painter, QuadrantTextRect(q), QuadrantDigits(game.galaxy[static_cast<std::size_t>(q)]),
-                  DigitRed, true);
+      DrawCentred(painter, QuadrantTextRect(q), QuadrantDigits(game.galaxy[static_cast<std::size_t>(q)]), DigitRed,
+                  true);
 }
 
 void LongRangeScanWindow::timerEvent(QTimerEvent* event) {

@@ -29,7 +29,8 @@ constexpr int MessageFontPixels = 13;
 }  // namespace
 
 MessagesStation::MessagesStation(QWidget* parent)
-    : StationWindow(Station::Messages, Qt::black, parent), font_(ArialFont(MessageFontPixels)),
+    : StationWindow(Station::Messages, Qt::black, parent),
+      font_(ArialFont(MessageFontPixels)),
       scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   const QFontMetrics metrics(font_);
   lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));
@@ -75,9 +76,7 @@ void MessagesStation::OnScrollAction(int action) {
     case QAbstractSlider::SliderPageStepAdd: Scroll(ScrollRequest::PageDown); break;
     case QAbstractSlider::SliderToMinimum: Scroll(ScrollRequest::Top); break;
     case QAbstractSlider::SliderToMaximum: Scroll(ScrollRequest::Bottom); break;
-    case QAbstractSlider::SliderMove:
-      Scroll(ScrollRequest::ThumbTrack, scrollBar_->sliderPosition());
-      break;
+    case QAbstractSlider::SliderMove: Scroll(ScrollRequest::ThumbTrack, scrollBar_->sliderPosition()); break;
     default: Scroll(ScrollRequest::ThumbPosition); break;
   }
   // The log decides where the thumb stands, not the scroll bar.

@@ -19,8 +19,8 @@ NavigationStation::NavigationStation(QWidget* parent)
       warpPanel_(resources::Picture(WarpPanelPicture)),
       impulsePanel_(resources::Picture(ImpulsePanelPicture)) {
   setWindowTitle(QStringLiteral("Navigation"));
-  buttons_ = {EdgeRect(41, 29, 56, 45),    EdgeRect(94, 29, 108, 45),   EdgeRect(41, 104, 56, 120),
-              EdgeRect(94, 104, 108, 120), CourseSelector::PlusButton, CourseSelector::MinusButton,
+  buttons_ = {EdgeRect(41, 29, 56, 45),     EdgeRect(94, 29, 108, 45),  EdgeRect(41, 104, 56, 120),
+              EdgeRect(94, 104, 108, 120),  CourseSelector::PlusButton, CourseSelector::MinusButton,
               CourseSelector::ExecuteButton};
 }
 
@@ -73,9 +73,7 @@ void NavigationStation::ButtonDown(QPoint at, bool shift) {
       HoldFactor(impulse_, false);
       break;
     case CoursePlus:
-    case CourseMinus:
-      HoldCourse(course_, button == CoursePlus, courseStep);
-      break;
+    case CourseMinus: HoldCourse(course_, button == CoursePlus, courseStep); break;
     default:  // EXECUTE acts at the release
       break;
   }

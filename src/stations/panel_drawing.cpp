@@ -90,8 +90,7 @@ bool MouseHeldFor(std::uint32_t ms) {
     QEventLoop* loop;
     explicit ReleaseWatch(QEventLoop* l) : loop(l) {}
     bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::MouseButtonRelease &&
-          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+      if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         QTimer::singleShot(0, loop, &QEventLoop::quit);
       return false;
     }
@@ -106,9 +105,9 @@ bool MouseHeldFor(std::uint32_t ms) {
 void ShowStation(Station station) {
   StationWindow* shown = StationHandle(station);
   if (options.singleControlWindow) {
-    static constexpr Station Minimizable[] = {Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,
-                                              Station::Shields,         Station::PhotonTorpedoes, Station::Phasers,
-                                              Station::DamageReport,    Station::Computer};
+    static constexpr Station Minimizable[] = {Station::ShortRangeScan, Station::LongRangeScan,   Station::Navigation,
+                                              Station::Shields,        Station::PhotonTorpedoes, Station::Phasers,
+                                              Station::DamageReport,   Station::Computer};
     for (Station other : Minimizable) {
       if (other == station || (other == Station::Computer && game.messagesToComputer)) continue;
       StationWindow* window = StationHandle(other);

@@ -72,7 +72,9 @@ void CourseSelector::Paint(QImage& surface) const {
   DrawCourseNeedle(surface, Centre.x(), Centre.y(), -1, course_);
 }
 
-void CourseSelector::PaintExecute(QImage& surface) { BlitPicture(surface, ExecuteAt.x(), ExecuteAt.y(), executeButtonPicture); }
+void CourseSelector::PaintExecute(QImage& surface) {
+  BlitPicture(surface, ExecuteAt.x(), ExecuteAt.y(), executeButtonPicture);
+}
 
 void CourseSelector::Show(QImage& surface, int course) {
   DrawDigits(surface, FormatThreeDigits(course), CourseReadoutAt.x(), CourseReadoutAt.y(), courseDigitStrip);
@@ -93,7 +95,8 @@ std::optional<int> CourseSelector::CourseForKey(int virtualKey) const {
   for (const CourseKey& entry : CourseKeys)
     for (int key : entry.keys)
       if (key == virtualKey) return entry.course;
-  if (virtualKey == VirtualKey::KeypadPlus || virtualKey == VirtualKey::EqualsPlus) return course_ == 359 ? 0 : course_ + 1;
+  if (virtualKey == VirtualKey::KeypadPlus || virtualKey == VirtualKey::EqualsPlus)
+    return course_ == 359 ? 0 : course_ + 1;
   if (virtualKey == VirtualKey::KeypadMinus || virtualKey == VirtualKey::MinusUnderscore)
     return course_ == 0 ? 359 : course_ - 1;
   return std::nullopt;
@@ -143,7 +146,8 @@ QRect EnergyTransferPanel::DrawAmounts(QImage& surface) const {
     const int availableWidth = static_cast<int>(scale * available);
     const int chargeWidth = static_cast<int>(scale * charge);
     QPainter painter(&surface);
-    painter.fillRect(QRect(GaugeBar.left(), GaugeBar.top(), availableWidth, GaugeBar.height()), QColor(AvailableColour));
+    painter.fillRect(QRect(GaugeBar.left(), GaugeBar.top(), availableWidth, GaugeBar.height()),
+                     QColor(AvailableColour));
     painter.fillRect(QRect(GaugeBar.left() + availableWidth, GaugeBar.top(), chargeWidth, GaugeBar.height()),
                      QColor(chargeColour_));
   }

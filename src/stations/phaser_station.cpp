@@ -155,12 +155,11 @@ void PhaserStation::SetFromShip() {
 bool PhaserStation::event(QEvent* event) {
   if (event->type() == QEvent::ParentChange) {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-      connect(frame, &QMdiSubWindow::windowStateChanged, this,
-              [this](Qt::WindowStates before, Qt::WindowStates now) {
-                if (now.testFlag(Qt::WindowActive) != before.testFlag(Qt::WindowActive)) ActivationChanged();
-                // Minimizing also gives up the activation; the light stays out all the same.
-                if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized)) StopTargetLock();
-              });
+      connect(frame, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+        if (now.testFlag(Qt::WindowActive) != before.testFlag(Qt::WindowActive)) ActivationChanged();
+        // Minimizing also gives up the activation; the light stays out all the same.
+        if (now.testFlag(Qt::WindowMinimized) && !before.testFlag(Qt::WindowMinimized)) StopTargetLock();
+      });
     }
   }
   return ControlStation::event(event);

@@ -52,13 +52,9 @@ void PhotonStation::ButtonDown(QPoint at, bool shift) {
 
   switch (button) {
     case DistanceUp:
-    case DistanceDown:
-      HoldFactor(distance_, button == DistanceUp);
-      break;
+    case DistanceDown: HoldFactor(distance_, button == DistanceUp); break;
     case CoursePlus:
-    case CourseMinus:
-      HoldCourse(course_, button == CoursePlus, shift ? 1 : 5);
-      break;
+    case CourseMinus: HoldCourse(course_, button == CoursePlus, shift ? 1 : 5); break;
     default:  // EXECUTE acts at the release
       break;
   }

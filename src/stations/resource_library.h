@@ -19,8 +19,8 @@ inline constexpr const char* SoundBundleName = "KESTRAV2.rcc";
 bool LoadBundle(const QString& path);
 void UnloadBundle(const QString& path);
 
-QImage Picture(int id);               // null image when the id does not exist
-QIcon StationIcon(int id);            // empty icon when the id does not exist
-std::string CommuniqueText(int id);   // empty when the id does not exist
-QByteArray SoundImage(int id);        // a complete RIFF WAVE image, empty when missing
+QImage Picture(int id);              // null image when the id does not exist
+QIcon StationIcon(int id);           // empty icon when the id does not exist
+std::string CommuniqueText(int id);  // empty when the id does not exist
+QByteArray SoundImage(int id);       // a complete RIFF WAVE image, empty when missing
 }  // namespace resources

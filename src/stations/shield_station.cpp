@@ -30,8 +30,7 @@ ShieldStation::ShieldStation(QWidget* parent)
       readoutPicture_(resources::Picture(ShieldsReadoutPicture)),
       ship_(ShipFitted()) {
   setWindowTitle(QStringLiteral("Shields"));
-  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton,
-              EnergyTransferPanel::ExecuteButton};
+  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EnergyTransferPanel::ExecuteButton};
   TakeGameFigures();
 }
 

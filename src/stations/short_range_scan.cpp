@@ -18,10 +18,10 @@ constexpr int AnimationMs = 200;
 constexpr QRgb ScanRed = 0xFFFF0000;
 constexpr int TickLength = 4;
 
-constexpr int ScanPictures[] = {
-    ScanPicture::ShipLeft, ScanPicture::ShipRight, ScanPicture::Starbase, ScanPicture::StarA,
-    ScanPicture::StarB,    ScanPicture::StarX,     ScanPicture::Klingon,  ScanPicture::Romulan,
-    ScanPicture::Farengi,  ScanPicture::Borg,      ScanPicture::Torpedo};
+constexpr int ScanPictures[] = {ScanPicture::ShipLeft, ScanPicture::ShipRight, ScanPicture::Starbase,
+                                ScanPicture::StarA,    ScanPicture::StarB,     ScanPicture::StarX,
+                                ScanPicture::Klingon,  ScanPicture::Romulan,   ScanPicture::Farengi,
+                                ScanPicture::Borg,     ScanPicture::Torpedo};
 
 QPoint ToQt(ScanPoint p) { return {p.x, p.y}; }
 
@@ -77,7 +77,8 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
   painter.setPen(QColor(ScanRed));
   for (int i = 0; i < 8; ++i) {
     const QString digit(QChar('1' + i));
-    painter.drawText(EdgeRect(29 + CellWidth * i, 2, 61 + CellWidth * i, 17), Qt::AlignCenter | Qt::TextDontClip, digit);
+    painter.drawText(EdgeRect(29 + CellWidth * i, 2, 61 + CellWidth * i, 17), Qt::AlignCenter | Qt::TextDontClip,
+                     digit);
     painter.drawText(EdgeRect(2, 21 + CellHeight * i, 25, 44 + CellHeight * i), Qt::AlignCenter | Qt::TextDontClip,
                      digit);
   }
@@ -130,8 +131,8 @@ void ShortRangeScanWindow::BlitPicture(ScanPoint topLeft, int pictureId) {
 }
 
 void ShortRangeScanWindow::BlitFrame(ScanPoint topLeft, int pictureId, int frame) {
-  QPainter(&surface()).drawImage(ToQt(topLeft), PictureFor(pictureId),
-                                 QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
+  QPainter(&surface())
+      .drawImage(ToQt(topLeft), PictureFor(pictureId), QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
   ShowSurfaceChange();
 }
 

@@ -52,9 +52,7 @@ void StatusStation::Paint(QPainter& painter) {
   QImage panel = background_.isNull() ? QImage(sizeHint(), QImage::Format_RGB32) : CopyPicture(background_);
   if (background_.isNull()) panel.fill(Qt::black);
   if (game.Working(ShipSystem::StatusPanel)) {
-    const auto readout = [&panel](int y, const std::string& text) {
-      DrawDigits(panel, text, ReadoutX, y, digitStrip);
-    };
+    const auto readout = [&panel](int y, const std::string& text) { DrawDigits(panel, text, ReadoutX, y, digitStrip); };
     readout(StardateY, FormatText("%5.1f", game.stardateNow));
     readout(QuadrantY,
             FormatText("  %d-%d", QuadrantColumn(game.shipQuadrant) + 1, QuadrantRow(game.shipQuadrant) + 1));

@@ -35,8 +35,7 @@ std::vector<QPoint> EllipseOutline(const QRect& bounds) {
     for (int x = bounds.left(); x <= bounds.right(); ++x)
       if (inside(x, y) && !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1)))
         outline.push_back({std::atan2((y + 0.5 - cy) / b, (x + 0.5 - cx) / a), {x, y}});
-  std::stable_sort(outline.begin(), outline.end(),
-                   [](const Placed& l, const Placed& r) { return l.angle < r.angle; });
+  std::stable_sort(outline.begin(), outline.end(), [](const Placed& l, const Placed& r) { return l.angle < r.angle; });
   std::vector<QPoint> points;
   points.reserve(outline.size());
   for (const Placed& p : outline) points.push_back(p.at);
@@ -68,7 +67,6 @@ void XorDottedEllipse(QImage& image, const QRect& bounds, QRgb colour) {
   const std::vector<QPoint> outline = EllipseOutline(bounds);
   for (std::size_t i = 0; i < outline.size(); ++i) {
     const QPoint p = outline[i];
-    if ((i / DotLength) % 2 == 0 && area.contains(p))
-      reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] ^= bits;
+    if ((i / DotLength) % 2 == 0 && area.contains(p)) reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] ^= bits;
   }
 }

@@ -42,8 +42,8 @@ std::optional<PcmSound> ReadWaveImage(const QByteArray& image) {
       if (!haveFormat) return {};
       sound.samples = image.mid(at + 8, length);
       const bool sane = (sound.channels == 1 || sound.channels == 2) &&
-                        (sound.bitsPerSample == 8 || sound.bitsPerSample == 16) &&
-                        sound.sampleRate >= 1000 && sound.sampleRate <= 96000;
+                        (sound.bitsPerSample == 8 || sound.bitsPerSample == 16) && sound.sampleRate >= 1000 &&
+                        sound.sampleRate <= 96000;
       if (!sane) return {};
       return sound;
     }

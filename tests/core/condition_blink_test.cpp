@@ -16,8 +16,10 @@ TEST(ConditionBlink, SwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
     GamePhase start;
     GamePhase afterTwoTicks;
   };
-  for (const Case& c : {Case{GamePhase::RedAlert, GamePhase::RedAlertAlt}, Case{GamePhase::RedAlertAlt, GamePhase::RedAlert}, Case{GamePhase::Yellow, GamePhase::YellowAlt},
-                        Case{GamePhase::YellowAlt, GamePhase::Yellow}, Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
+  for (const Case& c :
+       {Case{GamePhase::RedAlert, GamePhase::RedAlertAlt}, Case{GamePhase::RedAlertAlt, GamePhase::RedAlert},
+        Case{GamePhase::Yellow, GamePhase::YellowAlt}, Case{GamePhase::YellowAlt, GamePhase::Yellow},
+        Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
     ResetProgramState(recorder);
     blinkTickCount = 0;
     game.gamePhase = c.start;

@@ -38,17 +38,33 @@ TEST_P(MissionEnd, EndsTheGameForTheFirstReasonThatHolds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reasons, MissionEnd,
-    ::testing::Values(
-        EndCase{"NoEnergyEvenNextToAStarbase", [] { game.shipEnergy = 0; PutStarbase(27, 4, 5); }, GameOverReason::EnergyExhausted},
-        EndCase{"NoEnergyBeatsTheLastAlienGone", [] { game.shipEnergy = -5; game.aliensRemaining = 0; }, GameOverReason::EnergyExhausted},
-        EndCase{"DeadlineReachedExactly", [] { game.stardateNow = 2040.0; }, GameOverReason::TimeExpired},
-        EndCase{"DeadlineBeatsTheLastAlienGone", [] { game.stardateNow = 2050.0; game.aliensRemaining = 0; }, GameOverReason::TimeExpired},
-        EndCase{"LastAlienGone", [] { game.aliensRemaining = 0; }, GameOverReason::AliensDestroyed},
-        EndCase{"AllTenSystemsOut", [] {
-                  game.damage.fill(0.5);
-                  game.repairDate.fill(2010.0);
-                  game.Damage(ShipSystem::Warp) = -1.0;
-                }, GameOverReason::SystemsDisabled}),
+    ::testing::Values(EndCase{"NoEnergyEvenNextToAStarbase",
+                              [] {
+                                game.shipEnergy = 0;
+                                PutStarbase(27, 4, 5);
+                              },
+                              GameOverReason::EnergyExhausted},
+                      EndCase{"NoEnergyBeatsTheLastAlienGone",
+                              [] {
+                                game.shipEnergy = -5;
+                                game.aliensRemaining = 0;
+                              },
+                              GameOverReason::EnergyExhausted},
+                      EndCase{"DeadlineReachedExactly", [] { game.stardateNow = 2040.0; }, GameOverReason::TimeExpired},
+                      EndCase{"DeadlineBeatsTheLastAlienGone",
+                              [] {
+                                game.stardateNow = 2050.0;
+                                game.aliensRemaining = 0;
+                              },
+                              GameOverReason::TimeExpired},
+                      EndCase{"LastAlienGone", [] { game.aliensRemaining = 0; }, GameOverReason::AliensDestroyed},
+                      EndCase{"AllTenSystemsOut",
+                              [] {
+                                game.damage.fill(0.5);
+                                game.repairDate.fill(2010.0);
+                                game.Damage(ShipSystem::Warp) = -1.0;
+                              },
+                              GameOverReason::SystemsDisabled}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Conditions, NineSystemsOutIsNotTheEnd) {
@@ -130,7 +146,10 @@ TEST_F(Conditions, GreenStopsOnlyTheYellowBlink) {
 }
 
 TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
-  struct Case { int quadrant, x, y; bool docks; };
+  struct Case {
+    int quadrant, x, y;
+    bool docks;
+  };
   for (const Case c : {Case{27, 2, 3, true}, Case{27, 4, 5, true}, Case{27, 5, 4, false}, Case{27, 3, 2, false}}) {
     StartOver();
     PutStarbase(c.quadrant, c.x, c.y, 3);  // cell 0x0304: a starbase mid-animation
@@ -144,15 +163,18 @@ TEST_F(Conditions, DocksOnlyNextToAStarbaseInTheSameQuadrant) {
 }
 
 TEST_F(Conditions, AtTheGridsEdgesTheNeighbourScanStaysOnItsRow) {
-  struct Case { const char* where; int shipX, shipY, baseX, baseY; };
+  struct Case {
+    const char* where;
+    int shipX, shipY, baseX, baseY;
+  };
   // Each starbase lies where a scan running past a row's end would look: the next or the
   // previous row's far end, or beyond the grid's top and bottom.
-  for (const Case c : {Case{"right edge, base at the next row's start", 7, 3, 0, 4},
-                       Case{"right edge, base at its own row's start", 7, 3, 0, 3},
-                       Case{"left edge, base at the row above's end", 0, 4, 7, 3},
-                       Case{"left edge, base at the row below's end", 0, 4, 7, 5},
-                       Case{"top row, base on the bottom row", 3, 0, 3, 7},
-                       Case{"bottom row, base on the top row", 3, 7, 3, 0}}) {
+  for (const Case c :
+       {Case{"right edge, base at the next row's start", 7, 3, 0, 4},
+        Case{"right edge, base at its own row's start", 7, 3, 0, 3},
+        Case{"left edge, base at the row above's end", 0, 4, 7, 3},
+        Case{"left edge, base at the row below's end", 0, 4, 7, 5}, Case{"top row, base on the bottom row", 3, 0, 3, 7},
+        Case{"bottom row, base on the top row", 3, 7, 3, 0}}) {
     StartOver();
     game.galaxy[27].cells[4][3] = Cell::Empty;
     PutShip(27, c.shipX, c.shipY);
@@ -190,7 +212,7 @@ TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
   EXPECT_EQ(game.messagesToComputer, 0);
   EXPECT_EQ(game.damage, decltype(game.damage){});
   EXPECT_EQ(PanelLines(), (std::vector<std::string>{"Enterprise is docked, Sir.", "Long Range Sensors repaired.",
-                                                     "Phaser Banks repaired."}));
+                                                    "Phaser Banks repaired."}));
   EXPECT_EQ(game.galaxy[QuadrantNeighbour(27, 1, 1)].flags & QuadrantFlag::Charted, QuadrantFlag::Charted);
   EXPECT_EQ(recorder.CallsNamed("StopTargetLock").size(), 1u);
 

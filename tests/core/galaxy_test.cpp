@@ -9,7 +9,9 @@
 
 namespace {
 TEST(QuadrantNeighbourTest, WrapsAroundEveryEdge) {
-  struct Case { int from, dColumn, dRow, to; };
+  struct Case {
+    int from, dColumn, dRow, to;
+  };
   for (const Case c : {Case{27, 0, 0, 27}, Case{27, 1, -1, 20}, Case{0, -1, -1, 63}, Case{7, 1, 0, 0},
                        Case{56, 0, 1, 0}, Case{63, 1, 1, 0}, Case{7 * 8 + 3, 0, 9, 3}, Case{0, -12, 12, 36}})
     EXPECT_EQ(QuadrantNeighbour(c.from, c.dColumn, c.dRow), c.to) << c.from << " " << c.dColumn << "," << c.dRow;

@@ -30,18 +30,17 @@ class Directives : public ::testing::TestWithParam<DirectiveCase> {};
 
 TEST_P(Directives, AreReadInOrder) { EXPECT_EQ(FormatDirectives(GetParam().format), GetParam().directives); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, Directives,
-    ::testing::Values(DirectiveCase{"None", "Condition Green, Sir.", ""},
-                      DirectiveCase{"PercentSignsAskNothing", "Shields power reduced %u%%", "u"},
-                      DirectiveCase{"WidthsAndPrecisions", "%-4.1f and %1.2f, %03d", "ffd"},
-                      DirectiveCase{"TextAndCharacter", "Class %c Star at %d,%d", "cdd"},
-                      DirectiveCase{"LongInteger", "%ld %zu", "du"},
-                      DirectiveCase{"StarWidthIsUnusable", "%*d", "?"},
-                      DirectiveCase{"WriteBackIsUnusable", "%n", "?"},
-                      DirectiveCase{"PointerIsUnusable", "%p", "?"},
-                      DirectiveCase{"LonePercentAtTheEnd", "100%", "?"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, Directives,
+                         ::testing::Values(DirectiveCase{"None", "Condition Green, Sir.", ""},
+                                           DirectiveCase{"PercentSignsAskNothing", "Shields power reduced %u%%", "u"},
+                                           DirectiveCase{"WidthsAndPrecisions", "%-4.1f and %1.2f, %03d", "ffd"},
+                                           DirectiveCase{"TextAndCharacter", "Class %c Star at %d,%d", "cdd"},
+                                           DirectiveCase{"LongInteger", "%ld %zu", "du"},
+                                           DirectiveCase{"StarWidthIsUnusable", "%*d", "?"},
+                                           DirectiveCase{"WriteBackIsUnusable", "%n", "?"},
+                                           DirectiveCase{"PointerIsUnusable", "%p", "?"},
+                                           DirectiveCase{"LonePercentAtTheEnd", "100%", "?"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ValuesFitDirectives, IntegersFitNumbersTextsFitTextsAndCountsMustAgree) {
   EXPECT_TRUE(ValuesFitDirectives("iis", "dus"));

@@ -88,7 +88,8 @@ TEST_F(NewMission, StepsReachTheWorldInOrder) {
     if (call.what != "MessagesChanged" && call.what != "InvalidateStation" && call.what != "EnableMenuItem" &&
         call.what != "StopTargetLock")
       order.push_back(call.what);
-  EXPECT_EQ(order, (std::vector<std::string>{"PlaySoundNow", "ShowCommunique", "CreateStationWindows", "ConsolePrint"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"PlaySoundNow", "ShowCommunique", "CreateStationWindows", "ConsolePrint"}));
 }
 
 TEST_F(NewMission, ANewGameEndsTheRunningOne) {
@@ -98,7 +99,8 @@ TEST_F(NewMission, ANewGameEndsTheRunningOne) {
   NewGame();
   EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
   const Calls start(recorder.calls.begin(), recorder.calls.begin() + 4);
-  EXPECT_EQ(start, (Calls{{"StopSound", ""}, {"StopSound", ""}, {"DestroyStationWindows", ""}, {"PlaySoundNow", "2 once"}}));
+  EXPECT_EQ(start,
+            (Calls{{"StopSound", ""}, {"StopSound", ""}, {"DestroyStationWindows", ""}, {"PlaySoundNow", "2 once"}}));
   EXPECT_EQ(FindInconsistency(game), "");
 }
 
@@ -150,11 +152,13 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
               game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight);
 
     for (const AlienRecord& a : game.alienTable) {
-      struct Strength { int attack, attackSpan, move, moveSpan, energy, energySpan; };
-      const Strength s = a.kind == 0x20 ? Strength{25000, 25000, 15000, 25000, 150, 150}
-                       : a.kind == 0x40 ? Strength{30000, 25000, 20000, 25000, 200, 150}
-                       : a.kind == 0x60 ? Strength{20000, 20000, 15000, 20000, 50, 100}
-                                        : Strength{35000, 30000, 35000, 25000, 500, 500};
+      struct Strength {
+        int attack, attackSpan, move, moveSpan, energy, energySpan;
+      };
+      const Strength s = a.kind == 0x20   ? Strength{25000, 25000, 15000, 25000, 150, 150}
+                         : a.kind == 0x40 ? Strength{30000, 25000, 20000, 25000, 200, 150}
+                         : a.kind == 0x60 ? Strength{20000, 20000, 15000, 20000, 50, 100}
+                                          : Strength{35000, 30000, 35000, 25000, 500, 500};
       ASSERT_GE(a.attackInterval, stronger ? s.attack / 2 : s.attack);
       ASSERT_LT(a.attackInterval, s.attack + s.attackSpan);
       ASSERT_GE(a.moveInterval, s.move);
@@ -170,8 +174,11 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, SkillTable,
-                         ::testing::Values(SkillBounds{SkillLevel::Crewman, 2, 5, 50, 20}, SkillBounds{SkillLevel::Yeoman, 2, 4, 65, 25},
-                                           SkillBounds{SkillLevel::Officer, 1, 3, 80, 30}, SkillBounds{SkillLevel::FirstOfficer, 1, 3, 95, 35},
-                                           SkillBounds{SkillLevel::Captain, 1, 2, 110, 35}, SkillBounds{SkillLevel::Admiral, 1, 2, 125, 40}),
+                         ::testing::Values(SkillBounds{SkillLevel::Crewman, 2, 5, 50, 20},
+                                           SkillBounds{SkillLevel::Yeoman, 2, 4, 65, 25},
+                                           SkillBounds{SkillLevel::Officer, 1, 3, 80, 30},
+                                           SkillBounds{SkillLevel::FirstOfficer, 1, 3, 95, 35},
+                                           SkillBounds{SkillLevel::Captain, 1, 2, 110, 35},
+                                           SkillBounds{SkillLevel::Admiral, 1, 2, 125, 40}),
                          [](const auto& row) { return std::string(SkillName(row.param.skill)); });
 }  // namespace

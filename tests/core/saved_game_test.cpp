@@ -203,45 +203,51 @@ void MoveShip(Bytes& b, int x, int y) {
   PutI32(b, 0x24E8, y);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, AcceptedEdge,
-    ::testing::Values(
-        Edge{"SkillCrewman", [](Bytes& b) { PutI32(b, 4, 0); }},
-        Edge{"SkillAdmiral", [](Bytes& b) { PutI32(b, 4, 5); }},
-        Edge{"NoTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 0); }},
-        Edge{"TenTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 10); }},
-        Edge{"ShieldsEmpty", [](Bytes& b) { PutI32(b, 0x242C, 0); }},
-        Edge{"EnergyOverdrawn", [](Bytes& b) { PutI32(b, 0x2428, -40); }},
-        Edge{"SystemDestroyed", [](Bytes& b) { PutF64(b, 0x2438, -1.0); }},
-        Edge{"SystemJustRepaired", [](Bytes& b) { PutF64(b, 0x2438, 0.0); }},
-        Edge{"SystemBarelyDamaged", [](Bytes& b) { PutF64(b, 0x2438, 0.001); }},
-        Edge{"MessagesRerouted", [](Bytes& b) { PutI32(b, 0x24EC, 1); }},
-        Edge{"MessagesOnThePanel", [](Bytes& b) { PutI32(b, 0x24EC, 0); }},
-        Edge{"StardateZero", [](Bytes& b) { PutF64(b, 0x2418, 0.0); }},
-        Edge{"FirstQuadrant", [](Bytes& b) {
-               // The whole ship's quadrant moves to quadrant 0 and back in the picture.
-               const int q = GetI32(b, 0x24E0);
-               std::vector<std::uint8_t> there(&b[QuadrantAt(q)], &b[QuadrantAt(q)] + 144);
-               std::memcpy(&b[QuadrantAt(q)], &b[QuadrantAt(0)], 144);
-               std::memcpy(&b[QuadrantAt(0)], there.data(), 144);
-               PutI32(b, 0x24E0, 0);
-               for (int i = 0; i < GetI32(b, 0x2420); ++i) {
-                 const int at = GetI32(b, AlienAt(i));
-                 if (at == q) PutI32(b, AlienAt(i), 0);
-                 else if (at == 0) PutI32(b, AlienAt(i), q);
-               }
-             }},
-        Edge{"TopLeftSector", [](Bytes& b) { MoveShip(b, 0, 0); }},
-        Edge{"BottomRightSector", [](Bytes& b) { MoveShip(b, 7, 7); }},
-        Edge{"DestroyedAlienRecord", [](Bytes& b) {
-               const int q = GetI32(b, AlienAt(0)), x = GetI32(b, AlienAt(0) + 4), y = GetI32(b, AlienAt(0) + 8);
-               PutU16(b, CellAt(q, x, y), 0);
-               PutI32(b, QuadrantAt(q) + 8, GetI32(b, QuadrantAt(q) + 8) - 1);
-               PutI32(b, 0x2424, GetI32(b, 0x2424) - 1);
-               PutI32(b, AlienAt(0), -1);
-             }},
-        Edge{"AlienWithOneUnitLeft", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1); }}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Edges, AcceptedEdge,
+                         ::testing::Values(Edge{"SkillCrewman", [](Bytes& b) { PutI32(b, 4, 0); }},
+                                           Edge{"SkillAdmiral", [](Bytes& b) { PutI32(b, 4, 5); }},
+                                           Edge{"NoTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 0); }},
+                                           Edge{"TenTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 10); }},
+                                           Edge{"ShieldsEmpty", [](Bytes& b) { PutI32(b, 0x242C, 0); }},
+                                           Edge{"EnergyOverdrawn", [](Bytes& b) { PutI32(b, 0x2428, -40); }},
+                                           Edge{"SystemDestroyed", [](Bytes& b) { PutF64(b, 0x2438, -1.0); }},
+                                           Edge{"SystemJustRepaired", [](Bytes& b) { PutF64(b, 0x2438, 0.0); }},
+                                           Edge{"SystemBarelyDamaged", [](Bytes& b) { PutF64(b, 0x2438, 0.001); }},
+                                           Edge{"MessagesRerouted", [](Bytes& b) { PutI32(b, 0x24EC, 1); }},
+                                           Edge{"MessagesOnThePanel", [](Bytes& b) { PutI32(b, 0x24EC, 0); }},
+                                           Edge{"StardateZero", [](Bytes& b) { PutF64(b, 0x2418, 0.0); }},
+                                           Edge{"FirstQuadrant",
+                                                [](Bytes& b) {
+                                                  // The whole ship's quadrant moves to quadrant 0 and back in the
+                                                  // picture.
+                                                  const int q = GetI32(b, 0x24E0);
+                                                  std::vector<std::uint8_t> there(&b[QuadrantAt(q)],
+                                                                                  &b[QuadrantAt(q)] + 144);
+                                                  std::memcpy(&b[QuadrantAt(q)], &b[QuadrantAt(0)], 144);
+                                                  std::memcpy(&b[QuadrantAt(0)], there.data(), 144);
+                                                  PutI32(b, 0x24E0, 0);
+                                                  for (int i = 0; i < GetI32(b, 0x2420); ++i) {
+                                                    const int at = GetI32(b, AlienAt(i));
+                                                    if (at == q)
+                                                      PutI32(b, AlienAt(i), 0);
+                                                    else if (at == 0)
+                                                      PutI32(b, AlienAt(i), q);
+                                                  }
+                                                }},
+                                           Edge{"TopLeftSector", [](Bytes& b) { MoveShip(b, 0, 0); }},
+                                           Edge{"BottomRightSector", [](Bytes& b) { MoveShip(b, 7, 7); }},
+                                           Edge{"DestroyedAlienRecord",
+                                                [](Bytes& b) {
+                                                  const int q = GetI32(b, AlienAt(0)), x = GetI32(b, AlienAt(0) + 4),
+                                                            y = GetI32(b, AlienAt(0) + 8);
+                                                  PutU16(b, CellAt(q, x, y), 0);
+                                                  PutI32(b, QuadrantAt(q) + 8, GetI32(b, QuadrantAt(q) + 8) - 1);
+                                                  PutI32(b, 0x2424, GetI32(b, 0x2424) - 1);
+                                                  PutI32(b, AlienAt(0), -1);
+                                                }},
+                                           Edge{"AlienWithOneUnitLeft",
+                                                [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1); }}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.
 TEST_F(SavedGame, RandomDamageNeverCrashesTheReader) {

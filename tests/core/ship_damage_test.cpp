@@ -64,7 +64,8 @@ TEST_F(ShipDamage, TheDamageReportIsRefreshedOnlyWhenItCanShowTheRepairs) {
     recorder.Clear();
     ApplyRepairs();
     int refreshes = 0;
-    for (const auto& call : recorder.calls) refreshes += call == HeadlessHost::Call{"InvalidateStation", "Damage Report"};
+    for (const auto& call : recorder.calls)
+      refreshes += call == HeadlessHost::Call{"InvalidateStation", "Damage Report"};
     return refreshes;
   };
   Damage(ShipSystem::Warp, 1.0, 1999.0);
@@ -118,18 +119,14 @@ TEST_P(EveryHit, WorkingThenDamagedThenDestroyed) {
   EXPECT_EQ(game.Damage(h.system), -1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Systems, EveryHit,
-                         ::testing::Values(Hit{0, ShipSystem::Warp, "Navigation"},
-                                           Hit{1, ShipSystem::SRS, "Short Range Scan"},
-                                           Hit{2, ShipSystem::LRS, "Long Range Scan"},
-                                           Hit{3, ShipSystem::Shield, "Shields"},
-                                           Hit{4, ShipSystem::Phaser, "Phasers"},
-                                           Hit{5, ShipSystem::Photon, "Photon Torpedoes"},
-                                           Hit{6, ShipSystem::Computer, "Computer"},
-                                           Hit{7, ShipSystem::DamageControl, "Damage Report"},
-                                           Hit{8, ShipSystem::StatusPanel, "Status"},
-                                           Hit{9, ShipSystem::MessageDisplay, "Messages"}),
-                         [](const auto& row) { return "Hit" + std::to_string(row.param.hit); });
+INSTANTIATE_TEST_SUITE_P(
+    Systems, EveryHit,
+    ::testing::Values(Hit{0, ShipSystem::Warp, "Navigation"}, Hit{1, ShipSystem::SRS, "Short Range Scan"},
+                      Hit{2, ShipSystem::LRS, "Long Range Scan"}, Hit{3, ShipSystem::Shield, "Shields"},
+                      Hit{4, ShipSystem::Phaser, "Phasers"}, Hit{5, ShipSystem::Photon, "Photon Torpedoes"},
+                      Hit{6, ShipSystem::Computer, "Computer"}, Hit{7, ShipSystem::DamageControl, "Damage Report"},
+                      Hit{8, ShipSystem::StatusPanel, "Status"}, Hit{9, ShipSystem::MessageDisplay, "Messages"}),
+    [](const auto& row) { return "Hit" + std::to_string(row.param.hit); });
 
 TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
   game.messagesToComputer = 1;

@@ -32,13 +32,12 @@ class GameFiles : public LifecycleTest {
 void ExpectSameStoredGame(const GameState& a, const GameState& b) {
   EXPECT_EQ(a.skillLevel, b.skillLevel);
   EXPECT_EQ(std::memcmp(&a.galaxy, &b.galaxy, sizeof a.galaxy), 0) << "galaxy";
-  EXPECT_EQ(std::make_tuple(a.starbaseTotal, a.starTotal, a.alienTotal, a.aliensRemaining, a.shipEnergy,
-                            a.shieldEnergy, a.torpedoCount, a.shipQuadrant, a.shipSectorX, a.shipSectorY,
-                            a.messagesToComputer),
-            std::make_tuple(b.starbaseTotal, b.starTotal, b.alienTotal, b.aliensRemaining, b.shipEnergy,
-                            b.shieldEnergy, b.torpedoCount, b.shipQuadrant, b.shipSectorX, b.shipSectorY,
-                            b.messagesToComputer));
-  for (auto [x, y] : {std::pair{a.stardateStart, b.stardateStart}, {a.stardateNow, b.stardateNow},
+  EXPECT_EQ(std::make_tuple(a.starbaseTotal, a.starTotal, a.alienTotal, a.aliensRemaining, a.shipEnergy, a.shieldEnergy,
+                            a.torpedoCount, a.shipQuadrant, a.shipSectorX, a.shipSectorY, a.messagesToComputer),
+            std::make_tuple(b.starbaseTotal, b.starTotal, b.alienTotal, b.aliensRemaining, b.shipEnergy, b.shieldEnergy,
+                            b.torpedoCount, b.shipQuadrant, b.shipSectorX, b.shipSectorY, b.messagesToComputer));
+  for (auto [x, y] : {std::pair{a.stardateStart, b.stardateStart},
+                      {a.stardateNow, b.stardateNow},
                       {a.missionLength, b.missionLength}})
     EXPECT_EQ(std::memcmp(&x, &y, sizeof x), 0);
   EXPECT_EQ(std::memcmp(a.damage.data(), b.damage.data(), sizeof a.damage), 0) << "damage";
@@ -113,7 +112,7 @@ TEST_F(GameFiles, LoadingEndsTheRunningGameOnlyAfterTheFilePassed) {
 
 struct RejectedFile {
   const char* name;
-  std::string content;  // written unless the case is a missing file
+  std::string content;       // written unless the case is a missing file
   const char* expectedText;  // %s stands for the path
 };
 
@@ -126,8 +125,10 @@ TEST_P(RejectedFiles, LeaveTheRunningGameItsStationsAndPhaseUntouched) {
   const GamePhase phase = game.gamePhase;
   const RejectedFile& file = GetParam();
   game.gameFilePath = PathOf(file.name);
-  if (std::string(file.name) == "folder.gam") std::filesystem::create_directory(game.gameFilePath);
-  else if (std::string(file.name) != "missing.gam") WriteText(game.gameFilePath, file.content);
+  if (std::string(file.name) == "folder.gam")
+    std::filesystem::create_directory(game.gameFilePath);
+  else if (std::string(file.name) != "missing.gam")
+    WriteText(game.gameFilePath, file.content);
 
   EXPECT_FALSE(LoadGame());
   std::string expected = file.expectedText;
@@ -145,16 +146,15 @@ std::string GameHeaderStart() { return std::string("KVF\0", 4) + std::string(100
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RejectedFiles,
-    ::testing::Values(
-        RejectedFile{"missing.gam", "", "Errors trying to read the game file %s"},
-        RejectedFile{"folder.gam", "", "Errors trying to read the game file %s"},
-        RejectedFile{"empty.gam", "", "Errors trying to read the game file %s"},
-        RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file."},
-        RejectedFile{"text.gam", "Captain's log", "%s is not a KESTRAV game file."},
-        RejectedFile{"short.gam", GameHeaderStart(), "Errors trying to read the game file %s"},
-        RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file."},
-        RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
-                     "Errors trying to read the game file %s"}),
+    ::testing::Values(RejectedFile{"missing.gam", "", "Errors trying to read the game file %s"},
+                      RejectedFile{"folder.gam", "", "Errors trying to read the game file %s"},
+                      RejectedFile{"empty.gam", "", "Errors trying to read the game file %s"},
+                      RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file."},
+                      RejectedFile{"text.gam", "Captain's log", "%s is not a KESTRAV game file."},
+                      RejectedFile{"short.gam", GameHeaderStart(), "Errors trying to read the game file %s"},
+                      RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file."},
+                      RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
+                                   "Errors trying to read the game file %s"}),
     [](const auto& row) { return std::string(row.param.name).substr(0, std::string(row.param.name).find('.')); });
 
 // Lets a test write no more than `bytes` bytes into any file, as a full disk would.
@@ -192,25 +192,27 @@ TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
   }
   EXPECT_EQ(ReadText(game.gameFilePath), oldFile);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file is left";
-  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+  EXPECT_EQ(MessageBoxes(),
+            std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
   EXPECT_EQ(game.changeCount, 2);
 
   recorder.Clear();
   game.gameFilePath = PathOf("no such folder/new.gam");
   EXPECT_FALSE(SaveGame());
-  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+  EXPECT_EQ(MessageBoxes(),
+            std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
 }
 
 struct PromptCase {
   const char* name;
   GamePhase phase;
   int changes;
-  const char* title;       // the game's file title before the prompt
+  const char* title;  // the game's file title before the prompt
   std::vector<Answer> answers;
   const char* saveAsChoice;  // nullptr: the Save As dialog is cancelled
   Answer expected;
-  const char* question;      // the message box's text; nullptr: none is shown
-  const char* savedAs;       // the file written; nullptr: nothing saved
+  const char* question;  // the message box's text; nullptr: none is shown
+  const char* savedAs;   // the file written; nullptr: nothing saved
 };
 
 class SavePrompt : public GameFiles, public ::testing::WithParamInterface<PromptCase> {};
@@ -239,22 +241,71 @@ const char* const RedAlertWarning =
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, SavePrompt,
-    ::testing::Values(
-        PromptCase{"NoGame", GamePhase::NoGame, 5, "", {}, nullptr, Answer::No, nullptr, nullptr},
-        PromptCase{"Unchanged", GamePhase::Green, 0, "named.gam", {}, nullptr, Answer::No, nullptr, nullptr},
-        PromptCase{"YesSavesUnderItsName", GamePhase::Green, 1, "named.gam", {Answer::Yes}, nullptr, Answer::Yes,
-                   "Do you want to save the current game named.gam?", "named.gam"},
-        PromptCase{"YesAsksForANewName", GamePhase::Docked, 1, "", {Answer::Yes}, "chosen.gam", Answer::Yes,
-                   "Do you want to save the current game ?", "chosen.gam"},
-        PromptCase{"YesThenCancelledDialogGoesOn", GamePhase::Yellow, 1, "", {Answer::Yes}, nullptr, Answer::Yes,
-                   "Do you want to save the current game ?", nullptr},
-        PromptCase{"No", GamePhase::Green, 2, "named.gam", {Answer::No}, nullptr, Answer::No,
-                   "Do you want to save the current game named.gam?", nullptr},
-        PromptCase{"Cancel", GamePhase::YellowAlt, 2, "named.gam", {Answer::Cancel}, nullptr, Answer::Cancel,
-                   "Do you want to save the current game named.gam?", nullptr},
-        PromptCase{"RedAlertOkDiscards", GamePhase::RedAlert, 1, "named.gam", {Answer::Ok}, "chosen.gam", Answer::Yes,
-                   RedAlertWarning, nullptr},
-        PromptCase{"RedAlertCancelKeeps", GamePhase::RedAlertAlt, 1, "", {Answer::Cancel}, "chosen.gam", Answer::Cancel,
-                   RedAlertWarning, nullptr}),
+    ::testing::Values(PromptCase{"NoGame", GamePhase::NoGame, 5, "", {}, nullptr, Answer::No, nullptr, nullptr},
+                      PromptCase{
+                          "Unchanged", GamePhase::Green, 0, "named.gam", {}, nullptr, Answer::No, nullptr, nullptr},
+                      PromptCase{"YesSavesUnderItsName",
+                                 GamePhase::Green,
+                                 1,
+                                 "named.gam",
+                                 {Answer::Yes},
+                                 nullptr,
+                                 Answer::Yes,
+                                 "Do you want to save the current game named.gam?",
+                                 "named.gam"},
+                      PromptCase{"YesAsksForANewName",
+                                 GamePhase::Docked,
+                                 1,
+                                 "",
+                                 {Answer::Yes},
+                                 "chosen.gam",
+                                 Answer::Yes,
+                                 "Do you want to save the current game ?",
+                                 "chosen.gam"},
+                      PromptCase{"YesThenCancelledDialogGoesOn",
+                                 GamePhase::Yellow,
+                                 1,
+                                 "",
+                                 {Answer::Yes},
+                                 nullptr,
+                                 Answer::Yes,
+                                 "Do you want to save the current game ?",
+                                 nullptr},
+                      PromptCase{"No",
+                                 GamePhase::Green,
+                                 2,
+                                 "named.gam",
+                                 {Answer::No},
+                                 nullptr,
+                                 Answer::No,
+                                 "Do you want to save the current game named.gam?",
+                                 nullptr},
+                      PromptCase{"Cancel",
+                                 GamePhase::YellowAlt,
+                                 2,
+                                 "named.gam",
+                                 {Answer::Cancel},
+                                 nullptr,
+                                 Answer::Cancel,
+                                 "Do you want to save the current game named.gam?",
+                                 nullptr},
+                      PromptCase{"RedAlertOkDiscards",
+                                 GamePhase::RedAlert,
+                                 1,
+                                 "named.gam",
+                                 {Answer::Ok},
+                                 "chosen.gam",
+                                 Answer::Yes,
+                                 RedAlertWarning,
+                                 nullptr},
+                      PromptCase{"RedAlertCancelKeeps",
+                                 GamePhase::RedAlertAlt,
+                                 1,
+                                 "",
+                                 {Answer::Cancel},
+                                 "chosen.gam",
+                                 Answer::Cancel,
+                                 RedAlertWarning,
+                                 nullptr}),
     [](const auto& row) { return std::string(row.param.name); });
 }  // namespace

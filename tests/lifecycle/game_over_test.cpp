@@ -16,8 +16,10 @@ class GameOver : public LifecycleTest, public ::testing::WithParamInterface<Endi
  protected:
   void SetUp() override {
     LifecycleTest::SetUp();
-    recorder.communiques = {{2, "2 UID#%d out of energy at %.1f"}, {3, "3 UID#%d out of time"},
-                            {4, "4 UID#%d lost at %.1f"},          {5, "5 UID#%d victory"}};
+    recorder.communiques = {{2, "2 UID#%d out of energy at %.1f"},
+                            {3, "3 UID#%d out of time"},
+                            {4, "4 UID#%d lost at %.1f"},
+                            {5, "5 UID#%d victory"}};
     NewGame();
     game.stardateStart = 3000.0;
     game.stardateNow = 3012.5;

@@ -21,9 +21,9 @@ class LifecycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetProgramState(recorder);
-    directory = std::filesystem::temp_directory_path() /
-                ("kestrav-lifecycle-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    directory =
+        std::filesystem::temp_directory_path() / ("kestrav-lifecycle-" + std::to_string(::getpid()) + "-" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
     highScorePath = (directory / HighScoreFileName).string();

@@ -90,7 +90,8 @@ TEST_F(Popups, CommuniqueDrawsBorderRedFramesAndUnclippedText) {
 }
 
 TEST_F(Popups, CommuniqueClosesOnALeftClickAnywhere) {
-  WhenShown<CommuniqueWindow>([&](CommuniqueWindow& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(-40, 700)); });
+  WhenShown<CommuniqueWindow>(
+      [&](CommuniqueWindow& w) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(-40, 700)); });
   ShowCommunique(&frame, Orders);
   EXPECT_TRUE(frame.isEnabled());
 }
@@ -143,4 +144,3 @@ TEST_F(Popups, NameDialogIgnoresEscapeAndTakesTheNameOnOkOrClose) {
   EXPECT_EQ(AskHighScoreName(&frame), "Chekov");
 }
 }  // namespace
-

@@ -49,22 +49,18 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsRow{"SkillNineIsTheLowest", "[General]\nSkill=9\n", SkillLevel::Crewman, 1, 1, 0, 1},
         OptionsRow{"SkillMinusOneIsTheLowest", "[General]\nSkill=-1\n", SkillLevel::Crewman, 1, 1, 0, 1},
         OptionsRow{"SkillFiveIsAdmiral", "[General]\nSkill=5\n", SkillLevel::Admiral, 1, 1, 0, 1},
-        OptionsRow{"SkillKeepsOnlyItsLow16Bits", "[General]\nSkill=65539\n", SkillLevel::FirstOfficer, 1, 1,
-                   0, 1},
-        OptionsRow{"NamesIgnoreCaseAndBlanks", "[ general ]\n  skill = 2 \nAUTOSRS=0\n", SkillLevel::Officer,
-                   0, 1, 0, 1},
-        OptionsRow{"OptionsAreKeptAsStored", "[General]\nAutoSRS=7\nSounds=-3\n", SkillLevel::Crewman, 7, 1,
-                   0, -3},
-        OptionsRow{"DigitsThenJunkReadTheDigits", "[General]\nSkill=3rd\nIconicPause=yes\n",
-                   SkillLevel::FirstOfficer, 1, 1, 0, 1},
-        OptionsRow{"TheFirstSectionAndKeyWin", "[General]\nSkill=1\nSkill=4\n[General]\nSkill=5\n",
-                   SkillLevel::Yeoman, 1, 1, 0, 1},
-        OptionsRow{"KeysOfOtherSectionsDoNotCount",
-                   "[Positions]\nSkill=4\n[General]\nSounds=0\n[Other]\nAutoSRS=0\n", SkillLevel::Crewman, 1,
-                   1, 0, 0},
+        OptionsRow{"SkillKeepsOnlyItsLow16Bits", "[General]\nSkill=65539\n", SkillLevel::FirstOfficer, 1, 1, 0, 1},
+        OptionsRow{"NamesIgnoreCaseAndBlanks", "[ general ]\n  skill = 2 \nAUTOSRS=0\n", SkillLevel::Officer, 0, 1, 0,
+                   1},
+        OptionsRow{"OptionsAreKeptAsStored", "[General]\nAutoSRS=7\nSounds=-3\n", SkillLevel::Crewman, 7, 1, 0, -3},
+        OptionsRow{"DigitsThenJunkReadTheDigits", "[General]\nSkill=3rd\nIconicPause=yes\n", SkillLevel::FirstOfficer,
+                   1, 1, 0, 1},
+        OptionsRow{"TheFirstSectionAndKeyWin", "[General]\nSkill=1\nSkill=4\n[General]\nSkill=5\n", SkillLevel::Yeoman,
+                   1, 1, 0, 1},
+        OptionsRow{"KeysOfOtherSectionsDoNotCount", "[Positions]\nSkill=4\n[General]\nSounds=0\n[Other]\nAutoSRS=0\n",
+                   SkillLevel::Crewman, 1, 1, 0, 0},
         OptionsRow{"CommentsAreNotKeys", "[General]\n;Skill=4\nSkill=2\n", SkillLevel::Officer, 1, 1, 0, 1},
-        OptionsRow{"WindowsLineEnds", "[General]\r\nSkill=3\r\nSounds=0\r\n", SkillLevel::FirstOfficer, 1, 1,
-                   0, 0}),
+        OptionsRow{"WindowsLineEnds", "[General]\r\nSkill=3\r\nSounds=0\r\n", SkillLevel::FirstOfficer, 1, 1, 0, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
@@ -134,8 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileRow{"TruncatedKey", "[General]\nSki"},
                       HostileRow{"NoValue", "[General]\nSkill=\nAutoSRS\n"},
                       HostileRow{"Binary", std::string("\0\xff\x01[\0General]\n\xfe=\x80\r\r\n", 20)},
-                      HostileRow{"MegabyteLine",
-                                 "[General]\nSkill=" + std::string(1 << 20, '9') + "x\nSounds=1\n"},
+                      HostileRow{"MegabyteLine", "[General]\nSkill=" + std::string(1 << 20, '9') + "x\nSounds=1\n"},
                       HostileRow{"MegabyteSectionName", "[" + std::string(1 << 20, 'G') + "\n"},
                       HostileRow{"HugeNumbers", "[General]\nSkill=99999999999999999999\nAutoSRS=1\n"}),
     [](const auto& row) { return std::string(row.param.name); });
@@ -172,21 +167,17 @@ struct PlacementRow {
 
 class PlacementParseTest : public ::testing::TestWithParam<PlacementRow> {};
 
-TEST_P(PlacementParseTest, TakesFiveNumbersOrNone) {
-  EXPECT_EQ(ParsePlacement(GetParam().text), GetParam().parsed);
-}
+TEST_P(PlacementParseTest, TakesFiveNumbersOrNone) { EXPECT_EQ(ParsePlacement(GetParam().text), GetParam().parsed); }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PlacementParseTest,
     ::testing::Values(PlacementRow{"Written", "2,250,5,580,275", WindowPlacement{2, 250, 5, 580, 275}},
                       PlacementRow{"Negative", "1,-40,-3,100,90", WindowPlacement{1, -40, -3, 100, 90}},
                       PlacementRow{"BlanksBeforeNumbers", "1, 2, 3, 4, 5", WindowPlacement{1, 2, 3, 4, 5}},
-                      PlacementRow{"TrailingTextIgnored", "1,2,3,4,5,6 and more",
-                                   WindowPlacement{1, 2, 3, 4, 5}},
+                      PlacementRow{"TrailingTextIgnored", "1,2,3,4,5,6 and more", WindowPlacement{1, 2, 3, 4, 5}},
                       PlacementRow{"HugeNumbersStopAtTheEnds", "1,99999999999,-99999999999,3,4",
                                    WindowPlacement{1, 2147483647, -2147483647 - 1, 3, 4}},
-                      PlacementRow{"FourNumbers", "1,2,3,4", std::nullopt},
-                      PlacementRow{"Empty", "", std::nullopt},
+                      PlacementRow{"FourNumbers", "1,2,3,4", std::nullopt}, PlacementRow{"Empty", "", std::nullopt},
                       PlacementRow{"EmptyField", "1,,3,4,5", std::nullopt},
                       PlacementRow{"BlankBeforeComma", "1 ,2,3,4,5", std::nullopt},
                       PlacementRow{"Words", "normal,10,10,300,200", std::nullopt}),

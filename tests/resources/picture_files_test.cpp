@@ -90,8 +90,7 @@ TEST(IconFiles, KeepTransparencyAndColours) {
   drawn.fill(Qt::transparent);
   for (int y = 4; y < 28; ++y)
     for (int x = 16; x < 32; ++x) drawn.setPixel(x, y, x < 24 ? qRgb(255, 0, 0) : qRgb(255, 255, 0));
-  const QImage read =
-      QImage::fromData(pictures::EncodeIcon(drawn, {}), "ICO").convertToFormat(QImage::Format_ARGB32);
+  const QImage read = QImage::fromData(pictures::EncodeIcon(drawn, {}), "ICO").convertToFormat(QImage::Format_ARGB32);
   ASSERT_EQ(read.size(), QSize(32, 32));
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {

@@ -26,22 +26,14 @@ struct DrawnArea {
 
 TEST(PictureLayout, ReadoutsAndLightsFallOnBlackBoxes) {
   const DrawnArea areas[] = {
-      {29, QRect(53, 12, 13, 18), "warp glyph"},
-      {30, QRect(53, 12, 13, 18), "impulse glyph"},
-      {37, QRect(53, 12, 13, 18), "distance glyph"},
-      {28, QRect(70, 160, 39, 18), "course read-out"},
-      {34, QRect(18, 11, 52, 18), "available energy"},
-      {35, QRect(19, 11, 52, 18), "shield setting"},
-      {52, QRect(19, 11, 52, 18), "phaser charge"},
-      {50, QRect(14, 15, 53, 23), "TARGET LOCK light"},
-      {6, QRect(110, 15, 65, 18), "stardate"},
-      {6, QRect(110, 42, 65, 18), "quadrant"},
-      {6, QRect(110, 69, 65, 18), "sector"},
-      {6, QRect(110, 96, 65, 18), "dilithium"},
-      {6, QRect(110, 123, 65, 18), "shields"},
-      {6, QRect(110, 150, 65, 18), "photon torpedoes"},
-      {6, QRect(121, 173, 40, 25), "condition light"},
-      {6, QRect(110, 204, 65, 18), "aliens"},
+      {29, QRect(53, 12, 13, 18), "warp glyph"},       {30, QRect(53, 12, 13, 18), "impulse glyph"},
+      {37, QRect(53, 12, 13, 18), "distance glyph"},   {28, QRect(70, 160, 39, 18), "course read-out"},
+      {34, QRect(18, 11, 52, 18), "available energy"}, {35, QRect(19, 11, 52, 18), "shield setting"},
+      {52, QRect(19, 11, 52, 18), "phaser charge"},    {50, QRect(14, 15, 53, 23), "TARGET LOCK light"},
+      {6, QRect(110, 15, 65, 18), "stardate"},         {6, QRect(110, 42, 65, 18), "quadrant"},
+      {6, QRect(110, 69, 65, 18), "sector"},           {6, QRect(110, 96, 65, 18), "dilithium"},
+      {6, QRect(110, 123, 65, 18), "shields"},         {6, QRect(110, 150, 65, 18), "photon torpedoes"},
+      {6, QRect(121, 173, 40, 25), "condition light"}, {6, QRect(110, 204, 65, 18), "aliens"},
   };
   for (const DrawnArea& a : areas)
     EXPECT_TRUE(AllBlack(resources::Picture(a.id), a.area)) << "picture " << a.id << ": " << a.what;
@@ -49,8 +41,7 @@ TEST(PictureLayout, ReadoutsAndLightsFallOnBlackBoxes) {
 
 TEST(PictureLayout, TheDamageColumnIsBlackWhereEstimatesAreWritten) {
   const QImage report = resources::Picture(36);
-  for (int top = 84; top <= 192; top += 18)
-    EXPECT_TRUE(AllBlack(report, QRect(230, top, 70, 14))) << "row at " << top;
+  for (int top = 84; top <= 192; top += 18) EXPECT_TRUE(AllBlack(report, QRect(230, top, 70, 14))) << "row at " << top;
 }
 
 TEST(PictureLayout, TheCourseDialIsBlackUnderTheNeedle) {

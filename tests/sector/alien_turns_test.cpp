@@ -60,8 +60,16 @@ class AlienTurns : public ::testing::Test {
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x)
         if (Cell::HoldsAlien(game.galaxy[27].cells[y][x])) {
-          game.alienTable.push_back({27, x, y, static_cast<std::uint8_t>(game.galaxy[27].cells[y][x]), {}, energy,
-                                     MoveEvery, FireEvery, T, T});
+          game.alienTable.push_back({27,
+                                     x,
+                                     y,
+                                     static_cast<std::uint8_t>(game.galaxy[27].cells[y][x]),
+                                     {},
+                                     energy,
+                                     MoveEvery,
+                                     FireEvery,
+                                     T,
+                                     T});
           ++game.alienTotal;
           ++game.aliensRemaining;
         }
@@ -114,7 +122,8 @@ TEST_F(AlienTurns, InTheFirstPassAnAlienMovesOrFiresByChance) {
 
   firstCombatPass = true;
   PassAt(T, 3);  // 48: it stays; 96: it fires 147 of its 200 at 1000 shields
-  EXPECT_EQ(host.shipMessages, (Texts{"147 Units hit Enterprise", "Shields power reduced 14%", "Shields still holding."}));
+  EXPECT_EQ(host.shipMessages,
+            (Texts{"147 Units hit Enterprise", "Shields power reduced 14%", "Shields still holding."}));
 }
 
 TEST_F(AlienTurns, AMoveOrShotIsDueOnlyOnceItsIntervalHasPassed) {
@@ -160,9 +169,13 @@ TEST_F(AlienTurns, AnAlienThatMovesToALaterSectorIsLookedAtAgainInTheSamePass) {
   };
   for (const Case& c : {
            // Its only way out is down and right: found again there, it has two more chances.
-           Case{"later", {"K*......", "*.......", "........", "...<....", "........", "........", "........", "........"}, 4},
+           Case{"later",
+                {"K*......", "*.......", "........", "...<....", "........", "........", "........", "........"},
+                4},
            // Its only way out is up and left: already passed.
-           Case{"earlier", {"........", "........", "........", "...<....", "........", "........", "......*.", ".....*.K"}, 2},
+           Case{"earlier",
+                {"........", "........", "........", "...<....", "........", "........", "......*.", ".....*.K"},
+                2},
        }) {
     SetUp();
     Quadrant(c.rows);
@@ -204,7 +217,7 @@ TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {
   EXPECT_EQ(game.galaxy[27].cells[2][4], 0x20);
   EXPECT_EQ(game.galaxy[27].cells[3][3], 0x0200);
   EXPECT_EQ(host.calls, (std::vector<HeadlessHost::Call>{{"ScanFillBlack", "137,102-171,127"},
-                                                          {"ScanBlitPicture", "20 at 173,75"}}));
+                                                         {"ScanBlitPicture", "20 at 173,75"}}));
 
   host.Clear();
   game.Damage(ShipSystem::SRS) = 1.0;
@@ -240,22 +253,35 @@ TEST_P(ShotsOnTheShields, HoldFallOrLetTheRestThrough) {
   EXPECT_EQ(game.shieldEnergy, c.shieldsAfter);
   EXPECT_EQ(lcg::State(), StateAfter(1, c.draws));
   const auto repaints = host.CallsNamed("InvalidateStation");
-  EXPECT_NE(std::find(repaints.begin(), repaints.end(), "Status"), repaints.end()) << "the Status panel shows the shields";
+  EXPECT_NE(std::find(repaints.begin(), repaints.end(), "Status"), repaints.end())
+      << "the Status panel shows the shields";
   const bool evaluated = c.shieldsAfter == 0;
   EXPECT_EQ(game.Working(ShipSystem::Computer), evaluated) << "conditions evaluated only once the shields are down";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Shields, ShotsOnTheShields,
-    ::testing::Values(
-        ShieldCase{"StrongerHold", 300, 130, {"170 Units hit Enterprise", "Shields power reduced 56%", "Shields still holding."}, 1},
-        ShieldCase{"EqualTakeAllAndFall", 170, 0,
-                   {"170 Units hit Enterprise", "Shields are down, Captain.", "Computer repaired."}, 1},
-        ShieldCase{"WeakerFallAndPassTheRestOn", 100, 0,
-                   {"170 Units hit Enterprise", "Minor hit on Photon Control", "Shields are down, Captain.",
-                    "Computer repaired."}, 3},
-        ShieldCase{"DownLetItAllThrough", 0, 0,
-                   {"170 Units hit Enterprise", "Message Display System destroyed", "Computer repaired."}, 5}),
+    ::testing::Values(ShieldCase{"StrongerHold",
+                                 300,
+                                 130,
+                                 {"170 Units hit Enterprise", "Shields power reduced 56%", "Shields still holding."},
+                                 1},
+                      ShieldCase{"EqualTakeAllAndFall",
+                                 170,
+                                 0,
+                                 {"170 Units hit Enterprise", "Shields are down, Captain.", "Computer repaired."},
+                                 1},
+                      ShieldCase{"WeakerFallAndPassTheRestOn",
+                                 100,
+                                 0,
+                                 {"170 Units hit Enterprise", "Minor hit on Photon Control",
+                                  "Shields are down, Captain.", "Computer repaired."},
+                                 3},
+                      ShieldCase{"DownLetItAllThrough",
+                                 0,
+                                 0,
+                                 {"170 Units hit Enterprise", "Message Display System destroyed", "Computer repaired."},
+                                 5}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(AlienTurns, AShotIsABeamForTenMillisecondsAUnitThenTheHitOnTheShip) {

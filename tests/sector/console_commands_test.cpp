@@ -16,8 +16,8 @@
 
 namespace {
 
-const std::vector<std::string> ShipAt_3_5 = {
-    "........", "........", "........", "........", "..>.....", "........", "........", "........"};
+const std::vector<std::string> ShipAt_3_5 = {"........", "........", "........", "........",
+                                             "..>.....", "........", "........", "........"};
 
 class ConsoleCommandsTest : public SectorTest {
  protected:
@@ -66,8 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"KeywordInsideAWord", ">XXLOCATE", "\nQuadrant 4,4  Sector 3,5\n>"},
                       LineCase{"PromptAndSpacesOnly", ">     ", ">"},
                       LineCase{"TwoLeadingSpacesIgnoreTheRest", "  LOC", ">"},
-                      LineCase{"LowerCaseIsNoKeyword", ">loc", "huh?\n>"},
-                      LineCase{"StarbaseIsBas", ">STARBASE", ">"},
+                      LineCase{"LowerCaseIsNoKeyword", ">loc", "huh?\n>"}, LineCase{"StarbaseIsBas", ">STARBASE", ">"},
                       LineCase{"DirectionIsRefused", ">DIRECTION", "Get Serious.\n>"},
                       LineCase{"CdIsRefused", ">CD ..", "Get Serious.\n>"},
                       LineCase{"SkillName", ">SKILL", "Captain\n>"},
@@ -96,7 +95,7 @@ TEST_F(ConsoleCommandsTest, TheRowsLastCellAndAnythingPast127CharactersAreNotRea
 }
 
 // Every keyword the console answers to, as the player types it.
-const std::vector<std::string> Keywords = {"BAS", "SCA", "RIC", "LOC", "STA", "POW", "ALI", "CD", "DIR", "HEL",
+const std::vector<std::string> Keywords = {"BAS", "SCA",  "RIC", "LOC",  "STA", "POW", "ALI", "CD",  "DIR", "HEL",
                                            "SKI", "GETQ", "ADV", "GETS", "RER", "UNR", "DAM", "ANA", "BYE", "EXI"};
 
 std::string ManualPage(const char* name) {
@@ -117,8 +116,8 @@ TEST_F(ConsoleCommandsTest, EveryCommandHasItsSectionInTheManualAndEverySectionI
   for (const std::string& keyword : Keywords) {
     EXPECT_NE(Enter(">" + keyword), "huh?\n>") << keyword << " is no command";
     const std::regex word("\\b" + keyword + "\\b");
-    EXPECT_TRUE(std::any_of(headings.begin(), headings.end(),
-                            [&](const std::string& h) { return std::regex_search(h, word); }))
+    EXPECT_TRUE(
+        std::any_of(headings.begin(), headings.end(), [&](const std::string& h) { return std::regex_search(h, word); }))
         << keyword << " has no section in the Computer Command Summary";
   }
   // A section named after a keyword the console does not know would send players astray.
@@ -151,9 +150,9 @@ TEST_F(ConsoleCommandsTest, AdvReadsOneDigitAndOneDecimal) {
   const struct {
     const char* typed;
     double days;
-  } cases[] = {{">ADV 2.5", 2.5}, {">ADV .5", 0.5}, {">ADV 0.5", 0.5}, {">ADV 9.9", 9.9}, {">ADV 25", 2.0},
-               {">ADV 7X", 7.0},  {">ADV 0", 0.0},  {">ADV 0.0", 0.0}, {">ADV 05", 0.0}, {">ADV 2.", 0.0},
-               {">ADV x", 0.0},   {">ADV", 0.0}};
+  } cases[] = {{">ADV 2.5", 2.5}, {">ADV .5", 0.5}, {">ADV 0.5", 0.5}, {">ADV 9.9", 9.9},
+               {">ADV 25", 2.0},  {">ADV 7X", 7.0}, {">ADV 0", 0.0},   {">ADV 0.0", 0.0},
+               {">ADV 05", 0.0},  {">ADV 2.", 0.0}, {">ADV x", 0.0},   {">ADV", 0.0}};
   for (const auto& c : cases) {
     game.stardateNow = 2000.0;
     game.changeCount = 0;
@@ -182,8 +181,8 @@ TEST_F(ConsoleCommandsTest, AnaRatesTheTimePerAlien) {
     double used;
     const char* verdict;
   } cases[] = {
-      {40, 35, 5.0, "     Current rating: n/a\n    Required to win: 1.00\n>"},                  // 5 destroyed
-      {40, 34, 6.0, "     Current rating: 1.00\n    Required to win: 1.00\n>"},                 // 6: rated
+      {40, 35, 5.0, "     Current rating: n/a\n    Required to win: 1.00\n>"},   // 5 destroyed
+      {40, 34, 6.0, "     Current rating: 1.00\n    Required to win: 1.00\n>"},  // 6: rated
       {40, 30, 10.0, "     Current rating: 1.00\n    Required to win: 1.00\nYou're doing very well.\n>"},
       {40, 30, 12.0, "     Current rating: 1.20\n    Required to win: 0.93\nYou're falling behind.\n>"},
       {80, 70, 1.0, "     Current rating: 0.10\n    Required to win: 0.56\n>"},  // fewer than a quarter
@@ -260,8 +259,8 @@ TEST_F(ConsoleCommandsTest, BasGuessesUnchartedStarbasesAfreshEachTime) {
 
 TEST_F(ConsoleCommandsTest, BasKeepsTheGuessInsideTheGalaxy) {
   const auto guesses = [this](int quadrant) {
-    DrawQuadrant(quadrant, {"B.......", "........", "........", "........", "........", "........", "........",
-                            "........"});
+    DrawQuadrant(quadrant,
+                 {"B.......", "........", "........", "........", "........", "........", "........", "........"});
     std::set<int> columns;
     for (std::uint32_t seed = 0; seed < 60; ++seed) {
       lcg::Seed(seed);

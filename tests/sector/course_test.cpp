@@ -37,8 +37,8 @@ TEST(CourseBearing, RunsClockwiseFromUp) {
   struct {
     int dx, dy, bearing;
   } const cases[] = {
-      {0, -1, 0},  {1, -1, 45},  {1, 0, 90},   {1, 1, 135}, {0, 1, 180},   {-1, 1, 225},
-      {-1, 0, 270}, {-1, -1, 315}, {0, 0, 180}, {2, -1, 64}, {7, -7, 45}, {-5, 5, 225}, {3, 6, 153}, {-3, -75, 357},  {75, 1, 90},
+      {0, -1, 0},  {1, -1, 45}, {1, 0, 90},  {1, 1, 135},  {0, 1, 180}, {-1, 1, 225},   {-1, 0, 270}, {-1, -1, 315},
+      {0, 0, 180}, {2, -1, 64}, {7, -7, 45}, {-5, 5, 225}, {3, 6, 153}, {-3, -75, 357}, {75, 1, 90},
   };
   for (const auto& c : cases) EXPECT_EQ(CourseBearing(c.dx, c.dy), c.bearing) << c.dx << "," << c.dy;
 }
@@ -75,8 +75,8 @@ TEST(WalkLine, StartsAtTheStartLeavesOutTheEndAndStepsOneCellAtATime) {
 }
 
 TEST(WalkLine, DiagonalAndStraightWalksAreExact) {
-  EXPECT_EQ(Walk(0, 7, 8, -1), (std::vector<std::pair<int, int>>{
-                                   {0, 7}, {1, 6}, {2, 5}, {3, 4}, {4, 3}, {5, 2}, {6, 1}, {7, 0}}));
+  EXPECT_EQ(Walk(0, 7, 8, -1),
+            (std::vector<std::pair<int, int>>{{0, 7}, {1, 6}, {2, 5}, {3, 4}, {4, 3}, {5, 2}, {6, 1}, {7, 0}}));
   EXPECT_EQ(Walk(5, 5, 5, 2), (std::vector<std::pair<int, int>>{{5, 5}, {5, 4}, {5, 3}}));
   EXPECT_TRUE(Walk(2, 2, 2, 2).empty());
 }

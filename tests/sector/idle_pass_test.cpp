@@ -41,8 +41,8 @@ class IdlePassTest : public ::testing::Test {
   }
 
   void AddAlien(int quadrant, int x, int y, int moveInterval, int attackInterval) {
-    game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200,
-                               moveInterval, attackInterval, 0, 0});
+    game.alienTable.push_back(
+        {quadrant, x, y, static_cast<std::uint8_t>(AlienKind::Klingon), {}, 200, moveInterval, attackInterval, 0, 0});
     QuadrantRecord& record = game.galaxy[static_cast<std::size_t>(quadrant)];
     record.cells[y][x] = static_cast<SectorCell>(AlienKind::Klingon);
     ++record.alienCount;
@@ -77,8 +77,8 @@ TEST_F(IdlePassTest, TheClockStepsOncePer45SecondsOfMessageTime) {
     ASSERT_EQ(next.kind, NextIdlePass::AtTick);
     EXPECT_EQ(next.tick, game.nextClockTick + 1) << "the loop wakes just past the due tick";
   }
-  const std::vector<std::uint32_t> expected = {45200,  90400,  135600, 180800, 226000, 271200,
-                                               316400, 361600, 406800, 452000, 497200, 542400, 587600};
+  const std::vector<std::uint32_t> expected = {45200,  90400,  135600, 180800, 226000, 271200, 316400,
+                                               361600, 406800, 452000, 497200, 542400, 587600};
   EXPECT_EQ(stepTimes, expected) << "a step comes on the first message past the due time";
   double stardate = 2000.0;
   for (int step = 0; step < 13; ++step) stardate += 0.1;

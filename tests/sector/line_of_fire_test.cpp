@@ -11,14 +11,8 @@ class LineOfFire : public SectorTest {};
 
 TEST_F(LineOfFire, OnlyStarsOnTheLineStopABeam) {
   StartQuietSectorGame();
-  DrawQuadrant(game.shipQuadrant, {"........",
-                                   ".>..K*..",
-                                   "........",
-                                   "..B.....",
-                                   "...*....",
-                                   "........",
-                                   "......R.",
-                                   "x......."});
+  DrawQuadrant(game.shipQuadrant,
+               {"........", ".>..K*..", "........", "..B.....", "...*....", "........", "......R.", "x......."});
   const QuadrantRecord& q = game.ShipQuadrantRecord();
   EXPECT_EQ(FirstStarOnLine(q, {1, 1}, {7, 1}), (SectorPoint{5, 1})) << "the alien before the star does not stop it";
   EXPECT_EQ(FirstStarOnLine(q, {1, 1}, {5, 1}), std::nullopt) << "the far end itself is left out";
@@ -33,14 +27,8 @@ TEST_F(LineOfFire, AShallowLineStopsAtTheStarItPassesThrough) {
   StartQuietSectorGame();
   // From 0,0 to 6,3 the walk visits (1,0) (2,1) (3,1) (4,2) (5,2): where the row is exactly
   // half-way it keeps to the row it is on, so the star at 2,2 is passed and the one at 3,1 hit.
-  DrawQuadrant(game.shipQuadrant, {">.......",
-                                   "...*....",
-                                   "..+.....",
-                                   "........",
-                                   "........",
-                                   "........",
-                                   "........",
-                                   "........"});
+  DrawQuadrant(game.shipQuadrant,
+               {">.......", "...*....", "..+.....", "........", "........", "........", "........", "........"});
   EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {0, 0}, {6, 3}), (SectorPoint{3, 1}));
 }
 }  // namespace

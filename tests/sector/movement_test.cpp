@@ -10,8 +10,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::vector<std::string> EmptyQuadrantWithShipAt_1_4 = {
-    "........", "........", "........", "........", ".>......", "........", "........", "........"};
+const std::vector<std::string> EmptyQuadrantWithShipAt_1_4 = {"........", "........", "........", "........",
+                                                              ".>......", "........", "........", "........"};
 
 class MovementTest : public SectorTest {
  protected:
@@ -141,27 +141,24 @@ TEST_P(ImpulseBlockedTest, StopsBeforeTheObstacleWithItsMessage) {
   EXPECT_EQ(Cell::Object(game.galaxy[27].cells[4][4]), CellFor(GetParam().picture)) << "the obstacle stays";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKind, ImpulseBlockedTest,
-                         ::testing::Values(Obstacle{'B', "Blocked by StarBase at 5,5"},
-                                           Obstacle{'*', "Blocked by Star at 5,5"},
-                                           Obstacle{'+', "Blocked by Star at 5,5"},
-                                           Obstacle{'x', "Blocked by Star at 5,5"},
-                                           Obstacle{'K', "Blocked by Klingon Ship at 5,5"},
-                                           Obstacle{'R', "Blocked by Romulan Ship at 5,5"},
-                                           Obstacle{'F', "Blocked by Farengi Ship at 5,5"},
-                                           Obstacle{'C', "Blocked by Borg Ship at 5,5"}),
-                         [](const auto& row) {
-                           switch (row.param.picture) {
-                             case 'B': return std::string("Starbase");
-                             case '*': return std::string("StarA");
-                             case '+': return std::string("StarB");
-                             case 'x': return std::string("StarX");
-                             case 'K': return std::string("Klingon");
-                             case 'R': return std::string("Romulan");
-                             case 'F': return std::string("Farengi");
-                             default: return std::string("Borg");
-                           }
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, ImpulseBlockedTest,
+    ::testing::Values(Obstacle{'B', "Blocked by StarBase at 5,5"}, Obstacle{'*', "Blocked by Star at 5,5"},
+                      Obstacle{'+', "Blocked by Star at 5,5"}, Obstacle{'x', "Blocked by Star at 5,5"},
+                      Obstacle{'K', "Blocked by Klingon Ship at 5,5"}, Obstacle{'R', "Blocked by Romulan Ship at 5,5"},
+                      Obstacle{'F', "Blocked by Farengi Ship at 5,5"}, Obstacle{'C', "Blocked by Borg Ship at 5,5"}),
+    [](const auto& row) {
+      switch (row.param.picture) {
+        case 'B': return std::string("Starbase");
+        case '*': return std::string("StarA");
+        case '+': return std::string("StarB");
+        case 'x': return std::string("StarX");
+        case 'K': return std::string("Klingon");
+        case 'R': return std::string("Romulan");
+        case 'F': return std::string("Farengi");
+        default: return std::string("Borg");
+      }
+    });
 
 TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
@@ -215,8 +212,8 @@ TEST_P(ImpulseCrossingTest, SlidesIntoTheNeighbourWrappingAroundTheGalaxy) {
   EXPECT_EQ(game.shieldEnergy, 500 - 20);
   EXPECT_NEAR(game.stardateNow, 2000.0, 1e-9) << "the crossing takes no time";
   EXPECT_EQ(recorder.now, 44u * 60) << "only the starfield of warp 1";
-  EXPECT_EQ(PanelLines().back(), "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," +
-                                     std::to_string(game.shipSectorY + 1));
+  EXPECT_EQ(PanelLines().back(),
+            "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," + std::to_string(game.shipSectorY + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEdge, ImpulseCrossingTest,
@@ -256,8 +253,8 @@ TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
   const Lines lines = PanelLines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Warp Engines Engaged...");
-  EXPECT_EQ(lines[1], "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," +
-                          std::to_string(game.shipSectorY + 1));
+  EXPECT_EQ(lines[1],
+            "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," + std::to_string(game.shipSectorY + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,

@@ -82,7 +82,8 @@ TEST_F(PhaserTest, AStarInTheLineTakesThatShareWhileTheOthersAreHit) {
 }
 
 TEST_F(PhaserTest, DestroyingTheLastAlienWinsTheMission) {
-  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"}, 100);
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"},
+                   100);
   ForgetTheFarAlien();
   game.gamePhase = GamePhase::RedAlert;
   FirePhasers(100, false);
@@ -108,7 +109,11 @@ TEST_F(PhaserTest, IntoAnEmptyQuadrantTheBeamLeavesTheEdgeTheShipFaces) {
     const Lines lines = recorder.CallsNamed("ScanXorLine");
     ASSERT_EQ(lines.size(), 12u) << "300 ms of beam";
     EXPECT_EQ(lines.front(), "154,114-" + std::to_string(facingLeft ? 27 : 316) + "," + std::to_string(y) + " FF0000");
-    EXPECT_EQ(lcg::State(), [] { lcg::Seed(2024); lcg::rand(); return lcg::State(); }());
+    EXPECT_EQ(lcg::State(), [] {
+      lcg::Seed(2024);
+      lcg::rand();
+      return lcg::State();
+    }());
   }
 }
 

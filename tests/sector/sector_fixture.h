@@ -16,9 +16,7 @@
 
 class SectorTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ResetSectorState(recorder);
-  }
+  void SetUp() override { ResetSectorState(recorder); }
 
   void StartGame(int shipQuadrant = 27) { StartQuietSectorGame(shipQuadrant); }
 

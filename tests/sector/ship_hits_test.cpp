@@ -21,10 +21,10 @@ struct HitCase {
   std::uint32_t seed;
   SkillLevel skill;
   int units;
-  int draws;                 // random numbers the hit takes
-  MessageId message;         // the one message it posts
-  ShipSystem system;         // the system it reaches (when `message` is 600 and up)
-  double damageAfter;        // that system's damage afterwards
+  int draws;           // random numbers the hit takes
+  MessageId message;   // the one message it posts
+  ShipSystem system;   // the system it reaches (when `message` is 600 and up)
+  double damageAfter;  // that system's damage afterwards
 };
 
 class ShipHits : public SectorTest, public ::testing::WithParamInterface<HitCase> {

@@ -39,9 +39,8 @@ TEST_F(TorpedoTest, TheDotMovesSectorBySector) {
   DrawShipQuadrant({"........", "........", "........", "........", ">.....*.", "........", "........", "........"});
   FireTorpedo(90, 0);
   const std::vector<HeadlessHost::Call> flight = {
-      {"ScanBlitPicture", "38 at 80,138"}, {"WaitPumping", "500"},
-      {"ScanFillBlack", "65,129-99,154"},  {"ScanBlitPicture", "38 at 116,138"},
-      {"WaitPumping", "500"},               {"ScanFillBlack", "101,129-135,154"},
+      {"ScanBlitPicture", "38 at 80,138"},  {"WaitPumping", "500"}, {"ScanFillBlack", "65,129-99,154"},
+      {"ScanBlitPicture", "38 at 116,138"}, {"WaitPumping", "500"}, {"ScanFillBlack", "101,129-135,154"},
   };
   auto first = std::find(recorder.calls.begin(), recorder.calls.end(), flight.front());
   ASSERT_NE(first, recorder.calls.end());
@@ -67,9 +66,8 @@ TEST_F(TorpedoTest, AStarbaseIsDestroyedOutrightAndDockingIsLost) {
   game.gamePhase = GamePhase::Docked;
   const std::uint32_t state = lcg::State();
   FireTorpedo(90, 2);
-  EXPECT_EQ(PanelLines(),
-            (Lines{"Firing Photon Torpedo...", "Torpedo hit at 2,5  250 Units", "real smart move, Captain.",
-                   "Condition Green, Sir."}));
+  EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Torpedo hit at 2,5  250 Units",
+                                 "real smart move, Captain.", "Condition Green, Sir."}));
   EXPECT_EQ(game.ShipQuadrantRecord().cells[4][1], Cell::Empty);
   EXPECT_EQ(game.ShipQuadrantRecord().starbaseCount, 0);
   EXPECT_EQ(game.starbaseTotal, 3) << "the score counts the bases placed";
@@ -110,7 +108,8 @@ TEST_F(TorpedoTest, DamageFallsWithSkill) {
 }
 
 TEST_F(TorpedoTest, ABorgAtAdmiralSurvivesFiveTorpedoesWithoutTheBonus) {
-  DrawShipQuadrant({"........", "........", "........", "........", ".>C.....", "........", "........", "........"}, 900);
+  DrawShipQuadrant({"........", "........", "........", "........", ".>C.....", "........", "........", "........"},
+                   900);
   game.skillLevel = SkillLevel::Admiral;
   for (int shot = 0; shot < 5; ++shot) FireTorpedo(90, 0);
   EXPECT_GT(AlienAt(2, 4).energy, 0);
@@ -119,7 +118,8 @@ TEST_F(TorpedoTest, ABorgAtAdmiralSurvivesFiveTorpedoesWithoutTheBonus) {
 }
 
 TEST_F(TorpedoTest, ADestroyedAlienLeavesItsSectorQuadrantAndTheCount) {
-  DrawShipQuadrant({"........", "........", ".......K", "........", ".>..R...", "........", "........", "........"}, 150);
+  DrawShipQuadrant({"........", "........", ".......K", "........", ".>..R...", "........", "........", "........"},
+                   150);
   FireTorpedo(90, 0);
   const Lines lines = PanelLines();
   ASSERT_GE(lines.size(), 3u);
@@ -133,7 +133,8 @@ TEST_F(TorpedoTest, ADestroyedAlienLeavesItsSectorQuadrantAndTheCount) {
 }
 
 TEST_F(TorpedoTest, TheLastAlienOfTheGalaxyEndsTheMissionWon) {
-  DrawShipQuadrant({"........", "........", "........", "........", ".>..K...", "........", "........", "........"}, 150);
+  DrawShipQuadrant({"........", "........", "........", "........", ".>..K...", "........", "........", "........"},
+                   150);
   ForgetTheFarAlien();
   game.gamePhase = GamePhase::RedAlert;
   FireTorpedo(90, 0);
@@ -143,7 +144,8 @@ TEST_F(TorpedoTest, TheLastAlienOfTheGalaxyEndsTheMissionWon) {
 }
 
 TEST_F(TorpedoTest, AnAlienWithoutARecordIsAnInternalErrorAndSpendsTheTorpedo) {
-  DrawQuadrant(game.shipQuadrant, {"........", "........", "........", "........", ".>.F....", "........", "........", "........"});
+  DrawQuadrant(game.shipQuadrant,
+               {"........", "........", "........", "........", ".>.F....", "........", "........", "........"});
   game.gamePhase = GamePhase::RedAlert;
   const std::uint32_t state = lcg::State();
   lcg::rand();

@@ -42,7 +42,9 @@ class WeaponsTest : public SectorTest {
     game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
   }
 
-  AlienRecord& AlienAt(int x, int y) { return game.alienTable[static_cast<std::size_t>(FindAlienAt(game.shipQuadrant, x, y))]; }
+  AlienRecord& AlienAt(int x, int y) {
+    return game.alienTable[static_cast<std::size_t>(FindAlienAt(game.shipQuadrant, x, y))];
+  }
 
   // The next `n` draws of the random source, which is left as it was.
   static std::vector<int> NextDraws(int n) {

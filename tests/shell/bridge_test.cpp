@@ -51,10 +51,10 @@ TEST_F(BridgeTest, TheIdleMenuOffersOnlyWhatNeedsNoGame) {
     const char* text;
     bool enabled;
   };
-  for (const Row& row : {Row{M::New, "&New\tCtrl+N", true}, Row{M::Open, "&Open...\tCtrl+O", true},
-                         Row{M::Save, "&Save\tCtrl+S", false}, Row{M::SaveAs, "S&ave As...", false},
-                         Row{M::EndGame, "End &Game", false}, Row{M::Exit, "E&xit", true},
-                         Row{M::Manual, "Player's Manual", true}, Row{M::About, "&About Kestrav...", true}}) {
+  for (const Row& row :
+       {Row{M::New, "&New\tCtrl+N", true}, Row{M::Open, "&Open...\tCtrl+O", true}, Row{M::Save, "&Save\tCtrl+S", false},
+        Row{M::SaveAs, "S&ave As...", false}, Row{M::EndGame, "End &Game", false}, Row{M::Exit, "E&xit", true},
+        Row{M::Manual, "Player's Manual", true}, Row{M::About, "&About Kestrav...", true}}) {
     QAction* item = Item(MenuSet::Idle, row.id);
     ASSERT_NE(item, nullptr) << row.id;
     EXPECT_EQ(item->text(), QString::fromLatin1(row.text));
@@ -129,8 +129,9 @@ TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) 
     QPoint topLeft;
     QSize face;
   };
-  for (const Place& p : {Place{Station::Status, {10, 5}, {189, 236}}, Place{Station::ShortRangeScan, {250, 5}, {315, 235}},
-                         Place{Station::Messages, {10, 266}, {320, 82}}, Place{Station::Controls, {350, 262}, {263, 90}}}) {
+  for (const Place& p :
+       {Place{Station::Status, {10, 5}, {189, 236}}, Place{Station::ShortRangeScan, {250, 5}, {315, 235}},
+        Place{Station::Messages, {10, 266}, {320, 82}}, Place{Station::Controls, {350, 262}, {263, 90}}}) {
     QMdiSubWindow* window = StationFrame(p.station);
     EXPECT_FALSE(window->isMinimized()) << StationName(p.station);
     // Messages and Controls step down below faces that taller captions push down.

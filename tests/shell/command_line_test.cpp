@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"TwoFiles", {"kestrav", "a.gam", "b.gam"}, false, 2, {}, {"one saved game", Usage}},
         // Before the application has taken Qt's own options out, only help and version count.
         CommandLineCase{"QtOptionsMayRemain", {"kestrav", "-platform", "offscreen", "v.gam"}, true, {}, {}, {}},
-        CommandLineCase{"VersionAmongQtOptions", {"kestrav", "-platform", "offscreen", "--version"}, true, 0, {},
-                        {"Kestrav"}}),
+        CommandLineCase{
+            "VersionAmongQtOptions", {"kestrav", "-platform", "offscreen", "--version"}, true, 0, {}, {"Kestrav"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

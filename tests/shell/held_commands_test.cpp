@@ -118,7 +118,8 @@ TEST_P(HeldCommands, WaitForTheMoveToEndThenRun) {
   EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
 
   RunHeldCommands();  // the main loop does this as soon as it is back at its own level
-  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the move was over; seen: " << answerer.seen.join(',').toStdString();
+  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the move was over; seen: "
+                                      << answerer.seen.join(',').toStdString();
 }
 
 TEST_P(HeldCommands, WaitForTheShotToEndThenRun) {
@@ -132,15 +133,17 @@ TEST_P(HeldCommands, WaitForTheShotToEndThenRun) {
   EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
 
   RunHeldCommands();
-  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the shot was over; seen: " << answerer.seen.join(',').toStdString();
+  EXPECT_TRUE(c.carriedOut(answerer)) << "carried out once the shot was over; seen: "
+                                      << answerer.seen.join(',').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGameCommand, HeldCommands,
     ::testing::Values(
-        HeldCase{"NewByAccelerator",
-                 [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier); },
-                 [](const ModalAnswerer& a) { return a.seen == QStringList({"box", "popup"}); }},
+        HeldCase{"NewByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier); },
+                 [](const ModalAnswerer& a) {
+                   return a.seen == QStringList({"box", "popup"});
+                 }},
         HeldCase{"OpenByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier); },
                  SawFileDialog},
         HeldCase{"SaveByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier); },

@@ -42,8 +42,9 @@ struct Snapshot {
 };
 
 Snapshot Take() {
-  Snapshot s{EncodeSavedGame(game), game.gamePhase, game.gameOverReason, game.yellowBlinkActive,
-             game.resetAlienClocks, game.changeCount, game.messagesToComputer, lcg::State(), {}};
+  Snapshot s{EncodeSavedGame(game),   game.gamePhase,        game.gameOverReason,
+             game.yellowBlinkActive,  game.resetAlienClocks, game.changeCount,
+             game.messagesToComputer, lcg::State(),          {}};
   for (const auto& line : messageLines) s.panel.emplace_back(line.data());
   return s;
 }

@@ -18,7 +18,8 @@ namespace {
 constexpr int LetterheadPicture = 8;
 
 QImage Doubled(const QImage& image) {
-  return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation).convertToFormat(QImage::Format_RGB32);
+  return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 // The widget as the screen shows it, one image pixel per device pixel.

@@ -92,16 +92,16 @@ TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
     int expectedPos;
   };
   const Step steps[] = {
-      {Scroll::LineDown, 0, bottom},          // already at the bottom
+      {Scroll::LineDown, 0, bottom},  // already at the bottom
       {Scroll::LineUp, 0, bottom - 1},
       {Scroll::PageUp, 0, bottom - 6},
       {Scroll::PageDown, 0, bottom - 1},
-      {Scroll::PageDown, 0, bottom},          // stops at the end
+      {Scroll::PageDown, 0, bottom},  // stops at the end
       {Scroll::Top, 0, 0},
-      {Scroll::LineUp, 0, 0},                 // stops at the top
+      {Scroll::LineUp, 0, 0},  // stops at the top
       {Scroll::PageUp, 0, 0},
-      {Scroll::ThumbTrack, 7, 7},             // dragging scrolls as it goes
-      {Scroll::ThumbPosition, 3, 7},          // letting go changes nothing more
+      {Scroll::ThumbTrack, 7, 7},     // dragging scrolls as it goes
+      {Scroll::ThumbPosition, 3, 7},  // letting go changes nothing more
       {Scroll::ThumbTrack, 99, bottom},
       {Scroll::Bottom, 0, bottom},
   };

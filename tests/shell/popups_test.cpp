@@ -19,8 +19,7 @@ namespace M = MenuCommand;
 QImage BusyScreen(QSize size) {
   QImage screen(size, QImage::Format_RGB32);
   for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      screen.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+    for (int x = 0; x < size.width(); ++x) screen.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
   return screen;
 }
 

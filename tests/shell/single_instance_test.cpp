@@ -14,7 +14,8 @@ namespace {
 // Sets an environment variable for the length of a scope.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const char* value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+  ScopedEnv(const char* name, const char* value)
+      : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
     value ? qputenv(name, value) : qunsetenv(name);
   }
   ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }

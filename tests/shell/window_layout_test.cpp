@@ -22,8 +22,7 @@
 namespace {
 namespace M = MenuCommand;
 
-constexpr Station StationsUp[] = {Station::Status, Station::ShortRangeScan, Station::Messages,
-                                  Station::Controls};
+constexpr Station StationsUp[] = {Station::Status, Station::ShortRangeScan, Station::Messages, Station::Controls};
 
 QRect PlaceOf(const std::array<QRect, StationCount>& places, Station s) {
   for (std::size_t i = 0; i < stationRoster.size(); ++i)
@@ -55,8 +54,7 @@ TEST_P(DefaultPlacesTest, TheLowerRowMovesDownOnlyAsFarAsTallerCaptionsNeed) {
   EXPECT_EQ(PlaceOf(places, Station::Messages).top(), row.messagesTop);
   EXPECT_EQ(PlaceOf(places, Station::Controls).top(), row.controlsTop);
   EXPECT_EQ(PlaceOf(places, Station::Controls).left(), 350) << "only downwards";
-  EXPECT_EQ(PlaceOf(places, Station::ShortRangeScan),
-            QRect(QPoint(250, 5), QSize(315, 235).grownBy(row.margins)));
+  EXPECT_EQ(PlaceOf(places, Station::ShortRangeScan), QRect(QPoint(250, 5), QSize(315, 235).grownBy(row.margins)));
   EXPECT_EQ(PlaceOf(places, Station::Status), QRect(QPoint(10, 5), QSize(189, 236).grownBy(row.margins)));
   ExpectNoFaceCovered(places, row.margins);
 }
@@ -83,9 +81,7 @@ class WindowLayoutTest : public BridgeTest {
     return {std::istreambuf_iterator<char>(in), {}};
   }
   static QMdiSubWindow& Frame(Station s) { return *StationFrame(s); }
-  static QRect NormalPlace(Station s) {
-    return qobject_cast<StationSubWindow*>(StationFrame(s))->normalGeometry();
-  }
+  static QRect NormalPlace(Station s) { return qobject_cast<StationSubWindow*>(StationFrame(s))->normalGeometry(); }
 
   QTemporaryDir directory;
 };
@@ -93,8 +89,7 @@ class WindowLayoutTest : public BridgeTest {
 TEST_F(WindowLayoutTest, TheDefaultArrangementLeavesEveryFaceUncovered) {
   QMdiSubWindow& scan = Frame(Station::ShortRangeScan);
   const QRect face = scan.widget()->geometry();
-  const QMargins margins(face.left(), face.top(), scan.width() - face.right() - 1,
-                         scan.height() - face.bottom() - 1);
+  const QMargins margins(face.left(), face.top(), scan.width() - face.right() - 1, scan.height() - face.bottom() - 1);
   std::array<QRect, StationCount> places;
   for (std::size_t i = 0; i < stationRoster.size(); ++i) places[i] = NormalPlace(stationRoster[i].station);
   ExpectNoFaceCovered(places, margins);
@@ -168,9 +163,8 @@ TEST_F(WindowLayoutTest, SavingKeepsTheRestOfTheFile) {
 TEST_F(WindowLayoutTest, EachControlsButtonBringsItsStationForward) {
   auto& controls = *qobject_cast<ControlsWindow*>(controlsWindow);
   options.singleControlWindow = 1;
-  const Station shown[] = {Station::ShortRangeScan, Station::LongRangeScan,   Station::Navigation,
-                           Station::Shields,        Station::PhotonTorpedoes, Station::Phasers,
-                           Station::DamageReport,   Station::Computer};
+  const Station shown[] = {Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
+                           Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
   for (int i = 0; i < ControlsButtonCount; ++i) {
     const QPoint button = controls.buttonRect(i).center();
     QTest::mouseClick(&controls, Qt::LeftButton, {}, button);
@@ -223,8 +217,7 @@ TEST_F(WindowLayoutTest, OptionsAndPositionsLastAcrossARestart) {
   NewGameFromMenu(GreenSeed);
   EXPECT_TRUE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Game, M::AutoSrs)->isChecked());
-  EXPECT_NE(Frame(Station::Messages).pos(), QPoint(600, 500))
-      << "a new game starts in the default arrangement";
+  EXPECT_NE(Frame(Station::Messages).pos(), QPoint(600, 500)) << "a new game starts in the default arrangement";
   frame->Command(M::RestoreWindowPositions);
   EXPECT_EQ(Frame(Station::Messages).pos(), QPoint(600, 500));
 }

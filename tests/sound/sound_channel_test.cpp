@@ -139,8 +139,9 @@ TEST_F(SoundChannel, TheAmbienceWaitsForAGameInPlay) {
     bool starts;
   };
   const Case cases[] = {
-      {GamePhase::NoGame, false, false}, {GamePhase::GameOver, false, false}, {GamePhase::Green, true, false}, {GamePhase::RedAlert, true, false},
-      {GamePhase::Docked, false, true},  {GamePhase::Green, false, true},     {GamePhase::RedAlertAlt, false, true}, {GamePhase::Yellow, false, true},
+      {GamePhase::NoGame, false, false},     {GamePhase::GameOver, false, false}, {GamePhase::Green, true, false},
+      {GamePhase::RedAlert, true, false},    {GamePhase::Docked, false, true},    {GamePhase::Green, false, true},
+      {GamePhase::RedAlertAlt, false, true}, {GamePhase::Yellow, false, true},
   };
   for (const Case& c : cases) {
     StopSound();

@@ -66,10 +66,14 @@ TEST(WaveImage, BrokenImagesYieldNothing) {
   QByteArray oddBits = GameWave(100);
   Put16(oddBits, 34, 12);
   const Case cases[] = {
-      {"empty", QByteArray()},           {"not RIFF", QByteArray("RIFX0000WAVE")},
-      {"data past the end", truncated},  {"not PCM", notPcm},
-      {"chunk size past the end", hugeChunk}, {"no data chunk", noData},
-      {"no sample rate", noRate},        {"12-bit samples", oddBits},
+      {"empty", QByteArray()},
+      {"not RIFF", QByteArray("RIFX0000WAVE")},
+      {"data past the end", truncated},
+      {"not PCM", notPcm},
+      {"chunk size past the end", hugeChunk},
+      {"no data chunk", noData},
+      {"no sample rate", noRate},
+      {"12-bit samples", oddBits},
       {"header only", GameWave(100).left(12)},
   };
   for (const Case& c : cases) EXPECT_FALSE(ReadWaveImage(c.image)) << c.what;

@@ -35,8 +35,8 @@ class ComputerTest : public StationTest {
   bool CellInked(const QImage& face, int column, int row) const {
     for (int y = 0; y < ConsoleCellHeight; ++y)
       for (int x = 0; x < ConsoleCellWidth; ++x)
-        if (face.pixel(ConsoleLeftMargin + column * ConsoleCellWidth + x, ConsoleTopMargin + row * ConsoleCellHeight + y) ==
-            qRgb(255, 255, 255))
+        if (face.pixel(ConsoleLeftMargin + column * ConsoleCellWidth + x,
+                       ConsoleTopMargin + row * ConsoleCellHeight + y) == qRgb(255, 255, 255))
           return true;
     return false;
   }

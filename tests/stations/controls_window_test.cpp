@@ -85,8 +85,7 @@ TEST_F(ControlsWindowTest, ARivetHoldsEachCorner) {
   for (const QPoint corner : {QPoint(3, 3), QPoint(3, 144), QPoint(394, 3), QPoint(394, 144)})
     for (int row = 0; row < 3; ++row)
       for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(face.pixel(corner + QPoint(column, row)), rivet[row][column])
-            << corner.x() << "," << corner.y();
+        EXPECT_EQ(face.pixel(corner + QPoint(column, row)), rivet[row][column]) << corner.x() << "," << corner.y();
   EXPECT_EQ(face.pixel(2, 2), qRgb(192, 192, 192)) << "the panel's light grey around them";
   EXPECT_EQ(face.pixel(397, 147), qRgb(192, 192, 192));
 }

@@ -17,7 +17,7 @@ namespace {
 
 // The rows of the table: the system shown and the top of its estimate in the picture.
 const std::vector<std::pair<ShipSystem, int>> TableRows = {
-    {ShipSystem::Shield, 84}, {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},      {ShipSystem::Warp, 138},
+    {ShipSystem::Shield, 84},  {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},     {ShipSystem::Warp, 138},
     {ShipSystem::Phaser, 156}, {ShipSystem::Photon, 174}, {ShipSystem::Computer, 192}};
 
 class DamageReportTest : public StationTest {
@@ -49,7 +49,8 @@ class DamageReportTest : public StationTest {
     painter.setBackground(Qt::black);
     painter.setBackgroundMode(Qt::OpaqueMode);
     for (std::size_t i = 0; i < estimates.size(); ++i)
-      painter.drawText(12 + 230, 6 + TableRows[i].second + QFontMetrics(font).ascent(), QString::fromLatin1(estimates[i]));
+      painter.drawText(12 + 230, 6 + TableRows[i].second + QFontMetrics(font).ascent(),
+                       QString::fromLatin1(estimates[i]));
     return face;
   }
 

@@ -36,9 +36,7 @@ class LongRangeScanTest : public StationTest {
       for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
     return n;
   }
-  static int NotBlack(const QImage& image) {
-    return image.width() * image.height() - Count(image, qRgb(0, 0, 0));
-  }
+  static int NotBlack(const QImage& image) { return image.width() * image.height() - Count(image, qRgb(0, 0, 0)); }
 
   LongRangeScanWindow lrs;
 };

@@ -26,12 +26,15 @@ class NavigationTest : public StationTest {
   // A short click: the release is already waiting when the press is handled, as it is when
   // a player clicks.
   void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) { ClickOn(nav, at, at, modifiers); }
-  void Key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&nav, static_cast<Qt::Key>(key), modifiers); }
+  void Key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(&nav, static_cast<Qt::Key>(key), modifiers);
+  }
 
   // The digit glyph drawn at (x, y) as the player sees it.
   QImage Glyph(int x, int y) { return nav.surface().copy(x, y, GlyphWidth, GlyphHeight); }
   static QImage StripGlyph(char digit) {
-    return courseDigitStrip.copy(0, 198 - 18 * (digit - '0'), GlyphWidth, GlyphHeight).convertToFormat(QImage::Format_RGB32);
+    return courseDigitStrip.copy(0, 198 - 18 * (digit - '0'), GlyphWidth, GlyphHeight)
+        .convertToFormat(QImage::Format_RGB32);
   }
 
   NavigationStation nav;

@@ -14,8 +14,8 @@
 namespace {
 
 TEST(FormatThreeDigits, RightAlignsInThreePlacesOrLeavesThemBlank) {
-  const std::pair<int, const char*> cases[] = {{-1, "   "}, {0, "  0"}, {7, "  7"},  {45, " 45"},
-                                              {315, "315"}, {999, "999"}, {1000, "   "}, {-250, "   "}};
+  const std::pair<int, const char*> cases[] = {{-1, "   "},  {0, "  0"},   {7, "  7"},    {45, " 45"},
+                                               {315, "315"}, {999, "999"}, {1000, "   "}, {-250, "   "}};
   for (const auto& [value, text] : cases) EXPECT_EQ(FormatThreeDigits(value), text) << value;
 }
 
@@ -63,11 +63,10 @@ TEST(CourseSelector, PlusAndMinusStepRoundTheDial) {
 
 TEST(CourseSelector, KeysAreACompassRose) {
   CourseSelector selector;
-  const std::pair<int, int> cases[] = {{33, 45},  {57, 45},  {105, 45},  {34, 135}, {51, 135}, {99, 135},
-                                       {35, 225}, {49, 225}, {97, 225},  {36, 315}, {55, 315}, {103, 315},
-                                       {37, 270}, {52, 270}, {100, 270}, {38, 0},   {56, 0},   {104, 0},
-                                       {53, 0},   {101, 0},  {39, 90},   {54, 90},  {102, 90}, {40, 180},
-                                       {50, 180}, {98, 180}};
+  const std::pair<int, int> cases[] = {{33, 45},   {57, 45},  {105, 45}, {34, 135}, {51, 135},  {99, 135}, {35, 225},
+                                       {49, 225},  {97, 225}, {36, 315}, {55, 315}, {103, 315}, {37, 270}, {52, 270},
+                                       {100, 270}, {38, 0},   {56, 0},   {104, 0},  {53, 0},    {101, 0},  {39, 90},
+                                       {54, 90},   {102, 90}, {40, 180}, {50, 180}, {98, 180}};
   for (const auto& [key, course] : cases) EXPECT_EQ(selector.CourseForKey(key), course) << "key " << key;
   EXPECT_EQ(selector.CourseForKey(65), std::nullopt);
   EXPECT_EQ(selector.CourseForKey(48), std::nullopt) << "0 is not on the rose";

@@ -147,8 +147,7 @@ TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheS
       if (drawn.pixel(x, y) != before.pixel(x, y)) {
         ++changed;
         leftEdge += x == 0;
-        ASSERT_EQ(drawn.pixel(x, y), before.pixel(x, y) ^ (qRgb(red, green, blue) & 0x00FFFFFFu))
-            << x << "," << y;
+        ASSERT_EQ(drawn.pixel(x, y), before.pixel(x, y) ^ (qRgb(red, green, blue) & 0x00FFFFFFu)) << x << "," << y;
       }
   EXPECT_GT(changed, 150) << "an ellipse round the ship";
   EXPECT_LT(changed, 300) << "dotted, one pixel wide";
@@ -206,8 +205,7 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
 
   QTest::mousePress(shields.get(), Qt::LeftButton, {}, Execute);
   const QRect button = EnergyTransferPanel::ExecuteButton;
-  EXPECT_EQ(shields->surface().pixel(button.topLeft()), face.pixel(button.topLeft()) ^ 0x00FFFFFFu)
-      << "pressed";
+  EXPECT_EQ(shields->surface().pixel(button.topLeft()), face.pixel(button.topLeft()) ^ 0x00FFFFFFu) << "pressed";
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, Execute);
   EXPECT_EQ(shields->surface(), face);
   EXPECT_EQ(game.shipEnergy, 2900);

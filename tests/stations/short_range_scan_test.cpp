@@ -11,8 +11,8 @@
 
 namespace {
 
-const std::vector<std::string> EveryKind = {
-    "<.......", ".>......", "..B.....", "...*....", "....+...", ".....x..", "KR....FC", "........"};
+const std::vector<std::string> EveryKind = {"<.......", ".>......", "..B.....", "...*....",
+                                            "....+...", ".....x..", "KR....FC", "........"};
 
 class ShortRangeScanTest : public StationTest {
  protected:
@@ -192,8 +192,7 @@ TEST_F(ShortRangeScanTest, AWarpRepaintsTheNewQuadrant) {
   ASSERT_EQ(game.shipQuadrant, 28);
   const QImage face = Face(scan);
   EXPECT_EQ(SectorBlock(face, 3, 3), Frame(26, 0)) << "a paint shows frame 0";
-  EXPECT_EQ(SectorBlock(face, game.shipSectorX, game.shipSectorY),
-            Frame(game.shipSectorX >= 4 ? 18 : 19, 0));
+  EXPECT_EQ(SectorBlock(face, game.shipSectorX, game.shipSectorY), Frame(game.shipSectorX >= 4 ? 18 : 19, 0));
 }
 
 }  // namespace

@@ -35,9 +35,7 @@ class StatusStationTest : public StationTest {
     }
     return glyph;
   }
-  static QImage Minus() {
-    return digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight);
-  }
+  static QImage Minus() { return digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight); }
 
   // What the face should show in its five cells for `text` (no point).
   static void ExpectReadout(const QImage& face, int y, const char* text) {
@@ -50,9 +48,7 @@ class StatusStationTest : public StationTest {
   static QImage Light(int top) {
     return resources::Picture(1).convertToFormat(QImage::Format_RGB32).copy(0, top, 40, 25);
   }
-  static QImage PanelLightBox() {
-    return resources::Picture(6).convertToFormat(QImage::Format_RGB32).copy(LightBox);
-  }
+  static QImage PanelLightBox() { return resources::Picture(6).convertToFormat(QImage::Format_RGB32).copy(LightBox); }
 
   StatusStation status;
 };

@@ -35,8 +35,9 @@ int DeclaredDepth(const QString& path) {
 }
 
 Entry Describe(const QString& label, const QString& path, const QImage& image) {
-  return {QStringLiteral("%1  %2x%3  %4 bit").arg(label).arg(image.width()).arg(image.height()).arg(DeclaredDepth(path)),
-          image};
+  return {
+      QStringLiteral("%1  %2x%3  %4 bit").arg(label).arg(image.width()).arg(image.height()).arg(DeclaredDepth(path)),
+      image};
 }
 
 QImage Compose(const QList<Entry>& entries) {
@@ -70,8 +71,8 @@ QImage Compose(const QList<Entry>& entries) {
   for (const Placed& p : placed) {
     painter.setPen(QColor(255, 255, 160));
     painter.drawText(p.at + QPoint(0, 15), p.entry->caption);
-    const QImage zoomed = p.entry->image.convertToFormat(QImage::Format_ARGB32).scaled(
-        p.entry->image.size() * Zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage zoomed = p.entry->image.convertToFormat(QImage::Format_ARGB32)
+                              .scaled(p.entry->image.size() * Zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     painter.drawImage(p.at + QPoint(0, CaptionHeight), zoomed);
   }
   painter.end();
@@ -97,16 +98,18 @@ int main(int argc, char** argv) {
   for (int id = 1; id <= 58; ++id) {
     const QImage picture = resources::Picture(id);
     if (!picture.isNull())
-      entries.append(Describe(QStringLiteral("#%1").arg(id), QStringLiteral(":/kestrav1/bitmaps/%1.bmp").arg(id),
-                              picture));
+      entries.append(
+          Describe(QStringLiteral("#%1").arg(id), QStringLiteral(":/kestrav1/bitmaps/%1.bmp").arg(id), picture));
   }
   for (int id = 2; id <= 12; ++id) {
     const QString path = QStringLiteral(":/kestrav1/icons/%1.ico").arg(id);
     const QIcon icon = resources::StationIcon(id);
-    if (!icon.isNull()) entries.append(Describe(QStringLiteral("icon %1").arg(id), path, icon.pixmap(32, 32).toImage()));
+    if (!icon.isNull())
+      entries.append(Describe(QStringLiteral("icon %1").arg(id), path, icon.pixmap(32, 32).toImage()));
   }
   for (const char* path : {program_pictures::ButtonOff, program_pictures::ButtonOn, program_pictures::ProgramIcon})
-    entries.append(Describe(QFileInfo(QLatin1String(path)).fileName(), QLatin1String(path), QImage(QLatin1String(path))));
+    entries.append(
+        Describe(QFileInfo(QLatin1String(path)).fileName(), QLatin1String(path), QImage(QLatin1String(path))));
 
   const QImage sheet = Compose(entries);
   if (!sheet.save(QString::fromLocal8Bit(argv[2]))) {

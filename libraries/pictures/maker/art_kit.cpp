@@ -35,8 +35,8 @@ QFont LetteringFamily(const QString& family, int pixelSize, bool bold) {
 
 QFont Lettering(int pixelSize, bool bold) { return LetteringFamily("Liberation Sans", pixelSize, bold); }
 
-void Letter(QPainter& painter, const QRect& box, const QString& text, const QFont& font,
-            const QColor& colour, int flags, const QColor& shadow) {
+void Letter(QPainter& painter, const QRect& box, const QString& text, const QFont& font, const QColor& colour,
+            int flags, const QColor& shadow) {
   painter.save();
   painter.setFont(font);
   if (shadow.isValid()) {

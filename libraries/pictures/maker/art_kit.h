@@ -27,9 +27,9 @@ using PictureList = std::vector<Picture>;
 namespace bridge {
 inline const QColor Black(0, 0, 0);
 inline const QColor White(255, 255, 255);
-inline const QColor PanelRed(128, 0, 0);       // the field of every control panel
-inline const QColor FrameRed(255, 0, 0);       // its frame
-inline const QColor ShadowRed(72, 0, 0);       // the shaded side of a bevel
+inline const QColor PanelRed(128, 0, 0);  // the field of every control panel
+inline const QColor FrameRed(255, 0, 0);  // its frame
+inline const QColor ShadowRed(72, 0, 0);  // the shaded side of a bevel
 inline const QColor HighlightRed(255, 112, 112);
 inline const QColor Yellow(255, 255, 0);
 inline const QColor LightGrey(192, 192, 192);

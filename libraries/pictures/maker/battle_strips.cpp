@@ -168,12 +168,12 @@ PictureList BattleStrips(const QString& folder) {
   const QImage shipLeft = LoadSprite(folder, QStringLiteral("ship"));
   const QImage shipRight = shipLeft.mirrored(true, false);
   return {
-      HitStrip(39, klingon, QPointF(20, 10)),   ExplosionStrip(40, klingon),
-      HitStrip(41, romulan, QPointF(24, 8)),    ExplosionStrip(42, romulan),
-      HitStrip(43, farengi, QPointF(12, 9)),    ExplosionStrip(44, farengi),
-      HitStrip(45, borg, QPointF(13, 14)),      ExplosionStrip(46, borg),
-      ExplosionStrip(48, StarbaseFrame(folder, 0)),
-      HitStrip(55, shipLeft, QPointF(10, 10)),  HitStrip(56, shipRight, QPointF(24, 10)),
+      HitStrip(39, klingon, QPointF(20, 10)),       ExplosionStrip(40, klingon),
+      HitStrip(41, romulan, QPointF(24, 8)),        ExplosionStrip(42, romulan),
+      HitStrip(43, farengi, QPointF(12, 9)),        ExplosionStrip(44, farengi),
+      HitStrip(45, borg, QPointF(13, 14)),          ExplosionStrip(46, borg),
+      ExplosionStrip(48, StarbaseFrame(folder, 0)), HitStrip(55, shipLeft, QPointF(10, 10)),
+      HitStrip(56, shipRight, QPointF(24, 10)),
   };
 }
 

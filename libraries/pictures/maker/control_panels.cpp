@@ -181,13 +181,13 @@ Picture TargetLockLight() {
   painter.drawRect(0, 0, 52, 22);
   painter.setRenderHint(QPainter::Antialiasing, true);
   const QFont font = Lettering(10);
-  Letter(painter, QRect(0, 1, 53, 11), QStringLiteral("TARGET"), font, QColor(255, 255, 160),
-         Qt::AlignCenter, QColor(128, 0, 0));
-  Letter(painter, QRect(0, 11, 53, 11), QStringLiteral("LOCK"), font, QColor(255, 255, 160),
-         Qt::AlignCenter, QColor(128, 0, 0));
+  Letter(painter, QRect(0, 1, 53, 11), QStringLiteral("TARGET"), font, QColor(255, 255, 160), Qt::AlignCenter,
+         QColor(128, 0, 0));
+  Letter(painter, QRect(0, 11, 53, 11), QStringLiteral("LOCK"), font, QColor(255, 255, 160), Qt::AlignCenter,
+         QColor(128, 0, 0));
   painter.end();
-  return SixteenColourPicture(51, image, {bridge::Black, QColor(255, 0, 0), QColor(96, 0, 0),
-                                          QColor(255, 255, 160), QColor(128, 0, 0)});
+  return SixteenColourPicture(
+      51, image, {bridge::Black, QColor(255, 0, 0), QColor(96, 0, 0), QColor(255, 255, 160), QColor(128, 0, 0)});
 }
 
 // A round indicator lamp of 11 x 11 set into the red panel.

@@ -10,7 +10,7 @@ namespace pictures {
 namespace {
 
 constexpr QPointF DialCentre(90.5, 78.5);  // the station's (240, 84), pixel centre
-constexpr double ScopeRadius = 57;          // the needle is 50 long: the scope stays black to there
+constexpr double ScopeRadius = 57;         // the needle is 50 long: the scope stays black to there
 constexpr double FigureRadius = 69;
 
 QPointF OnDial(double degrees, double radius) {
@@ -54,8 +54,7 @@ PictureList CourseDial() {
   const QFont figureFont = Lettering(11);
   for (int degrees = 0; degrees < 360; degrees += 45) {
     const QPointF at = OnDial(degrees, FigureRadius);
-    Letter(painter, QRectF(at.x() - 14, at.y() - 7, 28, 14).toRect(), QString::number(degrees),
-           figureFont);
+    Letter(painter, QRectF(at.x() - 14, at.y() - 7, 28, 14).toRect(), QString::number(degrees), figureFont);
   }
 
   ReadoutWell(painter, QRect(68, 158, 43, 22));
@@ -63,9 +62,9 @@ PictureList CourseDial() {
   PlusMinusBox(painter, QRect(117, 161, 16, 16), false);
   Letter(painter, QRect(0, 182, 175, 19), QStringLiteral("COURSE"), Lettering(15));
   painter.end();
-  return {SixteenColourPicture(28, image,
-                               {bridge::Black, bridge::PanelRed, bridge::FrameRed, bridge::ShadowRed,
-                                bridge::HighlightRed, bridge::White})};
+  return {SixteenColourPicture(
+      28, image,
+      {bridge::Black, bridge::PanelRed, bridge::FrameRed, bridge::ShadowRed, bridge::HighlightRed, bridge::White})};
 }
 
 }  // namespace pictures

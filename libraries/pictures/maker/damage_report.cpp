@@ -17,8 +17,9 @@ constexpr int FirstRowTop = 84;
 constexpr int RowPitch = 18;
 constexpr int EstimateLeft = 230;
 
-const char* const SystemRows[] = {"SHIELDS",      "SHORT RANGE SENSORS", "LONG RANGE SENSORS", "WARP DRIVE",
-                                  "PHASER POWER", "PHOTON TORPEDOES",    "COMPUTER"};
+const char* const SystemRows[] = {"SHIELDS",    "SHORT RANGE SENSORS", "LONG RANGE SENSORS",
+                                  "WARP DRIVE", "PHASER POWER",        "PHOTON TORPEDOES",
+                                  "COMPUTER"};
 
 }  // namespace
 
@@ -56,8 +57,8 @@ PictureList DamageReport() {
   for (int i = 0; i < 7; ++i) {
     const int top = FirstRowTop + i * RowPitch;
     const QRect labelBox(14, top, 200, 15);
-    Letter(painter, labelBox, QString::fromLatin1(SystemRows[i]), rowFont, LabelGrey,
-           Qt::AlignLeft | Qt::AlignVCenter, bridge::NoShadow);
+    Letter(painter, labelBox, QString::fromLatin1(SystemRows[i]), rowFont, LabelGrey, Qt::AlignLeft | Qt::AlignVCenter,
+           bridge::NoShadow);
     // Dotted leaders from the name to the estimate column.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -73,8 +74,8 @@ PictureList DamageReport() {
   painter.drawRect(0, 0, 312, 208);
   painter.end();
   return {SixteenColourPicture(36, image,
-                               {bridge::Black, bridge::White, bridge::FrameRed, bridge::PanelRed,
-                                bridge::ShadowRed, Schematic, LabelGrey, LeaderGrey, QColor(72, 0, 0)})};
+                               {bridge::Black, bridge::White, bridge::FrameRed, bridge::PanelRed, bridge::ShadowRed,
+                                Schematic, LabelGrey, LeaderGrey, QColor(72, 0, 0)})};
 }
 
 }  // namespace pictures

@@ -18,9 +18,9 @@ constexpr int CellHeight = 18;
 // which sits in the cell's bottom-right corner so that it can be ORed into the
 // digit before it.
 enum Segment { A, B, C, D, E, F, G, Point, SegmentCount };
-constexpr std::array<QRect, SegmentCount> SegmentRects = {
-    QRect(3, 1, 5, 2),  QRect(8, 3, 2, 5),  QRect(8, 10, 2, 5), QRect(3, 15, 5, 2),
-    QRect(1, 10, 2, 5), QRect(1, 3, 2, 5),  QRect(3, 8, 5, 2),  QRect(11, 15, 2, 2)};
+constexpr std::array<QRect, SegmentCount> SegmentRects = {QRect(3, 1, 5, 2),  QRect(8, 3, 2, 5),  QRect(8, 10, 2, 5),
+                                                          QRect(3, 15, 5, 2), QRect(1, 10, 2, 5), QRect(1, 3, 2, 5),
+                                                          QRect(3, 8, 5, 2),  QRect(11, 15, 2, 2)};
 
 constexpr unsigned Bits(std::initializer_list<Segment> lit) {
   unsigned bits = 0;

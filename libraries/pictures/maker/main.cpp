@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
 
   using namespace pictures;
   PictureList all;
-  for (PictureList group : {DigitStrips(), ControlPanels(), CourseDial(), StatusPictures(), DamageReport(),
-                            StarshipPortraits(), Letterheads(), ControlButtons(sprites), SectorSprites(sprites),
-                            BattleStrips(sprites)}) {
+  for (PictureList group :
+       {DigitStrips(), ControlPanels(), CourseDial(), StatusPictures(), DamageReport(), StarshipPortraits(),
+        Letterheads(), ControlButtons(sprites), SectorSprites(sprites), BattleStrips(sprites)}) {
     for (Picture& picture : group) all.push_back(std::move(picture));
   }
 
@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
   for (const IconDrawing& icon : StationIcons(sprites))
     ok &= WriteFile(out.filePath(QStringLiteral("icons/%1.ico").arg(icon.id)), EncodeIcon(icon.image, {}));
 
-  ok &= WriteFile(out.filePath(QStringLiteral("program/button_on.bmp")),
-                  EncodeBmp(ButtonFrame(true), Depth::TrueColour));
+  ok &=
+      WriteFile(out.filePath(QStringLiteral("program/button_on.bmp")), EncodeBmp(ButtonFrame(true), Depth::TrueColour));
   ok &= WriteFile(out.filePath(QStringLiteral("program/button_off.bmp")),
                   EncodeBmp(ButtonFrame(false), Depth::TrueColour));
   const QImage ship = LoadSprite(sprites, QStringLiteral("ship"));

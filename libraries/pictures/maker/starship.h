@@ -10,13 +10,13 @@
 namespace pictures {
 
 struct StarshipShape {
-  QPainterPath primaryHull;    // the forward disc, seen edge on, with its bridge dome
-  QPainterPath neck;           // the swept pylon down to the engineering hull
-  QPainterPath engineering;    // the long secondary hull
-  QPainterPath pylon;          // the strut up to the warp engine
-  QPainterPath nacelle;        // the warp engine
-  QRectF deflector;            // the dish at the engineering hull's bow
-  QRectF collector;            // the glowing intake at the nacelle's bow
+  QPainterPath primaryHull;  // the forward disc, seen edge on, with its bridge dome
+  QPainterPath neck;         // the swept pylon down to the engineering hull
+  QPainterPath engineering;  // the long secondary hull
+  QPainterPath pylon;        // the strut up to the warp engine
+  QPainterPath nacelle;      // the warp engine
+  QRectF deflector;          // the dish at the engineering hull's bow
+  QRectF collector;          // the glowing intake at the nacelle's bow
   QPainterPath Silhouette() const;
 };
 

@@ -54,8 +54,7 @@ Picture AboutPortrait() {
   const QRectF nacelle = ship.nacelle.boundingRect();
   painter.setPen(Qt::NoPen);
   painter.setBrush(EngineBlue);
-  painter.drawRoundedRect(QRectF(nacelle.left() + 24, nacelle.center().y() - 1.5, nacelle.width() - 44, 3),
-                          1.5, 1.5);
+  painter.drawRoundedRect(QRectF(nacelle.left() + 24, nacelle.center().y() - 1.5, nacelle.width() - 44, 3), 1.5, 1.5);
   QRadialGradient intake(ship.collector.center(), ship.collector.width() / 2);
   intake.setColorAt(0, QColor(255, 224, 160));
   intake.setColorAt(0.5, CollectorRed);
@@ -81,8 +80,8 @@ Picture AboutPortrait() {
     painter.drawPoint(int(x), int(hull.center().y() - 2));
   painter.end();
   return SixteenColourPicture(5, image,
-                              {bridge::Black, bridge::White, HullLight, HullMid, HullDark, EngineBlue,
-                               DeflectorGold, CollectorRed, QColor(255, 240, 176)});
+                              {bridge::Black, bridge::White, HullLight, HullMid, HullDark, EngineBlue, DeflectorGold,
+                               CollectorRed, QColor(255, 240, 176)});
 }
 
 Picture SilhouetteLogo() {

@@ -15,8 +15,7 @@ Picture ControlButton(int id, StationSymbol symbol, const QString& abbreviation,
   QPainter painter(&image);
   PreparePainter(painter);
   DrawStationSymbol(painter, symbol, QRectF(2, 4, 22, 22), ship);
-  Letter(painter, QRect(24, 0, 30, 30), abbreviation, Lettering(11), bridge::Black, Qt::AlignCenter,
-         bridge::White);
+  Letter(painter, QRect(24, 0, 30, 30), abbreviation, Lettering(11), bridge::Black, Qt::AlignCenter, bridge::White);
   painter.end();
   return SixteenColourPicture(id, image, {ButtonFace, bridge::Black, bridge::White});
 }
@@ -54,11 +53,11 @@ PictureList ControlButtons(const QString& spriteFolder) {
 std::vector<IconDrawing> StationIcons(const QString& spriteFolder) {
   const QImage ship = LoadSprite(spriteFolder, QStringLiteral("ship"));
   return {
-      {2, StationIcon(StationSymbol::Status, ship)},      {3, StationIcon(StationSymbol::Messages, ship)},
-      {4, StationIcon(StationSymbol::Controls, ship)},    {5, StationIcon(StationSymbol::ShortRange, ship)},
-      {6, StationIcon(StationSymbol::LongRange, ship)},   {7, StationIcon(StationSymbol::Navigation, ship)},
-      {8, StationIcon(StationSymbol::Torpedoes, ship)},   {9, StationIcon(StationSymbol::Phasers, ship)},
-      {10, StationIcon(StationSymbol::Shields, ship)},    {11, StationIcon(StationSymbol::DamageReport, ship)},
+      {2, StationIcon(StationSymbol::Status, ship)},    {3, StationIcon(StationSymbol::Messages, ship)},
+      {4, StationIcon(StationSymbol::Controls, ship)},  {5, StationIcon(StationSymbol::ShortRange, ship)},
+      {6, StationIcon(StationSymbol::LongRange, ship)}, {7, StationIcon(StationSymbol::Navigation, ship)},
+      {8, StationIcon(StationSymbol::Torpedoes, ship)}, {9, StationIcon(StationSymbol::Phasers, ship)},
+      {10, StationIcon(StationSymbol::Shields, ship)},  {11, StationIcon(StationSymbol::DamageReport, ship)},
       {12, StationIcon(StationSymbol::Computer, ship)},
   };
 }

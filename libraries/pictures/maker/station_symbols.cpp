@@ -4,7 +4,6 @@
 #include <QPolygonF>
 #include <QtMath>
 
-
 namespace pictures {
 namespace {
 

@@ -17,9 +17,8 @@ struct StatusRow {
   QRect well;
 };
 const StatusRow Rows[] = {
-    {"STARDATE", QRect(108, 13, 69, 22)},  {"QUADRANT", QRect(108, 40, 69, 22)},
-    {"SECTOR", QRect(108, 67, 69, 22)},    {"DILITHIUM", QRect(108, 94, 69, 22)},
-    {"SHIELDS", QRect(108, 121, 69, 22)},  {"PHOTON", QRect(108, 148, 69, 22)},
+    {"STARDATE", QRect(108, 13, 69, 22)},   {"QUADRANT", QRect(108, 40, 69, 22)}, {"SECTOR", QRect(108, 67, 69, 22)},
+    {"DILITHIUM", QRect(108, 94, 69, 22)},  {"SHIELDS", QRect(108, 121, 69, 22)}, {"PHOTON", QRect(108, 148, 69, 22)},
     {"CONDITION", QRect(121, 173, 40, 25)}, {"ALIENS", QRect(108, 202, 69, 22)},
 };
 
@@ -57,14 +56,13 @@ Picture StatusPanel() {
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRect labelBox(10, box.top(), 96, box.height());
-    Letter(painter, labelBox, QString::fromLatin1(row.label), font, bridge::White,
-           Qt::AlignLeft | Qt::AlignVCenter, GunmetalDark);
+    Letter(painter, labelBox, QString::fromLatin1(row.label), font, bridge::White, Qt::AlignLeft | Qt::AlignVCenter,
+           GunmetalDark);
     painter.setRenderHint(QPainter::Antialiasing, false);
   }
   painter.end();
   return SixteenColourPicture(6, image,
-                              {bridge::Black, bridge::White, bridge::FrameRed, Gunmetal, GunmetalLight,
-                               GunmetalDark});
+                              {bridge::Black, bridge::White, bridge::FrameRed, Gunmetal, GunmetalLight, GunmetalDark});
 }
 
 // Green, blue, dark red, red, dark yellow, yellow: the lit lamps glow from the
@@ -75,8 +73,8 @@ Picture ConditionLights() {
     bool lit;
   };
   const Lamp lamps[] = {
-      {QColor(0, 255, 0), true},    {QColor(40, 112, 255), true}, {QColor(128, 0, 0), false},
-      {QColor(255, 0, 0), true},    {QColor(128, 128, 0), false}, {QColor(255, 255, 0), true},
+      {QColor(0, 255, 0), true}, {QColor(40, 112, 255), true}, {QColor(128, 0, 0), false},
+      {QColor(255, 0, 0), true}, {QColor(128, 128, 0), false}, {QColor(255, 255, 0), true},
   };
   QImage image = Canvas(40, 150);
   QPainter painter(&image);

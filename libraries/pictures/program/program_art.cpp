@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace pictures {
 namespace {
 
@@ -92,9 +91,9 @@ QImage ProgramIcon(const QImage& shipSprite, int size) {
   // are first multiplied whole, so that only their edges blend when it is fitted to the icon.
   const QRectF shipBox(3, 6, 27, 20);
   const int whole = std::max(1, static_cast<int>(std::ceil(shipBox.width() * scale / shipSprite.width())));
-  const QImage ship = whole == 1 ? shipSprite
-                                 : shipSprite.scaled(shipSprite.size() * whole, Qt::IgnoreAspectRatio,
-                                                     Qt::FastTransformation);
+  const QImage ship = whole == 1
+                          ? shipSprite
+                          : shipSprite.scaled(shipSprite.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   painter.setCompositionMode(QPainter::CompositionMode_Lighten);
   painter.drawImage(shipBox, ship);
