@@ -35,7 +35,7 @@ bool ConsoleGrid::NextRow() {
 }
 
 bool ConsoleGrid::Print(char c) {
-  if (empty()) return false;
+  if (Empty()) return false;
   if (c == '\n') {
     caretColumn_ = 0;
     return NextRow();
@@ -51,7 +51,7 @@ void ConsoleGrid::Print(std::string_view text) {
 }
 
 void ConsoleGrid::Type(char c) {
-  if (empty()) return;
+  if (Empty()) return;
   text_[Index(caretColumn_, caretRow_)] = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   caretColumn_ = std::min(caretColumn_ + 1, columns_ - 1);
 }
@@ -67,7 +67,7 @@ void ConsoleGrid::CaretLeft() { caretColumn_ = std::max(1, caretColumn_ - 1); }
 void ConsoleGrid::CaretRight() { caretColumn_ = std::min(caretColumn_ + 1, columns_ - 1); }
 
 void ConsoleGrid::DeleteAtCaret() {
-  if (empty()) return;
+  if (Empty()) return;
   const std::size_t rowEnd = Index(0, caretRow_) + static_cast<std::size_t>(columns_);
   const std::size_t at = Index(caretColumn_, caretRow_);
   std::copy(text_.begin() + static_cast<std::ptrdiff_t>(at) + 1, text_.begin() + static_cast<std::ptrdiff_t>(rowEnd),
@@ -83,7 +83,7 @@ bool ConsoleGrid::Backspace() {
 }
 
 std::string ConsoleGrid::Enter() {
-  if (empty()) return {};
+  if (Empty()) return {};
   // Taken before the caret moves: on a one-row grid the row scrolls away at once.
   std::string left(Row(caretRow_));
   caretColumn_ = 0;
@@ -92,7 +92,7 @@ std::string ConsoleGrid::Enter() {
 }
 
 void ConsoleGrid::ScrollUp() {
-  if (empty()) return;
+  if (Empty()) return;
   text_.erase(0, static_cast<std::size_t>(columns_));
   text_.append(static_cast<std::size_t>(columns_), ' ');
   ++scrolls_;

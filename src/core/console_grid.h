@@ -29,13 +29,13 @@ ConsoleFit FitConsole(int clientWidth, int clientHeight);
 
 class ConsoleGrid {
  public:
-  int columns() const { return columns_; }
-  int rows() const { return rows_; }
-  int caretColumn() const { return caretColumn_; }
-  int caretRow() const { return caretRow_; }
-  bool empty() const { return text_.empty(); }
+  int Columns() const { return columns_; }
+  int Rows() const { return rows_; }
+  int CaretColumn() const { return caretColumn_; }
+  int CaretRow() const { return caretRow_; }
+  bool Empty() const { return text_.empty(); }
   // Counts the scrolls: a drawing of the grid made at another count is out of date.
-  std::uint32_t scrolls() const { return scrolls_; }
+  std::uint32_t Scrolls() const { return scrolls_; }
 
   char At(int column, int row) const { return text_[Index(column, row)]; }
   std::string_view Row(int row) const {

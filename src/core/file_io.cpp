@@ -16,7 +16,7 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
+  int Get() const { return fd_; }
   bool Close() {
     const int fd = fd_;
     fd_ = -1;
@@ -57,18 +57,18 @@ std::string DirectoryOf(const std::string& path) {
 FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
   FileContent content;
   FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.get() < 0) {
+  if (file.Get() < 0) {
     content.failure = errno == ENOENT ? ReadFailure::Missing : ReadFailure::Unreadable;
     return content;
   }
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
     content.failure = ReadFailure::Unreadable;
     return content;
   }
   std::uint8_t chunk[4096];
   for (;;) {
-    const ssize_t n = ::read(file.get(), chunk, sizeof chunk);
+    const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       content.failure = ReadFailure::Unreadable;
@@ -88,15 +88,15 @@ FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
   std::string temporary = path + ".XXXXXX";
   FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.get() < 0) return false;
-  ::fchmod(file.get(), ModeFor(path));
-  const bool written = WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+  if (file.Get() < 0) return false;
+  ::fchmod(file.Get(), ModeFor(path));
+  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
   if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }
   // Make the rename itself durable; a failure here no longer endangers either file.
   FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (directory.get() >= 0) ::fsync(directory.get());
+  if (directory.Get() >= 0) ::fsync(directory.Get());
   return true;
 }

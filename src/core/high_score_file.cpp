@@ -10,7 +10,7 @@ std::string highScorePath = HighScoreFileName;
 
 namespace {
 // A well-formed file is about 400 bytes; anything far beyond is not ours.
-constexpr std::size_t ScoreFileLimit = 64 * 1024;
+constexpr std::size_t ScoreFileLimit = std::size_t{64} * 1024;
 
 std::span<const std::uint8_t> Bytes(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};

@@ -173,7 +173,7 @@ class Host : public GameClock,
              public GameDialogs {};
 
 void SetHost(Host* host);
-Host& host();
+Host& host();  // NOLINT(readability-identifier-naming): named as the object it returns
 
 // Milliseconds since start, from the host's clock (real or virtual).
 std::uint32_t TickCount();

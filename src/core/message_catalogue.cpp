@@ -12,7 +12,7 @@ struct Entry {
   const char* text;
 };
 
-constexpr Entry catalogue[] = {
+constexpr Entry Catalogue[] = {
     {1, "Save Game"},
     {2, "Warning: You cannot save the current game while in a Red Alert Condition. Exit anyway?"},
     {3, "Do you want to save the current game %s?"},
@@ -197,7 +197,7 @@ constexpr Entry catalogue[] = {
 }  // namespace
 
 const char* MessageText(MessageId id) {
-  auto it = std::lower_bound(std::begin(catalogue), std::end(catalogue), id,
+  auto it = std::lower_bound(std::begin(Catalogue), std::end(Catalogue), id,
                              [](const Entry& e, MessageId key) { return e.id < key; });
-  return it != std::end(catalogue) && it->id == id ? it->text : nullptr;
+  return it != std::end(Catalogue) && it->id == id ? it->text : nullptr;
 }

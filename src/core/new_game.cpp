@@ -34,7 +34,7 @@ struct SkillRow {
 };
 
 // Captain and Admiral draw their starbases as 1 + (rand() & 1), which is 1 + rand() % 2.
-constexpr SkillRow skillTable[] = {
+constexpr SkillRow SkillTable[] = {
     {{2, 4}, {50, 100}, {20, 10}, 55, 80, 98},   // Crewman
     {{2, 3}, {65, 100}, {25, 10}, 50, 80, 97},   // Yeoman
     {{1, 3}, {80, 100}, {30, 10}, 50, 80, 96},   // Officer
@@ -50,7 +50,7 @@ struct AlienStrength {
   Range energy;
 };
 
-constexpr AlienStrength alienStrengths[] = {
+constexpr AlienStrength AlienStrengths[] = {
     {AlienKind::Klingon, {25000, 25000}, {15000, 25000}, {150, 150}},
     {AlienKind::Romulan, {30000, 25000}, {20000, 25000}, {200, 150}},
     {AlienKind::Farengi, {20000, 20000}, {15000, 20000}, {50, 100}},
@@ -64,7 +64,7 @@ constexpr int StrongerAlienBonus = 75;  // extra energy for some aliens from Fir
 constexpr SoundId NewGameSound = 2;
 constexpr SectorCell StarClasses[] = {Cell::StarA, Cell::StarB, Cell::StarX};
 
-const SkillRow& Row(int skill) { return skillTable[std::clamp(skill, 0, 5)]; }
+const SkillRow& Row(int skill) { return SkillTable[std::clamp(skill, 0, 5)]; }
 
 SectorCell WithFrame(SectorCell object, int frame) { return static_cast<SectorCell>(object + frame * 256); }
 
@@ -110,10 +110,10 @@ void PlaceStarbases() {
 }
 
 const AlienStrength& KindForRoll(const SkillRow& row, int roll) {
-  if (roll < row.klingonBelow) return alienStrengths[0];
-  if (roll < row.romulanBelow) return alienStrengths[1];
-  if (roll < row.farengiBelow) return alienStrengths[2];
-  return alienStrengths[3];
+  if (roll < row.klingonBelow) return AlienStrengths[0];
+  if (roll < row.romulanBelow) return AlienStrengths[1];
+  if (roll < row.farengiBelow) return AlienStrengths[2];
+  return AlienStrengths[3];
 }
 
 void PlaceAliens(const SkillRow& row) {

@@ -5,7 +5,9 @@
 #include <cstdint>
 
 namespace lcg {
-int rand();  // state = state * 214013 + 2531011 (mod 2^32); result (state >> 16) & 0x7FFF
+// state = state * 214013 + 2531011 (mod 2^32); the result is (state >> 16) & 0x7FFF. The one
+// random source keeps its classic name.
+int rand();  // NOLINT(readability-identifier-naming)
 void Seed(std::uint32_t state);
 std::uint32_t State();
 }  // namespace lcg

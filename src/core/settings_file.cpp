@@ -12,7 +12,7 @@ std::string settingsPath = SettingsFileName;
 
 namespace {
 // Anything longer is not a settings file a player wrote.
-constexpr std::size_t LargestSettingsFile = 4 * 1024 * 1024;
+constexpr std::size_t LargestSettingsFile = std::size_t{4} * 1024 * 1024;
 
 const char* Text(MessageId id) { return MessageText(id); }
 

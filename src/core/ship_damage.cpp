@@ -13,7 +13,7 @@ struct Repair {
   bool postAfterPaint;  // post only once the station is repainted (the Messages panel itself)
 };
 
-constexpr Repair repairOrder[SystemCount] = {
+constexpr Repair RepairOrder[SystemCount] = {
     {ShipSystem::SRS, 124, true, false, false},         {ShipSystem::LRS, 125, true, false, false},
     {ShipSystem::Warp, 126, false, false, false},       {ShipSystem::Shield, 127, true, false, false},
     {ShipSystem::Photon, 128, false, false, false},     {ShipSystem::Phaser, 129, false, false, false},
@@ -58,16 +58,16 @@ Station StationOf(ShipSystem system) {
 }
 
 ShipSystem SystemForHit(int hit) {
-  static constexpr ShipSystem byHit[SystemCount] = {
+  static constexpr ShipSystem ByHit[SystemCount] = {
       ShipSystem::Warp,        ShipSystem::SRS,           ShipSystem::LRS,      ShipSystem::Shield,
       ShipSystem::Phaser,      ShipSystem::Photon,        ShipSystem::Computer, ShipSystem::DamageControl,
       ShipSystem::StatusPanel, ShipSystem::MessageDisplay};
-  return byHit[hit];
+  return ByHit[hit];
 }
 
 void ApplyRepairs() {
   int repaired = 0;
-  for (const Repair& r : repairOrder) {
+  for (const Repair& r : RepairOrder) {
     double& damage = game.Damage(r.system);
     if (!(damage > 0.0 && game.RepairDate(r.system) <= game.stardateNow)) continue;
     damage = 0.0;
@@ -83,7 +83,7 @@ void DamageSystemByHit(int hit, int units, bool destroying) {
   const Station station = StationOf(system);
   double& damage = game.Damage(system);
   double& repairDate = game.RepairDate(system);
-  const double repairDays = (units / 12) / 10.0;
+  const double repairDays = static_cast<double>(units / 12) / 10.0;  // whole twelfths of the hit, in tenths of a day
   const MessageId hitNumber = static_cast<MessageId>(hit);
 
   if (damage == DestroyedDamage) return;  // nothing left to hit

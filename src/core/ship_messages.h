@@ -37,6 +37,6 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...);
 
 template <class... Values>
 void PostShipMessage(MessageId id, Values... values) {
-  static constexpr char kinds[] = {MessageValueKind<Values>()..., '\0'};
-  PostShipMessageOfKinds(id, kinds, values...);
+  static constexpr char ValueKinds[] = {MessageValueKind<Values>()..., '\0'};
+  PostShipMessageOfKinds(id, ValueKinds, values...);
 }

@@ -211,7 +211,7 @@ void SystemStatus() {
   static constexpr struct {
     ShipSystem system;
     MessageId text;
-  } rows[] = {
+  } Rows[] = {
       {ShipSystem::MessageDisplay, Msg::ConsoleDamageMessageDisplay},
       {ShipSystem::StatusPanel, Msg::ConsoleDamageStatusPanel},
       {ShipSystem::SRS, Msg::ConsoleDamageSrs},
@@ -222,7 +222,7 @@ void SystemStatus() {
       {ShipSystem::Photon, Msg::ConsoleDamagePhotons},
       {ShipSystem::DamageControl, Msg::ConsoleDamageControl},
   };
-  for (const auto& row : rows) {
+  for (const auto& row : Rows) {
     const double damage = game.Damage(row.system);
     const std::string state = damage == 0.0  ? std::string("OK")
                               : damage < 0.0 ? std::string("DESTROYED")

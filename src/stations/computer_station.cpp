@@ -71,7 +71,7 @@ QRect ComputerStation::CellRect(int column, int row) const {
 }
 
 void ComputerStation::DrawCell(int column, int row) {
-  if (grid_.scrolls() != drawnScrolls_) return RedrawAll();
+  if (grid_.Scrolls() != drawnScrolls_) return RedrawAll();
   const QRect cell = CellRect(column, row);
   QPainter painter(&surface());
   painter.fillRect(cell, Navy);
@@ -82,7 +82,7 @@ void ComputerStation::DrawCell(int column, int row) {
 }
 
 void ComputerStation::DrawRowFrom(int column, int row) {
-  for (int c = column; c < grid_.columns(); ++c) DrawCell(c, row);
+  for (int c = column; c < grid_.Columns(); ++c) DrawCell(c, row);
 }
 
 void ComputerStation::RedrawAll() {
@@ -91,14 +91,14 @@ void ComputerStation::RedrawAll() {
 }
 
 void ComputerStation::CatchUpWithScrolls() {
-  if (grid_.scrolls() != drawnScrolls_) RedrawAll();
+  if (grid_.Scrolls() != drawnScrolls_) RedrawAll();
 }
 
 void ComputerStation::Print(const std::string& text) {
   QPointer<ComputerStation> alive(this);
   ShowCaret(false);
   for (char c : text) {
-    const int column = grid_.caretColumn(), row = grid_.caretRow();
+    const int column = grid_.CaretColumn(), row = grid_.CaretRow();
     if (!grid_.Print(c)) {
       if (c != '\n') DrawCell(column, row);  // drawn as stored, even on a blacked-out face
       continue;
@@ -115,12 +115,12 @@ void ComputerStation::Print(const std::string& text) {
 void ComputerStation::Character(char c) {
   if (ConsoleKeyboardBlocked()) return;
   QPointer<ComputerStation> alive(this);
-  const int column = grid_.caretColumn(), row = grid_.caretRow();
+  const int column = grid_.CaretColumn(), row = grid_.CaretRow();
   ShowCaret(false);
   const ConsoleAnswer answer = ConsoleCharacter(grid_, c);
   if (!alive) return;  // a wait in the line's command let the game end
   switch (c) {
-    case ConsoleBackspace: DrawRowFrom(grid_.caretColumn(), row); break;
+    case ConsoleBackspace: DrawRowFrom(grid_.CaretColumn(), row); break;
     case ConsoleLineFeed:
     case ConsoleReturn:
     case ConsoleEscape: CatchUpWithScrolls(); break;
@@ -139,7 +139,7 @@ void ComputerStation::keyPressEvent(QKeyEvent* event) {
     ShowCaret(false);
     ConsoleKeyDown(grid_, key);
     if (key == ConsoleKey::Home) RedrawAll();
-    if (key == ConsoleKey::Delete) DrawRowFrom(grid_.caretColumn(), grid_.caretRow());
+    if (key == ConsoleKey::Delete) DrawRowFrom(grid_.CaretColumn(), grid_.CaretRow());
     ShowCaret(hasFocus());
     return;
   }
@@ -162,7 +162,7 @@ void ComputerStation::resizeEvent(QResizeEvent* event) {
 }
 
 void ComputerStation::Paint(QPainter& painter) {
-  drawnScrolls_ = grid_.scrolls();
+  drawnScrolls_ = grid_.Scrolls();
   painter.fillRect(rect(), Maroon);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(FrameRed, FramePen));
@@ -174,8 +174,8 @@ void ComputerStation::Paint(QPainter& painter) {
   if (!ComputerWorks()) return;
   painter.setFont(font_);
   painter.setPen(Qt::white);
-  for (int r = 0; r < grid_.rows(); ++r) {
-    for (int c = 0; c < grid_.columns(); ++c) {
+  for (int r = 0; r < grid_.Rows(); ++r) {
+    for (int c = 0; c < grid_.Columns(); ++c) {
       const QRect cell = CellRect(c, r);
       painter.fillRect(cell, Navy);
       if (const char ch = grid_.At(c, r); ch != ' ') DrawGlyph(painter, cell, ch);
@@ -189,7 +189,7 @@ void ComputerStation::paintEvent(QPaintEvent* event) {
   // The caret inverts its cell through grey on the screen only; the surface keeps the text.
   QPainter screen(this);
   screen.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  screen.fillRect(CellRect(grid_.caretColumn(), grid_.caretRow()), CaretGrey);
+  screen.fillRect(CellRect(grid_.CaretColumn(), grid_.CaretRow()), CaretGrey);
 }
 
 void ComputerStation::ShowCaret(bool shown) {
@@ -206,7 +206,7 @@ void ComputerStation::ShowCaret(bool shown) {
 void ComputerStation::timerEvent(QTimerEvent* event) {
   if (event->timerId() != caretTimer_) return StationWindow::timerEvent(event);
   caretOn_ = !caretOn_;
-  update(CellRect(grid_.caretColumn(), grid_.caretRow()));
+  update(CellRect(grid_.CaretColumn(), grid_.CaretRow()));
 }
 
 void ComputerStation::focusInEvent(QFocusEvent* event) {

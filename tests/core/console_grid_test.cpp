@@ -21,7 +21,7 @@ ConsoleGrid GridOf(int columns, const std::vector<std::string>& rows) {
 
 std::vector<std::string> Rows(const ConsoleGrid& grid) {
   std::vector<std::string> rows;
-  for (int r = 0; r < grid.rows(); ++r) rows.emplace_back(grid.Row(r));
+  for (int r = 0; r < grid.Rows(); ++r) rows.emplace_back(grid.Row(r));
   return rows;
 }
 
@@ -29,7 +29,7 @@ struct Caret {
   int column, row;
   bool operator==(const Caret&) const = default;
 };
-Caret CaretOf(const ConsoleGrid& grid) { return {grid.caretColumn(), grid.caretRow()}; }
+Caret CaretOf(const ConsoleGrid& grid) { return {grid.CaretColumn(), grid.CaretRow()}; }
 
 TEST(ConsoleFit, TheDefaultWindowHoldsThirtyNineColumnsAndTinyOnesOneCell) {
   EXPECT_EQ(FitConsole(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight), (ConsoleFit{312, 169, 39, 13}));
@@ -47,13 +47,13 @@ TEST(ConsoleGrid, OutputWrapsAtTheRowEndAndScrollsOffTheLastRow) {
   grid.Print("bcd");
   EXPECT_EQ(CaretOf(grid), (Caret{0, 1})) << "the fourth character wraps the caret";
   grid.Print("efg");
-  EXPECT_EQ(grid.scrolls(), 0u);
+  EXPECT_EQ(grid.Scrolls(), 0u);
   EXPECT_TRUE(grid.Print('h')) << "the last row's end scrolls";
   EXPECT_EQ(Rows(grid), (std::vector<std::string>{"efgh", "    "}));
   EXPECT_EQ(CaretOf(grid), (Caret{0, 1}));
   EXPECT_TRUE(grid.Print('\n'));
   EXPECT_EQ(Rows(grid), (std::vector<std::string>{"    ", "    "}));
-  EXPECT_EQ(grid.scrolls(), 2u);
+  EXPECT_EQ(grid.Scrolls(), 2u);
 }
 
 TEST(ConsoleGrid, TypingUpperCasesAndKeepsOverwritingTheLastCell) {
@@ -71,18 +71,18 @@ TEST(ConsoleGrid, EditingKeysNeverReachThePromptColumn) {
   row.Print(">");
   for (char c : std::string("abcd")) row.Type(c);
   for (int i = 0; i < 9; ++i) row.CaretLeft();
-  EXPECT_EQ(row.caretColumn(), 1);
+  EXPECT_EQ(row.CaretColumn(), 1);
   EXPECT_FALSE(row.Backspace()) << "Backspace at column 1 does nothing";
   EXPECT_EQ(row.Row(0), ">ABCD ");
   row.DeleteAtCaret();
   EXPECT_EQ(row.Row(0), ">BCD  ") << "Delete at column 1 removes the first character after the prompt";
   for (int i = 0; i < 9; ++i) row.CaretRight();
-  EXPECT_EQ(row.caretColumn(), 5);
+  EXPECT_EQ(row.CaretColumn(), 5);
   row.CaretLeft();
   row.CaretLeft();
   EXPECT_TRUE(row.Backspace());
   EXPECT_EQ(row.Row(0), ">BD   ");
-  EXPECT_EQ(row.caretColumn(), 2) << "the caret stays where the deleted character was";
+  EXPECT_EQ(row.CaretColumn(), 2) << "the caret stays where the deleted character was";
 }
 
 TEST(ConsoleGrid, EnterAnswersTheRowLeftAndScrollsOnTheLastRow) {
@@ -108,8 +108,8 @@ TEST(ConsoleGrid, ResizingKeepsTheTopLeftTextAndPullsTheCaretInside) {
   grid.Resize(4, 3);
   EXPECT_EQ(Rows(grid), (std::vector<std::string>{"ABC ", "FGH ", "    "})) << "growing pads with spaces";
   grid.Resize(0, -2);
-  EXPECT_EQ(grid.columns(), 1);
-  EXPECT_EQ(grid.rows(), 1);
+  EXPECT_EQ(grid.Columns(), 1);
+  EXPECT_EQ(grid.Rows(), 1);
 }
 
 TEST(ConsoleGrid, HomeClearsToSpacesWithTheCaretTopLeft) {

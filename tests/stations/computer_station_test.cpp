@@ -29,7 +29,7 @@ class ComputerTest : public StationTest {
     std::string row(console.grid().Row(r));
     return row.substr(0, row.find_last_not_of(' ') + 1);
   }
-  QPoint Caret() const { return {console.grid().caretColumn(), console.grid().caretRow()}; }
+  QPoint Caret() const { return {console.grid().CaretColumn(), console.grid().CaretRow()}; }
 
   // Whether the cell shows a character: some white on it.
   bool CellInked(const QImage& face, int column, int row) const {
@@ -45,8 +45,8 @@ class ComputerTest : public StationTest {
 };
 
 TEST_F(ComputerTest, TheDefaultWindowHoldsThirtyNineColumns) {
-  EXPECT_EQ(console.grid().columns(), 39);
-  EXPECT_EQ(console.grid().rows(), 13);
+  EXPECT_EQ(console.grid().Columns(), 39);
+  EXPECT_EQ(console.grid().Rows(), 13);
   EXPECT_EQ(console.sizeHint(), QSize(360, 230));
 }
 
@@ -143,8 +143,8 @@ TEST_F(ComputerTest, ResizingKeepsTheTopLeftOfTheText) {
   EXPECT_EQ(Row(1), ">0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZAE") << "the last cell keeps being overwritten";
   console.resize(200, 120);
   QApplication::processEvents();
-  EXPECT_EQ(console.grid().columns(), 19);
-  EXPECT_EQ(console.grid().rows(), 5);
+  EXPECT_EQ(console.grid().Columns(), 19);
+  EXPECT_EQ(console.grid().Rows(), 5);
   EXPECT_EQ(Row(1), ">0123456789ABCDEFGH");
   EXPECT_EQ(Caret(), QPoint(18, 1));
   console.resize(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);
