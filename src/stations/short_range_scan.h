@@ -33,6 +33,7 @@ class ShortRangeScanWindow : public StationWindow {
 
   // One step of the star and starbase animation (the 200 ms timer's work).
   void AnimationTick();
+  int AnimationTimerId() const { return animationTimer_; }
 
  protected:
   void Paint(QPainter& painter) override;
