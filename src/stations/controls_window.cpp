@@ -1,5 +1,6 @@
 #include "controls_window.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,6 +30,7 @@ QImage FramePicture(bool pressed) {
 }  // namespace
 
 ControlsWindow::ControlsWindow(QWidget* parent) : StationWindow(Station::Controls, PanelGrey, parent) {
+  setFocusPolicy(Qt::StrongFocus);
   for (int i = 0; i < ControlsButtonCount; ++i)
     pictures_[static_cast<std::size_t>(i)] =
         resources::Picture(FirstButtonPicture + i).convertToFormat(QImage::Format_RGB32);
@@ -99,6 +101,7 @@ void ControlsWindow::ShowPressed(bool pressed) {
 void ControlsWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || actionInProgress || held_ >= 0) return;
   held_ = ButtonAt(event->position().toPoint());
+  if (held_ >= 0) focused_ = held_;
   ShowPressed(true);
 }
 
@@ -115,4 +118,26 @@ void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
   held_ = -1;
   looksPressed_ = false;
   if (acts && buttonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
+}
+
+void ControlsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Space) return StationWindow::keyPressEvent(event);
+  if (event->isAutoRepeat() || actionInProgress || held_ >= 0) return;
+  held_ = focused_;
+  ShowPressed(true);
+}
+
+void ControlsWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Space || event->isAutoRepeat() || held_ < 0) return StationWindow::keyReleaseEvent(event);
+  const int released = held_;
+  const bool acts = looksPressed_ && !actionInProgress;
+  if (!actionInProgress) ShowPressed(false);
+  held_ = -1;
+  looksPressed_ = false;
+  if (acts) ShowStation(StationOf(released));
+}
+
+bool ControlsWindow::focusNextPrevChild(bool next) {
+  focused_ = (focused_ + (next ? 1 : ControlsButtonCount - 1)) % ControlsButtonCount;
+  return true;
 }

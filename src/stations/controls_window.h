@@ -26,6 +26,8 @@ class ControlsWindow : public StationWindow {
   QRect buttonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
   // The button shown pressed, or -1.
   int pressedButton() const { return looksPressed_ ? held_ : -1; }
+  // The button with the keyboard focus: the last one clicked, or one Tab moved to.
+  int focusedButton() const { return focused_; }
 
   QSize sizeHint() const override { return ControlsMinimumFace; }
   QSize minimumSizeHint() const override { return ControlsMinimumFace; }
@@ -36,6 +38,11 @@ class ControlsWindow : public StationWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // The buttons are tab stops: Tab and Shift+Tab move between them, and Space presses the
+  // one with the focus, acting when it is let go, as a push button does.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void DrawControlButton(QPainter& painter, int index, bool pressed) const;
@@ -47,4 +54,5 @@ class ControlsWindow : public StationWindow {
   std::array<QPoint, ControlsButtonCount> positions_;
   int held_ = -1;              // the button the mouse went down on
   bool looksPressed_ = false;  // it is drawn pressed while the pointer stays on it
+  int focused_ = 0;            // the tab stop with the keyboard focus
 };

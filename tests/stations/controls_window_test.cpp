@@ -96,6 +96,25 @@ TEST_F(ControlsWindowTest, ResizingMovesTheButtonsAndRedrawsThem) {
   EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, false));
 }
 
+TEST_F(ControlsWindowTest, TheButtonsAreTabStopsAndSpacePressesTheOneWithTheFocus) {
+  QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.buttonRect(5).center());
+  EXPECT_EQ(controls.focusedButton(), 5) << "a click gives its button the focus";
+  QTest::keyClick(&controls, Qt::Key_Tab);
+  QTest::keyClick(&controls, Qt::Key_Tab);
+  EXPECT_EQ(controls.focusedButton(), 7);
+  QTest::keyClick(&controls, Qt::Key_Tab);
+  EXPECT_EQ(controls.focusedButton(), 0) << "Tab goes round the eight buttons";
+  QTest::keyClick(&controls, Qt::Key_Backtab);
+  EXPECT_EQ(controls.focusedButton(), 7);
+
+  QTest::keyPress(&controls, Qt::Key_Space);
+  EXPECT_EQ(controls.pressedButton(), 7) << "Space holds the button down";
+  EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, true));
+  QTest::keyRelease(&controls, Qt::Key_Space);
+  EXPECT_EQ(controls.pressedButton(), -1) << "and lets it go";
+  EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, false));
+}
+
 TEST_F(ControlsWindowTest, NothingAnswersWhileTheScanRunsAnAction) {
   actionInProgress = true;
   const QImage before = Face(controls);
