@@ -86,9 +86,13 @@ int Usage() {
 std::optional<std::string> LoadMissionOrders() {
   const QString bundle = QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc";
   if (!QResource::registerResource(bundle)) return std::nullopt;
-  QFile item(":/kestrav1/communiques/1.txt");
-  if (!item.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = item.readAll();
+  QByteArray bytes;
+  {
+    QFile item(":/kestrav1/communiques/1.txt");
+    if (item.open(QIODevice::ReadOnly)) bytes = item.readAll();
+  }
+  QResource::unregisterResource(bundle);  // read once; the bundle goes before the program ends
+  if (bytes.isEmpty()) return std::nullopt;
   return std::string(bytes.constData(), strnlen(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
