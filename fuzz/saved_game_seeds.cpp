@@ -17,10 +17,10 @@ int main(int argc, char** argv) {
     std::fputs("usage: saved_game_seeds FOLDER\n", stderr);
     return 2;
   }
-  for (int skill = SkillLevel::Crewman; skill <= SkillLevel::Admiral; ++skill) {
+  for (int skill = static_cast<int>(SkillLevel::Crewman); skill <= static_cast<int>(SkillLevel::Admiral); ++skill) {
     HeadlessHost headless;
     ResetProgramState(headless);
-    game.skillLevel = skill;
+    game.skillLevel = static_cast<SkillLevel>(skill);
     lcg::Seed(static_cast<std::uint32_t>(1000 + skill));
     NewGame();
     const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
