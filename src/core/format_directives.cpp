@@ -1,5 +1,6 @@
 #include "format_directives.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -39,14 +40,14 @@ std::string FormatDirectives(std::string_view format) {
 }
 
 bool ValuesFitDirectives(std::string_view kinds, std::string_view directives) {
-  if (kinds.size() != directives.size()) return false;
-  for (std::size_t i = 0; i < kinds.size(); ++i) {
-    const char d = directives[i];
-    const bool fits = kinds[i] == 'i'   ? (d == 'd' || d == 'u' || d == 'x' || d == 'c')
-                      : kinds[i] == 's' ? d == 's'
-                      : kinds[i] == 'f' ? d == 'f'
-                                        : false;
-    if (!fits) return false;
-  }
-  return true;
+  auto fits = [](char kind, char d) {
+    switch (kind) {
+      case 'i': return d == 'd' || d == 'u' || d == 'x' || d == 'c';
+      case 's': return d == 's';
+      case 'f': return d == 'f';
+      default: return false;
+    }
+  };
+  // One value for each directive, no more and no fewer.
+  return std::equal(kinds.begin(), kinds.end(), directives.begin(), directives.end(), fits);
 }

@@ -68,9 +68,11 @@ TEST_F(Galaxy, EndGameEmptiesTheGalaxyButKeepsTheScoreFigures) {
   options.skillSetting = SkillLevel::Yeoman;
   game.gameOverReason = GameOverReason::AliensDestroyed;
   game.gamePhase = GamePhase::GameOver;
+  game.yellowBlinkActive = 1;  // a yellow blink began during the game
 
   EndGame();
   EXPECT_EQ(recorder.calls, (std::vector<HeadlessHost::Call>{{"StopSound", ""}, {"DestroyStationWindows", ""}}));
+  EXPECT_EQ(game.yellowBlinkActive, 0) << "the blink went with the Status station; the next game's yellow blinks again";
   EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
   EXPECT_EQ(game.gameOverReason, GameOverReason::None);
   EXPECT_EQ(game.resetAlienClocks, 1);

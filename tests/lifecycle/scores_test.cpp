@@ -30,6 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ScoreCase{"TwoStarbases", 40, 3000, 3012.5, 20, 2, 2926},  // 2750 + 200 - 24
                       ScoreCase{"OneStarbaseEarns100", 40, 3000, 3012.5, 20, 1, 3038},
                       ScoreCase{"FiveStarbases", 40, 3000, 3012.5, 20, 5, 2890},
+                      ScoreCase{"NoStarbaseEarnsNothingExtra", 40, 3000, 3012.5, 20, 0, 2950},
                       ScoreCase{"LastMoment", 34, 7000, 7033.95, 49, 1, 583},  // 5 + 490 - 12 + 100
                       // 27.996 days left make 2799.6 points: truncated, not rounded.
                       ScoreCase{"DaysLeftTruncatedNotRounded", 40, 3000, 3012.004, 20, 2, 2975},

@@ -31,4 +31,17 @@ TEST_F(LineOfFire, AShallowLineStopsAtTheStarItPassesThrough) {
                {">.......", "...*....", "..+.....", "........", "........", "........", "........", "........"});
   EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {0, 0}, {6, 3}), (SectorPoint{3, 1}));
 }
+TEST_F(LineOfFire, OfTwoStarsOnTheLineTheNearerOneStopsTheBeam) {
+  StartQuietSectorGame();
+  DrawQuadrant(game.shipQuadrant, {"........",
+                                   ">.*..+..",
+                                   "........",
+                                   "........",
+                                   "........",
+                                   "........",
+                                   "........",
+                                   "........"});
+  EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {0, 1}, {7, 1}), (SectorPoint{2, 1}));
+  EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {7, 1}, {0, 1}), (SectorPoint{5, 1})) << "and from the other side";
+}
 }  // namespace
