@@ -76,8 +76,10 @@ TEST(SingleInstance, ASecondStartHandsOverItsSavedGameByItsFullPath) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 3; }, 5000)) << handedOver.join('|').toStdString();
   // The first copy runs in a folder of its own: a path relative to the second start's folder
   // arrives made whole.
+  QStringList expected{QString(), absolute, QDir::current().absoluteFilePath(relative)};
   handedOver.sort();
-  EXPECT_EQ(handedOver, QStringList({QString(), absolute, QDir::current().absoluteFilePath(relative)}));
+  expected.sort();
+  EXPECT_EQ(handedOver, expected);
 }
 
 }  // namespace
