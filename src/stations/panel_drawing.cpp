@@ -1,12 +1,12 @@
 #include "panel_drawing.h"
 
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QTimer>
+#include <algorithm>
 
 #include "course.h"
 #include "game_state.h"
+#include "host.h"
 #include "options.h"
 #include "shared_pictures.h"
 #include "station_handles.h"
@@ -14,6 +14,9 @@
 #include "surface_drawing.h"
 
 namespace {
+// How often a held button is looked at: the longest a release waits to be noticed.
+constexpr std::uint32_t ReleaseCheckMs = 20;
+
 // The top of each character's cell in a digit strip; anything else is a blank.
 int GlyphTop(char c) {
   switch (c) {
@@ -80,26 +83,23 @@ void DrawCourseNeedle(QImage& surface, int cx, int cy, int oldCourse, int newCou
 
 bool MouseHeldFor(std::uint32_t ms) {
   if (!LeftButtonDown()) return false;
-  // Wait in the event loop, not by spinning: the deadline timer or the button's release
-  // ends the wait, whichever comes first.
-  QEventLoop wait;
-  QTimer deadline;
-  deadline.setSingleShot(true);
-  QObject::connect(&deadline, &QTimer::timeout, &wait, &QEventLoop::quit);
+  // Wait on the game's clock in short steps, delivering events meanwhile, and stop at the
+  // first step that saw the button let go.
   struct ReleaseWatch : QObject {
-    QEventLoop* loop;
-    explicit ReleaseWatch(QEventLoop* l) : loop(l) {}
+    bool released = false;
     bool eventFilter(QObject*, QEvent* event) override {
       if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        QTimer::singleShot(0, loop, &QEventLoop::quit);
+        released = true;
       return false;
     }
-  } watch(&wait);
+  } watch;
   qApp->installEventFilter(&watch);
-  deadline.start(static_cast<int>(ms));
-  wait.exec();
+  host().PumpPendingMessages();  // a quick click's release is already waiting
+  const std::uint32_t start = host().TickCount();
+  for (std::uint32_t waited = 0; !watch.released && waited < ms; waited = host().TickCount() - start)
+    host().WaitPumping(std::min(ReleaseCheckMs, ms - waited));
   qApp->removeEventFilter(&watch);
-  return deadline.isActive() ? false : LeftButtonDown();
+  return !watch.released && LeftButtonDown();
 }
 
 void ShowStation(Station station) {

@@ -185,10 +185,9 @@ TEST_F(NavigationTest, InputIsIgnoredWhileAnActionRuns) {
 }
 
 TEST_F(NavigationTest, HoldingWarpUpCountsEvery300Ms) {
-  QTimer::singleShot(750, &nav, [this] { QTest::mouseRelease(&nav, Qt::LeftButton, {}, WarpUp); });
+  host.After(750, [this] { QTest::mouseRelease(&nav, Qt::LeftButton, {}, WarpUp); });
   QTest::mousePress(&nav, Qt::LeftButton, {}, WarpUp);
-  EXPECT_GE(nav.warpSetting(), 2);
-  EXPECT_LE(nav.warpSetting(), 3);
+  EXPECT_EQ(nav.warpSetting(), 3) << "1 on the press, 2 at 300 ms, 3 at 600 ms";
   EXPECT_EQ(nav.pressedButton(), -1);
 }
 

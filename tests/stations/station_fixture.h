@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "action_state.h"
 #include "computer_station.h"
@@ -27,7 +29,11 @@ class StationHost : public HeadlessHost {
   void WaitPumping(std::uint32_t ms) override {
     HeadlessHost::WaitPumping(ms);
     QApplication::processEvents();
+    RunWhatIsDue();
   }
+  // Runs `event` during the first wait that reaches `afterMs` from now on the virtual clock,
+  // as a player's hand would act while the game waits.
+  void After(std::uint32_t afterMs, std::function<void()> event) { timed_.push_back({now + afterMs, std::move(event)}); }
   void ConsolePrint(const std::string& text) override {
     HeadlessHost::ConsolePrint(text);
     if (ComputerConsole()) ComputerConsole()->Print(text);
@@ -64,6 +70,24 @@ class StationHost : public HeadlessHost {
     HeadlessHost::ScanSetPixels(pixels);
     if (ScanStation()) ScanStation()->SetPixels(pixels);
   }
+
+ private:
+  struct TimedEvent {
+    std::uint32_t when;
+    std::function<void()> event;
+  };
+  void RunWhatIsDue() {
+    for (auto due = timed_.begin(); due != timed_.end();) {
+      if (due->when > now) {
+        ++due;
+        continue;
+      }
+      const std::function<void()> event = std::move(due->event);
+      due = timed_.erase(due);
+      event();
+    }
+  }
+  std::vector<TimedEvent> timed_;
 };
 
 class StationTest : public ::testing::Test {

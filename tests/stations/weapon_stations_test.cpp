@@ -78,7 +78,7 @@ TEST_F(PhotonStationTest, DistanceStepsOncePerClickBetweenZeroAndNine) {
 
 TEST_F(PhotonStationTest, HoldingDistanceUpFromSevenShowsEightThenNineAndStops) {
   for (int i = 0; i < 7; ++i) Click(photon, DistanceUp);
-  QTimer::singleShot(1000, &photon, [this] { QTest::mouseRelease(&photon, Qt::LeftButton, {}, DistanceUp); });
+  host.After(1000, [this] { QTest::mouseRelease(&photon, Qt::LeftButton, {}, DistanceUp); });
   QTest::mousePress(&photon, Qt::LeftButton, {}, DistanceUp);
   EXPECT_EQ(photon.torpedoDistance(), 9);
 }
