@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "conditions.h"
 #include "game_state.h"
 #include "host.h"
 #include "options.h"
@@ -11,6 +10,7 @@
 #include "random.h"
 #include "resource_library.h"
 #include "shared_pictures.h"
+#include "shield_transfer.h"
 
 namespace {
 constexpr int ShieldsReadoutPicture = 35;
@@ -63,7 +63,7 @@ void ShieldStation::FollowGameFigures() {
 }
 
 void ShieldStation::ShowAmounts() {
-  if (ShieldsWork()) ShowDrawn(panel_.DrawAmounts(surface()));
+  if (ShieldsWork()) ShowDrawn(panel_.DrawAmounts(Surface()));
 }
 
 void ShieldStation::PaintShip(QImage& image) const {
@@ -74,14 +74,14 @@ void ShieldStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
   painter.end();
   AdoptChangedGameFigures();
-  QImage& image = surface();
+  QImage& image = Surface();
   PaintShip(image);
   if (ShieldsWork())
     panel_.Paint(image, readoutPicture_);
   else
     EnergyTransferPanel::PaintPictures(image, readoutPicture_);
   // A button held down through a repaint still looks pressed, so its release restores it.
-  if (pressedButton() >= 0) InvertRect(image, buttons_[static_cast<std::size_t>(pressedButton())]);
+  if (PressedButton() >= 0) InvertRect(image, buttons_[static_cast<std::size_t>(PressedButton())]);
 }
 
 void ShieldStation::focusInEvent(QFocusEvent* event) {
@@ -154,13 +154,10 @@ void ShieldStation::KeyDown(int virtualKey, int character) {
 
 void ShieldStation::Commit() {
   FollowGameFigures();
-  host().PlaySoundNow(Sounds::Acknowledge, false);
-  game.shipEnergy = takenShipEnergy_ = panel_.available;
-  game.shieldEnergy = takenShieldEnergy_ = panel_.charge;
-  EvaluateConditions();
-  host().InvalidateStation(Station::Status, false);
+  takenShipEnergy_ = panel_.available;
+  takenShieldEnergy_ = panel_.charge;
+  CommitShieldTransfer(panel_.available, panel_.charge);
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Shields);
-  ++game.changeCount;
 }
 
 void ShieldStation::StartShimmer() {
@@ -173,7 +170,7 @@ void ShieldStation::StopShimmer() {
   killTimer(shimmerTimer_);
   shimmerTimer_ = 0;
   // Wipe the ellipses: the area round the ship is erased and the ship drawn again.
-  QImage& image = surface();
+  QImage& image = Surface();
   QPainter(&image).fillRect(ShieldRect, Qt::black);
   PaintShip(image);
   ShowDrawn(ShieldRect);
@@ -195,6 +192,6 @@ void ShieldStation::ShimmerTick() {
   const int red = lcg::rand() % 256;
   const int green = lcg::rand() % 256;
   const int blue = lcg::rand() % 256;
-  XorDottedEllipse(surface(), ShieldRect, qRgb(red, green, blue));
+  XorDottedEllipse(Surface(), ShieldRect, qRgb(red, green, blue));
   ShowDrawn(ShieldRect);
 }
