@@ -23,7 +23,7 @@ void StartAdmiralMission(HeadlessHost& headless, std::uint32_t seed) {
   NewGame();
 }
 
-void BM_NewGame(benchmark::State& state) {
+void StartingANewGame(benchmark::State& state) {
   HeadlessHost headless;
   std::uint32_t seed = 0;
   for (auto _ : state) {
@@ -34,17 +34,17 @@ void BM_NewGame(benchmark::State& state) {
     benchmark::DoNotOptimize(game.galaxy.data());
   }
 }
-BENCHMARK(BM_NewGame);
+BENCHMARK(StartingANewGame);
 
-void BM_EncodeSavedGame(benchmark::State& state) {
+void EncodingASavedGame(benchmark::State& state) {
   HeadlessHost headless;
   StartAdmiralMission(headless, 777);
   for (auto _ : state) benchmark::DoNotOptimize(EncodeSavedGame(game));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(EncodeSavedGame(game).size()));
 }
-BENCHMARK(BM_EncodeSavedGame);
+BENCHMARK(EncodingASavedGame);
 
-void BM_DecodeSavedGame(benchmark::State& state) {
+void DecodingASavedGame(benchmark::State& state) {
   HeadlessHost headless;
   StartAdmiralMission(headless, 777);
   const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
@@ -54,5 +54,5 @@ void BM_DecodeSavedGame(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
-BENCHMARK(BM_DecodeSavedGame);
+BENCHMARK(DecodingASavedGame);
 }  // namespace

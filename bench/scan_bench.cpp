@@ -40,7 +40,7 @@ void FullRepaint(benchmark::State& state) {
   for (auto _ : state) {
     scan.Invalidate(true);
     scan.UpdateNow();
-    benchmark::DoNotOptimize(scan.surface().constBits());
+    benchmark::DoNotOptimize(scan.Surface().constBits());
   }
 }
 BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
@@ -52,7 +52,7 @@ void AnimationTick(benchmark::State& state) {
   scan.UpdateNow();
   for (auto _ : state) {
     scan.AnimationTick();
-    benchmark::DoNotOptimize(scan.surface().constBits());
+    benchmark::DoNotOptimize(scan.Surface().constBits());
   }
 }
 BENCHMARK(AnimationTick)->Unit(benchmark::kMicrosecond);

@@ -36,11 +36,11 @@ void NoEndSequence() {}
 // wake for. An action's own waits do not move the passes on: each pass starts at its tick.
 // Stops before the end-of-game sequence once a pass has ended the game.
 void LetTimePass(HeadlessHost& host, std::uint32_t ms) {
-  constexpr IdleDuties duties{NoAmbience, NoEndSequence};
+  constexpr IdleDuties Duties{NoAmbience, NoEndSequence};
   std::uint32_t tick = StartTick;
   while (game.gamePhase != GamePhase::GameOver) {
     host.now = tick;
-    const NextIdlePass next = RunIdlePass(duties, tick);
+    const NextIdlePass next = RunIdlePass(Duties, tick);
     host.calls.clear();  // only the messages are kept, and a long red alert makes many calls
     if (next.kind == NextIdlePass::Immediately) continue;
     if (next.kind == NextIdlePass::AfterNextMessage) break;

@@ -153,11 +153,11 @@ std::optional<BrokenRule> MissionRun::CheckGame() {
 // every tick the loop would wake for. The virtual clock only goes forward; an alien's attack
 // takes its own time.
 std::optional<BrokenRule> MissionRun::LetTimePass(std::uint32_t ms) {
-  constexpr IdleDuties duties{NoAmbience, NoEndSequence};
+  constexpr IdleDuties Duties{NoAmbience, NoEndSequence};
   const std::uint32_t end = host_.now + ms;
   auto earlier = [](std::uint32_t a, std::uint32_t b) { return static_cast<std::int32_t>(a - b) < 0; };
   while (game.gamePhase != GamePhase::GameOver) {
-    const NextIdlePass next = RunIdlePass(duties, host_.now);
+    const NextIdlePass next = RunIdlePass(Duties, host_.now);
     if (auto broken = CheckGame()) return broken;
     if (next.kind == NextIdlePass::Immediately) continue;
     if (next.kind == NextIdlePass::AfterNextMessage) break;

@@ -1,6 +1,7 @@
 #include "soak_report.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "format_text.h"
 
@@ -25,7 +26,7 @@ double Share(int part, int whole) { return whole == 0 ? 0.0 : 100.0 * part / who
 
 // The score at fraction `f` of the way through the sorted scores.
 int Quantile(const std::vector<int>& sorted, double f) {
-  return sorted[static_cast<std::size_t>(f * static_cast<double>(sorted.size() - 1) + 0.5)];
+  return sorted[static_cast<std::size_t>(std::llround(f * static_cast<double>(sorted.size() - 1)))];
 }
 }  // namespace
 

@@ -12,7 +12,7 @@ std::size_t Samples(double seconds) { return SampleAt(seconds) + 1; }
 // Each note gets its own noise, seeded from its pitch and length, so a note sounds the
 // same wherever it stands in a piece.
 Noise NoteNoise(double hz, double length) {
-  return Noise(static_cast<std::uint32_t>(hz * 1009.0 + length * 7919.0) * 2654435761u);
+  return Noise(static_cast<std::uint32_t>(static_cast<std::uint32_t>(hz * 1009.0 + length * 7919.0) * 2654435761u));
 }
 
 // Vibrato that sets in gently after `delay` seconds: a pitch factor around 1.

@@ -41,7 +41,7 @@ class Score {
   void Play(Instrument instrument, double gain, std::initializer_list<Note> notes);
   void Play(Instrument instrument, double gain, const Note& note);
 
-  Signal& mix() { return mix_; }
+  Signal& Mix() { return mix_; }
 
  private:
   Signal mix_;

@@ -16,7 +16,7 @@ struct Recipe {
 };
 
 // By sound id, with the exact length of each in samples. There is no sound 6.
-const Recipe recipes[] = {
+const Recipe Recipes[] = {
     {1, 30411, sounds::BridgeAmbience}, {2, 60110, sounds::NewGameFanfare},  {3, 3476, sounds::Acknowledgement},
     {4, 12059, sounds::Explosion},      {5, 7606, sounds::EngineDrone},      {7, 60799, sounds::StartUpTheme},
     {8, 7606, sounds::PhaserBeam},      {9, 7595, sounds::TorpedoLaunch},    {10, 15647, sounds::AlienBeam},
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
     return 2;
   }
-  for (const Recipe& recipe : recipes) {
+  for (const Recipe& recipe : Recipes) {
     const synth::Signal signal = recipe.render(recipe.samples);
     const std::vector<std::uint8_t> image = sounds::WaveImage(synth::ToPcm8(signal));
     const std::string path = std::string(argv[1]) + "/" + std::to_string(recipe.id) + ".wav";

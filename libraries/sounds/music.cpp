@@ -72,7 +72,7 @@ Signal NewGameFanfare(std::size_t samples) {
   for (double beat = 10.0; beat < 12.9; beat += 0.25)  // a soft roll under the final chord
     score.Play(Timpani, 0.55, {beat, 0.25, "C2", 0.25 - 0.04 * (beat - 10.0)});
   score.Play(Cymbal, 0.2, {{9.0, 3, "C4", 0.9}});
-  return Finish(score.mix(), 0.45);
+  return Finish(score.Mix(), 0.45);
 }
 
 Signal StartUpTheme(std::size_t samples) {
@@ -101,7 +101,7 @@ Signal StartUpTheme(std::size_t samples) {
   score.Play(Cymbal, 0.25, {{8.0, 3, "C4", 0.8}});
   const char* sparkle[] = {"D5", "F#5", "A5", "D6", "F#6", "A6"};
   for (int i = 0; i < 6; ++i) score.Play(Bell, 0.14, {8.0 + i * 0.167, 2, sparkle[i], 0.8 - 0.06 * i});
-  return Finish(score.mix(), 0.7);
+  return Finish(score.Mix(), 0.7);
 }
 
 Signal EndOfGamePiece(std::size_t samples) {
@@ -188,7 +188,7 @@ Signal EndOfGamePiece(std::size_t samples) {
   Arpeggio(score, 28, 2, 0.5, {"C4", "E4", "G4", "C5"}, 0.5);
   score.Play(Timpani, 0.4, {{0, 1, "A1", 0.5}, {16, 1, "A1", 0.7}, {27.5, 0.5, "G1", 0.45}, {28, 1, "C2", 0.8}});
   score.Play(Bell, 0.12, {{28, 2, "G5", 0.6}, {28.5, 2, "C6", 0.55}, {29, 2, "E6", 0.5}, {30, 2, "G6", 0.4}});
-  return Finish(score.mix(), 1.6);
+  return Finish(score.Mix(), 1.6);
 }
 
 }  // namespace sounds

@@ -21,7 +21,7 @@ class LittleEndianWriter {
 }  // namespace
 
 std::vector<std::uint8_t> WaveImage(const std::vector<std::uint8_t>& samples) {
-  constexpr std::uint32_t rate = 8000;
+  constexpr std::uint32_t Rate = 8000;
   const auto count = static_cast<std::uint32_t>(samples.size());
   const std::uint32_t pad = count % 2;
   std::vector<std::uint8_t> image;
@@ -34,14 +34,14 @@ std::vector<std::uint8_t> WaveImage(const std::vector<std::uint8_t>& samples) {
   w.U32(16);
   w.U16(1);     // PCM
   w.U16(1);     // mono
-  w.U32(rate);  // samples per second
-  w.U32(rate);  // bytes per second
+  w.U32(Rate);  // samples per second
+  w.U32(Rate);  // bytes per second
   w.U16(1);     // block align
   w.U16(8);     // bits per sample
   // The fact chunk carries the sound's length in milliseconds; players ignore it for PCM.
   w.Tag("fact");
   w.U32(4);
-  w.U32(count * 1000 / rate);
+  w.U32(count * 1000 / Rate);
   w.Tag("data");
   w.U32(count);
   image.insert(image.end(), samples.begin(), samples.end());

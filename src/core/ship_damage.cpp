@@ -83,7 +83,8 @@ void DamageSystemByHit(int hit, int units, bool destroying) {
   const Station station = StationOf(system);
   double& damage = game.Damage(system);
   double& repairDate = game.RepairDate(system);
-  const double repairDays = static_cast<double>(units / 12) / 10.0;  // whole twelfths of the hit, in tenths of a day
+  const int twelfths = units / 12;  // whole twelfths of the hit, in tenths of a day
+  const double repairDays = static_cast<double>(twelfths) / 10.0;
   const MessageId hitNumber = static_cast<MessageId>(hit);
 
   if (damage == DestroyedDamage) return;  // nothing left to hit

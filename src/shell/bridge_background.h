@@ -13,7 +13,7 @@ class BridgeBackground : public QMdiArea {
   // Places the stars at random over a screen of `width` × `height`: one per 16 × 16 pixels,
   // all columns drawn first, then all rows.
   void BuildStarField(int width, int height);
-  int starCount() const { return static_cast<int>(starX_.size()); }
+  int StarCount() const { return static_cast<int>(starX_.size()); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

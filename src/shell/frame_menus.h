@@ -22,7 +22,7 @@ class FrameMenus : public QObject {
 
   // Puts `set`'s popups on the menu bar.
   void Attach(QMenuBar& bar, MenuSet set);
-  MenuSet attached() const { return attached_; }
+  MenuSet Attached() const { return attached_; }
 
   // The item `id` of `set`, or null when that menu has no such item.
   QAction* Item(MenuSet set, int id) const;

@@ -26,8 +26,8 @@ class FrameWindow : public QMainWindow {
   // asks to save the running game, then loads the file as File > Open does.
   void OpenFromOutside(const QString& path);
 
-  BridgeBackground& bridge() const { return *bridge_; }
-  FrameMenus& menus() const { return *menus_; }
+  BridgeBackground& Backdrop() const { return *bridge_; }
+  FrameMenus& Menus() const { return *menus_; }
 
   // Opens the game's stations and switches to the game menu.
   void OpenStationWindows();

@@ -53,7 +53,7 @@ void Fly(FlightSurface& surface) {
       loop.quit();
       return;
     }
-    surface.repaint(flight.changed());
+    surface.repaint(flight.Changed());
   });
   pace.start(FlyByStepMs);
   loop.exec();

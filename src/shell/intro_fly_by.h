@@ -18,9 +18,9 @@ class FlyByFlight {
 
   // One step; false once the sprite has left the screen on the left (and nothing was drawn).
   bool Step();
-  QPoint spriteAt() const { return at_; }
+  QPoint SpriteAt() const { return at_; }
   // The part of the screen the last step changed.
-  QRect changed() const { return changed_; }
+  QRect Changed() const { return changed_; }
 
  private:
   QImage& screen_;

@@ -14,10 +14,10 @@ class ManualWindow : public QWidget {
  public:
   explicit ManualWindow(QWidget* frame);
 
-  QTextBrowser& browser() const { return *browser_; }
-  QAction& backAction() const { return *back_; }
-  QAction& forwardAction() const { return *forward_; }
-  QAction& homeAction() const { return *home_; }
+  QTextBrowser& Browser() const { return *browser_; }
+  QAction& BackAction() const { return *back_; }
+  QAction& ForwardAction() const { return *forward_; }
+  QAction& HomeAction() const { return *home_; }
 
  private:
   void ShowPageTitle();

@@ -97,7 +97,7 @@ void QtHost::PostScanRequest(void (*request)()) {
 }
 
 void QtHost::EnableMenuItem(int command, bool enabled) {
-  if (frame_) frame_->menus().SetEnabled(MenuSet::Game, command, enabled);
+  if (frame_) frame_->Menus().SetEnabled(MenuSet::Game, command, enabled);
 }
 
 void QtHost::StartConditionBlink() {

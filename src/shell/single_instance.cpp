@@ -5,6 +5,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <memory>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -14,7 +15,7 @@ constexpr int ConnectTimeoutMs = 500;
 // absolute path in UTF-8. Anything longer than a path can be is not listened to.
 const QByteArray ForwardRequest = QByteArrayLiteral("forward");
 const QByteArray OpenRequest = QByteArrayLiteral("open\n");
-constexpr qsizetype LongestRequest = 64 * 1024;
+constexpr qsizetype LongestRequest = qsizetype{64} * 1024;
 
 QByteArray Request(const QString& gameFile) {
   if (gameFile.isEmpty()) return ForwardRequest;
@@ -66,7 +67,7 @@ void SingleInstance::Listen(std::function<void(const QString& gameFile)> comeFor
     QLocalServer::removeServer(name_);
     server_.listen(name_);
   }
-  connect(&server_, &QLocalServer::newConnection, this, [this, comeForward] {
+  connect(&server_, &QLocalServer::newConnection, this, [this, comeForward = std::move(comeForward)] {
     while (QLocalSocket* caller = server_.nextPendingConnection()) {
       // The request is whole when the caller hangs up.
       auto request = std::make_shared<QByteArray>();

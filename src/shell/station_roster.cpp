@@ -26,7 +26,7 @@ StationWindow* Computer() { return new ComputerStation; }
 StationWindow* Status() { return new StatusStation; }
 }  // namespace
 
-const std::array<StationEntry, StationCount> stationRoster = {{
+const std::array<StationEntry, StationCount> StationRoster = {{
     {Station::ShortRangeScan, 5, {250, 5}, {315, 235}, false, ShortRangeScan},
     {Station::LongRangeScan, 6, {250, 5}, {360, 230}, true, LongRangeScan},
     {Station::Navigation, 7, {250, 5}, {340, 225}, false, Navigation},
@@ -40,13 +40,13 @@ const std::array<StationEntry, StationCount> stationRoster = {{
     {Station::Controls, 4, {350, 262}, {263, 90}, false, Controls},
 }};
 
-const std::array<Station, StationCount> stationClosingOrder = {
+const std::array<Station, StationCount> StationClosingOrder = {
     Station::Messages, Station::Status,       Station::ShortRangeScan, Station::LongRangeScan,
     Station::Controls, Station::Navigation,   Station::Shields,        Station::PhotonTorpedoes,
     Station::Phasers,  Station::DamageReport, Station::Computer};
 
 const StationEntry& EntryOf(Station station) {
-  for (const StationEntry& entry : stationRoster)
+  for (const StationEntry& entry : StationRoster)
     if (entry.station == station) return entry;
-  return stationRoster.front();
+  return StationRoster.front();
 }

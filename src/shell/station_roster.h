@@ -21,9 +21,9 @@ struct StationEntry {
 };
 
 // In the order a game creates them.
-extern const std::array<StationEntry, StationCount> stationRoster;
+extern const std::array<StationEntry, StationCount> StationRoster;
 
 // The order EndGame closes them in.
-extern const std::array<Station, StationCount> stationClosingOrder;
+extern const std::array<Station, StationCount> StationClosingOrder;
 
 const StationEntry& EntryOf(Station station);

@@ -65,7 +65,7 @@ QMdiSubWindow* StationFrame(Station s) {
 }
 
 void OpenStations(QMdiArea& area) {
-  for (const StationEntry& entry : stationRoster) {
+  for (const StationEntry& entry : StationRoster) {
     StationWindow* station = entry.create();
     auto* frame = new StationSubWindow(nullptr, StationFrameFlags(entry));
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -88,7 +88,7 @@ void OpenStations(QMdiArea& area) {
 }
 
 void CloseStations() {
-  for (Station s : stationClosingOrder) {
+  for (Station s : StationClosingOrder) {
     QMdiSubWindow* frame = StationFrame(s);
     if (!frame) continue;
     frame->mdiArea()->removeSubWindow(frame);

@@ -35,8 +35,8 @@ constexpr int GripWidth = 48, GripHeight = 16;
 constexpr int LargestGrowth = 4;
 
 int IndexOf(Station s) {
-  for (std::size_t i = 0; i < stationRoster.size(); ++i)
-    if (stationRoster[i].station == s) return static_cast<int>(i);
+  for (std::size_t i = 0; i < StationRoster.size(); ++i)
+    if (StationRoster[i].station == s) return static_cast<int>(i);
   return 0;
 }
 
@@ -56,8 +56,8 @@ bool IsMinimizedState(int state) { return state == ShowMinimized || state == 6 |
 
 std::array<QRect, StationCount> DefaultPlaces(const QMargins& m) {
   std::array<QRect, StationCount> places;
-  for (std::size_t i = 0; i < stationRoster.size(); ++i) {
-    const StationEntry& entry = stationRoster[i];
+  for (std::size_t i = 0; i < StationRoster.size(); ++i) {
+    const StationEntry& entry = StationRoster[i];
     places[i] = QRect(entry.defaultTopLeft, entry.defaultClientSize.grownBy(m));
   }
   for (Station lower : LowerRow) {
@@ -74,16 +74,16 @@ std::array<QRect, StationCount> DefaultPlaces(const QMargins& m) {
 void ArrangeDefaultPositions() {
   BusyCursor busy;
   QMdiSubWindow* any = nullptr;
-  for (const StationEntry& entry : stationRoster)
+  for (const StationEntry& entry : StationRoster)
     if (QMdiSubWindow* frame = StationFrame(entry.station)) {
       frame->showNormal();
       any = frame;
     }
   if (!any) return;
   const std::array<QRect, StationCount> places = DefaultPlaces(FrameMargins(*any));
-  for (std::size_t i = 0; i < stationRoster.size(); ++i)
-    if (QMdiSubWindow* frame = StationFrame(stationRoster[i].station))
-      PlaceStation(*frame, places[i].topLeft(), stationRoster[i].defaultClientSize);
+  for (std::size_t i = 0; i < StationRoster.size(); ++i)
+    if (QMdiSubWindow* frame = StationFrame(StationRoster[i].station))
+      PlaceStation(*frame, places[i].topLeft(), StationRoster[i].defaultClientSize);
   for (Station s : WaitingStations)
     if (QMdiSubWindow* frame = StationFrame(s)) frame->showMinimized();
   PumpPendingMessages();

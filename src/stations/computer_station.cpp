@@ -73,7 +73,7 @@ QRect ComputerStation::CellRect(int column, int row) const {
 void ComputerStation::DrawCell(int column, int row) {
   if (grid_.Scrolls() != drawnScrolls_) return RedrawAll();
   const QRect cell = CellRect(column, row);
-  QPainter painter(&surface());
+  QPainter painter(&Surface());
   painter.fillRect(cell, Navy);
   painter.setFont(font_);
   painter.setPen(Qt::white);

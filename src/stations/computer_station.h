@@ -13,7 +13,7 @@ class ComputerStation : public StationWindow {
  public:
   explicit ComputerStation(QWidget* parent = nullptr);
 
-  const ConsoleGrid& grid() const { return grid_; }
+  const ConsoleGrid& Grid() const { return grid_; }
 
   // Output at the caret, drawn at once, scrolling the screen when it runs off the bottom.
   void Print(const std::string& text);

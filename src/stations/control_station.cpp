@@ -48,7 +48,7 @@ int ControlStation::ButtonAt(QPoint at) const {
 }
 
 void ControlStation::InvertButton(int index) {
-  InvertRect(surface(), buttons_[static_cast<std::size_t>(index)]);
+  InvertRect(Surface(), buttons_[static_cast<std::size_t>(index)]);
   ShowDrawn(buttons_[static_cast<std::size_t>(index)]);
 }
 
@@ -65,7 +65,7 @@ void ControlStation::RepeatWhileHeld(std::uint32_t periodMs, const std::function
 
 void ControlStation::HoldFactor(FactorSelector& factor, bool up) {
   RepeatWhileHeld(FactorSelector::RepeatMs, [&factor, up, this] {
-    const bool more = up ? factor.Up(surface()) : factor.Down(surface());
+    const bool more = up ? factor.Up(Surface()) : factor.Down(Surface());
     ShowDrawn(factor.ValueRect());
     return more;
   });
@@ -79,7 +79,7 @@ void ControlStation::HoldCourse(CourseSelector& course, bool plus, int step) {
 }
 
 void ControlStation::ShowCourse(CourseSelector& course, int value) {
-  course.Show(surface(), value);
+  course.Show(Surface(), value);
   ShowDrawn(CourseSelector::Area);
 }
 

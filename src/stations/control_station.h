@@ -28,7 +28,7 @@ class ControlStation : public StationWindow {
   explicit ControlStation(Station station, QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
-  int pressedButton() const { return pressed_; }
+  int PressedButton() const { return pressed_; }
 
  protected:
   // A press that passed the common checks, with the Shift key's state at the press.

@@ -60,7 +60,7 @@ void ControlsWindow::resizeEvent(QResizeEvent* event) {
 void ControlsWindow::Paint(QPainter& painter) {
   painter.fillRect(rect(), PanelGrey);
   PaintRivets(painter);
-  for (int i = 0; i < ControlsButtonCount; ++i) DrawControlButton(painter, i, i == pressedButton());
+  for (int i = 0; i < ControlsButtonCount; ++i) DrawControlButton(painter, i, i == PressedButton());
 }
 
 void ControlsWindow::DrawControlButton(QPainter& painter, int index, bool pressed) const {
@@ -84,16 +84,16 @@ void ControlsWindow::PaintRivets(QPainter& painter) const {
 
 int ControlsWindow::ButtonAt(QPoint at) const {
   for (int i = 0; i < ControlsButtonCount; ++i)
-    if (buttonRect(i).contains(at)) return i;
+    if (ButtonRect(i).contains(at)) return i;
   return -1;
 }
 
 void ControlsWindow::ShowPressed(bool pressed) {
   if (held_ < 0 || pressed == looksPressed_) return;
   looksPressed_ = pressed;
-  QPainter painter(&surface());
+  QPainter painter(&Surface());
   DrawControlButton(painter, held_, pressed);
-  update(buttonRect(held_));
+  update(ButtonRect(held_));
 }
 
 // A button acts as a push button: down on the press, up again when the pointer leaves it, and
@@ -107,7 +107,7 @@ void ControlsWindow::mousePressEvent(QMouseEvent* event) {
 
 void ControlsWindow::mouseMoveEvent(QMouseEvent* event) {
   if (held_ < 0 || actionInProgress) return;
-  ShowPressed(buttonRect(held_).contains(event->position().toPoint()));
+  ShowPressed(ButtonRect(held_).contains(event->position().toPoint()));
 }
 
 void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
@@ -117,7 +117,7 @@ void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (!actionInProgress) ShowPressed(false);
   held_ = -1;
   looksPressed_ = false;
-  if (acts && buttonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
+  if (acts && ButtonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
 }
 
 void ControlsWindow::keyPressEvent(QKeyEvent* event) {

@@ -23,11 +23,11 @@ class ControlsWindow : public StationWindow {
   // The station button `index` brings forward.
   static Station StationOf(int index);
 
-  QRect buttonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
+  QRect ButtonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
   // The button shown pressed, or -1.
-  int pressedButton() const { return looksPressed_ ? held_ : -1; }
+  int PressedButton() const { return looksPressed_ ? held_ : -1; }
   // The button with the keyboard focus: the last one clicked, or one Tab moved to.
-  int focusedButton() const { return focused_; }
+  int FocusedButton() const { return focused_; }
 
   QSize sizeHint() const override { return ControlsMinimumFace; }
   QSize minimumSizeHint() const override { return ControlsMinimumFace; }

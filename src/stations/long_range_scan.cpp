@@ -86,7 +86,7 @@ QRect LongRangeScanWindow::QuadrantTextRect(int quadrant) const {
 void LongRangeScanWindow::Paint(QPainter& painter) {
   const int right = width(), bottom = height();
   const int w = cellWidth_, h = cellHeight_;
-  QImage& image = surface();
+  QImage& image = Surface();
   for (int i = 8; i >= 0; --i) DrawLine(image, {right, bottom - i * h}, {right - 8 * w, bottom - i * h}, GridBlue);
   for (int i = 1; i <= 8; ++i) DrawLine(image, {right - i * w, bottom}, {right - i * w, bottom - 8 * h}, GridBlue);
   if (!game.Working(ShipSystem::LRS)) return;
@@ -119,7 +119,7 @@ void LongRangeScanWindow::BlinkTick() {
   const QColor shade = (blinkCount_ & 1) ? DimRed : DigitRed;
   ++blinkCount_;
   const QRect box = QuadrantTextRect(game.shipQuadrant);
-  QPainter painter(&surface());
+  QPainter painter(&Surface());
   painter.setFont(font_);
   DrawCentred(painter, box, QuadrantDigits(game.ShipQuadrantRecord()), shade, true);
   update(box);

@@ -19,9 +19,9 @@ class LongRangeScanWindow : public StationWindow {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
-  int cellWidth() const { return cellWidth_; }
-  int cellHeight() const { return cellHeight_; }
-  const QFont& chartFont() const { return font_; }
+  int ChartCellWidth() const { return cellWidth_; }
+  int ChartCellHeight() const { return cellHeight_; }
+  const QFont& ChartFont() const { return font_; }
   // Where quadrant q's digits go: its chart cell shrunk by two pixels on every side.
   QRect QuadrantTextRect(int quadrant) const;
 

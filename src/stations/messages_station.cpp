@@ -41,7 +41,7 @@ MessagesStation::MessagesStation(QWidget* parent)
   connect(scrollBar_, &QAbstractSlider::actionTriggered, this, &MessagesStation::OnScrollAction);
 }
 
-int MessagesStation::textWidth() const {
+int MessagesStation::TextWidth() const {
   return scrollBar_->isVisibleTo(this) ? width() - scrollBar_->width() : width();
 }
 
@@ -118,7 +118,7 @@ void MessagesStation::Paint(QPainter& painter) {
   painter.setPen(ConditionColour(game.gamePhase));
   painter.setBackground(Qt::black);
   painter.setBackgroundMode(Qt::OpaqueMode);
-  painter.setClipRect(0, 0, textWidth(), h);
+  painter.setClipRect(0, 0, TextWidth(), h);
   for (int i = first; i < end; ++i) {
     const int top = (i - scrollPos_) * lineHeight_ + offset;
     painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[static_cast<std::size_t>(i)].data()));

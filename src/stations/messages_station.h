@@ -22,11 +22,11 @@ class MessagesStation : public StationWindow {
   // Scrolls by the request; ThumbTrack scrolls to `thumb`.
   void Scroll(ScrollRequest request, int thumb = 0);
 
-  int lineHeight() const { return lineHeight_; }
-  int scrollPos() const { return scrollPos_; }
-  int scrollMax() const { return scrollMax_; }
+  int LineHeight() const { return lineHeight_; }
+  int ScrollPos() const { return scrollPos_; }
+  int ScrollMax() const { return scrollMax_; }
   // Width of the area the lines are drawn in (the scroll bar takes the rest).
-  int textWidth() const;
+  int TextWidth() const;
 
  protected:
   void Paint(QPainter& painter) override;

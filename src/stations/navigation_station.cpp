@@ -29,7 +29,7 @@ bool NavigationStation::WarpDriveWorks() { return game.Working(ShipSystem::Warp)
 void NavigationStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
   painter.end();
-  QImage& image = surface();
+  QImage& image = Surface();
   CourseSelector::PaintExecute(image);
   if (WarpDriveWorks())
     warp_.Paint(image, warpPanel_);
@@ -40,7 +40,7 @@ void NavigationStation::Paint(QPainter& painter) {
 }
 
 void NavigationStation::ClearFactor(FactorSelector& factor) {
-  if (factor.value() != 0) ShowDrawn(factor.Set(surface(), 0));
+  if (factor.Value() != 0) ShowDrawn(factor.Set(Surface(), 0));
 }
 
 void NavigationStation::ButtonDown(QPoint at, bool shift) {
@@ -55,21 +55,21 @@ void NavigationStation::ButtonDown(QPoint at, bool shift) {
   const int courseStep = shift ? 1 : 5;
   switch (button) {
     case WarpUp:
-      if (warp_.value() == 9) return;
+      if (warp_.Value() == 9) return;
       ClearFactor(impulse_);
       HoldFactor(warp_, true);
       break;
     case WarpDown:
-      if (warp_.value() == 0) return;
+      if (warp_.Value() == 0) return;
       HoldFactor(warp_, false);
       break;
     case ImpulseUp:
-      if (impulse_.value() == 9) return;
+      if (impulse_.Value() == 9) return;
       if (WarpDriveWorks()) ClearFactor(warp_);
       HoldFactor(impulse_, true);
       break;
     case ImpulseDown:
-      if (impulse_.value() == 0) return;
+      if (impulse_.Value() == 0) return;
       HoldFactor(impulse_, false);
       break;
     case CoursePlus:
@@ -92,8 +92,8 @@ void NavigationStation::KeyDown(int virtualKey, int /*character*/) {
 }
 
 void NavigationStation::Engage() {
-  if (impulse_.value() == 0 && warp_.value() == 0) return;
+  if (impulse_.Value() == 0 && warp_.Value() == 0) return;
   host().PlaySoundNow(Sounds::Acknowledge, false);
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Navigation);
-  RequestMove(course_.course(), impulse_.value(), warp_.value());
+  RequestMove(course_.Course(), impulse_.Value(), warp_.Value());
 }

@@ -12,9 +12,9 @@ class NavigationStation : public ControlStation {
  public:
   explicit NavigationStation(QWidget* parent = nullptr);
 
-  int warpSetting() const { return warp_.value(); }
-  int impulseSetting() const { return impulse_.value(); }
-  int navigationCourse() const { return course_.course(); }
+  int WarpSetting() const { return warp_.Value(); }
+  int ImpulseSetting() const { return impulse_.Value(); }
+  int NavigationCourse() const { return course_.Course(); }
 
   enum Button { WarpUp, WarpDown, ImpulseUp, ImpulseDown, CoursePlus, CourseMinus, Execute };
 

@@ -18,7 +18,7 @@ class FactorSelector {
 
   FactorSelector(QPoint panelAt, QPoint glyphAt) : panelAt_(panelAt), glyphAt_(glyphAt) {}
 
-  int value() const { return value_; }
+  int Value() const { return value_; }
   QRect Paint(QImage& surface, const QImage& panel) const;
   QRect DrawValue(QImage& surface) const;
   QRect ValueRect() const;
@@ -45,7 +45,7 @@ class CourseSelector {
   static constexpr QPoint Centre{240, 84};
   static constexpr std::uint32_t RepeatMs = 80;
 
-  int course() const { return course_; }
+  int Course() const { return course_; }
 
   // Dial, read-out and needle; and the EXECUTE picture.
   void Paint(QImage& surface) const;

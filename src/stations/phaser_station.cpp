@@ -20,7 +20,6 @@ constexpr int SelectedPictureId = 53, UnselectedPictureId = 54, TargetLockPictur
 constexpr QPoint ModePanelAt{45, 20};
 constexpr QPoint SingleTargetAt{55, 30}, WideDispersalAt{55, 50};
 constexpr QPoint IndicatorAt{210, 20};
-constexpr QRect IndicatorArea = EdgeRect(210, 20, 292, 73);
 constexpr QPoint TargetLockAt{224, 35};
 constexpr QRect TargetLockArea = EdgeRect(224, 35, 277, 58);
 constexpr QRect ModeButtonsArea = EdgeRect(55, 30, 66, 61);
@@ -57,7 +56,7 @@ bool PhaserStation::Minimized() const {
 
 void PhaserStation::Paint(QPainter& painter) {
   painter.end();  // the panel widgets draw with painters of their own
-  QImage& image = surface();
+  QImage& image = Surface();
   BlitPicture(image, ModePanelAt.x(), ModePanelAt.y(), modePanel_);
   DrawModeButtons();
   BlitPicture(image, IndicatorAt.x(), IndicatorAt.y(), indicatorFrame_);
@@ -71,14 +70,14 @@ void PhaserStation::Paint(QPainter& painter) {
 }
 
 void PhaserStation::DrawModeButtons() {
-  QImage& image = surface();
+  QImage& image = Surface();
   const bool single = singleTarget_ && PhasersWork(), wide = !singleTarget_ && PhasersWork();
   BlitPicture(image, SingleTargetAt.x(), SingleTargetAt.y(), single ? selectedButton_ : unselectedButton_);
   BlitPicture(image, WideDispersalAt.x(), WideDispersalAt.y(), wide ? selectedButton_ : unselectedButton_);
   ShowDrawn(ModeButtonsArea);
 }
 
-void PhaserStation::ShowAmounts() { ShowDrawn(panel_.DrawAmounts(surface())); }
+void PhaserStation::ShowAmounts() { ShowDrawn(panel_.DrawAmounts(Surface())); }
 
 // ---- Input ----
 
@@ -192,7 +191,7 @@ void PhaserStation::timerEvent(QTimerEvent* event) {
 
 void PhaserStation::TargetLockTick() {
   if (Minimized() || !PhasersWork() || pausedFlag) return;
-  QImage& image = surface();
+  QImage& image = Surface();
   if (lockTicks_ % 2 == 1)
     BlitPicture(image, TargetLockAt.x(), TargetLockAt.y(), targetLockPicture_);
   else

@@ -15,10 +15,10 @@ class PhaserStation : public ControlStation {
   explicit PhaserStation(QWidget* parent = nullptr);
   ~PhaserStation() override;
 
-  int phaserAvailable() const { return panel_.available; }
-  int phaserCharge() const { return panel_.charge; }
-  bool phaserSingleTarget() const { return singleTarget_; }
-  bool targetLockBlinking() const { return lockTimer_ != 0; }
+  int PhaserAvailable() const { return panel_.available; }
+  int PhaserCharge() const { return panel_.charge; }
+  bool PhaserSingleTarget() const { return singleTarget_; }
+  bool TargetLockBlinking() const { return lockTimer_ != 0; }
 
   enum Button { More, Less, SingleTarget, WideDispersal, Execute };
 

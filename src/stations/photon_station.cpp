@@ -29,7 +29,7 @@ bool PhotonStation::TubesWork() { return game.Working(ShipSystem::Photon); }
 void PhotonStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
   painter.end();
-  QImage& image = surface();
+  QImage& image = Surface();
   CourseSelector::PaintExecute(image);
   // With the tubes damaged the panels show without their values.
   if (TubesWork()) {
@@ -77,7 +77,7 @@ void PhotonStation::Launch(bool wait) {
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
   if (!TubesWork()) return;
   host().PlaySoundNow(Sounds::Acknowledge, false);
-  const int course = course_.course(), distance = distance_.value();
+  const int course = course_.Course(), distance = distance_.Value();
   if (wait)
     RequestTorpedo(course, distance);
   else if (ShortRangeScanWindow* scan = ScanStation())

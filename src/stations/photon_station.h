@@ -13,8 +13,8 @@ class PhotonStation : public ControlStation {
  public:
   explicit PhotonStation(QWidget* parent = nullptr);
 
-  int torpedoCourse() const { return course_.course(); }
-  int torpedoDistance() const { return distance_.value(); }
+  int TorpedoCourse() const { return course_.Course(); }
+  int TorpedoDistance() const { return distance_.Value(); }
 
   enum Button { DistanceUp, DistanceDown, CoursePlus, CourseMinus, Execute };
 

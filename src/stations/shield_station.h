@@ -23,9 +23,9 @@ class ShieldStation : public ControlStation {
   static constexpr QRect ShieldRect = EdgeRect(100, 10, 256, 83);
 
   // The panel's figures: the Dilithium and the shield energy a commit would leave.
-  int shieldAvailable() const { return panel_.available; }
-  int shieldSetting() const { return panel_.charge; }
-  bool shimmering() const { return shimmerTimer_ != 0; }
+  int ShieldAvailable() const { return panel_.available; }
+  int ShieldSetting() const { return panel_.charge; }
+  bool Shimmering() const { return shimmerTimer_ != 0; }
 
   // One tick of the shimmer timer: a new ellipse.
   void ShimmerTick();

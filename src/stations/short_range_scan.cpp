@@ -60,7 +60,7 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
   // The starfield owns the window while it runs.
   if (starfieldActive && game.Working(ShipSystem::SRS)) return;
 
-  QImage& image = surface();
+  QImage& image = Surface();
   const int right = width(), bottom = height();
   DrawLine(image, {GridLeft, GridTop}, {right, GridTop}, ScanRed);
   DrawLine(image, {GridLeft, GridTop}, {GridLeft, bottom}, ScanRed);
@@ -102,7 +102,7 @@ void ShortRangeScanWindow::AnimationTick() {
   QuadrantRecord& quadrant = game.ShipQuadrantRecord();
   if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return;
 
-  QPainter painter(&surface());
+  QPainter painter(&Surface());
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       SectorCell& cell = quadrant.cells[y][x];
@@ -121,28 +121,28 @@ void ShortRangeScanWindow::AnimationTick() {
 }
 
 void ShortRangeScanWindow::FillBlack(ScanRect r) {
-  QPainter(&surface()).fillRect(EdgeRect(r.left, r.top, r.right, r.bottom), Qt::black);
+  QPainter(&Surface()).fillRect(EdgeRect(r.left, r.top, r.right, r.bottom), Qt::black);
   ShowSurfaceChange();
 }
 
 void ShortRangeScanWindow::BlitPicture(ScanPoint topLeft, int pictureId) {
-  QPainter(&surface()).drawImage(ToQt(topLeft), PictureFor(pictureId));
+  QPainter(&Surface()).drawImage(ToQt(topLeft), PictureFor(pictureId));
   ShowSurfaceChange();
 }
 
 void ShortRangeScanWindow::BlitFrame(ScanPoint topLeft, int pictureId, int frame) {
-  QPainter(&surface())
+  QPainter(&Surface())
       .drawImage(ToQt(topLeft), PictureFor(pictureId), QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
   ShowSurfaceChange();
 }
 
 void ShortRangeScanWindow::DrawXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
-  XorLine(surface(), ToQt(from), ToQt(to), colour);
+  XorLine(Surface(), ToQt(from), ToQt(to), colour);
   ShowSurfaceChange();
 }
 
 void ShortRangeScanWindow::SetPixels(const std::vector<ScanPixel>& pixels) {
-  QImage& image = surface();
+  QImage& image = Surface();
   const QRect bounds = image.rect();
   for (const ScanPixel& p : pixels)
     if (bounds.contains(p.x, p.y)) reinterpret_cast<QRgb*>(image.scanLine(p.y))[p.x] = 0xFF000000u | p.colour;

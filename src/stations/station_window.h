@@ -1,7 +1,7 @@
 #pragma once
 // Base of every station window. A station draws into its own backing image, which stands
 // for the window's surface: Paint() redraws the face from the game state, animations draw
-// straight into surface() and call repaint(), and paintEvent only copies the image out.
+// straight into Surface() and call repaint(), and paintEvent only copies the image out.
 // So exclusive-or drawing and "erase, then redraw" behave as on a real window surface.
 
 #include <QColor>
@@ -16,10 +16,10 @@ class StationWindow : public QWidget {
   StationWindow(Station station, QColor background, QWidget* parent = nullptr);
   ~StationWindow() override;
 
-  Station station() const { return station_; }
+  Station Id() const { return station_; }
   // The surface, made to the window's size if it does not exist yet (a station drawn on
   // while minimized has never been shown).
-  QImage& surface() {
+  QImage& Surface() {
     EnsureSurface();
     return surface_;
   }
@@ -37,13 +37,13 @@ class StationWindow : public QWidget {
   virtual void OnCommand(int /*command*/) {}
 
  protected:
-  // Draws the station's face onto surface(). Called when the face is invalid.
+  // Draws the station's face onto Surface(). Called when the face is invalid.
   virtual void Paint(QPainter& painter) = 0;
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
-  QColor background() const { return background_; }
+  QColor Background() const { return background_; }
 
  private:
   void EnsureSurface();

@@ -6,7 +6,7 @@
 namespace {
 std::uint32_t U32(const char* p) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24);
+  return std::uint32_t{b[0]} | (std::uint32_t{b[1]} << 8) | (std::uint32_t{b[2]} << 16) | (std::uint32_t{b[3]} << 24);
 }
 std::uint16_t U16(const char* p) {
   const auto* b = reinterpret_cast<const unsigned char*>(p);

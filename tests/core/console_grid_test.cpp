@@ -21,6 +21,7 @@ ConsoleGrid GridOf(int columns, const std::vector<std::string>& rows) {
 
 std::vector<std::string> Rows(const ConsoleGrid& grid) {
   std::vector<std::string> rows;
+  rows.reserve(static_cast<std::size_t>(grid.Rows()));
   for (int r = 0; r < grid.Rows(); ++r) rows.emplace_back(grid.Row(r));
   return rows;
 }

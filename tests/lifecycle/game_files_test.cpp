@@ -28,7 +28,9 @@ class GameFiles : public LifecycleTest {
   std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
 };
 
-// Every field a saved game stores, compared bit for bit.
+// Every field a saved game stores, compared bit for bit: a round trip may not change even the
+// sign of a zero, so the doubles are compared as bytes on purpose.
+// NOLINTBEGIN(bugprone-suspicious-memory-comparison)
 void ExpectSameStoredGame(const GameState& a, const GameState& b) {
   EXPECT_EQ(a.skillLevel, b.skillLevel);
   EXPECT_EQ(std::memcmp(&a.galaxy, &b.galaxy, sizeof a.galaxy), 0) << "galaxy";
@@ -46,6 +48,7 @@ void ExpectSameStoredGame(const GameState& a, const GameState& b) {
   EXPECT_EQ(std::memcmp(a.alienTable.data(), b.alienTable.data(), a.alienTable.size() * sizeof(AlienRecord)), 0)
       << "alien table";
 }
+// NOLINTEND(bugprone-suspicious-memory-comparison)
 
 TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
   StartFreshMission();

@@ -24,7 +24,7 @@ inline QByteArray ItemBytes(const QString& path) {
 inline QByteArray BitmapBytes(int id) { return ItemBytes(QStringLiteral(":/kestrav1/bitmaps/%1.bmp").arg(id)); }
 
 inline std::uint32_t U16At(const QByteArray& bytes, int offset) {
-  return std::uint8_t(bytes[offset]) | std::uint8_t(bytes[offset + 1]) << 8;
+  return std::uint32_t{std::uint8_t(bytes[offset])} | std::uint32_t{std::uint8_t(bytes[offset + 1])} << 8;
 }
 
 inline std::int32_t I32At(const QByteArray& bytes, int offset) {

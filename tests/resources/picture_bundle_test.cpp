@@ -142,7 +142,7 @@ TEST(ProgramPictures, ButtonFramesAndIconAreCompiledIntoTheProgram) {
   }
   EXPECT_NE(QImage(QLatin1String(program_pictures::ButtonOn)), QImage(QLatin1String(program_pictures::ButtonOff)))
       << "pressed and raised must differ";
-  const QIcon icon(QLatin1String(program_pictures::ProgramIcon));
+  const QIcon icon{QLatin1String(program_pictures::ProgramIcon)};
   EXPECT_EQ(icon.pixmap(32, 32).size(), QSize(32, 32));
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::vector<std::string> ShipAt_3_5 = {"........", "........", "........", "........",
+const std::vector<std::string> ShipAt3x5 = {"........", "........", "........", "........",
                                              "..>.....", "........", "........", "........"};
 
 class ConsoleCommandsTest : public SectorTest {
@@ -24,7 +24,7 @@ class ConsoleCommandsTest : public SectorTest {
   void SetUp() override {
     SectorTest::SetUp();
     StartGame(27);  // column 4, row 4 (1-based)
-    DrawQuadrant(27, ShipAt_3_5);
+    DrawQuadrant(27, ShipAt3x5);
     game.galaxy[27].flags = QuadrantFlag::Charted;
   }
 

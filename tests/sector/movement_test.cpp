@@ -10,7 +10,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::vector<std::string> EmptyQuadrantWithShipAt_1_4 = {"........", "........", "........", "........",
+const std::vector<std::string> EmptyQuadrantWithShipAt1x4 = {"........", "........", "........", "........",
                                                               ".>......", "........", "........", "........"};
 
 class MovementTest : public SectorTest {
@@ -37,7 +37,7 @@ class MovementTest : public SectorTest {
 TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
   for (bool warp : {false, true}) {
     StartOver();
-    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
     game.shipEnergy = 10;
     warp ? WarpMove(90, 2) : ImpulseMove(90, 2);
     EXPECT_EQ(PanelLines(), Lines{warp ? "Warp Engines Engaged..." : "Impulse Engines Engaged..."});
@@ -50,7 +50,7 @@ TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
 }
 
 TEST_F(MovementTest, ElevenUnitsOfEnergyLetTheMoveStart) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.shipEnergy = 11;
   ImpulseMove(90, 1);
   EXPECT_EQ(game.shipEnergy, 0) << "1 left after engaging is not enough for a sector";
@@ -61,7 +61,7 @@ TEST_F(MovementTest, ElevenUnitsOfEnergyLetTheMoveStart) {
 // ---- Impulse ----
 
 TEST_F(MovementTest, ImpulseThroughEmptySectorsCostsEnergyShieldsAndTime) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(90, 3);
   EXPECT_EQ(game.shipSectorX, 4);
   EXPECT_EQ(game.shipSectorY, 4);
@@ -78,7 +78,7 @@ TEST_F(MovementTest, ImpulseThroughEmptySectorsCostsEnergyShieldsAndTime) {
 }
 
 TEST_F(MovementTest, ImpulseDrawsTheShipSectorBySector) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(90, 1);
   const std::vector<HeadlessHost::Call> drawing = {
       {"ScanFillBlack", "65,129-99,154"},
@@ -91,7 +91,7 @@ TEST_F(MovementTest, ImpulseDrawsTheShipSectorBySector) {
 }
 
 TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.Damage(ShipSystem::SRS) = 1.5;
   ImpulseMove(90, 2);
   EXPECT_EQ(game.shipSectorX, 3);
@@ -101,14 +101,14 @@ TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {
 }
 
 TEST_F(MovementTest, ShieldsDrainToZeroButNotBelow) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.shieldEnergy = 15;
   ImpulseMove(90, 3);
   EXPECT_EQ(game.shieldEnergy, 0);
 }
 
 TEST_F(MovementTest, RunningDryStopsTheShipWhereItIs) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.shipEnergy = 16;  // 6 after engaging: one sector, then nothing
   ImpulseMove(90, 5);
   EXPECT_EQ(game.shipSectorX, 2);
@@ -125,7 +125,7 @@ struct Obstacle {
 class ImpulseBlockedTest : public MovementTest, public ::testing::WithParamInterface<Obstacle> {};
 
 TEST_P(ImpulseBlockedTest, StopsBeforeTheObstacleWithItsMessage) {
-  std::vector<std::string> rows = EmptyQuadrantWithShipAt_1_4;
+  std::vector<std::string> rows = EmptyQuadrantWithShipAt1x4;
   rows[4][4] = GetParam().picture;
   DrawQuadrant(27, rows);
   ImpulseMove(90, 5);
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(0, 1);
   EXPECT_EQ(game.shipSectorY, 3);
   EXPECT_EQ(ShipCell(), Cell::ShipLeft);
@@ -170,7 +170,7 @@ TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
 }
 
 TEST_F(MovementTest, AnimationFramesStayWithTheirSectors) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.galaxy[27].cells[4][1] |= 0x0200;
   game.galaxy[27].cells[4][2] = 0x0300;
   ImpulseMove(90, 1);
@@ -267,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.Damage(ShipSystem::SRS) = 2.0;
   const std::uint32_t state = lcg::State();
   WarpMove(90, 2);
@@ -283,7 +283,7 @@ TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
 }
 
 TEST_F(MovementTest, ArrivalChartsTheNeighbourhoodUnlessTheLongRangeSensorsAreOut) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   WarpMove(90, 2);
   EXPECT_EQ(ChartedCount(), 9);
   for (int dy = -1; dy <= 1; ++dy)
@@ -297,7 +297,7 @@ TEST_F(MovementTest, ArrivalChartsTheNeighbourhoodUnlessTheLongRangeSensorsAreOu
 }
 
 TEST_F(MovementTest, ArrivingAmongAliensSoundsRedAlert) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   DrawQuadrant(28, {"........", "...R....", "........", "........", "........", "........", "........", "........"});
   WarpMove(90, 1);
   EXPECT_EQ(PanelLines().back(), "Sounding Red Alert.");
@@ -311,7 +311,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
   full[2][1] = '.';
   for (int seed : {1, 2, 3, 4, 5}) {
     StartOver();
-    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
     DrawQuadrant(28, full);
     lcg::Seed(static_cast<std::uint32_t>(seed));
     WarpMove(90, 1);
@@ -327,7 +327,7 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
 TEST_F(MovementTest, RicochetLandsInTheFirstDrawnQuadrantWithShieldsDown) {
   for (std::uint32_t seed : {5u, 99u, 2024u}) {
     StartOver();
-    DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+    DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
     lcg::Seed(seed);
     const int expected = lcg::rand() % 64;
     lcg::Seed(seed);
@@ -348,7 +348,7 @@ TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
   lcg::Seed(5);
   const int first = lcg::rand() % 64;
   StartGame(first);
-  DrawQuadrant(first, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(first, EmptyQuadrantWithShipAt1x4);
   lcg::Seed(5);
   GravityRicochet();
   EXPECT_EQ(game.shipQuadrant, first);
@@ -361,7 +361,7 @@ TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
 // ---- The request frame ----
 
 TEST_F(MovementTest, ARequestRunsInTheBusyFrameAndCountsOneChange) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   RequestMove(90, 1, 0);
   EXPECT_EQ(game.shipSectorX, 2);
   EXPECT_EQ(recorder.CallsNamed("SetBusy"), (std::vector<std::string>{"on", "off"}));
@@ -371,7 +371,7 @@ TEST_F(MovementTest, ARequestRunsInTheBusyFrameAndCountsOneChange) {
 }
 
 TEST_F(MovementTest, ARequestWhileAnotherRunsIsDropped) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   actionInProgress = true;
   RequestMove(90, 1, 0);
   RequestRicochet();
@@ -383,7 +383,7 @@ TEST_F(MovementTest, ARequestWhileAnotherRunsIsDropped) {
 }
 
 TEST_F(MovementTest, WarpWithTheDriveDamagedDoesNothingAtAll) {
-  DrawQuadrant(27, EmptyQuadrantWithShipAt_1_4);
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   game.Damage(ShipSystem::Warp) = 1.0;
   RequestMove(90, 0, 3);
   EXPECT_TRUE(PanelLines().empty());

@@ -50,6 +50,7 @@ class WeaponsTest : public SectorTest {
   static std::vector<int> NextDraws(int n) {
     const std::uint32_t state = lcg::State();
     std::vector<int> draws;
+    draws.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) draws.push_back(lcg::rand());
     lcg::Seed(state);
     return draws;

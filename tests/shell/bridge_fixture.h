@@ -75,7 +75,7 @@ class BridgeTest : public ::testing::Test {
     if (arrange) QCoreApplication::processEvents();
   }
 
-  QAction* Item(MenuSet set, int id) { return frame->menus().Item(set, id); }
+  QAction* Item(MenuSet set, int id) { return frame->Menus().Item(set, id); }
   QList<QMenu*> MenuBarPopups() {
     QList<QMenu*> popups;
     for (QAction* action : frame->menuBar()->actions()) popups << action->menu();

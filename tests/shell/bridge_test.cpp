@@ -84,7 +84,7 @@ TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu)
   NewGameFromMenu(GreenSeed, /*arrange=*/false);
   ASSERT_EQ(game.gamePhase, GamePhase::Green) << "creating the Status station set the first condition";
 
-  const QList<QMdiSubWindow*> windows = frame->bridge().subWindowList(QMdiArea::CreationOrder);
+  const QList<QMdiSubWindow*> windows = frame->Backdrop().subWindowList(QMdiArea::CreationOrder);
   ASSERT_EQ(windows.size(), StationCount);
   for (int i = 0; i < StationCount; ++i) {
     const Station s = CreationOrder[i];
@@ -145,7 +145,7 @@ TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) 
     EXPECT_TRUE(StationFrame(s)->isVisible()) << StationName(s);
     EXPECT_TRUE(StationFrame(s)->isMinimized()) << StationName(s);
   }
-  EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Controls)) << "Controls ends on top";
+  EXPECT_EQ(frame->Backdrop().activeSubWindow(), StationFrame(Station::Controls)) << "Controls ends on top";
 }
 
 TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
@@ -178,14 +178,14 @@ TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
   ASSERT_TRUE(game.InRedAlert());
   for (int id : {M::Save, M::SaveAs, M::Pause}) EXPECT_FALSE(Item(MenuSet::Game, id)->isEnabled()) << id;
   EXPECT_TRUE(Item(MenuSet::Game, M::EndGame)->isEnabled());
-  EXPECT_FALSE(frame->menus().AcceleratorAllowed(M::Pause)) << "the Pause key is grayed with its item";
+  EXPECT_FALSE(frame->Menus().AcceleratorAllowed(M::Pause)) << "the Pause key is grayed with its item";
 }
 
 TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {
   NewGameFromMenu(GreenSeed);
   Item(MenuSet::Game, M::EndGame)->trigger();
   EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
-  EXPECT_TRUE(frame->bridge().subWindowList().isEmpty());
+  EXPECT_TRUE(frame->Backdrop().subWindowList().isEmpty());
   for (Station s : CreationOrder) EXPECT_EQ(StationHandle(s), nullptr) << StationName(s);
   EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Skill", "&Help"}));
   EXPECT_FALSE(Item(MenuSet::Idle, M::Save)->isEnabled());
@@ -195,7 +195,7 @@ TEST_F(BridgeTest, ASecondNewGameEndsTheFirstSoNoStationExistsTwice) {
   NewGameFromMenu(GreenSeed);
   const StationWindow* firstScan = srsWindow;
   NewGameFromMenu(RedAlertSeed);
-  EXPECT_EQ(frame->bridge().subWindowList().size(), StationCount);
+  EXPECT_EQ(frame->Backdrop().subWindowList().size(), StationCount);
   EXPECT_NE(srsWindow, firstScan);
   EXPECT_TRUE(game.InRedAlert()) << "the second mission is the one running";
 }
@@ -206,11 +206,11 @@ TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
   DismissNextModal();
   QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(game.gamePhase, GamePhase::Green);
-  EXPECT_EQ(frame->bridge().subWindowList().size(), StationCount);
+  EXPECT_EQ(frame->Backdrop().subWindowList().size(), StationCount);
 
   EndGame();
-  EXPECT_FALSE(frame->menus().AcceleratorAllowed(M::Save));
-  EXPECT_TRUE(frame->menus().AcceleratorAllowed(M::New));
+  EXPECT_FALSE(frame->Menus().AcceleratorAllowed(M::Save));
+  EXPECT_TRUE(frame->Menus().AcceleratorAllowed(M::New));
 }
 
 // A station that notes the commands that reach it.
@@ -226,9 +226,9 @@ class ListeningStation : public StationWindow {
 
 TEST_F(BridgeTest, CommandsTheFrameDoesNotKnowGoToTheActiveStation) {
   auto* station = new ListeningStation;
-  QMdiSubWindow* window = frame->bridge().addSubWindow(station);
+  QMdiSubWindow* window = frame->Backdrop().addSubWindow(station);
   window->show();
-  frame->bridge().setActiveSubWindow(window);
+  frame->Backdrop().setActiveSubWindow(window);
   frame->Command(17);
   frame->Command(M::SkillBase + 2);  // the frame's own: not passed on
   EXPECT_EQ(station->heard, std::vector<int>{17});
@@ -251,7 +251,7 @@ TEST_F(BridgeTest, MinimizingPausesWhenChosenButNeverUnderFire) {
 
 TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   NewGameFromMenu(GreenSeed);
-  QMenu* windowMenu = frame->menus().WindowPopup();
+  QMenu* windowMenu = frame->Menus().WindowPopup();
   emit windowMenu->aboutToShow();
   QStringList listed;
   QAction* navigation = nullptr;
@@ -264,7 +264,7 @@ TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   EXPECT_EQ(listed.first(), "&1 Short Range Scan");
   ASSERT_NE(navigation, nullptr);
   navigation->trigger();
-  EXPECT_EQ(frame->bridge().activeSubWindow(), StationFrame(Station::Navigation));
+  EXPECT_EQ(frame->Backdrop().activeSubWindow(), StationFrame(Station::Navigation));
   EXPECT_FALSE(StationFrame(Station::Navigation)->isMinimized());
 }
 }  // namespace

@@ -148,10 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
                  SawFileDialog},
         HeldCase{"SaveByAccelerator", [](FrameWindow& f) { QTest::keyClick(&f, Qt::Key_S, Qt::ControlModifier); },
                  SawFileDialog},
-        HeldCase{"SaveAs", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::SaveAs)->trigger(); }, SawFileDialog},
-        HeldCase{"EndGame", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::EndGame)->trigger(); },
+        HeldCase{"SaveAs", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::SaveAs)->trigger(); }, SawFileDialog},
+        HeldCase{"EndGame", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::EndGame)->trigger(); },
                  [](const ModalAnswerer&) { return game.gamePhase == GamePhase::NoGame; }},
-        HeldCase{"Exit", [](FrameWindow& f) { f.menus().Item(MenuSet::Game, M::Exit)->trigger(); },
+        HeldCase{"Exit", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::Exit)->trigger(); },
                  [](const ModalAnswerer&) { return QuitRequested(); }},
         HeldCase{"ClosingTheFrame", [](FrameWindow& f) { f.close(); },
                  [](const ModalAnswerer&) { return QuitRequested(); }}),
@@ -167,7 +167,7 @@ TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
   bool acted = false;
   QTimer::singleShot(0, [&] {
     ASSERT_TRUE(ActionRunning()) << "the countdown counts as an action";
-    frame->menus().Item(MenuSet::Game, M::EndGame)->trigger();
+    frame->Menus().Item(MenuSet::Game, M::EndGame)->trigger();
     acted = true;
   });
   std::string row = ">RIC";
@@ -183,8 +183,8 @@ TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
 TEST_F(ActionUnderway, ACommandGivenTwiceDuringOneMoveRunsOnce) {
   ModalAnswerer answerer;
   DuringAMove([&] {
-    frame->menus().Item(MenuSet::Game, M::SaveAs)->trigger();
-    frame->menus().Item(MenuSet::Game, M::SaveAs)->trigger();
+    frame->Menus().Item(MenuSet::Game, M::SaveAs)->trigger();
+    frame->Menus().Item(MenuSet::Game, M::SaveAs)->trigger();
   });
   RunHeldCommands();
   EXPECT_EQ(answerer.seen.count(QStringLiteral("file dialog")), 1);

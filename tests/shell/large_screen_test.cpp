@@ -61,7 +61,7 @@ TEST_F(LargeScreen, EveryStationShowsItsFacePixelDoubled) {
     station->UpdateNow();
     QImage shot = Shot(*station);
     ASSERT_EQ(shot.size(), station->size() * 2) << "station " << s;
-    QImage face = Doubled(station->surface());
+    QImage face = Doubled(station->Surface());
     // Qt's own widgets on a station (the Messages scroll bar) draw themselves at the screen's
     // resolution; the face is the rest.
     for (const QWidget* child : station->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -76,7 +76,7 @@ TEST_F(LargeScreen, EveryStationShowsItsFacePixelDoubled) {
 
 TEST_F(LargeScreen, TheDefaultArrangementStillFitsTheBridge) {
   NewGameFromMenu(GreenSeed);
-  const QRect bridge = frame->bridge().viewport()->rect();
+  const QRect bridge = frame->Backdrop().viewport()->rect();
   int shown = 0;
   for (int s = 0; s < StationCount; ++s) {
     const QMdiSubWindow* window = StationFrame(static_cast<Station>(s));
@@ -98,20 +98,20 @@ TEST_F(LargeScreen, TheDialAndTheButtonsAnswerWhereThePlayerClicks) {
   const std::pair<QPoint, int> clicks[] = {{{240, 30}, 0}, {{170, 84}, 270}, {{260, 54}, 34}, {{203, 175}, 39}};
   for (const auto& [at, course] : clicks) {
     // A player's short click: the release is already waiting when the press is handled.
-    QTimer::singleShot(0, navigation, [navigation, at] { QTest::mouseRelease(navigation, Qt::LeftButton, {}, at); });
+    QTimer::singleShot(0, navigation, [navigation, at = at] { QTest::mouseRelease(navigation, Qt::LeftButton, {}, at); });
     QTest::mousePress(navigation, Qt::LeftButton, {}, at);
     QApplication::processEvents();
-    EXPECT_EQ(navigation->navigationCourse(), course) << at.x() << "," << at.y();
+    EXPECT_EQ(navigation->NavigationCourse(), course) << at.x() << "," << at.y();
   }
 }
 
 TEST_F(LargeScreen, TheIdleBridgeShowsItsStarsAndLogoInWholePixels) {
-  frame->bridge().viewport()->update();
-  const QImage shot = Shot(*frame->bridge().viewport());
-  ASSERT_EQ(shot.size(), frame->bridge().viewport()->size() * 2);
+  frame->Backdrop().viewport()->update();
+  const QImage shot = Shot(*frame->Backdrop().viewport());
+  ASSERT_EQ(shot.size(), frame->Backdrop().viewport()->size() * 2);
   // The hint's text below the logo is drawn at the screen's own resolution; the stars and the
   // logo above it are pixel art.
-  const QSize logical = frame->bridge().viewport()->size();
+  const QSize logical = frame->Backdrop().viewport()->size();
   const QRect starsAndLogo = DeviceRect(QRect(0, 0, logical.width(), logical.height() / 2 + 30));
   const QPoint blurred = FirstBlurredBlock(shot, starsAndLogo);
   EXPECT_EQ(blurred, QPoint(-1, -1)) << "at " << blurred.x() << "," << blurred.y();

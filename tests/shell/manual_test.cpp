@@ -107,7 +107,7 @@ class ManualWindowTest : public BridgeTest {
     ADD_FAILURE() << "no link " << qPrintable(text) << " on " << qPrintable(browser.source().toString());
   }
 
-  static QString Page(const ManualWindow& manual) { return manual.browser().source().fileName(); }
+  static QString Page(const ManualWindow& manual) { return manual.Browser().source().fileName(); }
 };
 
 TEST_F(ManualWindowTest, OpensAtTheIndexFollowsALinkAndGoesBackForwardAndHome) {
@@ -117,33 +117,33 @@ TEST_F(ManualWindowTest, OpensAtTheIndexFollowsALinkAndGoesBackForwardAndHome) {
   EXPECT_TRUE(manual->isWindow()) << "a window of its own, not a station";
   EXPECT_EQ(Page(*manual), QStringLiteral("index.html"));
   EXPECT_EQ(manual->windowTitle(), QStringLiteral("Contents - Kestrav Player's Manual"));
-  EXPECT_FALSE(manual->backAction().isEnabled());
+  EXPECT_FALSE(manual->BackAction().isEnabled());
 
-  ClickLink(manual->browser(), QStringLiteral("Navigation"));
+  ClickLink(manual->Browser(), QStringLiteral("Navigation"));
   EXPECT_EQ(Page(*manual), QStringLiteral("navigation.html"));
   EXPECT_EQ(manual->windowTitle(), QStringLiteral("Navigation - Kestrav Player's Manual"));
-  EXPECT_FALSE(manual->browser().toPlainText().isEmpty());
-  ASSERT_TRUE(manual->backAction().isEnabled());
+  EXPECT_FALSE(manual->Browser().toPlainText().isEmpty());
+  ASSERT_TRUE(manual->BackAction().isEnabled());
 
-  manual->backAction().trigger();
+  manual->BackAction().trigger();
   EXPECT_EQ(Page(*manual), QStringLiteral("index.html"));
-  ASSERT_TRUE(manual->forwardAction().isEnabled());
-  manual->forwardAction().trigger();
+  ASSERT_TRUE(manual->ForwardAction().isEnabled());
+  manual->ForwardAction().trigger();
   EXPECT_EQ(Page(*manual), QStringLiteral("navigation.html"));
 
-  ClickLink(manual->browser(), QStringLiteral("Contents"));
+  ClickLink(manual->Browser(), QStringLiteral("Contents"));
   EXPECT_EQ(Page(*manual), QStringLiteral("index.html"));
-  ClickLink(manual->browser(), QStringLiteral("Computer"));
-  ClickLink(manual->browser(), QStringLiteral("Computer Command Summary"));
+  ClickLink(manual->Browser(), QStringLiteral("Computer"));
+  ClickLink(manual->Browser(), QStringLiteral("Computer Command Summary"));
   EXPECT_EQ(Page(*manual), QStringLiteral("computer-commands.html"));
-  manual->homeAction().trigger();
+  manual->HomeAction().trigger();
   EXPECT_EQ(Page(*manual), QStringLiteral("index.html"));
 }
 
 TEST_F(ManualWindowTest, ThereIsOneManualBroughtForwardAgainAndItGoesWithTheFrame) {
   ManualWindow* first = OpenFromHelpMenu(MenuSet::Idle);
   ASSERT_NE(first, nullptr);
-  ClickLink(first->browser(), QStringLiteral("Shields"));
+  ClickLink(first->Browser(), QStringLiteral("Shields"));
   first->hide();
 
   NewGameFromMenu(GreenSeed);
@@ -176,7 +176,7 @@ TEST_F(ManualWindowTest, ExitTakesTheManualWithTheFrame) {
 
 TEST_F(ManualWindowTest, EveryStationOfTheBridgeHasItsPage) {
   NewGameFromMenu(GreenSeed);
-  const QList<QMdiSubWindow*> stations = frame->bridge().subWindowList();
+  const QList<QMdiSubWindow*> stations = frame->Backdrop().subWindowList();
   ASSERT_EQ(stations.size(), StationCount);
   QStringList titles;
   for (const QString& path : Pages()) {

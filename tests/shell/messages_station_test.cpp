@@ -33,7 +33,7 @@ class MessagesStationTest : public ::testing::Test {
   const QImage& Face() {
     panel->Invalidate(true);
     panel->UpdateNow();
-    return panel->surface();
+    return panel->Surface();
   }
 
   // How many pixels of `colour` the rows [top, bottom) of the text area hold.
@@ -42,7 +42,7 @@ class MessagesStationTest : public ::testing::Test {
     if (bottom < 0) bottom = face.height();
     int count = 0;
     for (int y = top; y < bottom; ++y)
-      for (int x = 0; x < panel->textWidth(); ++x) count += face.pixel(x, y) == colour;
+      for (int x = 0; x < panel->TextWidth(); ++x) count += face.pixel(x, y) == colour;
     return count;
   }
 
@@ -55,16 +55,16 @@ class MessagesStationTest : public ::testing::Test {
 };
 
 TEST_F(MessagesStationTest, OpensEmptyAndScrolledToTheBottom) {
-  const int visibleLines = 82 / panel->lineHeight();
-  EXPECT_EQ(panel->scrollMax(), 30 - visibleLines);
-  EXPECT_EQ(panel->scrollPos(), panel->scrollMax());
+  const int visibleLines = 82 / panel->LineHeight();
+  EXPECT_EQ(panel->ScrollMax(), 30 - visibleLines);
+  EXPECT_EQ(panel->ScrollPos(), panel->ScrollMax());
   EXPECT_EQ(CountPixels(GreenText), 0) << "a new game's log is empty";
 }
 
 TEST_F(MessagesStationTest, TheNewestLineTouchesTheBottomEdgeInTheConditionColour) {
   PostShipMessage(Msg::Ready);
   const int height = panel->height();
-  const int lastLineTop = height - panel->lineHeight();
+  const int lastLineTop = height - panel->LineHeight();
   EXPECT_GT(CountPixels(GreenText, lastLineTop, height), 0) << "the newest line is at the bottom";
   EXPECT_EQ(CountPixels(GreenText, 0, lastLineTop), 0) << "nothing else has been posted";
 
@@ -83,7 +83,7 @@ TEST_F(MessagesStationTest, TheThirtyFirstLinePushesTheOldestOut) {
 
 TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
   PostNumbered(30);
-  const int bottom = panel->scrollMax();
+  const int bottom = panel->ScrollMax();
   ASSERT_GT(bottom, 10) << "the default panel shows only a few of the 30 lines";
 
   struct Step {
@@ -107,7 +107,7 @@ TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
   };
   for (const Step& step : steps) {
     panel->Scroll(step.request, step.thumb);
-    EXPECT_EQ(panel->scrollPos(), step.expectedPos) << "request " << static_cast<int>(step.request);
+    EXPECT_EQ(panel->ScrollPos(), step.expectedPos) << "request " << static_cast<int>(step.request);
   }
 }
 
@@ -115,32 +115,32 @@ TEST_F(MessagesStationTest, ANewMessageBringsTheViewBackToTheBottom) {
   PostNumbered(30);
   panel->Scroll(Scroll::Top);
   PostShipMessage(Msg::Ready);
-  EXPECT_EQ(panel->scrollPos(), panel->scrollMax());
+  EXPECT_EQ(panel->ScrollPos(), panel->ScrollMax());
 }
 
 TEST_F(MessagesStationTest, ResizingKeepsTheDistanceFromTheBottom) {
   PostNumbered(30);
   panel->Scroll(Scroll::LineUp);
   panel->Scroll(Scroll::LineUp);
-  panel->resize(320, 82 + 3 * panel->lineHeight());
-  EXPECT_EQ(panel->scrollMax() - panel->scrollPos(), 2);
+  panel->resize(320, 82 + 3 * panel->LineHeight());
+  EXPECT_EQ(panel->ScrollMax() - panel->ScrollPos(), 2);
 
   panel->resize(320, 82);
   panel->Scroll(Scroll::Top);
-  panel->resize(320, 82 + 3 * panel->lineHeight());
-  EXPECT_EQ(panel->scrollPos(), 0) << "the distance is kept only as far as the new range allows";
+  panel->resize(320, 82 + 3 * panel->LineHeight());
+  EXPECT_EQ(panel->ScrollPos(), 0) << "the distance is kept only as far as the new range allows";
 }
 
 TEST_F(MessagesStationTest, APanelTallerThanTheLogHasNothingToScroll) {
   PostNumbered(30);
-  const int height = 30 * panel->lineHeight() + 5;
+  const int height = 30 * panel->LineHeight() + 5;
   panel->resize(320, height);
-  EXPECT_EQ(panel->scrollMax(), 0);
-  EXPECT_EQ(panel->textWidth(), 320) << "the scroll bar goes away";
+  EXPECT_EQ(panel->ScrollMax(), 0);
+  EXPECT_EQ(panel->TextWidth(), 320) << "the scroll bar goes away";
   panel->Scroll(Scroll::LineDown);
-  EXPECT_EQ(panel->scrollPos(), 0);
+  EXPECT_EQ(panel->ScrollPos(), 0);
   EXPECT_EQ(CountPixels(GreenText, 0, 5), 0) << "the lines start below the spare pixels at the top";
-  EXPECT_GT(CountPixels(GreenText, 5, 5 + panel->lineHeight()), 0) << "the oldest line is the first one";
+  EXPECT_GT(CountPixels(GreenText, 5, 5 + panel->LineHeight()), 0) << "the oldest line is the first one";
 }
 
 TEST_F(MessagesStationTest, ABrokenDisplayIsBlackAndLosesWhatIsPostedMeanwhile) {

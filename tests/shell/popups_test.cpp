@@ -49,7 +49,7 @@ TEST_P(FlyByFlightTest, CrossesAThirdOfTheWayDownAndLeavesTheScreenAsItWas) {
   bool sawItMidway = false;
   while (flight.Step()) {
     ++steps;
-    const QPoint at = flight.spriteAt();
+    const QPoint at = flight.SpriteAt();
     EXPECT_EQ(at, QPoint(row.screen.width() + 3 - 3 * steps, row.screen.height() / 3));
     const QPoint inside = at + QPoint(row.sprite.width() / 2, row.sprite.height() / 2);
     if (screen.rect().contains(inside)) {
@@ -61,8 +61,8 @@ TEST_P(FlyByFlightTest, CrossesAThirdOfTheWayDownAndLeavesTheScreenAsItWas) {
     }
   }
   EXPECT_TRUE(sawItMidway);
-  EXPECT_LT(flight.spriteAt().x(), -row.sprite.width());
-  EXPECT_GE(flight.spriteAt().x(), -row.sprite.width() - 3) << "it stops as soon as it is gone";
+  EXPECT_LT(flight.SpriteAt().x(), -row.sprite.width());
+  EXPECT_GE(flight.SpriteAt().x(), -row.sprite.width() - 3) << "it stops as soon as it is gone";
   EXPECT_EQ(screen, before);
 }
 
@@ -98,7 +98,7 @@ class PopupTest : public BridgeTest {
   }
 
   // Runs `whileUp` as soon as a modal popup is up; `whileUp` ends it.
-  static void WhenPopupIsUp(std::function<void(QWidget&)> whileUp) {
+  static void WhenPopupIsUp(const std::function<void(QWidget&)>& whileUp) {
     auto* watch = new QTimer;
     QObject::connect(watch, &QTimer::timeout, [watch, whileUp] {
       QWidget* popup = QApplication::activeModalWidget();

@@ -25,8 +25,8 @@ namespace M = MenuCommand;
 constexpr Station StationsUp[] = {Station::Status, Station::ShortRangeScan, Station::Messages, Station::Controls};
 
 QRect PlaceOf(const std::array<QRect, StationCount>& places, Station s) {
-  for (std::size_t i = 0; i < stationRoster.size(); ++i)
-    if (stationRoster[i].station == s) return places[i];
+  for (std::size_t i = 0; i < StationRoster.size(); ++i)
+    if (StationRoster[i].station == s) return places[i];
   return {};
 }
 
@@ -91,7 +91,7 @@ TEST_F(WindowLayoutTest, TheDefaultArrangementLeavesEveryFaceUncovered) {
   const QRect face = scan.widget()->geometry();
   const QMargins margins(face.left(), face.top(), scan.width() - face.right() - 1, scan.height() - face.bottom() - 1);
   std::array<QRect, StationCount> places;
-  for (std::size_t i = 0; i < stationRoster.size(); ++i) places[i] = NormalPlace(stationRoster[i].station);
+  for (std::size_t i = 0; i < StationRoster.size(); ++i) places[i] = NormalPlace(StationRoster[i].station);
   ExpectNoFaceCovered(places, margins);
   EXPECT_EQ(places, DefaultPlaces(margins));
 }
@@ -133,7 +133,7 @@ TEST_F(WindowLayoutTest, AFileWithSomeKeysMovesOnlyThoseStations) {
 
 TEST_F(WindowLayoutTest, OddPlacesNeverPutAStationOutOfReach) {
   const QRect messages = Frame(Station::Messages).geometry();
-  const QRect bridge = frame->bridge().viewport()->rect();
+  const QRect bridge = frame->Backdrop().viewport()->rect();
   WriteSettingsFile(
       "[Positions]\n"
       "ShortRange=1,99999999999,-99999999999,5,5\n"  // far away, and right of its own right edge
@@ -166,7 +166,7 @@ TEST_F(WindowLayoutTest, EachControlsButtonBringsItsStationForward) {
   const Station shown[] = {Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
                            Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
   for (int i = 0; i < ControlsButtonCount; ++i) {
-    const QPoint button = controls.buttonRect(i).center();
+    const QPoint button = controls.ButtonRect(i).center();
     QTest::mouseClick(&controls, Qt::LeftButton, {}, button);
     EXPECT_FALSE(Frame(shown[i]).isMinimized()) << StationName(shown[i]);
     for (Station other : shown)
@@ -189,14 +189,14 @@ TEST_F(WindowLayoutTest, TheControlsWindowShrinksNoFurtherThanItsButtonsNeed) {
   controls.showNormal();
   controls.resize(controls.size() + QSize(137, 60));
   QCoreApplication::processEvents();  // the frame lays out its face
-  EXPECT_EQ(qobject_cast<ControlsWindow*>(controlsWindow)->buttonRect(3).topLeft(), QPoint(328, 31))
+  EXPECT_EQ(qobject_cast<ControlsWindow*>(controlsWindow)->ButtonRect(3).topLeft(), QPoint(328, 31))
       << "the buttons follow the window";
 }
 
 TEST_F(WindowLayoutTest, WithoutTheSingleControlWindowOtherStationsStayUp) {
   auto& controls = *qobject_cast<ControlsWindow*>(controlsWindow);
   options.singleControlWindow = 0;
-  QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.buttonRect(2).center());
+  QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.ButtonRect(2).center());
   EXPECT_FALSE(Frame(Station::Navigation).isMinimized());
   EXPECT_FALSE(Frame(Station::ShortRangeScan).isMinimized());
 }

@@ -20,7 +20,7 @@ struct Expected {
   std::uint32_t sampleBytes;
   bool loops;
 };
-const Expected sounds[] = {
+const Expected Sounds[] = {
     {1, 30468, 30411, true},  {2, 60166, 60110, false}, {3, 3532, 3476, false},    {4, 12116, 12059, false},
     {5, 7662, 7606, true},    {7, 60856, 60799, false}, {8, 7662, 7606, true},     {9, 7652, 7595, false},
     {10, 15704, 15647, true}, {11, 7682, 7626, false},  {12, 34852, 34795, false}, {13, 235744, 235687, false},
@@ -102,7 +102,7 @@ TEST_P(SoundBundle, JoinsWithoutAClick) {
   EXPECT_LE(std::abs(s.front() - s.back()), usualLargeStep) << "sound " << e.id << " clicks at its seam";
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySound, SoundBundle, ::testing::ValuesIn(sounds),
+INSTANTIATE_TEST_SUITE_P(EverySound, SoundBundle, ::testing::ValuesIn(Sounds),
                          [](const auto& row) { return "Sound" + std::to_string(row.param.id); });
 
 TEST(SoundBundleContents, HasNoSoundSix) {

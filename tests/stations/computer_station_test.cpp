@@ -26,10 +26,10 @@ class ComputerTest : public StationTest {
   void Key(Qt::Key key) { QTest::keyClick(&console, key); }
 
   std::string Row(int r) const {
-    std::string row(console.grid().Row(r));
+    std::string row(console.Grid().Row(r));
     return row.substr(0, row.find_last_not_of(' ') + 1);
   }
-  QPoint Caret() const { return {console.grid().CaretColumn(), console.grid().CaretRow()}; }
+  QPoint Caret() const { return {console.Grid().CaretColumn(), console.Grid().CaretRow()}; }
 
   // Whether the cell shows a character: some white on it.
   bool CellInked(const QImage& face, int column, int row) const {
@@ -45,8 +45,8 @@ class ComputerTest : public StationTest {
 };
 
 TEST_F(ComputerTest, TheDefaultWindowHoldsThirtyNineColumns) {
-  EXPECT_EQ(console.grid().Columns(), 39);
-  EXPECT_EQ(console.grid().Rows(), 13);
+  EXPECT_EQ(console.Grid().Columns(), 39);
+  EXPECT_EQ(console.Grid().Rows(), 13);
   EXPECT_EQ(console.sizeHint(), QSize(360, 230));
 }
 
@@ -90,7 +90,7 @@ TEST_F(ComputerTest, EditingKeysStayOffThePromptAndOtherKeysDoNothing) {
   EXPECT_EQ(Row(1), ">BD");
   EXPECT_EQ(Caret(), QPoint(1, 1));
   Key(Qt::Key_Tab);
-  EXPECT_EQ(console.grid().At(1, 1), '\t') << "a tab is a character here, not a change of focus";
+  EXPECT_EQ(console.Grid().At(1, 1), '\t') << "a tab is a character here, not a change of focus";
   EXPECT_FALSE(CellInked(Face(console), 3, 1)) << "Delete redrew the rest of the row";
   Key(Qt::Key_Home);
   EXPECT_EQ(Row(0), ">");
@@ -143,8 +143,8 @@ TEST_F(ComputerTest, ResizingKeepsTheTopLeftOfTheText) {
   EXPECT_EQ(Row(1), ">0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZAE") << "the last cell keeps being overwritten";
   console.resize(200, 120);
   QApplication::processEvents();
-  EXPECT_EQ(console.grid().Columns(), 19);
-  EXPECT_EQ(console.grid().Rows(), 5);
+  EXPECT_EQ(console.Grid().Columns(), 19);
+  EXPECT_EQ(console.Grid().Rows(), 5);
   EXPECT_EQ(Row(1), ">0123456789ABCDEFGH");
   EXPECT_EQ(Caret(), QPoint(18, 1));
   console.resize(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);

@@ -54,33 +54,33 @@ class ControlsWindowTest : public StationTest {
     painter.drawImage(pressed ? QPoint(3, 3) : QPoint(2, 2), resources::Picture(10 + index));
     return button;
   }
-  QImage ButtonOnFace(int index) { return Face(controls).copy(controls.buttonRect(index)); }
+  QImage ButtonOnFace(int index) { return Face(controls).copy(controls.ButtonRect(index)); }
 
   ControlsWindow controls;
 };
 
 TEST_F(ControlsWindowTest, AButtonLooksPressedWhileHeldOnItAndRaisedOtherwise) {
   ASSERT_FALSE(resources::Picture(10).isNull()) << "the picture bundle is loaded";
-  const QPoint nav = controls.buttonRect(2).center();
+  const QPoint nav = controls.ButtonRect(2).center();
   EXPECT_EQ(ButtonOnFace(2), ExpectedButton(2, false));
 
   QTest::mousePress(&controls, Qt::LeftButton, {}, nav);
-  EXPECT_EQ(controls.pressedButton(), 2);
+  EXPECT_EQ(controls.PressedButton(), 2);
   EXPECT_EQ(ButtonOnFace(2), ExpectedButton(2, true));
   EXPECT_EQ(ButtonOnFace(3), ExpectedButton(3, false)) << "only the held button goes down";
 
   QTest::mouseMove(&controls, QPoint(5, 5));
-  EXPECT_EQ(controls.pressedButton(), -1) << "off the button it comes up";
+  EXPECT_EQ(controls.PressedButton(), -1) << "off the button it comes up";
   QTest::mouseMove(&controls, nav);
-  EXPECT_EQ(controls.pressedButton(), 2);
+  EXPECT_EQ(controls.PressedButton(), 2);
   QTest::mouseRelease(&controls, Qt::LeftButton, {}, nav);
   EXPECT_EQ(ButtonOnFace(2), ExpectedButton(2, false));
-  EXPECT_EQ(controls.pressedButton(), -1);
+  EXPECT_EQ(controls.PressedButton(), -1);
 }
 
 TEST_F(ControlsWindowTest, ARivetHoldsEachCorner) {
   const QImage face = Face(controls);
-  const QRgb W = qRgb(255, 255, 255), G = qRgb(128, 128, 128), B = qRgb(0, 0, 0);
+  constexpr QRgb W = qRgb(255, 255, 255), G = qRgb(128, 128, 128), B = qRgb(0, 0, 0);
   const QRgb rivet[3][3] = {{W, G, G}, {G, G, B}, {G, B, B}};
   for (const QPoint corner : {QPoint(3, 3), QPoint(3, 144), QPoint(394, 3), QPoint(394, 144)})
     for (int row = 0; row < 3; ++row)
@@ -92,36 +92,36 @@ TEST_F(ControlsWindowTest, ARivetHoldsEachCorner) {
 
 TEST_F(ControlsWindowTest, ResizingMovesTheButtonsAndRedrawsThem) {
   controls.resize(263, 90);
-  EXPECT_EQ(controls.buttonRect(7), QRect(193, 48, 60, 36));
+  EXPECT_EQ(controls.ButtonRect(7), QRect(193, 48, 60, 36));
   EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, false));
 }
 
 TEST_F(ControlsWindowTest, TheButtonsAreTabStopsAndSpacePressesTheOneWithTheFocus) {
-  QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.buttonRect(5).center());
-  EXPECT_EQ(controls.focusedButton(), 5) << "a click gives its button the focus";
+  QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.ButtonRect(5).center());
+  EXPECT_EQ(controls.FocusedButton(), 5) << "a click gives its button the focus";
   QTest::keyClick(&controls, Qt::Key_Tab);
   QTest::keyClick(&controls, Qt::Key_Tab);
-  EXPECT_EQ(controls.focusedButton(), 7);
+  EXPECT_EQ(controls.FocusedButton(), 7);
   QTest::keyClick(&controls, Qt::Key_Tab);
-  EXPECT_EQ(controls.focusedButton(), 0) << "Tab goes round the eight buttons";
+  EXPECT_EQ(controls.FocusedButton(), 0) << "Tab goes round the eight buttons";
   QTest::keyClick(&controls, Qt::Key_Backtab);
-  EXPECT_EQ(controls.focusedButton(), 7);
+  EXPECT_EQ(controls.FocusedButton(), 7);
 
   QTest::keyPress(&controls, Qt::Key_Space);
-  EXPECT_EQ(controls.pressedButton(), 7) << "Space holds the button down";
+  EXPECT_EQ(controls.PressedButton(), 7) << "Space holds the button down";
   EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, true));
   QTest::keyRelease(&controls, Qt::Key_Space);
-  EXPECT_EQ(controls.pressedButton(), -1) << "and lets it go";
+  EXPECT_EQ(controls.PressedButton(), -1) << "and lets it go";
   EXPECT_EQ(ButtonOnFace(7), ExpectedButton(7, false));
 }
 
 TEST_F(ControlsWindowTest, NothingAnswersWhileTheScanRunsAnAction) {
   actionInProgress = true;
   const QImage before = Face(controls);
-  QTest::mousePress(&controls, Qt::LeftButton, {}, controls.buttonRect(0).center());
-  EXPECT_EQ(controls.pressedButton(), -1);
+  QTest::mousePress(&controls, Qt::LeftButton, {}, controls.ButtonRect(0).center());
+  EXPECT_EQ(controls.PressedButton(), -1);
   EXPECT_EQ(Face(controls), before) << "no button went down";
-  QTest::mouseRelease(&controls, Qt::LeftButton, {}, controls.buttonRect(0).center());
+  QTest::mouseRelease(&controls, Qt::LeftButton, {}, controls.ButtonRect(0).center());
   actionInProgress = false;
 }
 }  // namespace

@@ -43,8 +43,8 @@ class LongRangeScanTest : public StationTest {
 
 TEST_F(LongRangeScanTest, TheGridFillsTheBottomRightEightByEightCells) {
   const QImage face = Face(lrs);
-  EXPECT_EQ(lrs.cellWidth(), 40);
-  EXPECT_EQ(lrs.cellHeight(), 25);
+  EXPECT_EQ(lrs.ChartCellWidth(), 40);
+  EXPECT_EQ(lrs.ChartCellHeight(), 25);
   EXPECT_EQ(face.pixel(41, 30), Blue) << "top line";
   EXPECT_EQ(face.pixel(359, 55), Blue) << "the line under the first row";
   EXPECT_EQ(face.pixel(40, 229), Blue) << "left line";
@@ -88,10 +88,10 @@ TEST_F(LongRangeScanTest, ArrivingChartsTheNeighbourhoodAndTheScanShowsIt) {
 TEST_F(LongRangeScanTest, TheShipsQuadrantBlinksBetweenTwoRedsUnlessPausedOrDamaged) {
   Chart(27, 0, 1, 4);
   const QImage face = Face(lrs);
-  auto shows = [this](QRgb colour) { return Count(Cell(lrs.surface(), 27), colour) > 0; };
+  auto shows = [this](QRgb colour) { return Count(Cell(lrs.Surface(), 27), colour) > 0; };
   pausedFlag = 1;
   lrs.BlinkTick();
-  EXPECT_EQ(lrs.surface(), face);
+  EXPECT_EQ(lrs.Surface(), face);
   pausedFlag = 0;
   lrs.BlinkTick();
   EXPECT_TRUE(shows(Red) && !shows(DarkRed)) << "the paused tick was not counted";
@@ -114,7 +114,7 @@ TEST_F(LongRangeScanTest, TheShipsQuadrantBlinksBetweenTwoRedsUnlessPausedOrDama
       << "the empty grid only, no numbers";
   EXPECT_EQ(Count(damaged.copy(0, 0, 360, 25), Blue), 0);
   lrs.BlinkTick();
-  EXPECT_EQ(lrs.surface(), damaged);
+  EXPECT_EQ(lrs.Surface(), damaged);
 }
 
 TEST_F(LongRangeScanTest, ResizingScalesTheCellsAndTheirLettering) {
@@ -122,9 +122,9 @@ TEST_F(LongRangeScanTest, ResizingScalesTheCellsAndTheirLettering) {
   const int smallDigits = Count(Cell(Face(lrs), 0), Red);
   lrs.resize(720, 460);
   const QImage face = Face(lrs);
-  EXPECT_EQ(lrs.cellWidth(), 80);
-  EXPECT_EQ(lrs.cellHeight(), 51);
-  EXPECT_EQ(lrs.chartFont().pixelSize(), 43) << "characters are the cell's height less 8";
+  EXPECT_EQ(lrs.ChartCellWidth(), 80);
+  EXPECT_EQ(lrs.ChartCellHeight(), 51);
+  EXPECT_EQ(lrs.ChartFont().pixelSize(), 43) << "characters are the cell's height less 8";
   EXPECT_EQ(face.pixel(81, 52), Blue) << "top line at 460 - 8 x 51";
   EXPECT_GT(Count(Cell(face, 0), Red), 3 * smallDigits);
 }

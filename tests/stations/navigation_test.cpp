@@ -31,7 +31,7 @@ class NavigationTest : public StationTest {
   }
 
   // The digit glyph drawn at (x, y) as the player sees it.
-  QImage Glyph(int x, int y) { return nav.surface().copy(x, y, GlyphWidth, GlyphHeight); }
+  QImage Glyph(int x, int y) { return nav.Surface().copy(x, y, GlyphWidth, GlyphHeight); }
   static QImage StripGlyph(char digit) {
     return courseDigitStrip.copy(0, 198 - 18 * (digit - '0'), GlyphWidth, GlyphHeight)
         .convertToFormat(QImage::Format_RGB32);
@@ -47,28 +47,28 @@ TEST_F(NavigationTest, HasTheControlStationsFixedSize) {
 
 TEST_F(NavigationTest, ASingleClickOnUpOrDownChangesTheFactorOnce) {
   Click(WarpUp);
-  EXPECT_EQ(nav.warpSetting(), 1);
+  EXPECT_EQ(nav.WarpSetting(), 1);
   Click(WarpUp);
   Click(WarpDown);
-  EXPECT_EQ(nav.warpSetting(), 1);
+  EXPECT_EQ(nav.WarpSetting(), 1);
   Click(ImpulseDown);
-  EXPECT_EQ(nav.impulseSetting(), 0) << "nothing below 0";
+  EXPECT_EQ(nav.ImpulseSetting(), 0) << "nothing below 0";
   if (!courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(69, 28), StripGlyph('1'));
   }
-  EXPECT_EQ(nav.pressedButton(), -1);
+  EXPECT_EQ(nav.PressedButton(), -1);
 }
 
 TEST_F(NavigationTest, WarpAndImpulseExcludeEachOther) {
   for (int i = 0; i < 4; ++i) Click(WarpUp);
   Click(ImpulseUp);
-  EXPECT_EQ(nav.warpSetting(), 0) << "raising impulse clears warp first";
-  EXPECT_EQ(nav.impulseSetting(), 1);
+  EXPECT_EQ(nav.WarpSetting(), 0) << "raising impulse clears warp first";
+  EXPECT_EQ(nav.ImpulseSetting(), 1);
   Click(ImpulseUp);
   Click(ImpulseUp);
   Click(WarpUp);
-  EXPECT_EQ(nav.impulseSetting(), 0) << "raising warp clears impulse first";
-  EXPECT_EQ(nav.warpSetting(), 1);
+  EXPECT_EQ(nav.ImpulseSetting(), 0) << "raising warp clears impulse first";
+  EXPECT_EQ(nav.WarpSetting(), 1);
   if (!courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(69, 103), StripGlyph('0'));
   }
@@ -76,20 +76,20 @@ TEST_F(NavigationTest, WarpAndImpulseExcludeEachOther) {
 
 TEST_F(NavigationTest, FactorsStopAtNine) {
   for (int i = 0; i < 12; ++i) Click(ImpulseUp);
-  EXPECT_EQ(nav.impulseSetting(), 9);
+  EXPECT_EQ(nav.ImpulseSetting(), 9);
 }
 
 TEST_F(NavigationTest, APressedButtonIsInvertedUntilReleased) {
-  const QImage before = nav.surface().copy();
+  const QImage before = nav.Surface().copy();
   QTest::mousePress(&nav, Qt::LeftButton, {}, Execute);
-  EXPECT_EQ(nav.pressedButton(), NavigationStation::Execute);
+  EXPECT_EQ(nav.PressedButton(), NavigationStation::Execute);
   const QRect button = CourseSelector::ExecuteButton;
-  EXPECT_EQ(nav.surface().pixel(button.topLeft()), before.pixel(button.topLeft()) ^ 0x00FFFFFFu);
-  EXPECT_EQ(nav.surface().pixel(button.bottomRight()), before.pixel(button.bottomRight()) ^ 0x00FFFFFFu);
-  EXPECT_EQ(nav.surface().pixel(button.right() + 1, button.top()), before.pixel(button.right() + 1, button.top()));
+  EXPECT_EQ(nav.Surface().pixel(button.topLeft()), before.pixel(button.topLeft()) ^ 0x00FFFFFFu);
+  EXPECT_EQ(nav.Surface().pixel(button.bottomRight()), before.pixel(button.bottomRight()) ^ 0x00FFFFFFu);
+  EXPECT_EQ(nav.Surface().pixel(button.right() + 1, button.top()), before.pixel(button.right() + 1, button.top()));
   QTest::mouseRelease(&nav, Qt::LeftButton, {}, Execute);
-  EXPECT_EQ(nav.surface(), before);
-  EXPECT_EQ(nav.pressedButton(), -1);
+  EXPECT_EQ(nav.Surface(), before);
+  EXPECT_EQ(nav.PressedButton(), -1);
 }
 
 TEST_F(NavigationTest, WithTheWarpDriveDownTheWarpSelectorIsGone) {
@@ -100,11 +100,11 @@ TEST_F(NavigationTest, WithTheWarpDriveDownTheWarpSelectorIsGone) {
   for (int y = 16; y < 77; ++y)
     for (int x = 16; x < 133; ++x) ASSERT_EQ(face.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
   Click(WarpDown);
-  EXPECT_EQ(nav.surface(), face) << "no feedback";
-  EXPECT_EQ(nav.warpSetting(), 3);
+  EXPECT_EQ(nav.Surface(), face) << "no feedback";
+  EXPECT_EQ(nav.WarpSetting(), 3);
   Click(ImpulseUp);
-  EXPECT_EQ(nav.impulseSetting(), 1);
-  EXPECT_EQ(nav.warpSetting(), 3) << "the stored warp factor stays";
+  EXPECT_EQ(nav.ImpulseSetting(), 1);
+  EXPECT_EQ(nav.WarpSetting(), 3) << "the stored warp factor stays";
 }
 
 TEST_F(NavigationTest, TheDialSetsTheCourseItIsClickedAt) {
@@ -112,28 +112,28 @@ TEST_F(NavigationTest, TheDialSetsTheCourseItIsClickedAt) {
       {{240, 30}, 0}, {{240, 150}, 180}, {{170, 84}, 270}, {{260, 54}, 34}, {{300, 84}, 90}};
   for (const auto& [at, course] : clicks) {
     Click(at);
-    EXPECT_EQ(nav.navigationCourse(), course) << at.x() << "," << at.y();
-    EXPECT_EQ(nav.pressedButton(), -1) << "the dial is not a button";
+    EXPECT_EQ(nav.NavigationCourse(), course) << at.x() << "," << at.y();
+    EXPECT_EQ(nav.PressedButton(), -1) << "the dial is not a button";
   }
   // The needle points at the new course, in the grid pen's green.
-  EXPECT_EQ(nav.surface().pixel(260, 84), qRgb(0, 255, 0));
+  EXPECT_EQ(nav.Surface().pixel(260, 84), qRgb(0, 255, 0));
 }
 
 TEST_F(NavigationTest, KeysSetTheCourse) {
   const std::pair<int, int> keys[] = {{Qt::Key_9, 45}, {Qt::Key_Up, 0}, {Qt::Key_Right, 90}, {Qt::Key_End, 225}};
   for (const auto& [key, course] : keys) {
     Key(key);
-    EXPECT_EQ(nav.navigationCourse(), course) << key;
+    EXPECT_EQ(nav.NavigationCourse(), course) << key;
   }
   Key(Qt::Key_3, Qt::KeypadModifier);
-  EXPECT_EQ(nav.navigationCourse(), 135);
+  EXPECT_EQ(nav.NavigationCourse(), 135);
   Key(Qt::Key_Minus, Qt::KeypadModifier);
-  EXPECT_EQ(nav.navigationCourse(), 134);
+  EXPECT_EQ(nav.NavigationCourse(), 134);
   Key(Qt::Key_Up);
   Key(Qt::Key_Minus);
-  EXPECT_EQ(nav.navigationCourse(), 359);
+  EXPECT_EQ(nav.NavigationCourse(), 359);
   Key(Qt::Key_Equal);
-  EXPECT_EQ(nav.navigationCourse(), 0);
+  EXPECT_EQ(nav.NavigationCourse(), 0);
   if (!courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(220 + 26, 166), StripGlyph('0'));
   }
@@ -141,9 +141,9 @@ TEST_F(NavigationTest, KeysSetTheCourse) {
 
 TEST_F(NavigationTest, CoursePlusStepsByFiveOrByOneWithShift) {
   Click(CoursePlus);
-  EXPECT_EQ(nav.navigationCourse(), 5);
+  EXPECT_EQ(nav.NavigationCourse(), 5);
   Click(CoursePlus, Qt::ShiftModifier);
-  EXPECT_EQ(nav.navigationCourse(), 6);
+  EXPECT_EQ(nav.NavigationCourse(), 6);
 }
 
 TEST_F(NavigationTest, ExecuteWithNoFactorDoesNothing) {
@@ -178,8 +178,8 @@ TEST_F(NavigationTest, InputIsIgnoredWhileAnActionRuns) {
   Key(Qt::Key_Return);
   Key(Qt::Key_Down);
   Click(ImpulseUp);
-  EXPECT_EQ(nav.impulseSetting(), 1);
-  EXPECT_EQ(nav.navigationCourse(), 0);
+  EXPECT_EQ(nav.ImpulseSetting(), 1);
+  EXPECT_EQ(nav.NavigationCourse(), 0);
   EXPECT_EQ(game.changeCount, 0);
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
 }
@@ -187,8 +187,8 @@ TEST_F(NavigationTest, InputIsIgnoredWhileAnActionRuns) {
 TEST_F(NavigationTest, HoldingWarpUpCountsEvery300Ms) {
   host.After(750, [this] { QTest::mouseRelease(&nav, Qt::LeftButton, {}, WarpUp); });
   QTest::mousePress(&nav, Qt::LeftButton, {}, WarpUp);
-  EXPECT_EQ(nav.warpSetting(), 3) << "1 on the press, 2 at 300 ms, 3 at 600 ms";
-  EXPECT_EQ(nav.pressedButton(), -1);
+  EXPECT_EQ(nav.WarpSetting(), 3) << "1 on the press, 2 at 300 ms, 3 at 600 ms";
+  EXPECT_EQ(nav.PressedButton(), -1);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(CourseSelector, PlusAndMinusStepRoundTheDial) {
     std::vector<int> courses;
     for (int i = 0; i < 3; ++i) {
       selector.Show(surface, up ? selector.NextUp(step) : selector.NextDown(step));
-      courses.push_back(selector.course());
+      courses.push_back(selector.Course());
     }
     return courses;
   };

@@ -43,13 +43,13 @@ class ShieldStationTest : public StationTest {
   }
 
   // The four-glyph read-out at `at` as the player sees it, and `text` drawn alone.
-  QImage Readout(QPoint at) { return shields->surface().copy(at.x(), at.y(), 4 * GlyphWidth, GlyphHeight); }
+  QImage Readout(QPoint at) { return shields->Surface().copy(at.x(), at.y(), 4 * GlyphWidth, GlyphHeight); }
   static QImage Expected(const std::string& text) {
     QImage image(4 * GlyphWidth, GlyphHeight, QImage::Format_RGB32);
     DrawDigits(image, text, 0, 0, digitStrip);
     return image;
   }
-  QImage ShieldArea() { return shields->surface().copy(ShieldStation::ShieldRect); }
+  QImage ShieldArea() { return shields->Surface().copy(ShieldStation::ShieldRect); }
 
   std::unique_ptr<ShieldStation> shields;
 };
@@ -57,13 +57,13 @@ class ShieldStationTest : public StationTest {
 TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigures) {
   for (int i = 0; i < 80; ++i) Click(More);
   Click(Less, Qt::ShiftModifier);
-  EXPECT_EQ(shields->shieldAvailable(), 2201);
-  EXPECT_EQ(shields->shieldSetting(), 799);
+  EXPECT_EQ(shields->ShieldAvailable(), 2201);
+  EXPECT_EQ(shields->ShieldSetting(), 799);
   EXPECT_EQ(game.shipEnergy, 3000) << "nothing is written before EXECUTE";
   EXPECT_EQ(Readout(AvailableAt), Expected("2201"));
   EXPECT_EQ(Readout(SettingAt), Expected(" 799"));
-  EXPECT_EQ(shields->surface().pixel(14 + 226, 105), qRgb(128, 0, 128)) << "trunc(310 * 2201 / 3000) = 227";
-  EXPECT_EQ(shields->surface().pixel(14 + 227, 105), qRgb(0, 128, 128)) << "the shields' share of the gauge";
+  EXPECT_EQ(shields->Surface().pixel(14 + 226, 105), qRgb(128, 0, 128)) << "trunc(310 * 2201 / 3000) = 227";
+  EXPECT_EQ(shields->Surface().pixel(14 + 227, 105), qRgb(0, 128, 128)) << "the shields' share of the gauge";
 
   host.Clear();
   Click(Execute);
@@ -92,8 +92,8 @@ TEST_F(ShieldStationTest, TheGamesFiguresChangingMeanwhileAreNeverWrittenBack) {
   game.shipEnergy -= 1;
   game.shieldEnergy = 0;
   Key(Qt::Key_Left);
-  EXPECT_EQ(shields->shieldAvailable(), 2889);
-  EXPECT_EQ(shields->shieldSetting(), 110);
+  EXPECT_EQ(shields->ShieldAvailable(), 2889);
+  EXPECT_EQ(shields->ShieldSetting(), 110);
   EXPECT_EQ(Readout(AvailableAt), Expected("2889"));
 
   game.shipEnergy -= 1;  // another clock step, then EXECUTE at once
@@ -123,15 +123,15 @@ TEST_F(ShieldStationTest, GainingTheFocusDropsAnUncommittedTransfer) {
   QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
   QApplication::sendEvent(shields.get(), &focus);
   Face(*shields);
-  EXPECT_EQ(shields->shieldSetting(), 0);
+  EXPECT_EQ(shields->ShieldSetting(), 0);
   EXPECT_EQ(Readout(SettingAt), Expected("   0"));
 }
 
 TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheShip) {
-  EXPECT_FALSE(shields->shimmering()) << "empty shields do not shimmer";
+  EXPECT_FALSE(shields->Shimmering()) << "empty shields do not shimmer";
   const QImage plain = ShieldArea();
   Click(More);
-  ASSERT_TRUE(shields->shimmering());
+  ASSERT_TRUE(shields->Shimmering());
 
   const QImage before = ShieldArea();
   lcg::Seed(77);
@@ -158,29 +158,29 @@ TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheS
   shields->ShimmerTick();
   EXPECT_EQ(ShieldArea(), drawn);
   EXPECT_EQ(lcg::State(), afterThreeDraws);
-  EXPECT_TRUE(shields->shimmering());
+  EXPECT_TRUE(shields->Shimmering());
   pausedFlag = 0;
 
   // The ellipses pile up until the shields are emptied, which wipes them.
   shields->ShimmerTick();
   Click(Less);
-  EXPECT_FALSE(shields->shimmering());
+  EXPECT_FALSE(shields->Shimmering());
   EXPECT_EQ(ShieldArea(), plain);
 }
 
 TEST_F(ShieldStationTest, KeysStartAndStopTheShimmerAsTheyFillAndEmptyTheShields) {
   Key(Qt::Key_Up);  // 100 in
-  EXPECT_TRUE(shields->shimmering());
+  EXPECT_TRUE(shields->Shimmering());
   Key(Qt::Key_Right);  // 10 back, 90 left
-  EXPECT_TRUE(shields->shimmering());
+  EXPECT_TRUE(shields->Shimmering());
   Key(Qt::Key_Down);  // the rest back
-  EXPECT_FALSE(shields->shimmering());
+  EXPECT_FALSE(shields->Shimmering());
 
   Key(Qt::Key_Equal);  // 1 in
-  EXPECT_TRUE(shields->shimmering());
+  EXPECT_TRUE(shields->Shimmering());
   Key(Qt::Key_Minus, Qt::KeypadModifier);  // and back: the timer runs on, drawing nothing
-  EXPECT_EQ(shields->shieldSetting(), 0);
-  EXPECT_TRUE(shields->shimmering());
+  EXPECT_EQ(shields->ShieldSetting(), 0);
+  EXPECT_TRUE(shields->Shimmering());
   const QImage before = ShieldArea();
   shields->ShimmerTick();
   EXPECT_EQ(ShieldArea(), before);
@@ -200,14 +200,14 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
   Key(Qt::Key_Left);
   Key(Qt::Key_Return);
   Click(More);
-  EXPECT_EQ(shields->surface(), face) << "no answer, not even a pressed button";
+  EXPECT_EQ(shields->Surface(), face) << "no answer, not even a pressed button";
   EXPECT_EQ(game.changeCount, 0);
 
   QTest::mousePress(shields.get(), Qt::LeftButton, {}, Execute);
   const QRect button = EnergyTransferPanel::ExecuteButton;
-  EXPECT_EQ(shields->surface().pixel(button.topLeft()), face.pixel(button.topLeft()) ^ 0x00FFFFFFu) << "pressed";
+  EXPECT_EQ(shields->Surface().pixel(button.topLeft()), face.pixel(button.topLeft()) ^ 0x00FFFFFFu) << "pressed";
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, Execute);
-  EXPECT_EQ(shields->surface(), face);
+  EXPECT_EQ(shields->Surface(), face);
   EXPECT_EQ(game.shipEnergy, 2900);
   EXPECT_EQ(game.shieldEnergy, 100);
 }
@@ -215,9 +215,9 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
 TEST_F(ShieldStationTest, DuringAnActionKeysWorkAndAPressedExecuteStillCommits) {
   actionInProgress = true;
   Key(Qt::Key_Up);
-  EXPECT_EQ(shields->shieldSetting(), 100) << "keys are not held back";
+  EXPECT_EQ(shields->ShieldSetting(), 100) << "keys are not held back";
   Click(More);
-  EXPECT_EQ(shields->shieldSetting(), 100) << "a new press is";
+  EXPECT_EQ(shields->ShieldSetting(), 100) << "a new press is";
   actionInProgress = false;
   QTest::mousePress(shields.get(), Qt::LeftButton, {}, Execute);
   actionInProgress = true;
@@ -231,7 +231,7 @@ TEST_F(ShieldStationTest, ARepaintWhileAButtonIsHeldKeepsItPressed) {
   shields->Invalidate(false);
   Face(*shields);
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(shields->surface(), before);
+  EXPECT_EQ(shields->Surface(), before);
 }
 
 TEST_F(ShieldStationTest, MinimizingStopsTheShimmer) {
@@ -243,10 +243,10 @@ TEST_F(ShieldStationTest, MinimizingStopsTheShimmer) {
   frame->show();
   QApplication::processEvents();
   QTest::keyClick(station, Qt::Key_Up);
-  ASSERT_TRUE(station->shimmering());
+  ASSERT_TRUE(station->Shimmering());
   frame->showMinimized();
   QApplication::processEvents();
-  EXPECT_FALSE(station->shimmering());
+  EXPECT_FALSE(station->Shimmering());
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST_F(ShortRangeScanTest, ADamagedScanShowsOnlyTheRedFrame) {
 
 TEST_F(ShortRangeScanTest, WhileTheStarfieldRunsAPaintDrawsNothing) {
   Face(scan);
-  scan.surface().fill(Qt::darkBlue);
+  scan.Surface().fill(Qt::darkBlue);
   starfieldActive = true;
   scan.Invalidate(false);
   const QImage face = Face(scan);
@@ -107,7 +107,7 @@ TEST_F(ShortRangeScanTest, StarsAndStarbasesStepThroughTheirFourFrames) {
   Face(scan);
   for (int tick = 0; tick < 6; ++tick) {
     scan.AnimationTick();
-    const QImage face = scan.surface();
+    const QImage face = scan.Surface();
     EXPECT_EQ(SectorBlock(face, 3, 3), Frame(24, tick % 4)) << "star A, tick " << tick;
     EXPECT_EQ(SectorBlock(face, 2, 2), Frame(27, tick % 4)) << "starbase, tick " << tick;
     EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[3][3]), (tick + 1) % 4);
@@ -152,12 +152,12 @@ TEST_F(ShortRangeScanTest, TheAnimationRestsWhileWalkingStoppedPausedDamagedOrSt
 TEST_F(ShortRangeScanTest, AnExclusiveOrBeamLeavesTheFaceAsItWas) {
   const QImage before = Face(scan);
   scan.DrawXorLine(SectorCentre(0, 0), SectorCentre(7, 6), 0xFF0000);
-  EXPECT_NE(scan.surface(), before) << "the beam shows";
+  EXPECT_NE(scan.Surface(), before) << "the beam shows";
   scan.DrawXorLine(SectorCentre(0, 0), SectorCentre(7, 6), 0xFF0000);
-  EXPECT_EQ(scan.surface(), before);
+  EXPECT_EQ(scan.Surface(), before);
 
   DrawBeam(SectorCentre(0, 0), SectorCentre(7, 6), 500, true);
-  EXPECT_EQ(scan.surface(), before) << "every flash of a whole beam erases itself";
+  EXPECT_EQ(scan.Surface(), before) << "every flash of a whole beam erases itself";
   EXPECT_EQ(host.CallsNamed("ScanXorLine").size(), 20u);
 }
 
@@ -165,10 +165,10 @@ TEST_F(ShortRangeScanTest, AHitShowsTheObjectAgainAndAnExplosionLeavesBlack) {
   ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   Face(scan);
   PlayHitAnimation(0, 6, false);
-  EXPECT_EQ(SectorBlock(scan.surface(), 0, 6), Frame(20, 0));
+  EXPECT_EQ(SectorBlock(scan.Surface(), 0, 6), Frame(20, 0));
   PlayHitAnimation(1, 6, true);
   const ScanRect r = SectorRect(1, 6);
-  EXPECT_EQ(scan.surface().copy(r.left, r.top, r.right - r.left, r.bottom - r.top),
+  EXPECT_EQ(scan.Surface().copy(r.left, r.top, r.right - r.left, r.bottom - r.top),
             Black(r.right - r.left, r.bottom - r.top));
 }
 

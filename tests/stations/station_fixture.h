@@ -111,7 +111,7 @@ class StationTest : public ::testing::Test {
   // The station's face as the player sees it now, painted if it was invalid.
   static QImage Face(StationWindow& station) {
     station.UpdateNow();
-    return station.surface().copy();
+    return station.Surface().copy();
   }
 
   StationHost host;

@@ -66,31 +66,31 @@ class PhotonStationTest : public WeaponStationTest {
 
 TEST_F(PhotonStationTest, DistanceStepsOncePerClickBetweenZeroAndNine) {
   Click(photon, DistanceDown);
-  EXPECT_EQ(photon.torpedoDistance(), 0);
+  EXPECT_EQ(photon.TorpedoDistance(), 0);
   for (int i = 0; i < 12; ++i) Click(photon, DistanceUp);
-  EXPECT_EQ(photon.torpedoDistance(), 9);
+  EXPECT_EQ(photon.TorpedoDistance(), 9);
   Click(photon, DistanceDown);
-  EXPECT_EQ(photon.torpedoDistance(), 8);
+  EXPECT_EQ(photon.TorpedoDistance(), 8);
   const QImage glyph = courseDigitStrip.copy(0, 54, GlyphWidth, GlyphHeight).convertToFormat(QImage::Format_RGB32);
-  EXPECT_EQ(Part(photon.surface(), {69, 58}, {GlyphWidth, GlyphHeight}), glyph) << "the 8 in the DISTANCE box";
-  EXPECT_EQ(photon.pressedButton(), -1);
+  EXPECT_EQ(Part(photon.Surface(), {69, 58}, {GlyphWidth, GlyphHeight}), glyph) << "the 8 in the DISTANCE box";
+  EXPECT_EQ(photon.PressedButton(), -1);
 }
 
 TEST_F(PhotonStationTest, HoldingDistanceUpFromSevenShowsEightThenNineAndStops) {
   for (int i = 0; i < 7; ++i) Click(photon, DistanceUp);
   host.After(1000, [this] { QTest::mouseRelease(&photon, Qt::LeftButton, {}, DistanceUp); });
   QTest::mousePress(&photon, Qt::LeftButton, {}, DistanceUp);
-  EXPECT_EQ(photon.torpedoDistance(), 9);
+  EXPECT_EQ(photon.TorpedoDistance(), 9);
 }
 
 TEST_F(PhotonStationTest, KeysSetTheCourseOnTheCompassRose) {
   Key(photon, Qt::Key_7, Qt::KeypadModifier);
-  EXPECT_EQ(photon.torpedoCourse(), 315);
+  EXPECT_EQ(photon.TorpedoCourse(), 315);
   Key(photon, Qt::Key_Up);
   Key(photon, Qt::Key_Minus);
-  EXPECT_EQ(photon.torpedoCourse(), 359);
+  EXPECT_EQ(photon.TorpedoCourse(), 359);
   Click(photon, {300, 84});
-  EXPECT_EQ(photon.torpedoCourse(), 90) << "the dial";
+  EXPECT_EQ(photon.TorpedoCourse(), 90) << "the dial";
 }
 
 TEST_F(PhotonStationTest, ExecuteAcknowledgesThenTheScanLaunches) {
@@ -100,7 +100,7 @@ TEST_F(PhotonStationTest, ExecuteAcknowledgesThenTheScanLaunches) {
   EXPECT_EQ(host.CallsNamed("PlaySoundAfterCurrent"), Lines{"9 once"}) << "DISTANCE 0 still launches";
   EXPECT_EQ(game.torpedoCount, 9);
   EXPECT_EQ(game.aliensRemaining, 1) << "the Klingon three sectors east is gone";
-  EXPECT_EQ(photon.torpedoCourse(), 90) << "the settings stay";
+  EXPECT_EQ(photon.TorpedoCourse(), 90) << "the settings stay";
 }
 
 TEST_F(PhotonStationTest, EnterSendsTheLaunchAndReturnsAfterTheFlight) {
@@ -122,15 +122,15 @@ TEST_F(PhotonStationTest, DamagedTubesShowEmptyPanelsAndSendNothing) {
   Click(photon, DistanceUp);
   Key(photon, Qt::Key_Right);
   Key(photon, Qt::Key_Return);
-  EXPECT_EQ(photon.surface(), face);
-  EXPECT_EQ(photon.torpedoCourse(), 0);
-  EXPECT_EQ(photon.torpedoDistance(), 0);
+  EXPECT_EQ(photon.Surface(), face);
+  EXPECT_EQ(photon.TorpedoCourse(), 0);
+  EXPECT_EQ(photon.TorpedoDistance(), 0);
 
   QTest::mousePress(&photon, Qt::LeftButton, {}, PhotonExecute);
-  EXPECT_NE(photon.surface(), face) << "EXECUTE shows pressed while held";
+  EXPECT_NE(photon.Surface(), face) << "EXECUTE shows pressed while held";
   QTest::mouseRelease(&photon, Qt::LeftButton, {}, PhotonExecute);
   QApplication::processEvents();
-  EXPECT_EQ(photon.surface(), face);
+  EXPECT_EQ(photon.Surface(), face);
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
   EXPECT_EQ(game.torpedoCount, 10);
 }
@@ -156,13 +156,13 @@ class PhaserStationTest : public WeaponStationTest {
 
 TEST_F(PhaserStationTest, ExecutePaysTheChargeAndFiresIt) {
   ChargeHundreds(5);
-  EXPECT_EQ(phasers->phaserAvailable(), 2500);
-  EXPECT_EQ(phasers->phaserCharge(), 500);
+  EXPECT_EQ(phasers->PhaserAvailable(), 2500);
+  EXPECT_EQ(phasers->PhaserCharge(), 500);
   Click(*phasers, PhaserExecute);
   EXPECT_EQ(game.shipEnergy, 2500);
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
   EXPECT_EQ(game.aliensRemaining, 1) << "500 units at four sectors' distance destroy the Klingon";
-  EXPECT_EQ(phasers->phaserCharge(), 500) << "the charge stays set";
+  EXPECT_EQ(phasers->PhaserCharge(), 500) << "the charge stays set";
 }
 
 TEST_F(PhaserStationTest, EachExecuteCostsItsChargeAnew) {
@@ -171,7 +171,7 @@ TEST_F(PhaserStationTest, EachExecuteCostsItsChargeAnew) {
   game.shipEnergy += 7;  // the clock adds energy meanwhile
   Key(*phasers, Qt::Key_Return);
   EXPECT_EQ(game.shipEnergy, 3000 - 500 + 7 - 500);
-  EXPECT_EQ(phasers->phaserAvailable(), game.shipEnergy - 500);
+  EXPECT_EQ(phasers->PhaserAvailable(), game.shipEnergy - 500);
 }
 
 TEST_F(PhaserStationTest, AChargeTheShipCanNoLongerAffordGoesBack) {
@@ -179,8 +179,8 @@ TEST_F(PhaserStationTest, AChargeTheShipCanNoLongerAffordGoesBack) {
   game.shipEnergy = 520;
   Key(*phasers, Qt::Key_Return);
   EXPECT_EQ(game.shipEnergy, 520);
-  EXPECT_EQ(phasers->phaserCharge(), 0);
-  EXPECT_EQ(phasers->phaserAvailable(), 520);
+  EXPECT_EQ(phasers->PhaserCharge(), 0);
+  EXPECT_EQ(phasers->PhaserAvailable(), 520);
   EXPECT_EQ(game.aliensRemaining, 2) << "nothing fired";
 }
 
@@ -193,32 +193,32 @@ TEST_F(PhaserStationTest, ExecuteWithNoChargeAcknowledgesAndFiresNothing) {
 
 TEST_F(PhaserStationTest, MoreAndLessMoveTenOrOneWithShift) {
   Click(*phasers, More);
-  EXPECT_EQ(phasers->phaserCharge(), 10);
+  EXPECT_EQ(phasers->PhaserCharge(), 10);
   ClickOn(*phasers, Less, Less, Qt::ShiftModifier);
-  EXPECT_EQ(phasers->phaserCharge(), 9);
-  EXPECT_EQ(phasers->phaserAvailable(), 2991);
+  EXPECT_EQ(phasers->PhaserCharge(), 9);
+  EXPECT_EQ(phasers->PhaserAvailable(), 2991);
 }
 
 TEST_F(PhaserStationTest, TheModeButtonsActOnReleaseWhereverThePointerIs) {
-  EXPECT_TRUE(phasers->phaserSingleTarget());
+  EXPECT_TRUE(phasers->PhaserSingleTarget());
   Click(*phasers, Wide, {300, 10});
-  EXPECT_FALSE(phasers->phaserSingleTarget());
-  EXPECT_EQ(Part(phasers->surface(), {55, 50}, {11, 11}), PictureAsShown(53));
-  EXPECT_EQ(Part(phasers->surface(), {55, 30}, {11, 11}), PictureAsShown(54));
+  EXPECT_FALSE(phasers->PhaserSingleTarget());
+  EXPECT_EQ(Part(phasers->Surface(), {55, 50}, {11, 11}), PictureAsShown(53));
+  EXPECT_EQ(Part(phasers->Surface(), {55, 30}, {11, 11}), PictureAsShown(54));
   Click(*phasers, Single);
-  EXPECT_TRUE(phasers->phaserSingleTarget());
+  EXPECT_TRUE(phasers->PhaserSingleTarget());
 }
 
 TEST_F(PhaserStationTest, ActivationReturnsAChargeThatWouldLeaveTooLittle) {
   ChargeHundreds(5);
   game.shipEnergy = 550;
   phasers->ActivationChanged();
-  EXPECT_EQ(phasers->phaserCharge(), 0);
-  EXPECT_EQ(phasers->phaserAvailable(), 550);
+  EXPECT_EQ(phasers->PhaserCharge(), 0);
+  EXPECT_EQ(phasers->PhaserAvailable(), 550);
   ChargeHundreds(2);
   game.shipEnergy = 300;
   phasers->ActivationChanged();
-  EXPECT_EQ(phasers->phaserAvailable(), 100) << "51 or more keeps the charge";
+  EXPECT_EQ(phasers->PhaserAvailable(), 100) << "51 or more keeps the charge";
 }
 
 TEST_F(PhaserStationTest, DamagedPhasersShowNoModeNoReadOutsNoGaugeAndDoNothing) {
@@ -235,31 +235,31 @@ TEST_F(PhaserStationTest, DamagedPhasersShowNoModeNoReadOutsNoGaugeAndDoNothing)
   Key(*phasers, Qt::Key_Return);
   Click(*phasers, More);
   Click(*phasers, Wide);
-  EXPECT_EQ(phasers->surface(), face);
+  EXPECT_EQ(phasers->Surface(), face);
   QTest::mousePress(phasers.get(), Qt::LeftButton, {}, PhaserExecute);
-  EXPECT_NE(phasers->surface(), face) << "EXECUTE shows pressed while held";
+  EXPECT_NE(phasers->Surface(), face) << "EXECUTE shows pressed while held";
   QTest::mouseRelease(phasers.get(), Qt::LeftButton, {}, PhaserExecute);
   QApplication::processEvents();
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
   EXPECT_EQ(game.shipEnergy, 3000);
   EXPECT_EQ(game.changeCount, 0);
-  EXPECT_TRUE(phasers->phaserSingleTarget());
+  EXPECT_TRUE(phasers->PhaserSingleTarget());
 }
 
 TEST_F(PhaserStationTest, TargetLockBlinksOffThenOnWhileAliensAreNear) {
-  ASSERT_TRUE(phasers->targetLockBlinking());
+  ASSERT_TRUE(phasers->TargetLockBlinking());
   const QRect light(224, 35, 53, 23);
   phasers->TargetLockTick();
-  EXPECT_TRUE(AllBlack(phasers->surface(), light)) << "the first tick is off";
+  EXPECT_TRUE(AllBlack(phasers->Surface(), light)) << "the first tick is off";
   phasers->TargetLockTick();
-  EXPECT_EQ(Part(phasers->surface(), light.topLeft(), light.size()), PictureAsShown(51));
+  EXPECT_EQ(Part(phasers->Surface(), light.topLeft(), light.size()), PictureAsShown(51));
   pausedFlag = 1;
   phasers->TargetLockTick();
-  EXPECT_EQ(Part(phasers->surface(), light.topLeft(), light.size()), PictureAsShown(51)) << "paused: held";
+  EXPECT_EQ(Part(phasers->Surface(), light.topLeft(), light.size()), PictureAsShown(51)) << "paused: held";
   pausedFlag = 0;
 
   phasers->StopTargetLock();
-  EXPECT_FALSE(phasers->targetLockBlinking());
+  EXPECT_FALSE(phasers->TargetLockBlinking());
   const QImage face = Face(*phasers);
   EXPECT_EQ(Part(face, {210, 20}, {82, 53}), PictureAsShown(50)) << "the frame without the light";
 }
@@ -268,14 +268,14 @@ TEST_F(PhaserStationTest, TargetLockStartsOnlyWithAliensAndWorkingPhasers) {
   phasers->StopTargetLock();
   game.Damage(ShipSystem::Phaser) = 1.0;
   phasers->StartTargetLock();
-  EXPECT_FALSE(phasers->targetLockBlinking());
+  EXPECT_FALSE(phasers->TargetLockBlinking());
   game.Damage(ShipSystem::Phaser) = 0.0;
   game.ShipQuadrantRecord().alienCount = 0;
   phasers->StartTargetLock();
-  EXPECT_FALSE(phasers->targetLockBlinking());
+  EXPECT_FALSE(phasers->TargetLockBlinking());
   game.ShipQuadrantRecord().alienCount = 1;
   Click(*phasers, More);
-  EXPECT_TRUE(phasers->targetLockBlinking()) << "a More step starts it";
+  EXPECT_TRUE(phasers->TargetLockBlinking()) << "a More step starts it";
 }
 
 TEST_F(WeaponStationTest, OnTheBridgeActivationSetsThePanelAgainAndMinimizingStopsTheLight) {
@@ -286,15 +286,15 @@ TEST_F(WeaponStationTest, OnTheBridgeActivationSetsThePanelAgainAndMinimizingSto
   bridge.show();
   bridge.setActiveSubWindow(frame);
   for (int i = 0; i < 5; ++i) Key(*phasers, Qt::Key_Up);
-  ASSERT_EQ(phasers->phaserCharge(), 500);
+  ASSERT_EQ(phasers->PhaserCharge(), 500);
 
   game.shipEnergy = 550;  // 50 would be left after the shot
   bridge.setActiveSubWindow(other);
-  EXPECT_EQ(phasers->phaserCharge(), 0);
-  EXPECT_EQ(phasers->phaserAvailable(), 550);
+  EXPECT_EQ(phasers->PhaserCharge(), 0);
+  EXPECT_EQ(phasers->PhaserAvailable(), 550);
 
-  ASSERT_TRUE(phasers->targetLockBlinking());
+  ASSERT_TRUE(phasers->TargetLockBlinking());
   frame->showMinimized();
-  EXPECT_FALSE(phasers->targetLockBlinking());
+  EXPECT_FALSE(phasers->TargetLockBlinking());
 }
 }  // namespace

@@ -62,7 +62,7 @@ TEST_P(SoakBreakageTest, IsCaught) {
   EXPECT_EQ(Broken(), GetParam().invariant);
 }
 
-const Breakage breakages[] = {
+const Breakage Breakages[] = {
     {"SecondShip", [] { game.galaxy[5].cells[1][1] = Cell::ShipLeft; }, "consistent game"},
     {"ShipAwayFromItsCell", [] { game.shipSectorX = 6; }, "consistent game"},
     {"AlienCellWithoutRecord", [] { game.alienTable[0].quadrant = -1; }, "consistent game"},
@@ -140,7 +140,7 @@ TEST(SoakInternalError, OnlyTheGamesInternalErrorTextCounts) {
   EXPECT_EQ(broken->detail, "Internal Error: srs954");
 }
 
-INSTANTIATE_TEST_SUITE_P(EachWay, SoakBreakageTest, ::testing::ValuesIn(breakages),
+INSTANTIATE_TEST_SUITE_P(EachWay, SoakBreakageTest, ::testing::ValuesIn(Breakages),
                          [](const auto& row) { return std::string(row.param.name); });
 
 struct Change {
@@ -162,7 +162,7 @@ TEST_P(SoakChangeTest, IsJudged) {
   EXPECT_EQ(broken ? broken->invariant : "", GetParam().invariant);
 }
 
-const Change changes[] = {
+const Change Changes[] = {
     {"Nothing", [](GameState&) {}, ""},
     {"AlienMovesWithinItsQuadrant", [](GameState& g) { g.alienTable[0].sectorX = 4; }, ""},
     {"AlienDestroyed",
@@ -198,6 +198,6 @@ const Change changes[] = {
      },
      ""},
 };
-INSTANTIATE_TEST_SUITE_P(EachChange, SoakChangeTest, ::testing::ValuesIn(changes),
+INSTANTIATE_TEST_SUITE_P(EachChange, SoakChangeTest, ::testing::ValuesIn(Changes),
                          [](const auto& row) { return std::string(row.param.name); });
 }  // namespace

@@ -86,7 +86,7 @@ QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
   // The fireball: puffs that billow outward, white-hot at first, then cooling
   // through yellow and orange to a dull red smoke that thins away.
   constexpr double Swell[FrameCount] = {0, 5.5, 8, 9.5, 10, 9.5, 8.5, 7};
-  const QColor Heat[FrameCount][3] = {
+  const QColor heat[FrameCount][3] = {
       {},
       {Qt::white, QColor(255, 240, 120), QColor(255, 160, 0)},
       {QColor(255, 255, 208), QColor(255, 208, 48), QColor(240, 96, 0)},
@@ -103,10 +103,10 @@ QImage ExplosionFrame(const QImage& sprite, int frame, quint32 seed) {
     const QPointF at = Centre + QPointF(std::cos(angle) * drift * 1.3, std::sin(angle) * drift);
     const double r = Swell[frame] * (0.45 + puffs.bounded(0.3));
     QRadialGradient fire(at, r);
-    fire.setColorAt(0, Heat[frame][0]);
-    fire.setColorAt(0.5, Heat[frame][1]);
-    fire.setColorAt(0.85, Heat[frame][2]);
-    QColor edge = Heat[frame][2];
+    fire.setColorAt(0, heat[frame][0]);
+    fire.setColorAt(0.5, heat[frame][1]);
+    fire.setColorAt(0.85, heat[frame][2]);
+    QColor edge = heat[frame][2];
     edge.setAlpha(0);
     fire.setColorAt(1, edge);
     painter.setPen(Qt::NoPen);

@@ -142,7 +142,7 @@ QByteArray EncodeBmp(const QImage& image, Depth depth) {
     for (int y = height - 1; y >= 0; --y) {
       QByteArray row(RowBytes(width, 24), '\0');
       const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-      for (int x = 0; x < width; ++x) {
+      for (qsizetype x = 0; x < width; ++x) {
         row[3 * x] = char(qBlue(line[x]));
         row[3 * x + 1] = char(qGreen(line[x]));
         row[3 * x + 2] = char(qRed(line[x]));

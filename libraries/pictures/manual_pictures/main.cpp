@@ -99,10 +99,10 @@ bool WriteStations(const QDir& folder) {
   QCoreApplication::processEvents();
 
   bool written = true;
-  for (QMdiSubWindow* window : frame.bridge().subWindowList(QMdiArea::CreationOrder)) {
+  for (QMdiSubWindow* window : frame.Backdrop().subWindowList(QMdiArea::CreationOrder)) {
     window->showNormal();
     auto* station = qobject_cast<StationWindow*>(window->widget());
-    if (station && station->station() == Station::Computer) {
+    if (station && station->Id() == Station::Computer) {
       station->setFocus();
       for (const char c : std::string_view(ConsoleCommand)) Type(*station, QString(QLatin1Char(c)));
       Type(*station, QStringLiteral("\r"), Qt::Key_Return);
