@@ -17,7 +17,7 @@
 namespace {
 
 const std::vector<std::string> ShipAt3x5 = {"........", "........", "........", "........",
-                                             "..>.....", "........", "........", "........"};
+                                            "..>.....", "........", "........", "........"};
 
 class ConsoleCommandsTest : public SectorTest {
  protected:

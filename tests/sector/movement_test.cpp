@@ -11,7 +11,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const std::vector<std::string> EmptyQuadrantWithShipAt1x4 = {"........", "........", "........", "........",
-                                                              ".>......", "........", "........", "........"};
+                                                             ".>......", "........", "........", "........"};
 
 class MovementTest : public SectorTest {
  protected:

@@ -98,7 +98,8 @@ TEST_F(LargeScreen, TheDialAndTheButtonsAnswerWhereThePlayerClicks) {
   const std::pair<QPoint, int> clicks[] = {{{240, 30}, 0}, {{170, 84}, 270}, {{260, 54}, 34}, {{203, 175}, 39}};
   for (const auto& [at, course] : clicks) {
     // A player's short click: the release is already waiting when the press is handled.
-    QTimer::singleShot(0, navigation, [navigation, at = at] { QTest::mouseRelease(navigation, Qt::LeftButton, {}, at); });
+    QTimer::singleShot(0, navigation,
+                       [navigation, at = at] { QTest::mouseRelease(navigation, Qt::LeftButton, {}, at); });
     QTest::mousePress(navigation, Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_EQ(navigation->NavigationCourse(), course) << at.x() << "," << at.y();

@@ -33,7 +33,9 @@ class StationHost : public HeadlessHost {
   }
   // Runs `event` during the first wait that reaches `afterMs` from now on the virtual clock,
   // as a player's hand would act while the game waits.
-  void After(std::uint32_t afterMs, std::function<void()> event) { timed_.push_back({now + afterMs, std::move(event)}); }
+  void After(std::uint32_t afterMs, std::function<void()> event) {
+    timed_.push_back({now + afterMs, std::move(event)});
+  }
   void ConsolePrint(const std::string& text) override {
     HeadlessHost::ConsolePrint(text);
     if (ComputerConsole()) ComputerConsole()->Print(text);
