@@ -33,6 +33,8 @@ TEST_F(LineOfFire, AShallowLineStopsAtTheStarItPassesThrough) {
 }
 TEST_F(LineOfFire, OfTwoStarsOnTheLineTheNearerOneStopsTheBeam) {
   StartQuietSectorGame();
+  // The quadrant as it looks, a row a line.
+  // clang-format off
   DrawQuadrant(game.shipQuadrant, {"........",
                                    ">.*..+..",
                                    "........",
@@ -41,7 +43,9 @@ TEST_F(LineOfFire, OfTwoStarsOnTheLineTheNearerOneStopsTheBeam) {
                                    "........",
                                    "........",
                                    "........"});
+  // clang-format on
   EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {0, 1}, {7, 1}), (SectorPoint{2, 1}));
-  EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {7, 1}, {0, 1}), (SectorPoint{5, 1})) << "and from the other side";
+  EXPECT_EQ(FirstStarOnLine(game.ShipQuadrantRecord(), {7, 1}, {0, 1}), (SectorPoint{5, 1}))
+      << "and from the other side";
 }
 }  // namespace

@@ -52,7 +52,7 @@ std::vector<std::uint8_t> SavedWithoutFrames() {
 }
 
 Snapshot Take() {
-  Snapshot s{SavedWithoutFrames(),   game.gamePhase,        game.gameOverReason,
+  Snapshot s{SavedWithoutFrames(),    game.gamePhase,        game.gameOverReason,
              game.yellowBlinkActive,  game.resetAlienClocks, game.changeCount,
              game.messagesToComputer, lcg::State(),          {}};
   for (const auto& line : messageLines) s.panel.emplace_back(line.data());
