@@ -96,10 +96,17 @@ bool MouseHeldFor(std::uint32_t ms) {
   qApp->installEventFilter(&watch);
   host().PumpPendingMessages();  // a quick click's release is already waiting
   const std::uint32_t start = host().TickCount();
-  for (std::uint32_t waited = 0; !watch.released && waited < ms; waited = host().TickCount() - start)
-    host().WaitPumping(std::min(ReleaseCheckMs, ms - waited));
+  bool quitting = false;
+  for (std::uint32_t waited = 0; !watch.released && !quitting && waited < ms;) {
+    const std::uint32_t step = std::min(ReleaseCheckMs, ms - waited);
+    host().WaitPumping(step);
+    const std::uint32_t before = waited;
+    waited = host().TickCount() - start;
+    // A wait only ends early when the program is quitting; the release will never come.
+    quitting = waited - before < step;
+  }
   qApp->removeEventFilter(&watch);
-  return !watch.released && LeftButtonDown();
+  return !watch.released && !quitting && LeftButtonDown();
 }
 
 void ShowStation(Station station) {

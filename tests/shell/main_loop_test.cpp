@@ -1,14 +1,16 @@
 // The main loop on the real dispatcher: it sleeps when nothing is due, wakes for the clock,
-// and ends on a quit request even from the middle of an animation.
+// and ends on a quit request even from the middle of an animation or a held button.
 
 #include "main_loop.h"
 
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 
 #include "game_state.h"
+#include "navigation_station.h"
 #include "shell_reset.h"
 #include "qt_host.h"
 #include "quiet_game.h"
@@ -75,6 +77,20 @@ TEST_F(MainLoopTest, AQuitDuringAnAnimationEndsTheProgram) {
   EXPECT_EQ(RunMainLoop(), 0);
   EXPECT_TRUE(animationFinished);
   EXPECT_LT(elapsed.elapsed(), 2000) << "the wait gave up as soon as the quit came";
+}
+
+TEST_F(MainLoopTest, AQuitWhileAPanelButtonIsHeldLetsTheButtonGo) {
+  StartGreenGame();
+  NavigationStation navigation;
+  navigation.show();
+  RequestQuit(0);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  // WARP up pressed and never released: the release will not be delivered any more.
+  QTest::mousePress(&navigation, Qt::LeftButton, {}, QPoint(48, 37));
+  EXPECT_LT(elapsed.elapsed(), 2000) << "the hold ended with the program";
+  EXPECT_EQ(navigation.WarpSetting(), 1) << "the press counted once";
+  QTest::mouseRelease(&navigation, Qt::LeftButton, {}, QPoint(48, 37));
 }
 
 TEST_F(MainLoopTest, WaitPumpingKeepsTimersRunningAndWaitPumpingZeroReturnsAtOnce) {
