@@ -12,6 +12,10 @@
 #include "game_state.h"
 #include "navigation_station.h"
 #include "shell_reset.h"
+#include "options.h"
+#include "resource_library.h"
+#include "sound.h"
+#include "sound_output.h"
 #include "qt_host.h"
 #include "quiet_game.h"
 
@@ -91,6 +95,34 @@ TEST_F(MainLoopTest, AQuitWhileAPanelButtonIsHeldLetsTheButtonGo) {
   EXPECT_LT(elapsed.elapsed(), 2000) << "the hold ended with the program";
   EXPECT_EQ(navigation.WarpSetting(), 1) << "the press counted once";
   QTest::mouseRelease(&navigation, Qt::LeftButton, {}, QPoint(48, 37));
+}
+
+// A sound that never ends, so a sound queued behind it waits the longest a wait may last.
+class EndlessSound : public SoundOutput {
+ public:
+  int DeviceCount() override { return 1; }
+  bool Play(const QByteArray&, bool) override { return true; }
+  bool IsPlaying() override { return true; }
+  void Stop() override {}
+};
+
+TEST_F(MainLoopTest, AQuitStopsASoundWaitingForTheChannel) {
+  const QString sounds = QStringLiteral(SOUND_BUNDLE_PATH);
+  ASSERT_TRUE(resources::LoadBundle(sounds));
+  StartGreenGame();
+  EndlessSound speakers;
+  UseSoundOutput(&speakers);
+  options.soundsEnabled = 1;
+  ASSERT_EQ(InitSound(), 1);
+  PlaySoundNow(Sounds::Explosion, false);
+  RequestQuit(0);
+  QElapsedTimer elapsed;
+  elapsed.start();
+  PlaySoundAfterCurrent(Sounds::Acknowledge, false);
+  EXPECT_LT(elapsed.elapsed(), 2000) << "the wait ended with the program";
+  ShutdownSound();
+  UseSoundOutput(nullptr);
+  resources::UnloadBundle(sounds);
 }
 
 TEST_F(MainLoopTest, WaitPumpingKeepsTimersRunningAndWaitPumpingZeroReturnsAtOnce) {
