@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 
 #include "conditions.h"
@@ -215,6 +216,9 @@ TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
                                                     "Phaser Banks repaired."}));
   EXPECT_EQ(game.galaxy[QuadrantNeighbour(27, 1, 1)].flags & QuadrantFlag::Charted, QuadrantFlag::Charted);
   EXPECT_EQ(recorder.CallsNamed("StopTargetLock").size(), 1u);
+  const std::vector<std::string> invalidated = recorder.CallsNamed("InvalidateStation");
+  EXPECT_NE(std::find(invalidated.begin(), invalidated.end(), "Status"), invalidated.end())
+      << "the Status panel shows the refilled ship";
 
   game.shipEnergy = 2500;  // staying docked gives nothing more
   EXPECT_EQ(EvaluateConditions(), GamePhase::Docked);
