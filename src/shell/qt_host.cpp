@@ -121,10 +121,15 @@ void QtHost::StopTargetLock() {
 void QtHost::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
-  if (busy)
+  // The frame takes the mouse for the while: a click on a station goes nowhere until the
+  // ship is done.
+  if (busy) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-  else
+    if (frame_ && frame_->isVisible()) frame_->grabMouse();
+  } else {
     QApplication::restoreOverrideCursor();
+    if (frame_ && QWidget::mouseGrabber() == frame_) frame_->releaseMouse();
+  }
 }
 
 // The actions' animations draw straight onto the Short Range Scan's surface.

@@ -16,6 +16,7 @@
 
 #include "action_state.h"
 #include "console_commands.h"
+#include "damage_report.h"
 #include "end_game.h"
 #include "frame_window.h"
 #include "game_files.h"
@@ -27,6 +28,8 @@
 #include "random.h"
 #include "scan_requests.h"
 #include "sound.h"
+#include "station_handles.h"
+#include "station_window.h"
 
 namespace {
 namespace M = MenuCommand;
@@ -203,6 +206,24 @@ TEST_F(ActionUnderway, TheMenusDoNotOpenDuringAMove) {
   QWidget* popup = QApplication::activePopupWidget();
   EXPECT_NE(popup, nullptr) << "after the move the same click opens the menu";
   if (popup) popup->close();
+}
+
+TEST_F(ActionUnderway, AClickOnAStationDuringAMoveGoesNowhere) {
+  qtHost.ShowStationNormal(Station::DamageReport);
+  StationWindow* report = StationHandle(Station::DamageReport);
+  ASSERT_NE(report, nullptr);
+  // Clicked as the platform delivers a click: to the frame's window, at the report's place.
+  const auto clickOnTheReport = [&] {
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, report->mapTo(frame.get(), QPoint(100, 100)));
+  };
+  DuringAMove([&] {
+    EXPECT_EQ(QWidget::mouseGrabber(), frame.get()) << "the frame holds the mouse";
+    clickOnTheReport();
+  });
+  EXPECT_EQ(repairShowRemaining, 0) << "the report kept its mode";
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the mouse is free again";
+  clickOnTheReport();
+  EXPECT_EQ(repairShowRemaining, 1) << "after the move the same click switches it";
 }
 
 // A saved game handed in from outside (the command line, a second start of the program) waits
