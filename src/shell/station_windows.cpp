@@ -76,9 +76,11 @@ void OpenStations(QMdiArea& area) {
     area.addSubWindow(frame);
     frame->show();
     PlaceStation(*frame, entry.defaultTopLeft, entry.defaultClientSize);
-    // A resizable station with a smallest face keeps its frame from shrinking past it.
-    if (!station->minimumSize().isEmpty() && station->minimumSize() != station->maximumSize())
-      frame->setMinimumSize(station->minimumSize() + (frame->size() - station->size()));
+    // The frame follows its face's limits: a fixed face cannot be dragged larger or smaller,
+    // a resizable one with a smallest face keeps its frame from shrinking past it.
+    const QSize border = frame->size() - station->size();
+    if (!station->minimumSize().isEmpty()) frame->setMinimumSize(station->minimumSize() + border);
+    if (station->minimumSize() == station->maximumSize()) frame->setMaximumSize(station->maximumSize() + border);
     if (entry.station == Station::LongRangeScan) {
       frame->hide();
     } else if (entry.station != Station::Controls) {

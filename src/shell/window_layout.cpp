@@ -136,8 +136,10 @@ void RestoreWindowPositions() {
     const auto clamp = [](int v) { return std::clamp(v, -(1 << 20), 1 << 20); };
     const QRect wanted(QPoint(clamp(placement->left), clamp(placement->top)),
                        QPoint(clamp(placement->right) - 1, clamp(placement->bottom) - 1));
-    const QRect place =
-        ReachablePlace(wanted.normalized(), frame->minimumSizeHint(), frame->mdiArea()->viewport()->rect());
+    // A station of fixed size keeps it, wherever the file puts it.
+    const QRect asked(wanted.normalized().topLeft(),
+                      wanted.normalized().size().expandedTo(frame->minimumSize()).boundedTo(frame->maximumSize()));
+    const QRect place = ReachablePlace(asked, frame->minimumSizeHint(), frame->mdiArea()->viewport()->rect());
     if (frame->isMinimized() || frame->isMaximized() || !frame->isVisible()) frame->showNormal();
     frame->setGeometry(place);
     if (IsMinimizedState(state))

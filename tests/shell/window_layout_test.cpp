@@ -122,13 +122,34 @@ TEST_F(WindowLayoutTest, SaveThenRestoreBringsBackPlacesAndMinimizedStates) {
 
 TEST_F(WindowLayoutTest, AFileWithSomeKeysMovesOnlyThoseStations) {
   const QRect status = Frame(Station::Status).geometry();
+  const QSize scanSize = Frame(Station::ShortRangeScan).size();
   WriteSettingsFile("[Positions]\nShortRange=1,300,40,640,340\nComputer=1,30,60,420,330\nStatus=\n");
   frame->Command(M::RestoreWindowPositions);
-  EXPECT_EQ(Frame(Station::ShortRangeScan).geometry(), QRect(300, 40, 340, 300));
+  EXPECT_EQ(Frame(Station::ShortRangeScan).geometry(), QRect(QPoint(300, 40), scanSize)) << "the scan keeps its size";
   EXPECT_FALSE(Frame(Station::Computer).isMinimized());
   EXPECT_EQ(Frame(Station::Computer).geometry(), QRect(30, 60, 390, 270));
   EXPECT_EQ(Frame(Station::Status).geometry(), status) << "an empty value leaves it where it is";
   EXPECT_TRUE(Frame(Station::Navigation).isMinimized());
+}
+
+TEST_F(WindowLayoutTest, OnlyTheScalableStationsCanBeResized) {
+  for (Station s : {Station::ShortRangeScan, Station::Navigation, Station::Shields, Station::PhotonTorpedoes,
+                    Station::Phasers, Station::DamageReport, Station::Status}) {
+    QMdiSubWindow& station = Frame(s);
+    station.showNormal();
+    const QSize size = station.size();
+    station.resize(size + QSize(100, 80));
+    EXPECT_EQ(station.size(), size) << StationName(s) << " grew";
+    station.resize(size - QSize(40, 30));
+    EXPECT_EQ(station.size(), size) << StationName(s) << " shrank";
+  }
+  for (Station s : {Station::LongRangeScan, Station::Computer, Station::Messages, Station::Controls}) {
+    QMdiSubWindow& station = Frame(s);
+    station.showNormal();
+    const QSize larger = station.size() + QSize(100, 80);
+    station.resize(larger);
+    EXPECT_EQ(station.size(), larger) << StationName(s);
+  }
 }
 
 TEST_F(WindowLayoutTest, OddPlacesNeverPutAStationOutOfReach) {
