@@ -149,6 +149,7 @@ int ShowGame(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   QCoreApplication application(argc, argv);
+  UseGameNumberFormat();
   if (argc < 2) return Usage();
   const std::string verb = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);

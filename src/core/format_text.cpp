@@ -1,5 +1,6 @@
 #include "format_text.h"
 
+#include <clocale>
 #include <cstdarg>
 #include <cstdio>
 
@@ -18,3 +19,5 @@ std::string FormatText(const char* format, ...) {
   va_end(args);
   return text;
 }
+
+void UseGameNumberFormat() { std::setlocale(LC_NUMERIC, "C"); }

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "command_line.h"
+#include "format_text.h"
 #include "startup.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   if (const CommandLine early = ReadCommandLine(arguments, true); early.exitCode) return AnswerOnTerminal(early);
 
   QApplication application(argc, argv);  // takes Qt's own options (-platform, -style...) out
+  UseGameNumberFormat();
   // The installed menu entry: desktops match the running game to its name and icon by it.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrav.Kestrav"));
   const CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());

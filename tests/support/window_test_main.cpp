@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "format_text.h"
 #include "resource_library.h"
 #include "shared_pictures.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("KESTRAV_TEST_PLATFORM");
   qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
   QApplication application(argc, argv);
+  UseGameNumberFormat();
   QApplication::setQuitOnLastWindowClosed(false);
   ::testing::InitGoogleTest(&argc, argv);
   const QString bundle = QStringLiteral(KESTRAV_BIN_DIR "/") + resources::PictureBundleName;

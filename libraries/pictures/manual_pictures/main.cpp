@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "format_text.h"
 #include "bridge_background.h"
 #include "end_game.h"
 #include "frame_window.h"
@@ -121,6 +122,7 @@ bool WriteStations(const QDir& folder) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  UseGameNumberFormat();
   QApplication::setQuitOnLastWindowClosed(false);
   if (argc < 3) {
     std::fprintf(stderr, "usage: %s <KESTRAV1.rcc> <folder> <bitmap id>... [icon:<id>]...\n", argv[0]);
