@@ -64,7 +64,8 @@ void BridgeBackground::PaintStars(QPainter& painter, const QRect& area) const {
 void BridgeBackground::PaintLogoAndHint(QPainter& painter, const QRect& area) const {
   const QRect logo = Centred(QSize(LogoWidth, LogoHeight), viewport()->rect());
 
-  painter.setFont(BridgeFont(BridgeFace::Arial, 16, QFont::Bold));
+  // The desktop's plain proportional font of the era: 8 points, 11 pixels of character height.
+  painter.setFont(BridgeFont(BridgeFace::Arial, 11, QFont::Normal));
   painter.setPen(QColor(255, 0, 0));
   const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
   const QString hint = QString::fromLatin1(MessageText(Msg::IdleHint));
