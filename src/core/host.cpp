@@ -14,3 +14,9 @@ Host& host() {
 }
 
 std::uint32_t TickCount() { return host().TickCount(); }
+
+bool WaitUnlessQuitting(std::uint32_t ms) {
+  const std::uint32_t start = host().TickCount();
+  host().WaitPumping(ms);
+  return host().TickCount() - start >= ms;
+}

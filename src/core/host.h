@@ -177,3 +177,7 @@ Host& host();  // NOLINT(readability-identifier-naming): named as the object it 
 
 // Milliseconds since start, from the host's clock (real or virtual).
 std::uint32_t TickCount();
+
+// Waits `ms` with the windows working, as WaitPumping does; false when the wait was cut
+// short, which happens only when the program is quitting: whatever was awaited will not come.
+bool WaitUnlessQuitting(std::uint32_t ms);

@@ -97,14 +97,8 @@ bool MouseHeldFor(std::uint32_t ms) {
   host().PumpPendingMessages();  // a quick click's release is already waiting
   const std::uint32_t start = host().TickCount();
   bool quitting = false;
-  for (std::uint32_t waited = 0; !watch.released && !quitting && waited < ms;) {
-    const std::uint32_t step = std::min(ReleaseCheckMs, ms - waited);
-    host().WaitPumping(step);
-    const std::uint32_t before = waited;
-    waited = host().TickCount() - start;
-    // A wait only ends early when the program is quitting; the release will never come.
-    quitting = waited - before < step;
-  }
+  for (std::uint32_t waited = 0; !watch.released && !quitting && waited < ms; waited = host().TickCount() - start)
+    quitting = !WaitUnlessQuitting(std::min(ReleaseCheckMs, ms - waited));
   qApp->removeEventFilter(&watch);
   return !watch.released && !quitting && LeftButtonDown();
 }

@@ -81,9 +81,7 @@ void PlaySoundAfterCurrent(SoundId id, bool loop) {
     while (channel.output->IsPlaying()) {
       host().PumpPendingMessages();
       if (channel.currentSound == Sounds::Ambience || TickCount() - start > LongestWaitMs) break;
-      const std::uint32_t before = TickCount();
-      host().WaitPumping(WaitStepMs);
-      if (TickCount() - before < WaitStepMs) break;  // cut short: the program is quitting
+      if (!WaitUnlessQuitting(WaitStepMs)) break;
     }
     // While it waited, the player may have switched sounds off or the frame closed.
     if (SoundsOn() && channel.Open()) channel.output->Play(image, loop);
