@@ -42,18 +42,14 @@ std::optional<std::pair<int, int>> AimTorpedo(const GameState& s, Sector target)
     const GridOffset offset = CourseOffset(course, WalkLength);
     int entered = 0;
     std::optional<int> hitAt;
-    bool over = false;
     WalkLine(s.shipSectorX, s.shipSectorY, s.shipSectorX + offset.dx, s.shipSectorY + offset.dy, [&](int x, int y) {
-      if (over || (x == s.shipSectorX && y == s.shipSectorY)) return;
+      if (x == s.shipSectorX && y == s.shipSectorY) return true;
       ++entered;
-      if (!InGrid(x, y)) {
-        over = true;
-        return;
-      }
+      if (!InGrid(x, y)) return false;
       const SectorCell cell = quadrant.cells[y][x];
-      if (Cell::Object(cell) == Cell::Empty) return;
-      over = true;
+      if (Cell::Object(cell) == Cell::Empty) return true;
       if (Cell::HoldsAlien(cell)) hitAt = entered;
+      return false;
     });
     if (hitAt) return std::pair{course, std::min(*hitAt, 9)};
   }
@@ -79,16 +75,12 @@ ImpulseOutcome FollowImpulse(const GameState& s, int course, int factor, Beside&
   const QuadrantRecord& quadrant = ShipQuadrant(s);
   const GridOffset offset = CourseOffset(course, WalkLength);
   ImpulseOutcome outcome;
-  bool stopped = false;
   WalkLine(s.shipSectorX, s.shipSectorY, s.shipSectorX + offset.dx, s.shipSectorY + offset.dy, [&](int x, int y) {
-    if (stopped || (x == s.shipSectorX && y == s.shipSectorY)) return;
+    if (x == s.shipSectorX && y == s.shipSectorY) return true;
     if (!InGrid(x, y)) outcome.crossed = true;
-    if (outcome.crossed || Cell::Object(quadrant.cells[y][x]) != Cell::Empty) {
-      stopped = true;
-      return;
-    }
+    if (outcome.crossed || Cell::Object(quadrant.cells[y][x]) != Cell::Empty) return false;
     ++outcome.moved;
-    stopped = outcome.moved == factor || beside(x, y);
+    return outcome.moved != factor && !beside(x, y);
   });
   return outcome;
 }

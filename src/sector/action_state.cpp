@@ -3,17 +3,15 @@
 #include "console_keyboard.h"
 
 bool actionInProgress = false;
-bool walkStopped = false;
+bool scanAnimationHeld = false;
 bool starfieldActive = false;
 bool firstCombatPass = false;
-int stepsLeft = 0;
 
 bool ActionRunning() { return actionInProgress || consoleBusy; }
 
 void ResetSectorAction() {
   actionInProgress = false;
-  walkStopped = false;
+  scanAnimationHeld = false;
   starfieldActive = false;
   firstCombatPass = false;
-  stepsLeft = 0;
 }

@@ -6,16 +6,14 @@
 // Set while the scan carries out a request and around each alien move and attack; the
 // control stations ignore input and the scan drops requests meanwhile.
 extern bool actionInProgress;
-// Set when the current line walk must ignore its remaining points; also held while a
-// quadrant change shows its starfield, which pauses the scan's animation.
-extern bool walkStopped;
+// Set while the scan's stars and starbases hold still: while a quadrant change shows its
+// starfield, and while the ship settles in the last sector of an impulse move.
+extern bool scanAnimationHeld;
 // Set while the warp starfield owns the scan: its paint then draws nothing.
 extern bool starfieldActive;
 // True for the one pass of the aliens after their clocks were reset, in which each alien may
 // move and fire at once by chance.
 extern bool firstCombatPass;
-// How many more steps the current walk may take (sectors, quadrants or torpedo distance).
-extern int stepsLeft;
 
 // True while anything is happening that the game must not be changed under: a request being
 // carried out, an alien's move or attack, or the console counting down to a ricochet.

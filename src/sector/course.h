@@ -1,6 +1,8 @@
 #pragma once
 // Courses and straight lines on the sector and quadrant grids.
 
+#include <algorithm>
+#include <concepts>
 #include <cstdlib>
 
 struct GridOffset {
@@ -18,9 +20,10 @@ inline constexpr int WalkLength = 12;
 // (rows grow downwards). (0, 0) gives 180.
 int CourseBearing(int dx, int dy);
 
-// Hands step(x, y) every point of the straight line from (ax, ay) to (bx, by): the start
-// first, the end itself left out, one point per unit of the longer axis.
-template <class Step>
+// Hands step(x, y) the points of the straight line from (ax, ay) to (bx, by): the start
+// first, the end itself left out, one point per unit of the longer axis. The step answers
+// whether the walk goes on; it ends at the first false.
+template <std::predicate<int, int> Step>
 void WalkLine(int ax, int ay, int bx, int by, Step&& step) {
   const int dx = std::abs(bx - ax), dy = std::abs(by - ay);
   const int sx = bx < ax ? -1 : 1, sy = by < ay ? -1 : 1;
@@ -28,7 +31,7 @@ void WalkLine(int ax, int ay, int bx, int by, Step&& step) {
   if (dx > dy) {
     int error = 2 * dy - dx;
     for (int i = 0; i < dx; ++i) {
-      step(x, y);
+      if (!step(x, y)) return;
       if (error > 0) {
         y += sy;
         error -= 2 * dx;
@@ -39,7 +42,7 @@ void WalkLine(int ax, int ay, int bx, int by, Step&& step) {
   } else {
     int error = 2 * dx - dy;
     for (int i = 0; i < dy; ++i) {
-      step(x, y);
+      if (!step(x, y)) return;
       if (error > 0) {
         x += sx;
         error -= 2 * dy;
@@ -50,9 +53,6 @@ void WalkLine(int ax, int ay, int bx, int by, Step&& step) {
   }
 }
 
-// The number of points a walk from (x1, y1) to (x2, y2) visits: grid steps between them.
-inline int GridDistance(int x1, int y1, int x2, int y2) {
-  int points = 0;
-  WalkLine(x1, y1, x2, y2, [&points](int, int) { ++points; });
-  return points;
-}
+// Grid steps between (x1, y1) and (x2, y2): the number of points a walk from one to the
+// other visits, one per unit of the longer axis.
+inline int GridDistance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x2 - x1), std::abs(y2 - y1)); }

@@ -12,7 +12,8 @@ bool IsStar(SectorCell cell) {
 std::optional<SectorPoint> FirstStarOnLine(const QuadrantRecord& quadrant, SectorPoint from, SectorPoint to) {
   std::optional<SectorPoint> star;
   WalkLine(from.x, from.y, to.x, to.y, [&](int x, int y) {
-    if (!star && IsStar(quadrant.cells[y][x])) star = SectorPoint{x, y};
+    if (IsStar(quadrant.cells[y][x])) star = SectorPoint{x, y};
+    return !star;
   });
   return star;
 }

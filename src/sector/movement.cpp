@@ -62,33 +62,29 @@ MessageId BlockingMessage(std::uint8_t kind) {
 
 int EdgeStep(int v) { return v > 7 ? 1 : v < 0 ? -1 : 0; }
 
-// One point of an impulse walk.
-void ImpulseStep(int x, int y) {
-  if (walkStopped) return;
+// One point of an impulse walk that may enter `sectorsLeft` more sectors; false once the
+// ship has stopped.
+bool ImpulseStep(int& sectorsLeft, int x, int y) {
   if (EdgeStep(x) != 0 || EdgeStep(y) != 0) {
     // Over the edge into the neighbouring quadrant; the rest of the impulse is lost.
-    stepsLeft = 1;
-    EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)));
+    EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)), 1);
     game.stardateNow -= 1.0;  // the crossing itself takes no time
-    walkStopped = true;
-    return;
+    return false;
   }
 
   QuadrantRecord& quadrant = game.ShipQuadrantRecord();
   const std::uint8_t kind = Cell::Object(quadrant.cells[y][x]);
-  if (kind == Cell::ShipLeft || kind == Cell::ShipRight) return;  // the walk starts on the ship
+  if (kind == Cell::ShipLeft || kind == Cell::ShipRight) return true;  // the walk starts on the ship
   if (const MessageId blocked = BlockingMessage(kind)) {
     PostShipMessage(blocked, x + 1, y + 1);
-    walkStopped = true;
-    return;
+    return false;
   }
 
   if (game.shipEnergy - SectorEnergyCost > 0) {
     game.shipEnergy -= SectorEnergyCost;
   } else {
     game.shipEnergy = 0;
-    walkStopped = true;
-    return;
+    return false;
   }
   if (game.shieldEnergy != 0) game.shieldEnergy = std::max(0, game.shieldEnergy - SectorShieldCost);
 
@@ -101,8 +97,11 @@ void ImpulseStep(int x, int y) {
   game.shipSectorY = y;
   game.stardateNow += SectorTime;
 
-  if (--stepsLeft == 0) walkStopped = true;
+  // In its last sector the ship settles with the scan's stars holding still.
+  const bool arrived = --sectorsLeft == 0;
+  if (arrived) scanAnimationHeld = true;
   host().WaitPumping(SectorMs);
+  return !arrived;
 }
 
 // Charts the new neighbourhood and lets the referee decide what the arrival means.
@@ -115,7 +114,6 @@ void FinishMove() {
 void ImpulseMove(int course, int impulse) {
   PostShipMessage(Msg::ImpulseEngaged);
   if (!PayToEngage()) return;
-  stepsLeft = impulse;
   host().PlaySoundAfterCurrent(Sounds::Engines, true);
 
   const GridOffset offset = CourseOffset(course, WalkLength);
@@ -124,9 +122,10 @@ void ImpulseMove(int course, int impulse) {
   const SectorCell facing = targetX > game.shipSectorX ? Cell::ShipRight : Cell::ShipLeft;
   ShipCell() = static_cast<SectorCell>((ShipCell() & 0xFF00) | facing);
 
-  walkStopped = false;
-  WalkLine(game.shipSectorX, game.shipSectorY, targetX, targetY, ImpulseStep);
-  walkStopped = false;
+  int sectorsLeft = impulse;
+  WalkLine(game.shipSectorX, game.shipSectorY, targetX, targetY,
+           [&sectorsLeft](int x, int y) { return ImpulseStep(sectorsLeft, x, y); });
+  scanAnimationHeld = false;
 
   PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
   host().InvalidateStation(Station::Status, false);
@@ -137,37 +136,34 @@ void ImpulseMove(int course, int impulse) {
 void WarpMove(int course, int warp) {
   PostShipMessage(Msg::WarpEngaged);
   if (!PayToEngage()) return;
-  stepsLeft = warp + 1;
 
   const GridOffset offset = CourseOffset(course, WalkLength);
   const int fromColumn = QuadrantColumn(game.shipQuadrant), fromRow = QuadrantRow(game.shipQuadrant);
   int toColumn = fromColumn, toRow = fromRow;
-  walkStopped = false;
-  // Counts off the quadrants passed; nothing on the way is looked at.
+  // Counts off the quadrants passed, the start included, up to the warp factor's; nothing on
+  // the way is looked at.
+  int pointsLeft = warp + 1;
   WalkLine(fromColumn, fromRow, fromColumn + offset.dx, fromRow + offset.dy, [&](int column, int row) {
-    if (walkStopped) return;
     toColumn = column;
     toRow = row;
-    if (--stepsLeft == 0) walkStopped = true;
+    return --pointsLeft > 0;
   });
 
-  stepsLeft = warp;
-  EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, toColumn - fromColumn, toRow - fromRow));
+  EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, toColumn - fromColumn, toRow - fromRow), warp);
 
   PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
   host().InvalidateStation(Station::Status, false);
   FinishMove();
 }
 
-void EnterQuadrant(int quadrant) {
-  const int warp = stepsLeft;
-  walkStopped = true;
+void EnterQuadrant(int quadrant, int warp) {
+  scanAnimationHeld = true;
   VacateShipCell();
   game.shipQuadrant = quadrant;
   PlaceShipInQuadrant();
 
   WarpStarfield(warp);
-  walkStopped = false;
+  scanAnimationHeld = false;
   host().UpdateStation(Station::ShortRangeScan);
 
   game.stardateNow += warp;
@@ -178,13 +174,13 @@ void EnterQuadrant(int quadrant) {
 }
 
 void GravityRicochet() {
-  walkStopped = true;
+  scanAnimationHeld = true;
   VacateShipCell();
   game.shipQuadrant = lcg::rand() % QuadrantCount;
   PlaceShipInQuadrant();
 
   WarpStarfield(0);
-  walkStopped = false;
+  scanAnimationHeld = false;
   host().UpdateStation(Station::ShortRangeScan);
   host().InvalidateStation(Station::ShortRangeScan, true);
 

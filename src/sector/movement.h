@@ -14,6 +14,6 @@ void WarpMove(int course, int warp);
 // Throws the ship into a random quadrant (possibly the same one); the shields collapse.
 void GravityRicochet();
 
-// The ship leaves its quadrant for `quadrant` with warp factor stepsLeft (1 for an impulse
+// The ship leaves its quadrant for `quadrant` with warp factor `warp` (1 for an impulse
 // crossing): a random empty sector, the starfield, and the time, energy and shield costs.
-void EnterQuadrant(int quadrant);
+void EnterQuadrant(int quadrant, int warp);

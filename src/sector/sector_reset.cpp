@@ -3,11 +3,9 @@
 #include "action_state.h"
 #include "console_keyboard.h"
 #include "program_reset.h"
-#include "torpedoes.h"
 
 void ResetSectorState(Host& host) {
   ResetProgramState(host);
   ResetSectorAction();
-  torpedoLastSector = NoTorpedoSector;
   ResetConsole();
 }

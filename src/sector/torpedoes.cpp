@@ -1,16 +1,16 @@
 #include "torpedoes.h"
 
-#include "action_state.h"
+#include <optional>
+
 #include "alien_hits.h"
 #include "conditions.h"
 #include "course.h"
 #include "game_state.h"
+#include "line_of_fire.h"
 #include "random.h"
 #include "scan_effects.h"
 #include "scan_geometry.h"
 #include "ship_messages.h"
-
-TorpedoSector torpedoLastSector = NoTorpedoSector;
 
 namespace {
 constexpr std::uint32_t SectorMs = 500;
@@ -19,15 +19,22 @@ constexpr int InternalErrorNoAlien = 954;
 
 bool ScanWorks() { return game.Working(ShipSystem::SRS); }
 
+// One torpedo on its way: the DISTANCE counter, which drops in every empty sector passed,
+// and the sector where its dot was last drawn.
+struct Flight {
+  int distanceLeft;
+  std::optional<SectorPoint> dot;
+};
+
 // 200, 150 or 100 by skill (two levels each), plus 0..79.
 int TorpedoDamage() {
   const int base = 200 - 50 * (static_cast<int>(game.skillLevel) / 2);
   return base + lcg::rand() % 80;
 }
 
-void HitAlienAt(int x, int y) {
+void HitAlienAt(int x, int y, bool atTheDistanceSet) {
   int damage = TorpedoDamage();
-  if (stepsLeft == 1) damage += DistanceBonus;
+  if (atTheDistanceSet) damage += DistanceBonus;
   const int index = FindAlienAt(game.shipQuadrant, x, y);
   if (index < 0) {
     PostShipMessage(Msg::InternalError, "srs", InternalErrorNoAlien);
@@ -45,61 +52,50 @@ void DestroyStarbaseAt(int x, int y) {
   quadrant.cells[y][x] = Cell::Empty;
 }
 
-// One point of the torpedo's walk.
-void TorpedoStep(int x, int y) {
-  // The dot moves on; this also runs for the points after the flight has ended.
-  if (torpedoLastSector != NoTorpedoSector && ScanWorks())
-    host().ScanFillBlack(SectorRect(torpedoLastSector.x, torpedoLastSector.y));
-  if (walkStopped) return;
+// One point of the torpedo's walk; false once the flight is over.
+bool TorpedoStep(Flight& flight, int x, int y) {
+  // The dot moves on.
+  if (flight.dot && ScanWorks()) host().ScanFillBlack(SectorRect(flight.dot->x, flight.dot->y));
   if (x < 0 || x > 7 || y < 0 || y > 7) {
     PostShipMessage(Msg::TorpedoLost);
-    walkStopped = true;
-    return;
+    return false;
   }
 
   const std::uint8_t kind = Cell::Object(game.ShipQuadrantRecord().cells[y][x]);
   switch (kind) {
     case Cell::ShipLeft:
     case Cell::ShipRight:  // the walk starts in the ship's own sector
-      return;
-    case Cell::Starbase:
-      DestroyStarbaseAt(x, y);
-      walkStopped = true;
-      return;
+      return true;
+    case Cell::Starbase: DestroyStarbaseAt(x, y); return false;
     case Cell::StarA:
     case Cell::StarB:
-    case Cell::StarX:
-      PostShipMessage(Msg::TorpedoConsumedByStar, x + 1, y + 1);
-      walkStopped = true;
-      return;
+    case Cell::StarX: PostShipMessage(Msg::TorpedoConsumedByStar, x + 1, y + 1); return false;
     default: break;
   }
   if (Cell::HoldsAlien(kind)) {
-    HitAlienAt(x, y);
-    walkStopped = true;
-    return;
+    HitAlienAt(x, y, flight.distanceLeft == 1);
+    return false;
   }
 
-  torpedoLastSector = {x, y};
+  flight.dot = SectorPoint{x, y};
   if (ScanWorks()) {
     const ScanRect r = SectorRect(x, y);
     host().ScanBlitPicture({r.left + DotOffsetX, r.top + DotOffsetY}, ScanPicture::Torpedo);
   }
-  --stepsLeft;
+  --flight.distanceLeft;
   host().WaitPumping(SectorMs);
+  return true;
 }
 }  // namespace
 
 void FireTorpedo(int course, int distance) {
   PostShipMessage(Msg::FiringTorpedo);
-  stepsLeft = distance;
   --game.torpedoCount;
   const GridOffset offset = CourseOffset(course, WalkLength);
 
-  walkStopped = false;
-  torpedoLastSector = NoTorpedoSector;
-  WalkLine(game.shipSectorX, game.shipSectorY, game.shipSectorX + offset.dx, game.shipSectorY + offset.dy, TorpedoStep);
-  walkStopped = false;
+  Flight flight{distance, std::nullopt};
+  WalkLine(game.shipSectorX, game.shipSectorY, game.shipSectorX + offset.dx, game.shipSectorY + offset.dy,
+           [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
 
   host().InvalidateStation(Station::Status, false);
   EvaluateConditions();

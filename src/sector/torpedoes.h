@@ -3,14 +3,6 @@
 // over the grid's edge, swallowed by a star, destroys a starbase outright, or hits an alien,
 // 70 units harder when it strikes exactly at the DISTANCE set.
 
-// Where the last torpedo dot was drawn; NoTorpedoSector when there is none.
-struct TorpedoSector {
-  int x, y;
-  bool operator==(const TorpedoSector&) const = default;
-};
-inline constexpr TorpedoSector NoTorpedoSector{-10, -10};
-extern TorpedoSector torpedoLastSector;
-
 inline constexpr int StarbaseTorpedoDamage = 250;
 inline constexpr int DistanceBonus = 70;
 

@@ -98,7 +98,7 @@ void ShortRangeScanWindow::timerEvent(QTimerEvent* event) {
 }
 
 void ShortRangeScanWindow::AnimationTick() {
-  if (Minimized() || !game.Working(ShipSystem::SRS) || walkStopped || pausedFlag) return;
+  if (Minimized() || !game.Working(ShipSystem::SRS) || scanAnimationHeld || pausedFlag) return;
   QuadrantRecord& quadrant = game.ShipQuadrantRecord();
   if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return;
 

@@ -12,6 +12,7 @@ void ForEachLinePixel(QImage& image, QPoint from, QPoint to, Plot&& plot) {
   const QRect bounds = image.rect();
   WalkLine(from.x(), from.y(), to.x(), to.y(), [&](int x, int y) {
     if (bounds.contains(x, y)) plot(reinterpret_cast<QRgb*>(image.scanLine(y)) + x);
+    return true;
   });
 }
 

@@ -53,7 +53,10 @@ TEST(CourseBearing, InvertsCourseOffsetWithinAFewDegrees) {
 
 std::vector<std::pair<int, int>> Walk(int ax, int ay, int bx, int by) {
   std::vector<std::pair<int, int>> points;
-  WalkLine(ax, ay, bx, by, [&](int x, int y) { points.emplace_back(x, y); });
+  WalkLine(ax, ay, bx, by, [&](int x, int y) {
+    points.emplace_back(x, y);
+    return true;
+  });
   return points;
 }
 
@@ -93,11 +96,32 @@ TEST(WalkLine, AtAnExactHalfWayTheWalkKeepsItsRowOrColumnForOneMoreStep) {
   EXPECT_EQ(Walk(0, 0, 4, 2), (Points{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
 }
 
+TEST(WalkLine, EndsAtTheFirstPointItsStepDeclines) {
+  std::vector<std::pair<int, int>> points;
+  WalkLine(0, 0, 7, 0, [&](int x, int y) {
+    points.emplace_back(x, y);
+    return x < 2;
+  });
+  EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {2, 0}}));
+}
+
 TEST(GridDistance, CountsTheStepsOfTheLongerAxis) {
   EXPECT_EQ(GridDistance(0, 0, 0, 0), 0);
   EXPECT_EQ(GridDistance(0, 0, 7, 3), 7);
   EXPECT_EQ(GridDistance(7, 0, 0, 7), 7);
   EXPECT_EQ(GridDistance(4, 4, 4, 6), 2);
+}
+
+// The distance the console reports is the number of points the walk visits, the count the
+// torpedo's DISTANCE bonus depends on: for every pair of cells of the grids, 0-based and
+// 1-based, and a walk's length beyond them.
+TEST(GridDistance, IsThePointCountOfTheWalkForEveryPairOfCells) {
+  for (int x1 = -4; x1 <= 12; ++x1)
+    for (int y1 = -4; y1 <= 12; ++y1)
+      for (int x2 = -4; x2 <= 12; ++x2)
+        for (int y2 = -4; y2 <= 12; ++y2)
+          ASSERT_EQ(GridDistance(x1, y1, x2, y2), static_cast<int>(Walk(x1, y1, x2, y2).size()))
+              << x1 << "," << y1 << " to " << x2 << "," << y2;
 }
 
 }  // namespace

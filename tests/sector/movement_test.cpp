@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,16 @@ using Lines = std::vector<std::string>;
 
 const std::vector<std::string> EmptyQuadrantWithShipAt1x4 = {"........", "........", "........", "........",
                                                              ".>......", "........", "........", "........"};
+
+// Notes at every wait whether the scan's stars were holding still.
+class HoldWatchingHost : public HeadlessHost {
+ public:
+  void WaitPumping(std::uint32_t ms) override {
+    held.push_back(scanAnimationHeld);
+    HeadlessHost::WaitPumping(ms);
+  }
+  std::vector<bool> held;
+};
 
 class MovementTest : public SectorTest {
  protected:
@@ -88,6 +99,33 @@ TEST_F(MovementTest, ImpulseDrawsTheShipSectorBySector) {
   for (const auto& call : recorder.calls)
     if (call.what.rfind("Scan", 0) == 0) scanCalls.push_back(call);
   EXPECT_EQ(scanCalls, drawing);
+}
+
+// The stars twinkle on while the ship moves sector by sector, and hold still for its last
+// sector and for the starfield of a quadrant change.
+TEST_F(MovementTest, TheScansStarsHoldStillForTheLastSectorAndTheStarfield) {
+  HoldWatchingHost watcher;
+  ResetSectorState(watcher);
+  StartGame();
+  DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
+  ImpulseMove(90, 3);
+  EXPECT_EQ(watcher.held, (std::vector<bool>{false, false, true}));
+  EXPECT_FALSE(scanAnimationHeld);
+
+  watcher.held.clear();
+  ImpulseMove(270, 9);  // four sectors west, then blocked by nothing: over the edge
+  ASSERT_GE(watcher.held.size(), 5u);
+  EXPECT_EQ(std::vector<bool>(watcher.held.begin(), watcher.held.begin() + 4), std::vector<bool>(4, false));
+  EXPECT_TRUE(std::all_of(watcher.held.begin() + 4, watcher.held.end(), [](bool held) { return held; }))
+      << "the crossing's starfield";
+  EXPECT_FALSE(scanAnimationHeld);
+
+  watcher.held.clear();
+  WarpMove(0, 1);
+  ASSERT_FALSE(watcher.held.empty());
+  EXPECT_TRUE(std::all_of(watcher.held.begin(), watcher.held.end(), [](bool held) { return held; }));
+  EXPECT_FALSE(scanAnimationHeld);
+  ResetSectorState(recorder);
 }
 
 TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {

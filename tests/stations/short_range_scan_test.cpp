@@ -131,14 +131,14 @@ TEST_F(ShortRangeScanTest, DuringAnActionStarsTwinkleButTheStarbaseHoldsStill) {
   EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[2][2]), 0);
 }
 
-TEST_F(ShortRangeScanTest, TheAnimationRestsWhileWalkingStoppedPausedDamagedOrStarless) {
+TEST_F(ShortRangeScanTest, TheAnimationRestsWhileHeldPausedDamagedOrStarless) {
   auto ticksChangeNothing = [&] {
     scan.AnimationTick();
     return Cell::Frame(game.galaxy[27].cells[3][3]) == 0;
   };
-  walkStopped = true;
+  scanAnimationHeld = true;
   EXPECT_TRUE(ticksChangeNothing()) << "quadrant change";
-  walkStopped = false;
+  scanAnimationHeld = false;
   pausedFlag = 1;
   EXPECT_TRUE(ticksChangeNothing()) << "paused";
   pausedFlag = 0;
