@@ -13,6 +13,13 @@ Host& host() {
   return *current;
 }
 
+const char* StationName(Station s) {
+  static const char* const names[StationCount] = {
+      "Short Range Scan", "Long Range Scan", "Navigation", "Photon Torpedoes", "Phasers", "Shields",
+      "Damage Report",    "Computer",        "Status",     "Messages",         "Controls"};
+  return names[static_cast<int>(s)];
+}
+
 std::uint32_t TickCount() { return host().TickCount(); }
 
 bool WaitUnlessQuitting(std::uint32_t ms) {

@@ -43,6 +43,9 @@ enum class Station {
 };
 inline constexpr int StationCount = 11;
 
+// The station's name, its window's title.
+const char* StationName(Station s);
+
 // The answers of the frame's message boxes.
 enum class Answer { Ok, Cancel, Yes, No };
 

@@ -5,7 +5,7 @@
 #include <QMdiArea>
 #include <QMenu>
 
-#include "headless_host.h"
+#include "host.h"
 #include "resource_library.h"
 #include "station_handles.h"
 #include "station_roster.h"

@@ -5,13 +5,6 @@
 #include "conditions.h"
 #include "game_state.h"
 
-const char* StationName(Station s) {
-  static const char* const names[StationCount] = {
-      "Short Range Scan", "Long Range Scan", "Navigation", "Photon Torpedoes", "Phasers", "Shields",
-      "Damage Report",    "Computer",        "Status",     "Messages",         "Controls"};
-  return names[static_cast<int>(s)];
-}
-
 std::vector<std::string> HeadlessHost::CallsNamed(const std::string& what) const {
   std::vector<std::string> details;
   for (const Call& c : calls)

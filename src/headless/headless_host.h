@@ -86,5 +86,3 @@ class HeadlessHost : public Host {
  private:
   void Record(std::string what, std::string detail = {});
 };
-
-const char* StationName(Station s);
