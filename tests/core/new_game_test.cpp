@@ -1,8 +1,10 @@
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include "core_fixture.h"
+#include "game_fields.h"
 #include "game_invariants.h"
 #include "new_game.h"
 #include "options.h"
@@ -18,10 +20,26 @@ std::string MissionOrdersText() {
   return text.substr(0, text.find('\0'));
 }
 
-std::uint64_t Fnv1a(const std::vector<std::uint8_t>& bytes) {
-  std::uint64_t hash = 0xcbf29ce484222325u;
-  for (std::uint8_t b : bytes) hash = (hash ^ b) * 0x100000001b3u;
-  return hash;
+using Bytes = std::vector<std::uint8_t>;
+
+// Golden missions are saved games under tests/core/goldens. With KESTRAV_UPDATE_GOLDENS set
+// in the environment the test writes them anew from what the generator makes now.
+void ExpectGoldenMission(const std::string& name) {
+  const std::string path = KESTRAV_SOURCE_DIR "/tests/core/goldens/" + name;
+  const Bytes made = EncodeSavedGame(game);
+  if (std::getenv("KESTRAV_UPDATE_GOLDENS")) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(made.data()), static_cast<std::streamsize>(made.size()));
+  }
+  std::ifstream file(path, std::ios::binary);
+  const Bytes golden{std::istreambuf_iterator<char>(file), {}};
+  GameState expected;
+  const DecodeOutcome read = DecodeSavedGame(golden, expected);
+  ASSERT_TRUE(read.Ok()) << "no readable golden mission in " << path << ": " << read.problem;
+  const std::string differences = SavedFieldDifferences(expected, game);
+  EXPECT_TRUE(differences.empty()) << "the mission differs from " << path << ":\n" << differences;
+  const auto [differs, _] = std::mismatch(made.begin(), made.end(), golden.begin(), golden.end());
+  EXPECT_TRUE(made == golden) << "the saved bytes differ from " << path << " from offset " << (differs - made.begin());
 }
 
 class NewMission : public CoreTest {
@@ -58,9 +76,8 @@ TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
   EXPECT_EQ(game.gamePhase, GamePhase::Green);
   EXPECT_EQ(lcg::State(), 3675633058u);
 
-  const std::vector<std::uint8_t> file = EncodeSavedGame(game);
-  EXPECT_EQ(file.size(), 10824u);
-  EXPECT_EQ(Fnv1a(file), 0xf650cdb2ce36a1d1u);
+  EXPECT_EQ(EncodeSavedGame(game).size(), 10824u);
+  ExpectGoldenMission("mission_12345_officer.gam");
 
   const std::string orders = recorder.CallsNamed("ShowCommunique").at(0);
   EXPECT_EQ(orders.substr(0, 26), "INTERSTELLAR COMM UID#6576");
@@ -76,7 +93,7 @@ TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
 // The upper skills draw twice more per alien; seed 777 at Admiral starts in red alert.
 TEST_F(NewMission, GoldenMissionForSeed777AtAdmiral) {
   Generate(777, SkillLevel::Admiral);
-  EXPECT_EQ(Fnv1a(EncodeSavedGame(game)), 0xfb396bc1ea60a3a2u);
+  ExpectGoldenMission("mission_777_admiral.gam");
   EXPECT_EQ(lcg::State(), 3304621583u);
   EXPECT_EQ(game.gamePhase, GamePhase::RedAlert);
 }
