@@ -27,6 +27,7 @@ struct EndCase {
   std::function<void()> arrange;
   GameOverReason reason;
 };
+void PrintTo(const EndCase& row, std::ostream* os) { *os << row.name; }
 
 class MissionEnd : public Conditions, public ::testing::WithParamInterface<EndCase> {};
 

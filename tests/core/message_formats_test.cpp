@@ -25,6 +25,7 @@ struct DirectiveCase {
   const char* format;
   const char* directives;
 };
+void PrintTo(const DirectiveCase& row, std::ostream* os) { *os << row.name; }
 
 class Directives : public ::testing::TestWithParam<DirectiveCase> {};
 

@@ -125,6 +125,7 @@ struct SkillBounds {
   SkillLevel skill;
   int starbasesLow, starbasesHigh, starsLow, aliensLow;
 };
+void PrintTo(const SkillBounds& row, std::ostream* os) { *os << SkillName(row.skill); }
 
 class SkillTable : public NewMission, public ::testing::WithParamInterface<SkillBounds> {};
 

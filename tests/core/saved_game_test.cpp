@@ -109,6 +109,7 @@ struct Corruption {
   MessageId expected;
   const char* reason;  // what the player is told is wrong, in part
 };
+void PrintTo(const Corruption& row, std::ostream* os) { *os << row.name; }
 
 class RejectedFile : public SavedGame, public ::testing::WithParamInterface<Corruption> {};
 
@@ -180,6 +181,7 @@ struct Edge {
   const char* name;
   std::function<void(Bytes&)> apply;
 };
+void PrintTo(const Edge& row, std::ostream* os) { *os << row.name; }
 
 class AcceptedEdge : public SavedGame, public ::testing::WithParamInterface<Edge> {};
 

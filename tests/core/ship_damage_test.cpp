@@ -86,6 +86,7 @@ struct Hit {
   ShipSystem system;
   const char* station;
 };
+void PrintTo(const Hit& row, std::ostream* os) { *os << "hit " << row.hit << " on " << row.station; }
 
 class EveryHit : public ShipDamage, public ::testing::WithParamInterface<Hit> {};
 

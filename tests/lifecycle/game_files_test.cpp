@@ -118,6 +118,7 @@ struct RejectedFile {
   std::string content;       // written unless the case is a missing file
   const char* expectedText;  // %s stands for the path
 };
+void PrintTo(const RejectedFile& row, std::ostream* os) { *os << row.name; }
 
 class RejectedFiles : public GameFiles, public ::testing::WithParamInterface<RejectedFile> {};
 
@@ -217,6 +218,7 @@ struct PromptCase {
   const char* question;  // the message box's text; nullptr: none is shown
   const char* savedAs;   // the file written; nullptr: nothing saved
 };
+void PrintTo(const PromptCase& row, std::ostream* os) { *os << row.name; }
 
 class SavePrompt : public GameFiles, public ::testing::WithParamInterface<PromptCase> {};
 

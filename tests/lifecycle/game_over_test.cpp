@@ -11,6 +11,7 @@ struct Ending {
   GameOverReason reason;
   const char* communique;  // as shown, the UID being the next random number after seed 7
 };
+void PrintTo(const Ending& row, std::ostream* os) { *os << row.name; }
 
 class GameOver : public LifecycleTest, public ::testing::WithParamInterface<Ending> {
  protected:

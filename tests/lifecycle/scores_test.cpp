@@ -11,6 +11,7 @@ struct ScoreCase {
   double missionLength, stardateStart, stardateNow;
   int aliens, starbases, expected;
 };
+void PrintTo(const ScoreCase& row, std::ostream* os) { *os << row.name; }
 
 class ScoreFormula : public ::testing::TestWithParam<ScoreCase> {};
 

@@ -25,6 +25,7 @@ struct OptionsRow {
   SkillLevel skill;
   int autoSrs, singleControl, iconicPause, sounds;
 };
+void PrintTo(const OptionsRow& row, std::ostream* os) { *os << row.name; }
 
 class OptionsReadTest : public SettingsTest, public ::testing::WithParamInterface<OptionsRow> {};
 
@@ -110,6 +111,7 @@ struct HostileRow {
   const char* name;
   std::string file;
 };
+void PrintTo(const HostileRow& row, std::ostream* os) { *os << row.name; }
 
 class HostileSettingsTest : public SettingsTest, public ::testing::WithParamInterface<HostileRow> {};
 
@@ -164,6 +166,7 @@ struct PlacementRow {
   const char* text;
   std::optional<WindowPlacement> parsed;
 };
+void PrintTo(const PlacementRow& row, std::ostream* os) { *os << row.name; }
 
 class PlacementParseTest : public ::testing::TestWithParam<PlacementRow> {};
 

@@ -237,6 +237,7 @@ struct ShieldCase {
   Texts messages;
   int draws;
 };
+void PrintTo(const ShieldCase& row, std::ostream* os) { *os << row.name; }
 
 class ShotsOnTheShields : public AlienTurns, public ::testing::WithParamInterface<ShieldCase> {};
 

@@ -48,6 +48,7 @@ struct LineCase {
   const char* typed;
   const char* printed;
 };
+void PrintTo(const LineCase& row, std::ostream* os) { *os << row.name; }
 
 class KeywordOrder : public ConsoleCommandsTest, public ::testing::WithParamInterface<LineCase> {};
 

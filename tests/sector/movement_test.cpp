@@ -159,6 +159,7 @@ struct Obstacle {
   char picture;
   const char* message;
 };
+void PrintTo(const Obstacle& row, std::ostream* os) { *os << row.message; }
 
 class ImpulseBlockedTest : public MovementTest, public ::testing::WithParamInterface<Obstacle> {};
 
@@ -229,6 +230,7 @@ struct Crossing {
   const char* name;
   int fromQuadrant, x, y, course, toQuadrant;
 };
+void PrintTo(const Crossing& row, std::ostream* os) { *os << row.name; }
 
 class ImpulseCrossingTest : public MovementTest, public ::testing::WithParamInterface<Crossing> {};
 
@@ -269,6 +271,7 @@ struct WarpCase {
   const char* name;
   int fromQuadrant, course, warp, toQuadrant;
 };
+void PrintTo(const WarpCase& row, std::ostream* os) { *os << row.name; }
 
 class WarpTest : public MovementTest, public ::testing::WithParamInterface<WarpCase> {};
 

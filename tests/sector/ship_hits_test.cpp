@@ -26,6 +26,7 @@ struct HitCase {
   ShipSystem system;   // the system it reaches (when `message` is 600 and up)
   double damageAfter;  // that system's damage afterwards
 };
+void PrintTo(const HitCase& row, std::ostream* os) { *os << row.name; }
 
 class ShipHits : public SectorTest, public ::testing::WithParamInterface<HitCase> {
  protected:

@@ -77,7 +77,12 @@ TEST_F(TorpedoTest, AStarbaseIsDestroyedOutrightAndDockingIsLost) {
 }
 
 // A Klingon three sectors east: the DISTANCE bonus applies exactly at 3.
-class TorpedoDistanceTest : public TorpedoTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+struct DistanceCase {
+  int distance, bonus;
+};
+void PrintTo(const DistanceCase& row, std::ostream* os) { *os << "DISTANCE " << row.distance; }
+
+class TorpedoDistanceTest : public TorpedoTest, public ::testing::WithParamInterface<DistanceCase> {};
 
 TEST_P(TorpedoDistanceTest, TheBonusAppliesOnlyAtTheTargetsDistance) {
   const auto [distance, bonus] = GetParam();
@@ -91,8 +96,9 @@ TEST_P(TorpedoDistanceTest, TheBonusAppliesOnlyAtTheTargetsDistance) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, TorpedoDistanceTest,
-                         ::testing::Values(std::pair{3, 70}, std::pair{2, 0}, std::pair{4, 0}, std::pair{0, 0}),
-                         [](const auto& row) { return "Distance" + std::to_string(row.param.first); });
+                         ::testing::Values(DistanceCase{3, 70}, DistanceCase{2, 0}, DistanceCase{4, 0},
+                                           DistanceCase{0, 0}),
+                         [](const auto& row) { return "Distance" + std::to_string(row.param.distance); });
 
 TEST_F(TorpedoTest, DamageFallsWithSkill) {
   const int bases[] = {200, 200, 150, 150, 100, 100};

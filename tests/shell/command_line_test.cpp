@@ -15,6 +15,7 @@ struct CommandLineCase {
   QString gameFile;
   QStringList answerHas;
 };
+void PrintTo(const CommandLineCase& row, std::ostream* os) { *os << row.name; }
 
 class ReadingTheCommandLine : public ::testing::TestWithParam<CommandLineCase> {};
 

@@ -40,6 +40,7 @@ struct HeldCase {
   std::function<void(FrameWindow&)> act;
   std::function<bool(const ModalAnswerer&)> carriedOut;
 };
+void PrintTo(const HeldCase& row, std::ostream* os) { *os << row.name; }
 
 bool SawFileDialog(const ModalAnswerer& a) { return a.seen.contains(QStringLiteral("file dialog")); }
 

@@ -36,6 +36,7 @@ struct FlightRow {
   const char* name;
   QSize screen, sprite;
 };
+void PrintTo(const FlightRow& row, std::ostream* os) { *os << row.name; }
 
 class FlyByFlightTest : public ::testing::TestWithParam<FlightRow> {};
 

@@ -45,6 +45,7 @@ struct MetricsRow {
   QMargins margins;
   int messagesTop, controlsTop;
 };
+void PrintTo(const MetricsRow& row, std::ostream* os) { *os << row.name; }
 
 class DefaultPlacesTest : public ::testing::TestWithParam<MetricsRow> {};
 

@@ -20,6 +20,7 @@ struct Expected {
   std::uint32_t sampleBytes;
   bool loops;
 };
+void PrintTo(const Expected& row, std::ostream* os) { *os << "sound " << row.id; }
 const Expected Sounds[] = {
     {1, 30468, 30411, true},  {2, 60166, 60110, false}, {3, 3532, 3476, false},    {4, 12116, 12059, false},
     {5, 7662, 7606, true},    {7, 60856, 60799, false}, {8, 7662, 7606, true},     {9, 7652, 7595, false},

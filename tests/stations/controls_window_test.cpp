@@ -19,6 +19,7 @@ struct LayoutRow {
   int xs[4];
   int firstRowY, secondRowY;
 };
+void PrintTo(const LayoutRow& row, std::ostream* os) { *os << row.name; }
 
 class ControlsLayoutTest : public ::testing::TestWithParam<LayoutRow> {};
 

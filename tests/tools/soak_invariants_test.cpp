@@ -54,6 +54,7 @@ struct Breakage {
   std::function<void()> breakGame;
   const char* invariant;
 };
+void PrintTo(const Breakage& row, std::ostream* os) { *os << row.name; }
 
 class SoakBreakageTest : public SoakInvariantsTest, public ::testing::WithParamInterface<Breakage> {};
 
@@ -148,6 +149,7 @@ struct Change {
   std::function<void(GameState&)> change;
   const char* invariant;  // "" when the change is a lawful one
 };
+void PrintTo(const Change& row, std::ostream* os) { *os << row.name; }
 
 class SoakChangeTest : public SoakInvariantsTest, public ::testing::WithParamInterface<Change> {};
 
