@@ -107,14 +107,14 @@ TEST_F(Conditions, AliensInTheQuadrantSoundRedAlertOnce) {
   AddAlien(27, 6, 6, AlienKind::Borg);
   game.resetAlienClocks = 0;
   EXPECT_EQ(EvaluateConditions(), GamePhase::RedAlert);
-  EXPECT_EQ(recorder.calls, (Calls{{"MessagesChanged", ""},
-                                   {"EnableMenuItem", "250 off"},
-                                   {"EnableMenuItem", "202 off"},
-                                   {"EnableMenuItem", "203 off"},
-                                   {"PlaySoundNow", "12 once"},
-                                   {"StartConditionBlink", ""},
-                                   {"InvalidateStation", "Status"}}));
   EXPECT_EQ(Newest(), "Sounding Red Alert.");
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), std::vector<std::string>{"12 once"});
+  EXPECT_EQ(recorder.CallsNamed("StartConditionBlink").size(), 1u);
+  std::vector<std::string> menus = recorder.CallsNamed("EnableMenuItem");
+  std::sort(menus.begin(), menus.end());
+  EXPECT_EQ(menus, (std::vector<std::string>{"202 off", "203 off", "250 off"})) << "Pause, Save and Save As";
+  EXPECT_EQ(recorder.CallsNamed("InvalidateStation"), std::vector<std::string>{"Status"});
+  EXPECT_EQ(recorder.calls.size(), 7u) << "the message, the sound, the blink, three menu items, the repaint";
   EXPECT_EQ(game.resetAlienClocks, 1);
 
   recorder.Clear();
