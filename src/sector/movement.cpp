@@ -140,8 +140,8 @@ void WarpMove(int course, int warp) {
   const GridOffset offset = CourseOffset(course, WalkLength);
   const int fromColumn = QuadrantColumn(game.shipQuadrant), fromRow = QuadrantRow(game.shipQuadrant);
   int toColumn = fromColumn, toRow = fromRow;
-  // Counts off the quadrants passed, the start included, up to the warp factor's; nothing on
-  // the way is looked at.
+  // The destination is the point `warp` steps along the walk, or its last point when the walk
+  // is shorter; nothing on the way is looked at.
   int pointsLeft = warp + 1;
   WalkLine(fromColumn, fromRow, fromColumn + offset.dx, fromRow + offset.dy, [&](int column, int row) {
     toColumn = column;
