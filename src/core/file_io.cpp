@@ -110,11 +110,19 @@ bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t
   ::fchmod(file.Get(), ModeFor(path));
   const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
   if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int error = errno;  // the caller is told why the file was not replaced, not how the clean-up went
     ::unlink(temporary.c_str());
+    errno = error;
     return false;
   }
   // Make the rename itself durable; a failure here no longer endangers either file.
   FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.Get() >= 0) ::fsync(directory.Get());
   return true;
+}
+
+int ReplaceRefusal(const std::string& path) {
+  if (::access(DirectoryOf(path).c_str(), W_OK | X_OK) != 0) return errno;
+  if (::access(path.c_str(), W_OK) != 0 && errno != ENOENT) return errno;
+  return 0;
 }

@@ -46,5 +46,10 @@ struct FileContent {
 FileContent ReadWholeFile(const std::string& path, std::size_t limit);
 
 // Writes `bytes` to `path` through a temporary file in the same directory; false (and the
-// previous file untouched) when anything fails.
+// previous file untouched) when anything fails, with errno saying why.
 bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// What the system would refuse a replacement of `path` with, as far as it can tell beforehand
+// (a folder that takes no new file, a file this user may not change, such as an immutable one
+// or one on a read-only disk): its errno, or 0 when nothing stands in the way.
+int ReplaceRefusal(const std::string& path);
