@@ -82,6 +82,12 @@ TEST(HighScoreTable, InsertionMovesLowerEntriesDownAndDropsTheLast) {
   EXPECT_EQ(table[0].name, "A name far longe");
 }
 
+TEST(HighScoreTable, NamesKeepToThePrintableCharactersOfOneByte) {
+  for (char32_t c : {U' ', U'~', U'\u00a0', U'\u00eb', U'\u00ff', U'\t'}) EXPECT_TRUE(ScoreFileHolds(c)) << int(c);
+  for (char32_t c : {U'\x1f', U'\x7f', U'\u0080', U'\u009f', U'\u0100', U'\u20ac', U'\U0001f680'})
+    EXPECT_FALSE(ScoreFileHolds(c)) << int(c);
+}
+
 TEST(HighScoreText, IsThirtyCrLfLinesAndReadsBack) {
   const HighScoreTable table = TableOf({3038, 2926});
   const std::string text = FormatHighScores(table);
