@@ -21,6 +21,7 @@ QString BesideProgramOr(QStandardPaths::StandardLocation perUser) {
 }  // namespace
 
 QString DataDirectory() { return BesideProgramOr(QStandardPaths::AppDataLocation); }
+
 QString SettingsFileBesideProgram() {
   return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(SettingsFileName);
 }
