@@ -54,24 +54,42 @@ std::string DirectoryOf(const std::string& path) {
 }
 }  // namespace
 
-FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
-  FileContent content;
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (file.Get() < 0) {
-    content.failure = errno == ENOENT ? ReadFailure::Missing : ReadFailure::Unreadable;
-    return content;
+ReadableFile::ReadableFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+  if (fd_ < 0) {
+    systemError_ = errno;
+    failure_ = systemError_ == ENOENT ? ReadFailure::Missing : ReadFailure::Unreadable;
+    return;
   }
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    content.failure = ReadFailure::Unreadable;
+  if (::fstat(fd_, &info) != 0) {
+    systemError_ = errno;
+    failure_ = ReadFailure::Unreadable;
+  } else if (!S_ISREG(info.st_mode)) {
+    systemError_ = S_ISDIR(info.st_mode) ? EISDIR : 0;
+    failure_ = ReadFailure::NotRegular;
+  }
+  // Reads from a regular file never wait anyway, so the descriptor can stay non-blocking.
+}
+
+ReadableFile::~ReadableFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
+  FileContent content;
+  const ReadableFile file(path);
+  if (!file.Ok()) {
+    content.failure = file.Failure();
+    content.systemError = file.SystemError();
     return content;
   }
   std::uint8_t chunk[4096];
   for (;;) {
-    const ssize_t n = ::read(file.Get(), chunk, sizeof chunk);
+    const ssize_t n = ::read(file.Descriptor(), chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       content.failure = ReadFailure::Unreadable;
+      content.systemError = errno;
       return content;
     }
     if (n == 0) break;
@@ -92,11 +110,19 @@ bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t
   ::fchmod(file.Get(), ModeFor(path));
   const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
   if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int error = errno;  // the caller is told why the file was not replaced, not how the clean-up went
     ::unlink(temporary.c_str());
+    errno = error;
     return false;
   }
   // Make the rename itself durable; a failure here no longer endangers either file.
   FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.Get() >= 0) ::fsync(directory.Get());
   return true;
+}
+
+int ReplaceRefusal(const std::string& path) {
+  if (::access(DirectoryOf(path).c_str(), W_OK | X_OK) != 0) return errno;
+  if (::access(path.c_str(), W_OK) != 0 && errno != ENOENT) return errno;
+  return 0;
 }

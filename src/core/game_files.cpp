@@ -26,6 +26,7 @@ SavedGameRead ReadSavedGameFile(const std::string& path, GameState& loaded) {
       return {Msg::ReadErrorText, "the file is larger than any saved game"};
     }
     case ReadFailure::Missing: return {Msg::ReadErrorText, "there is no such file"};
+    case ReadFailure::NotRegular: return {Msg::ReadErrorText, "it is not a regular file"};
     case ReadFailure::Unreadable: break;
   }
   return {Msg::ReadErrorText, "the file cannot be read"};

@@ -1,10 +1,14 @@
 #include "high_score_file.h"
 
+#include <cerrno>
 #include <span>
 #include <string_view>
 
+#include "file_failures.h"
 #include "file_io.h"
+#include "format_text.h"
 #include "host.h"
+#include "message_catalogue.h"
 
 std::string highScorePath = HighScoreFileName;
 
@@ -15,19 +19,26 @@ constexpr std::size_t ScoreFileLimit = std::size_t{64} * 1024;
 std::span<const std::uint8_t> Bytes(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
+
+void TellScoreNotRecorded(int score, const std::string& reason) {
+  host().ShowMessageBox(
+      FormatText(MessageText(Msg::ScoreNotRecordedText), score, highScorePath.c_str()) + "\n" + reason,
+      MessageText(Msg::HighScoresCaption), MessageStyle::ExclamationOk);
+}
 }  // namespace
 
-std::optional<HighScoreTable> ReadHighScoreFile() {
+HighScoreFileRead ReadHighScoreFile() {
   FileContent content = ReadWholeFile(highScorePath, ScoreFileLimit);
   if (content.failure == ReadFailure::Missing) {
     const HighScoreTable placeholders;
-    if (!WriteHighScoreFile(placeholders)) return std::nullopt;
-    return placeholders;
+    if (!WriteHighScoreFile(placeholders)) return {std::nullopt, SystemErrorReason(errno)};
+    return {placeholders, {}};
   }
   // A huge file is none this program wrote: its beginning is read, the next win repairs it.
-  if (!content.Ok() && content.failure != ReadFailure::TooLarge) return std::nullopt;
+  if (!content.Ok() && content.failure != ReadFailure::TooLarge)
+    return {std::nullopt, ReadFailureReason(content.failure, content.systemError)};
   const std::string_view text(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size());
-  return ParseHighScores(text);
+  return {ParseHighScores(text), {}};
 }
 
 bool WriteHighScoreFile(const HighScoreTable& table) {
@@ -35,10 +46,12 @@ bool WriteHighScoreFile(const HighScoreTable& table) {
 }
 
 void EnterHighScore(int score, SkillLevel skill) {
-  std::optional<HighScoreTable> table = ReadHighScoreFile();
-  if (!table) return;
-  const std::optional<int> rank = HighScoreRank(*table, score);
+  HighScoreFileRead read = ReadHighScoreFile();
+  if (!read.table) return TellScoreNotRecorded(score, read.failureReason);
+  const std::optional<int> rank = HighScoreRank(*read.table, score);
   if (!rank) return;
-  InsertHighScore(*table, *rank, host().AskHighScoreName(), skill, score);
-  WriteHighScoreFile(*table);
+  // No name is asked for a score that could not be kept.
+  if (const int refusal = ReplaceRefusal(highScorePath)) return TellScoreNotRecorded(score, SystemErrorReason(refusal));
+  InsertHighScore(*read.table, *rank, host().AskHighScoreName(), skill, score);
+  if (!WriteHighScoreFile(*read.table)) TellScoreNotRecorded(score, SystemErrorReason(errno));
 }

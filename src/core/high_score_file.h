@@ -12,14 +12,23 @@ inline constexpr const char* HighScoreFileName = "KESTRAV.SCR";
 // Full path of the score file; the shell sets it at start-up to the program's data directory.
 extern std::string highScorePath;
 
-// The table on disk. A missing file is first created with ten placeholder entries.
-// nullopt when the file can neither be read nor created.
-std::optional<HighScoreTable> ReadHighScoreFile();
+// The table on disk, or why there is none.
+struct HighScoreFileRead {
+  std::optional<HighScoreTable> table;
+  std::string failureReason;  // when there is no table
+};
 
-// Replaces the file with `table` atomically; false when that fails (the old file stays).
+// The table on disk. A missing file is first created with ten placeholder entries.
+// No table when the file can neither be read nor created.
+HighScoreFileRead ReadHighScoreFile();
+
+// Replaces the file with `table` atomically; false when that fails (the old file stays), with
+// errno saying why.
 bool WriteHighScoreFile(const HighScoreTable& table);
 
 // Enters a won mission's score, played at `skill`, if it is among the ten best, asking the
-// player's name. Nothing is asked and nothing written when it does not qualify or the file
-// is unusable.
+// player's name. Nothing is asked and nothing written when it does not qualify. When the file
+// cannot be read, or the system will not let it be replaced, the player is told that the score
+// could not be recorded and why, and no name is asked; a write that fails after the name was
+// given is told the same way.
 void EnterHighScore(int score, SkillLevel skill);

@@ -40,6 +40,13 @@ inline constexpr MessageId ReadErrorText = 28;     // "Errors trying to read the
 inline constexpr MessageId NotAGameFileText = 29;  // "%s is not a KESTRAV game file."
 inline constexpr MessageId LoadGameCaption = 30;   // "Load Game"
 inline constexpr MessageId WriteErrorText = 31;    // "Errors trying to write the game file %s"
+// Why a file could not be used, when the game and not the system found it out.
+inline constexpr MessageId NotRegularFileReason = 40;
+inline constexpr MessageId FileTooLargeReason = 41;
+inline constexpr MessageId ScoreNotRecordedText = 42;  // "Your score of %d could not be recorded ... %s"
+inline constexpr MessageId HighScoresCaption = 43;
+inline constexpr MessageId SettingsNotKeptText = 44;  // "Your settings could not be saved in the file %s"
+inline constexpr MessageId SettingsCaption = 45;
 
 // Ship's log events.
 inline constexpr MessageId ImpulseEngaged = 100;

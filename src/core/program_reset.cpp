@@ -5,6 +5,7 @@
 #include "host.h"
 #include "options.h"
 #include "random.h"
+#include "settings_file.h"
 #include "ship_messages.h"
 
 void ResetProgramState(Host& h) {
@@ -14,5 +15,6 @@ void ResetProgramState(Host& h) {
   lcg::Seed(1);
   ClearMessageLines();
   highScorePath = HighScoreFileName;
+  settingsLossTold = false;
   SetHost(&h);
 }

@@ -65,6 +65,8 @@ std::optional<int> HighScoreRank(const HighScoreTable& table, int score) {
   return std::nullopt;
 }
 
+bool ScoreFileHolds(char32_t c) { return c == U'\t' || (c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF); }
+
 void InsertHighScore(HighScoreTable& table, int rank, std::string name, SkillLevel skillLevel, int score) {
   for (int i = HighScoreCount - 1; i > rank; --i)
     table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i - 1)];

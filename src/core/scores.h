@@ -41,6 +41,10 @@ std::string FormatHighScores(const HighScoreTable& table);
 // the existing one). nullopt when it does not qualify.
 std::optional<int> HighScoreRank(const HighScoreTable& table, int score);
 
+// Whether a name in the score file can hold `c`: the file stores one byte per character, so a
+// name keeps to the printable characters of Latin-1. A tab passes too: it ends the name.
+bool ScoreFileHolds(char32_t c);
+
 // Moves the entries from `rank` down one place (the last falls out) and writes the new
 // entry at `rank`: the name cut at its first tab and at 16 characters.
 void InsertHighScore(HighScoreTable& table, int rank, std::string name, SkillLevel skillLevel, int score);

@@ -1,20 +1,41 @@
 #include "settings_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 
+#include "file_failures.h"
 #include "file_io.h"
+#include "format_text.h"
 #include "message_catalogue.h"
 
 std::string settingsPath = SettingsFileName;
+bool settingsLossTold = false;
 
 namespace {
-// Anything longer is not a settings file a player wrote.
-constexpr std::size_t LargestSettingsFile = std::size_t{4} * 1024 * 1024;
-
 const char* Text(MessageId id) { return MessageText(id); }
+
+// The file's text; none when it is there but unusable.
+std::optional<ProfileText> TextOf(const FileContent& content) {
+  if (content.failure == ReadFailure::Missing) return ProfileText();
+  if (!content.Ok()) return std::nullopt;
+  return ProfileText(std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
+}
+
+void TellSettingsNotKept(const std::string& reason) {
+  if (settingsLossTold) return;
+  settingsLossTold = true;
+  host().ShowMessageBox(FormatText(Text(Msg::SettingsNotKeptText), settingsPath.c_str()) + "\n" + reason,
+                        Text(Msg::SettingsCaption), MessageStyle::ExclamationOk);
+}
+
+bool Usable(const std::string& path) {
+  const FileContent content = ReadWholeFile(path, LargestSettingsFile);
+  return TextOf(content) && ReplaceRefusal(path) == 0;
+}
 
 // Only the low 16 bits of the stored number count; a level outside the six is the lowest.
 SkillLevel StoredSkill(int stored) {
@@ -83,12 +104,14 @@ void StoreOptions(ProfileText& text, const ProgramOptions& stored) {
   text.Set(general, Text(Msg::SoundsKey), std::to_string(stored.soundsEnabled));
 }
 
-std::optional<ProfileText> LoadSettingsText() {
-  const FileContent content = ReadWholeFile(settingsPath, LargestSettingsFile);
-  if (content.failure == ReadFailure::Missing) return ProfileText();
-  if (!content.Ok()) return std::nullopt;
-  return ProfileText(std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
+std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& perUser) {
+  if (Usable(besideProgram)) return besideProgram;
+  std::error_code ignored;  // a folder that cannot be made is told at the first write
+  std::filesystem::create_directories(std::filesystem::path(perUser).parent_path(), ignored);
+  return perUser;
 }
+
+std::optional<ProfileText> LoadSettingsText() { return TextOf(ReadWholeFile(settingsPath, LargestSettingsFile)); }
 
 bool SaveSettingsText(const ProfileText& text) {
   const std::string bytes = text.Text();
@@ -102,10 +125,22 @@ void ReadSettings() {
 }
 
 void WriteSettings() {
-  std::optional<ProfileText> text = LoadSettingsText();
-  if (!text) return;
-  StoreOptions(*text, options);
-  SaveSettingsText(*text);
+  UpdateSettingsFile([](ProfileText& text) { StoreOptions(text, options); });
+}
+
+bool UpdateSettingsFile(const std::function<void(ProfileText&)>& change) {
+  const FileContent content = ReadWholeFile(settingsPath, LargestSettingsFile);
+  std::optional<ProfileText> text = TextOf(content);
+  if (!text) {
+    TellSettingsNotKept(ReadFailureReason(content.failure, content.systemError));
+    return false;
+  }
+  change(*text);
+  if (!SaveSettingsText(*text)) {
+    TellSettingsNotKept(SystemErrorReason(errno));
+    return false;
+  }
+  return true;
 }
 
 std::string FormatPlacement(const WindowPlacement& p) {

@@ -3,8 +3,10 @@
 // once at exit, and the saved places of the station windows. Section and key names come from
 // the string table. The file is not trusted: whatever it holds gives the defaults, never a
 // crash; a file too large or unreadable to be a settings file is read as empty and never
-// overwritten.
+// overwritten. Settings that cannot be kept are never lost without a word: the first write
+// that fails in a session tells the player which file and why.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,13 +17,27 @@
 
 inline constexpr const char* SettingsFileName = "KESTRAV.INI";
 
-// Full path of the settings file; the shell sets it at start-up.
+// Full path of the settings file; the shell sets it at start-up with ChooseSettingsPath.
 extern std::string settingsPath;
+
+// A settings file over this size is none a player wrote: it is not read.
+inline constexpr std::size_t LargestSettingsFile = std::size_t{1024} * 1024;
+
+// The file beside the program while it can be read and replaced (or made there), otherwise
+// the player's own file, whose folder is made when missing.
+std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& perUser);
+
+// Whether the player has been told, this session, that the settings cannot be kept.
+extern bool settingsLossTold;
 
 // The options from the file's "General" section into `options`.
 void ReadSettings();
 // `options` into the "General" section, keeping everything else in the file.
 void WriteSettings();
+
+// Applies `change` to the file's text and writes it back; false, and the player told once a
+// session, when the file cannot be read or replaced.
+bool UpdateSettingsFile(const std::function<void(ProfileText&)>& change);
 
 // The options a settings text holds; keys it lacks keep their defaults.
 ProgramOptions OptionsFrom(const ProfileText& text);
@@ -30,7 +46,8 @@ void StoreOptions(ProfileText& text, const ProgramOptions& stored);
 // The file's text: empty when it does not exist, nullopt when it is there but cannot be
 // used (unreadable or far too large), in which case it must not be replaced either.
 std::optional<ProfileText> LoadSettingsText();
-// Replaces the file atomically; false when that fails (the old file stays).
+// Replaces the file atomically; false when that fails (the old file stays), with errno saying
+// why.
 bool SaveSettingsText(const ProfileText& text);
 
 // A station window's place: its show state (the platform's show command number) and its

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "settings_file.h"
+
 namespace {
 QString BesideProgramOr(QStandardPaths::StandardLocation perUser) {
   const QString beside = QCoreApplication::applicationDirPath();
@@ -19,4 +21,12 @@ QString BesideProgramOr(QStandardPaths::StandardLocation perUser) {
 }  // namespace
 
 QString DataDirectory() { return BesideProgramOr(QStandardPaths::AppDataLocation); }
-QString SettingsDirectory() { return BesideProgramOr(QStandardPaths::AppConfigLocation); }
+
+QString SettingsFileBesideProgram() {
+  return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(SettingsFileName);
+}
+
+QString PerUserSettingsFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') +
+         QLatin1String(SettingsFileName);
+}

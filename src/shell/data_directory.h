@@ -8,6 +8,7 @@
 // Ends in a separator; the per-user directory is created when needed.
 QString DataDirectory();
 
-// Where the settings file lives: beside the program, or the player's own configuration
-// directory when the program's directory cannot be written to. Ends in a separator.
-QString SettingsDirectory();
+// The settings file beside the program, and the player's own one in the per-user
+// configuration folder for when that cannot be used (ChooseSettingsPath picks).
+QString SettingsFileBesideProgram();
+QString PerUserSettingsFile();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include "program_pictures.h"
 #include "scores.h"
@@ -30,6 +31,25 @@ class DialogUnits {
   int Y(int units) const { return (units * baseY_ + 4) / 8; }
   int baseX_;
   int baseY_;
+};
+
+// Keeps the name to what the score file can hold: any other character is dropped as it is typed
+// or pasted, so the field shows what the Hall of Honor will.
+class ScoreFileCharacters : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    QString kept;
+    int keptBeforeCursor = 0;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      if (!ScoreFileHolds(input[i].unicode())) continue;  // each half of a surrogate pair fails too
+      kept += input[i];
+      if (i < position) ++keptBeforeCursor;
+    }
+    input = kept;
+    position = keptBeforeCursor;
+    return Acceptable;
+  }
 };
 
 // "Helv" 8 point.
@@ -62,6 +82,7 @@ HighScoreDialog::HighScoreDialog(QWidget* frame)
   name_ = new QLineEdit(this);
   name_->setGeometry(units.Rect(38, 45, 79, 12));
   name_->setMaxLength(static_cast<int>(HighScoreNameLength));
+  name_->setValidator(new ScoreFileCharacters(name_));
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setGeometry(units.Rect(52, 67, 29, 16));

@@ -40,7 +40,7 @@ void HighScoreWindow::PaintClient(QPainter& painter) {
   DrawRedFrames(painter);
 
   // What is on disk now; a file that cannot be had shows the empty table.
-  const HighScoreTable table = ReadHighScoreFile().value_or(HighScoreTable{});
+  const HighScoreTable table = ReadHighScoreFile().table.value_or(HighScoreTable{});
   const QFont font = TableFont();
   const QFontMetrics metrics(font);
   const int lineHeight = metrics.height() + 2;  // the text height of "0", and 2 pixels

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -70,7 +71,8 @@ int RunKestrav(const QString& gameFile) {
   if (instance.AnotherIsRunning(gameFile)) return 0;
 
   if (!LoadBundles()) return 1;
-  settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
+  settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
+                                    QFile::encodeName(PerUserSettingsFile()).toStdString());
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   const bool flownOverDesktop = PlayIntroFlyBy();

@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <vector>
 
 #include "busy_cursor.h"
 #include "main_loop.h"
@@ -96,18 +97,21 @@ void ArrangeDefaultPositions() {
 }
 
 void SaveWindowPositions() {
-  BusyCursor busy;
-  std::optional<ProfileText> text = LoadSettingsText();
-  if (!text) return;
-  for (Station s : SavingOrder) {
-    auto* frame = qobject_cast<StationSubWindow*>(StationFrame(s));
-    if (!frame) continue;
-    const int state = ShowStateOf(*frame);
-    const QRect normal = frame->normalGeometry();
-    text->Set(PositionsSectionName(), PositionKey(s),
-              FormatPlacement({state, normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1}));
+  std::vector<std::pair<Station, std::string>> places;
+  {
+    BusyCursor busy;
+    for (Station s : SavingOrder) {
+      auto* frame = qobject_cast<StationSubWindow*>(StationFrame(s));
+      if (!frame) continue;
+      const QRect normal = frame->normalGeometry();
+      places.emplace_back(s, FormatPlacement({ShowStateOf(*frame), normal.left(), normal.top(), normal.right() + 1,
+                                              normal.bottom() + 1}));
+    }
   }
-  SaveSettingsText(*text);
+  // Written with the arrow back: a file that cannot take them is said in a message box.
+  UpdateSettingsFile([&places](ProfileText& text) {
+    for (const auto& [station, place] : places) text.Set(PositionsSectionName(), PositionKey(station), place);
+  });
 }
 
 QRect ReachablePlace(const QRect& wanted, const QSize& minimum, const QRect& area) {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QResource>
 
+#include "file_io.h"
+
 namespace resources {
 namespace {
 QByteArray ReadItem(const QString& path) {
@@ -12,7 +14,12 @@ QByteArray ReadItem(const QString& path) {
 }
 }  // namespace
 
-bool LoadBundle(const QString& path) { return QResource::registerResource(path); }
+bool LoadBundle(const QString& path) {
+  // Qt opens the bundle by its name and would wait on a named pipe for ever; the file is
+  // first opened here without waiting, so anything but a regular file is refused at once.
+  if (!ReadableFile(QFile::encodeName(path).toStdString()).Ok()) return false;
+  return QResource::registerResource(path);
+}
 
 void UnloadBundle(const QString& path) { QResource::unregisterResource(path); }
 

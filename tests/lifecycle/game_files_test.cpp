@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstring>
 
+#include "file_size_limit.h"
 #include "game_files.h"
 #include "lifecycle_fixture.h"
 #include "new_game.h"
@@ -160,26 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
                                    "Errors trying to read the game file %s"}),
     [](const auto& row) { return std::string(row.param.name).substr(0, std::string(row.param.name).find('.')); });
-
-// Lets a test write no more than `bytes` bytes into any file, as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
 
 TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
   StartFreshMission();

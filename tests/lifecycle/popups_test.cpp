@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -142,5 +143,34 @@ TEST_F(Popups, NameDialogIgnoresEscapeAndTakesTheNameOnOkOrClose) {
     QTest::keyClick(dialog->NameField(), Qt::Key_Return);
   });
   EXPECT_EQ(AskHighScoreName(&frame), "Chekov");
+}
+// Types `text` a character at a time, as a keyboard layout or an input method would hand it over.
+void TypeCharacters(QWidget* field, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(field, &press);
+  }
+}
+
+TEST_F(Popups, TheNameBoxTakesOnlyWhatTheScoreFileHoldsSoTheTableShowsWhatWasTyped) {
+  const QString typed = QString::fromUtf8("Zo\u00eb <b>&\u20ac\u4e2d%s");
+  const QString kept = QString::fromUtf8("Zo\u00eb <b>&%s");
+  QString field;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = dynamic_cast<HighScoreDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    TypeCharacters(dialog->NameField(), typed);
+    EXPECT_EQ(dialog->NameField()->text(), kept) << "typed";
+    dialog->NameField()->clear();
+    dialog->NameField()->insert(typed);  // as a paste does
+    field = dialog->NameField()->text();
+    QTest::keyClick(dialog->NameField(), Qt::Key_Return);
+  });
+  const std::string name = AskHighScoreName(&frame);
+  EXPECT_EQ(field, kept) << "pasted";
+  HighScoreTable table;
+  InsertHighScore(table, 0, name, SkillLevel::Admiral, 3038);
+  const HighScoreTable onDisk = ParseHighScores(FormatHighScores(table));
+  EXPECT_EQ(QString::fromLatin1(onDisk[0].name.c_str()), kept);
 }
 }  // namespace

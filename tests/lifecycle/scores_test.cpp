@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 
+#include "file_size_limit.h"
 #include "lifecycle_fixture.h"
+#include "named_pipe.h"
 #include "scores.h"
+#include "unprivileged.h"
 
 namespace {
 struct ScoreCase {
@@ -78,6 +83,12 @@ TEST(HighScoreTable, InsertionMovesLowerEntriesDownAndDropsTheLast) {
   EXPECT_EQ(table[0].name, "A name far longe");
 }
 
+TEST(HighScoreTable, NamesKeepToThePrintableCharactersOfOneByte) {
+  for (char32_t c : {U' ', U'~', U'\u00a0', U'\u00eb', U'\u00ff', U'\t'}) EXPECT_TRUE(ScoreFileHolds(c)) << int(c);
+  for (char32_t c : {U'\x1f', U'\x7f', U'\u0080', U'\u009f', U'\u0100', U'\u20ac', U'\U0001f680'})
+    EXPECT_FALSE(ScoreFileHolds(c)) << int(c);
+}
+
 TEST(HighScoreText, IsThirtyCrLfLinesAndReadsBack) {
   const HighScoreTable table = TableOf({3038, 2926});
   const std::string text = FormatHighScores(table);
@@ -140,7 +151,7 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
 TEST_F(ScoreFile, AnOversizedFileIsReadFromItsBeginningAndReplacedByTheNextEntry) {
   const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
   WriteText(highScorePath, FormatHighScores(full) + std::string(5'000'000, 'x'));
-  EXPECT_EQ(ReadHighScoreFile(), full) << "the ten entries at its start are the table";
+  EXPECT_EQ(ReadHighScoreFile().table, full) << "the ten entries at its start are the table";
   recorder.highScoreName = "Sulu";
   EnterHighScore(450, SkillLevel::Captain);
   const std::string rewritten = ReadText(highScorePath);
@@ -148,20 +159,82 @@ TEST_F(ScoreFile, AnOversizedFileIsReadFromItsBeginningAndReplacedByTheNextEntry
   EXPECT_EQ(ParseHighScores(rewritten)[5], (HighScoreEntry{"Sulu", "Captain", "450"}));
 }
 
-TEST_F(ScoreFile, AnUnusableDirectoryAsksNothingAndWritesNothing) {
+// A score that cannot be kept is said, with the file and the system's reason, and the table
+// on disk stays as it was.
+class LostScore : public ScoreFile {
+ protected:
+  std::string NotRecorded(int score, const std::string& reason) const {
+    return "High Scores: Your score of " + std::to_string(score) + " could not be recorded in the high-score file " +
+           highScorePath + "\n" + reason;
+  }
+  std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
+  bool NameAsked() const { return !recorder.CallsNamed("AskHighScoreName").empty(); }
+};
+
+TEST_F(LostScore, AFolderThatCannotHoldTheFileIsSaid) {
   // A folder that cannot hold files, whoever runs the game: its "folder" is a plain file.
   WriteText(directory / "not-a-folder", "");
   highScorePath = (directory / "not-a-folder" / HighScoreFileName).string();
   EnterHighScore(5000, SkillLevel::Crewman);
-  EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Not a directory")});
+  EXPECT_FALSE(NameAsked());
   EXPECT_EQ(ReadText(directory / "not-a-folder"), "");
-  EXPECT_EQ(ReadHighScoreFile(), std::nullopt);
+  EXPECT_EQ(ReadHighScoreFile().table, std::nullopt);
 }
 
-TEST_F(ScoreFile, AFileThatIsNotAFileIsUnusable) {
+TEST_F(LostScore, AScoreFileThatIsAFolderOrAPipeIsSaid) {
   std::filesystem::create_directory(highScorePath);
   EnterHighScore(5000, SkillLevel::Crewman);
-  EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Is a directory")});
   EXPECT_TRUE(std::filesystem::is_directory(highScorePath));
+
+  recorder.Clear();
+  highScorePath = (directory / "pipe.scr").string();
+  ASSERT_TRUE(MakeNamedPipe(highScorePath));
+  ASSERT_TRUE(FinishesWithoutAWriter(highScorePath, [] { EnterHighScore(5000, SkillLevel::Crewman); }));
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Not a regular file")});
+  EXPECT_FALSE(NameAsked());
+}
+
+TEST_F(LostScore, AnImmutableFileIsSaidBeforeANameIsAsked) {
+  const HighScoreTable old = TableOf({900, 800});
+  WriteText(highScorePath, FormatHighScores(old));
+  if (std::system(("chattr +i " + highScorePath + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "this file system keeps no immutable files";
+  EnterHighScore(850, SkillLevel::Admiral);
+  std::system(("chattr -i " + highScorePath).c_str());
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(850, "Operation not permitted")});
+  EXPECT_FALSE(NameAsked());
+  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(old));
+}
+
+TEST_F(LostScore, AFullDiskIsSaidAfterTheNameAndKeepsTheOldTable) {
+  const HighScoreTable old = TableOf({900, 800});
+  WriteText(highScorePath, FormatHighScores(old));
+  {
+    FileSizeLimit diskFull(100);
+    EnterHighScore(850, SkillLevel::Admiral);
+  }
+  EXPECT_TRUE(NameAsked());
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(850, "File too large")});
+  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(old));
+}
+
+TEST_F(LostScore, AFileOrFolderThePlayerMayNotUseIsSaid) {
+  WriteText(highScorePath, FormatHighScores(TableOf({900, 800})));
+  // The folder is root's: another user may read the file but not replace it.
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] {
+    EnterHighScore(850, SkillLevel::Admiral);
+    const bool said = MessageBoxes() == std::vector<std::string>{NotRecorded(850, "Permission denied")};
+    if (!said || NameAsked()) std::fprintf(stderr, "unwritable folder: %s\n", recorder.calls.back().detail.c_str());
+    return said && !NameAsked();
+  }));
+  std::filesystem::permissions(highScorePath, std::filesystem::perms::none);
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] {
+    EnterHighScore(850, SkillLevel::Admiral);
+    const bool said = MessageBoxes() == std::vector<std::string>{NotRecorded(850, "Permission denied")};
+    if (!said) std::fprintf(stderr, "unreadable file: %s\n", recorder.calls.back().detail.c_str());
+    return said;
+  }));
 }
 }  // namespace

@@ -1,11 +1,15 @@
 // The settings file: how each option is read back, what a write keeps of the player's own
 // lines, and what becomes of files that are not what the game wrote.
 
+#include <cstdlib>
 #include <string>
 
+#include "file_size_limit.h"
 #include "lifecycle_fixture.h"
+#include "named_pipe.h"
 #include "options.h"
 #include "settings_file.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -137,14 +141,107 @@ INSTANTIATE_TEST_SUITE_P(
                       HostileRow{"HugeNumbers", "[General]\nSkill=99999999999999999999\nAutoSRS=1\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(SettingsTest, AFileFarTooLargeIsNeitherReadNorReplaced) {
-  const std::string huge = "[General]\nAutoSRS=0\n" + std::string(5 << 20, ';');
+TEST_F(SettingsTest, AFileOverAMegabyteIsNeitherReadNorReplacedAndThePlayerIsTold) {
+  const std::string huge = "[General]\nAutoSRS=0\n" + std::string(LargestSettingsFile, ';');
   WriteSettingsFile(huge);
   ReadSettings();
   EXPECT_EQ(options.autoSrs, 1);
   options.autoSrs = 0;
   WriteSettings();
   EXPECT_EQ(SettingsFileText().size(), huge.size()) << "the player's file is left alone";
+  EXPECT_EQ(recorder.CallsNamed("ShowMessageBox"),
+            std::vector<std::string>{"Settings: Your settings could not be saved in the file " + settingsPath +
+                                     "\nFile too large"});
+}
+
+// Settings that cannot be kept are said once a session, with the file and the system's reason.
+class LostSettings : public SettingsTest {
+ protected:
+  std::string NotKept(const std::string& reason) const {
+    return "Settings: Your settings could not be saved in the file " + settingsPath + "\n" + reason;
+  }
+  std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
+};
+
+TEST_F(LostSettings, AFolderInTheFilesPlaceIsSaidOnceForOptionsAndPositionsAlike) {
+  std::filesystem::create_directory(settingsPath);
+  ReadSettings();
+  WriteSettings();
+  EXPECT_FALSE(UpdateSettingsFile([](ProfileText& text) { text.Set("Positions", "Status", "1,2,3,4,5"); }));
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotKept("Is a directory")});
+  EXPECT_TRUE(std::filesystem::is_directory(settingsPath));
+}
+
+TEST_F(LostSettings, AFullDiskIsSaidAndKeepsTheOldFile) {
+  WriteSettingsFile("[General]\nSkill=2\n; " + std::string(200, 'x') + "\n");
+  const std::string old = SettingsFileText();
+  options.skillSetting = SkillLevel::Admiral;
+  {
+    FileSizeLimit diskFull(100);
+    WriteSettings();
+  }
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotKept("File too large")});
+  EXPECT_EQ(SettingsFileText(), old);
+}
+
+// The settings go to the player's own file when the one beside the program cannot be used.
+class SettingsPlace : public SettingsTest {
+ protected:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    beside = (directory / "program" / SettingsFileName).string();
+    perUser = (directory / "home" / ".config" / "kestrav" / SettingsFileName).string();
+    std::filesystem::create_directories(directory / "program");
+  }
+  std::string beside, perUser;
+};
+
+TEST_F(SettingsPlace, AUsableFileBesideTheProgramOrNoneThereYetIsKept) {
+  EXPECT_EQ(ChooseSettingsPath(beside, perUser), beside);
+  WriteText(beside, "[General]\nSkill=3\n");
+  EXPECT_EQ(ChooseSettingsPath(beside, perUser), beside);
+  EXPECT_FALSE(std::filesystem::exists(directory / "home")) << "nothing is made for the player that is not used";
+}
+
+TEST_F(SettingsPlace, AFolderAHugeFileOrAPipeBesideTheProgramSendsThemToThePlayersFile) {
+  std::filesystem::create_directory(beside);
+  EXPECT_EQ(ChooseSettingsPath(beside, perUser), perUser);
+  EXPECT_TRUE(std::filesystem::is_directory(directory / "home" / ".config" / "kestrav"));
+  std::filesystem::remove(beside);
+
+  WriteText(beside, std::string(10 << 20, ';'));
+  EXPECT_EQ(ChooseSettingsPath(beside, perUser), perUser);
+  std::filesystem::remove(beside);
+
+  ASSERT_TRUE(MakeNamedPipe(beside));
+  std::string chosen;
+  ASSERT_TRUE(FinishesWithoutAWriter(beside, [&] { chosen = ChooseSettingsPath(beside, perUser); }));
+  EXPECT_EQ(chosen, perUser);
+}
+
+TEST_F(SettingsPlace, AnImmutableFileBesideTheProgramSendsThemToThePlayersFile) {
+  WriteText(beside, "[General]\nSkill=3\n");
+  if (std::system(("chattr +i " + beside + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "this file system keeps no immutable files";
+  const std::string chosen = ChooseSettingsPath(beside, perUser);
+  std::system(("chattr -i " + beside).c_str());
+  EXPECT_EQ(chosen, perUser);
+}
+
+TEST_F(SettingsPlace, AFileOrFolderThePlayerMayNotUseSendsThemToThePlayersFile) {
+  // The program's folder and file are root's: another user may read the file but not replace it.
+  WriteText(beside, "[General]\nSkill=3\n");
+  std::filesystem::permissions(directory, std::filesystem::perms::all);  // lets the player make the per-user folder
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] { return ChooseSettingsPath(beside, perUser) == perUser; }));
+  std::filesystem::permissions(directory / "program", std::filesystem::perms::all);
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] { return ChooseSettingsPath(beside, perUser) == perUser; }))
+      << "a file the player may read but not change";
+  std::filesystem::permissions(beside, std::filesystem::perms::all);
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] { return ChooseSettingsPath(beside, perUser) == beside; }))
+      << "once the player may change it, the file beside the program is used";
+  std::filesystem::permissions(beside, std::filesystem::perms::none);
+  EXPECT_TRUE(PassesAsUnprivilegedUser([this] { return ChooseSettingsPath(beside, perUser) == perUser; }))
+      << "a file the player may not read";
 }
 
 TEST(ProfileTextTest, StrayReturnsEndLinesSoATextReadsBackAsItWasWritten) {

@@ -4,8 +4,12 @@
 
 #include "window_layout.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
 
@@ -180,6 +184,23 @@ TEST_F(WindowLayoutTest, SavingKeepsTheRestOfTheFile) {
   const std::string saved = SettingsFileText();
   EXPECT_EQ(saved.rfind("; mine\n[General]\nSkill=3\n\n[Positions]\nShortRange=1,250,5,", 0), 0u) << saved;
   EXPECT_NE(saved.find("\nExtra=keep\nLongRange=2,250,5,"), std::string::npos) << saved;
+}
+
+TEST_F(WindowLayoutTest, PositionsThatCannotBeSavedAreSaidWithTheArrowUp) {
+  ASSERT_TRUE(QDir().mkdir(QString::fromStdString(settingsPath)));
+  QString said;
+  bool arrow = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    said = box->text();
+    arrow = QApplication::overrideCursor() == nullptr;
+    box->accept();
+  });
+  frame->Command(M::SaveWindowPositions);
+  EXPECT_EQ(said, QString::fromStdString("Your settings could not be saved in the file " + settingsPath +
+                                         "\nIs a directory"));
+  EXPECT_TRUE(arrow) << "the hourglass is gone while the box asks for a click";
 }
 
 TEST_F(WindowLayoutTest, EachControlsButtonBringsItsStationForward) {

@@ -1,0 +1,46 @@
+// The game's own files where something else stands in their place: a named pipe, a folder.
+// Every file the game reads is refused as unreadable, at once, and the game goes on.
+
+#include <gtest/gtest.h>
+
+#include "game_files.h"
+#include "lifecycle_fixture.h"
+#include "named_pipe.h"
+#include "new_game.h"
+#include "options.h"
+#include "saved_game.h"
+#include "settings_file.h"
+
+namespace {
+class NamedPipes : public LifecycleTest {
+ protected:
+  void SetUp() override {
+    LifecycleTest::SetUp();
+    pipe = directory / "pipe";
+    ASSERT_TRUE(MakeNamedPipe(pipe));
+  }
+  std::filesystem::path pipe;
+};
+
+TEST_F(NamedPipes, ASavedGameThatIsAPipeIsRefusedAndTheRunningGameGoesOn) {
+  lcg::Seed(5);
+  NewGame();
+  const std::vector<std::uint8_t> before = EncodeSavedGame(game);
+  recorder.Clear();
+  game.gameFilePath = pipe.string();
+  bool loaded = true;
+  ASSERT_TRUE(FinishesWithoutAWriter(pipe, [&loaded] { loaded = LoadGame(); }));
+  EXPECT_FALSE(loaded);
+  EXPECT_EQ(recorder.CallsNamed("ShowMessageBox").at(0),
+            "Load Game: Errors trying to read the game file " + pipe.string());
+  EXPECT_EQ(EncodeSavedGame(game), before);
+  EXPECT_TRUE(recorder.stationsExist);
+}
+
+TEST_F(NamedPipes, ASettingsFileThatIsAPipeGivesTheDefaults) {
+  settingsPath = pipe.string();
+  options.autoSrs = 5;
+  ASSERT_TRUE(FinishesWithoutAWriter(pipe, [] { ReadSettings(); }));
+  EXPECT_EQ(options.autoSrs, 1);
+}
+}  // namespace
