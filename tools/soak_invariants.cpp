@@ -40,7 +40,7 @@ std::optional<BrokenRule> Broken(const char* invariant, std::string detail) {
 
 std::optional<BrokenRule> CheckSupplies(const GameState& s) {
   // The last clock step of a ship left with nothing takes it to -1 and ends the game.
-  const int leastEnergy = s.gamePhase == GamePhase::GameOver ? -1 : 0;
+  const int leastEnergy = s.gamePhase == GamePhase::GameOver ? LeastShipEnergy : 0;
   if (s.shipEnergy < leastEnergy || s.shipEnergy > FullEnergy)
     return Broken("energy in range", FormatText("ship's energy %d", s.shipEnergy));
   if (s.shieldEnergy < 0 || s.shieldEnergy > FullEnergy || s.shipEnergy + s.shieldEnergy > FullEnergy)

@@ -57,12 +57,43 @@ constexpr AlienStrength AlienStrengths[] = {
     {AlienKind::Borg, {35000, 30000}, {35000, 25000}, {500, 500}},
 };
 
+constexpr Range StartStardate{1000, 7000};
+constexpr Range MissionDays{34, 10};
+
 constexpr int MaxStarsPerQuadrant = 9;
 constexpr int MaxStarbasesPerQuadrant = 3;
 constexpr int MaxAliensPerQuadrant = 8;
 constexpr int StrongerAlienBonus = 75;  // extra energy for some aliens from First Officer up
 constexpr SoundId NewGameSound = 2;
 constexpr SectorCell StarClasses[] = {Cell::StarA, Cell::StarB, Cell::StarX};
+
+// What generation gives: every draw of a range, and for the strengths the changes from
+// First Officer up. Aliens never regain energy or change their pace afterwards, and the
+// totals and the clock's start are fixed for the mission, so no game holds more.
+constexpr FigureBounds Drawn(Range r) { return {r.base, r.base + r.span - 1}; }
+
+constexpr FigureBounds DrawnAtAnySkill(Range SkillRow::*total) {
+  FigureBounds bounds = Drawn(SkillTable[0].*total);
+  for (const SkillRow& row : SkillTable) {
+    bounds.least = std::min(bounds.least, Drawn(row.*total).least);
+    bounds.most = std::max(bounds.most, Drawn(row.*total).most);
+  }
+  return bounds;
+}
+
+constexpr AlienStrengthBounds StrengthAtAnySkill(const AlienStrength& s) {
+  const FigureBounds energy = Drawn(s.energy), attack = Drawn(s.attackInterval);
+  return {{energy.least, energy.most + StrongerAlienBonus}, Drawn(s.moveInterval), {attack.least / 2, attack.most}};
+}
+
+constexpr AlienStrengthBounds StrengthBounds[] = {
+    StrengthAtAnySkill(AlienStrengths[0]),
+    StrengthAtAnySkill(AlienStrengths[1]),
+    StrengthAtAnySkill(AlienStrengths[2]),
+    StrengthAtAnySkill(AlienStrengths[3]),
+};
+static_assert(StrengthBounds[3].energy.most == 1074, "a Borg of First Officer and up: 500 + 499 + 75");
+static_assert(StrengthBounds[2].attackInterval.least == 10000, "a Farengi's quickest attack: 20000 halved");
 
 const SkillRow& Row(int skill) { return SkillTable[std::clamp(skill, 0, 5)]; }
 
@@ -78,9 +109,9 @@ int DrawQuadrantBelowCap(std::int32_t QuadrantRecord::*count, int cap) {
 }
 
 void StartClock() {
-  game.stardateNow = 1000 + lcg::rand() % 7000;
+  game.stardateNow = StartStardate.Draw();
   game.stardateStart = game.stardateNow;
-  game.missionLength = 34 + lcg::rand() % 10;
+  game.missionLength = MissionDays.Draw();
 }
 
 void DrawTotals(const SkillRow& row) {
@@ -193,4 +224,15 @@ void NewGame() {
   ChartNeighbourhood(game.shipQuadrant);
   OpenGameStations();
   GreetCrew();
+}
+
+const AlienStrengthBounds* GeneratedAlienStrength(std::uint8_t kind) {
+  for (std::size_t i = 0; i < std::size(AlienStrengths); ++i)
+    if (static_cast<std::uint8_t>(AlienStrengths[i].kind) == kind) return &StrengthBounds[i];
+  return nullptr;
+}
+
+MissionBounds GeneratedMissionBounds() {
+  return {DrawnAtAnySkill(&SkillRow::starbases), DrawnAtAnySkill(&SkillRow::stars), DrawnAtAnySkill(&SkillRow::aliens),
+          Drawn(StartStardate), Drawn(MissionDays)};
 }

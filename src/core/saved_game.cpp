@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "conditions.h"
 #include "format_text.h"
 #include "game_invariants.h"
+#include "new_game.h"
 
 namespace {
 constexpr char Magic[4] = {'K', 'V', 'F', '\0'};
@@ -17,11 +19,8 @@ constexpr std::size_t GalaxyAt = 8;
 constexpr std::size_t ScalarsAt = GalaxyAt + sizeof(Galaxy);  // 9224
 static_assert(ScalarsAt == 0x2408);
 
-// Bounds no game reaches. They keep every later sum and product of these values well inside
-// an int, and every stardate conversion defined.
-constexpr int MaxStarTotal = QuadrantCount * 9;
-constexpr int MaxStarbaseTotal = QuadrantCount * 3;
-constexpr int MaxSupply = 1000000;
+// ADV can push the clock on without limit, but no player types it a hundred thousand times;
+// refusing stardates and repair times beyond this keeps every conversion of one defined.
 constexpr double MaxStardate = 1.0e6;
 
 class Writer {
@@ -150,17 +149,27 @@ void ReadScalars(Reader& r, GameState& s) {
   s.messagesToComputer = r.I32();
 }
 
-bool Within(int v, int low, int high) { return v >= low && v <= high; }
 bool StardateLike(double v) { return std::isfinite(v) && v >= 0.0 && v <= MaxStardate; }
+bool WholeIn(double v, FigureBounds bounds) {
+  return std::isfinite(v) && v == std::floor(v) && v >= bounds.least && v <= bounds.most;
+}
 
-// Values a game could not hold, which later arithmetic might choke on.
+// Figures no game reaches: the mission's totals and clock as generation draws them, supplies
+// as a full ship holds them, time running forward.
 std::string CheckScalars(const GameState& s) {
-  if (!Within(s.starTotal, 0, MaxStarTotal) || !Within(s.starbaseTotal, 0, MaxStarbaseTotal))
-    return FormatText("the totals of %d stars and %d starbases are impossible", s.starTotal, s.starbaseTotal);
-  if (!StardateLike(s.stardateStart) || !StardateLike(s.stardateNow) || !StardateLike(s.missionLength))
+  const MissionBounds mission = GeneratedMissionBounds();
+  if (!mission.stars.Hold(s.starTotal) || !mission.starbases.Hold(s.starbaseTotal) ||
+      !mission.aliens.Hold(s.alienTotal))
+    return FormatText("the totals of %d stars, %d starbases and %d aliens are impossible", s.starTotal, s.starbaseTotal,
+                      s.alienTotal);
+  if (!WholeIn(s.stardateStart, mission.startStardate) || !WholeIn(s.missionLength, mission.missionDays))
+    return FormatText("a mission starting on stardate %.1f for %.1f days is impossible", s.stardateStart,
+                      s.missionLength);
+  if (!StardateLike(s.stardateNow) || s.stardateNow < s.stardateStart)
     return "the stardates or the mission length are not sensible numbers";
-  if (!Within(s.shipEnergy, -MaxSupply, MaxSupply) || !Within(s.shieldEnergy, 0, MaxSupply) ||
-      !Within(s.torpedoCount, 0, 10))
+  const std::int64_t energyAboard = std::int64_t{s.shipEnergy} + s.shieldEnergy;  // any two ints add up
+  if (s.shipEnergy < LeastShipEnergy || s.shieldEnergy < 0 || energyAboard > FullEnergy || s.torpedoCount < 0 ||
+      s.torpedoCount > FullTorpedoes)
     return FormatText("the supplies %d/%d/%d are impossible", s.shipEnergy, s.shieldEnergy, s.torpedoCount);
   for (int i = 0; i < SystemCount; ++i) {
     const double damage = s.damage[static_cast<std::size_t>(i)];
@@ -168,7 +177,24 @@ std::string CheckScalars(const GameState& s) {
         !StardateLike(s.repairDate[static_cast<std::size_t>(i)]))
       return FormatText("system %d has an impossible damage state", i);
   }
-  if (!Within(s.messagesToComputer, 0, 1)) return "the message-rerouting switch is neither on nor off";
+  if (s.messagesToComputer != 0 && s.messagesToComputer != 1)
+    return "the message-rerouting switch is neither on nor off";
+  return {};
+}
+
+// A live alien as generation made it, less the energy hits have taken.
+std::string CheckAlienStrengths(const GameState& s) {
+  for (std::size_t i = 0; i < s.alienTable.size(); ++i) {
+    const AlienRecord& a = s.alienTable[i];
+    const AlienStrengthBounds* strength = GeneratedAlienStrength(a.kind);
+    if (a.quadrant == -1 || !strength) continue;  // destroyed, or a kind the consistency check refuses
+    if (a.energy > strength->energy.most)
+      return FormatText("alien %zu has %d units of energy; none of its kind has more than %d", i, a.energy,
+                        strength->energy.most);
+    if (!strength->moveInterval.Hold(a.moveInterval) || !strength->attackInterval.Hold(a.attackInterval))
+      return FormatText("alien %zu moves every %d ms and fires every %d ms, faster or slower than any of its kind", i,
+                        a.moveInterval, a.attackInterval);
+  }
   return {};
 }
 
@@ -230,6 +256,8 @@ DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& lo
 
   if (std::string problem = CheckScalars(s); !problem.empty()) return Reject(Msg::ReadErrorText, std::move(problem));
   if (std::string problem = FindInconsistency(s); !problem.empty())
+    return Reject(Msg::ReadErrorText, std::move(problem));
+  if (std::string problem = CheckAlienStrengths(s); !problem.empty())
     return Reject(Msg::ReadErrorText, std::move(problem));
   loaded = std::move(s);
   return {};

@@ -13,8 +13,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr std::uint32_t BeamMsPerUnit = 10;
-
 bool ScanWorks() { return game.Working(ShipSystem::SRS); }
 
 // The chance, in the first pass after a reset, that an alien acts before its time.
@@ -157,8 +155,7 @@ void AlienAttack(int i) {
   const SectorPoint ship{game.shipSectorX, game.shipSectorY};
   if (FirstStarOnLine(game.ShipQuadrantRecord(), from, ship)) return;
 
-  DrawBeam(SectorCentre(from.x, from.y), SectorCentre(ship.x, ship.y),
-           BeamMsPerUnit * static_cast<std::uint32_t>(units), true);
+  DrawBeam(SectorCentre(from.x, from.y), SectorCentre(ship.x, ship.y), BeamDuration(units), true);
   PlayHitAnimation(ship.x, ship.y, false);
   PostShipMessage(Msg::ShipHit, units);
   ShieldsTake(units);

@@ -14,8 +14,6 @@
 #include "ship_messages.h"
 
 namespace {
-constexpr std::uint32_t BeamMsPerUnit = 10;
-
 // The indexes of the live aliens in the ship's quadrant, in the order of their sectors row by
 // row from the top.
 std::vector<int> PhaserTargets() {
@@ -33,8 +31,6 @@ int PhaserUnitsArriving(int energy, int x, int y) {
   const int loss = (distance / 2) * (5 + lcg::rand() % 5);
   return std::max(0, energy - loss);
 }
-
-std::uint32_t BeamDuration(int units) { return BeamMsPerUnit * static_cast<std::uint32_t>(std::max(0, units)); }
 
 // One share of the shot at alien `index`.
 void FireAt(int index, int share) {

@@ -1,5 +1,8 @@
 #include "scan_effects.h"
 
+#include <algorithm>
+
+#include "conditions.h"
 #include "game_state.h"
 #include "scan_geometry.h"
 #include "ship_messages.h"
@@ -9,6 +12,7 @@ namespace {
 constexpr int HitFrameCount = 8;
 constexpr std::uint32_t HitFrameMs = 120;
 constexpr std::uint32_t BlindExplosionMs = 1000;
+constexpr std::uint32_t BeamMsPerUnit = 10;
 
 struct HitPictures {
   std::uint8_t kind;
@@ -55,6 +59,10 @@ void PlayHitAnimation(int x, int y, bool destroyed) {
     host().ScanFillBlack(SectorRect(x, y));
   else if (ScanWorks())
     host().ScanBlitFrame(PicturePosition(x, y), pictures->putBack, 0);
+}
+
+std::uint32_t BeamDuration(int units) {
+  return BeamMsPerUnit * static_cast<std::uint32_t>(std::clamp(units, 0, FullEnergy));
 }
 
 void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAlien) {

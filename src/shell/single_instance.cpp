@@ -2,14 +2,20 @@
 
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 #include <memory>
 #include <utility>
 #include <unistd.h>
 
 namespace {
 constexpr int ConnectTimeoutMs = 500;
+// A copy that holds the lock opens its socket within moments; a later start waits this long
+// for it, trying again every RetryMs.
+constexpr int FirstCopyPatienceMs = 10000;
+constexpr unsigned long RetryMs = 20;
 
 // What a later start says: "forward" alone, or "open", a newline and the saved game's
 // absolute path in UTF-8. Anything longer than a path can be is not listened to.
@@ -47,9 +53,30 @@ QString KestravInstanceName() {
   return QStringLiteral("%1/kestrav-%2-%3").arg(folder).arg(::getuid()).arg(DisplayName());
 }
 
-SingleInstance::SingleInstance(QString name) : name_(std::move(name)) {}
+SingleInstance::SingleInstance(QString name) : name_(std::move(name)), lock_(name_ + QStringLiteral(".lock")) {
+  // The game may run for days: only a lock whose copy is gone is stale, never an old one.
+  lock_.setStaleLockTime(0);
+  connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::AnswerCallers);
+}
 
 bool SingleInstance::AnotherIsRunning(const QString& gameFile) {
+  const QDeadlineTimer patience(FirstCopyPatienceMs);
+  while (!lock_.tryLock()) {
+    // Where no lock file can be made at all, the socket alone decides, as best it can.
+    if (lock_.error() != QLockFile::LockFailedError) {
+      if (HandOver(gameFile)) return true;
+      break;
+    }
+    // The copy holding the lock hears this start as soon as its socket is open. One that
+    // never opens it is stuck, and a second copy beside it would do no better.
+    if (HandOver(gameFile) || patience.hasExpired()) return true;
+    QThread::msleep(RetryMs);
+  }
+  OpenSocket();
+  return false;
+}
+
+bool SingleInstance::HandOver(const QString& gameFile) {
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(ConnectTimeoutMs)) return false;
@@ -60,26 +87,41 @@ bool SingleInstance::AnotherIsRunning(const QString& gameFile) {
   return true;
 }
 
-void SingleInstance::Listen(std::function<void(const QString& gameFile)> comeForward) {
-  // A copy that crashed can leave its socket file behind; nobody answered on it.
+void SingleInstance::OpenSocket() {
+  // A copy that crashed can leave its socket file behind; the lock says nobody answers on it.
   server_.setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_.listen(name_)) {
     QLocalServer::removeServer(name_);
     server_.listen(name_);
   }
-  connect(&server_, &QLocalServer::newConnection, this, [this, comeForward = std::move(comeForward)] {
-    while (QLocalSocket* caller = server_.nextPendingConnection()) {
-      // The request is whole when the caller hangs up.
-      auto request = std::make_shared<QByteArray>();
-      connect(caller, &QLocalSocket::readyRead, caller, [caller, request] {
-        request->append(caller->readAll());
-        if (request->size() > LongestRequest) caller->abort();
-      });
-      connect(caller, &QLocalSocket::disconnected, caller, [caller, request, comeForward] {
-        request->append(caller->readAll());
-        caller->deleteLater();
-        comeForward(GameFileOf(*request));
-      });
-    }
-  });
+}
+
+void SingleInstance::Listen(std::function<void(const QString& gameFile)> comeForward) {
+  if (!server_.isListening()) {
+    lock_.tryLock();
+    OpenSocket();
+  }
+  comeForward_ = std::move(comeForward);
+  AnswerCallers();
+}
+
+void SingleInstance::AnswerCallers() {
+  if (!comeForward_) return;  // callers wait in the queue until the frame is up
+  while (QLocalSocket* caller = server_.nextPendingConnection()) {
+    // The request is whole when the caller hangs up, which it may have done already.
+    auto request = std::make_shared<QByteArray>();
+    auto answer = [caller, request, comeForward = comeForward_] {
+      request->append(caller->readAll());
+      caller->deleteLater();
+      comeForward(GameFileOf(*request));
+    };
+    connect(caller, &QLocalSocket::readyRead, caller, [caller, request] {
+      request->append(caller->readAll());
+      if (request->size() > LongestRequest) caller->abort();
+    });
+    if (caller->state() == QLocalSocket::UnconnectedState)
+      answer();
+    else
+      connect(caller, &QLocalSocket::disconnected, caller, answer);
+  }
 }

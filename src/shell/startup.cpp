@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <cstdio>
 
 #include "busy_cursor.h"
 #include "frame_window.h"
@@ -36,15 +37,33 @@ QString BundlePath(const char* name) {
   return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : installed;
 }
 
-// Loads both bundles, pictures first; tells the player which file is missing and returns
-// false when one cannot be loaded.
+// The player is told in a box; a terminal, where there is one, hears what is wrong in detail.
+void ReportBrokenBundle(const QString& path, const QString& why) {
+  const QString text = QStringLiteral("Kestrav cannot start: the file %1 is missing or damaged.").arg(path);
+  std::fprintf(stderr, "%s (%s)\n", qUtf8Printable(text), qUtf8Printable(why));
+  QMessageBox::critical(nullptr, QStringLiteral("Kestrav"), text);
+}
+
+// Loads both bundles, pictures first, each checked for everything the game takes from it
+// before the next is loaded (so that a bundle in the other's place is found out); tells the
+// player which file is missing or damaged and returns false when one will not do.
 bool LoadBundles() {
-  for (const char* name : {resources::PictureBundleName, resources::SoundBundleName}) {
-    const QString path = BundlePath(name);
-    if (resources::LoadBundle(path)) continue;
-    QMessageBox::critical(nullptr, QStringLiteral("Kestrav"),
-                          QStringLiteral("Kestrav cannot start: the file %1 is missing or damaged.").arg(path));
-    return false;
+  struct Bundle {
+    const char* name;
+    QString (*firstMissingItem)();
+  };
+  for (const Bundle& bundle : {Bundle{resources::PictureBundleName, resources::FirstMissingPicture},
+                               Bundle{resources::SoundBundleName, resources::FirstMissingSound}}) {
+    const QString path = BundlePath(bundle.name);
+    if (!resources::LoadBundle(path)) {
+      ReportBrokenBundle(path, QStringLiteral("it cannot be read as a bundle"));
+      return false;
+    }
+    if (const QString missing = bundle.firstMissingItem(); !missing.isEmpty()) {
+      resources::UnloadBundle(path);
+      ReportBrokenBundle(path, QStringLiteral("it does not hold %1 whole").arg(missing));
+      return false;
+    }
   }
   return true;
 }

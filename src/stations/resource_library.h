@@ -19,6 +19,12 @@ inline constexpr const char* SoundBundleName = "KESTRAV2.rcc";
 bool LoadBundle(const QString& path);
 void UnloadBundle(const QString& path);
 
+// The first item the game uses that the bundles registered so far do not hold whole, as its
+// path in the bundle; empty when every one is there. The picture bundle's are the 54 bitmaps,
+// the 11 station icons and the 5 communiqués; the sound bundle's the 12 sounds.
+QString FirstMissingPicture();
+QString FirstMissingSound();
+
 QImage Picture(int id);              // null image when the id does not exist
 QIcon StationIcon(int id);           // empty icon when the id does not exist
 std::string CommuniqueText(int id);  // empty when the id does not exist

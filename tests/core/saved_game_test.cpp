@@ -21,6 +21,11 @@ std::int32_t GetI32(const Bytes& b, std::size_t at) {
   std::memcpy(&v, &b[at], 4);
   return v;
 }
+double GetF64(const Bytes& b, std::size_t at) {
+  double v;
+  std::memcpy(&v, &b[at], 8);
+  return v;
+}
 std::size_t QuadrantAt(int q) { return 8 + 144 * static_cast<std::size_t>(q); }
 std::size_t CellAt(int q, int x, int y) { return QuadrantAt(q) + 14 + static_cast<std::size_t>(16 * y + 2 * x); }
 std::size_t AlienAt(int i) { return SavedGameHeaderSize + 36 * static_cast<std::size_t>(i); }
@@ -88,7 +93,7 @@ TEST_F(SavedGame, RoundTripKeepsEveryStoredByte) {
   gone.reserved[1] = 0x5A;
   gone.lastAttackTick = 0xFFFFFFF0u;
   game.galaxy[63].reserved[0] = 0xA5;
-  game.stardateNow = 1234.5678;
+  game.stardateNow = game.stardateStart + 12.345678;
   game.Damage(ShipSystem::Computer) = -1.0;
   ASSERT_EQ(FindInconsistency(game), "");
 
@@ -126,6 +131,25 @@ TEST_P(RejectedFile, IsReportedAndLeavesTheTargetAlone) {
 
 // Shorthands for the first live alien and its cell.
 void MoveFirstAlienRecord(Bytes& b, int x) { PutI32(b, AlienAt(0) + 4, x); }
+
+// Makes the first alien one of `kind` with the energy and intervals given, in its record and
+// its cell.
+void MakeFirstAlien(Bytes& b, AlienKind kind, int energy, int moveInterval, int attackInterval) {
+  const int q = GetI32(b, AlienAt(0)), x = GetI32(b, AlienAt(0) + 4), y = GetI32(b, AlienAt(0) + 8);
+  PutU16(b, CellAt(q, x, y), static_cast<std::uint16_t>(kind));
+  b[AlienAt(0) + 12] = static_cast<std::uint8_t>(kind);
+  PutI32(b, AlienAt(0) + 16, energy);
+  PutI32(b, AlienAt(0) + 20, moveInterval);
+  PutI32(b, AlienAt(0) + 24, attackInterval);
+}
+
+// Grows the alien table to `total` records; the new ones are destroyed aliens.
+void GrowAlienTable(Bytes& b, int total) {
+  const int old = GetI32(b, 0x2420);
+  b.resize(AlienAt(total));
+  for (int i = old; i < total; ++i) PutI32(b, AlienAt(i), -1);
+  PutI32(b, 0x2420, total);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Corruptions, RejectedFile,
@@ -172,7 +196,24 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"NegativeShipQuadrant", [](Bytes& b) { PutI32(b, 0x24E0, -1); }, Msg::ReadErrorText, "lies outside the galaxy"},
         Corruption{"RerouteSwitchNeitherOnNorOff", [](Bytes& b) { PutI32(b, 0x24EC, 2); }, Msg::ReadErrorText, "neither on nor off"},
         Corruption{"DamageJustBelowRepairable", [](Bytes& b) { PutF64(b, 0x2438, -0.001); }, Msg::ReadErrorText, "impossible damage state"},
-        Corruption{"NegativeStardate", [](Bytes& b) { PutF64(b, 0x2418, -0.5); }, Msg::ReadErrorText, "not sensible numbers"}),
+        Corruption{"NegativeStardate", [](Bytes& b) { PutF64(b, 0x2418, -0.5); }, Msg::ReadErrorText, "not sensible numbers"},
+        // Figures no mission reaches: more than generation gives, or a ship fuller than docking fills it.
+        Corruption{"AlienWithAMillionUnits", [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1000000); }, Msg::ReadErrorText, "alien 0 has 1000000 units of energy"},
+        Corruption{"BorgStrongerThanAnySkillMakesOne", [](Bytes& b) { MakeFirstAlien(b, AlienKind::Borg, 1075, 40000, 40000); }, Msg::ReadErrorText, "none of its kind has more than 1074"},
+        Corruption{"KlingonWithABorgsEnergy", [](Bytes& b) { MakeFirstAlien(b, AlienKind::Klingon, 1074, 20000, 30000); }, Msg::ReadErrorText, "none of its kind has more than 374"},
+        Corruption{"AlienFiringWithoutPause", [](Bytes& b) { PutI32(b, AlienAt(0) + 24, 0); }, Msg::ReadErrorText, "fires every 0 ms"},
+        Corruption{"FarengiFiringFasterThanAnyCan", [](Bytes& b) { MakeFirstAlien(b, AlienKind::Farengi, 100, 20000, 9999); }, Msg::ReadErrorText, "fires every 9999 ms"},
+        Corruption{"AlienThatNeverMoves", [](Bytes& b) { PutI32(b, AlienAt(0) + 20, 0x7FFFFFFF); }, Msg::ReadErrorText, "moves every 2147483647 ms"},
+        Corruption{"MoreStarsThanAnyMission", [](Bytes& b) { PutI32(b, 0x240C, 225); }, Msg::ReadErrorText, "the totals of 225 stars"},
+        Corruption{"MoreStarbasesThanAnyMission", [](Bytes& b) { PutI32(b, 0x2408, 6); }, Msg::ReadErrorText, "6 starbases"},
+        Corruption{"MoreAliensThanAnyMission", [](Bytes& b) { GrowAlienTable(b, 50); }, Msg::ReadErrorText, "50 aliens are impossible"},
+        Corruption{"StartBetweenStardates", [](Bytes& b) { PutF64(b, 0x2410, 1500.5); PutF64(b, 0x2418, 1500.5); }, Msg::ReadErrorText, "a mission starting on stardate 1500.5"},
+        Corruption{"LongerThanAnyOrders", [](Bytes& b) { PutF64(b, 0x24D8, 44.0); }, Msg::ReadErrorText, "for 44.0 days is impossible"},
+        Corruption{"StardateBeforeTheMission", [](Bytes& b) { PutF64(b, 0x2418, GetF64(b, 0x2410) - 0.1); }, Msg::ReadErrorText, "not sensible numbers"},
+        Corruption{"EnergyBeyondAFullShip", [](Bytes& b) { PutI32(b, 0x2428, 3001); PutI32(b, 0x242C, 0); }, Msg::ReadErrorText, "the supplies 3001/0/"},
+        Corruption{"ShipAndShieldsBeyondAFullShip", [](Bytes& b) { PutI32(b, 0x2428, 2000); PutI32(b, 0x242C, 1001); }, Msg::ReadErrorText, "the supplies 2000/1001/"},
+        Corruption{"SuppliesThatOverflowAnInt", [](Bytes& b) { PutI32(b, 0x2428, 0x7FFFFFFF); PutI32(b, 0x242C, 0x7FFFFFFF); }, Msg::ReadErrorText, "are impossible"},
+        Corruption{"EnergyBelowTheLastClockStep", [](Bytes& b) { PutI32(b, 0x2428, -2); }, Msg::ReadErrorText, "the supplies -2/"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Values at the very edges of what a game can hold are a game: the reader's bounds are not
@@ -211,13 +252,12 @@ INSTANTIATE_TEST_SUITE_P(Edges, AcceptedEdge,
                                            Edge{"NoTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 0); }},
                                            Edge{"TenTorpedoes", [](Bytes& b) { PutI32(b, 0x2430, 10); }},
                                            Edge{"ShieldsEmpty", [](Bytes& b) { PutI32(b, 0x242C, 0); }},
-                                           Edge{"EnergyOverdrawn", [](Bytes& b) { PutI32(b, 0x2428, -40); }},
+                                           Edge{"EnergyOverdrawn", [](Bytes& b) { PutI32(b, 0x2428, -1); }},
                                            Edge{"SystemDestroyed", [](Bytes& b) { PutF64(b, 0x2438, -1.0); }},
                                            Edge{"SystemJustRepaired", [](Bytes& b) { PutF64(b, 0x2438, 0.0); }},
                                            Edge{"SystemBarelyDamaged", [](Bytes& b) { PutF64(b, 0x2438, 0.001); }},
                                            Edge{"MessagesRerouted", [](Bytes& b) { PutI32(b, 0x24EC, 1); }},
                                            Edge{"MessagesOnThePanel", [](Bytes& b) { PutI32(b, 0x24EC, 0); }},
-                                           Edge{"StardateZero", [](Bytes& b) { PutF64(b, 0x2418, 0.0); }},
                                            Edge{"FirstQuadrant",
                                                 [](Bytes& b) {
                                                   // The whole ship's quadrant moves to quadrant 0 and back in the
@@ -250,6 +290,39 @@ INSTANTIATE_TEST_SUITE_P(Edges, AcceptedEdge,
                                            Edge{"AlienWithOneUnitLeft",
                                                 [](Bytes& b) { PutI32(b, AlienAt(0) + 16, 1); }}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The strongest and the quickest of what generation gives, a ship full between its energy and
+// its shields, the ends of the mission's clock.
+INSTANTIATE_TEST_SUITE_P(
+    FiguresAMissionReaches, AcceptedEdge,
+    ::testing::Values(
+        Edge{"StardateOfTheStart", [](Bytes& b) { PutF64(b, 0x2418, GetF64(b, 0x2410)); }},
+        Edge{"StrongestAndSlowestBorg", [](Bytes& b) { MakeFirstAlien(b, AlienKind::Borg, 1074, 59999, 64999); }},
+        Edge{"QuickestFarengi", [](Bytes& b) { MakeFirstAlien(b, AlienKind::Farengi, 224, 15000, 10000); }},
+        Edge{"FullShipSharedWithTheShields",
+             [](Bytes& b) {
+               PutI32(b, 0x2428, 1500);
+               PutI32(b, 0x242C, 1500);
+             }},
+        Edge{"LatestStartLongestMission",
+             [](Bytes& b) {
+               PutF64(b, 0x2410, 7999.0);
+               PutF64(b, 0x2418, 7999.0);
+               PutF64(b, 0x24D8, 43.0);
+             }},
+        Edge{"EarliestStartShortestMission",
+             [](Bytes& b) {
+               PutF64(b, 0x2410, 1000.0);
+               PutF64(b, 0x2418, 1000.0);
+               PutF64(b, 0x24D8, 34.0);
+             }},
+        Edge{"ManyDaysPastTheDeadline",
+             [](Bytes& b) {
+               // ADV moves the clock on with no evaluation in between.
+               PutF64(b, 0x2418, GetF64(b, 0x2410) + 500.0);
+             }},
+        Edge{"MostAliensAnyMissionHas", [](Bytes& b) { GrowAlienTable(b, 49); }}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.
 TEST_F(SavedGame, RandomDamageNeverCrashesTheReader) {

@@ -48,6 +48,8 @@ TEST(PictureBundle, EveryBitmapIsAnUncompressedBottomUpBmpOfItsSizeAndDepth) {
   }
 }
 
+TEST(PictureBundle, PassesTheChecksOfTheGamesStart) { EXPECT_EQ(resources::FirstMissingPicture(), QString()); }
+
 TEST(PictureBundle, TheUnusedIdsHoldNoPicture) {
   for (int id : {0, 2, 3, 9, 47, 59}) EXPECT_TRUE(resources::Picture(id).isNull()) << "bitmap " << id;
 }

@@ -296,6 +296,14 @@ TEST_F(AlienTurns, AShotIsABeamForTenMillisecondsAUnitThenTheHitOnTheShip) {
   EXPECT_EQ(host.CallsNamed("PlaySoundNow"), (Texts{"10 loop", "11 once"}));
 }
 
+TEST_F(AlienTurns, NoShotHoldsTheBridgeLongerThanAFullShipsBeam) {
+  // However an alien came by a million units (no game gives one), its beam ends in 30 s.
+  Quadrant({"K.......", "........", "........", "...<....", "........", "........", "........", "........"});
+  Alien(1).energy = 1000000;
+  AlienAttack(1);
+  EXPECT_LE(host.now, T + 30000 + 8 * 120);
+}
+
 TEST_F(AlienTurns, AStarInTheWayStopsTheShotAfterItsStrengthIsDrawn) {
   Quadrant({"........", "........", "........", "K.*<....", "........", "........", "........", "........"});
   Alien(1).lastMoveTick = T + 900000;

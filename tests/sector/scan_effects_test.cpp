@@ -65,6 +65,13 @@ TEST_F(ScanEffectsTest, TheShipsBeamFlashesRedAndMagentaUntilItsTimeIsUp) {
   EXPECT_EQ(recorder.calls.back().what, "StopSound");
 }
 
+TEST_F(ScanEffectsTest, ABeamLastsTenMsAUnitUpToAFullShipsEnergy) {
+  EXPECT_EQ(BeamDuration(170), 1700u);
+  EXPECT_EQ(BeamDuration(-5), 0u);
+  EXPECT_EQ(BeamDuration(3000), 30000u);
+  EXPECT_EQ(BeamDuration(1000000), 30000u) << "no game holds more; the bridge is not held for hours";
+}
+
 TEST_F(ScanEffectsTest, AnAliensBeamIsBlueAndCyanAndEndsWithTheHitSound) {
   DrawBeam(SectorCentre(2, 1), SectorCentre(0, 5), 100, true);
   EXPECT_EQ(recorder.CallsNamed("ScanXorLine"),

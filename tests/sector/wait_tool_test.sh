@@ -56,5 +56,12 @@ expect_status 1 "not a game" "$tool" wait "$work/bad.gam" --seed 1 --ms 5 --out 
 grep -q 'bad.gam' "$work/err" || fail "damaged file not named"
 [ -e "$work/f.gam" ] && fail "a file was written from a damaged game"
 
+# An alien with a million units of energy, which no game gives, would fire beams for hours.
+cp "$work/alert.gam" "$work/absurd.gam"
+printf '\x40\x42\x0f\x00' | dd of="$work/absurd.gam" bs=1 seek=$((9456 + 16)) conv=notrunc status=none
+expect_status 1 "absurd alien" "$tool" wait "$work/absurd.gam" --seed 5 --ms 3600000 --out "$work/a.gam"
+grep -q 'alien 0 has 1000000 units of energy' "$work/err" || fail "the absurd figure is not named"
+[ -e "$work/a.gam" ] && fail "a file was written from an absurd game"
+
 [ "$failures" -eq 0 ] && echo "all kestrav-tool wait checks passed"
 exit $((failures > 0))

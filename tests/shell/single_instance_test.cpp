@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSysInfo>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
@@ -26,7 +30,15 @@ class ScopedEnv {
   bool had_;
 };
 
-TEST(SingleInstance, TheLockBelongsToTheRealUserAndTheDisplayNotToTheUserVariable) {
+// Every test has a runtime folder of its own, so that no other test or game on this machine
+// holds its locks or answers on its sockets.
+class OneCopy : public ::testing::Test {
+ protected:
+  QTemporaryDir runtime_;
+  ScopedEnv runtimeFolder_{"XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit().constData()};
+};
+
+TEST_F(OneCopy, TheLockBelongsToTheRealUserAndTheDisplayNotToTheUserVariable) {
   ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
   ScopedEnv display("DISPLAY", ":7");
   const QString name = KestravInstanceName();
@@ -46,7 +58,7 @@ TEST(SingleInstance, TheLockBelongsToTheRealUserAndTheDisplayNotToTheUserVariabl
   EXPECT_FALSE(KestravInstanceName().mid(name.lastIndexOf('/') + 1).contains('/')) << "one file in the folder";
 }
 
-TEST(SingleInstance, ASecondStartFindsTheFirstOnlyOnItsOwnDisplay) {
+TEST_F(OneCopy, ASecondStartFindsTheFirstOnlyOnItsOwnDisplay) {
   ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
   ScopedEnv display("DISPLAY", ":41");
   SingleInstance first(KestravInstanceName());
@@ -60,7 +72,8 @@ TEST(SingleInstance, ASecondStartFindsTheFirstOnlyOnItsOwnDisplay) {
   SingleInstance elsewhere(KestravInstanceName());
   EXPECT_FALSE(elsewhere.AnotherIsRunning()) << "a game on another display does not stop this one";
 }
-TEST(SingleInstance, ASecondStartHandsOverItsSavedGameByItsFullPath) {
+
+TEST_F(OneCopy, ASecondStartHandsOverItsSavedGameByItsFullPath) {
   ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
   ScopedEnv display("DISPLAY", ":43");
   SingleInstance first(KestravInstanceName());
@@ -80,6 +93,45 @@ TEST(SingleInstance, ASecondStartHandsOverItsSavedGameByItsFullPath) {
   handedOver.sort();
   expected.sort();
   EXPECT_EQ(handedOver, expected);
+}
+
+TEST_F(OneCopy, TheFirstCopyHoldsTheLockBeforeItsFrameIsUpAndAnswersThoseWhoAskedMeanwhile) {
+  ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+  ScopedEnv display("DISPLAY", ":44");
+  SingleInstance first(KestravInstanceName());
+  ASSERT_FALSE(first.AnotherIsRunning()) << "nobody else runs";
+
+  // A start while the first is still loading: it finds the lock taken and hands over.
+  SingleInstance early(KestravInstanceName());
+  ASSERT_TRUE(early.AnotherIsRunning(QStringLiteral("/home/captain/early.gam")));
+  QTest::qWait(100);  // the first copy's start-up goes on meanwhile
+
+  QStringList handedOver;
+  first.Listen([&](const QString& gameFile) { handedOver << gameFile; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !handedOver.isEmpty(); }, 5000));
+  EXPECT_EQ(handedOver, QStringList{QStringLiteral("/home/captain/early.gam")});
+}
+
+TEST_F(OneCopy, ALockLeftByACopyThatIsGoneStopsNobody) {
+  ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+  ScopedEnv display("DISPLAY", ":45");
+  // What a copy killed at once leaves behind: its lock file naming a process that has ended,
+  // and its socket file with nobody listening.
+  QFile lock(KestravInstanceName() + QStringLiteral(".lock"));
+  ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+  lock.write("2147483646\nkestrav\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  lock.close();
+  QFile socket(KestravInstanceName());
+  ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+  socket.close();
+
+  QElapsedTimer took;
+  took.start();
+  SingleInstance next(KestravInstanceName());
+  EXPECT_FALSE(next.AnotherIsRunning());
+  EXPECT_LT(took.elapsed(), 2000) << "no wait for a copy that is gone";
+  SingleInstance later(KestravInstanceName());
+  EXPECT_TRUE(later.AnotherIsRunning()) << "the new copy took the lock and listens";
 }
 
 }  // namespace

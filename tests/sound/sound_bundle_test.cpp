@@ -112,3 +112,10 @@ TEST(SoundBundleContents, HasNoSoundSix) {
   EXPECT_TRUE(resources::SoundImage(14).isEmpty());
   resources::UnloadBundle(SOUND_BUNDLE_PATH);
 }
+
+TEST(SoundBundleContents, PassesTheChecksOfTheGamesStartAndNothingElseDoes) {
+  EXPECT_EQ(resources::FirstMissingSound(), QStringLiteral(":/kestrav2/waves/1.wav")) << "no bundle yet";
+  ASSERT_TRUE(resources::LoadBundle(SOUND_BUNDLE_PATH));
+  EXPECT_EQ(resources::FirstMissingSound(), QString());
+  resources::UnloadBundle(SOUND_BUNDLE_PATH);
+}
