@@ -14,6 +14,8 @@
 #include "action_state.h"
 #include "bridge_background.h"
 #include "busy_cursor.h"
+#include "command_turns.h"
+#include "conditions.h"
 #include "end_game.h"
 #include "game_file_commands.h"
 #include "game_commands.h"
@@ -84,24 +86,21 @@ void FrameWindow::AddAccelerators() {
   }
 }
 
-bool FrameWindow::HoldWhileActionRuns(int id) {
-  namespace M = MenuCommand;
-  const bool changesTheGame =
-      id == M::New || id == M::Open || id == M::Save || id == M::SaveAs || id == M::EndGame || id == M::Exit;
-  if (!changesTheGame || !ActionRunning()) return false;
-  if (heldCommands_.insert(id).second) {
-    HoldUntilActionEnds([this, id] {
-      heldCommands_.erase(id);
-      Command(id);
-    });
-  }
-  return true;
+void FrameWindow::Hold(int id) {
+  if (!heldCommands_.insert(id).second) return;
+  // At its turn the command is judged again, as if given then.
+  HoldUntilActionEnds([this, id] {
+    heldCommands_.erase(id);
+    Command(id);
+  });
 }
 
 void FrameWindow::OpenFromOutside(const QString& path) {
   // The request can come at any moment, even from inside an action's waits or a dialog's own
   // loop: it always waits for the main loop, then goes the way of File > Open.
-  HoldUntilActionEnds([path] {
+  HoldUntilActionEnds([this, path] {
+    // A mission that is over is closed with its communiqué first; then the file opens.
+    if (MissionOver()) return OpenFromOutside(path);
     if (PromptSaveGame() == Answer::Cancel) return;
     OpenGameFile(path);
   });
@@ -109,7 +108,11 @@ void FrameWindow::OpenFromOutside(const QString& path) {
 
 void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
-  if (HoldWhileActionRuns(id)) return;
+  switch (TurnOfCommand(id)) {
+    case CommandTurn::Now: break;
+    case CommandTurn::Hold: return Hold(id);
+    case CommandTurn::Drop: return;
+  }
   switch (id) {
     case M::New: NewGameCommand(); return;
     case M::Open:

@@ -53,9 +53,8 @@ class FrameWindow : public QMainWindow {
   void ArrangeIcons();
   void ListStationsInWindowMenu();
   void ForwardToActiveStation(int id);
-  // True when `id` changes, saves or ends the game or its file and an action is running: it
-  // is then held and carried out as soon as the action is over.
-  bool HoldWhileActionRuns(int id);
+  // Keeps command `id` until control is back in the main loop, once however often it comes.
+  void Hold(int id);
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;
