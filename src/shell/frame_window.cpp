@@ -1,5 +1,6 @@
 #include "frame_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -52,7 +53,9 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
   AddAccelerators();
+  AddMenuKey();
   menuBar()->installEventFilter(this);
+  qApp->installEventFilter(this);  // to see the game's other windows close
 
   LoadSharedPictures();
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -84,6 +87,26 @@ void FrameWindow::AddAccelerators() {
       if (menus_->AcceleratorAllowed(id)) Command(id);
     });
   }
+}
+
+void FrameWindow::AddMenuKey() {
+  // F10 opens the menus as Alt and a menu's letter do: not while an action runs.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QList<QAction*> popups = menuBar()->actions();
+    if (MenusMayOpen() && !popups.isEmpty()) menuBar()->setActiveAction(popups.first());
+  });
+}
+
+bool FrameWindow::MenusMayOpen() const { return !ActionRunning(); }
+
+void FrameWindow::TakeKeyboard() {
+  // Not from a window of the game that is still up (the next box, a dialog over a dialog),
+  // nor from another program the player has gone to.
+  if (!isVisible() || isMinimized() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+  if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
+  activateWindow();
+  if (!focusWidget()) setFocus();
 }
 
 void FrameWindow::Hold(int id) {
@@ -236,6 +259,7 @@ void FrameWindow::CloseStationWindows() {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   bridge_->viewport()->update();
   update();
+  TakeKeyboard();  // the focus may have gone with a station
 }
 
 void FrameWindow::Exit() {
@@ -261,7 +285,15 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == menuBar() && ActionRunning()) {
+  if (event->type() == QEvent::Hide && watched != this) {
+    // One of the game's windows went (a message box, a dialog, a popup): without a window
+    // manager, or with one that does not give it back, the frame would be left without the
+    // keyboard, its shortcuts and menu keys dead until clicked.
+    const auto* window = qobject_cast<QWidget*>(watched);
+    if (window && window->isWindow() && !window->inherits("QMenu") && window->windowType() != Qt::ToolTip)
+      QTimer::singleShot(0, this, &FrameWindow::TakeKeyboard);
+  }
+  if (watched == menuBar() && !MenusMayOpen()) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
