@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 
 #include "action_state.h"
@@ -139,5 +140,34 @@ TEST_F(GameUnderAMenu, TheAliensWaitWhileAMenuIsOpen) {
   OpenMenu()->close();
   RunIdlePass(Duties, TickCount());
   EXPECT_EQ(game.resetAlienClocks, 0) << "the aliens' pass ran once the menu closed";
+}
+TEST_F(GameUnderAMenu, AShotThatFellDueUnderTheMenuMoreThan15SecondsAgoIsDropped) {
+  qtHost.UseVirtualClock(1000000);
+  NewGameFromMenu(RedAlertSeed);
+  RunIdlePass(Duties, TickCount());  // the pass that sets the aliens' clocks
+  ASSERT_EQ(game.resetAlienClocks, 0);
+  firstCombatPass = false;  // and no chance of acting at once
+  int longest = 0;
+  for (const AlienRecord& alien : game.alienTable)
+    if (alien.quadrant == game.shipQuadrant) longest = std::max(longest, alien.attackInterval);
+  ASSERT_GT(longest, 0) << "aliens share the ship's quadrant";
+
+  const int shields = game.shieldEnergy;
+  const auto damage = game.damage;
+  OpenTheFileMenu();
+  // The loop wakes every second under the menu (the stations' timers see to that).
+  for (int ms = 0; ms < longest + 16000; ms += 1000) {
+    qtHost.AdvanceVirtualClock(1000);
+    RunIdlePass(Duties, TickCount());
+  }
+  OpenMenu()->close();
+  RunIdlePass(Duties, TickCount());
+  EXPECT_EQ(game.shieldEnergy, shields) << "no shot hit the ship";
+  EXPECT_EQ(game.damage, damage);
+  for (const AlienRecord& alien : game.alienTable) {
+    if (alien.quadrant == game.shipQuadrant) {
+      EXPECT_EQ(alien.lastAttackTick, TickCount()) << "its clock began again";
+    }
+  }
 }
 }  // namespace
