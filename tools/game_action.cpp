@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "command_line.h"
+#include "conditions.h"
 #include "game_stations.h"
 #include "headless_host.h"
 #include "long_range_chart.h"
@@ -30,6 +31,17 @@ class MessageRecorder : public HeadlessHost {
   }
 };
 
+// How the mission in a saved game ended, as the player would put it.
+const char* HowTheMissionEnded(GameOverReason reason) {
+  switch (reason) {
+    case GameOverReason::EnergyExhausted: return "the ship's energy is exhausted";
+    case GameOverReason::TimeExpired: return "the time for it has run out";
+    case GameOverReason::AliensDestroyed: return "every alien vessel is destroyed";
+    case GameOverReason::SystemsDisabled: return "every ship system is disabled";
+    case GameOverReason::None: break;
+  }
+  return "it has ended";
+}
 }  // namespace
 
 std::string LoadGameAsTheGameDoes(const std::string& path) {
@@ -39,6 +51,9 @@ std::string LoadGameAsTheGameDoes(const std::string& path) {
   ChartNeighbourhood(game.shipQuadrant);
   OpenGameStations();
   game.changeCount = 0;
+  // The game itself would only show how the mission ended: there is nothing left to act on.
+  if (MissionOver())
+    return path + ": the mission is over (" + HowTheMissionEnded(game.gameOverReason) + "); nothing was done";
   return {};
 }
 

@@ -24,7 +24,7 @@ std::optional<ActionRequest> ParseActionRequest(
 
 // Loads the saved game at `path` as the game's own load does: the stored game, the charting
 // of the ship's neighbourhood, then the stations' first condition evaluation. Answers the
-// problem, if any.
+// problem, if any; a game whose mission that evaluation finds over is refused.
 std::string LoadGameAsTheGameDoes(const std::string& path);
 
 // Writes the game to the request's output, then prints `messages` one a line and, when

@@ -77,7 +77,9 @@ int Usage() {
       "         clock, and in red alert the aliens' moves and attacks), save the result to\n"
       "         FILE2 and print every ship message posted\n"
       "  soak   play N whole missions headless, checking the game's rules after every step\n"
-      "  --state  end with the random generator's state\n",
+      "  --state  end with the random generator's state\n"
+      "\n"
+      "  Every verb that loads a game refuses one whose mission is over, except show.\n",
       stderr);
   return ExitUsage;
 }

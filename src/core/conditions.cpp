@@ -120,3 +120,5 @@ GamePhase EvaluateConditions() {
   if (game.shipEnergy <= LowEnergyThreshold) return game.InYellow() ? game.gamePhase : WarnYellow();
   return game.gamePhase == GamePhase::Green ? game.gamePhase : GoGreen();
 }
+
+bool MissionOver() { return game.gamePhase == GamePhase::GameOver; }

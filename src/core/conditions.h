@@ -18,3 +18,7 @@ inline constexpr int LeastShipEnergy = -1;
 // (resupplying and repairing once per docking), Yellow or Green, announcing each change.
 // Returns the resulting phase.
 GamePhase EvaluateConditions();
+
+// True once the referee has declared the mission over: the end-of-game sequence is due, and
+// nothing may act on the game any more.
+bool MissionOver();

@@ -17,7 +17,9 @@ void NewGameCommand() {
 void EndGameCommand() {
   if (PromptSaveGame() == Answer::Cancel) return;
   host().SetBusy(true);
-  game.gameFileTitle.clear();
+  ForgetGameFileName();
   EndGame();
   host().SetBusy(false);
 }
+
+void ForgetGameFileName() { game.gameFileTitle.clear(); }

@@ -8,3 +8,7 @@ void NewGameCommand();
 
 // File > End Game: the game goes, and its file's name with it.
 void EndGameCommand();
+
+// The running game forgets the name of its file (its folder is kept for the file dialogs), so
+// the next Save asks for one: after End Game, and after an Open whose dialog was cancelled.
+void ForgetGameFileName();

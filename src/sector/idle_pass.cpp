@@ -53,7 +53,10 @@ void ClockStep(std::uint32_t messageTime) {
 
 NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime) {
   duties.keepAmbience();
-  if (pausedFlag || game.gamePhase == GamePhase::NoGame) return {NextIdlePass::AfterNextMessage};
+  // A menu stands the game still like a pause; when it closes, the clock and the aliens go on
+  // from the ticks as they then stand.
+  const bool menuOpen = duties.menuOpen && duties.menuOpen();
+  if (pausedFlag || menuOpen || game.gamePhase == GamePhase::NoGame) return {NextIdlePass::AfterNextMessage};
   if (game.gamePhase == GamePhase::GameOver) {
     duties.handleGameOver();
     return {NextIdlePass::Immediately};

@@ -9,6 +9,9 @@
 struct IdleDuties {
   void (*keepAmbience)();    // keeps the bridge hum going
   void (*handleGameOver)();  // the end-of-game sequence; leaves no game behind
+  // True while the player has a menu of the frame open: the game then stands still. Null
+  // where no menu can open.
+  bool (*menuOpen)() = nullptr;
 };
 
 // When the main loop should make its next idle pass.
@@ -23,8 +26,8 @@ struct NextIdlePass {
 
 inline constexpr std::uint32_t ClockStepPeriod = 45000;  // ms of message time per step
 
-// One idle pass, in the game's fixed order: ambience, pause or no game, end of game, the
-// aliens' pass in red alert, otherwise the clock. `lastMessageTime` is the tick count of the
+// One idle pass, in the game's fixed order: ambience, pause, an open menu or no game, end of
+// game, the aliens' pass in red alert, otherwise the clock. `lastMessageTime` is the tick count of the
 // last message the loop dispatched; the clock steps only once that lies past nextClockTick.
 NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime);
 

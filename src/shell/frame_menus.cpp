@@ -1,6 +1,7 @@
 #include "frame_menus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -9,6 +10,8 @@
 namespace {
 int Index(MenuSet set) { return set == MenuSet::Idle ? 0 : 1; }
 }  // namespace
+
+bool AnyMenuOpen() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }
 
 FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
     : QObject(owner), owner_(owner), onCommand_(std::move(onCommand)) {

@@ -14,6 +14,10 @@ class QWidget;
 
 enum class MenuSet { Idle, Game };
 
+// True while a menu is open on the screen: a popup of the frame's menu bar, or a station's
+// window menu.
+bool AnyMenuOpen();
+
 class FrameMenus : public QObject {
   Q_OBJECT
  public:

@@ -1,5 +1,6 @@
 #include "frame_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,6 +15,8 @@
 #include "action_state.h"
 #include "bridge_background.h"
 #include "busy_cursor.h"
+#include "command_turns.h"
+#include "conditions.h"
 #include "end_game.h"
 #include "game_file_commands.h"
 #include "game_commands.h"
@@ -50,7 +53,9 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
   AddAccelerators();
+  AddMenuKey();
   menuBar()->installEventFilter(this);
+  qApp->installEventFilter(this);  // to see the game's other windows close
 
   LoadSharedPictures();
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -84,24 +89,41 @@ void FrameWindow::AddAccelerators() {
   }
 }
 
-bool FrameWindow::HoldWhileActionRuns(int id) {
-  namespace M = MenuCommand;
-  const bool changesTheGame =
-      id == M::New || id == M::Open || id == M::Save || id == M::SaveAs || id == M::EndGame || id == M::Exit;
-  if (!changesTheGame || !ActionRunning()) return false;
-  if (heldCommands_.insert(id).second) {
-    HoldUntilActionEnds([this, id] {
-      heldCommands_.erase(id);
-      Command(id);
-    });
-  }
-  return true;
+void FrameWindow::AddMenuKey() {
+  // F10 opens the menus as Alt and a menu's letter do: not while an action runs.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QList<QAction*> popups = menuBar()->actions();
+    if (MenusMayOpen() && !popups.isEmpty()) menuBar()->setActiveAction(popups.first());
+  });
+}
+
+bool FrameWindow::MenusMayOpen() const { return !ActionRunning(); }
+
+void FrameWindow::TakeKeyboard() {
+  // Not from a window of the game that is still up (the next box, a dialog over a dialog),
+  // nor from another program the player has gone to.
+  if (!isVisible() || isMinimized() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+  if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
+  activateWindow();
+  if (!focusWidget()) setFocus();
+}
+
+void FrameWindow::Hold(int id) {
+  if (!heldCommands_.insert(id).second) return;
+  // At its turn the command is judged again, as if given then.
+  HoldUntilActionEnds([this, id] {
+    heldCommands_.erase(id);
+    Command(id);
+  });
 }
 
 void FrameWindow::OpenFromOutside(const QString& path) {
   // The request can come at any moment, even from inside an action's waits or a dialog's own
   // loop: it always waits for the main loop, then goes the way of File > Open.
-  HoldUntilActionEnds([path] {
+  HoldUntilActionEnds([this, path] {
+    // A mission that is over is closed with its communiqué first; then the file opens.
+    if (MissionOver()) return OpenFromOutside(path);
     if (PromptSaveGame() == Answer::Cancel) return;
     OpenGameFile(path);
   });
@@ -109,7 +131,11 @@ void FrameWindow::OpenFromOutside(const QString& path) {
 
 void FrameWindow::Command(int id) {
   namespace M = MenuCommand;
-  if (HoldWhileActionRuns(id)) return;
+  switch (TurnOfCommand(id)) {
+    case CommandTurn::Now: break;
+    case CommandTurn::Hold: return Hold(id);
+    case CommandTurn::Drop: return;
+  }
   switch (id) {
     case M::New: NewGameCommand(); return;
     case M::Open:
@@ -233,6 +259,7 @@ void FrameWindow::CloseStationWindows() {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   bridge_->viewport()->update();
   update();
+  TakeKeyboard();  // the focus may have gone with a station
 }
 
 void FrameWindow::Exit() {
@@ -258,7 +285,15 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == menuBar() && ActionRunning()) {
+  if (event->type() == QEvent::Hide && watched != this) {
+    // One of the game's windows went (a message box, a dialog, a popup): without a window
+    // manager, or with one that does not give it back, the frame would be left without the
+    // keyboard, its shortcuts and menu keys dead until clicked.
+    const auto* window = qobject_cast<QWidget*>(watched);
+    if (window && window->isWindow() && !window->inherits("QMenu") && window->windowType() != Qt::ToolTip)
+      QTimer::singleShot(0, this, &FrameWindow::TakeKeyboard);
+  }
+  if (watched == menuBar() && !MenusMayOpen()) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:

@@ -40,12 +40,17 @@ class FrameWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Keeps the menus shut while an action runs.
+  // Keeps the menus shut while an action runs, and sees the game's other windows go.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void AddAccelerators();
+  void AddMenuKey();
+  // The menus open by click, Alt and a letter or F10 only while no action runs.
+  bool MenusMayOpen() const;
+  // Gives the frame the keyboard back once the game's other windows have gone.
+  void TakeKeyboard();
   void CheckOptionItems();
   void ChooseSkill(SkillLevel level);
   void ToggleOption(int& option, int command);
@@ -53,9 +58,8 @@ class FrameWindow : public QMainWindow {
   void ArrangeIcons();
   void ListStationsInWindowMenu();
   void ForwardToActiveStation(int id);
-  // True when `id` changes, saves or ends the game or its file and an action is running: it
-  // is then held and carried out as soon as the action is over.
-  bool HoldWhileActionRuns(int id);
+  // Keeps command `id` until control is back in the main loop, once however often it comes.
+  void Hold(int id);
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "data_directory.h"
+#include "game_commands.h"
 #include "game_files.h"
 #include "game_state.h"
 
@@ -58,7 +59,8 @@ bool ChooseSaveFile(QWidget* frame) {
 
 void OpenGameCommand(QWidget* frame) {
   const QString path = RunFileDialog(frame, QFileDialog::AcceptOpen);
-  if (!path.isEmpty()) OpenGameFile(path);
+  if (path.isEmpty()) return ForgetGameFileName();
+  OpenGameFile(path);
 }
 
 void OpenGameFile(const QString& path) {

@@ -10,7 +10,8 @@
 class QGuiApplication;
 class QWidget;
 
-// File > Open (after the save prompt): choose a saved game and load it.
+// File > Open (after the save prompt): choose a saved game and load it. A cancelled dialog
+// leaves the game as it was but forgets its file's name, so the next Save asks for one.
 void OpenGameCommand(QWidget* frame);
 // Loads the saved game `path` as File > Open does once a file is chosen; a file that is not a
 // sound game is reported and leaves the running game and its file name as they were.

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "busy_cursor.h"
+#include "frame_menus.h"
 #include "frame_window.h"
 #include "data_directory.h"
 #include "game_file_commands.h"
@@ -104,7 +105,7 @@ int RunKestrav(const QString& gameFile) {
     if (!handedOver.isEmpty()) frame.OpenFromOutside(handedOver);
   });
   AskToSaveBeforeSessionEnds(*qApp);
-  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver});
+  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver, AnyMenuOpen});
 
   {
     BusyCursor busy;

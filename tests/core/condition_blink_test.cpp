@@ -38,4 +38,29 @@ TEST(ConditionBlink, SwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
   for (int i = 0; i < 4; ++i) StatusBlinkTick();
   EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
 }
+
+TEST(ConditionBlink, EachSwitchOfTheLightRepaintsTheStatusPanelAtOnce) {
+  HeadlessHost recorder;
+  ResetProgramState(recorder);
+  blinkTickCount = 0;
+  game.gamePhase = GamePhase::RedAlert;
+  const std::vector<HeadlessHost::Call> repaint = {{"InvalidateStation", "Status"}, {"UpdateStation", "Status"}};
+  // Both phases of red alert, then both of yellow: every second tick shows the new light.
+  for (GamePhase shown : {GamePhase::RedAlertAlt, GamePhase::RedAlert}) {
+    recorder.calls.clear();
+    StatusBlinkTick();
+    EXPECT_TRUE(recorder.calls.empty()) << "the tick between two switches draws nothing";
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, shown);
+    EXPECT_EQ(recorder.calls, repaint) << "phase " << static_cast<int>(shown);
+  }
+  game.gamePhase = GamePhase::Yellow;
+  for (GamePhase shown : {GamePhase::YellowAlt, GamePhase::Yellow}) {
+    recorder.calls.clear();
+    StatusBlinkTick();
+    StatusBlinkTick();
+    EXPECT_EQ(game.gamePhase, shown);
+    EXPECT_EQ(recorder.calls, repaint) << "phase " << static_cast<int>(shown);
+  }
+}
 }  // namespace

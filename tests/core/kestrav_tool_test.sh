@@ -53,5 +53,27 @@ for bad in empty short long magic noise ship missing; do
 done
 grep -q 'is not a KESTRAV game file' <("$tool" show "$work/magic.gam" 2>&1) || fail "bad magic text"
 
+# A mission that is over: waiting past the attack stardate ends it and saves it as it stands,
+# and every verb that acts then refuses the game without writing anything.
+expect_status 0 "wait past the attack" "$tool" wait "$work/a.gam" --seed 1 --ms 100000000 --out "$work/over.gam"
+"$tool" show "$work/over.gam" >"$work/shown"
+grep -q '^Stardate: 1622\.1 ' "$work/shown" || fail "the wait did not run to the attack stardate"
+refuse_finished() {  # verb options...
+  local verb=$1
+  shift
+  rm -f "$work/after.gam"
+  expect_status 1 "$verb on a finished mission" "$tool" "$verb" "$work/over.gam" --seed 1 "$@" --out "$work/after.gam"
+  grep -q "over.gam: the mission is over (the time for it has run out)" "$work/err" || fail "$verb: no clear refusal"
+  [ -s "$work/out" ] && fail "$verb: printed something on a finished mission"
+  [ -e "$work/after.gam" ] && fail "$verb: wrote a file for a finished mission"
+}
+refuse_finished move --course 90 --impulse 1
+refuse_finished ricochet
+refuse_finished torpedo --course 90 --distance 5
+refuse_finished phasers --energy 100 --wide
+refuse_finished console --line "BAS"
+refuse_finished wait --ms 1000
+expect_status 0 "show a finished mission" "$tool" show "$work/over.gam"
+
 [ "$failures" -eq 0 ] && echo "all kestrav-tool checks passed"
 exit $((failures > 0))

@@ -155,4 +155,24 @@ TEST_F(CoreTest, ACommuniqueThatAsksForOtherValuesIsShownAsItStands) {
   EXPECT_EQ(EndCommunique(GameOverReason::EnergyExhausted), std::to_string(uid) + " out of energy at 2010.2")
       << "a well-formed one is formatted";
 }
+
+TEST_F(CoreTest, EveryConversionTheGameAcceptsIsFormatted) {
+  struct Row {
+    int communique;  // 3 gives the UID number alone; 2 the UID number and the stardate
+    const char* format;
+    const char* shown;
+  };
+  game.stardateNow = 2010.25;
+  for (const Row& row :
+       {Row{3, "%d", "41"}, Row{3, "%i", "41"}, Row{3, "%u", "41"}, Row{3, "%x", "29"}, Row{3, "%X", "29"},
+        Row{3, "%c", ")"}, Row{3, "%-4i|", "41  |"}, Row{3, "%03i", "041"}, Row{3, "%i%%", "41%"},
+        Row{2, "%i %.1f", "41 2010.2"}, Row{2, "%i %.1F", "41 2010.2"}, Row{2, "%i %.2e", "41 2.01e+03"},
+        Row{2, "%i %.2E", "41 2.01E+03"}, Row{2, "%i %g", "41 2010.25"}, Row{2, "%i %G", "41 2010.25"}}) {
+    recorder.communiques[row.communique] = row.format;
+    lcg::Seed(1);  // the UID number is the first draw, 41
+    const GameOverReason reason = row.communique == 3 ? GameOverReason::TimeExpired : GameOverReason::EnergyExhausted;
+    EXPECT_EQ(EndCommunique(reason), row.shown) << row.format;
+  }
+  EXPECT_EQ(FormatDirectives("%d %i %u %x %X %c %s %f %F %e %E %g %G %%"), "dduxxcsffffff");
+}
 }  // namespace

@@ -8,7 +8,10 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "end_game.h"
+#include "game_commands.h"
 #include "game_file_commands.h"
+#include "game_files.h"
 #include "lifecycle_fixture.h"
 #include "new_game.h"
 
@@ -78,6 +81,53 @@ TEST_F(FileCommands, OpenLoadsTheChosenGame) {
   OpenGameCommand(&frame);
   EXPECT_EQ(game.alienTotal, aliens);
   EXPECT_EQ(game.gameFileTitle, "saved.gam");
+}
+
+TEST_F(FileCommands, ACancelledOpenForgetsTheFileSoTheNextSaveAsksForAName) {
+  AnswerFileDialog(QStringLiteral("saved.gam"));
+  SaveGameAsCommand(&frame);
+  ASSERT_EQ(game.gameFileTitle, "saved.gam");
+  const int aliens = game.alienTotal;
+  AnswerFileDialog(QString());
+  OpenGameCommand(&frame);
+  EXPECT_EQ(game.alienTotal, aliens) << "the game goes on";
+  EXPECT_EQ(game.gameFileTitle, "");
+
+  game.changeCount = 1;
+  bool asked = false;
+  QTimer::singleShot(0, [&] {
+    asked = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr;
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+  SaveGameCommand(&frame);
+  EXPECT_TRUE(asked) << "Save asked for a name instead of writing over saved.gam";
+  EXPECT_EQ(game.changeCount, 1);
+}
+
+TEST_F(FileCommands, ANewGameCountsAsAChangeSoTheNextNewOrExitAsksToSave) {
+  EndGame();
+  game.changeCount = 0;  // as at program start
+  NewGameCommand();
+  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_TRUE(recorder.CallsNamed("ShowMessageBox").empty()) << "no game to save before the first";
+  recorder.answers = {Answer::No};
+  NewGameCommand();
+  EXPECT_EQ(recorder.CallsNamed("ShowMessageBox").size(), 1u) << "the second New asks to save the first game";
+  recorder.answers = {Answer::Cancel};
+  EXPECT_EQ(PromptSaveGame(), Answer::Cancel) << "and so does Exit's question";
+}
+
+TEST_F(FileCommands, EndGameForgetsTheFileSoTheNextGamesSaveAsksForAName) {
+  AnswerFileDialog(QStringLiteral("first.gam"));
+  SaveGameAsCommand(&frame);
+  ASSERT_EQ(game.gameFileTitle, "first.gam");
+  EndGameCommand();
+  EXPECT_EQ(game.gameFileTitle, "");
+  NewGameCommand();
+  AnswerFileDialog(QStringLiteral("second.gam"));
+  SaveGameCommand(&frame);
+  EXPECT_EQ(game.gameFileTitle, "second.gam") << "Save went through the dialog";
+  EXPECT_TRUE(std::filesystem::exists(directory / "second.gam"));
 }
 
 TEST_F(FileCommands, MessageBoxesAnswerWithThePlatformsButtonNumbers) {

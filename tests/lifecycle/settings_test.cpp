@@ -258,6 +258,22 @@ TEST(ProfileTextTest, AValueIsCutToItsBufferAndLosesOnePairOfQuotes) {
   EXPECT_FALSE(text.GetString("Nowhere", "Status", 32));
 }
 
+TEST(ProfileTextTest, NamesMatchWhateverTheCaseOfEveryLetter) {
+  const std::string upper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+  const std::string lower = "abcdefghijklmnopqrstuvwxyz";
+  for (std::size_t i = 0; i < upper.size(); ++i) {
+    const std::string big(1, upper[i]), small(1, lower[i]);
+    SCOPED_TRACE(big);
+    const ProfileText text("[" + big + "x]\n" + small + "y=1\n");
+    EXPECT_EQ(text.GetInt(small + "x", big + "y", 0), 1);
+    EXPECT_EQ(text.GetInt(big + "X", small + "Y", 0), 1);
+  }
+  // Only letters have a case: the characters next to them in the code table stay apart.
+  const ProfileText marks("[@[`{]\nk=1\n");
+  EXPECT_EQ(marks.GetInt("@[`{", "K", 0), 1);
+  EXPECT_EQ(marks.GetInt("`{@[", "k", 0), 0);
+}
+
 struct PlacementRow {
   const char* name;
   const char* text;

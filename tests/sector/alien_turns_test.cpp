@@ -304,15 +304,19 @@ TEST_F(AlienTurns, NoShotHoldsTheBridgeLongerThanAFullShipsBeam) {
   EXPECT_LE(host.now, T + 30000 + 8 * 120);
 }
 
-TEST_F(AlienTurns, AStarInTheWayStopsTheShotAfterItsStrengthIsDrawn) {
-  Quadrant({"........", "........", "........", "K.*<....", "........", "........", "........", "........"});
-  Alien(1).lastMoveTick = T + 900000;
-  PassAt(T + FireEvery + 1);
-  EXPECT_EQ(lcg::State(), StateAfter(1, 1));
-  EXPECT_TRUE(host.shipMessages.empty());
-  EXPECT_EQ(host.CallsNamed("ScanXorLine").size(), 0u);
-  EXPECT_EQ(game.shieldEnergy, 1000);
-  EXPECT_EQ(Alien(1).lastAttackTick, T + FireEvery + 1) << "its clock starts again all the same";
+TEST_F(AlienTurns, AStarOfAnyClassInTheWayStopsTheShotAfterItsStrengthIsDrawn) {
+  for (const char* starRow : {"K.*<....", "K.+<....", "K.x<...."}) {
+    SCOPED_TRACE(starRow);
+    SetUp();
+    Quadrant({"........", "........", "........", starRow, "........", "........", "........", "........"});
+    Alien(1).lastMoveTick = T + 900000;
+    PassAt(T + FireEvery + 1);
+    EXPECT_EQ(lcg::State(), StateAfter(1, 1));
+    EXPECT_TRUE(host.shipMessages.empty());
+    EXPECT_EQ(host.CallsNamed("ScanXorLine").size(), 0u);
+    EXPECT_EQ(game.shieldEnergy, 1000);
+    EXPECT_EQ(Alien(1).lastAttackTick, T + FireEvery + 1) << "its clock starts again all the same";
+  }
 }
 
 TEST_F(AlienTurns, TheLastWorkingSystemLostEndsTheGame) {

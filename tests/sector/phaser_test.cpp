@@ -9,7 +9,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class PhaserTest : public WeaponsTest {};
+class PhaserTest : public WeaponsTest {
+ protected:
+  // Wide dispersal at a Klingon behind the star in `starRow` and at a Romulan in the open.
+  void StarInTheLineTakesItsShare(const char* starRow);
+};
 
 // Three aliens next to the ship (no loss by distance), their records in another order than
 // their sectors: Farengi (row 3) first, then the Klingon (row 2), then the Romulan.
@@ -67,8 +71,17 @@ TEST_F(PhaserTest, AShareTheDistanceEatsStillHitsWithZeroUnitsAndNoBeam) {
   EXPECT_EQ(recorder.CallsNamed("ScanBlitFrame").size(), 9u) << "and the hit is still shown";
 }
 
-TEST_F(PhaserTest, AStarInTheLineTakesThatShareWhileTheOthersAreHit) {
-  DrawShipQuadrant({"........", "........", "........", ">.*..K..", "........", ".....R..", "........", "........"});
+TEST_F(PhaserTest, AStarOfAnyClassInTheLineTakesThatShareWhileTheOthersAreHit) {
+  for (const char* starRow : {">.*..K..", ">.+..K..", ">.x..K.."}) {
+    SCOPED_TRACE(starRow);
+    SetUp();
+    recorder.Clear();
+    StarInTheLineTakesItsShare(starRow);
+  }
+}
+
+void PhaserTest::StarInTheLineTakesItsShare(const char* starRow) {
+  DrawShipQuadrant({"........", "........", "........", starRow, "........", ".....R..", "........", "........"});
   lcg::Seed(8);
   const std::vector<int> draws = NextDraws(2);
   FirePhasers(300, false);

@@ -89,4 +89,13 @@ TEST(ShotStrength, IsHalfTheEnergyPlusARandomShareOfTheOtherHalf) {
     ASSERT_LE(units, 299);
   }
 }
+
+TEST(ShotStrength, HalvesTheRemainderAndTheEnergyEachOnItsOwn) {
+  // Both odd: halving each rounds down twice, one unit below half their sum.
+  HeadlessHost headless;
+  ResetSectorState(headless);
+  lcg::Seed(1);                                    // draws 41, 18467
+  EXPECT_EQ(ShotStrength(301), 41 / 2 + 301 / 2);  // 20 + 150
+  EXPECT_EQ(ShotStrength(7), 1 / 2 + 7 / 2);       // 18467 mod 7 = 1: 0 + 3
+}
 }  // namespace

@@ -78,6 +78,22 @@ class ActionUnderway : public ::testing::Test {
     game.changeCount = 0;
   }
 
+  // Leaves one Klingon in the whole galaxy, at sector x,y of the ship's quadrant. The referee
+  // sees it only when the next action ends.
+  static void OnlyAlienAt(int x, int y) {
+    for (int q = 0; q < 64; ++q) {
+      for (auto& row : game.Quadrant(q).cells)
+        for (SectorCell& cell : row)
+          if (Cell::HoldsAlien(cell)) cell = Cell::Empty;
+      game.Quadrant(q).alienCount = 0;
+    }
+    constexpr auto Klingon = static_cast<std::uint8_t>(AlienKind::Klingon);
+    game.ShipQuadrantRecord().cells[y][x] = Klingon;
+    game.ShipQuadrantRecord().alienCount = 1;
+    game.alienTable = {AlienRecord{game.shipQuadrant, x, y, Klingon, {}, 100, 20000, 30000, 0, 0}};
+    game.alienTotal = game.aliensRemaining = 1;
+  }
+
   // Runs `playerActs` from inside the waits of an impulse move of four sectors east.
   void DuringAMove(const std::function<void()>& playerActs) {
     bool acted = false;
@@ -225,6 +241,87 @@ TEST_F(ActionUnderway, AClickOnAStationDuringAMoveGoesNowhere) {
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the mouse is free again";
   clickOnTheReport();
   EXPECT_EQ(repairShowRemaining, 1) << "after the move the same click switches it";
+}
+
+// A held command is judged again when its turn comes, by the rules a fresh press meets then.
+TEST_F(ActionUnderway, ASaveHeldThroughAMoveThatEndsInRedAlertIsDropped) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("voyage.gam"));
+  game.gameFilePath = path.toStdString();
+  game.gameFileTitle = "voyage.gam";  // Save writes without a dialog
+  OnlyAlienAt(7, 7);
+  ModalAnswerer answerer;
+  DuringAMove([&] { QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier); });
+  ASSERT_TRUE(game.InRedAlert()) << "the move began in green and ended under fire";
+  const int changes = game.changeCount;
+
+  RunHeldCommands();
+  EXPECT_FALSE(QFile::exists(path)) << "no game is saved in red alert";
+  EXPECT_EQ(game.changeCount, changes);
+  EXPECT_TRUE(answerer.seen.isEmpty()) << answerer.seen.join(',').toStdString();
+}
+
+// The end of a mission that an action won, run as the main loop would run it: the sequence
+// itself is stood in for by a record of it.
+int endSequencesShown = 0;
+void ShowTheEnd() {
+  ++endSequencesShown;
+  EndGame();
+  QTimer::singleShot(100, [] { RequestQuit(0); });  // leaves the loop a few rounds to run
+}
+void Nothing() {}
+
+// Ends the main loop with code 1 unless the test is over first.
+class QuitAfterFiveSeconds {
+ public:
+  QuitAfterFiveSeconds() {
+    timer_.setSingleShot(true);
+    QObject::connect(&timer_, &QTimer::timeout, [] { RequestQuit(1); });
+    timer_.start(5000);
+  }
+
+ private:
+  QTimer timer_;
+};
+
+TEST_F(ActionUnderway, CommandsHeldThroughTheWinningShotWaitForTheEndAndTheGameChangingOnesAreDropped) {
+  OnlyAlienAt(5, 3);
+  ModalAnswerer answerer;
+  DuringAShot([&] {
+    QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    frame->Menus().Item(MenuSet::Game, M::EndGame)->trigger();
+  });
+  ASSERT_EQ(game.gamePhase, GamePhase::GameOver) << "the shot destroyed the last alien";
+
+  endSequencesShown = 0;
+  SetIdleDuties({Nothing, ShowTheEnd});
+  QuitAfterFiveSeconds safety;  // a loop that never gets to the end fails, not hangs
+  RunMainLoop();
+  EXPECT_EQ(endSequencesShown, 1) << "the mission's end was shown";
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "no save question, dialog or new mission: "
+                                       << answerer.seen.join(',').toStdString();
+  EXPECT_EQ(game.gamePhase, GamePhase::NoGame) << "the New meant for the finished game was dropped";
+}
+
+TEST_F(ActionUnderway, AnExitHeldThroughTheWinningShotComesAfterTheEnd) {
+  OnlyAlienAt(5, 3);
+  ModalAnswerer answerer;
+  DuringAShot([&] { frame->close(); });
+  ASSERT_EQ(game.gamePhase, GamePhase::GameOver);
+
+  endSequencesShown = 0;
+  SetIdleDuties({Nothing, [] {
+                   ++endSequencesShown;
+                   EXPECT_FALSE(QuitRequested()) << "the program was still there for the end";
+                   EndGame();
+                 }});
+  QuitAfterFiveSeconds safety;
+  EXPECT_EQ(RunMainLoop(), 0) << "the held Exit ended the program";
+  EXPECT_EQ(endSequencesShown, 1);
+  EXPECT_TRUE(answerer.seen.isEmpty()) << "no question to save a finished game: "
+                                       << answerer.seen.join(',').toStdString();
 }
 
 // A saved game handed in from outside (the command line, a second start of the program) waits
