@@ -24,6 +24,7 @@
 #include "settings_file.h"
 #include "single_instance.h"
 #include "sound.h"
+#include "temporary_file.h"
 
 namespace {
 constexpr std::uint32_t ClockStart = 45000;
@@ -70,6 +71,9 @@ int RunKestrav(const QString& gameFile) {
   if (instance.AnotherIsRunning(gameFile)) return 0;
 
   if (!LoadBundles()) return 1;
+  // What saves killed midway left where the game writes its own files (they go unseen).
+  for (const QString& folder : {SettingsDirectory(), DataDirectory()})
+    RemoveSaveLeftovers(folder.toLocal8Bit().toStdString());
   settingsPath = (SettingsDirectory() + QLatin1String(SettingsFileName)).toLocal8Bit().toStdString();
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
