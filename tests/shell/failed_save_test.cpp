@@ -8,9 +8,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <functional>
+#include <tuple>
 
 #include "bridge_fixture.h"
-#include <tuple>
 
 namespace {
 namespace M = MenuCommand;
