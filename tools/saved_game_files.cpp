@@ -16,6 +16,7 @@ std::string ReadGameFile(const std::string& path, GameState& loaded) {
 }
 
 std::string WriteGameFile(const std::string& path, const GameState& state) {
-  if (ReplaceFileAtomically(path, EncodeSavedGame(state))) return {};
-  return FileText(Msg::WriteErrorText, path) + ": the file could not be written";
+  std::string reason;
+  if (ReplaceFileAtomically(path, EncodeSavedGame(state), &reason)) return {};
+  return FileText(Msg::WriteErrorText, path) + ": " + reason;
 }

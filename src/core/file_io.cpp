@@ -5,28 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include "file_descriptor.h"
+#include "message_catalogue.h"
+#include "temporary_file.h"
 
 namespace {
-// Closes the descriptor when it goes out of scope.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -38,20 +24,45 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-// A replaced file keeps its permissions; a new one gets the usual ones for this user.
-mode_t ModeFor(const std::string& path) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+// The mode a new file gets: the usual one for this user.
+mode_t NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
 }
 
-std::string DirectoryOf(const std::string& path) {
+struct PathParts {
+  std::string directory, name;
+};
+PathParts Split(const std::string& path) {
   const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
+  if (slash == std::string::npos) return {".", path};
+  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
+
+// The file `path` finally names, each symbolic link followed from the folder that holds it;
+// nothing (errno set) when a link cannot be read or the links go round in circles.
+std::optional<std::string> FollowLinks(std::string path) {
+  constexpr int MostLinks = 40;  // as the system itself allows
+  for (int link = 0; link <= MostLinks; ++link) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return errno == ENOENT ? std::optional(path) : std::nullopt;
+    if (!S_ISLNK(info.st_mode)) return path;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length < 0) return std::nullopt;
+    target.resize(static_cast<std::size_t>(length));
+    path = target.starts_with('/') ? target : Split(path).directory + '/' + target;
+  }
+  errno = ELOOP;
+  return std::nullopt;
+}
+
+bool Fail(std::string* reason, std::string why) {
+  if (reason) *reason = std::move(why);
+  return false;
+}
+bool FailWithSystemReason(std::string* reason) { return Fail(reason, std::strerror(errno)); }
 }  // namespace
 
 ReadableFile::ReadableFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
@@ -103,26 +114,43 @@ FileContent ReadWholeFile(const std::string& path, std::size_t limit) {
   return content;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::string temporary = path + ".XXXXXX";
-  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (file.Get() < 0) return false;
-  ::fchmod(file.Get(), ModeFor(path));
-  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0;
-  if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;  // the caller is told why the file was not replaced, not how the clean-up went
+bool ReplaceFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* reason) {
+  // Through a symbolic link the file it points to is replaced, in its own folder.
+  const std::optional<std::string> target = FollowLinks(path);
+  if (!target) return FailWithSystemReason(reason);
+  struct stat existing {};
+  const bool replacing = ::stat(target->c_str(), &existing) == 0;
+  if (replacing && !S_ISREG(existing.st_mode)) return Fail(reason, MessageText(Msg::NotRegularFileReason));
+  // Renaming over a file needs only the folder's permission: the file's own is asked here.
+  if (replacing && ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) return FailWithSystemReason(reason);
+
+  const PathParts parts = Split(*target);
+  std::string temporary;
+  FileDescriptor file = CreateTemporaryFor(parts.directory, parts.name, temporary);
+  if (file.Get() < 0) return FailWithSystemReason(reason);
+  // A replaced file keeps its owner where the system allows it, and its permissions.
+  if (replacing && ::fchown(file.Get(), existing.st_uid, existing.st_gid) != 0) {
+    // Only root gives a file away; anybody else's copy is theirs, as any new file would be.
+  }
+  const mode_t mode = replacing ? existing.st_mode & 07777 : NewFileMode();
+  const bool written = WriteAll(file.Get(), bytes) && ::fsync(file.Get()) == 0 && ::fchmod(file.Get(), mode) == 0 &&
+                       file.Close() && ::rename(temporary.c_str(), target->c_str()) == 0;
+  if (!written) {
+    const int error = errno;
     ::unlink(temporary.c_str());
     errno = error;
-    return false;
+    return FailWithSystemReason(reason);
   }
   // Make the rename itself durable; a failure here no longer endangers either file.
-  FileDescriptor directory(::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  FileDescriptor directory(::open(parts.directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (directory.Get() >= 0) ::fsync(directory.Get());
   return true;
 }
 
 int ReplaceRefusal(const std::string& path) {
-  if (::access(DirectoryOf(path).c_str(), W_OK | X_OK) != 0) return errno;
-  if (::access(path.c_str(), W_OK) != 0 && errno != ENOENT) return errno;
+  const std::optional<std::string> target = FollowLinks(path);
+  if (!target) return errno;
+  if (::access(Split(*target).directory.c_str(), W_OK | X_OK) != 0) return errno;
+  if (::access(target->c_str(), W_OK) != 0 && errno != ENOENT) return errno;
   return 0;
 }

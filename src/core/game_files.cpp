@@ -37,18 +37,20 @@ std::string LoadMessageString(MessageId id) {
   return text ? text : "";
 }
 
-void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path) {
-  host().ShowMessageBox(FormatText(LoadMessageString(textId).c_str(), path.c_str()), LoadMessageString(captionId),
-                        style);
+void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path,
+                   const std::string& reason) {
+  std::string text = FormatText(LoadMessageString(textId).c_str(), path.c_str());
+  if (!reason.empty()) text += "\n" + reason;
+  host().ShowMessageBox(text, LoadMessageString(captionId), style);
 }
 
 bool SaveGame() {
   host().SetBusy(true);
   // A temporary file beside the target is renamed over it only once fully written, so a
   // failed save never damages the previous one.
-  if (!ReplaceFileAtomically(game.gameFilePath, EncodeSavedGame(game))) {
+  if (std::string reason; !ReplaceFileAtomically(game.gameFilePath, EncodeSavedGame(game), &reason)) {
     host().SetBusy(false);
-    ShowFileError(Msg::WriteErrorText, Msg::SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    ShowFileError(Msg::WriteErrorText, Msg::SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, reason);
     return false;
   }
   PostShipMessage(Msg::GameSaved);
@@ -62,7 +64,7 @@ bool LoadGame() {
   GameState loaded;
   if (const SavedGameRead read = ReadSavedGameFile(game.gameFilePath, loaded); !read.Ok()) {
     host().SetBusy(false);
-    ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath);
+    ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, read.problem);
     return false;
   }
   if (game.gamePhase != GamePhase::NoGame) {
@@ -90,7 +92,15 @@ Answer PromptSaveGame() {
   const Answer answer =
       host().ShowMessageBox(FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), game.gameFileTitle.c_str()),
                             LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
-  // A save that fails or a Save As dialog that is cancelled still lets the caller go on.
-  if (answer == Answer::Yes && (!game.gameFileTitle.empty() || host().ChooseSaveFile())) SaveGame();
+  if (answer != Answer::Yes) return answer;
+  // The game the player asked to keep is not discarded when it could not be saved: the
+  // command that asked goes no further, and a file chosen for it does not become its name.
+  // A cancelled Save As dialog still lets the command go on.
+  const std::string path = game.gameFilePath, title = game.gameFileTitle;
+  if ((!title.empty() || host().ChooseSaveFile()) && !SaveGame()) {
+    game.gameFilePath = path;
+    game.gameFileTitle = title;
+    return Answer::Cancel;
+  }
   return answer;
 }

@@ -24,12 +24,14 @@ bool SaveGame();
 bool LoadGame();
 
 // Asks whether to save before a game with unsaved changes is discarded: Yes (go on, saved
-// if the player wished and could), No (go on) or Cancel (stop). In red alert nothing can be
-// saved: OK answers Yes.
+// if the player wished), No (go on) or Cancel (stop: the player cancelled, or the save the
+// player asked for failed). In red alert nothing can be saved: OK answers Yes.
 Answer PromptSaveGame();
 
-// A message box with string `textId` (its one %s filled with `path`) under string `captionId`.
-void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path);
+// A message box with string `textId` (its one %s filled with `path`) under string `captionId`,
+// and on a second line the reason, when there is one.
+void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, const std::string& path,
+                   const std::string& reason = {});
 
 // String `id` of the string table; empty when there is none.
 std::string LoadMessageString(MessageId id);

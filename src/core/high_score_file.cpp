@@ -1,6 +1,5 @@
 #include "high_score_file.h"
 
-#include <cerrno>
 #include <span>
 #include <string_view>
 
@@ -31,7 +30,7 @@ HighScoreFileRead ReadHighScoreFile() {
   FileContent content = ReadWholeFile(highScorePath, ScoreFileLimit);
   if (content.failure == ReadFailure::Missing) {
     const HighScoreTable placeholders;
-    if (!WriteHighScoreFile(placeholders)) return {std::nullopt, SystemErrorReason(errno)};
+    if (std::string why; !WriteHighScoreFile(placeholders, &why)) return {std::nullopt, why};
     return {placeholders, {}};
   }
   // A huge file is none this program wrote: its beginning is read, the next win repairs it.
@@ -41,8 +40,8 @@ HighScoreFileRead ReadHighScoreFile() {
   return {ParseHighScores(text), {}};
 }
 
-bool WriteHighScoreFile(const HighScoreTable& table) {
-  return ReplaceFileAtomically(highScorePath, Bytes(FormatHighScores(table)));
+bool WriteHighScoreFile(const HighScoreTable& table, std::string* reason) {
+  return ReplaceFileAtomically(highScorePath, Bytes(FormatHighScores(table)), reason);
 }
 
 void EnterHighScore(int score, SkillLevel skill) {
@@ -53,5 +52,5 @@ void EnterHighScore(int score, SkillLevel skill) {
   // No name is asked for a score that could not be kept.
   if (const int refusal = ReplaceRefusal(highScorePath)) return TellScoreNotRecorded(score, SystemErrorReason(refusal));
   InsertHighScore(*read.table, *rank, host().AskHighScoreName(), skill, score);
-  if (!WriteHighScoreFile(*read.table)) TellScoreNotRecorded(score, SystemErrorReason(errno));
+  if (std::string why; !WriteHighScoreFile(*read.table, &why)) TellScoreNotRecorded(score, why);
 }

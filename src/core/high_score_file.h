@@ -23,8 +23,8 @@ struct HighScoreFileRead {
 HighScoreFileRead ReadHighScoreFile();
 
 // Replaces the file with `table` atomically; false when that fails (the old file stays), with
-// errno saying why.
-bool WriteHighScoreFile(const HighScoreTable& table);
+// the reason in `reason` when one is asked for.
+bool WriteHighScoreFile(const HighScoreTable& table, std::string* reason = nullptr);
 
 // Enters a won mission's score, played at `skill`, if it is among the ten best, asking the
 // player's name. Nothing is asked and nothing written when it does not qualify. When the file

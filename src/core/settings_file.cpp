@@ -1,7 +1,6 @@
 #include "settings_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -113,10 +112,10 @@ std::string ChooseSettingsPath(const std::string& besideProgram, const std::stri
 
 std::optional<ProfileText> LoadSettingsText() { return TextOf(ReadWholeFile(settingsPath, LargestSettingsFile)); }
 
-bool SaveSettingsText(const ProfileText& text) {
+bool SaveSettingsText(const ProfileText& text, std::string* reason) {
   const std::string bytes = text.Text();
   return ReplaceFileAtomically(settingsPath,
-                               std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+                               std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), reason);
 }
 
 void ReadSettings() {
@@ -136,8 +135,8 @@ bool UpdateSettingsFile(const std::function<void(ProfileText&)>& change) {
     return false;
   }
   change(*text);
-  if (!SaveSettingsText(*text)) {
-    TellSettingsNotKept(SystemErrorReason(errno));
+  if (std::string why; !SaveSettingsText(*text, &why)) {
+    TellSettingsNotKept(why);
     return false;
   }
   return true;

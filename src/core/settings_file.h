@@ -46,9 +46,9 @@ void StoreOptions(ProfileText& text, const ProgramOptions& stored);
 // The file's text: empty when it does not exist, nullopt when it is there but cannot be
 // used (unreadable or far too large), in which case it must not be replaced either.
 std::optional<ProfileText> LoadSettingsText();
-// Replaces the file atomically; false when that fails (the old file stays), with errno saying
-// why.
-bool SaveSettingsText(const ProfileText& text);
+// Replaces the file atomically; false when that fails (the old file stays), with the reason
+// in `reason` when one is asked for.
+bool SaveSettingsText(const ProfileText& text, std::string* reason = nullptr);
 
 // A station window's place: its show state (the platform's show command number) and its
 // normal rectangle in the bridge's coordinates, right and bottom exclusive.

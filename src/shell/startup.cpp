@@ -27,6 +27,7 @@
 #include "settings_file.h"
 #include "single_instance.h"
 #include "sound.h"
+#include "temporary_file.h"
 
 namespace {
 constexpr std::uint32_t ClockStart = 45000;
@@ -93,6 +94,9 @@ int RunKestrav(const QString& gameFile) {
   if (!LoadBundles()) return 1;
   settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
                                     QFile::encodeName(PerUserSettingsFile()).toStdString());
+  // What saves killed midway left where the game writes its own files (they go unseen).
+  for (const QString& folder : {QFileInfo(QFile::decodeName(settingsPath.c_str())).absolutePath(), DataDirectory()})
+    RemoveSaveLeftovers(QFile::encodeName(folder).toStdString());
   ReadSettings();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   const bool flownOverDesktop = PlayIntroFlyBy();

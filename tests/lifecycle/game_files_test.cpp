@@ -115,6 +115,7 @@ struct RejectedFile {
   const char* name;
   std::string content;       // written unless the case is a missing file
   const char* expectedText;  // %s stands for the path
+  const char* reason;        // the box's second line
 };
 void PrintTo(const RejectedFile& row, std::ostream* os) { *os << row.name; }
 
@@ -135,7 +136,7 @@ TEST_P(RejectedFiles, LeaveTheRunningGameItsStationsAndPhaseUntouched) {
   EXPECT_FALSE(LoadGame());
   std::string expected = file.expectedText;
   expected.replace(expected.find("%s"), 2, game.gameFilePath);
-  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Load Game: " + expected});
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Load Game: " + expected + "\n" + file.reason});
   EXPECT_EQ(EncodeSavedGame(game), before);
   EXPECT_EQ(game.gamePhase, phase);
   EXPECT_EQ(game.changeCount, 1);
@@ -148,15 +149,19 @@ std::string GameHeaderStart() { return std::string("KVF\0", 4) + std::string(100
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RejectedFiles,
-    ::testing::Values(RejectedFile{"missing.gam", "", "Errors trying to read the game file %s"},
-                      RejectedFile{"folder.gam", "", "Errors trying to read the game file %s"},
-                      RejectedFile{"empty.gam", "", "Errors trying to read the game file %s"},
-                      RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file."},
-                      RejectedFile{"text.gam", "Captain's log", "%s is not a KESTRAV game file."},
-                      RejectedFile{"short.gam", GameHeaderStart(), "Errors trying to read the game file %s"},
-                      RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file."},
-                      RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
-                                   "Errors trying to read the game file %s"}),
+    ::testing::Values(
+        RejectedFile{"missing.gam", "", "Errors trying to read the game file %s", "there is no such file"},
+        RejectedFile{"folder.gam", "", "Errors trying to read the game file %s", "the file cannot be read"},
+        RejectedFile{"empty.gam", "", "Errors trying to read the game file %s", "the file is empty"},
+        RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file.",
+                     "the file does not begin with KVF"},
+        RejectedFile{"text.gam", "Captain's log", "%s is not a KESTRAV game file.", "the file does not begin with KVF"},
+        RejectedFile{"short.gam", GameHeaderStart(), "Errors trying to read the game file %s",
+                     "the file holds 104 bytes, less than a game's header"},
+        RejectedFile{"huge.gam", std::string(2'000'000, 'x'), "%s is not a KESTRAV game file.",
+                     "the file does not begin with KVF"},
+        RejectedFile{"hugegame.gam", GameHeaderStart() + std::string(2'000'000, '\1'),
+                     "Errors trying to read the game file %s", "the file is larger than any saved game"}),
     [](const auto& row) { return std::string(row.param.name).substr(0, std::string(row.param.name).find('.')); });
 
 TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
@@ -174,15 +179,15 @@ TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
   }
   EXPECT_EQ(ReadText(game.gameFilePath), oldFile);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file is left";
-  EXPECT_EQ(MessageBoxes(),
-            std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " +
+                                                     game.gameFilePath + "\nFile too large"});
   EXPECT_EQ(game.changeCount, 2);
 
   recorder.Clear();
   game.gameFilePath = PathOf("no such folder/new.gam");
   EXPECT_FALSE(SaveGame());
-  EXPECT_EQ(MessageBoxes(),
-            std::vector<std::string>{"Save Game: Errors trying to write the game file " + game.gameFilePath});
+  EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " +
+                                                     game.gameFilePath + "\nNo such file or directory"});
 }
 
 struct PromptCase {
