@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     Files, RejectedFiles,
     ::testing::Values(
         RejectedFile{"missing.gam", "", "Errors trying to read the game file %s", "there is no such file"},
-        RejectedFile{"folder.gam", "", "Errors trying to read the game file %s", "the file cannot be read"},
+        RejectedFile{"folder.gam", "", "Errors trying to read the game file %s", "it is not a regular file"},
         RejectedFile{"empty.gam", "", "Errors trying to read the game file %s", "the file is empty"},
         RejectedFile{"kvfx.gam", "KVFX" + std::string(9452, '\0'), "%s is not a KESTRAV game file.",
                      "the file does not begin with KVF"},

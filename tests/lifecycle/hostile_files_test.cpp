@@ -32,7 +32,7 @@ TEST_F(NamedPipes, ASavedGameThatIsAPipeIsRefusedAndTheRunningGameGoesOn) {
   ASSERT_TRUE(FinishesWithoutAWriter(pipe, [&loaded] { loaded = LoadGame(); }));
   EXPECT_FALSE(loaded);
   EXPECT_EQ(recorder.CallsNamed("ShowMessageBox").at(0),
-            "Load Game: Errors trying to read the game file " + pipe.string());
+            "Load Game: Errors trying to read the game file " + pipe.string() + "\nit is not a regular file");
   EXPECT_EQ(EncodeSavedGame(game), before);
   EXPECT_TRUE(recorder.stationsExist);
 }
