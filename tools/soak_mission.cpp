@@ -1,6 +1,7 @@
 #include "soak_mission.h"
 
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -118,10 +119,7 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
       if (game.Working(ShipSystem::Photon)) RequestTorpedo(action.course, action.amount);
       break;
     case Kind::Phasers:
-      if (game.Working(ShipSystem::Phaser) && PhaserChargeAffordable(action.amount)) {
-        PayPhaserCharge(action.amount);
-        RequestPhasers(action.amount, action.singleTarget);
-      }
+      ExecutePhasers(action.amount, action.singleTarget, [](const std::function<void()>& fire) { fire(); });
       break;
     case Kind::Shields: {
       const int total = game.shipEnergy + game.shieldEnergy;

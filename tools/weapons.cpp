@@ -1,6 +1,7 @@
 #include "weapons.h"
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 #include "command_line.h"
@@ -72,9 +73,7 @@ int PhasersVerb(const std::vector<std::string>& args) {
       [&] {
         // The station's panel cannot reach a charge the ship cannot afford.
         if (!PhaserChargeAffordable(charge)) return false;
-        if (!game.Working(ShipSystem::Phaser)) return true;
-        PayPhaserCharge(charge);
-        if (charge > 0) RequestPhasers(charge, singleTarget);
+        ExecutePhasers(charge, singleTarget, [](const std::function<void()>& fire) { fire(); });
         return true;
       },
       Usage);
