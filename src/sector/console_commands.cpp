@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "action_state.h"
 #include "console_keyboard.h"
@@ -263,7 +264,89 @@ void Unrecognised() {
   }
 }
 
-bool Holds(const std::string& line, const char* keyword) { return line.find(keyword) != std::string::npos; }
+void Location() {
+  ConsolePrint(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
+               game.shipSectorY + 1);
+}
+
+void StardateStatus() {
+  const double end = game.stardateStart + game.missionLength;
+  ConsolePrint(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end, game.stardateNow - game.stardateStart,
+               end - game.stardateNow);
+}
+
+void Power() {
+  ConsolePrint(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy, game.shipEnergy + game.shieldEnergy);
+}
+
+void AlienCount() {
+  ConsolePrint(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining, game.aliensRemaining);
+}
+
+void Refusal() { ConsolePrint(Msg::ConsoleGetSerious); }
+
+void Help() { ConsolePrint(Msg::ConsoleSeeManual); }
+
+void Skill() {
+  const char* name = SkillName(game.skillLevel);
+  ConsolePrintText(name ? name : "");
+  ConsolePrintText("\n>");
+}
+
+void CourseToQuadrant(const std::string& line) {
+  CourseTo(line, "GETQ", ShipQuadrantColumn(), ShipQuadrantRow(), Msg::ConsoleWarpCourse);
+}
+
+void CourseToSector(const std::string& line) {
+  CourseTo(line, "GETS", game.shipSectorX, game.shipSectorY, Msg::ConsoleImpulseCourse);
+}
+
+ConsoleAnswer LeaveConsole(const std::string&) {
+  Prompt();
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  return ConsoleAnswer::Leave;
+}
+
+// A command that always stays in the console; it reads the line when it has arguments.
+template <auto Report>
+ConsoleAnswer Staying(const std::string& line) {
+  if constexpr (std::is_invocable_v<decltype(Report), const std::string&>)
+    Report(line);
+  else
+    Report();
+  return ConsoleAnswer::Stay;
+}
+
+struct Command {
+  const char* keyword;
+  ConsoleAnswer (*carryOut)(const std::string& line);
+};
+
+// Each keyword is looked for anywhere in the line, in this order, and the first found runs
+// its command: STARBASE is BAS, UNREROUTE holds RER, DIRECTION is DIR.
+constexpr Command Commands[] = {
+    {"BAS", Staying<StarbaseReport>},
+    {"SCA", Staying<SectorScan>},
+    {"RIC", [](const std::string&) { return GravityRicochetCommand(); }},
+    {"LOC", Staying<Location>},
+    {"STA", Staying<StardateStatus>},
+    {"POW", Staying<Power>},
+    {"ALI", Staying<AlienCount>},
+    {"CD", Staying<Refusal>},
+    {"DIR", Staying<Refusal>},
+    {"HEL", Staying<Help>},
+    {"SKI", Staying<Skill>},
+    {"GETQ", Staying<CourseToQuadrant>},
+    {"ADV", Staying<AdvanceTime>},
+    {"GETS", Staying<CourseToSector>},
+    {"RER", Staying<Reroute>},
+    {"UNR", Staying<Unreroute>},
+    {"DAM", Staying<SystemStatus>},
+    {"ANA", Staying<TimeAnalysis>},
+    {"BYE", LeaveConsole},
+    {"EXI", LeaveConsole},
+    {"> ", Staying<Prompt>},
+};
 }  // namespace
 
 ConsoleAnswer ExecuteConsoleLine(std::string_view row) {
@@ -272,56 +355,8 @@ ConsoleAnswer ExecuteConsoleLine(std::string_view row) {
     Prompt();
     return ConsoleAnswer::Stay;
   }
-  // Tested in this order, so a line with several keywords runs the first: STARBASE is BAS,
-  // UNREROUTE holds RER, DIRECTION is DIR.
-  if (Holds(line, "BAS")) {
-    StarbaseReport();
-  } else if (Holds(line, "SCA")) {
-    SectorScan();
-  } else if (Holds(line, "RIC")) {
-    return GravityRicochetCommand();
-  } else if (Holds(line, "LOC")) {
-    ConsolePrint(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
-                 game.shipSectorY + 1);
-  } else if (Holds(line, "STA")) {
-    const double end = game.stardateStart + game.missionLength;
-    ConsolePrint(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end,
-                 game.stardateNow - game.stardateStart, end - game.stardateNow);
-  } else if (Holds(line, "POW")) {
-    ConsolePrint(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy, game.shipEnergy + game.shieldEnergy);
-  } else if (Holds(line, "ALI")) {
-    ConsolePrint(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining,
-                 game.aliensRemaining);
-  } else if (Holds(line, "CD") || Holds(line, "DIR")) {
-    ConsolePrint(Msg::ConsoleGetSerious);
-  } else if (Holds(line, "HEL")) {
-    ConsolePrint(Msg::ConsoleSeeManual);
-  } else if (Holds(line, "SKI")) {
-    const char* name = SkillName(game.skillLevel);
-    ConsolePrintText(name ? name : "");
-    ConsolePrintText("\n>");
-  } else if (Holds(line, "GETQ")) {
-    CourseTo(line, "GETQ", ShipQuadrantColumn(), ShipQuadrantRow(), Msg::ConsoleWarpCourse);
-  } else if (Holds(line, "ADV")) {
-    AdvanceTime(line);
-  } else if (Holds(line, "GETS")) {
-    CourseTo(line, "GETS", game.shipSectorX, game.shipSectorY, Msg::ConsoleImpulseCourse);
-  } else if (Holds(line, "RER")) {
-    Reroute();
-  } else if (Holds(line, "UNR")) {
-    Unreroute();
-  } else if (Holds(line, "DAM")) {
-    SystemStatus();
-  } else if (Holds(line, "ANA")) {
-    TimeAnalysis();
-  } else if (Holds(line, "BYE") || Holds(line, "EXI")) {
-    Prompt();
-    host().PlaySoundNow(Sounds::Acknowledge, false);
-    return ConsoleAnswer::Leave;
-  } else if (Holds(line, "> ")) {
-    Prompt();
-  } else {
-    Unrecognised();
-  }
+  for (const Command& command : Commands)
+    if (line.find(command.keyword) != std::string::npos) return command.carryOut(line);
+  Unrecognised();
   return ConsoleAnswer::Stay;
 }
