@@ -61,7 +61,6 @@ constexpr int MaxStarsPerQuadrant = 9;
 constexpr int MaxStarbasesPerQuadrant = 3;
 constexpr int MaxAliensPerQuadrant = 8;
 constexpr int StrongerAlienBonus = 75;  // extra energy for some aliens from First Officer up
-constexpr SoundId NewGameSound = 2;
 constexpr SectorCell StarClasses[] = {Cell::StarA, Cell::StarB, Cell::StarX};
 
 const SkillRow& Row(int skill) { return SkillTable[std::clamp(skill, 0, 5)]; }
@@ -178,7 +177,7 @@ void NewGame() {
     host().StopSound();
     EndGame();
   }
-  host().PlaySoundNow(NewGameSound, false);
+  host().PlaySoundNow(Sounds::NewGame, false);
 
   const SkillRow& row = Row(static_cast<int>(game.skillLevel));
   StartClock();
