@@ -37,6 +37,8 @@ char CharAt(const std::string& line, std::size_t at) { return at < line.size() ?
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Answers that print no text of their own end with the prompt typed at the caret; the others
+// print it after their text.
 void Prompt() { host().ConsolePrompt(); }
 
 int ShipQuadrantColumn() { return QuadrantColumn(game.shipQuadrant); }
@@ -122,11 +124,11 @@ void RicochetCountdown() {
 ConsoleAnswer GravityRicochetCommand() {
   const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
   if (quadrant.starCount == 0) {
-    ConsolePrint(Msg::ConsoleNoStars);
+    ConsolePrintThenPrompt(Msg::ConsoleNoStars);
     return ConsoleAnswer::Stay;
   }
   if (!(quadrant.flags & QuadrantFlag::RicochetStar)) {
-    ConsolePrint(Msg::ConsoleNoQualifyingStars);
+    ConsolePrintThenPrompt(Msg::ConsoleNoQualifyingStars);
     return ConsoleAnswer::Stay;
   }
   ConsolePrint(Msg::ConsoleComputingRicochet);
@@ -149,7 +151,7 @@ bool TargetAfter(const std::string& line, const char* keyword, int& x, int& y) {
 void CourseTo(const std::string& line, const char* keyword, int fromX, int fromY, MessageId answer) {
   int x = 0, y = 0;
   if (!TargetAfter(line, keyword, x, y)) {
-    ConsolePrint(Msg::ConsoleInvalidCoordinates);
+    ConsolePrintThenPrompt(Msg::ConsoleInvalidCoordinates);
     return;
   }
   int distance = 0, course = 0;
@@ -185,7 +187,7 @@ double TimeAfterAdv(const std::string& line) {
 void AdvanceTime(const std::string& line) {
   const double days = TimeAfterAdv(line);
   if (days == 0.0) {
-    ConsolePrint(Msg::ConsoleInvalidTime);
+    ConsolePrintThenPrompt(Msg::ConsoleInvalidTime);
     return;
   }
   game.stardateNow += days;
@@ -197,14 +199,14 @@ void AdvanceTime(const std::string& line) {
 
 void Reroute() {
   PostShipMessage(Msg::PanelRerouted);  // still on the panel: the switch is not yet set
-  ConsolePrint(Msg::ConsoleRerouting);
+  ConsolePrintThenPrompt(Msg::ConsoleRerouting);
   game.messagesToComputer = 1;
 }
 
 void Unreroute() {
   game.messagesToComputer = 0;
   PostShipMessage(Msg::PanelEnabled);
-  ConsolePrint(Msg::ConsoleUnrerouting);
+  ConsolePrintThenPrompt(Msg::ConsoleUnrerouting);
 }
 
 // Nine systems, the computer itself not among them: OK, DESTROYED or the repair stardate.
@@ -228,7 +230,10 @@ void SystemStatus() {
     const std::string state = damage == 0.0  ? std::string("OK")
                               : damage < 0.0 ? std::string("DESTROYED")
                                              : FormatConsoleText("%-4.1f", game.RepairDate(row.system));
-    ConsolePrint(row.text, state.c_str());
+    if (&row == &Rows[std::size(Rows) - 1])
+      ConsolePrintThenPrompt(row.text, state.c_str());
+    else
+      ConsolePrint(row.text, state.c_str());
   }
 }
 
@@ -250,47 +255,49 @@ void TimeAnalysis() {
     ConsolePrint(Msg::ConsoleRatingNone);
   ConsolePrint(Msg::ConsoleRequiredToWin, needed);
   if (destroyed >= game.alienTotal / 4 && rating != 0.0)
-    ConsolePrint(rating <= requirement ? Msg::ConsoleDoingWell : Msg::ConsoleFallingBehind);
+    ConsolePrintThenPrompt(rating <= requirement ? Msg::ConsoleDoingWell : Msg::ConsoleFallingBehind);
   else
     Prompt();
 }
 
 void Unrecognised() {
   if (++unrecognisedLineCount >= HelpAfterUnrecognised) {
-    ConsolePrint(Msg::ConsoleSeeManual);
+    ConsolePrintThenPrompt(Msg::ConsoleSeeManual);
     unrecognisedLineCount = 0;
   } else {
-    ConsolePrint(Msg::ConsoleHuh);
+    ConsolePrintThenPrompt(Msg::ConsoleHuh);
   }
 }
 
 void Location() {
-  ConsolePrint(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
-               game.shipSectorY + 1);
+  ConsolePrintThenPrompt(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
+                         game.shipSectorY + 1);
 }
 
 void StardateStatus() {
   const double end = game.stardateStart + game.missionLength;
-  ConsolePrint(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end, game.stardateNow - game.stardateStart,
-               end - game.stardateNow);
+  ConsolePrintThenPrompt(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end,
+                         game.stardateNow - game.stardateStart, end - game.stardateNow);
 }
 
 void Power() {
-  ConsolePrint(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy, game.shipEnergy + game.shieldEnergy);
+  ConsolePrintThenPrompt(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy,
+                         game.shipEnergy + game.shieldEnergy);
 }
 
 void AlienCount() {
-  ConsolePrint(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining, game.aliensRemaining);
+  ConsolePrintThenPrompt(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining,
+                         game.aliensRemaining);
 }
 
-void Refusal() { ConsolePrint(Msg::ConsoleGetSerious); }
+void Refusal() { ConsolePrintThenPrompt(Msg::ConsoleGetSerious); }
 
-void Help() { ConsolePrint(Msg::ConsoleSeeManual); }
+void Help() { ConsolePrintThenPrompt(Msg::ConsoleSeeManual); }
 
 void Skill() {
   const char* name = SkillName(game.skillLevel);
   ConsolePrintText(name ? name : "");
-  ConsolePrintText("\n>");
+  ConsolePrintTextThenPrompt("\n");
 }
 
 void CourseToQuadrant(const std::string& line) {
