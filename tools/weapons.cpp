@@ -1,14 +1,13 @@
 #include "weapons.h"
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 #include "command_line.h"
 #include "game_action.h"
 #include "game_state.h"
 #include "phasers.h"
-#include "scan_requests.h"
+#include "torpedoes.h"
 
 namespace {
 int Usage() {
@@ -46,8 +45,7 @@ int TorpedoVerb(const std::vector<std::string>& args) {
   return RunAction(
       *request,
       [&] {
-        // Damaged tubes send nothing.
-        if (game.Working(ShipSystem::Photon)) RequestTorpedo(*course, *distance);
+        ExecuteTorpedo(*course, *distance, SendNow);
         return true;
       },
       Usage);
@@ -73,7 +71,7 @@ int PhasersVerb(const std::vector<std::string>& args) {
       [&] {
         // The station's panel cannot reach a charge the ship cannot afford.
         if (!PhaserChargeAffordable(charge)) return false;
-        ExecutePhasers(charge, singleTarget, [](const std::function<void()>& fire) { fire(); });
+        ExecutePhasers(charge, singleTarget, SendNow);
         return true;
       },
       Usage);

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "scan_requests.h"
+
 // The Phasers station's panel moves energy into a shot only while the ship would keep at least
 // LeastEnergyToCharge; a step of up to 10 can thus leave it as little as LeastEnergyAfterCharge.
 inline constexpr int LeastEnergyToCharge = 51;
@@ -27,9 +29,6 @@ struct PhaserShot {
   bool sent = false;  // false while the phasers are out: nothing paid, nothing sent
   int charge = 0;     // the units paid and sent; 0 when the ship could no longer afford the charge
 };
-
-// Hands a request to the Short Range Scan: at once, or queued behind the bridge's messages.
-using ScanRequestSender = std::function<void(std::function<void()> request)>;
 
 // One EXECUTE of the Phasers station with `charge` on its panel. With the phasers working,
 // each shot costs its charge anew from the Dilithium the ship holds now (a charge it can no

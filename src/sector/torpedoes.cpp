@@ -90,6 +90,13 @@ TorpedoFinds TorpedoFindsAt(const QuadrantRecord& quadrant, int x, int y) {
   }
 }
 
+bool ExecuteTorpedo(int course, int distance, const ScanRequestSender& send) {
+  if (!game.Working(ShipSystem::Photon)) return false;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  send([course, distance] { RequestTorpedo(course, distance); });
+  return true;
+}
+
 void FireTorpedo(int course, int distance) {
   PostShipMessage(Msg::FiringTorpedo);
   --game.torpedoCount;
