@@ -29,7 +29,7 @@ int Usage() {
 std::string LoadAtThePrompt(const std::string& path) {
   if (std::string problem = LoadGameAsTheGameDoes(path); !problem.empty()) return problem;
   PostShipMessage(Msg::ResumingSavedGame);
-  ConsolePrintText("\n>");
+  ConsolePrintTextThenPrompt("\n");
   return {};
 }
 }  // namespace

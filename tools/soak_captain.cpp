@@ -7,7 +7,9 @@
 
 #include "course.h"
 #include "format_text.h"
+#include "movement.h"
 #include "phasers.h"
+#include "torpedoes.h"
 
 namespace {
 struct Sector {
@@ -31,7 +33,7 @@ std::vector<Sector> AliensInSight(const GameState& s) {
 }
 
 // The course and DISTANCE that put a torpedo into an alien near `target`: the bearing, then
-// a few degrees either side, each walked as the torpedo would fly and given up when a star
+// a few degrees either side, each walked by the torpedo's own rule and given up when a star
 // or a starbase stands in the way. The DISTANCE is the sectors the torpedo enters, the
 // alien's included, so a hit takes the bonus.
 std::optional<std::pair<int, int>> AimTorpedo(const GameState& s, Sector target) {
@@ -39,17 +41,15 @@ std::optional<std::pair<int, int>> AimTorpedo(const GameState& s, Sector target)
   const int bearing = CourseBearing(target.x - s.shipSectorX, target.y - s.shipSectorY);
   for (int turn : {0, 1, -1, 2, -2, 3, -3}) {
     const int course = (bearing + turn + 360) % 360;
-    const GridOffset offset = CourseOffset(course, WalkLength);
     int entered = 0;
     std::optional<int> hitAt;
-    WalkLine(s.shipSectorX, s.shipSectorY, s.shipSectorX + offset.dx, s.shipSectorY + offset.dy, [&](int x, int y) {
-      if (x == s.shipSectorX && y == s.shipSectorY) return true;
-      ++entered;
-      if (!InGrid(x, y)) return false;
-      const SectorCell cell = quadrant.cells[y][x];
-      if (Cell::Object(cell) == Cell::Empty) return true;
-      if (Cell::HoldsAlien(cell)) hitAt = entered;
-      return false;
+    WalkCourse(s.shipSectorX, s.shipSectorY, course, [&](int x, int y) {
+      switch (TorpedoFindsAt(quadrant, x, y)) {
+        case TorpedoFinds::Ship: return true;
+        case TorpedoFinds::Nothing: ++entered; return true;
+        case TorpedoFinds::Alien: hitAt = ++entered; return false;
+        default: return false;
+      }
     });
     if (hitAt) return std::pair{course, std::min(*hitAt, 9)};
   }
@@ -63,8 +63,8 @@ bool StarbaseNextTo(const QuadrantRecord& quadrant, int x, int y) {
   return false;
 }
 
-// Where an impulse move on `course` of up to `factor` sectors would take the ship, walked
-// as the engines would: it stops before anything in its way, and over the grid's edge it
+// Where an impulse move on `course` of up to `factor` sectors would take the ship, walked by
+// the engines' own rule: it stops before anything in its way, and over the grid's edge it
 // slides into the next quadrant. `beside` is told each sector reached.
 struct ImpulseOutcome {
   int moved = 0;
@@ -73,12 +73,14 @@ struct ImpulseOutcome {
 template <class Beside>
 ImpulseOutcome FollowImpulse(const GameState& s, int course, int factor, Beside&& beside) {
   const QuadrantRecord& quadrant = ShipQuadrant(s);
-  const GridOffset offset = CourseOffset(course, WalkLength);
   ImpulseOutcome outcome;
-  WalkLine(s.shipSectorX, s.shipSectorY, s.shipSectorX + offset.dx, s.shipSectorY + offset.dy, [&](int x, int y) {
-    if (x == s.shipSectorX && y == s.shipSectorY) return true;
-    if (!InGrid(x, y)) outcome.crossed = true;
-    if (outcome.crossed || Cell::Object(quadrant.cells[y][x]) != Cell::Empty) return false;
+  WalkCourse(s.shipSectorX, s.shipSectorY, course, [&](int x, int y) {
+    switch (ImpulseFindsAt(quadrant, x, y)) {
+      case ImpulseFinds::Ship: return true;
+      case ImpulseFinds::Edge: outcome.crossed = true; return false;
+      case ImpulseFinds::Obstacle: return false;
+      case ImpulseFinds::Room: break;
+    }
     ++outcome.moved;
     return outcome.moved != factor && !beside(x, y);
   });

@@ -21,6 +21,7 @@
 #include "shield_transfer.h"
 #include "soak_captain.h"
 #include "soak_invariants.h"
+#include "torpedoes.h"
 
 namespace {
 // The virtual tick count at which each mission starts, as if the program had just started.
@@ -113,16 +114,8 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
   switch (action.kind) {
     case Kind::Impulse: RequestMove(action.course, action.amount, 0); break;
     case Kind::Warp: RequestMove(action.course, 0, action.amount); break;
-    case Kind::Torpedo:
-      // Damaged tubes send nothing.
-      if (game.Working(ShipSystem::Photon)) RequestTorpedo(action.course, action.amount);
-      break;
-    case Kind::Phasers:
-      if (game.Working(ShipSystem::Phaser) && PhaserChargeAffordable(action.amount)) {
-        PayPhaserCharge(action.amount);
-        RequestPhasers(action.amount, action.singleTarget);
-      }
-      break;
+    case Kind::Torpedo: ExecuteTorpedo(action.course, action.amount, SendNow); break;
+    case Kind::Phasers: ExecutePhasers(action.amount, action.singleTarget, SendNow); break;
     case Kind::Shields: {
       const int total = game.shipEnergy + game.shieldEnergy;
       if (game.Working(ShipSystem::Shield) && action.amount >= 0 &&

@@ -7,7 +7,7 @@
 #include "game_action.h"
 #include "game_state.h"
 #include "phasers.h"
-#include "scan_requests.h"
+#include "torpedoes.h"
 
 namespace {
 int Usage() {
@@ -45,8 +45,7 @@ int TorpedoVerb(const std::vector<std::string>& args) {
   return RunAction(
       *request,
       [&] {
-        // Damaged tubes send nothing.
-        if (game.Working(ShipSystem::Photon)) RequestTorpedo(*course, *distance);
+        ExecuteTorpedo(*course, *distance, SendNow);
         return true;
       },
       Usage);
@@ -72,9 +71,7 @@ int PhasersVerb(const std::vector<std::string>& args) {
       [&] {
         // The station's panel cannot reach a charge the ship cannot afford.
         if (!PhaserChargeAffordable(charge)) return false;
-        if (!game.Working(ShipSystem::Phaser)) return true;
-        PayPhaserCharge(charge);
-        if (charge > 0) RequestPhasers(charge, singleTarget);
+        ExecutePhasers(charge, singleTarget, SendNow);
         return true;
       },
       Usage);

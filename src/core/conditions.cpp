@@ -7,7 +7,6 @@
 
 namespace {
 constexpr double DockingRepairDamage = 0.1;
-constexpr SoundId RedAlertSound = 12;
 
 // Saving and pausing are not allowed under fire.
 void EnableGameCommands(bool enabled) {
@@ -61,7 +60,7 @@ GamePhase SoundRedAlert() {
   game.resetAlienClocks = 1;
   PostShipMessage(Msg::SoundingRedAlert);
   EnableGameCommands(false);
-  host().PlaySoundNow(RedAlertSound, false);
+  host().PlaySoundNow(Sounds::RedAlert, false);
   if (!game.yellowBlinkActive) StartBlink();
   RepaintStatus();
   return game.gamePhase = GamePhase::RedAlert;

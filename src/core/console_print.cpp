@@ -13,3 +13,9 @@ std::string FormatConsoleText(const char* format, ...) {
 }
 
 void ConsolePrintText(std::string_view text) { host().ConsolePrint(std::string(text.substr(0, ConsoleTextLimit))); }
+
+void ConsolePrintTextThenPrompt(std::string_view text) {
+  std::string answer(text);
+  answer += ConsolePromptMark;
+  ConsolePrintText(answer);
+}

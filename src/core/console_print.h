@@ -15,9 +15,21 @@ std::string FormatConsoleText(const char* format, ...);
 // Prints `text` as it is (never used as a format), cut at ConsoleTextLimit characters.
 void ConsolePrintText(std::string_view text);
 
+// The console's prompt, printed after an answer's text and after a game is loaded.
+inline constexpr std::string_view ConsolePromptMark = ">";
+
+// Prints `text` and the prompt after it, cut together at ConsoleTextLimit characters.
+void ConsolePrintTextThenPrompt(std::string_view text);
+
 // Prints text `id` of the string table formatted with the arguments (integers, characters,
 // strings and, for the console's few reports with stardates, doubles).
 template <class... Args>
 void ConsolePrint(MessageId id, Args... args) {
   if (const char* format = MessageText(id)) ConsolePrintText(FormatConsoleText(format, args...));
+}
+
+// ConsolePrint with the prompt after the text, cut together as one text.
+template <class... Args>
+void ConsolePrintThenPrompt(MessageId id, Args... args) {
+  if (const char* format = MessageText(id)) ConsolePrintTextThenPrompt(FormatConsoleText(format, args...));
 }

@@ -76,7 +76,7 @@ bool LoadGame() {
   OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
-  ConsolePrintText("\n>");
+  ConsolePrintTextThenPrompt("\n");
   host().SetBusy(false);
   return true;
 }

@@ -64,7 +64,6 @@ constexpr int MaxStarsPerQuadrant = 9;
 constexpr int MaxStarbasesPerQuadrant = 3;
 constexpr int MaxAliensPerQuadrant = 8;
 constexpr int StrongerAlienBonus = 75;  // extra energy for some aliens from First Officer up
-constexpr SoundId NewGameSound = 2;
 constexpr SectorCell StarClasses[] = {Cell::StarA, Cell::StarB, Cell::StarX};
 
 // What generation gives: every draw of a range, and for the strengths the changes from
@@ -209,7 +208,7 @@ void NewGame() {
     host().StopSound();
     EndGame();
   }
-  host().PlaySoundNow(NewGameSound, false);
+  host().PlaySoundNow(Sounds::NewGame, false);
 
   const SkillRow& row = Row(static_cast<int>(game.skillLevel));
   StartClock();

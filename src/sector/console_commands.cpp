@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 #include "action_state.h"
 #include "console_keyboard.h"
@@ -36,6 +37,8 @@ char CharAt(const std::string& line, std::size_t at) { return at < line.size() ?
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Answers that print no text of their own end with the prompt typed at the caret; the others
+// print it after their text.
 void Prompt() { host().ConsolePrompt(); }
 
 int ShipQuadrantColumn() { return QuadrantColumn(game.shipQuadrant); }
@@ -121,11 +124,11 @@ void RicochetCountdown() {
 ConsoleAnswer GravityRicochetCommand() {
   const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
   if (quadrant.starCount == 0) {
-    ConsolePrint(Msg::ConsoleNoStars);
+    ConsolePrintThenPrompt(Msg::ConsoleNoStars);
     return ConsoleAnswer::Stay;
   }
   if (!(quadrant.flags & QuadrantFlag::RicochetStar)) {
-    ConsolePrint(Msg::ConsoleNoQualifyingStars);
+    ConsolePrintThenPrompt(Msg::ConsoleNoQualifyingStars);
     return ConsoleAnswer::Stay;
   }
   ConsolePrint(Msg::ConsoleComputingRicochet);
@@ -148,7 +151,7 @@ bool TargetAfter(const std::string& line, const char* keyword, int& x, int& y) {
 void CourseTo(const std::string& line, const char* keyword, int fromX, int fromY, MessageId answer) {
   int x = 0, y = 0;
   if (!TargetAfter(line, keyword, x, y)) {
-    ConsolePrint(Msg::ConsoleInvalidCoordinates);
+    ConsolePrintThenPrompt(Msg::ConsoleInvalidCoordinates);
     return;
   }
   int distance = 0, course = 0;
@@ -184,7 +187,7 @@ double TimeAfterAdv(const std::string& line) {
 void AdvanceTime(const std::string& line) {
   const double days = TimeAfterAdv(line);
   if (days == 0.0) {
-    ConsolePrint(Msg::ConsoleInvalidTime);
+    ConsolePrintThenPrompt(Msg::ConsoleInvalidTime);
     return;
   }
   game.stardateNow += days;
@@ -196,14 +199,14 @@ void AdvanceTime(const std::string& line) {
 
 void Reroute() {
   PostShipMessage(Msg::PanelRerouted);  // still on the panel: the switch is not yet set
-  ConsolePrint(Msg::ConsoleRerouting);
+  ConsolePrintThenPrompt(Msg::ConsoleRerouting);
   game.messagesToComputer = 1;
 }
 
 void Unreroute() {
   game.messagesToComputer = 0;
   PostShipMessage(Msg::PanelEnabled);
-  ConsolePrint(Msg::ConsoleUnrerouting);
+  ConsolePrintThenPrompt(Msg::ConsoleUnrerouting);
 }
 
 // Nine systems, the computer itself not among them: OK, DESTROYED or the repair stardate.
@@ -227,7 +230,10 @@ void SystemStatus() {
     const std::string state = damage == 0.0  ? std::string("OK")
                               : damage < 0.0 ? std::string("DESTROYED")
                                              : FormatConsoleText("%-4.1f", game.RepairDate(row.system));
-    ConsolePrint(row.text, state.c_str());
+    if (&row == &Rows[std::size(Rows) - 1])
+      ConsolePrintThenPrompt(row.text, state.c_str());
+    else
+      ConsolePrint(row.text, state.c_str());
   }
 }
 
@@ -249,21 +255,105 @@ void TimeAnalysis() {
     ConsolePrint(Msg::ConsoleRatingNone);
   ConsolePrint(Msg::ConsoleRequiredToWin, needed);
   if (destroyed >= game.alienTotal / 4 && rating != 0.0)
-    ConsolePrint(rating <= requirement ? Msg::ConsoleDoingWell : Msg::ConsoleFallingBehind);
+    ConsolePrintThenPrompt(rating <= requirement ? Msg::ConsoleDoingWell : Msg::ConsoleFallingBehind);
   else
     Prompt();
 }
 
 void Unrecognised() {
   if (++unrecognisedLineCount >= HelpAfterUnrecognised) {
-    ConsolePrint(Msg::ConsoleSeeManual);
+    ConsolePrintThenPrompt(Msg::ConsoleSeeManual);
     unrecognisedLineCount = 0;
   } else {
-    ConsolePrint(Msg::ConsoleHuh);
+    ConsolePrintThenPrompt(Msg::ConsoleHuh);
   }
 }
 
-bool Holds(const std::string& line, const char* keyword) { return line.find(keyword) != std::string::npos; }
+void Location() {
+  ConsolePrintThenPrompt(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
+                         game.shipSectorY + 1);
+}
+
+void StardateStatus() {
+  const double end = game.stardateStart + game.missionLength;
+  ConsolePrintThenPrompt(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end,
+                         game.stardateNow - game.stardateStart, end - game.stardateNow);
+}
+
+void Power() {
+  ConsolePrintThenPrompt(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy,
+                         game.shipEnergy + game.shieldEnergy);
+}
+
+void AlienCount() {
+  ConsolePrintThenPrompt(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining,
+                         game.aliensRemaining);
+}
+
+void Refusal() { ConsolePrintThenPrompt(Msg::ConsoleGetSerious); }
+
+void Help() { ConsolePrintThenPrompt(Msg::ConsoleSeeManual); }
+
+void Skill() {
+  const char* name = SkillName(game.skillLevel);
+  ConsolePrintText(name ? name : "");
+  ConsolePrintTextThenPrompt("\n");
+}
+
+void CourseToQuadrant(const std::string& line) {
+  CourseTo(line, "GETQ", ShipQuadrantColumn(), ShipQuadrantRow(), Msg::ConsoleWarpCourse);
+}
+
+void CourseToSector(const std::string& line) {
+  CourseTo(line, "GETS", game.shipSectorX, game.shipSectorY, Msg::ConsoleImpulseCourse);
+}
+
+ConsoleAnswer LeaveConsole(const std::string&) {
+  Prompt();
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  return ConsoleAnswer::Leave;
+}
+
+// A command that always stays in the console; it reads the line when it has arguments.
+template <auto Report>
+ConsoleAnswer Staying(const std::string& line) {
+  if constexpr (std::is_invocable_v<decltype(Report), const std::string&>)
+    Report(line);
+  else
+    Report();
+  return ConsoleAnswer::Stay;
+}
+
+struct Command {
+  const char* keyword;
+  ConsoleAnswer (*carryOut)(const std::string& line);
+};
+
+// Each keyword is looked for anywhere in the line, in this order, and the first found runs
+// its command: STARBASE is BAS, UNREROUTE holds RER, DIRECTION is DIR.
+constexpr Command Commands[] = {
+    {"BAS", Staying<StarbaseReport>},
+    {"SCA", Staying<SectorScan>},
+    {"RIC", [](const std::string&) { return GravityRicochetCommand(); }},
+    {"LOC", Staying<Location>},
+    {"STA", Staying<StardateStatus>},
+    {"POW", Staying<Power>},
+    {"ALI", Staying<AlienCount>},
+    {"CD", Staying<Refusal>},
+    {"DIR", Staying<Refusal>},
+    {"HEL", Staying<Help>},
+    {"SKI", Staying<Skill>},
+    {"GETQ", Staying<CourseToQuadrant>},
+    {"ADV", Staying<AdvanceTime>},
+    {"GETS", Staying<CourseToSector>},
+    {"RER", Staying<Reroute>},
+    {"UNR", Staying<Unreroute>},
+    {"DAM", Staying<SystemStatus>},
+    {"ANA", Staying<TimeAnalysis>},
+    {"BYE", LeaveConsole},
+    {"EXI", LeaveConsole},
+    {"> ", Staying<Prompt>},
+};
 }  // namespace
 
 ConsoleAnswer ExecuteConsoleLine(std::string_view row) {
@@ -272,56 +362,8 @@ ConsoleAnswer ExecuteConsoleLine(std::string_view row) {
     Prompt();
     return ConsoleAnswer::Stay;
   }
-  // Tested in this order, so a line with several keywords runs the first: STARBASE is BAS,
-  // UNREROUTE holds RER, DIRECTION is DIR.
-  if (Holds(line, "BAS")) {
-    StarbaseReport();
-  } else if (Holds(line, "SCA")) {
-    SectorScan();
-  } else if (Holds(line, "RIC")) {
-    return GravityRicochetCommand();
-  } else if (Holds(line, "LOC")) {
-    ConsolePrint(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
-                 game.shipSectorY + 1);
-  } else if (Holds(line, "STA")) {
-    const double end = game.stardateStart + game.missionLength;
-    ConsolePrint(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end,
-                 game.stardateNow - game.stardateStart, end - game.stardateNow);
-  } else if (Holds(line, "POW")) {
-    ConsolePrint(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy, game.shipEnergy + game.shieldEnergy);
-  } else if (Holds(line, "ALI")) {
-    ConsolePrint(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining,
-                 game.aliensRemaining);
-  } else if (Holds(line, "CD") || Holds(line, "DIR")) {
-    ConsolePrint(Msg::ConsoleGetSerious);
-  } else if (Holds(line, "HEL")) {
-    ConsolePrint(Msg::ConsoleSeeManual);
-  } else if (Holds(line, "SKI")) {
-    const char* name = SkillName(game.skillLevel);
-    ConsolePrintText(name ? name : "");
-    ConsolePrintText("\n>");
-  } else if (Holds(line, "GETQ")) {
-    CourseTo(line, "GETQ", ShipQuadrantColumn(), ShipQuadrantRow(), Msg::ConsoleWarpCourse);
-  } else if (Holds(line, "ADV")) {
-    AdvanceTime(line);
-  } else if (Holds(line, "GETS")) {
-    CourseTo(line, "GETS", game.shipSectorX, game.shipSectorY, Msg::ConsoleImpulseCourse);
-  } else if (Holds(line, "RER")) {
-    Reroute();
-  } else if (Holds(line, "UNR")) {
-    Unreroute();
-  } else if (Holds(line, "DAM")) {
-    SystemStatus();
-  } else if (Holds(line, "ANA")) {
-    TimeAnalysis();
-  } else if (Holds(line, "BYE") || Holds(line, "EXI")) {
-    Prompt();
-    host().PlaySoundNow(Sounds::Acknowledge, false);
-    return ConsoleAnswer::Leave;
-  } else if (Holds(line, "> ")) {
-    Prompt();
-  } else {
-    Unrecognised();
-  }
+  for (const Command& command : Commands)
+    if (line.find(command.keyword) != std::string::npos) return command.carryOut(line);
+  Unrecognised();
   return ConsoleAnswer::Stay;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <concepts>
 #include <cstdlib>
+#include <utility>
 
 struct GridOffset {
   int dx, dy;
@@ -51,6 +52,14 @@ void WalkLine(int ax, int ay, int bx, int by, Step&& step) {
       y += sy;
     }
   }
+}
+
+// The line a torpedo or an impulse move follows along `course` from sector (x, y), handed to
+// `step` as WalkLine does.
+template <std::predicate<int, int> Step>
+void WalkCourse(int x, int y, int course, Step&& step) {
+  const GridOffset offset = CourseOffset(course, WalkLength);
+  WalkLine(x, y, x + offset.dx, y + offset.dy, std::forward<Step>(step));
 }
 
 // Grid steps between (x1, y1) and (x2, y2): the number of points a walk from one to the

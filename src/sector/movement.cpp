@@ -65,19 +65,18 @@ int EdgeStep(int v) { return v > 7 ? 1 : v < 0 ? -1 : 0; }
 // One point of an impulse walk that may enter `sectorsLeft` more sectors; false once the
 // ship has stopped.
 bool ImpulseStep(int& sectorsLeft, int x, int y) {
-  if (EdgeStep(x) != 0 || EdgeStep(y) != 0) {
-    // Over the edge into the neighbouring quadrant; the rest of the impulse is lost.
-    EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)), 1);
-    game.stardateNow -= 1.0;  // the crossing itself takes no time
-    return false;
-  }
-
   QuadrantRecord& quadrant = game.ShipQuadrantRecord();
-  const std::uint8_t kind = Cell::Object(quadrant.cells[y][x]);
-  if (kind == Cell::ShipLeft || kind == Cell::ShipRight) return true;  // the walk starts on the ship
-  if (const MessageId blocked = BlockingMessage(kind)) {
-    PostShipMessage(blocked, x + 1, y + 1);
-    return false;
+  switch (ImpulseFindsAt(quadrant, x, y)) {
+    case ImpulseFinds::Edge:
+      // Over the edge into the neighbouring quadrant; the rest of the impulse is lost.
+      EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)), 1);
+      game.stardateNow -= 1.0;  // the crossing itself takes no time
+      return false;
+    case ImpulseFinds::Ship: return true;  // the walk starts on the ship
+    case ImpulseFinds::Obstacle:
+      PostShipMessage(BlockingMessage(Cell::Object(quadrant.cells[y][x])), x + 1, y + 1);
+      return false;
+    case ImpulseFinds::Room: break;
   }
 
   if (game.shipEnergy - SectorEnergyCost > 0) {
@@ -111,20 +110,25 @@ void FinishMove() {
 }
 }  // namespace
 
+ImpulseFinds ImpulseFindsAt(const QuadrantRecord& quadrant, int x, int y) {
+  if (EdgeStep(x) != 0 || EdgeStep(y) != 0) return ImpulseFinds::Edge;
+  const std::uint8_t kind = Cell::Object(quadrant.cells[y][x]);
+  if (kind == Cell::ShipLeft || kind == Cell::ShipRight) return ImpulseFinds::Ship;
+  return BlockingMessage(kind) != 0 ? ImpulseFinds::Obstacle : ImpulseFinds::Room;
+}
+
 void ImpulseMove(int course, int impulse) {
   PostShipMessage(Msg::ImpulseEngaged);
   if (!PayToEngage()) return;
   host().PlaySoundAfterCurrent(Sounds::Engines, true);
 
-  const GridOffset offset = CourseOffset(course, WalkLength);
-  const int targetX = game.shipSectorX + offset.dx, targetY = game.shipSectorY + offset.dy;
   // A course straight up or down leaves the ship facing left.
-  const SectorCell facing = targetX > game.shipSectorX ? Cell::ShipRight : Cell::ShipLeft;
+  const SectorCell facing = CourseOffset(course, WalkLength).dx > 0 ? Cell::ShipRight : Cell::ShipLeft;
   ShipCell() = static_cast<SectorCell>((ShipCell() & 0xFF00) | facing);
 
   int sectorsLeft = impulse;
-  WalkLine(game.shipSectorX, game.shipSectorY, targetX, targetY,
-           [&sectorsLeft](int x, int y) { return ImpulseStep(sectorsLeft, x, y); });
+  WalkCourse(game.shipSectorX, game.shipSectorY, course,
+             [&sectorsLeft](int x, int y) { return ImpulseStep(sectorsLeft, x, y); });
   scanAnimationHeld = false;
 
   PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);

@@ -4,6 +4,14 @@
 // gravity ricochet into a random quadrant. Each posts its messages, plays its sounds,
 // charges its costs and ends with a condition evaluation.
 
+struct QuadrantRecord;
+
+// What an impulse move finds at point (x, y) of its walk through `quadrant`: the ship's own
+// sector where it starts, room to move into, the grid's edge (it slides into the next
+// quadrant) or an obstacle it stops before.
+enum class ImpulseFinds { Ship, Room, Edge, Obstacle };
+ImpulseFinds ImpulseFindsAt(const QuadrantRecord& quadrant, int x, int y);
+
 // Impulse factor n (1..9): up to n sectors along the course, one every 700 ms.
 void ImpulseMove(int course, int impulse);
 

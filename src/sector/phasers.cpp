@@ -9,6 +9,7 @@
 #include "game_state.h"
 #include "line_of_fire.h"
 #include "random.h"
+#include "scan_requests.h"
 #include "scan_effects.h"
 #include "scan_geometry.h"
 #include "ship_messages.h"
@@ -64,7 +65,27 @@ bool PhaserChargeAffordable(int charge) {
   return charge == 0 || (charge > 0 && game.shipEnergy - charge >= LeastEnergyAfterCharge);
 }
 
-void PayPhaserCharge(int charge) { game.shipEnergy -= charge; }
+PhaserPanelAmounts PhaserPanelFromShip(int charge) {
+  const int available = game.shipEnergy - charge;
+  if (available < LeastEnergyToCharge) return {game.shipEnergy, 0};
+  return {available, charge};
+}
+
+PhaserShot ExecutePhasers(int charge, bool singleTarget, const ScanRequestSender& send,
+                          const std::function<void(const PhaserShot&)>& paid) {
+  PhaserShot shot;
+  if (game.Working(ShipSystem::Phaser)) {
+    shot.sent = true;
+    shot.charge = PhaserChargeAffordable(charge) ? charge : 0;
+    game.shipEnergy -= shot.charge;
+  }
+  if (paid) paid(shot);
+  if (!shot.sent) return shot;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  send([energy = shot.charge, singleTarget] { RequestPhasers(energy, singleTarget); });
+  host().InvalidateStation(Station::Status, false);
+  return shot;
+}
 
 void FirePhasers(int energy, bool singleTarget) {
   if (game.ShipQuadrantRecord().alienCount == 1) singleTarget = true;

@@ -3,16 +3,40 @@
 // quadrant (or all of it on the first), each beam weakened by distance and stopped by a star
 // in the line of fire. With no alien there, the beam goes off into empty space.
 
-// The least Dilithium the Phasers station's panel leaves to the ship when it charges a shot.
-inline constexpr int LeastEnergyAfterCharge = 41;
+#include <functional>
+
+#include "scan_requests.h"
+
+// The Phasers station's panel moves energy into a shot only while the ship would keep at least
+// LeastEnergyToCharge; a step of up to 10 can thus leave it as little as LeastEnergyAfterCharge.
+inline constexpr int LeastEnergyToCharge = 51;
+inline constexpr int LeastEnergyAfterCharge = LeastEnergyToCharge - 10;
 
 // Whether the ship can pay `charge` now: nothing, or as much as leaves it at least
 // LeastEnergyAfterCharge.
 bool PhaserChargeAffordable(int charge);
 
-// The Phasers station's EXECUTE pays for its shot from the ship's Dilithium as it is now:
-// each shot costs its charge anew.
-void PayPhaserCharge(int charge);
+// The Phasers station's amounts for `charge` from the Dilithium the ship holds now: the ship
+// keeps the rest, unless that rest is below LeastEnergyToCharge; then the whole charge goes
+// back to the ship.
+struct PhaserPanelAmounts {
+  int available, charge;
+};
+PhaserPanelAmounts PhaserPanelFromShip(int charge);
+
+// What one EXECUTE of the Phasers station did.
+struct PhaserShot {
+  bool sent = false;  // false while the phasers are out: nothing paid, nothing sent
+  int charge = 0;     // the units paid and sent; 0 when the ship could no longer afford the charge
+};
+
+// One EXECUTE of the Phasers station with `charge` on its panel. With the phasers working,
+// each shot costs its charge anew from the Dilithium the ship holds now (a charge it can no
+// longer afford goes back to the ship, and the shot is of 0 units). Then `paid` is told (the
+// station brings the scan or itself forward); then, the phasers working, the acknowledgement
+// sounds, `send` hands the scan its RequestPhasers and the status panel is redrawn.
+PhaserShot ExecutePhasers(int charge, bool singleTarget, const ScanRequestSender& send,
+                          const std::function<void(const PhaserShot&)>& paid = {});
 
 // Fires `energy` units (already taken from the ship) at one target or dispersed over all.
 void FirePhasers(int energy, bool singleTarget);

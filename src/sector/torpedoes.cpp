@@ -56,25 +56,13 @@ void DestroyStarbaseAt(int x, int y) {
 bool TorpedoStep(Flight& flight, int x, int y) {
   // The dot moves on.
   if (flight.dot && ScanWorks()) host().ScanFillBlack(SectorRect(flight.dot->x, flight.dot->y));
-  if (x < 0 || x > 7 || y < 0 || y > 7) {
-    PostShipMessage(Msg::TorpedoLost);
-    return false;
-  }
-
-  const std::uint8_t kind = Cell::Object(game.ShipQuadrantRecord().cells[y][x]);
-  switch (kind) {
-    case Cell::ShipLeft:
-    case Cell::ShipRight:  // the walk starts in the ship's own sector
-      return true;
-    case Cell::Starbase: DestroyStarbaseAt(x, y); return false;
-    case Cell::StarA:
-    case Cell::StarB:
-    case Cell::StarX: PostShipMessage(Msg::TorpedoConsumedByStar, x + 1, y + 1); return false;
-    default: break;
-  }
-  if (Cell::HoldsAlien(kind)) {
-    HitAlienAt(x, y, flight.distanceLeft == 1);
-    return false;
+  switch (TorpedoFindsAt(game.ShipQuadrantRecord(), x, y)) {
+    case TorpedoFinds::Edge: PostShipMessage(Msg::TorpedoLost); return false;
+    case TorpedoFinds::Ship: return true;  // the walk starts in the ship's own sector
+    case TorpedoFinds::Starbase: DestroyStarbaseAt(x, y); return false;
+    case TorpedoFinds::Star: PostShipMessage(Msg::TorpedoConsumedByStar, x + 1, y + 1); return false;
+    case TorpedoFinds::Alien: HitAlienAt(x, y, flight.distanceLeft == 1); return false;
+    case TorpedoFinds::Nothing: break;
   }
 
   flight.dot = SectorPoint{x, y};
@@ -88,14 +76,32 @@ bool TorpedoStep(Flight& flight, int x, int y) {
 }
 }  // namespace
 
+TorpedoFinds TorpedoFindsAt(const QuadrantRecord& quadrant, int x, int y) {
+  if (x < 0 || x > 7 || y < 0 || y > 7) return TorpedoFinds::Edge;
+  const std::uint8_t kind = Cell::Object(quadrant.cells[y][x]);
+  switch (kind) {
+    case Cell::ShipLeft:
+    case Cell::ShipRight: return TorpedoFinds::Ship;
+    case Cell::Starbase: return TorpedoFinds::Starbase;
+    case Cell::StarA:
+    case Cell::StarB:
+    case Cell::StarX: return TorpedoFinds::Star;
+    default: return Cell::HoldsAlien(kind) ? TorpedoFinds::Alien : TorpedoFinds::Nothing;
+  }
+}
+
+bool ExecuteTorpedo(int course, int distance, const ScanRequestSender& send) {
+  if (!game.Working(ShipSystem::Photon)) return false;
+  host().PlaySoundNow(Sounds::Acknowledge, false);
+  send([course, distance] { RequestTorpedo(course, distance); });
+  return true;
+}
+
 void FireTorpedo(int course, int distance) {
   PostShipMessage(Msg::FiringTorpedo);
   --game.torpedoCount;
-  const GridOffset offset = CourseOffset(course, WalkLength);
-
   Flight flight{distance, std::nullopt};
-  WalkLine(game.shipSectorX, game.shipSectorY, game.shipSectorX + offset.dx, game.shipSectorY + offset.dy,
-           [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
+  WalkCourse(game.shipSectorX, game.shipSectorY, course, [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
 
   host().InvalidateStation(Station::Status, false);
   EvaluateConditions();

@@ -10,7 +10,6 @@
 #include "panel_drawing.h"
 #include "phasers.h"
 #include "resource_library.h"
-#include "scan_requests.h"
 #include "short_range_scan.h"
 
 namespace {
@@ -25,7 +24,6 @@ constexpr QRect TargetLockArea = EdgeRect(224, 35, 277, 58);
 constexpr QRect ModeButtonsArea = EdgeRect(55, 30, 66, 61);
 
 constexpr int TargetLockPeriodMs = 300;
-constexpr int LeastAvailableKept = 51;
 }  // namespace
 
 PhaserStation::PhaserStation(QWidget* parent)
@@ -121,32 +119,26 @@ void PhaserStation::KeyDown(int virtualKey, int character) {
     ShowAmounts();
 }
 
-// Each shot costs its charge from the Dilithium the ship holds now; a charge it can no
-// longer afford goes back to the ship, and the shot fires nothing.
 void PhaserStation::Fire() {
-  const bool works = PhasersWork();
-  int charge = 0;
-  if (works) {
-    if (!PhaserChargeAffordable(panel_.charge)) SetFromShip();
-    charge = panel_.charge;
-    PayPhaserCharge(charge);
-    SetFromShip();
-    ShowAmounts();
-  }
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
-  if (!works) return;
-  host().PlaySoundNow(Sounds::Acknowledge, false);
-  if (ShortRangeScanWindow* scan = ScanStation())
-    scan->Post([charge, single = singleTarget_] { RequestPhasers(charge, single); });
-  host().InvalidateStation(Station::Status, false);
+  ExecutePhasers(
+      panel_.charge, singleTarget_,
+      [](std::function<void()> request) {
+        if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(std::move(request));
+      },
+      [this](const PhaserShot& shot) {
+        if (shot.sent) {
+          panel_.charge = shot.charge;
+          SetFromShip();
+          ShowAmounts();
+        }
+        ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
+      });
 }
 
 void PhaserStation::SetFromShip() {
-  panel_.available = game.shipEnergy - panel_.charge;
-  if (panel_.available < LeastAvailableKept) {
-    panel_.available = game.shipEnergy;
-    panel_.charge = 0;
-  }
+  const PhaserPanelAmounts amounts = PhaserPanelFromShip(panel_.charge);
+  panel_.available = amounts.available;
+  panel_.charge = amounts.charge;
 }
 
 // ---- Activation, minimizing and the TARGET LOCK light ----

@@ -45,8 +45,8 @@ class PhaserStation : public ControlStation {
   void Fire();
   void DrawModeButtons();
   void ShowAmounts();
-  // available = what the ship keeps after another shot of the charge; a charge that would
-  // leave it fewer than 51 units goes back to the ship.
+  // available = what the ship keeps after another shot of the charge, or the charge goes
+  // back to the ship (PhaserPanelFromShip).
   void SetFromShip();
   static bool PhasersWork();
   bool Minimized() const;

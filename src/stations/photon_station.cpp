@@ -7,9 +7,9 @@
 #include "options.h"
 #include "panel_drawing.h"
 #include "resource_library.h"
-#include "scan_requests.h"
 #include "shared_pictures.h"
 #include "short_range_scan.h"
+#include "torpedoes.h"
 
 namespace {
 constexpr int DistancePanelPicture = 37;
@@ -75,11 +75,10 @@ void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
 
 void PhotonStation::Launch(bool wait) {
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
-  if (!TubesWork()) return;
-  host().PlaySoundNow(Sounds::Acknowledge, false);
-  const int course = course_.Course(), distance = distance_.Value();
-  if (wait)
-    RequestTorpedo(course, distance);
-  else if (ShortRangeScanWindow* scan = ScanStation())
-    scan->Post([course, distance] { RequestTorpedo(course, distance); });
+  ExecuteTorpedo(course_.Course(), distance_.Value(), [wait](std::function<void()> request) {
+    if (wait)
+      request();
+    else if (ShortRangeScanWindow* scan = ScanStation())
+      scan->Post(std::move(request));
+  });
 }

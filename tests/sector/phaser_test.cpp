@@ -1,6 +1,8 @@
 // Phaser fire: the share of each target, the loss by distance, stars in the line of fire,
 // and a shot into an empty quadrant.
 
+#include <functional>
+
 #include "phasers.h"
 #include "scan_requests.h"
 #include "weapons_fixture.h"
@@ -148,5 +150,69 @@ TEST_F(PhaserTest, AChargeIsAffordableWhileItLeavesFortyOneUnits) {
   game.shipEnergy = 20;
   EXPECT_TRUE(PhaserChargeAffordable(0)) << "nothing is always affordable";
   EXPECT_FALSE(PhaserChargeAffordable(1));
+}
+
+// The Phasers station's EXECUTE as the rule carries it out: what is paid, in what order the
+// acknowledgement, the shot and the status panel come, and what the panel keeps afterwards.
+class PhaserExecuteTest : public PhaserTest {
+ protected:
+  // The rule with the scan's request run at once; `order` gets "paid", "request" and the
+  // host's calls interleaved as they happen.
+  PhaserShot Execute(int charge, bool singleTarget = true) {
+    recorder.Clear();
+    return ExecutePhasers(
+        charge, singleTarget,
+        [this](const std::function<void()>& fire) {
+          order.push_back("request after " + std::to_string(recorder.calls.size()) + " calls");
+          fire();
+        },
+        [this](const PhaserShot&) { order.push_back("paid with " + std::to_string(game.shipEnergy)); });
+  }
+  std::vector<std::string> order;
+};
+
+TEST_F(PhaserExecuteTest, PaysThenAcknowledgesThenSendsThenRedrawsTheStatusPanel) {
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
+  game.shipEnergy = 3000;
+  const PhaserShot shot = Execute(500);
+  EXPECT_TRUE(shot.sent);
+  EXPECT_EQ(shot.charge, 500);
+  EXPECT_EQ(game.shipEnergy, 2500);
+  ASSERT_EQ(order.size(), 2u);
+  EXPECT_EQ(order[0], "paid with 2500");
+  EXPECT_EQ(order[1], "request after 1 calls") << "the acknowledgement sounds before the shot is sent";
+  EXPECT_EQ(recorder.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
+  EXPECT_EQ(recorder.calls.back(), (HeadlessHost::Call{"InvalidateStation", "Status"}));
+  EXPECT_EQ(PanelLines().front(), "Firing Phasers...");
+}
+
+TEST_F(PhaserExecuteTest, AChargeTheShipCanNoLongerAffordGoesBackAndFiresNothing) {
+  DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
+  game.shipEnergy = 100;
+  const PhaserShot shot = Execute(60);
+  EXPECT_TRUE(shot.sent) << "the acknowledgement and an empty request all the same";
+  EXPECT_EQ(shot.charge, 0);
+  EXPECT_EQ(game.shipEnergy, 100);
+  EXPECT_EQ(recorder.CallsNamed("PlaySoundNow").size(), 1u);
+  EXPECT_TRUE(PanelLines().empty());
+}
+
+TEST_F(PhaserExecuteTest, WithThePhasersOutNothingIsPaidSoundedOrSent) {
+  game.damage[static_cast<std::size_t>(ShipSystem::Phaser)] = 1.0;
+  game.shipEnergy = 3000;
+  const PhaserShot shot = Execute(500);
+  EXPECT_FALSE(shot.sent);
+  EXPECT_EQ(game.shipEnergy, 3000);
+  EXPECT_EQ(order, std::vector<std::string>{"paid with 3000"}) << "the station still brings itself forward";
+  EXPECT_TRUE(recorder.calls.empty());
+}
+
+TEST_F(PhaserExecuteTest, ThePanelKeepsTheChargeWhileTheShipWouldKeepFiftyOneUnits) {
+  game.shipEnergy = 151;
+  EXPECT_EQ(PhaserPanelFromShip(100).available, 51);
+  EXPECT_EQ(PhaserPanelFromShip(100).charge, 100);
+  game.shipEnergy = 150;
+  EXPECT_EQ(PhaserPanelFromShip(100).available, 150) << "50 left: the charge goes back";
+  EXPECT_EQ(PhaserPanelFromShip(100).charge, 0);
 }
 }  // namespace

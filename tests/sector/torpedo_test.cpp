@@ -1,6 +1,7 @@
 // A photon torpedo's flight: lost, spent, swallowed, and what it does to starbases and aliens.
 
 #include <algorithm>
+#include <functional>
 
 #include "scan_requests.h"
 #include "torpedoes.h"
@@ -173,5 +174,25 @@ TEST_F(TorpedoTest, TheRequestLaunchesAfterTheAcknowledgementAndEmptyTubesSaySo)
   ClearMessageLines();
   RequestTorpedo(90, 0);
   EXPECT_EQ(PanelLines(), Lines{"All Photon Tubes empty, Captain."});
+}
+
+TEST_F(TorpedoTest, ExecuteAcknowledgesThenSendsTheLaunchOnlyWhileTheTubesWork) {
+  DrawShipQuadrant({"........", "........", "........", "........", ".......>", "........", "........", "........"});
+  recorder.Clear();
+  std::size_t callsBeforeLaunch = 0;
+  EXPECT_TRUE(ExecuteTorpedo(90, 0, [&](const std::function<void()>& launch) {
+    callsBeforeLaunch = recorder.calls.size();
+    launch();
+  }));
+  EXPECT_EQ(callsBeforeLaunch, 1u);
+  EXPECT_EQ(recorder.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
+  EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Torpedo lost in space."}));
+
+  game.Damage(ShipSystem::Photon) = 1.0;
+  recorder.Clear();
+  bool sent = false;
+  EXPECT_FALSE(ExecuteTorpedo(90, 0, [&](const std::function<void()>&) { sent = true; }));
+  EXPECT_FALSE(sent);
+  EXPECT_TRUE(recorder.calls.empty()) << "no acknowledgement either";
 }
 }  // namespace
