@@ -15,14 +15,18 @@ void ConsoleGrid::Resize(int columns, int rows) {
   rows = std::max(1, rows);
   std::string grown(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), ' ');
   const int keptRows = std::min(rows, rows_), keptColumns = std::min(columns, columns_);
+  // Too few rows for all: those that end at the caret's row stay, the newest text and the
+  // prompt, and the caret stays on its own line rather than landing on an old command.
+  const int firstKept = std::max(0, caretRow_ - rows + 1);
   for (int r = 0; r < keptRows; ++r)
     grown.replace(static_cast<std::size_t>(r) * static_cast<std::size_t>(columns),
-                  static_cast<std::size_t>(keptColumns), Row(r).substr(0, static_cast<std::size_t>(keptColumns)));
+                  static_cast<std::size_t>(keptColumns),
+                  Row(firstKept + r).substr(0, static_cast<std::size_t>(keptColumns)));
   text_ = std::move(grown);
   columns_ = columns;
   rows_ = rows;
   caretColumn_ = std::clamp(caretColumn_, 0, columns_ - 1);
-  caretRow_ = std::min(caretRow_, rows_ - 1);
+  caretRow_ = std::clamp(caretRow_ - firstKept, 0, rows_ - 1);
 }
 
 bool ConsoleGrid::NextRow() {

@@ -42,8 +42,9 @@ class ConsoleGrid {
     return std::string_view(text_).substr(Index(0, row), static_cast<std::size_t>(columns_));
   }
 
-  // A grid of the new size (each at least 1) that keeps the top-left part of the old text,
-  // pads with spaces and pulls the caret inside.
+  // A grid of the new size (each at least 1). It keeps the left part of the old rows: the
+  // top ones while the caret's row still fits, else the rows that end at the caret's row,
+  // with the caret on that same line. Growing pads with spaces.
   void Resize(int columns, int rows);
 
   // Output at the caret: a newline goes to column 0 of the next row; any other character is

@@ -31,6 +31,7 @@
 #include "shared_pictures.h"
 #include "settings_file.h"
 #include "sound.h"
+#include "station_arrangement.h"
 #include "station_frame_style.h"
 #include "station_windows.h"
 #include "station_window.h"
@@ -159,8 +160,8 @@ void FrameWindow::Command(int id) {
       ToggleOption(options.soundsEnabled, id);
       if (!options.soundsEnabled) StopSound();
       return;
-    case M::Cascade: bridge_->cascadeSubWindows(); return;
-    case M::Tile: bridge_->tileSubWindows(); return;
+    case M::Cascade: CascadeStations(*bridge_); return;
+    case M::Tile: TileStations(*bridge_); return;
     case M::ArrangeIcons: ArrangeIcons(); return;
     case M::DefaultPositions: ArrangeDefaultPositions(); return;
     case M::SaveWindowPositions: SaveWindowPositions(); return;

@@ -39,13 +39,11 @@ void ModalPopup::RunModal() {
   if (frame_) frame_->setEnabled(false);
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  // No grab: the popup takes the game's keyboard and mouse by its modality alone, and the
+  // player's other programs keep theirs meanwhile.
   activateWindow();
   setFocus();
-  grabMouse();
-  grabKeyboard();
   if (!dismissed_) loop_.exec();
-  releaseKeyboard();
-  releaseMouse();
   if (frame_) frame_->setEnabled(true);
   hide();
   // Give the keyboard back to the frame; without a window manager nobody else would.

@@ -1,7 +1,8 @@
 #pragma once
 // The game's small modal popups (communiqué, high scores): a bordered window without a
-// caption, centred on the frame. While it is up the frame is disabled and the popup holds
-// the mouse and the keyboard; a typed character or a left click anywhere dismisses it.
+// caption, centred on the frame. While it is up the frame is disabled and the game's input
+// goes to the popup alone, but nothing is taken from the rest of the desktop; a character
+// typed to it or a left click on it dismisses it.
 
 #include <QEventLoop>
 #include <QRect>

@@ -8,10 +8,17 @@
 #include "surface_drawing.h"
 
 namespace {
+// The keys of the digit row by their place on the keyboard (the window system's key codes:
+// 1 to 9, then 0), whatever character the layout types on them and with Shift held or not.
+constexpr quint32 DigitRowKeyOne = 10, DigitRowKeyZero = 19;
+
 // The virtual-key code the game's key tables know a Qt key by; 0 for keys they ignore.
 int VirtualKeyOf(const QKeyEvent& event) {
   const int key = event.key();
   const bool keypad = event.modifiers() & Qt::KeypadModifier;
+  const quint32 place = event.nativeScanCode();
+  if (!keypad && place >= DigitRowKeyOne && place <= DigitRowKeyZero)
+    return VirtualKey::Digit0 + static_cast<int>((place - DigitRowKeyOne + 1) % 10);
   if (key >= Qt::Key_0 && key <= Qt::Key_9)
     return (keypad ? VirtualKey::Keypad0 : VirtualKey::Digit0) + (key - Qt::Key_0);
   switch (key) {

@@ -63,6 +63,13 @@ void StationWindow::resizeEvent(QResizeEvent* event) {
   Invalidate(true);
 }
 
+void StationWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Nothing told a hidden or minimized station what changed meanwhile, and what it drew then
+  // went nowhere: it comes back with its whole face drawn afresh from the game.
+  Invalidate(true);
+}
+
 void StationWindow::paintEvent(QPaintEvent* event) {
   RedrawFaceIfInvalid();
   QPainter screen(this);

@@ -42,6 +42,7 @@ class StationWindow : public QWidget {
 
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
   QColor Background() const { return background_; }
 

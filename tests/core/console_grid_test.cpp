@@ -101,16 +101,28 @@ TEST(ConsoleGrid, EnterAnswersTheRowLeftAndScrollsOnTheLastRow) {
   EXPECT_EQ(single.Row(0), "   ");
 }
 
-TEST(ConsoleGrid, ResizingKeepsTheTopLeftTextAndPullsTheCaretInside) {
+TEST(ConsoleGrid, ResizingKeepsTheLeftOfTheRowsUpToTheCaretAndPullsTheCaretInside) {
   ConsoleGrid grid = GridOf(5, {"ABCDE", "FGHIJ", "KLMN"});
   grid.Resize(3, 2);
-  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"ABC", "FGH"}));
-  EXPECT_EQ(CaretOf(grid), (Caret{2, 1})) << "from (4, 2)";
+  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"FGH", "KLM"})) << "the newest rows, ending at the caret's";
+  EXPECT_EQ(CaretOf(grid), (Caret{2, 1})) << "from (4, 2): still on the row it was on";
   grid.Resize(4, 3);
-  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"ABC ", "FGH ", "    "})) << "growing pads with spaces";
+  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"FGH ", "KLM ", "    "})) << "growing pads with spaces";
+  grid.Resize(4, 2);
+  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"FGH ", "KLM "})) << "with the caret's row in reach, the top rows";
   grid.Resize(0, -2);
   EXPECT_EQ(grid.Columns(), 1);
   EXPECT_EQ(grid.Rows(), 1);
+}
+
+TEST(ConsoleGrid, ShrinkingAfterManyCommandsKeepsThePromptUnderTheCaret) {
+  ConsoleGrid grid = GridOf(6, {">BAS", "one", ">POW", "two", ">ALI", "three", ">DAM", "four", ">"});
+  grid.Resize(6, 4);
+  EXPECT_EQ(Rows(grid), (std::vector<std::string>{"three ", ">DAM  ", "four  ", ">     "}));
+  EXPECT_EQ(CaretOf(grid), (Caret{1, 3}));
+  grid.Type('L');
+  grid.Type('O');
+  EXPECT_EQ(grid.Row(3), ">LO   ") << "typing lands on the prompt, not on an old command";
 }
 
 TEST(ConsoleGrid, HomeClearsToSpacesWithTheCaretTopLeft) {

@@ -11,6 +11,8 @@
 
 #include "bridge_background.h"
 #include "bridge_fixture.h"
+#include "console_commands.h"
+#include "game_state.h"
 #include "manual_pages.h"
 #include "manual_window.h"
 
@@ -60,6 +62,24 @@ TEST(ManualPages, EveryLinkLeadsToAPageAndAnchorAndEveryPictureIsPacked) {
     }
   }
   EXPECT_GT(references, 200) << "the link pattern finds the pages' links";
+}
+
+TEST_F(BridgeTest, TheManualsAdvExamplesLetTheTimeTheySayPass) {
+  NewGameFromMenu(GreenSeed);
+  const QString page = PageText(QStringLiteral(":/manual/computer-commands.html"));
+  const QRegularExpression example(
+      QStringLiteral("<code>(ADV [^<]*)</code>\\s+lets\\s+no\\s+time|<code>(ADV [^<]*)</"
+                     "code>\\s+lets\\s+([0-9.]+)\\s+days"));
+  int examples = 0;
+  for (QRegularExpressionMatchIterator it = example.globalMatch(page); it.hasNext(); ++examples) {
+    const QRegularExpressionMatch match = it.next();
+    const bool none = !match.captured(1).isEmpty();
+    const QString command = none ? match.captured(1) : match.captured(2);
+    const double before = game.stardateNow;
+    ExecuteConsoleLine(QStringLiteral(">%1 ").arg(command).toStdString());
+    EXPECT_NEAR(game.stardateNow - before, none ? 0.0 : match.captured(3).toDouble(), 1e-9) << command.toStdString();
+  }
+  EXPECT_GE(examples, 5);
 }
 
 TEST(ManualPages, EveryPageCanBeReachedFromTheIndex) {

@@ -157,6 +157,20 @@ TEST_F(PopupTest, TheClockPicksUpAgainAfterAClickEndsThePause) {
   EXPECT_DOUBLE_EQ(game.stardateNow, stardate + 0.1);
 }
 
+TEST_F(PopupTest, ThePauseAndTheAboutBoxLeaveTheDesktopsKeyboardAndMouseAlone) {
+  NewGameFromMenu(GreenSeed);
+  for (int command : {M::Pause, M::About}) {
+    bool sawNoGrab = false;
+    WhenPopupIsUp([&](QWidget& popup) {
+      sawNoGrab = QWidget::mouseGrabber() == nullptr && QWidget::keyboardGrabber() == nullptr;
+      QTest::mouseClick(&popup, Qt::LeftButton, {}, QPoint(20, 20));
+    });
+    frame->Command(command);
+    EXPECT_TRUE(sawNoGrab) << command;
+    EXPECT_TRUE(frame->isEnabled());
+  }
+}
+
 TEST_F(PopupTest, ThePauseWindowSaysSoInRedFrames) {
   NewGameFromMenu(GreenSeed);
   QImage face;

@@ -1,3 +1,4 @@
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -136,6 +137,27 @@ TEST_F(NavigationTest, KeysSetTheCourse) {
   EXPECT_EQ(nav.NavigationCourse(), 0);
   if (!courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(220 + 26, 166), StripGlyph('0'));
+  }
+}
+
+TEST_F(NavigationTest, TheDigitRowSetsTheCourseWhateverTheLayoutTypesOnItAndWithShift) {
+  // The window system's codes of the digit row's keys 1 and 7 and of the keypad's 3, with
+  // what a French layout types on them: "&", "7" shifted from "è", and the keypad's 3.
+  struct Press {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    quint32 place;
+    const char* text;
+    int course;
+  };
+  const Press presses[] = {{Qt::Key_Ampersand, Qt::NoModifier, 10, "&", 225},
+                           {Qt::Key_7, Qt::ShiftModifier, 16, "7", 315},
+                           {Qt::Key_Exclam, Qt::ShiftModifier, 10, "!", 225},
+                           {Qt::Key_3, Qt::KeypadModifier, 89, "3", 135}};
+  for (const Press& p : presses) {
+    QKeyEvent press(QEvent::KeyPress, p.key, p.modifiers, p.place, 0, 0, QString::fromLatin1(p.text));
+    QApplication::sendEvent(&nav, &press);
+    EXPECT_EQ(nav.NavigationCourse(), p.course) << p.text;
   }
 }
 

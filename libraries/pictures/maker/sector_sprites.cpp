@@ -101,24 +101,37 @@ QImage StarbaseFrame(const QString& folder, int frame) {
   return image;
 }
 
+QImage InsideErasedSector(QImage frame) {
+  QPainter painter(&frame);
+  painter.fillRect(0, 0, frame.width(), 1, Qt::black);
+  painter.fillRect(0, 0, 1, frame.height(), Qt::black);
+  return frame;
+}
+
 QImage StackFrames(const QList<QImage>& frames) {
   QImage strip = Canvas(frames.first().width(), frames.first().height() * int(frames.size()));
   QPainter painter(&strip);
-  for (int i = 0; i < frames.size(); ++i) painter.drawImage(0, i * frames.first().height(), frames[i]);
+  for (int i = 0; i < frames.size(); ++i)
+    painter.drawImage(0, i * frames.first().height(), InsideErasedSector(frames[i]));
   return strip;
 }
 
 PictureList SectorSprites(const QString& folder) {
-  const QImage ship = LoadSprite(folder, QStringLiteral("ship"));
+  // The ship faces both ways as mirror images: both its outer columns stay black.
+  const QImage ship =
+      InsideErasedSector(InsideErasedSector(LoadSprite(folder, QStringLiteral("ship"))).mirrored(true, false));
+  const auto sprite = [&folder](const char* name) {
+    return InsideErasedSector(LoadSprite(folder, QString::fromLatin1(name)));
+  };
   QList<QImage> starbase;
   for (int f = 0; f < 4; ++f) starbase.append(StarbaseFrame(folder, f));
   return {
-      TrueColourPicture(18, ship),
-      TrueColourPicture(19, ship.mirrored(true, false)),
-      TrueColourPicture(20, LoadSprite(folder, QStringLiteral("klingon"))),
-      TrueColourPicture(21, LoadSprite(folder, QStringLiteral("romulan"))),
-      TrueColourPicture(22, LoadSprite(folder, QStringLiteral("borg"))),
-      TrueColourPicture(23, LoadSprite(folder, QStringLiteral("farengi"))),
+      TrueColourPicture(18, ship.mirrored(true, false)),
+      TrueColourPicture(19, ship),
+      TrueColourPicture(20, sprite("klingon")),
+      TrueColourPicture(21, sprite("romulan")),
+      TrueColourPicture(22, sprite("borg")),
+      TrueColourPicture(23, sprite("farengi")),
       StarStrip(24, {QColor(255, 255, 200), QColor(255, 200, 64), QColor(224, 96, 0)}),
       StarStrip(25, {QColor(240, 248, 255), QColor(160, 208, 255), QColor(48, 96, 255)}),
       StarStrip(26, {QColor(255, 208, 176), QColor(255, 80, 40), QColor(160, 16, 0)}),

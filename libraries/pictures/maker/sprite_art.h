@@ -18,7 +18,13 @@ QImage LoadSprite(const QString& folder, const QString& name);
 // frame 0..3.
 QImage StarbaseFrame(const QString& folder, int frame);
 
-// Stacks frames of one size into a vertical strip, frame 0 on top.
+// A sector picture or frame with its left column and top row black. The scan draws pictures
+// one pixel up and left of the rectangle an action fills black to erase a sector, so only
+// what lies inside that rectangle may be lit, or an erased sector keeps a fragment.
+QImage InsideErasedSector(QImage frame);
+
+// Stacks sector frames of one size into a vertical strip, frame 0 on top, each kept inside
+// the erased sector.
 QImage StackFrames(const QList<QImage>& frames);
 
 }  // namespace pictures
