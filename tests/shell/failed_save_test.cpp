@@ -46,6 +46,7 @@ struct Discarding {
   const char* name;
   std::function<void(FrameWindow&)> act;
 };
+void PrintTo(const Discarding& row, std::ostream* os) { *os << row.name; }
 
 class FailedSave : public BridgeTest, public ::testing::WithParamInterface<Discarding> {};
 

@@ -55,6 +55,7 @@ struct PopupCase {
   const char* name;
   std::function<void(FrameWindow&)> show;  // shows it; a ModalAnswerer answers
 };
+void PrintTo(const PopupCase& row, std::ostream* os) { *os << row.name; }
 
 class KeyboardAfterPopup : public FrameKeyboard, public ::testing::WithParamInterface<PopupCase> {};
 
