@@ -84,9 +84,16 @@ int Usage() {
   return ExitUsage;
 }
 
-// The mission orders, communiqué 1 of the picture bundle beside the program.
+// The picture bundle beside the tool, or where an installed copy keeps it, as the game finds it.
+QString PictureBundlePath() {
+  const QString beside = QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc";
+  const QString installed = QCoreApplication::applicationDirPath() + "/../share/kestrav/KESTRAV1.rcc";
+  return QFile::exists(beside) || !QFile::exists(installed) ? beside : installed;
+}
+
+// The mission orders, communiqué 1 of the picture bundle.
 std::optional<std::string> LoadMissionOrders() {
-  const QString bundle = QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc";
+  const QString bundle = PictureBundlePath();
   if (!QResource::registerResource(bundle)) return std::nullopt;
   QByteArray bytes;
   {
@@ -121,8 +128,7 @@ int NewMission(const std::vector<std::string>& args) {
 
   const std::optional<std::string> orders = LoadMissionOrders();
   if (!orders)
-    return Fail("cannot read the mission orders from the picture bundle " +
-                (QCoreApplication::applicationDirPath() + "/KESTRAV1.rcc").toStdString());
+    return Fail("cannot read the mission orders from the picture bundle " + PictureBundlePath().toStdString());
 
   HeadlessHost headless;
   ResetSectorState(headless);

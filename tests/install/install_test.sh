@@ -57,6 +57,10 @@ if QT_QPA_PLATFORM=offscreen "$prefix/bin/kestrav" --no-such-option > /dev/null 
 fi
 grep -q '^Usage: kestrav ' "$scratch/usage" || fail "an unknown option did not show the usage"
 
+# The installed tool finds the mission orders in the picture bundle under ../share/kestrav.
+"$prefix/bin/kestrav-tool" new --seed 1 --skill 0 --out "$scratch/mission.gam" > /dev/null \
+  || fail "the installed kestrav-tool cannot make a mission"
+
 # A real start, with nothing beside the program but its settings: it finds its bundles under
 # ../share/kestrav, opens the bridge and listens for a second start, which hands over to it
 # and leaves. A missing bundle would stop it at an error box before it ever listens.
