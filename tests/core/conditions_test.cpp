@@ -3,7 +3,7 @@
 
 #include "core/conditions.h"
 #include "core/message_catalogue.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

@@ -5,7 +5,7 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/random_placement.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 TEST(QuadrantNeighbourTest, WrapsAroundEveryEdge) {

@@ -17,7 +17,7 @@
 #include "core/message_catalogue.h"
 #include "core/new_game.h"
 #include "core/random.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 struct DirectiveCase {

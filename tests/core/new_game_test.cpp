@@ -8,8 +8,8 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/saved_game.h"
-#include "tests/core/core_fixture.h"
 #include "tests/core/game_fields.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

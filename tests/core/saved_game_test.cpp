@@ -8,7 +8,7 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/saved_game.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

@@ -2,7 +2,7 @@
 
 #include "core/conditions.h"
 #include "core/shield_transfer.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using ShieldTransferTest = CoreTest;

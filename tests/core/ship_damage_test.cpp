@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "core/ship_damage.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

@@ -6,7 +6,7 @@
 #include "core/conditions.h"
 #include "sector/scan_requests.h"
 #include "sector/sector_reset.h"
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 #include "tools/soak_captain.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "tests/core/core_fixture.h"
+#include "tests/support/core_fixture.h"
 #include "tools/soak_invariants.h"
 
 namespace {

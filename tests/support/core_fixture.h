@@ -1,6 +1,6 @@
 #pragma once
-// Every core test starts from program start with a recording host, and can set up a small
-// running game to act on.
+// Every core and soak test starts from program start with a recording host, and can set up a
+// small running game to act on.
 
 #include <gtest/gtest.h>
 
