@@ -2,12 +2,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "new_game.h"
-#include "program_reset.h"
-#include "random.h"
-#include "saved_game.h"
+#include "core/game_state.h"
+#include "core/new_game.h"
+#include "core/program_reset.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "headless/headless_host.h"
 
 namespace {
 // Ready for an Admiral's mission: the most stars and aliens, every extra draw.

@@ -5,12 +5,12 @@
 
 #include <QApplication>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "headless_host.h"
-#include "sector_reset.h"
-#include "resource_library.h"
-#include "short_range_scan.h"
+#include "core/game_state.h"
+#include "headless/headless_host.h"
+#include "sector/action_state.h"
+#include "sector/sector_reset.h"
+#include "stations/resource_library.h"
+#include "stations/short_range_scan.h"
 
 namespace {
 

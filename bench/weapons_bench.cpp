@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "phasers.h"
-#include "quadrant_picture.h"
-#include "random.h"
-#include "sector_reset.h"
-#include "torpedoes.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "headless/headless_host.h"
+#include "sector/phasers.h"
+#include "sector/sector_reset.h"
+#include "sector/torpedoes.h"
+#include "tests/support/quadrant_picture.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "game_invariants.h"
-#include "saved_game.h"
+#include "core/game_invariants.h"
+#include "core/saved_game.h"
 
 namespace {
 constexpr std::size_t AlignmentAt = 9268;  // four bytes the reader ignores and the writer zeroes

@@ -5,12 +5,12 @@
 #include <fstream>
 #include <string>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "new_game.h"
-#include "program_reset.h"
-#include "random.h"
-#include "saved_game.h"
+#include "core/game_state.h"
+#include "core/new_game.h"
+#include "core/program_reset.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "headless/headless_host.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

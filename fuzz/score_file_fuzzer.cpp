@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "scores.h"
+#include "core/scores.h"
 
 namespace {
 bool WellFormed(const std::string& field) {

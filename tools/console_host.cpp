@@ -1,7 +1,7 @@
-#include "console_host.h"
+#include "tools/console_host.h"
 
-#include "console_keyboard.h"
-#include "console_print.h"
+#include "core/console_print.h"
+#include "sector/console_keyboard.h"
 
 ConsoleHost::ConsoleHost() {
   const ConsoleFit fit = FitConsole(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "console_grid.h"
-#include "headless_host.h"
+#include "core/console_grid.h"
+#include "headless/headless_host.h"
 
 class ConsoleHost : public HeadlessHost {
  public:

@@ -1,16 +1,16 @@
-#include "console_session.h"
+#include "tools/console_session.h"
 
 #include <cstdio>
 
-#include "command_line.h"
-#include "console_host.h"
-#include "console_print.h"
-#include "game_state.h"
-#include "random.h"
-#include "game_action.h"
-#include "saved_game_files.h"
-#include "sector_reset.h"
-#include "ship_messages.h"
+#include "core/console_print.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_messages.h"
+#include "sector/sector_reset.h"
+#include "tools/command_line.h"
+#include "tools/console_host.h"
+#include "tools/game_action.h"
+#include "tools/saved_game_files.h"
 
 namespace {
 int Usage() {

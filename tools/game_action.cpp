@@ -1,18 +1,18 @@
-#include "game_action.h"
+#include "tools/game_action.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "command_line.h"
-#include "conditions.h"
-#include "game_stations.h"
-#include "headless_host.h"
-#include "long_range_chart.h"
-#include "random.h"
-#include "saved_game.h"
-#include "saved_game_files.h"
-#include "sector_reset.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/game_stations.h"
+#include "core/long_range_chart.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
+#include "sector/sector_reset.h"
+#include "tools/command_line.h"
+#include "tools/saved_game_files.h"
 
 namespace {
 // The headless host, also keeping the text of every ship message as it is posted: on the

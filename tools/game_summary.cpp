@@ -1,6 +1,6 @@
-#include "game_summary.h"
+#include "tools/game_summary.h"
 
-#include "format_text.h"
+#include "core/format_text.h"
 
 namespace {
 const char* SystemName(int system) {

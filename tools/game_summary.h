@@ -3,6 +3,6 @@
 
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 std::string DescribeGame(const GameState& state);

@@ -1,15 +1,15 @@
-#include "idle_time.h"
+#include "tools/idle_time.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "command_line.h"
-#include "game_state.h"
-#include "headless_host.h"
-#include "idle_pass.h"
-#include "random.h"
-#include "game_action.h"
-#include "sector_reset.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "headless/headless_host.h"
+#include "sector/idle_pass.h"
+#include "sector/sector_reset.h"
+#include "tools/command_line.h"
+#include "tools/game_action.h"
 
 namespace {
 // The virtual tick count at which the wait begins, as if the program had just started then.

@@ -30,22 +30,22 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "console_session.h"
-#include "format_text.h"
-#include "saved_game_files.h"
-#include "game_summary.h"
-#include "headless_host.h"
-#include "idle_time.h"
-#include "message_catalogue.h"
-#include "new_game.h"
-#include "options.h"
-#include "sector_reset.h"
-#include "random.h"
-#include "saved_game.h"
-#include "ship_moves.h"
-#include "soak_verb.h"
-#include "weapons.h"
+#include "core/format_text.h"
+#include "core/message_catalogue.h"
+#include "core/new_game.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "headless/headless_host.h"
+#include "sector/sector_reset.h"
+#include "tools/command_line.h"
+#include "tools/console_session.h"
+#include "tools/game_summary.h"
+#include "tools/idle_time.h"
+#include "tools/saved_game_files.h"
+#include "tools/ship_moves.h"
+#include "tools/soak_verb.h"
+#include "tools/weapons.h"
 
 namespace {
 int Usage() {

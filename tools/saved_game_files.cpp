@@ -1,10 +1,10 @@
-#include "saved_game_files.h"
+#include "tools/saved_game_files.h"
 
-#include "file_io.h"
-#include "format_text.h"
-#include "game_files.h"
-#include "message_catalogue.h"
-#include "saved_game.h"
+#include "core/file_io.h"
+#include "core/format_text.h"
+#include "core/game_files.h"
+#include "core/message_catalogue.h"
+#include "core/saved_game.h"
 
 namespace {
 std::string FileText(MessageId id, const std::string& path) { return FormatText(MessageText(id), path.c_str()); }

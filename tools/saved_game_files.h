@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // Reads and checks the saved game at `path` into `loaded`; returns what is wrong, or an
 // empty text when the file holds a game.

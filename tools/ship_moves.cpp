@@ -1,11 +1,11 @@
-#include "ship_moves.h"
+#include "tools/ship_moves.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "command_line.h"
-#include "game_action.h"
-#include "scan_requests.h"
+#include "sector/scan_requests.h"
+#include "tools/command_line.h"
+#include "tools/game_action.h"
 
 namespace {
 int Usage() {

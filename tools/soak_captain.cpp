@@ -1,15 +1,15 @@
-#include "soak_captain.h"
+#include "tools/soak_captain.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <vector>
 
-#include "course.h"
-#include "format_text.h"
-#include "movement.h"
-#include "phasers.h"
-#include "torpedoes.h"
+#include "core/format_text.h"
+#include "sector/course.h"
+#include "sector/movement.h"
+#include "sector/phasers.h"
+#include "sector/torpedoes.h"
 
 namespace {
 struct Sector {

@@ -10,7 +10,7 @@
 #include <random>
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // One command, as a station or the console sends it, and the time the captain then takes
 // before the next one.

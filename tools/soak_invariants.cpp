@@ -1,12 +1,12 @@
-#include "soak_invariants.h"
+#include "tools/soak_invariants.h"
 
 #include <cmath>
 
-#include "conditions.h"
-#include "format_text.h"
-#include "game_invariants.h"
-#include "message_catalogue.h"
-#include "message_ids.h"
+#include "core/conditions.h"
+#include "core/format_text.h"
+#include "core/game_invariants.h"
+#include "core/message_catalogue.h"
+#include "core/message_ids.h"
 
 namespace {
 // ADV moves the stardate on by at most 9.9 days, and only a few of them can come before the

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 struct BrokenRule {
   std::string invariant;  // which rule, in a few fixed words

@@ -1,27 +1,27 @@
-#include "soak_mission.h"
+#include "tools/soak_mission.h"
 
 #include <cstdio>
 #include <random>
 #include <vector>
 
-#include "console_host.h"
-#include "end_game.h"
-#include "format_text.h"
-#include "game_files.h"
-#include "idle_pass.h"
-#include "new_game.h"
-#include "options.h"
-#include "phasers.h"
-#include "random.h"
-#include "saved_game.h"
-#include "saved_game_files.h"
-#include "scan_requests.h"
-#include "scores.h"
-#include "sector_reset.h"
-#include "shield_transfer.h"
-#include "soak_captain.h"
-#include "soak_invariants.h"
-#include "torpedoes.h"
+#include "core/end_game.h"
+#include "core/format_text.h"
+#include "core/game_files.h"
+#include "core/new_game.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "core/scores.h"
+#include "core/shield_transfer.h"
+#include "sector/idle_pass.h"
+#include "sector/phasers.h"
+#include "sector/scan_requests.h"
+#include "sector/sector_reset.h"
+#include "sector/torpedoes.h"
+#include "tools/console_host.h"
+#include "tools/saved_game_files.h"
+#include "tools/soak_captain.h"
+#include "tools/soak_invariants.h"
 
 namespace {
 // The virtual tick count at which each mission starts, as if the program had just started.

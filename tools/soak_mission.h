@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "game_state.h"
-#include "soak_captain.h"
+#include "core/game_state.h"
+#include "tools/soak_captain.h"
 
 // A broken rule found in play, and where the games before and after it were written.
 struct SoakViolation {

@@ -1,9 +1,9 @@
-#include "soak_report.h"
+#include "tools/soak_report.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "format_text.h"
+#include "core/format_text.h"
 
 namespace {
 // `text` as a JSON string.

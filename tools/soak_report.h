@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "soak_mission.h"
+#include "tools/soak_mission.h"
 
 struct SoakTally {
   int missions = 0;

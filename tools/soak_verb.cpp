@@ -1,4 +1,4 @@
-#include "soak_verb.h"
+#include "tools/soak_verb.h"
 
 #include <unistd.h>
 
@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <optional>
 
-#include "command_line.h"
-#include "file_io.h"
-#include "soak_mission.h"
-#include "soak_report.h"
+#include "core/file_io.h"
+#include "tools/command_line.h"
+#include "tools/soak_mission.h"
+#include "tools/soak_report.h"
 
 namespace {
 int Usage() {

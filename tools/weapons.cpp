@@ -1,13 +1,13 @@
-#include "weapons.h"
+#include "tools/weapons.h"
 
 #include <cstdio>
 #include <optional>
 
-#include "command_line.h"
-#include "game_action.h"
-#include "game_state.h"
-#include "phasers.h"
-#include "torpedoes.h"
+#include "core/game_state.h"
+#include "sector/phasers.h"
+#include "sector/torpedoes.h"
+#include "tools/command_line.h"
+#include "tools/game_action.h"
 
 namespace {
 int Usage() {

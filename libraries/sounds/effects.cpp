@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "sounds.h"
+#include "libraries/sounds/sounds.h"
 
 namespace sounds {
 using namespace synth;

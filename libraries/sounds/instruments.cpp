@@ -1,4 +1,4 @@
-#include "instruments.h"
+#include "libraries/sounds/instruments.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "synth.h"
+#include "libraries/sounds/synth.h"
 
 namespace synth {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "sounds.h"
+#include "libraries/sounds/sounds.h"
 
 namespace sounds {
 using namespace synth;

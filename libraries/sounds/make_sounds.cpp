@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "sounds.h"
-#include "wave_file.h"
+#include "libraries/sounds/sounds.h"
+#include "libraries/sounds/wave_file.h"
 
 namespace {
 struct Recipe {

@@ -1,8 +1,8 @@
 // The three pieces of music: the fanfare for a new mission, the theme that opens the
 // program, and the slow piece that closes a mission, win or lose.
 
-#include "instruments.h"
-#include "sounds.h"
+#include "libraries/sounds/instruments.h"
+#include "libraries/sounds/sounds.h"
 
 namespace sounds {
 using namespace synth;

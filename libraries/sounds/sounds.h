@@ -3,7 +3,7 @@
 // the looping ones (bridge ambience, engines, phaser beam, alien beam) end where they
 // begin, so they repeat without a click.
 
-#include "synth.h"
+#include "libraries/sounds/synth.h"
 
 namespace sounds {
 using synth::Signal;

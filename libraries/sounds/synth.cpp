@@ -1,4 +1,4 @@
-#include "synth.h"
+#include "libraries/sounds/synth.h"
 
 #include <algorithm>
 #include <cmath>

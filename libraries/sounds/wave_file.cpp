@@ -1,4 +1,4 @@
-#include "wave_file.h"
+#include "libraries/sounds/wave_file.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "condition_blink.h"
+#include "core/condition_blink.h"
 
-#include "game_state.h"
-#include "host.h"
-#include "options.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/options.h"
 
 int blinkTickCount = 0;
 

@@ -1,9 +1,9 @@
-#include "conditions.h"
+#include "core/conditions.h"
 
-#include "host.h"
-#include "long_range_chart.h"
-#include "ship_damage.h"
-#include "ship_messages.h"
+#include "core/host.h"
+#include "core/long_range_chart.h"
+#include "core/ship_damage.h"
+#include "core/ship_messages.h"
 
 namespace {
 constexpr double DockingRepairDamage = 0.1;

@@ -2,7 +2,7 @@
 // The referee: after every clock step and every action that can change the situation,
 // decides whether the mission is over and otherwise the ship's condition.
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 inline constexpr int LowEnergyThreshold = 300;  // energy at or below this is condition yellow
 // A new game and docking fill the ship to FullEnergy and FullTorpedoes with the shields

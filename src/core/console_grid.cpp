@@ -1,4 +1,4 @@
-#include "console_grid.h"
+#include "core/console_grid.h"
 
 #include <algorithm>
 #include <cctype>

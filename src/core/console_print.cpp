@@ -1,4 +1,4 @@
-#include "console_print.h"
+#include "core/console_print.h"
 
 #include <cstdarg>
 #include <cstdio>

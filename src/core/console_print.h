@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "message_catalogue.h"
+#include "core/message_catalogue.h"
 
 inline constexpr std::size_t ConsoleTextLimit = 127;
 

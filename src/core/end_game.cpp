@@ -1,8 +1,8 @@
-#include "end_game.h"
+#include "core/end_game.h"
 
-#include "game_state.h"
-#include "host.h"
-#include "options.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/options.h"
 
 void EndGame() {
   host().StopSound();

@@ -1,9 +1,9 @@
-#include "file_failures.h"
+#include "core/file_failures.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "message_catalogue.h"
+#include "core/message_catalogue.h"
 
 std::string SystemErrorReason(int systemError) { return std::strerror(systemError); }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "file_io.h"
+#include "core/file_io.h"
 
 // Why a read of the file failed; for a missing file, the system's word for that.
 std::string ReadFailureReason(ReadFailure failure, int systemError);

@@ -1,4 +1,4 @@
-#include "file_io.h"
+#include "core/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,9 +8,9 @@
 #include <climits>
 #include <cstring>
 
-#include "file_descriptor.h"
-#include "message_catalogue.h"
-#include "temporary_file.h"
+#include "core/file_descriptor.h"
+#include "core/message_catalogue.h"
+#include "core/temporary_file.h"
 
 namespace {
 bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {

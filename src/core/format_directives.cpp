@@ -1,4 +1,4 @@
-#include "format_directives.h"
+#include "core/format_directives.h"
 
 #include <algorithm>
 #include <cstring>

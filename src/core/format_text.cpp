@@ -1,4 +1,4 @@
-#include "format_text.h"
+#include "core/format_text.h"
 
 #include <clocale>
 #include <cstdarg>

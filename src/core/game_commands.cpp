@@ -1,10 +1,10 @@
-#include "game_commands.h"
+#include "core/game_commands.h"
 
-#include "end_game.h"
-#include "game_files.h"
-#include "game_state.h"
-#include "host.h"
-#include "new_game.h"
+#include "core/end_game.h"
+#include "core/game_files.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/new_game.h"
 
 void NewGameCommand() {
   if (PromptSaveGame() == Answer::Cancel) return;

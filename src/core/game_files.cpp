@@ -1,15 +1,15 @@
-#include "game_files.h"
+#include "core/game_files.h"
 
-#include "console_print.h"
-#include "end_game.h"
-#include "file_io.h"
-#include "format_text.h"
-#include "game_stations.h"
-#include "game_state.h"
-#include "long_range_chart.h"
-#include "message_catalogue.h"
-#include "saved_game.h"
-#include "ship_messages.h"
+#include "core/console_print.h"
+#include "core/end_game.h"
+#include "core/file_io.h"
+#include "core/format_text.h"
+#include "core/game_state.h"
+#include "core/game_stations.h"
+#include "core/long_range_chart.h"
+#include "core/message_catalogue.h"
+#include "core/saved_game.h"
+#include "core/ship_messages.h"
 
 SavedGameRead ReadSavedGameFile(const std::string& path, GameState& loaded) {
   const FileContent file = ReadWholeFile(path, MaxSavedGameSize);

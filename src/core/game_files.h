@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "game_state.h"
-#include "host.h"
+#include "core/game_state.h"
+#include "core/host.h"
 
 // A saved game read from disk and checked: the error text's id (Msg::ReadErrorText or
 // Msg::NotAGameFileText; 0 when the file holds a game) and what is wrong with a rejected one.

@@ -1,6 +1,6 @@
-#include "game_invariants.h"
+#include "core/game_invariants.h"
 
-#include "format_text.h"
+#include "core/format_text.h"
 
 namespace {
 // A quadrant never gains objects during a game, so generation's caps hold throughout.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // Empty when `state` is a consistent game; otherwise what is wrong, in a few words.
 // Looks at positions before it uses them, so any values at all are safe to check.

@@ -1,12 +1,12 @@
-#include "game_over.h"
+#include "core/game_over.h"
 
-#include "end_game.h"
-#include "format_directives.h"
-#include "format_text.h"
-#include "high_score_file.h"
-#include "host.h"
-#include "random.h"
-#include "scores.h"
+#include "core/end_game.h"
+#include "core/format_directives.h"
+#include "core/format_text.h"
+#include "core/high_score_file.h"
+#include "core/host.h"
+#include "core/random.h"
+#include "core/scores.h"
 
 std::string EndCommunique(GameOverReason reason) {
   const int uid = lcg::rand();

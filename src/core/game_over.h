@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // The communiqué that tells how the mission ended, filled in; draws one random number.
 std::string EndCommunique(GameOverReason reason);

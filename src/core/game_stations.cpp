@@ -1,8 +1,8 @@
-#include "game_stations.h"
+#include "core/game_stations.h"
 
-#include "conditions.h"
-#include "host.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/host.h"
+#include "core/ship_messages.h"
 
 void OpenGameStations() {
   host().CreateStationWindows();

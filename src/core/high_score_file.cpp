@@ -1,13 +1,13 @@
-#include "high_score_file.h"
+#include "core/high_score_file.h"
 
 #include <span>
 #include <string_view>
 
-#include "file_failures.h"
-#include "file_io.h"
-#include "format_text.h"
-#include "host.h"
-#include "message_catalogue.h"
+#include "core/file_failures.h"
+#include "core/file_io.h"
+#include "core/format_text.h"
+#include "core/host.h"
+#include "core/message_catalogue.h"
 
 std::string highScorePath = HighScoreFileName;
 

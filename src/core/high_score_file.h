@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "scores.h"
+#include "core/scores.h"
 
 inline constexpr const char* HighScoreFileName = "KESTRAV.SCR";
 

@@ -1,4 +1,4 @@
-#include "host.h"
+#include "core/host.h"
 
 #include <cassert>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "message_ids.h"
+#include "core/message_ids.h"
 
 using SoundId = int;
 

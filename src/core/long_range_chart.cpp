@@ -1,7 +1,7 @@
-#include "long_range_chart.h"
+#include "core/long_range_chart.h"
 
-#include "game_state.h"
-#include "host.h"
+#include "core/game_state.h"
+#include "core/host.h"
 
 void ChartNeighbourhood(int quadrant) {
   if (!game.Working(ShipSystem::LRS)) return;

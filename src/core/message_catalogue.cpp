@@ -1,7 +1,7 @@
 // The program's one string table: every text the player reads, by MessageId.
 // Texts are stored exactly as shown; "\n" is one newline character.
 
-#include "message_catalogue.h"
+#include "core/message_catalogue.h"
 
 #include <algorithm>
 #include <iterator>

@@ -3,7 +3,7 @@
 // Ranges: 1-45 interface, 100-143 panel events, 200-249 console, 500-522 minor damage,
 // 600-629 ship-system damage (600/610/620 + system hit number).
 
-#include "host.h"
+#include "core/host.h"
 
 // The text of `id`, or nullptr when no such text exists.
 const char* MessageText(MessageId id);

@@ -1,20 +1,20 @@
-#include "new_game.h"
+#include "core/new_game.h"
 
 #include <algorithm>
 
-#include "conditions.h"
-#include "console_print.h"
-#include "end_game.h"
-#include "format_directives.h"
-#include "format_text.h"
-#include "game_state.h"
-#include "game_stations.h"
-#include "host.h"
-#include "long_range_chart.h"
-#include "message_catalogue.h"
-#include "random.h"
-#include "random_placement.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/console_print.h"
+#include "core/end_game.h"
+#include "core/format_directives.h"
+#include "core/format_text.h"
+#include "core/game_state.h"
+#include "core/game_stations.h"
+#include "core/host.h"
+#include "core/long_range_chart.h"
+#include "core/message_catalogue.h"
+#include "core/random.h"
+#include "core/random_placement.h"
+#include "core/ship_messages.h"
 
 namespace {
 // base + rand() % span, the shape of every count and strength drawn for a mission.

@@ -1,4 +1,4 @@
-#include "options.h"
+#include "core/options.h"
 
 ProgramOptions options;
 int pausedFlag = 0;

@@ -2,7 +2,7 @@
 // The player's options and the pause switch, as the rules read them. The shell reads and
 // writes the options with the settings file; the rules only look at them.
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 struct ProgramOptions {
   SkillLevel skillSetting = SkillLevel::Crewman;  // the Skill menu's level; a new game plays at it

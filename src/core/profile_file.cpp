@@ -1,4 +1,4 @@
-#include "profile_file.h"
+#include "core/profile_file.h"
 
 #include <algorithm>
 

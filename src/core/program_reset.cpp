@@ -1,12 +1,12 @@
-#include "program_reset.h"
+#include "core/program_reset.h"
 
-#include "game_state.h"
-#include "high_score_file.h"
-#include "host.h"
-#include "options.h"
-#include "random.h"
-#include "settings_file.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/high_score_file.h"
+#include "core/host.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/settings_file.h"
+#include "core/ship_messages.h"
 
 void ResetProgramState(Host& h) {
   game = GameState{};

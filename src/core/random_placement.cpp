@@ -1,6 +1,6 @@
-#include "random_placement.h"
+#include "core/random_placement.h"
 
-#include "random.h"
+#include "core/random.h"
 
 SectorPosition PlaceInRandomEmptySector(int quadrant, SectorCell cell) {
   auto& cells = game.galaxy[static_cast<std::size_t>(quadrant)].cells;

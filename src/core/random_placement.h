@@ -1,7 +1,7 @@
 #pragma once
 // Putting an object on a random free sector of a quadrant.
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 struct SectorPosition {
   int x;

@@ -1,14 +1,14 @@
-#include "saved_game.h"
+#include "core/saved_game.h"
 
 #include <bit>
 #include <cassert>
 #include <cmath>
 #include <cstring>
 
-#include "conditions.h"
-#include "format_text.h"
-#include "game_invariants.h"
-#include "new_game.h"
+#include "core/conditions.h"
+#include "core/format_text.h"
+#include "core/game_invariants.h"
+#include "core/new_game.h"
 
 namespace {
 constexpr char Magic[4] = {'K', 'V', 'F', '\0'};

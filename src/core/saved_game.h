@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
-#include "host.h"
+#include "core/game_state.h"
+#include "core/host.h"
 
 inline constexpr std::size_t SavedGameHeaderSize = 9456;
 inline constexpr std::size_t SavedAlienSize = 36;

@@ -1,4 +1,4 @@
-#include "scores.h"
+#include "core/scores.h"
 
 #include <cmath>
 #include <limits>

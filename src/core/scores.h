@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // 100 points per stardate day left, 10 per alien, minus 12 per starbase, and 100 more for
 // winning with a single starbase.

@@ -1,4 +1,4 @@
-#include "settings_file.h"
+#include "core/settings_file.h"
 
 #include <algorithm>
 #include <climits>
@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "file_failures.h"
-#include "file_io.h"
-#include "format_text.h"
-#include "message_catalogue.h"
+#include "core/file_failures.h"
+#include "core/file_io.h"
+#include "core/format_text.h"
+#include "core/message_catalogue.h"
 
 std::string settingsPath = SettingsFileName;
 bool settingsLossTold = false;

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "host.h"
-#include "options.h"
-#include "profile_file.h"
+#include "core/host.h"
+#include "core/options.h"
+#include "core/profile_file.h"
 
 inline constexpr const char* SettingsFileName = "KESTRAV.INI";
 

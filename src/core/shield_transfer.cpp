@@ -1,8 +1,8 @@
-#include "shield_transfer.h"
+#include "core/shield_transfer.h"
 
-#include "conditions.h"
-#include "game_state.h"
-#include "host.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/host.h"
 
 void CommitShieldTransfer(int shipEnergy, int shieldEnergy) {
   host().PlaySoundNow(Sounds::Acknowledge, false);

@@ -1,6 +1,6 @@
-#include "ship_damage.h"
+#include "core/ship_damage.h"
 
-#include "ship_messages.h"
+#include "core/ship_messages.h"
 
 namespace {
 

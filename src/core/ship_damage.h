@@ -5,8 +5,8 @@
 // repair time charged, with repairDate the stardate it comes back) and destroyed at -1.0
 // (repairDate 0.0). Time repairs damaged systems; only docking repairs destroyed ones.
 
-#include "game_state.h"
-#include "host.h"
+#include "core/game_state.h"
+#include "core/host.h"
 
 inline constexpr double DestroyedDamage = -1.0;
 

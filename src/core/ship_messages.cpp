@@ -1,14 +1,14 @@
-#include "ship_messages.h"
+#include "core/ship_messages.h"
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
-#include "console_print.h"
-#include "format_directives.h"
-#include "game_state.h"
-#include "message_catalogue.h"
+#include "core/console_print.h"
+#include "core/format_directives.h"
+#include "core/game_state.h"
+#include "core/message_catalogue.h"
 
 std::array<std::array<char, MessageLineLength>, MessageLineCount> messageLines{};
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <type_traits>
 
-#include "host.h"
+#include "core/host.h"
 
 inline constexpr int MessageLineCount = 30;
 inline constexpr int MessageLineLength = 64;  // 63 characters and the terminator

@@ -1,4 +1,4 @@
-#include "temporary_file.h"
+#include "core/temporary_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>

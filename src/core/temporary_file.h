@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "file_descriptor.h"
+#include "core/file_descriptor.h"
 
 // Clears `directory` of leftovers, then creates in it a locked temporary file for the file
 // `name` there, readable and writable by its owner only; its path goes to `temporaryPath`.

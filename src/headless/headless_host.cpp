@@ -1,9 +1,9 @@
-#include "headless_host.h"
+#include "headless/headless_host.h"
 
 #include <cstdio>
 
-#include "conditions.h"
-#include "game_state.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
 
 std::vector<std::string> HeadlessHost::CallsNamed(const std::string& what) const {
   std::vector<std::string> details;

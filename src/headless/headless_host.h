@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host.h"
+#include "core/host.h"
 
 class HeadlessHost : public Host {
  public:

@@ -1,6 +1,6 @@
-#include "action_state.h"
+#include "sector/action_state.h"
 
-#include "console_keyboard.h"
+#include "sector/console_keyboard.h"
 
 bool actionInProgress = false;
 bool scanAnimationHeld = false;

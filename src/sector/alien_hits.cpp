@@ -1,8 +1,8 @@
-#include "alien_hits.h"
+#include "sector/alien_hits.h"
 
-#include "game_state.h"
-#include "scan_effects.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "sector/scan_effects.h"
 
 void HitAlien(int index, int x, int y, int units, MessageId hitMessage) {
   AlienRecord& alien = game.alienTable[static_cast<std::size_t>(index)];

@@ -2,7 +2,7 @@
 // What a torpedo or a phaser beam does to the alien it reaches: the hit is reported, shown
 // on the scan and, when the alien's energy is gone, the alien leaves the game.
 
-#include "message_ids.h"
+#include "core/message_ids.h"
 
 // Takes `units` from alien `index` standing at sector (x, y) of the ship's quadrant and
 // reports the hit with `hitMessage` ("... at %d,%d  %d Units"). A destroyed alien is struck

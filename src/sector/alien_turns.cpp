@@ -1,16 +1,16 @@
-#include "alien_turns.h"
+#include "sector/alien_turns.h"
 
 #include <vector>
 
-#include "action_state.h"
-#include "conditions.h"
-#include "game_state.h"
-#include "line_of_fire.h"
-#include "random.h"
-#include "scan_effects.h"
-#include "scan_geometry.h"
-#include "ship_hits.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_messages.h"
+#include "sector/action_state.h"
+#include "sector/line_of_fire.h"
+#include "sector/scan_effects.h"
+#include "sector/scan_geometry.h"
+#include "sector/ship_hits.h"
 
 namespace {
 bool ScanWorks() { return game.Working(ShipSystem::SRS); }

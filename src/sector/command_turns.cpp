@@ -1,9 +1,9 @@
-#include "command_turns.h"
+#include "sector/command_turns.h"
 
-#include "action_state.h"
-#include "conditions.h"
-#include "game_state.h"
-#include "host.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "sector/action_state.h"
 
 namespace {
 namespace M = MenuCommand;

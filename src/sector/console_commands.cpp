@@ -1,19 +1,19 @@
-#include "console_commands.h"
+#include "sector/console_commands.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <type_traits>
 
-#include "action_state.h"
-#include "console_keyboard.h"
-#include "console_print.h"
-#include "course.h"
-#include "game_state.h"
-#include "random.h"
-#include "scan_requests.h"
-#include "ship_damage.h"
-#include "ship_messages.h"
+#include "core/console_print.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_damage.h"
+#include "core/ship_messages.h"
+#include "sector/action_state.h"
+#include "sector/console_keyboard.h"
+#include "sector/course.h"
+#include "sector/scan_requests.h"
 
 int unrecognisedLineCount = 0;
 

@@ -1,6 +1,6 @@
-#include "console_keyboard.h"
+#include "sector/console_keyboard.h"
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 bool consoleBusy = false;
 

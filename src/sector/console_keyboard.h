@@ -3,8 +3,8 @@
 // handing the row to the command language. The console window and the headless tool both
 // type through these, so the two cannot differ.
 
-#include "console_commands.h"
-#include "console_grid.h"
+#include "core/console_grid.h"
+#include "sector/console_commands.h"
 
 // Set during the ricochet countdown: the console then ignores the keyboard.
 extern bool consoleBusy;

@@ -1,4 +1,4 @@
-#include "course.h"
+#include "sector/course.h"
 
 #include <cmath>
 #include <numbers>

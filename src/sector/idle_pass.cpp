@@ -1,12 +1,12 @@
-#include "idle_pass.h"
+#include "sector/idle_pass.h"
 
 #include <optional>
 
-#include "alien_turns.h"
-#include "conditions.h"
-#include "game_state.h"
-#include "host.h"
-#include "options.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/options.h"
+#include "sector/alien_turns.h"
 
 namespace {
 // Ticks are compared unsigned and may wrap; the distance from `now` to `due` is signed.

@@ -1,6 +1,6 @@
-#include "line_of_fire.h"
+#include "sector/line_of_fire.h"
 
-#include "course.h"
+#include "sector/course.h"
 
 namespace {
 bool IsStar(SectorCell cell) {

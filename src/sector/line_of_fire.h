@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 struct SectorPoint {
   int x, y;

@@ -1,17 +1,17 @@
-#include "movement.h"
+#include "sector/movement.h"
 
 #include <algorithm>
 
-#include "action_state.h"
-#include "conditions.h"
-#include "course.h"
-#include "game_state.h"
-#include "long_range_chart.h"
-#include "random.h"
-#include "random_placement.h"
-#include "scan_geometry.h"
-#include "ship_messages.h"
-#include "warp_starfield.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/long_range_chart.h"
+#include "core/random.h"
+#include "core/random_placement.h"
+#include "core/ship_messages.h"
+#include "sector/action_state.h"
+#include "sector/course.h"
+#include "sector/scan_geometry.h"
+#include "sector/warp_starfield.h"
 
 namespace {
 constexpr int EngageCost = 10;

@@ -1,18 +1,18 @@
-#include "phasers.h"
+#include "sector/phasers.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
-#include "alien_hits.h"
-#include "conditions.h"
-#include "game_state.h"
-#include "line_of_fire.h"
-#include "random.h"
-#include "scan_requests.h"
-#include "scan_effects.h"
-#include "scan_geometry.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_messages.h"
+#include "sector/alien_hits.h"
+#include "sector/line_of_fire.h"
+#include "sector/scan_effects.h"
+#include "sector/scan_geometry.h"
+#include "sector/scan_requests.h"
 
 namespace {
 // The indexes of the live aliens in the ship's quadrant, in the order of their sectors row by

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "scan_requests.h"
+#include "sector/scan_requests.h"
 
 // The Phasers station's panel moves energy into a shot only while the ship would keep at least
 // LeastEnergyToCharge; a step of up to 10 can thus leave it as little as LeastEnergyAfterCharge.

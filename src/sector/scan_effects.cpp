@@ -1,11 +1,11 @@
-#include "scan_effects.h"
+#include "sector/scan_effects.h"
 
 #include <algorithm>
 
-#include "conditions.h"
-#include "game_state.h"
-#include "scan_geometry.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "sector/scan_geometry.h"
 
 namespace {
 

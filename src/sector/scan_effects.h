@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "host.h"
+#include "core/host.h"
 
 // The 8-frame hit (or, when destroyed, explosion) animation on sector (x, y) of the ship's
 // quadrant. The caller clears the cell of a destroyed object afterwards.

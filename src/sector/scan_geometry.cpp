@@ -1,6 +1,6 @@
-#include "scan_geometry.h"
+#include "sector/scan_geometry.h"
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 int SectorPicture(std::uint8_t kind) {
   switch (kind) {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "host.h"
+#include "core/host.h"
 
 inline constexpr int ScanClientWidth = 315;
 inline constexpr int ScanClientHeight = 235;

@@ -1,11 +1,11 @@
-#include "scan_requests.h"
+#include "sector/scan_requests.h"
 
-#include "action_state.h"
-#include "game_state.h"
-#include "movement.h"
-#include "phasers.h"
-#include "ship_messages.h"
-#include "torpedoes.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "sector/action_state.h"
+#include "sector/movement.h"
+#include "sector/phasers.h"
+#include "sector/torpedoes.h"
 
 namespace {
 

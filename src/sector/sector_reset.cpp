@@ -1,8 +1,8 @@
-#include "sector_reset.h"
+#include "sector/sector_reset.h"
 
-#include "action_state.h"
-#include "console_keyboard.h"
-#include "program_reset.h"
+#include "core/program_reset.h"
+#include "sector/action_state.h"
+#include "sector/console_keyboard.h"
 
 void ResetSectorState(Host& host) {
   ResetProgramState(host);

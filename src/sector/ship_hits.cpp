@@ -1,9 +1,9 @@
-#include "ship_hits.h"
+#include "sector/ship_hits.h"
 
-#include "game_state.h"
-#include "random.h"
-#include "ship_damage.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_damage.h"
+#include "core/ship_messages.h"
 
 namespace {
 constexpr int LightHit = 75;  // below this (skill included) a hit never reaches a system

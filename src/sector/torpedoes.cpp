@@ -1,16 +1,16 @@
-#include "torpedoes.h"
+#include "sector/torpedoes.h"
 
 #include <optional>
 
-#include "alien_hits.h"
-#include "conditions.h"
-#include "course.h"
-#include "game_state.h"
-#include "line_of_fire.h"
-#include "random.h"
-#include "scan_effects.h"
-#include "scan_geometry.h"
-#include "ship_messages.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/ship_messages.h"
+#include "sector/alien_hits.h"
+#include "sector/course.h"
+#include "sector/line_of_fire.h"
+#include "sector/scan_effects.h"
+#include "sector/scan_geometry.h"
 
 namespace {
 constexpr std::uint32_t SectorMs = 500;

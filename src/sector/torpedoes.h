@@ -3,7 +3,7 @@
 // over the grid's edge, swallowed by a star, destroys a starbase outright, or hits an alien,
 // 70 units harder when it strikes exactly at the DISTANCE set.
 
-#include "scan_requests.h"
+#include "sector/scan_requests.h"
 
 struct QuadrantRecord;
 

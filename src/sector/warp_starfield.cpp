@@ -1,11 +1,11 @@
-#include "warp_starfield.h"
+#include "sector/warp_starfield.h"
 
 #include <cmath>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "random.h"
-#include "scan_geometry.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "sector/action_state.h"
+#include "sector/scan_geometry.h"
 
 namespace {
 constexpr double FlightSpeed = 0.4;

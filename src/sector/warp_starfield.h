@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "host.h"
+#include "core/host.h"
 
 struct StarfieldPoint {
   double x = 0, y = 0;       // in the plane of view, -10.0..10.0

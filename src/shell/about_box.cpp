@@ -1,11 +1,11 @@
-#include "about_box.h"
+#include "shell/about_box.h"
 
 #include <QPainter>
 
-#include "bridge_fonts.h"
-#include "message_catalogue.h"
-#include "modal_popup.h"
-#include "resource_library.h"
+#include "core/message_catalogue.h"
+#include "lifecycle/modal_popup.h"
+#include "stations/bridge_fonts.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int AboutPictureId = 5;

@@ -1,13 +1,13 @@
-#include "bridge_background.h"
+#include "shell/bridge_background.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "bridge_fonts.h"
-#include "game_state.h"
-#include "message_catalogue.h"
-#include "random.h"
-#include "shared_pictures.h"
+#include "core/game_state.h"
+#include "core/message_catalogue.h"
+#include "core/random.h"
+#include "stations/bridge_fonts.h"
+#include "stations/shared_pictures.h"
 
 namespace {
 constexpr int LogoWidth = 188;

@@ -1,11 +1,11 @@
-#include "frame_menus.h"
+#include "shell/frame_menus.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace {
 int Index(MenuSet set) { return set == MenuSet::Idle ? 0 : 1; }

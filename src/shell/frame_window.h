@@ -7,9 +7,9 @@
 #include <optional>
 #include <set>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
-#include "frame_menus.h"
+#include "shell/frame_menus.h"
 
 class BridgeBackground;
 

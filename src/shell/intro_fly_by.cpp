@@ -1,4 +1,4 @@
-#include "intro_fly_by.h"
+#include "shell/intro_fly_by.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "busy_cursor.h"
-#include "resource_library.h"
+#include "shell/busy_cursor.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int FlyBySpriteId = 58;

@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
-#include "command_line.h"
-#include "format_text.h"
-#include "startup.h"
+#include "core/format_text.h"
+#include "shell/command_line.h"
+#include "shell/startup.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Kestrav"));

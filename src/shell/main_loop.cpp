@@ -1,4 +1,4 @@
-#include "main_loop.h"
+#include "shell/main_loop.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace {
 IdleDuties idleDuties{};

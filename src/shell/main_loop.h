@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "idle_pass.h"
+#include "sector/idle_pass.h"
 
 // The idle duties the loop calls (set once at start-up; tests put in their own).
 void SetIdleDuties(const IdleDuties& duties);

@@ -1,4 +1,4 @@
-#include "manual_window.h"
+#include "shell/manual_window.h"
 
 #include <QAction>
 #include <QIcon>
@@ -11,8 +11,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "manual_pages.h"
-#include "program_pictures.h"
+#include "docs/manual/manual_pages.h"
+#include "libraries/pictures/program/program_pictures.h"
 
 namespace {
 constexpr QSize PreferredSize(780, 700);

@@ -1,12 +1,12 @@
-#include "pause_window.h"
+#include "shell/pause_window.h"
 
 #include <QPainter>
 
-#include "bridge_fonts.h"
-#include "frame_menus.h"
-#include "modal_popup.h"
-#include "options.h"
-#include "sound.h"
+#include "core/options.h"
+#include "lifecycle/modal_popup.h"
+#include "shell/frame_menus.h"
+#include "stations/bridge_fonts.h"
+#include "stations/sound.h"
 
 namespace {
 constexpr QSize PopupSize(200, 100);

@@ -1,4 +1,4 @@
-#include "program_directory.h"
+#include "shell/program_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>

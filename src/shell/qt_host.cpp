@@ -1,26 +1,26 @@
-#include "qt_host.h"
+#include "shell/qt_host.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <chrono>
 
-#include "computer_station.h"
-#include "condition_blink.h"
-#include "frame_window.h"
-#include "game_state.h"
-#include "main_loop.h"
-#include "messages_station.h"
-#include "phaser_station.h"
-#include "communique_window.h"
-#include "game_file_commands.h"
-#include "high_score_dialog.h"
-#include "high_score_window.h"
-#include "resource_library.h"
-#include "short_range_scan.h"
-#include "sound.h"
-#include "station_handles.h"
-#include "station_window.h"
-#include "station_windows.h"
+#include "core/condition_blink.h"
+#include "core/game_state.h"
+#include "lifecycle/communique_window.h"
+#include "lifecycle/game_file_commands.h"
+#include "lifecycle/high_score_dialog.h"
+#include "lifecycle/high_score_window.h"
+#include "shell/frame_window.h"
+#include "shell/main_loop.h"
+#include "shell/station_windows.h"
+#include "stations/computer_station.h"
+#include "stations/messages_station.h"
+#include "stations/phaser_station.h"
+#include "stations/resource_library.h"
+#include "stations/short_range_scan.h"
+#include "stations/sound.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
 
 namespace {
 constexpr int BlinkPeriodMs = 500;

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "host.h"
+#include "core/host.h"
 
 class FrameWindow;
 

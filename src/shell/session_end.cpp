@@ -1,11 +1,11 @@
-#include "session_end.h"
+#include "shell/session_end.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
 
-#include "action_state.h"
-#include "game_files.h"
-#include "main_loop.h"
+#include "core/game_files.h"
+#include "sector/action_state.h"
+#include "shell/main_loop.h"
 
 namespace {
 void AskBeforeSessionEnds(QSessionManager& session) {

@@ -1,7 +1,7 @@
-#include "shell_reset.h"
+#include "shell/shell_reset.h"
 
-#include "main_loop.h"
-#include "station_reset.h"
+#include "shell/main_loop.h"
+#include "stations/station_reset.h"
 
 void ResetShellState(Host& host) {
   ResetStationState(host);

@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QFile>
@@ -8,26 +8,26 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "busy_cursor.h"
-#include "frame_menus.h"
-#include "frame_window.h"
-#include "data_directory.h"
-#include "game_file_commands.h"
-#include "session_end.h"
-#include "game_over.h"
-#include "game_state.h"
-#include "high_score_file.h"
-#include "intro_fly_by.h"
-#include "main_loop.h"
-#include "options.h"
-#include "program_directory.h"
-#include "qt_host.h"
-#include "random.h"
-#include "resource_library.h"
-#include "settings_file.h"
-#include "single_instance.h"
-#include "sound.h"
-#include "temporary_file.h"
+#include "core/game_over.h"
+#include "core/game_state.h"
+#include "core/high_score_file.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/settings_file.h"
+#include "core/temporary_file.h"
+#include "lifecycle/data_directory.h"
+#include "lifecycle/game_file_commands.h"
+#include "shell/busy_cursor.h"
+#include "shell/frame_menus.h"
+#include "shell/frame_window.h"
+#include "shell/intro_fly_by.h"
+#include "shell/main_loop.h"
+#include "shell/program_directory.h"
+#include "shell/qt_host.h"
+#include "shell/session_end.h"
+#include "shell/single_instance.h"
+#include "stations/resource_library.h"
+#include "stations/sound.h"
 
 namespace {
 constexpr std::uint32_t ClockStart = 45000;

@@ -1,4 +1,4 @@
-#include "station_arrangement.h"
+#include "shell/station_arrangement.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "station_frame_style.h"
+#include "shell/station_frame_style.h"
 
 #include <QApplication>
 #include <QStyleOptionTitleBar>

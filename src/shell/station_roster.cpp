@@ -1,16 +1,16 @@
-#include "station_roster.h"
+#include "shell/station_roster.h"
 
-#include "computer_station.h"
-#include "controls_window.h"
-#include "damage_report.h"
-#include "long_range_scan.h"
-#include "messages_station.h"
-#include "navigation_station.h"
-#include "phaser_station.h"
-#include "photon_station.h"
-#include "shield_station.h"
-#include "short_range_scan.h"
-#include "status_station.h"
+#include "stations/computer_station.h"
+#include "stations/controls_window.h"
+#include "stations/damage_report.h"
+#include "stations/long_range_scan.h"
+#include "stations/messages_station.h"
+#include "stations/navigation_station.h"
+#include "stations/phaser_station.h"
+#include "stations/photon_station.h"
+#include "stations/shield_station.h"
+#include "stations/short_range_scan.h"
+#include "stations/status_station.h"
 
 namespace {
 StationWindow* Messages() { return new MessagesStation; }

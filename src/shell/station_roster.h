@@ -7,7 +7,7 @@
 #include <QSize>
 #include <array>
 
-#include "host.h"
+#include "core/host.h"
 
 class StationWindow;
 

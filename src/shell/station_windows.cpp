@@ -1,15 +1,15 @@
-#include "station_windows.h"
+#include "shell/station_windows.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
 
-#include "host.h"
-#include "resource_library.h"
-#include "station_handles.h"
-#include "station_roster.h"
-#include "station_window.h"
+#include "core/host.h"
+#include "shell/station_roster.h"
+#include "stations/resource_library.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
 
 void StationSubWindow::closeEvent(QCloseEvent* event) { event->ignore(); }
 

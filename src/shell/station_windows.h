@@ -4,7 +4,7 @@
 
 #include <QMdiSubWindow>
 
-#include "host.h"
+#include "core/host.h"
 
 class QMdiArea;
 

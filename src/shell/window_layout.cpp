@@ -1,15 +1,15 @@
-#include "window_layout.h"
+#include "shell/window_layout.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
 #include <vector>
 
-#include "busy_cursor.h"
-#include "main_loop.h"
-#include "settings_file.h"
-#include "station_roster.h"
-#include "station_windows.h"
+#include "core/settings_file.h"
+#include "shell/busy_cursor.h"
+#include "shell/main_loop.h"
+#include "shell/station_roster.h"
+#include "shell/station_windows.h"
 
 namespace {
 constexpr Station WaitingStations[] = {Station::LongRangeScan, Station::Navigation, Station::PhotonTorpedoes,

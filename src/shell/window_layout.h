@@ -6,7 +6,7 @@
 #include <QRect>
 #include <array>
 
-#include "host.h"
+#include "core/host.h"
 
 class QMdiArea;
 class QWidget;

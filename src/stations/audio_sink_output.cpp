@@ -1,4 +1,4 @@
-#include "audio_sink_output.h"
+#include "stations/audio_sink_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "wave_image.h"
+#include "stations/wave_image.h"
 
 // Hands the sink a sound's samples, from the start again and again when looping, so a
 // loop repeats seamlessly without the sink ever running dry.

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
-#include "sound_output.h"
+#include "stations/sound_output.h"
 
 class QAudioSink;
 class SampleFeed;

@@ -1,4 +1,4 @@
-#include "bridge_fonts.h"
+#include "stations/bridge_fonts.h"
 
 QFont BridgeFont(BridgeFace face, int pixelSize, QFont::Weight weight) {
   QFont font;

@@ -1,4 +1,4 @@
-#include "computer_station.h"
+#include "stations/computer_station.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -7,11 +7,11 @@
 #include <QTimerEvent>
 #include <algorithm>
 
-#include "console_keyboard.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "station_handles.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/console_keyboard.h"
+#include "stations/panel_drawing.h"
+#include "stations/station_handles.h"
 
 ComputerStation* ComputerConsole() { return qobject_cast<ComputerStation*>(computerWindow); }
 

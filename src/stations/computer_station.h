@@ -5,8 +5,8 @@
 
 #include <QFont>
 
-#include "console_grid.h"
-#include "station_window.h"
+#include "core/console_grid.h"
+#include "stations/station_window.h"
 
 class ComputerStation : public StationWindow {
   Q_OBJECT

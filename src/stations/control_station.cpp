@@ -1,11 +1,11 @@
-#include "control_station.h"
+#include "stations/control_station.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "action_state.h"
-#include "panel_drawing.h"
-#include "surface_drawing.h"
+#include "sector/action_state.h"
+#include "stations/panel_drawing.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 // The keys of the digit row by their place on the keyboard (the window system's key codes:

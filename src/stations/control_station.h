@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "panel_widgets.h"
-#include "station_window.h"
+#include "stations/panel_widgets.h"
+#include "stations/station_window.h"
 
 inline constexpr int ControlClientWidth = 340;
 inline constexpr int ControlClientHeight = 225;

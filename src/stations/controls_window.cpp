@@ -1,13 +1,13 @@
-#include "controls_window.h"
+#include "stations/controls_window.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "action_state.h"
-#include "panel_drawing.h"
-#include "program_pictures.h"
-#include "resource_library.h"
+#include "libraries/pictures/program/program_pictures.h"
+#include "sector/action_state.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int FirstButtonPicture = 10;

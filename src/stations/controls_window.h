@@ -7,7 +7,7 @@
 #include <QImage>
 #include <array>
 
-#include "station_window.h"
+#include "stations/station_window.h"
 
 inline constexpr int ControlsButtonCount = 8;
 inline constexpr QSize ControlsButtonSize{60, 36};

@@ -1,12 +1,12 @@
-#include "damage_report.h"
+#include "stations/damage_report.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
 
-#include "panel_drawing.h"
-#include "resource_library.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
 
 int repairShowRemaining = 0;
 

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <string>
 
-#include "game_state.h"
-#include "station_window.h"
+#include "core/game_state.h"
+#include "stations/station_window.h"
 
 // 1 while the report shows the time still to go instead of the repair stardate. It belongs
 // to the program run: it keeps its value from one game to the next and is not saved.

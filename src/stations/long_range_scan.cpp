@@ -1,4 +1,4 @@
-#include "long_range_scan.h"
+#include "stations/long_range_scan.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "surface_drawing.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "stations/panel_drawing.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 constexpr int BlinkMs = 280;

@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "station_window.h"
+#include "stations/station_window.h"
 
 class LongRangeScanWindow : public StationWindow {
   Q_OBJECT

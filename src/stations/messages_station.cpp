@@ -1,4 +1,4 @@
-#include "messages_station.h"
+#include "stations/messages_station.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,9 +7,9 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "game_state.h"
-#include "panel_drawing.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "stations/panel_drawing.h"
 
 namespace {
 constexpr int PageLines = 5;

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "station_window.h"
+#include "stations/station_window.h"
 
 class QScrollBar;
 

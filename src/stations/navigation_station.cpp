@@ -1,13 +1,13 @@
-#include "navigation_station.h"
+#include "stations/navigation_station.h"
 
 #include <QPainter>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "resource_library.h"
-#include "scan_requests.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/action_state.h"
+#include "sector/scan_requests.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int WarpPanelPicture = 29, ImpulsePanelPicture = 30;

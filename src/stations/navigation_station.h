@@ -4,8 +4,8 @@
 
 #include <QImage>
 
-#include "control_station.h"
-#include "panel_widgets.h"
+#include "stations/control_station.h"
+#include "stations/panel_widgets.h"
 
 class NavigationStation : public ControlStation {
   Q_OBJECT

@@ -1,17 +1,17 @@
-#include "panel_drawing.h"
+#include "stations/panel_drawing.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "course.h"
-#include "game_state.h"
-#include "host.h"
-#include "options.h"
-#include "shared_pictures.h"
-#include "station_handles.h"
-#include "station_window.h"
-#include "surface_drawing.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/options.h"
+#include "sector/course.h"
+#include "stations/shared_pictures.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 // How often a held button is looked at: the longest a release waits to be noticed.

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host.h"
+#include "core/host.h"
 
 inline constexpr int GlyphWidth = 13, GlyphHeight = 18;
 

@@ -1,13 +1,13 @@
-#include "panel_widgets.h"
+#include "stations/panel_widgets.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
 
-#include "control_station.h"
-#include "course.h"
-#include "panel_drawing.h"
-#include "shared_pictures.h"
+#include "sector/course.h"
+#include "stations/control_station.h"
+#include "stations/panel_drawing.h"
+#include "stations/shared_pictures.h"
 
 // ---- Factor selector ----
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "surface_drawing.h"
+#include "stations/surface_drawing.h"
 
 class FactorSelector {
  public:

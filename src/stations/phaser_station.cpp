@@ -1,16 +1,16 @@
-#include "phaser_station.h"
+#include "stations/phaser_station.h"
 
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "phasers.h"
-#include "resource_library.h"
-#include "short_range_scan.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/action_state.h"
+#include "sector/phasers.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/short_range_scan.h"
 
 namespace {
 constexpr int ReadoutPictureId = 52, IndicatorFramePictureId = 50, ModePanelPictureId = 49;

@@ -1,15 +1,15 @@
-#include "photon_station.h"
+#include "stations/photon_station.h"
 
 #include <QPainter>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
-#include "short_range_scan.h"
-#include "torpedoes.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/action_state.h"
+#include "sector/torpedoes.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
+#include "stations/short_range_scan.h"
 
 namespace {
 constexpr int DistancePanelPicture = 37;

@@ -5,8 +5,8 @@
 
 #include <QImage>
 
-#include "control_station.h"
-#include "panel_widgets.h"
+#include "stations/control_station.h"
+#include "stations/panel_widgets.h"
 
 class PhotonStation : public ControlStation {
   Q_OBJECT

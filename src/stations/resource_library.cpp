@@ -1,12 +1,12 @@
-#include "resource_library.h"
+#include "stations/resource_library.h"
 
 #include <QFile>
 #include <QResource>
 #include <iterator>
 
-#include "file_io.h"
-#include "host.h"
-#include "wave_image.h"
+#include "core/file_io.h"
+#include "core/host.h"
+#include "stations/wave_image.h"
 
 namespace resources {
 namespace {

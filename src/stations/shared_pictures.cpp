@@ -1,6 +1,6 @@
-#include "shared_pictures.h"
+#include "stations/shared_pictures.h"
 
-#include "resource_library.h"
+#include "stations/resource_library.h"
 
 QImage compassPicture;
 QImage executeButtonPicture;

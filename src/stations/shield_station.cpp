@@ -1,16 +1,16 @@
-#include "shield_station.h"
+#include "stations/shield_station.h"
 
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "game_state.h"
-#include "host.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "random.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
-#include "shield_transfer.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/shield_transfer.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
 
 namespace {
 constexpr int ShieldsReadoutPicture = 35;

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QRect>
 
-#include "control_station.h"
-#include "panel_widgets.h"
+#include "stations/control_station.h"
+#include "stations/panel_widgets.h"
 
 class ShieldStation : public ControlStation {
   Q_OBJECT

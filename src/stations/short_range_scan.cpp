@@ -1,15 +1,15 @@
-#include "short_range_scan.h"
+#include "stations/short_range_scan.h"
 
 #include <QPainter>
 #include <QTimerEvent>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "options.h"
-#include "resource_library.h"
-#include "scan_geometry.h"
-#include "station_handles.h"
-#include "surface_drawing.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/action_state.h"
+#include "sector/scan_geometry.h"
+#include "stations/resource_library.h"
+#include "stations/station_handles.h"
+#include "stations/surface_drawing.h"
 
 ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(srsWindow); }
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <vector>
 
-#include "host.h"
-#include "station_window.h"
+#include "core/host.h"
+#include "stations/station_window.h"
 
 class ShortRangeScanWindow : public StationWindow {
   Q_OBJECT

@@ -1,12 +1,12 @@
-#include "sound.h"
+#include "stations/sound.h"
 
 #include <memory>
 
-#include "audio_sink_output.h"
-#include "game_state.h"
-#include "options.h"
-#include "resource_library.h"
-#include "sound_output.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "stations/audio_sink_output.h"
+#include "stations/resource_library.h"
+#include "stations/sound_output.h"
 
 namespace {
 // A sound waiting for the channel cuts in after this long, whatever plays.

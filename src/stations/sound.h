@@ -7,7 +7,7 @@
 // The rules reach these functions through Host::PlaySoundNow, PlaySoundAfterCurrent and
 // StopSound; the frame calls InitSound, ShutdownSound and KeepAmbience itself.
 
-#include "host.h"
+#include "core/host.h"
 
 class SoundOutput;
 

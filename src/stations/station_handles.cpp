@@ -1,4 +1,4 @@
-#include "station_handles.h"
+#include "stations/station_handles.h"
 
 StationWindow* srsWindow = nullptr;
 StationWindow* lrsWindow = nullptr;

@@ -2,7 +2,7 @@
 // The live station windows. Each station stores itself in its handle when it is created and
 // clears it when it is destroyed, so a handle is null whenever no game runs.
 
-#include "host.h"
+#include "core/host.h"
 
 class StationWindow;
 

@@ -1,8 +1,8 @@
-#include "station_reset.h"
+#include "stations/station_reset.h"
 
-#include "damage_report.h"
-#include "sector_reset.h"
-#include "sound.h"
+#include "sector/sector_reset.h"
+#include "stations/damage_report.h"
+#include "stations/sound.h"
 
 void ResetStationState(Host& host) {
   ResetSectorState(host);

@@ -1,9 +1,9 @@
-#include "station_window.h"
+#include "stations/station_window.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "station_handles.h"
+#include "stations/station_handles.h"
 
 StationWindow::StationWindow(Station station, QColor background, QWidget* parent)
     : QWidget(parent), station_(station), background_(background) {

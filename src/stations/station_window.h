@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "host.h"
+#include "core/host.h"
 
 class StationWindow : public QWidget {
   Q_OBJECT

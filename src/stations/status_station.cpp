@@ -1,11 +1,11 @@
-#include "status_station.h"
+#include "stations/status_station.h"
 
 #include <QPainter>
 
-#include "format_text.h"
-#include "panel_drawing.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
+#include "core/format_text.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
 
 namespace {
 constexpr int StatusPanelPicture = 6, ConditionLightsPicture = 1;

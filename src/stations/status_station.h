@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QSize>
 
-#include "game_state.h"
-#include "station_window.h"
+#include "core/game_state.h"
+#include "stations/station_window.h"
 
 inline constexpr int StatusClientWidth = 189;
 inline constexpr int StatusClientHeight = 236;

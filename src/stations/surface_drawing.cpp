@@ -1,10 +1,10 @@
-#include "surface_drawing.h"
+#include "stations/surface_drawing.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "course.h"
+#include "sector/course.h"
 
 namespace {
 template <class Plot>

@@ -1,4 +1,4 @@
-#include "wave_image.h"
+#include "stations/wave_image.h"
 
 #include <cstdint>
 #include <cstring>

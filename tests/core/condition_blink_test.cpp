@@ -1,13 +1,13 @@
 // The condition light's blink on the Status panel's timer.
 
-#include "condition_blink.h"
+#include "core/condition_blink.h"
 
 #include <gtest/gtest.h>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "options.h"
-#include "program_reset.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "core/program_reset.h"
+#include "headless/headless_host.h"
 
 namespace {
 TEST(ConditionBlink, SwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "conditions.h"
-#include "core_fixture.h"
-#include "message_catalogue.h"
+#include "core/conditions.h"
+#include "core/message_catalogue.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

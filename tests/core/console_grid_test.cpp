@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "console_grid.h"
+#include "core/console_grid.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <set>
 
-#include "core_fixture.h"
-#include "end_game.h"
-#include "long_range_chart.h"
-#include "options.h"
-#include "random.h"
-#include "random_placement.h"
+#include "core/end_game.h"
+#include "core/long_range_chart.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/random_placement.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 TEST(QuadrantNeighbourTest, WrapsAroundEveryEdge) {

@@ -1,10 +1,10 @@
-#include "game_fields.h"
+#include "tests/core/game_fields.h"
 
 #include <cstddef>
 #include <cstdio>
 #include <string_view>
 
-#include "format_text.h"
+#include "core/format_text.h"
 
 namespace {
 void Add(std::vector<std::string>& lines, const std::string& name, const std::string& value) {

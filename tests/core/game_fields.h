@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 // Every field a saved game stores, one "name: value" line each; a quadrant's cells are a line
 // per row, each alien a line.

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "core_fixture.h"
-#include "format_directives.h"
-#include "game_over.h"
-#include "message_catalogue.h"
-#include "new_game.h"
-#include "random.h"
+#include "core/format_directives.h"
+#include "core/game_over.h"
+#include "core/message_catalogue.h"
+#include "core/new_game.h"
+#include "core/random.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 struct DirectiveCase {

@@ -3,13 +3,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "core_fixture.h"
-#include "game_fields.h"
-#include "game_invariants.h"
-#include "new_game.h"
-#include "options.h"
-#include "random.h"
-#include "saved_game.h"
+#include "core/game_invariants.h"
+#include "core/new_game.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "tests/core/game_fields.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

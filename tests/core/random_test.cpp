@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "random.h"
+#include "core/random.h"
 
 TEST(Random, FollowsTheGeneratorFormulaFromItsSeed) {
   lcg::Seed(0);

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <functional>
 
-#include "core_fixture.h"
-#include "game_invariants.h"
-#include "new_game.h"
-#include "options.h"
-#include "random.h"
-#include "saved_game.h"
+#include "core/game_invariants.h"
+#include "core/new_game.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;

@@ -1,8 +1,8 @@
 // The Shields station's EXECUTE as the rules carry it out.
 
-#include "core_fixture.h"
-#include "conditions.h"
-#include "shield_transfer.h"
+#include "core/conditions.h"
+#include "core/shield_transfer.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using ShieldTransferTest = CoreTest;

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "core_fixture.h"
-#include "ship_damage.h"
+#include "core/ship_damage.h"
+#include "tests/support/core_fixture.h"
 
 namespace {
 using Calls = std::vector<HeadlessHost::Call>;

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "message_catalogue.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/message_catalogue.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
 
 namespace {
 class ShipMessages : public ::testing::Test {

@@ -8,12 +8,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "end_game.h"
-#include "game_commands.h"
-#include "game_file_commands.h"
-#include "game_files.h"
-#include "lifecycle_fixture.h"
-#include "new_game.h"
+#include "core/end_game.h"
+#include "core/game_commands.h"
+#include "core/game_files.h"
+#include "core/new_game.h"
+#include "lifecycle/game_file_commands.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
 namespace {
 class FileCommands : public LifecycleTest {

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "file_size_limit.h"
-#include "game_files.h"
-#include "lifecycle_fixture.h"
-#include "new_game.h"
-#include "saved_game.h"
+#include "core/game_files.h"
+#include "core/new_game.h"
+#include "core/saved_game.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace {
 class GameFiles : public LifecycleTest {

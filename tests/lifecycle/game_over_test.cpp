@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "game_over.h"
-#include "lifecycle_fixture.h"
-#include "new_game.h"
-#include "scores.h"
+#include "core/game_over.h"
+#include "core/new_game.h"
+#include "core/scores.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
 namespace {
 struct Ending {

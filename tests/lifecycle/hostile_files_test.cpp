@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "game_files.h"
-#include "lifecycle_fixture.h"
-#include "named_pipe.h"
-#include "new_game.h"
-#include "options.h"
-#include "saved_game.h"
-#include "settings_file.h"
+#include "core/game_files.h"
+#include "core/new_game.h"
+#include "core/options.h"
+#include "core/saved_game.h"
+#include "core/settings_file.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
+#include "tests/support/named_pipe.h"
 
 namespace {
 class NamedPipes : public LifecycleTest {

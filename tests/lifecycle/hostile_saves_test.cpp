@@ -13,13 +13,13 @@
 #include <csignal>
 #include <functional>
 
-#include "file_io.h"
-#include "game_commands.h"
-#include "game_files.h"
-#include "lifecycle_fixture.h"
-#include "new_game.h"
-#include "saved_game.h"
-#include "temporary_file.h"
+#include "core/file_io.h"
+#include "core/game_commands.h"
+#include "core/game_files.h"
+#include "core/new_game.h"
+#include "core/saved_game.h"
+#include "core/temporary_file.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
 namespace {
 namespace fs = std::filesystem;

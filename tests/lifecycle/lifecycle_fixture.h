@@ -10,12 +10,12 @@
 #include <string>
 #include <unistd.h>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "high_score_file.h"
-#include "program_reset.h"
-#include "random.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/high_score_file.h"
+#include "core/program_reset.h"
+#include "core/random.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
 
 class LifecycleTest : public ::testing::Test {
  protected:

@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "communique_window.h"
-#include "high_score_dialog.h"
-#include "high_score_window.h"
-#include "lifecycle_fixture.h"
+#include "lifecycle/communique_window.h"
+#include "lifecycle/high_score_dialog.h"
+#include "lifecycle/high_score_window.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
 
 namespace {
 // Runs `step` on the first popup that comes up, from inside its modal loop.

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "file_size_limit.h"
-#include "lifecycle_fixture.h"
-#include "named_pipe.h"
-#include "scores.h"
-#include "unprivileged.h"
+#include "core/scores.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/named_pipe.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 struct ScoreCase {

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "file_size_limit.h"
-#include "lifecycle_fixture.h"
-#include "named_pipe.h"
-#include "options.h"
-#include "settings_file.h"
-#include "unprivileged.h"
+#include "core/options.h"
+#include "core/settings_file.h"
+#include "tests/lifecycle/lifecycle_fixture.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/support/named_pipe.h"
+#include "tests/support/unprivileged.h"
 
 namespace {
 

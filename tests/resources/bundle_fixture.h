@@ -9,7 +9,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "resource_library.h"
+#include "stations/resource_library.h"
 
 class PictureBundle : public ::testing::Environment {
  public:

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <unistd.h>
 
-#include "named_pipe.h"
-#include "resource_library.h"
+#include "stations/resource_library.h"
+#include "tests/support/named_pipe.h"
 
 namespace {
 TEST(BundleOpening, ANamedPipeInTheBundlesPlaceIsRefusedAtOnce) {

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "bundle_fixture.h"
+#include "tests/resources/bundle_fixture.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <QImage>
 
-#include "bundle_fixture.h"
-#include "program_pictures.h"
+#include "libraries/pictures/program/program_pictures.h"
+#include "tests/resources/bundle_fixture.h"
 
 namespace {
 

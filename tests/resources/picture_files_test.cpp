@@ -5,7 +5,7 @@
 
 #include <QImage>
 
-#include "picture_files.h"
+#include "libraries/pictures/maker/picture_files.h"
 
 namespace {
 

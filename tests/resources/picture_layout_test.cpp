@@ -6,7 +6,7 @@
 #include <QRect>
 #include <QtMath>
 
-#include "bundle_fixture.h"
+#include "tests/resources/bundle_fixture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "bundle_fixture.h"
-#include "scan_geometry.h"
+#include "sector/scan_geometry.h"
+#include "tests/resources/bundle_fixture.h"
 
 namespace {
 

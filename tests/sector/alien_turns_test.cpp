@@ -1,15 +1,15 @@
 // The aliens' turns in red alert on the virtual clock: their clocks and the first combat
 // pass, moves into free sectors, shots through the shields, and the draws each one takes.
 
-#include "alien_turns.h"
+#include "sector/alien_turns.h"
 
 #include <algorithm>
 #include <functional>
 
-#include "message_catalogue.h"
-#include "random.h"
-#include "scan_geometry.h"
-#include "sector_fixture.h"
+#include "core/message_catalogue.h"
+#include "core/random.h"
+#include "sector/scan_geometry.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 using Texts = std::vector<std::string>;

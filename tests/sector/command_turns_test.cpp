@@ -1,9 +1,9 @@
 // When the frame's commands are carried out, held or dropped, by the game's phase and by
 // whether an action runs.
 
-#include "command_turns.h"
+#include "sector/command_turns.h"
 
-#include "sector_fixture.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 namespace M = MenuCommand;

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "console_commands.h"
-#include "console_keyboard.h"
-#include "course.h"
-#include "random.h"
-#include "sector_fixture.h"
-#include "ship_damage.h"
+#include "core/random.h"
+#include "core/ship_damage.h"
+#include "sector/console_commands.h"
+#include "sector/console_keyboard.h"
+#include "sector/course.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 

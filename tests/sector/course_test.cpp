@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "course.h"
+#include "sector/course.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
 // The game's heartbeat on a virtual clock: when the clock steps, when it must not, and how
 // the loop paces the aliens during red alert.
 
-#include "idle_pass.h"
+#include "sector/idle_pass.h"
 
 #include <gtest/gtest.h>
 
-#include "action_state.h"
-#include "alien_turns.h"
-#include "game_state.h"
-#include "headless_host.h"
-#include "options.h"
-#include "quadrant_picture.h"
-#include "random.h"
-#include "sector_reset.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "headless/headless_host.h"
+#include "sector/action_state.h"
+#include "sector/alien_turns.h"
+#include "sector/sector_reset.h"
+#include "tests/support/quadrant_picture.h"
 
 namespace {
 int ambiencePasses = 0;

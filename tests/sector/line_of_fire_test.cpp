@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "line_of_fire.h"
-#include "quadrant_picture.h"
-#include "sector_fixture.h"
+#include "sector/line_of_fire.h"
+#include "tests/sector/sector_fixture.h"
+#include "tests/support/quadrant_picture.h"
 
 namespace {
 class LineOfFire : public SectorTest {};

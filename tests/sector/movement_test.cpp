@@ -2,10 +2,10 @@
 #include <string>
 #include <vector>
 
-#include "movement.h"
-#include "random.h"
-#include "scan_requests.h"
-#include "sector_fixture.h"
+#include "core/random.h"
+#include "sector/movement.h"
+#include "sector/scan_requests.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "phasers.h"
-#include "scan_requests.h"
-#include "weapons_fixture.h"
+#include "sector/phasers.h"
+#include "sector/scan_requests.h"
+#include "tests/sector/weapons_fixture.h"
 
 namespace {
 

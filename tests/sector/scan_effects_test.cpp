@@ -1,6 +1,6 @@
-#include "scan_effects.h"
-#include "scan_geometry.h"
-#include "sector_fixture.h"
+#include "sector/scan_effects.h"
+#include "sector/scan_geometry.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 

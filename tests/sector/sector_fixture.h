@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "action_state.h"
-#include "game_state.h"
-#include "headless_host.h"
-#include "sector_reset.h"
-#include "quadrant_picture.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
+#include "sector/action_state.h"
+#include "sector/sector_reset.h"
+#include "tests/support/quadrant_picture.h"
 
 class SectorTest : public ::testing::Test {
  protected:

@@ -1,11 +1,11 @@
 // What a shot that gets past the shields does: the draws in their order, the weight that
 // decides between a minor report, damage and destruction, and the system that is hit.
 
-#include "ship_hits.h"
+#include "sector/ship_hits.h"
 
-#include "message_catalogue.h"
-#include "random.h"
-#include "sector_fixture.h"
+#include "core/message_catalogue.h"
+#include "core/random.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 

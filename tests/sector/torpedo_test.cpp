@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <functional>
 
-#include "scan_requests.h"
-#include "torpedoes.h"
-#include "weapons_fixture.h"
+#include "sector/scan_requests.h"
+#include "sector/torpedoes.h"
+#include "tests/sector/weapons_fixture.h"
 
 namespace {
 

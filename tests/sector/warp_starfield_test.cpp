@@ -1,9 +1,9 @@
 #include <cmath>
 
-#include "random.h"
-#include "scan_geometry.h"
-#include "sector_fixture.h"
-#include "warp_starfield.h"
+#include "core/random.h"
+#include "sector/scan_geometry.h"
+#include "sector/warp_starfield.h"
+#include "tests/sector/sector_fixture.h"
 
 namespace {
 

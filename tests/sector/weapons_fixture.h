@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "random.h"
-#include "sector_fixture.h"
+#include "core/random.h"
+#include "tests/sector/sector_fixture.h"
 
 class WeaponsTest : public SectorTest {
  protected:

@@ -12,15 +12,15 @@
 #include <QTimer>
 #include <memory>
 
-#include "end_game.h"
-#include "frame_window.h"
-#include "game_state.h"
-#include "main_loop.h"
-#include "qt_host.h"
-#include "random.h"
-#include "shell_reset.h"
-#include "sound.h"
-#include "sound_output.h"
+#include "core/end_game.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "shell/frame_window.h"
+#include "shell/main_loop.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
+#include "stations/sound.h"
+#include "stations/sound_output.h"
 
 // A mission that starts in condition green, and one that starts among aliens.
 inline constexpr std::uint32_t GreenSeed = 1;

@@ -10,7 +10,7 @@
 #include <functional>
 #include <tuple>
 
-#include "bridge_fixture.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 namespace M = MenuCommand;

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <functional>
 
-#include "action_state.h"
-#include "bridge_fixture.h"
-#include "game_file_commands.h"
-#include "idle_pass.h"
-#include "modal_answerer.h"
+#include "lifecycle/game_file_commands.h"
+#include "sector/action_state.h"
+#include "sector/idle_pass.h"
+#include "tests/shell/bridge_fixture.h"
+#include "tests/support/modal_answerer.h"
 
 namespace {
 namespace M = MenuCommand;

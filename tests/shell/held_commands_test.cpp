@@ -14,22 +14,22 @@
 #include <QTimer>
 #include <functional>
 
-#include "action_state.h"
-#include "console_commands.h"
-#include "damage_report.h"
-#include "end_game.h"
-#include "frame_window.h"
-#include "game_files.h"
-#include "game_state.h"
-#include "main_loop.h"
-#include "modal_answerer.h"
-#include "shell_reset.h"
-#include "qt_host.h"
-#include "random.h"
-#include "scan_requests.h"
-#include "sound.h"
-#include "station_handles.h"
-#include "station_window.h"
+#include "core/end_game.h"
+#include "core/game_files.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "sector/action_state.h"
+#include "sector/console_commands.h"
+#include "sector/scan_requests.h"
+#include "shell/frame_window.h"
+#include "shell/main_loop.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
+#include "stations/damage_report.h"
+#include "stations/sound.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
+#include "tests/support/modal_answerer.h"
 
 namespace {
 namespace M = MenuCommand;

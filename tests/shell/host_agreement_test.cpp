@@ -11,21 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "condition_blink.h"
-#include "conditions.h"
-#include "end_game.h"
-#include "frame_window.h"
-#include "game_commands.h"
-#include "game_state.h"
-#include "headless_host.h"
-#include "idle_pass.h"
-#include "modal_answerer.h"
-#include "qt_host.h"
-#include "random.h"
-#include "saved_game.h"
-#include "scan_requests.h"
-#include "shell_reset.h"
-#include "ship_messages.h"
+#include "core/condition_blink.h"
+#include "core/conditions.h"
+#include "core/end_game.h"
+#include "core/game_commands.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "core/saved_game.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
+#include "sector/idle_pass.h"
+#include "sector/scan_requests.h"
+#include "shell/frame_window.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
+#include "tests/support/modal_answerer.h"
 
 namespace {
 constexpr std::uint32_t Start = 1000000;

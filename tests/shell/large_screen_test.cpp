@@ -6,13 +6,13 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 
-#include "bridge_background.h"
-#include "bridge_fixture.h"
-#include "communique_window.h"
-#include "modal_popup.h"
-#include "navigation_station.h"
-#include "resource_library.h"
-#include "station_windows.h"
+#include "lifecycle/communique_window.h"
+#include "lifecycle/modal_popup.h"
+#include "shell/bridge_background.h"
+#include "shell/station_windows.h"
+#include "stations/navigation_station.h"
+#include "stations/resource_library.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 constexpr int LetterheadPicture = 8;

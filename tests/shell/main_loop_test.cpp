@@ -1,7 +1,7 @@
 // The main loop on the real dispatcher: it sleeps when nothing is due, wakes for the clock,
 // and ends on a quit request even from the middle of an animation or a held button.
 
-#include "main_loop.h"
+#include "shell/main_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,15 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game_state.h"
-#include "navigation_station.h"
-#include "shell_reset.h"
-#include "options.h"
-#include "resource_library.h"
-#include "sound.h"
-#include "sound_output.h"
-#include "qt_host.h"
-#include "quiet_game.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
+#include "stations/navigation_station.h"
+#include "stations/resource_library.h"
+#include "stations/sound.h"
+#include "stations/sound_output.h"
+#include "tests/support/quiet_game.h"
 
 namespace {
 int idlePasses = 0;

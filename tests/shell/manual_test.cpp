@@ -9,12 +9,12 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "bridge_background.h"
-#include "bridge_fixture.h"
-#include "console_commands.h"
-#include "game_state.h"
-#include "manual_pages.h"
-#include "manual_window.h"
+#include "core/game_state.h"
+#include "docs/manual/manual_pages.h"
+#include "sector/console_commands.h"
+#include "shell/bridge_background.h"
+#include "shell/manual_window.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 

@@ -1,17 +1,17 @@
 // The Messages panel as the player sees it: the last 30 lines at the bottom, in the colour
 // of the condition, scrolling by lines and pages, black while the display is broken.
 
-#include "messages_station.h"
+#include "stations/messages_station.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QImage>
 
-#include "game_state.h"
-#include "shell_reset.h"
-#include "qt_host.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/ship_messages.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
 
 namespace {
 constexpr QRgb GreenText = qRgb(0, 255, 0);

@@ -5,14 +5,14 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "bridge_fixture.h"
-#include "idle_pass.h"
-#include "intro_fly_by.h"
-#include "main_loop.h"
-#include "message_catalogue.h"
-#include "modal_popup.h"
-#include "options.h"
-#include "resource_library.h"
+#include "core/message_catalogue.h"
+#include "core/options.h"
+#include "lifecycle/modal_popup.h"
+#include "sector/idle_pass.h"
+#include "shell/intro_fly_by.h"
+#include "shell/main_loop.h"
+#include "stations/resource_library.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 namespace M = MenuCommand;

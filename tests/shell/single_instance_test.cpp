@@ -12,7 +12,7 @@
 #include <QTest>
 #include <unistd.h>
 
-#include "single_instance.h"
+#include "shell/single_instance.h"
 
 namespace {
 // Sets an environment variable for the length of a scope.

@@ -5,12 +5,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "bridge_background.h"
-#include "bridge_fixture.h"
-#include "options.h"
-#include "station_handles.h"
-#include "station_window.h"
-#include "station_windows.h"
+#include "core/options.h"
+#include "shell/bridge_background.h"
+#include "shell/station_windows.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 namespace M = MenuCommand;

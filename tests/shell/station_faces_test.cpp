@@ -8,14 +8,14 @@
 #include <functional>
 #include <ostream>
 
-#include "bridge_fixture.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "scan_requests.h"
-#include "station_handles.h"
-#include "station_window.h"
-#include "station_windows.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/scan_requests.h"
+#include "shell/station_windows.h"
+#include "stations/panel_drawing.h"
+#include "stations/station_handles.h"
+#include "stations/station_window.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 

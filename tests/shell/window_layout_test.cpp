@@ -2,7 +2,7 @@
 // and restoring the player's layout, settings files that hold odd places, and the Controls
 // window's buttons bringing their stations forward.
 
-#include "window_layout.h"
+#include "shell/window_layout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,15 +13,15 @@
 #include <fstream>
 #include <iterator>
 
-#include "bridge_background.h"
-#include "bridge_fixture.h"
-#include "controls_window.h"
-#include "headless_host.h"
-#include "options.h"
-#include "settings_file.h"
-#include "station_handles.h"
-#include "station_roster.h"
-#include "station_windows.h"
+#include "core/options.h"
+#include "core/settings_file.h"
+#include "headless/headless_host.h"
+#include "shell/bridge_background.h"
+#include "shell/station_roster.h"
+#include "shell/station_windows.h"
+#include "stations/controls_window.h"
+#include "stations/station_handles.h"
+#include "tests/shell/bridge_fixture.h"
 
 namespace {
 namespace M = MenuCommand;

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "resource_library.h"
+#include "stations/resource_library.h"
 
 namespace {
 struct Expected {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "options.h"
-#include "resource_library.h"
-#include "sound.h"
-#include "sound_output.h"
-#include "wave_image.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "headless/headless_host.h"
+#include "stations/resource_library.h"
+#include "stations/sound.h"
+#include "stations/sound_output.h"
+#include "stations/wave_image.h"
 
 namespace {
 // Plays nothing: each sound "sounds" for its own length on the virtual clock, and the

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <cstdint>
 
-#include "wave_image.h"
+#include "stations/wave_image.h"
 
 namespace {
 void Put32(QByteArray& b, int at, std::uint32_t v) {

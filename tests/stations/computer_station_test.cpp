@@ -1,11 +1,11 @@
 #include <QTest>
 
-#include "computer_station.h"
-#include "console_keyboard.h"
-#include "console_print.h"
-#include "game_state.h"
-#include "options.h"
-#include "station_fixture.h"
+#include "core/console_print.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/console_keyboard.h"
+#include "stations/computer_station.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

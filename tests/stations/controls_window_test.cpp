@@ -1,15 +1,15 @@
 // The Controls window: where its buttons stand at each size, how a button looks pressed and
 // released, the rivets, and that nothing answers while the scan runs an action.
 
-#include "controls_window.h"
+#include "stations/controls_window.h"
 
 #include <QPainter>
 #include <QTest>
 
-#include "action_state.h"
-#include "program_pictures.h"
-#include "resource_library.h"
-#include "station_fixture.h"
+#include "libraries/pictures/program/program_pictures.h"
+#include "sector/action_state.h"
+#include "stations/resource_library.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The Damage Report as the player sees it: the table read back from the station's face in
 // both modes, the click that switches them, and the empty table while damage control is out.
 
-#include "damage_report.h"
+#include "stations/damage_report.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "resource_library.h"
-#include "station_reset.h"
-#include "station_fixture.h"
+#include "stations/resource_library.h"
+#include "stations/station_reset.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

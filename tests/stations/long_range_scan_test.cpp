@@ -2,11 +2,11 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "game_state.h"
-#include "long_range_chart.h"
-#include "long_range_scan.h"
-#include "options.h"
-#include "station_fixture.h"
+#include "core/game_state.h"
+#include "core/long_range_chart.h"
+#include "core/options.h"
+#include "stations/long_range_scan.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game_state.h"
-#include "navigation_station.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "shared_pictures.h"
-#include "station_fixture.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "stations/navigation_station.h"
+#include "stations/panel_drawing.h"
+#include "stations/shared_pictures.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

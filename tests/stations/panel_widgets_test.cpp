@@ -2,14 +2,14 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 
-#include "control_station.h"
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "panel_widgets.h"
-#include "shared_pictures.h"
-#include "station_fixture.h"
-#include "station_handles.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "stations/control_station.h"
+#include "stations/panel_drawing.h"
+#include "stations/panel_widgets.h"
+#include "stations/shared_pictures.h"
+#include "stations/station_handles.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -3,14 +3,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "random.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
-#include "shield_station.h"
-#include "station_fixture.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
+#include "stations/shield_station.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

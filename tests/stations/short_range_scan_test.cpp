@@ -2,14 +2,14 @@
 #include <QTimerEvent>
 #include <QTest>
 
-#include "game_state.h"
-#include "movement.h"
-#include "options.h"
-#include "resource_library.h"
-#include "scan_effects.h"
-#include "scan_geometry.h"
-#include "scan_requests.h"
-#include "station_fixture.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "sector/movement.h"
+#include "sector/scan_effects.h"
+#include "sector/scan_geometry.h"
+#include "sector/scan_requests.h"
+#include "stations/resource_library.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <functional>
 #include <vector>
 
-#include "action_state.h"
-#include "computer_station.h"
-#include "headless_host.h"
-#include "station_reset.h"
-#include "quadrant_picture.h"
-#include "short_range_scan.h"
-#include "station_handles.h"
+#include "headless/headless_host.h"
+#include "sector/action_state.h"
+#include "stations/computer_station.h"
+#include "stations/short_range_scan.h"
+#include "stations/station_handles.h"
+#include "stations/station_reset.h"
+#include "tests/support/quadrant_picture.h"
 
 class StationHost : public HeadlessHost {
  public:

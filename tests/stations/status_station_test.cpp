@@ -1,10 +1,10 @@
-#include "conditions.h"
-#include "game_state.h"
-#include "panel_drawing.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
-#include "station_fixture.h"
-#include "status_station.h"
+#include "core/conditions.h"
+#include "core/game_state.h"
+#include "stations/panel_drawing.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
+#include "stations/status_station.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game_state.h"
-#include "options.h"
-#include "panel_drawing.h"
-#include "phaser_station.h"
-#include "photon_station.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
-#include "station_fixture.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "stations/panel_drawing.h"
+#include "stations/phaser_station.h"
+#include "stations/photon_station.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
+#include "tests/stations/station_fixture.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "game_state.h"
-#include "quiet_game.h"
+#include "core/game_state.h"
+#include "tests/support/quiet_game.h"
 
 //   .  empty      <  ship facing left   >  ship facing right   B  starbase
 //   *  star A     +  star B             x  star X

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 inline void PutShip(int quadrant, int x, int y) {
   game.shipQuadrant = quadrant;

@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "format_text.h"
-#include "resource_library.h"
-#include "shared_pictures.h"
+#include "core/format_text.h"
+#include "stations/resource_library.h"
+#include "stations/shared_pictures.h"
 
 int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("KESTRAV_TEST_PLATFORM");

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "conditions.h"
-#include "core_fixture.h"
-#include "scan_requests.h"
-#include "sector_reset.h"
-#include "soak_captain.h"
+#include "core/conditions.h"
+#include "sector/scan_requests.h"
+#include "sector/sector_reset.h"
+#include "tests/support/core_fixture.h"
+#include "tools/soak_captain.h"
 
 namespace {
 class SoakCaptainTest : public ::testing::Test {

@@ -8,8 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "core_fixture.h"
-#include "soak_invariants.h"
+#include "tests/support/core_fixture.h"
+#include "tools/soak_invariants.h"
 
 namespace {
 class SoakInvariantsTest : public CoreTest {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "game_files.h"
-#include "game_invariants.h"
-#include "soak_mission.h"
-#include "soak_report.h"
+#include "core/game_files.h"
+#include "core/game_invariants.h"
+#include "tools/soak_mission.h"
+#include "tools/soak_report.h"
 
 namespace {
 MissionPlan Plan(std::uint32_t seed, int mission, SkillLevel skill) {

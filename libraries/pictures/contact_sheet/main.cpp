@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "program_pictures.h"
-#include "resource_library.h"
+#include "libraries/pictures/program/program_pictures.h"
+#include "stations/resource_library.h"
 
 namespace {
 

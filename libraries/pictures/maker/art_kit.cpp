@@ -1,4 +1,4 @@
-#include "art_kit.h"
+#include "libraries/pictures/maker/art_kit.h"
 
 namespace pictures {
 

@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "picture_files.h"
+#include "libraries/pictures/maker/picture_files.h"
 
 namespace pictures {
 

@@ -5,8 +5,8 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
-#include "catalogue.h"
-#include "sprite_art.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/sprite_art.h"
 
 namespace pictures {
 namespace {

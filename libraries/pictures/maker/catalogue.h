@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "art_kit.h"
+#include "libraries/pictures/maker/art_kit.h"
 
 namespace pictures {
 

@@ -4,7 +4,7 @@
 #include <QPolygonF>
 #include <algorithm>
 
-#include "catalogue.h"
+#include "libraries/pictures/maker/catalogue.h"
 
 namespace pictures {
 namespace {

@@ -2,8 +2,8 @@
 // EST REPAIR columns. The station writes each repair estimate at x 230 on the
 // row's own line, yellow on black, so the estimate column is left black.
 
-#include "catalogue.h"
-#include "starship.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/starship.h"
 
 namespace pictures {
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "catalogue.h"
+#include "libraries/pictures/maker/catalogue.h"
 
 namespace pictures {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
-#include "catalogue.h"
+#include "libraries/pictures/maker/catalogue.h"
 
 namespace pictures {
 namespace {

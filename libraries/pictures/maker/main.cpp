@@ -12,9 +12,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "catalogue.h"
-#include "program_art.h"
-#include "sprite_art.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/sprite_art.h"
+#include "libraries/pictures/program/program_art.h"
 
 namespace {
 

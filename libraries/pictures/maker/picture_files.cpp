@@ -1,4 +1,4 @@
-#include "picture_files.h"
+#include "libraries/pictures/maker/picture_files.h"
 
 #include <QHash>
 #include <cstdint>

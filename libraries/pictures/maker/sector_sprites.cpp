@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "catalogue.h"
-#include "sprite_art.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/sprite_art.h"
 
 namespace pictures {
 namespace {

@@ -1,4 +1,4 @@
-#include "starship.h"
+#include "libraries/pictures/maker/starship.h"
 
 namespace pictures {
 namespace {

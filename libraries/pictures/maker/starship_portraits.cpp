@@ -3,8 +3,8 @@
 
 #include <QRandomGenerator>
 
-#include "catalogue.h"
-#include "starship.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/starship.h"
 
 namespace pictures {
 namespace {

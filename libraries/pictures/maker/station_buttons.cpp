@@ -1,9 +1,9 @@
 // The Controls window's eight picture buttons and the station icons: each shows
 // its station's symbol, the buttons with the station's three-letter name.
 
-#include "catalogue.h"
-#include "sprite_art.h"
-#include "station_symbols.h"
+#include "libraries/pictures/maker/catalogue.h"
+#include "libraries/pictures/maker/sprite_art.h"
+#include "libraries/pictures/maker/station_symbols.h"
 
 namespace pictures {
 namespace {

@@ -1,4 +1,4 @@
-#include "station_symbols.h"
+#include "libraries/pictures/maker/station_symbols.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

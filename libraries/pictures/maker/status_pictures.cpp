@@ -1,6 +1,6 @@
 // The Status station: its read-out panel and the six condition lamps.
 
-#include "catalogue.h"
+#include "libraries/pictures/maker/catalogue.h"
 
 namespace pictures {
 namespace {

@@ -16,19 +16,19 @@
 #include <cstdio>
 #include <string_view>
 
-#include "format_text.h"
-#include "bridge_background.h"
-#include "end_game.h"
-#include "frame_window.h"
-#include "game_state.h"
-#include "options.h"
-#include "qt_host.h"
-#include "random.h"
-#include "resource_library.h"
-#include "shell_reset.h"
-#include "sound.h"
-#include "sound_output.h"
-#include "station_window.h"
+#include "core/end_game.h"
+#include "core/format_text.h"
+#include "core/game_state.h"
+#include "core/options.h"
+#include "core/random.h"
+#include "shell/bridge_background.h"
+#include "shell/frame_window.h"
+#include "shell/qt_host.h"
+#include "shell/shell_reset.h"
+#include "stations/resource_library.h"
+#include "stations/sound.h"
+#include "stations/sound_output.h"
+#include "stations/station_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "program_art.h"
+#include "libraries/pictures/program/program_art.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
-#include "communique_window.h"
+#include "lifecycle/communique_window.h"
 
 #include <QFont>
 #include <QPainter>
 
-#include "resource_library.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int LetterheadPicture = 8;

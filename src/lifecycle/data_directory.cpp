@@ -1,11 +1,11 @@
-#include "data_directory.h"
+#include "lifecycle/data_directory.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "settings_file.h"
+#include "core/settings_file.h"
 
 namespace {
 QString BesideProgramOr(QStandardPaths::StandardLocation perUser) {

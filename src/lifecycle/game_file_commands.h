@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "host.h"
+#include "core/host.h"
 
 class QGuiApplication;
 class QWidget;

@@ -1,14 +1,14 @@
-#include "game_file_commands.h"
+#include "lifecycle/game_file_commands.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include "data_directory.h"
-#include "game_commands.h"
-#include "game_files.h"
-#include "game_state.h"
+#include "core/game_commands.h"
+#include "core/game_files.h"
+#include "core/game_state.h"
+#include "lifecycle/data_directory.h"
 
 namespace {
 QString Local(const std::string& text) {

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "modal_popup.h"
+#include "lifecycle/modal_popup.h"
 
 class CommuniqueWindow : public ModalPopup {
  public:

@@ -1,17 +1,17 @@
 #pragma once
-// Every core test starts from program start with a recording host, and can set up a small
-// running game to act on.
+// Every core and soak test starts from program start with a recording host, and can set up a
+// small running game to act on.
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "game_state.h"
-#include "headless_host.h"
-#include "program_reset.h"
-#include "quiet_game.h"
-#include "ship_messages.h"
+#include "core/game_state.h"
+#include "core/program_reset.h"
+#include "core/ship_messages.h"
+#include "headless/headless_host.h"
+#include "tests/support/quiet_game.h"
 
 // The texts on the Messages panel, oldest first.
 inline std::vector<std::string> PanelLines() {

@@ -1,4 +1,4 @@
-#include "modal_popup.h"
+#include "lifecycle/modal_popup.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "high_score_dialog.h"
+#include "lifecycle/high_score_dialog.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include "program_pictures.h"
-#include "scores.h"
+#include "core/scores.h"
+#include "libraries/pictures/program/program_pictures.h"
 
 namespace {
 // The dialog is laid out in dialog units: a quarter of the font's average character width

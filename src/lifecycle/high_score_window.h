@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "modal_popup.h"
+#include "lifecycle/modal_popup.h"
 
 class HighScoreWindow : public ModalPopup {
  public:

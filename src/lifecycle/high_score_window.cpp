@@ -1,11 +1,11 @@
-#include "high_score_window.h"
+#include "lifecycle/high_score_window.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "high_score_file.h"
-#include "resource_library.h"
+#include "core/high_score_file.h"
+#include "stations/resource_library.h"
 
 namespace {
 constexpr int BannerPicture = 57;
