@@ -24,7 +24,6 @@ ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
     winId();
     windowHandle()->setTransientParent(frame->window()->windowHandle());
   }
-  setWindowModality(Qt::ApplicationModal);
   setFixedSize(windowSize);
   setCursor(Qt::ArrowCursor);
   setFocusPolicy(Qt::StrongFocus);
@@ -34,16 +33,19 @@ ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
 
 void ModalPopup::RunModal() {
   dismissed_ = false;
+  // Not Qt's modality, which would drop a click on the frame or a station before the game
+  // saw it, and no grab, which would hold the whole desktop: the game's own input passes
+  // through this popup's filter instead.
+  qApp->installEventFilter(this);
   show();
   repaint();
   if (frame_) frame_->setEnabled(false);
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  // No grab: the popup takes the game's keyboard and mouse by its modality alone, and the
-  // player's other programs keep theirs meanwhile.
   activateWindow();
   setFocus();
   if (!dismissed_) loop_.exec();
+  qApp->removeEventFilter(this);
   if (frame_) frame_->setEnabled(true);
   hide();
   // Give the keyboard back to the frame; without a window manager nobody else would.
@@ -78,13 +80,25 @@ void ModalPopup::paintEvent(QPaintEvent*) {
   PaintClient(painter);
 }
 
-void ModalPopup::keyPressEvent(QKeyEvent* event) {
-  // Only keys that type a character count; Shift, the function keys and the like do not.
-  if (!event->text().isEmpty()) Dismiss();
-}
-
-void ModalPopup::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Dismiss();
+bool ModalPopup::eventFilter(QObject*, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) Dismiss();
+      return true;
+    case QEvent::KeyPress:
+      // Only keys that type a character count; Shift, the function keys and the like do not.
+      if (!static_cast<QKeyEvent*>(event)->text().isEmpty()) Dismiss();
+      return true;
+    case QEvent::ShortcutOverride:
+      event->accept();  // the frame's shortcuts and menu keys wait too
+      return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu: return true;
+    default: return false;
+  }
 }
 
 void ModalPopup::closeEvent(QCloseEvent* event) {

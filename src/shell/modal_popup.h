@@ -1,8 +1,9 @@
 #pragma once
-// The game's small modal popups (communiqué, high scores): a bordered window without a
-// caption, centred on the frame. While it is up the frame is disabled and the game's input
-// goes to the popup alone, but nothing is taken from the rest of the desktop; a character
-// typed to it or a left click on it dismisses it.
+// The game's small modal popups (pause, About, communiqué, high scores): a bordered window
+// without a caption, centred on the frame. While it is up the frame is disabled and the
+// game's windows take no input: a character typed to the game or a left click on any of its
+// windows (the frame, a station, the popup) dismisses it and goes no further. Nothing is
+// taken from the rest of the desktop, where the player's other programs work as before.
 
 #include <QEventLoop>
 #include <QRect>
@@ -30,9 +31,9 @@ class ModalPopup : public QWidget {
   void DrawRedFrames(QPainter& painter) const;
 
   void paintEvent(QPaintEvent*) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Sees the input to every window of the game while the popup is up.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Dismiss();

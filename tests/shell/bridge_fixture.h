@@ -16,6 +16,7 @@
 #include "frame_window.h"
 #include "game_state.h"
 #include "main_loop.h"
+#include "modal_answerer.h"
 #include "qt_host.h"
 #include "random.h"
 #include "shell_reset.h"
@@ -29,7 +30,7 @@ inline constexpr std::uint32_t RedAlertSeed = 2;
 // Dismisses the next modal window (the mission's communiqué) with a key as soon as it is up.
 inline void DismissNextModal() {
   QTimer::singleShot(0, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Space);
+    if (QWidget* modal = WaitingWindow()) QTest::keyClick(modal, Qt::Key_Space);
   });
 }
 

@@ -9,6 +9,18 @@
 #include <QTest>
 #include <QTimer>
 
+#include "modal_popup.h"
+
+// The window the game waits on: a message box or a dialog, or one of the game's own popups
+// (which Qt does not count as modal: the game's other windows must still see the click that
+// ends them).
+inline QWidget* WaitingWindow() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && dynamic_cast<ModalPopup*>(window)) return window;
+  return nullptr;
+}
+
 // Answers every box and dialog that comes up the way a player in a hurry would: No to the
 // save question, Cancel to a file dialog, a key to a communiqué. Remembers what it saw.
 class ModalAnswerer {
@@ -21,7 +33,7 @@ class ModalAnswerer {
 
  private:
   void Answer() {
-    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* modal = WaitingWindow();
     if (!modal) return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       seen << QStringLiteral("box");
