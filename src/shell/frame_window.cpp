@@ -102,9 +102,11 @@ void FrameWindow::AddMenuKey() {
 bool FrameWindow::MenusMayOpen() const { return !ActionRunning(); }
 
 void FrameWindow::TakeKeyboard() {
-  // Not from a window of the game that is still up (the next box, a dialog over a dialog),
-  // nor from another program the player has gone to.
-  if (!isVisible() || isMinimized() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+  // Not from a window of the game that is still up (the next box, a dialog over a dialog, a
+  // popup the frame waits behind), nor from another program the player has gone to.
+  if (!isVisible() || isMinimized() || !isEnabled() || QApplication::activeModalWidget() ||
+      QApplication::activePopupWidget())
+    return;
   if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
   activateWindow();
   if (!focusWidget()) setFocus();
