@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 
@@ -252,6 +253,25 @@ TEST_F(PopupTest, ARightClickOrAKeyThatTypesNothingKeepsThePauseAndALetterTypedT
   EXPECT_TRUE(endedByTheLetter);
   EXPECT_EQ(pausedFlag, 0);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(PopupTest, ABoxThatComesUpOverThePauseTakesItsKeysAndThePauseStaysUp) {
+  NewGameFromMenu(GreenSeed);
+  int answer = -1;
+  bool pauseStillUp = false;
+  WhenPopupIsUp([&](QWidget& popup) {
+    // What a saved game handed over while paused brings up: a box over the pause.
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) QTest::keyClick(box, Qt::Key_N);
+    });
+    answer = QMessageBox::question(frame.get(), QStringLiteral("Kestrav"), QStringLiteral("Save?"));
+    pauseStillUp = popup.isVisible() && pausedFlag == 1;
+    QTest::keyClick(&popup, Qt::Key_Space);
+  });
+  frame->Command(M::Pause);
+  EXPECT_EQ(answer, QMessageBox::No) << "the box answered the player's key";
+  EXPECT_TRUE(pauseStillUp);
+  EXPECT_EQ(pausedFlag, 0);
 }
 
 TEST_F(PopupTest, TheOrdersOfANewMissionEndOnALeftClickOnTheFrame) {
