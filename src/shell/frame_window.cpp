@@ -11,11 +11,13 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "core/bridge_size.h"
 #include "core/conditions.h"
 #include "core/end_game.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
+#include "core/message_catalogue.h"
 #include "core/new_game.h"
 #include "core/options.h"
 #include "core/settings_file.h"
@@ -176,6 +178,10 @@ void FrameWindow::Command(int id) {
     ChooseSkill(static_cast<SkillLevel>(id - M::SkillBase));
     return;
   }
+  if (id >= M::BridgeSizeBase && id <= M::BridgeSizeBase + LargestBridgeScale) {
+    ChooseBridgeSize(id - M::BridgeSizeBase);
+    return;
+  }
   ForwardToActiveStation(id);
 }
 
@@ -188,6 +194,16 @@ void FrameWindow::ChooseSkill(SkillLevel level) {
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(level), true);
 }
 
+void FrameWindow::ChooseBridgeSize(int size) {
+  const bool changed = size != options.bridgeSize;
+  options.bridgeSize = size;
+  CheckOptionItems();
+  // Qt draws the whole program at one scale, taken as it starts.
+  if (changed)
+    ShowGameMessageBox(this, MessageText(Msg::BridgeSizeLaterText), MessageText(Msg::SettingsCaption),
+                       MessageStyle::ExclamationOk);
+}
+
 void FrameWindow::ToggleOption(int& option, int command) {
   option = !option;
   menus_->SetChecked(MenuSet::Game, command, option != 0);
@@ -198,6 +214,8 @@ void FrameWindow::CheckOptionItems() {
   menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, options.singleControlWindow != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, options.pauseWhenIconic != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, options.soundsEnabled != 0);
+  for (int size = BridgeSizeAutomatic; size <= LargestBridgeScale; ++size)
+    menus_->SetChecked(MenuSet::Game, MenuCommand::BridgeSizeBase + size, options.bridgeSize == size);
 }
 
 void FrameWindow::ForwardToActiveStation(int id) {

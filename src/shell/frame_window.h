@@ -53,6 +53,7 @@ class FrameWindow : public QMainWindow {
   void TakeKeyboard();
   void CheckOptionItems();
   void ChooseSkill(SkillLevel level);
+  void ChooseBridgeSize(int size);
   void ToggleOption(int& option, int command);
   void Exit();
   void ArrangeIcons();
