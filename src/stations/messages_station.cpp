@@ -1,6 +1,7 @@
 #include "stations/messages_station.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -34,6 +35,8 @@ MessagesStation::MessagesStation(QWidget* parent)
       scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   const QFontMetrics metrics(font_);
   lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));
+  setFocusPolicy(Qt::StrongFocus);
+  scrollBar_->setFocusPolicy(Qt::NoFocus);  // the panel takes the keys itself
   scrollBar_->setRange(0, 0);
   scrollBar_->setSingleStep(1);
   scrollBar_->setPageStep(PageLines);
@@ -57,6 +60,18 @@ void MessagesStation::resizeEvent(QResizeEvent* event) {
   scrollMax_ = std::max(0, MessageLineCount - height() / lineHeight_);
   scrollPos_ = std::clamp(scrollMax_ - distanceFromBottom, 0, scrollMax_);
   UpdateScrollBar();
+}
+
+void MessagesStation::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up: Scroll(ScrollRequest::LineUp); return;
+    case Qt::Key_Down: Scroll(ScrollRequest::LineDown); return;
+    case Qt::Key_PageUp: Scroll(ScrollRequest::PageUp); return;
+    case Qt::Key_PageDown: Scroll(ScrollRequest::PageDown); return;
+    case Qt::Key_Home: Scroll(ScrollRequest::Top); return;
+    case Qt::Key_End: Scroll(ScrollRequest::Bottom); return;
+    default: StationWindow::keyPressEvent(event);
+  }
 }
 
 void MessagesStation::UpdateScrollBar() {
@@ -110,7 +125,8 @@ void MessagesStation::Paint(QPainter& painter) {
   }
   const int h = height();
   const int offset = h % lineHeight_;
-  const int first = std::max(0, scrollPos_ - 1);
+  // Whole lines only, the newest at the bottom: the spare pixels stay black at the top.
+  const int first = scrollPos_;
   const int end = std::min(MessageLineCount, scrollPos_ + h / lineHeight_);
   const int ascent = QFontMetrics(font_).ascent();
 
