@@ -11,6 +11,7 @@
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "stations/panel_drawing.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 constexpr int PageLines = 5;
@@ -116,6 +117,10 @@ void MessagesStation::Scroll(ScrollRequest request, int thumb) {
   scrollBar_->setSliderPosition(scrollPos_);
   Invalidate(true);
   UpdateNow();
+}
+
+void MessagesStation::PaintFocusRing(QPainter& screen) const {
+  DrawFocusRing(screen, QRect(0, 0, TextWidth(), height()), ConditionColour(game.gamePhase));
 }
 
 void MessagesStation::Paint(QPainter& painter) {

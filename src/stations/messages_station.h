@@ -32,6 +32,8 @@ class MessagesStation : public StationWindow {
 
  protected:
   void Paint(QPainter& painter) override;
+  // With the keyboard, a dotted ring in the log's colour round the lines.
+  void PaintFocusRing(QPainter& screen) const override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

@@ -149,8 +149,17 @@ TEST_F(MessagesStationTest, ShowsWholeLinesOnlyWithTheNewestAtTheBottomAtEveryHe
   }
 }
 
-TEST_F(MessagesStationTest, TheArrowAndPageKeysScrollTheLog) {
+TEST_F(MessagesStationTest, TheArrowAndPageKeysScrollTheLogThatShowsItHasTheKeyboard) {
   PostNumbered(30);
+  panel->activateWindow();
+  panel->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+  const QImage screen = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(screen.pixel(0, 0), GreenText) << "a dotted ring in the log's colour";
+  EXPECT_EQ(screen.pixel(0, 2), GreenText);
+  EXPECT_NE(screen.pixel(0, 1), GreenText);
+  EXPECT_NE(Face().pixel(0, 0), GreenText) << "on the screen only";
+
   const int bottom = panel->ScrollMax();
   const struct {
     Qt::Key key;
