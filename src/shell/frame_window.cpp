@@ -35,6 +35,8 @@
 #include "shell/station_frame_style.h"
 #include "shell/station_windows.h"
 #include "shell/window_layout.h"
+#include "stations/controls_window.h"
+#include "stations/panel_drawing.h"
 #include "stations/shared_pictures.h"
 #include "stations/sound.h"
 #include "stations/station_window.h"
@@ -56,6 +58,7 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
   AddAccelerators();
+  AddStationKeys();
   AddMenuKey();
   menuBar()->installEventFilter(this);
   qApp->installEventFilter(this);  // to see the game's other windows close
@@ -88,6 +91,21 @@ void FrameWindow::AddAccelerators() {
     // Like a menu click, an accelerator does nothing while its item is grayed.
     connect(shortcut, &QShortcut::activated, this, [this, id] {
       if (menus_->AcceleratorAllowed(id)) Command(id);
+    });
+  }
+}
+
+namespace {
+// F2 to F9 bring up the stations of the Controls window's buttons, in its order.
+Qt::Key StationKey(int controlsButton) { return static_cast<Qt::Key>(Qt::Key_F2 + controlsButton); }
+}  // namespace
+
+void FrameWindow::AddStationKeys() {
+  for (int button = 0; button < ControlsButtonCount; ++button) {
+    auto* shortcut = new QShortcut(QKeySequence(StationKey(button)), this);
+    // As the Controls window's button does: not while an action runs.
+    connect(shortcut, &QShortcut::activated, this, [button] {
+      if (!actionInProgress) ShowStation(ControlsWindow::StationOf(button));
     });
   }
 }
@@ -246,8 +264,15 @@ void FrameWindow::ListStationsInWindowMenu() {
       popup->addSeparator()->setData(-1);
       separated = true;
     }
-    const QString mnemonic = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
-    QAction* item = popup->addAction(mnemonic + stations[i]->windowTitle());
+    // The mnemonics are 1 to 9, then the 0 of the tenth.
+    QString number = QString::number(i + 1);
+    if (i < 10) number.insert(number.size() - 1, QLatin1Char('&'));
+    QString text = number + QLatin1Char(' ') + stations[i]->windowTitle();
+    if (auto* station = qobject_cast<StationWindow*>(stations[i]->widget())) {
+      if (const int button = ControlsWindow::ButtonOf(station->Id()); button >= 0)
+        text += QLatin1Char('\t') + QKeySequence(StationKey(button)).toString(QKeySequence::NativeText);
+    }
+    QAction* item = popup->addAction(text);
     item->setData(FirstWindowListId + i);
     item->setCheckable(true);
     item->setChecked(stations[i] == bridge_->activeSubWindow());

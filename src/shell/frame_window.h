@@ -46,6 +46,7 @@ class FrameWindow : public QMainWindow {
 
  private:
   void AddAccelerators();
+  void AddStationKeys();
   void AddMenuKey();
   // The menus open by click, Alt and a letter or F10 only while no action runs.
   bool MenusMayOpen() const;

@@ -273,10 +273,10 @@ TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   for (QAction* item : windowMenu->actions()) {
     if (!item->data().isValid() || item->isSeparator()) continue;
     listed << item->text();
-    if (item->text().endsWith("Navigation")) navigation = item;
+    if (item->text().contains("Navigation")) navigation = item;
   }
   EXPECT_EQ(listed.size(), StationCount);
-  EXPECT_EQ(listed.first(), "&1 Short Range Scan");
+  EXPECT_EQ(listed.first(), "&1 Short Range Scan\tF2") << "with its key";
   ASSERT_NE(navigation, nullptr);
   navigation->trigger();
   EXPECT_EQ(frame->Backdrop().activeSubWindow(), StationFrame(Station::Navigation));

@@ -1,6 +1,7 @@
 // The shell's popups and the start-up flight: the pause that holds the game until a typed
 // character or a click, the About box, and the fly-by that leaves the screen as it found it.
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -91,6 +92,33 @@ TEST(FlyByOverTheFrameTest, TheFrameLooksTheSameAfterTheFlight) {
   EXPECT_EQ(frame.grab().toImage(), before);
   EXPECT_TRUE(frame.findChildren<QWidget*>().isEmpty()) << "the flight's surface is gone";
 }
+
+// The whole flight over a frame this wide takes seconds; a key or a click ends it at once.
+class FlyBySkipTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FlyBySkipTest, EndsTheFlightAtOnceAndLeavesTheFrameAsItWas) {
+  QLabel frame;
+  frame.setPixmap(QPixmap::fromImage(BusyScreen({1200, 200})));
+  frame.resize(1200, 200);
+  frame.show();
+  const QImage before = frame.grab().toImage();
+  const bool byKey = std::string(GetParam()) == "Key";
+  QTimer::singleShot(100, [&frame, byKey] {
+    if (byKey)
+      QTest::keyClick(&frame, Qt::Key_Space);
+    else
+      QTest::mouseClick(&frame, Qt::LeftButton, {}, QPoint(600, 100));
+  });
+  QElapsedTimer clock;
+  clock.start();
+  PlayIntroFlyByOver(frame);
+  EXPECT_LT(clock.elapsed(), 1000) << "the flight went on after the " << GetParam();
+  EXPECT_EQ(frame.grab().toImage(), before) << "the ship is gone with it";
+  EXPECT_TRUE(frame.findChildren<QWidget*>().isEmpty()) << "and so is the flight's surface";
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyOrClick, FlyBySkipTest, ::testing::Values("Key", "Click"),
+                         [](const auto& row) { return std::string(row.param); });
 
 void Nothing() {}
 
