@@ -46,7 +46,7 @@ void StampClocks(std::uint32_t now) {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) {
       if (!Cell::HoldsAlien(cells[y][x])) continue;
-      if (AlienRecord* alien = Record(FindAlienAt(game.shipQuadrant, x, y)))
+      if (AlienRecord* alien = Record(game.FindAlienAt(game.shipQuadrant, x, y)))
         alien->lastMoveTick = alien->lastAttackTick = now;
     }
 }
@@ -81,7 +81,7 @@ void Sweep(std::uint32_t now) {
       // any, wait for the pass that stamps them.
       if (game.resetAlienClocks) return;
       if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
-      const int i = FindAlienAt(game.shipQuadrant, x, y);
+      const int i = game.FindAlienAt(game.shipQuadrant, x, y);
       MoveIfDue(i, now);
       AttackIfDue(i, now);
     }

@@ -209,7 +209,7 @@ TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {
   Quadrant({"........", "........", "..*K....", "...K<...", "....C...", "........", "........", "........"});
   game.galaxy[27].cells[3][3] |= 0x0200;  // the moving alien's frame byte stays behind
   game.galaxy[27].cells[4][3] = 0x0100;
-  const int i = FindAlienAt(27, 3, 3);
+  const int i = game.FindAlienAt(27, 3, 3);
   lcg::Seed(1);  // 41 mod 3 = 2
   AlienMove(i);
   EXPECT_EQ(Alien(i).sectorX, 4);

@@ -34,7 +34,7 @@ class ConsoleCommandsTest : public SectorTest {
     recorder.Clear();
     std::string row = typed;
     row.resize(std::max(columns, typed.size()), ' ');
-    answer = ExecuteConsoleLine(row);
+    answer = ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
     return recorder.console;
   }
 
@@ -338,7 +338,7 @@ TEST_F(ConsoleCommandsTest, RicCountsDownThenTheScanCarriesOutTheRicochet) {
   SetHost(&host);
   DrawQuadrant(27, {"........", "........", "........", "........", "..>.x...", "........", "........", "........"});
   game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
-  EXPECT_EQ(ExecuteConsoleLine(">RIC" + std::string(35, ' ')), ConsoleAnswer::Leave);
+  EXPECT_EQ(ExecuteConsoleLine(WholeConsoleWorld(game, host), ">RIC" + std::string(35, ' ')), ConsoleAnswer::Leave);
   std::string countdown;
   for (int n = 10; n >= 0; --n) countdown += "[" + std::to_string(n) + "]\n";
   EXPECT_EQ(host.console, "Scanning...\nComputing ricochet coordinates...\n" + countdown + ">");
