@@ -1,6 +1,6 @@
 #pragma once
 // Everything the rules do to the world outside the game state goes through Host:
-// windows, the console, sounds, menus, the condition-light timer, communiqués and time.
+// windows, the console, sounds, menus, the condition light's blink, communiqués and time.
 // The Qt front end implements it for the real game; HeadlessHost records the calls
 // and runs a virtual clock for the tests and kestrav-tool. There is no third one.
 
