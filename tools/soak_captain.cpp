@@ -246,7 +246,7 @@ SoakAction Captain::InRedAlert(const GameState& s) {
     const int wanted = (nearest.energy + loss) * (single ? 1 : static_cast<int>(aliens.size())) + Draw(10, 60);
     SoakAction fire = Command(SoakAction::Kind::Phasers, 0, std::min(wanted, s.shipEnergy - 400));
     fire.singleTarget = single;
-    if (PhaserChargeAffordable(fire.amount)) return fire;
+    if (PhaserChargeAffordable(s, fire.amount)) return fire;
   }
   if (s.Working(ShipSystem::Computer) && Chance(10)) return ConsoleCommand(s);
   if (Chance(50)) {

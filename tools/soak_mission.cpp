@@ -114,8 +114,8 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
   switch (action.kind) {
     case Kind::Impulse: RequestMove(action.course, action.amount, 0); break;
     case Kind::Warp: RequestMove(action.course, 0, action.amount); break;
-    case Kind::Torpedo: ExecuteTorpedo(action.course, action.amount, SendNow); break;
-    case Kind::Phasers: ExecutePhasers(action.amount, action.singleTarget, SendNow); break;
+    case Kind::Torpedo: ExecuteTorpedo(game, host_, action.course, action.amount, SendNow); break;
+    case Kind::Phasers: ExecutePhasers(game, host_, host_, action.amount, action.singleTarget, SendNow); break;
     case Kind::Shields: {
       const int total = game.shipEnergy + game.shieldEnergy;
       if (game.Working(ShipSystem::Shield) && action.amount >= 0 &&

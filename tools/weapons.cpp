@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/game_state.h"
+#include "core/host.h"
 #include "sector/phasers.h"
 #include "sector/torpedoes.h"
 #include "tools/command_line.h"
@@ -45,7 +46,7 @@ int TorpedoVerb(const std::vector<std::string>& args) {
   return RunAction(
       *request,
       [&] {
-        ExecuteTorpedo(*course, *distance, SendNow);
+        ExecuteTorpedo(game, host(), *course, *distance, SendNow);
         return true;
       },
       Usage);
@@ -70,8 +71,8 @@ int PhasersVerb(const std::vector<std::string>& args) {
       *request,
       [&] {
         // The station's panel cannot reach a charge the ship cannot afford.
-        if (!PhaserChargeAffordable(charge)) return false;
-        ExecutePhasers(charge, singleTarget, SendNow);
+        if (!PhaserChargeAffordable(game, charge)) return false;
+        ExecutePhasers(game, host(), host(), charge, singleTarget, SendNow);
         return true;
       },
       Usage);

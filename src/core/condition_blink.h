@@ -1,6 +1,6 @@
 #pragma once
-// The condition light's blink: every 500 ms tick of the Status window's timer 1, every
-// second tick switches red alert and yellow between their two phases.
+// The condition light's blink: of its ticks, 500 ms apart, every second one switches red
+// alert and yellow between their two phases.
 
 // Ticks counted so far (the phase switches on every second one).
 extern int blinkTickCount;

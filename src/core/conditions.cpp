@@ -80,12 +80,12 @@ GamePhase Dock() {
   RepaintStatus();
   ApplyRepairs();
   ChartNeighbourhood(game.shipQuadrant);
-  host().StopTargetLock();
+  host().StandDown();
   return game.gamePhase = GamePhase::Docked;
 }
 
 GamePhase WarnYellow() {
-  host().StopTargetLock();
+  host().StandDown();
   EnableGameCommands(true);
   PostShipMessage(Msg::ConditionYellow);
   if (!game.yellowBlinkActive) {
@@ -97,7 +97,7 @@ GamePhase WarnYellow() {
 }
 
 GamePhase GoGreen() {
-  host().StopTargetLock();
+  host().StandDown();
   EnableGameCommands(true);
   StopBlink();
   PostShipMessage(Msg::ConditionGreen);

@@ -12,10 +12,12 @@ std::string FormatConsoleText(const char* format, ...) {
   return length < 0 ? std::string() : std::string(text);
 }
 
-void ConsolePrintText(std::string_view text) { host().ConsolePrint(std::string(text.substr(0, ConsoleTextLimit))); }
+void ConsolePrintText(ShipLog& shipLog, std::string_view text) {
+  shipLog.ConsolePrint(std::string(text.substr(0, ConsoleTextLimit)));
+}
 
-void ConsolePrintTextThenPrompt(std::string_view text) {
+void ConsolePrintTextThenPrompt(ShipLog& shipLog, std::string_view text) {
   std::string answer(text);
   answer += ConsolePromptMark;
-  ConsolePrintText(answer);
+  ConsolePrintText(shipLog, answer);
 }

@@ -1,5 +1,7 @@
 #include "core/game_files.h"
 
+#include <optional>
+
 #include "core/console_print.h"
 #include "core/end_game.h"
 #include "core/file_io.h"
@@ -42,6 +44,11 @@ void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, co
   std::string text = FormatText(LoadMessageString(textId).c_str(), path.c_str());
   if (!reason.empty()) text += "\n" + reason;
   host().ShowMessageBox(text, LoadMessageString(captionId), style);
+}
+
+void NameGameFile(const std::string& path) {
+  game.gameFilePath = path;
+  game.gameFileTitle = path.substr(path.find_last_of('/') + 1);
 }
 
 bool SaveGame() {
@@ -97,7 +104,12 @@ Answer PromptSaveGame() {
   // command that asked goes no further, and a file chosen for it does not become its name.
   // A cancelled Save As dialog still lets the command go on.
   const std::string path = game.gameFilePath, title = game.gameFileTitle;
-  if ((!title.empty() || host().ChooseSaveFile()) && !SaveGame()) {
+  if (title.empty()) {
+    const std::optional<std::string> chosen = host().ChooseSaveFile();
+    if (!chosen) return answer;
+    NameGameFile(*chosen);
+  }
+  if (!SaveGame()) {
     game.gameFilePath = path;
     game.gameFileTitle = title;
     return Answer::Cancel;

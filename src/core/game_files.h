@@ -1,6 +1,6 @@
 #pragma once
 // Saving and loading games, and the question asked before an unsaved game is discarded.
-// The frame's dialogs set game.gameFilePath and game.gameFileTitle before these run.
+// The file a game is saved to or loaded from is named with NameGameFile before these run.
 
 #include <string>
 
@@ -15,6 +15,10 @@ struct SavedGameRead {
   bool Ok() const { return error == 0; }
 };
 SavedGameRead ReadSavedGameFile(const std::string& path, GameState& loaded);
+
+// The running game's file becomes `path`: its gameFilePath, and its gameFileTitle, the name
+// after the path's last '/'.
+void NameGameFile(const std::string& path);
 
 // Writes the running game to gameFilePath; on failure says so and leaves changeCount.
 bool SaveGame();

@@ -2,9 +2,9 @@
 
 GameState game;
 
-int FindAlienAt(int quadrant, int x, int y) {
-  for (int i = 0; i < game.alienTotal && i < static_cast<int>(game.alienTable.size()); ++i) {
-    const AlienRecord& a = game.alienTable[static_cast<std::size_t>(i)];
+int GameState::FindAlienAt(int quadrant, int x, int y) const {
+  for (int i = 0; i < alienTotal && i < static_cast<int>(alienTable.size()); ++i) {
+    const AlienRecord& a = alienTable[static_cast<std::size_t>(i)];
     if (a.quadrant == quadrant && a.sectorX == x && a.sectorY == y) return i;
   }
   return -1;

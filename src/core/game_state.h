@@ -144,6 +144,8 @@ struct GameState {
   bool InYellow() const { return gamePhase == GamePhase::Yellow || gamePhase == GamePhase::YellowAlt; }
   QuadrantRecord& ShipQuadrantRecord() { return galaxy[static_cast<std::size_t>(shipQuadrant)]; }
   QuadrantRecord& Quadrant(int quadrant) { return galaxy[static_cast<std::size_t>(quadrant)]; }
+  // Index of the first live alien record at (quadrant, x, y), or -1.
+  int FindAlienAt(int quadrant, int x, int y) const;
 };
 
 extern GameState game;
@@ -157,9 +159,6 @@ inline constexpr int QuadrantNeighbour(int quadrant, int dColumn, int dRow) {
   const int row = ((QuadrantRow(quadrant) + dRow) % 8 + 8) % 8;
   return row * 8 + column;
 }
-
-// Index of the first live alien record at (quadrant, x, y), or -1.
-int FindAlienAt(int quadrant, int x, int y);
 
 // The skill's name as the high-score file stores it; nullptr outside 0..5.
 const char* SkillName(SkillLevel level);

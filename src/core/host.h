@@ -1,10 +1,12 @@
 #pragma once
 // Everything the rules do to the world outside the game state goes through Host:
-// windows, the console, sounds, menus, the condition-light timer, communiqués and time.
+// windows, the console, sounds, menus, the condition light's blink, communiqués and time.
 // The Qt front end implements it for the real game; HeadlessHost records the calls
 // and runs a virtual clock for the tests and kestrav-tool. There is no third one.
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -130,10 +132,13 @@ class Bridge {
   virtual void TakeFocusFrom(Station s) = 0;
   // Queues a request to the Short Range Scan behind the messages already waiting (posted,
   // not sent); it is dropped if the scan is closed first.
-  virtual void PostScanRequest(void (*request)()) = 0;
-  virtual void StartConditionBlink() = 0;  // Status window timer 1, 500 ms
-  virtual void StopConditionBlink() = 0;   // kill that timer
-  virtual void StopTargetLock() = 0;       // Phasers station's TARGET LOCK light
+  virtual void PostScanRequest(std::function<void()> request) = 0;
+  // The condition light on the Status panel starts blinking, a tick every 500 ms, or stops.
+  virtual void StartConditionBlink() = 0;
+  virtual void StopConditionBlink() = 0;
+  // The condition turned docked, yellow or green: no alien shares the ship's quadrant, and
+  // the bridge stops tracking one (the Phasers station's TARGET LOCK light goes out).
+  virtual void StandDown() = 0;
 
   virtual void EnableMenuItem(int command, bool enabled) = 0;
   // Long operations and actions: hourglass cursor and the mouse captured by the frame
@@ -163,8 +168,8 @@ class GameDialogs {
   virtual void ShowCommunique(const std::string& text) = 0;
   virtual Answer ShowMessageBox(const std::string& text, const std::string& caption,
                                 MessageStyle style) = 0;  // owned by the frame
-  // The Save As dialog; on OK sets game.gameFilePath and game.gameFileTitle, returns true.
-  virtual bool ChooseSaveFile() = 0;
+  // The Save As dialog: the path of the file chosen, or nothing when the player cancels.
+  virtual std::optional<std::string> ChooseSaveFile() = 0;
   virtual std::string AskHighScoreName() = 0;  // the modal high-score name dialog
   virtual void ShowHighScores() = 0;           // the modal high-score window
 };

@@ -16,7 +16,7 @@ void ClearMessageLines() {
   for (auto& line : messageLines) line.fill('\0');
 }
 
-void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
+void PostShipMessageOfKinds(ShipLog& shipLog, const GameState& gameState, MessageId id, const char* kinds, ...) {
   const char* format = MessageText(id);
   if (!format) return;
   char text[80];
@@ -28,20 +28,20 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   } else {
     std::snprintf(text, sizeof text, "%s", format);
   }
-  host().ShipMessagePosted(text);
+  shipLog.ShipMessagePosted(text);
 
-  if (game.messagesToComputer) {
+  if (gameState.messagesToComputer) {
     // Already formatted: printed as it stands, never formatted a second time.
-    ConsolePrintText(text);
-    ConsolePrintText("\n");
+    ConsolePrintText(shipLog, text);
+    ConsolePrintText(shipLog, "\n");
     return;
   }
-  if (!game.Working(ShipSystem::MessageDisplay)) return;
+  if (!gameState.Working(ShipSystem::MessageDisplay)) return;
 
   std::rotate(messageLines.begin(), messageLines.begin() + 1, messageLines.end());  // the oldest goes
   auto& newest = messageLines[MessageLineCount - 1];
   newest.fill('\0');
   // A line keeps the first 63 characters of the text.
   std::memcpy(newest.data(), text, ::strnlen(text, MessageLineLength - 1));
-  host().MessagesChanged();
+  shipLog.MessagesChanged();
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <type_traits>
 
+#include "core/game_state.h"
 #include "core/host.h"
 
 inline constexpr int MessageLineCount = 30;
@@ -14,10 +15,14 @@ extern std::array<std::array<char, MessageLineLength>, MessageLineCount> message
 
 void ClearMessageLines();
 
-// Formats text `id` with integer and string arguments (at most 79 characters) and either
-// prints it on the console (messages rerouted), drops it (display damaged) or appends it to
-// the log. Values that do not fit the text's directives are not formatted: the text is
-// posted as it stands.
+// Formats text `id` with integer and string arguments (at most 79 characters) and, as
+// `gameState` has it, either prints it on `shipLog`'s console (messages rerouted), drops it
+// (display damaged) or appends it to the log. Values that do not fit the text's directives
+// are not formatted: the text is posted as it stands.
+template <class... Values>
+void PostShipMessage(ShipLog& shipLog, const GameState& gameState, MessageId id, Values... values);
+
+// The same for the running game, on the host's log.
 template <class... Values>
 void PostShipMessage(MessageId id, Values... values);
 
@@ -33,10 +38,15 @@ constexpr char MessageValueKind() {
 }
 
 // PostShipMessage's work, with the values' kinds spelled out.
-void PostShipMessageOfKinds(MessageId id, const char* kinds, ...);
+void PostShipMessageOfKinds(ShipLog& shipLog, const GameState& gameState, MessageId id, const char* kinds, ...);
+
+template <class... Values>
+void PostShipMessage(ShipLog& shipLog, const GameState& gameState, MessageId id, Values... values) {
+  static constexpr char ValueKinds[] = {MessageValueKind<Values>()..., '\0'};
+  PostShipMessageOfKinds(shipLog, gameState, id, ValueKinds, values...);
+}
 
 template <class... Values>
 void PostShipMessage(MessageId id, Values... values) {
-  static constexpr char ValueKinds[] = {MessageValueKind<Values>()..., '\0'};
-  PostShipMessageOfKinds(id, ValueKinds, values...);
+  PostShipMessage(host(), game, id, values...);
 }

@@ -72,14 +72,14 @@ bool HeadlessHost::IsStationMinimized(Station s) { return minimized[static_cast<
 
 void HeadlessHost::TakeFocusFrom(Station s) { Record("TakeFocusFrom", StationName(s)); }
 
-void HeadlessHost::PostScanRequest(void (*request)()) {
-  postedRequests.push_back(request);
+void HeadlessHost::PostScanRequest(std::function<void()> request) {
+  postedRequests.push_back(std::move(request));
   Record("PostScanRequest");
 }
 
 void HeadlessHost::RunPostedRequests() {
   while (!postedRequests.empty()) {
-    void (*request)() = postedRequests.front();
+    const std::function<void()> request = std::move(postedRequests.front());
     postedRequests.pop_front();
     request();
   }
@@ -91,7 +91,7 @@ void HeadlessHost::EnableMenuItem(int command, bool enabled) {
 
 void HeadlessHost::StartConditionBlink() { Record("StartConditionBlink"); }
 void HeadlessHost::StopConditionBlink() { Record("StopConditionBlink"); }
-void HeadlessHost::StopTargetLock() { Record("StopTargetLock"); }
+void HeadlessHost::StandDown() { Record("StandDown"); }
 
 void HeadlessHost::SetBusy(bool b) {
   busy = b;
@@ -141,13 +141,12 @@ Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& 
   return answer;
 }
 
-bool HeadlessHost::ChooseSaveFile() {
+std::optional<std::string> HeadlessHost::ChooseSaveFile() {
   Record("ChooseSaveFile");
-  if (saveFileChoices.empty()) return false;
-  game.gameFilePath = saveFileChoices.front();
+  if (saveFileChoices.empty()) return std::nullopt;
+  std::string chosen = std::move(saveFileChoices.front());
   saveFileChoices.pop_front();
-  game.gameFileTitle = game.gameFilePath.substr(game.gameFilePath.find_last_of('/') + 1);
-  return true;
+  return chosen;
 }
 
 std::string HeadlessHost::AskHighScoreName() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -49,11 +50,11 @@ class HeadlessHost : public Host {
   void ShowStationNormal(Station s) override;
   bool IsStationMinimized(Station s) override;
   void TakeFocusFrom(Station s) override;
-  void PostScanRequest(void (*request)()) override;  // queued until RunPostedRequests
+  void PostScanRequest(std::function<void()> request) override;  // queued until RunPostedRequests
   void EnableMenuItem(int command, bool enabled) override;
   void StartConditionBlink() override;
   void StopConditionBlink() override;
-  void StopTargetLock() override;
+  void StandDown() override;
   void SetBusy(bool busy) override;
   void ScanFillBlack(ScanRect rect) override;
   void ScanBlitPicture(ScanPoint topLeft, int pictureId) override;
@@ -64,7 +65,7 @@ class HeadlessHost : public Host {
   void ShowCommunique(const std::string& text) override;
   void RestoreFrame() override;
   Answer ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) override;
-  bool ChooseSaveFile() override;
+  std::optional<std::string> ChooseSaveFile() override;
   std::string AskHighScoreName() override;
   void ShowHighScores() override;
 
@@ -77,7 +78,7 @@ class HeadlessHost : public Host {
 
   // Carries out the requests posted to the scan, in order, as the game's message loop would.
   void RunPostedRequests();
-  std::deque<void (*)()> postedRequests;
+  std::deque<std::function<void()>> postedRequests;
 
   bool busy = false;
   bool stationsExist = false;

@@ -31,14 +31,12 @@ QString RunFileDialog(QWidget* frame, QFileDialog::AcceptMode mode) {
   return dialog.selectedFiles().constFirst();
 }
 
+std::string LocalPath(const QString& path) { return path.toLocal8Bit().toStdString(); }
+
 // The game's file name, put back when the file chosen did not take the game.
 class GameFileName {
  public:
   GameFileName() : path_(game.gameFilePath), title_(game.gameFileTitle) {}
-  static void Set(const QString& path) {
-    game.gameFilePath = path.toLocal8Bit().toStdString();
-    game.gameFileTitle = QFileInfo(path).fileName().toLocal8Bit().toStdString();
-  }
   void Restore() const {
     game.gameFilePath = path_;
     game.gameFileTitle = title_;
@@ -50,11 +48,10 @@ class GameFileName {
 };
 }  // namespace
 
-bool ChooseSaveFile(QWidget* frame) {
+std::optional<std::string> ChooseSaveFile(QWidget* frame) {
   const QString path = RunFileDialog(frame, QFileDialog::AcceptSave);
-  if (path.isEmpty()) return false;
-  GameFileName::Set(path);
-  return true;
+  if (path.isEmpty()) return std::nullopt;
+  return LocalPath(path);
 }
 
 void OpenGameCommand(QWidget* frame) {
@@ -66,13 +63,16 @@ void OpenGameCommand(QWidget* frame) {
 void OpenGameFile(const QString& path) {
   // A rejected file must not become the game's name: the next Save would overwrite it.
   const GameFileName previous;
-  GameFileName::Set(path);
+  NameGameFile(LocalPath(path));
   if (!LoadGame()) previous.Restore();
 }
 
 void SaveGameAsCommand(QWidget* frame) {
+  const std::optional<std::string> chosen = ChooseSaveFile(frame);
+  if (!chosen) return;
   const GameFileName previous;
-  if (ChooseSaveFile(frame) && !SaveGame()) previous.Restore();
+  NameGameFile(*chosen);
+  if (!SaveGame()) previous.Restore();
 }
 
 void SaveGameCommand(QWidget* frame) {

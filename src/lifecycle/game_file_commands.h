@@ -3,6 +3,7 @@
 // dialogs, the game's message boxes, and the save prompt before the desktop session ends.
 
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "core/host.h"
@@ -21,8 +22,8 @@ void SaveGameCommand(QWidget* frame);
 // File > Save As: choose a file and save to it.
 void SaveGameAsCommand(QWidget* frame);
 
-// The Save As dialog alone; on OK the game's file path and title become the chosen file.
-bool ChooseSaveFile(QWidget* frame);
+// The Save As dialog alone: the path of the file chosen, or nothing when the player cancels.
+std::optional<std::string> ChooseSaveFile(QWidget* frame);
 
 // A message box owned by the frame, answered as the platform numbers its buttons.
 Answer ShowGameMessageBox(QWidget* frame, const std::string& text, const std::string& caption, MessageStyle style);

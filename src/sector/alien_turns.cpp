@@ -13,8 +13,6 @@
 #include "sector/ship_hits.h"
 
 namespace {
-bool ScanWorks() { return game.Working(ShipSystem::SRS); }
-
 // The chance, in the first pass after a reset, that an alien acts before its time.
 bool ActsEarly() { return firstCombatPass && lcg::rand() % 100 >= 95; }
 
@@ -46,7 +44,7 @@ void StampClocks(std::uint32_t now) {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) {
       if (!Cell::HoldsAlien(cells[y][x])) continue;
-      if (AlienRecord* alien = Record(FindAlienAt(game.shipQuadrant, x, y)))
+      if (AlienRecord* alien = Record(game.FindAlienAt(game.shipQuadrant, x, y)))
         alien->lastMoveTick = alien->lastAttackTick = now;
     }
 }
@@ -55,7 +53,7 @@ void MoveIfDue(int i, std::uint32_t now) {
   const AlienRecord* alien = Record(i);
   if (!alien || !(Due(now, alien->lastMoveTick, alien->moveInterval) || ActsEarly())) return;
   if (actionInProgress) return;  // its turn waits for a later pass
-  TakeTurn([&] { AlienMove(i); });
+  TakeTurn([&] { AlienMove(game, host(), i); });
   if (AlienRecord* moved = Record(i)) moved->lastMoveTick = now;
   host().PumpPendingMessages();
 }
@@ -81,7 +79,7 @@ void Sweep(std::uint32_t now) {
       // any, wait for the pass that stamps them.
       if (game.resetAlienClocks) return;
       if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
-      const int i = FindAlienAt(game.shipQuadrant, x, y);
+      const int i = game.FindAlienAt(game.shipQuadrant, x, y);
       MoveIfDue(i, now);
       AttackIfDue(i, now);
     }
@@ -124,9 +122,9 @@ void RedAlertTick() {
   firstCombatPass = false;
 }
 
-void AlienMove(int i) {
-  AlienRecord& alien = game.alienTable[static_cast<std::size_t>(i)];
-  auto& cells = game.ShipQuadrantRecord().cells;
+void AlienMove(GameState& gameState, ScanCanvas& canvas, int i) {
+  AlienRecord& alien = gameState.alienTable[static_cast<std::size_t>(i)];
+  auto& cells = gameState.ShipQuadrantRecord().cells;
   std::vector<SectorPoint> free;
   for (int cx = alien.sectorX - 1; cx <= alien.sectorX + 1; ++cx)
     for (int cy = alien.sectorY - 1; cy <= alien.sectorY + 1; ++cy) {
@@ -137,9 +135,9 @@ void AlienMove(int i) {
   if (free.empty()) return;
   const SectorPoint to = free[static_cast<std::size_t>(lcg::rand()) % free.size()];
 
-  if (ScanWorks()) {
-    host().ScanFillBlack(SectorRect(alien.sectorX, alien.sectorY));
-    host().ScanBlitPicture(SectorTopLeft(to.x, to.y), SectorPicture(alien.kind));
+  if (gameState.Working(ShipSystem::SRS)) {
+    canvas.ScanFillBlack(SectorRect(alien.sectorX, alien.sectorY));
+    canvas.ScanBlitPicture(SectorTopLeft(to.x, to.y), SectorPicture(alien.kind));
   }
   SectorCell& from = cells[alien.sectorY][alien.sectorX];
   from = static_cast<SectorCell>(from & 0xFF00);

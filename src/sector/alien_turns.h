@@ -5,13 +5,17 @@
 
 #include <cstdint>
 
+class ScanCanvas;
+struct GameState;
+
 // One pass over the aliens of the ship's quadrant, row by row, at the tick count read once
 // at its start. The first pass after a reset (red alert just sounded, a new or ended game)
 // only stamps every alien's clocks with that tick.
 void RedAlertTick();
 
-// Alien i moves to a random free sector next to it, if it has one.
-void AlienMove(int i);
+// Alien i of `gameState` moves to a random free sector next to it, if it has one, drawn
+// on `canvas` while the short range sensors work.
+void AlienMove(GameState& gameState, ScanCanvas& canvas, int i);
 
 // Alien i fires at the ship: the beam, the hit, and what the shields cannot hold.
 void AlienAttack(int i);

@@ -28,7 +28,7 @@ ConsoleAnswer ConsoleCharacter(ConsoleGrid& grid, char c) {
     case ConsoleReturn: {
       // The grid may be gone once the line has run (a wait in it can end the game).
       const std::string row = grid.Enter();
-      return ExecuteConsoleLine(row);
+      return ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
     }
     case ConsoleEscape: return ConsoleAnswer::Leave;
     default: grid.Type(c); return ConsoleAnswer::Stay;

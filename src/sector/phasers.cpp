@@ -21,7 +21,7 @@ std::vector<int> PhaserTargets() {
   std::vector<int> targets;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      if (const int index = FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
+      if (const int index = game.FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
   return targets;
 }
 
@@ -61,29 +61,29 @@ void FireIntoSpace(int energy) {
 }
 }  // namespace
 
-bool PhaserChargeAffordable(int charge) {
-  return charge == 0 || (charge > 0 && game.shipEnergy - charge >= LeastEnergyAfterCharge);
+bool PhaserChargeAffordable(const GameState& gameState, int charge) {
+  return charge == 0 || (charge > 0 && gameState.shipEnergy - charge >= LeastEnergyAfterCharge);
 }
 
-PhaserPanelAmounts PhaserPanelFromShip(int charge) {
-  const int available = game.shipEnergy - charge;
-  if (available < LeastEnergyToCharge) return {game.shipEnergy, 0};
+PhaserPanelAmounts PhaserPanelFromShip(const GameState& gameState, int charge) {
+  const int available = gameState.shipEnergy - charge;
+  if (available < LeastEnergyToCharge) return {gameState.shipEnergy, 0};
   return {available, charge};
 }
 
-PhaserShot ExecutePhasers(int charge, bool singleTarget, const ScanRequestSender& send,
-                          const std::function<void(const PhaserShot&)>& paid) {
+PhaserShot ExecutePhasers(GameState& gameState, GameSounds& sounds, Bridge& bridge, int charge, bool singleTarget,
+                          const ScanRequestSender& send, const std::function<void(const PhaserShot&)>& paid) {
   PhaserShot shot;
-  if (game.Working(ShipSystem::Phaser)) {
+  if (gameState.Working(ShipSystem::Phaser)) {
     shot.sent = true;
-    shot.charge = PhaserChargeAffordable(charge) ? charge : 0;
-    game.shipEnergy -= shot.charge;
+    shot.charge = PhaserChargeAffordable(gameState, charge) ? charge : 0;
+    gameState.shipEnergy -= shot.charge;
   }
   if (paid) paid(shot);
   if (!shot.sent) return shot;
-  host().PlaySoundNow(Sounds::Acknowledge, false);
+  sounds.PlaySoundNow(Sounds::Acknowledge, false);
   send([energy = shot.charge, singleTarget] { RequestPhasers(energy, singleTarget); });
-  host().InvalidateStation(Station::Status, false);
+  bridge.InvalidateStation(Station::Status, false);
   return shot;
 }
 

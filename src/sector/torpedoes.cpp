@@ -35,7 +35,7 @@ int TorpedoDamage() {
 void HitAlienAt(int x, int y, bool atTheDistanceSet) {
   int damage = TorpedoDamage();
   if (atTheDistanceSet) damage += DistanceBonus;
-  const int index = FindAlienAt(game.shipQuadrant, x, y);
+  const int index = game.FindAlienAt(game.shipQuadrant, x, y);
   if (index < 0) {
     PostShipMessage(Msg::InternalError, "srs", InternalErrorNoAlien);
     return;
@@ -90,9 +90,10 @@ TorpedoFinds TorpedoFindsAt(const QuadrantRecord& quadrant, int x, int y) {
   }
 }
 
-bool ExecuteTorpedo(int course, int distance, const ScanRequestSender& send) {
-  if (!game.Working(ShipSystem::Photon)) return false;
-  host().PlaySoundNow(Sounds::Acknowledge, false);
+bool ExecuteTorpedo(const GameState& gameState, GameSounds& sounds, int course, int distance,
+                    const ScanRequestSender& send) {
+  if (!gameState.Working(ShipSystem::Photon)) return false;
+  sounds.PlaySoundNow(Sounds::Acknowledge, false);
   send([course, distance] { RequestTorpedo(course, distance); });
   return true;
 }

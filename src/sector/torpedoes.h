@@ -5,15 +5,18 @@
 
 #include "sector/scan_requests.h"
 
+class GameSounds;
+struct GameState;
 struct QuadrantRecord;
 
 inline constexpr int StarbaseTorpedoDamage = 250;
 inline constexpr int DistanceBonus = 70;
 
-// One EXECUTE of the Photon Torpedoes station: with the tubes working, the acknowledgement
-// sounds and `send` hands the scan its RequestTorpedo. False while the tubes are damaged:
-// nothing is sounded or sent.
-bool ExecuteTorpedo(int course, int distance, const ScanRequestSender& send);
+// One EXECUTE of the Photon Torpedoes station: with the tubes of `gameState` working, the
+// acknowledgement sounds and `send` hands the scan its RequestTorpedo. False while the tubes
+// are damaged: nothing is sounded or sent.
+bool ExecuteTorpedo(const GameState& gameState, GameSounds& sounds, int course, int distance,
+                    const ScanRequestSender& send);
 
 // Launches one torpedo along `course` with the DISTANCE setting `distance` (0..9). The
 // request frame has checked that a torpedo is aboard and started the launch sound.

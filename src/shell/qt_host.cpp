@@ -92,8 +92,8 @@ void QtHost::TakeFocusFrom(Station s) {
   if (window && focus && window->isAncestorOf(focus) && controlsWindow) controlsWindow->setFocus();
 }
 
-void QtHost::PostScanRequest(void (*request)()) {
-  if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(request);
+void QtHost::PostScanRequest(std::function<void()> request) {
+  if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(std::move(request));
 }
 
 void QtHost::EnableMenuItem(int command, bool enabled) {
@@ -114,7 +114,7 @@ void QtHost::StopConditionBlink() {
   if (blinkTimer_) blinkTimer_->stop();
 }
 
-void QtHost::StopTargetLock() {
+void QtHost::StandDown() {
   if (auto* phasers = qobject_cast<PhaserStation*>(phaserWindow)) phasers->StopTargetLock();
 }
 
@@ -165,6 +165,6 @@ Answer QtHost::ShowMessageBox(const std::string& text, const std::string& captio
   return ShowGameMessageBox(frame_, text, caption, style);
 }
 
-bool QtHost::ChooseSaveFile() { return ::ChooseSaveFile(frame_); }
+std::optional<std::string> QtHost::ChooseSaveFile() { return ::ChooseSaveFile(frame_); }
 std::string QtHost::AskHighScoreName() { return ::AskHighScoreName(frame_); }
 void QtHost::ShowHighScores() { ::ShowHighScores(frame_); }

@@ -42,12 +42,12 @@ class QtHost : public Host {
   void ShowStationNormal(Station s) override;
   bool IsStationMinimized(Station s) override;
   void TakeFocusFrom(Station s) override;
-  void PostScanRequest(void (*request)()) override;
+  void PostScanRequest(std::function<void()> request) override;
 
   void EnableMenuItem(int command, bool enabled) override;
   void StartConditionBlink() override;
   void StopConditionBlink() override;
-  void StopTargetLock() override;
+  void StandDown() override;
 
   void SetBusy(bool busy) override;
 
@@ -62,13 +62,13 @@ class QtHost : public Host {
 
   void RestoreFrame() override;
   Answer ShowMessageBox(const std::string& text, const std::string& caption, MessageStyle style) override;
-  bool ChooseSaveFile() override;
+  std::optional<std::string> ChooseSaveFile() override;
   std::string AskHighScoreName() override;
   void ShowHighScores() override;
 
  private:
   FrameWindow* frame_ = nullptr;
   std::optional<std::uint32_t> virtualNow_;  // set in window tests
-  QPointer<QTimer> blinkTimer_;              // timer 1 of the Status window; goes with that window
+  QPointer<QTimer> blinkTimer_;              // the condition light's; goes with the Status window
   bool busy_ = false;
 };

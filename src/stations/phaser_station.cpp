@@ -5,6 +5,7 @@
 #include <QTimerEvent>
 
 #include "core/game_state.h"
+#include "core/host.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/phasers.h"
@@ -127,7 +128,7 @@ void PhaserStation::KeyDown(int virtualKey, int character) {
 
 void PhaserStation::Fire() {
   ExecutePhasers(
-      panel_.charge, singleTarget_,
+      game, host(), host(), panel_.charge, singleTarget_,
       [](std::function<void()> request) {
         if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(std::move(request));
       },
@@ -142,7 +143,7 @@ void PhaserStation::Fire() {
 }
 
 void PhaserStation::SetFromShip() {
-  const PhaserPanelAmounts amounts = PhaserPanelFromShip(panel_.charge);
+  const PhaserPanelAmounts amounts = PhaserPanelFromShip(game, panel_.charge);
   panel_.available = amounts.available;
   panel_.charge = amounts.charge;
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/game_state.h"
+#include "core/host.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/torpedoes.h"
@@ -81,7 +82,7 @@ void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
 
 void PhotonStation::Launch(bool wait) {
   ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
-  ExecuteTorpedo(course_.Course(), distance_.Value(), [wait](std::function<void()> request) {
+  ExecuteTorpedo(game, host(), course_.Course(), distance_.Value(), [wait](std::function<void()> request) {
     if (wait)
       request();
     else if (ShortRangeScanWindow* scan = ScanStation())

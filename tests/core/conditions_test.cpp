@@ -216,7 +216,7 @@ TEST_F(Conditions, DockingResuppliesAndRepairsOncePerDocking) {
   EXPECT_EQ(PanelLines(), (std::vector<std::string>{"Enterprise is docked, Sir.", "Long Range Sensors repaired.",
                                                     "Phaser Banks repaired."}));
   EXPECT_EQ(game.galaxy[QuadrantNeighbour(27, 1, 1)].flags & QuadrantFlag::Charted, QuadrantFlag::Charted);
-  EXPECT_EQ(recorder.CallsNamed("StopTargetLock").size(), 1u);
+  EXPECT_EQ(recorder.CallsNamed("StandDown").size(), 1u);
   const std::vector<std::string> invalidated = recorder.CallsNamed("InvalidateStation");
   EXPECT_NE(std::find(invalidated.begin(), invalidated.end(), "Status"), invalidated.end())
       << "the Status panel shows the refilled ship";

@@ -52,10 +52,10 @@ TEST_F(Galaxy, FindAlienAtSkipsDestroyedRecords) {
   AddAlien(3, 4, 5, AlienKind::Borg);
   game.alienTable.push_back({-1, 4, 5, 0x20, {}, 0, 0, 0, 0, 0});
   ++game.alienTotal;
-  EXPECT_EQ(FindAlienAt(3, 4, 5), 0);
+  EXPECT_EQ(game.FindAlienAt(3, 4, 5), 0);
   game.alienTable[0].quadrant = -1;
-  EXPECT_EQ(FindAlienAt(3, 4, 5), -1);
-  EXPECT_EQ(FindAlienAt(-1, 4, 5), 0);  // only a caller asking for quadrant -1 would see them
+  EXPECT_EQ(game.FindAlienAt(3, 4, 5), -1);
+  EXPECT_EQ(game.FindAlienAt(-1, 4, 5), 0);  // only a caller asking for quadrant -1 would see them
 }
 
 TEST_F(Galaxy, EndGameEmptiesTheGalaxyButKeepsTheScoreFigures) {

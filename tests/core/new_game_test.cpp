@@ -103,7 +103,7 @@ TEST_F(NewMission, StepsReachTheWorldInOrder) {
   std::vector<std::string> order;
   for (const auto& call : recorder.calls)
     if (call.what != "MessagesChanged" && call.what != "InvalidateStation" && call.what != "EnableMenuItem" &&
-        call.what != "StopTargetLock")
+        call.what != "StandDown")
       order.push_back(call.what);
   EXPECT_EQ(order,
             (std::vector<std::string>{"PlaySoundNow", "ShowCommunique", "CreateStationWindows", "ConsolePrint"}));

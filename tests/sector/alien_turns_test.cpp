@@ -209,9 +209,9 @@ TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {
   Quadrant({"........", "........", "..*K....", "...K<...", "....C...", "........", "........", "........"});
   game.galaxy[27].cells[3][3] |= 0x0200;  // the moving alien's frame byte stays behind
   game.galaxy[27].cells[4][3] = 0x0100;
-  const int i = FindAlienAt(27, 3, 3);
+  const int i = game.FindAlienAt(27, 3, 3);
   lcg::Seed(1);  // 41 mod 3 = 2
-  AlienMove(i);
+  AlienMove(game, host, i);
   EXPECT_EQ(Alien(i).sectorX, 4);
   EXPECT_EQ(Alien(i).sectorY, 2);
   EXPECT_EQ(game.galaxy[27].cells[2][4], 0x20);
@@ -221,12 +221,12 @@ TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {
 
   host.Clear();
   game.Damage(ShipSystem::SRS) = 1.0;
-  AlienMove(i);
+  AlienMove(game, host, i);
   EXPECT_TRUE(host.calls.empty()) << "a blind scan is not drawn on";
 
   Quadrant({"K*......", "**......", "........", "...<....", "........", "........", "........", "........"});
   lcg::Seed(1);
-  AlienMove(static_cast<int>(game.alienTable.size()) - 1);
+  AlienMove(game, host, static_cast<int>(game.alienTable.size()) - 1);
   EXPECT_EQ(lcg::State(), 1u) << "boxed in: no draw, no move";
 }
 

@@ -34,7 +34,7 @@ class ConsoleCommandsTest : public SectorTest {
     recorder.Clear();
     std::string row = typed;
     row.resize(std::max(columns, typed.size()), ' ');
-    answer = ExecuteConsoleLine(row);
+    answer = ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
     return recorder.console;
   }
 
@@ -304,6 +304,42 @@ TEST_F(ConsoleCommandsTest, ByeAndExitLeaveWithTheAcknowledgement) {
   }
 }
 
+// The console and the sound channel, all a report or BYE answers through.
+class LogAndSounds : public ShipLog, public GameSounds {
+ public:
+  std::string heard;
+  void MessagesChanged() override { heard += "[panel]"; }
+  void ShipMessagePosted(const std::string& text) override { heard += "[posted " + text + "]"; }
+  void ConsolePrint(const std::string& text) override { heard += text; }
+  void ConsolePrompt() override { heard += '>'; }
+  void PlaySoundNow(SoundId id, bool) override { heard += "[sound " + std::to_string(id) + "]"; }
+  void PlaySoundAfterCurrent(SoundId id, bool) override { heard += "[queued " + std::to_string(id) + "]"; }
+  void StopSound() override { heard += "[silence]"; }
+};
+
+TEST_F(ConsoleCommandsTest, ReportsAndByeAnswerOnlyThroughTheLogAndSoundsOfTheGameHandedIn) {
+  GameState ship = game;
+  ship.shipEnergy = 1234;
+  ship.shieldEnergy = 66;
+  LogAndSounds roles;
+  recorder.Clear();
+  // The bridge and the clock are the program's host, which must hear nothing.
+  const ConsoleWorld world{ship, roles, roles, recorder, recorder};
+  EXPECT_EQ(ExecuteConsoleLine(world, ">POW "), ConsoleAnswer::Stay);
+  EXPECT_EQ(ExecuteConsoleLine(world, ">BYE "), ConsoleAnswer::Leave);
+  EXPECT_EQ(roles.heard, "\n  Dilithium: 1234\n    Shields: 66\nTotal Power: 1300\n>>[sound 3]");
+  EXPECT_TRUE(recorder.calls.empty());
+  EXPECT_TRUE(recorder.console.empty());
+
+  // Rerouting switches the game handed in, and its messages follow it to that console.
+  roles.heard.clear();
+  ExecuteConsoleLine(world, ">RER ");
+  EXPECT_EQ(ship.messagesToComputer, 1);
+  EXPECT_EQ(game.messagesToComputer, 0);
+  EXPECT_EQ(roles.heard,
+            "[posted *** All Messages rerouted to Computer ***][panel]Rerouting Message Panel to Computer\n>");
+}
+
 TEST_F(ConsoleCommandsTest, RicNeedsACompatibleStar) {
   EXPECT_EQ(Enter(">RIC"), "Scanning...\nNo stars in Quadrant\n>");
   EXPECT_EQ(answer, ConsoleAnswer::Stay);
@@ -338,7 +374,7 @@ TEST_F(ConsoleCommandsTest, RicCountsDownThenTheScanCarriesOutTheRicochet) {
   SetHost(&host);
   DrawQuadrant(27, {"........", "........", "........", "........", "..>.x...", "........", "........", "........"});
   game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
-  EXPECT_EQ(ExecuteConsoleLine(">RIC" + std::string(35, ' ')), ConsoleAnswer::Leave);
+  EXPECT_EQ(ExecuteConsoleLine(WholeConsoleWorld(game, host), ">RIC" + std::string(35, ' ')), ConsoleAnswer::Leave);
   std::string countdown;
   for (int n = 10; n >= 0; --n) countdown += "[" + std::to_string(n) + "]\n";
   EXPECT_EQ(host.console, "Scanning...\nComputing ricochet coordinates...\n" + countdown + ">");

@@ -2,6 +2,8 @@
 // and a shot into an empty quadrant.
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "sector/phasers.h"
 #include "sector/scan_requests.h"
@@ -143,13 +145,13 @@ TEST_F(PhaserTest, TheRequestFiresOnlyANonZeroCharge) {
 
 TEST_F(PhaserTest, AChargeIsAffordableWhileItLeavesFortyOneUnits) {
   game.shipEnergy = 100;
-  EXPECT_TRUE(PhaserChargeAffordable(0));
-  EXPECT_TRUE(PhaserChargeAffordable(59));
-  EXPECT_FALSE(PhaserChargeAffordable(60));
-  EXPECT_FALSE(PhaserChargeAffordable(-1));
+  EXPECT_TRUE(PhaserChargeAffordable(game, 0));
+  EXPECT_TRUE(PhaserChargeAffordable(game, 59));
+  EXPECT_FALSE(PhaserChargeAffordable(game, 60));
+  EXPECT_FALSE(PhaserChargeAffordable(game, -1));
   game.shipEnergy = 20;
-  EXPECT_TRUE(PhaserChargeAffordable(0)) << "nothing is always affordable";
-  EXPECT_FALSE(PhaserChargeAffordable(1));
+  EXPECT_TRUE(PhaserChargeAffordable(game, 0)) << "nothing is always affordable";
+  EXPECT_FALSE(PhaserChargeAffordable(game, 1));
 }
 
 // The Phasers station's EXECUTE as the rule carries it out: what is paid, in what order the
@@ -161,7 +163,7 @@ class PhaserExecuteTest : public PhaserTest {
   PhaserShot Execute(int charge, bool singleTarget = true) {
     recorder.Clear();
     return ExecutePhasers(
-        charge, singleTarget,
+        game, recorder, recorder, charge, singleTarget,
         [this](const std::function<void()>& fire) {
           order.push_back("request after " + std::to_string(recorder.calls.size()) + " calls");
           fire();
@@ -207,12 +209,70 @@ TEST_F(PhaserExecuteTest, WithThePhasersOutNothingIsPaidSoundedOrSent) {
   EXPECT_TRUE(recorder.calls.empty());
 }
 
+// The only two roles EXECUTE uses, written down in one list: a call the rule has no business
+// making is listed as such.
+class SoundsAndBridge : public GameSounds, public Bridge {
+ public:
+  explicit SoundsAndBridge(const GameState& watched) : watched_(watched) {}
+  std::vector<std::string> heard;
+
+  void PlaySoundNow(SoundId id, bool) override { heard.push_back("sound " + std::to_string(id)); }
+  void PlaySoundAfterCurrent(SoundId id, bool) override { heard.push_back("queued sound " + std::to_string(id)); }
+  void StopSound() override { heard.push_back("silence"); }
+  void InvalidateStation(Station s, bool) override {
+    heard.push_back(std::string("redraw ") + StationName(s) + " showing " + std::to_string(watched_.shipEnergy));
+  }
+  void CreateStationWindows() override { Unexpected("CreateStationWindows"); }
+  void DestroyStationWindows() override { Unexpected("DestroyStationWindows"); }
+  void UpdateStation(Station) override { Unexpected("UpdateStation"); }
+  void ShowStationNormal(Station) override { Unexpected("ShowStationNormal"); }
+  bool IsStationMinimized(Station) override { return Unexpected("IsStationMinimized"), false; }
+  void TakeFocusFrom(Station) override { Unexpected("TakeFocusFrom"); }
+  void PostScanRequest(std::function<void()>) override { Unexpected("PostScanRequest"); }
+  void StartConditionBlink() override { Unexpected("StartConditionBlink"); }
+  void StopConditionBlink() override { Unexpected("StopConditionBlink"); }
+  void StandDown() override { Unexpected("StandDown"); }
+  void EnableMenuItem(int, bool) override { Unexpected("EnableMenuItem"); }
+  void SetBusy(bool) override { Unexpected("SetBusy"); }
+  void RestoreFrame() override { Unexpected("RestoreFrame"); }
+
+ private:
+  void Unexpected(const char* what) { heard.push_back(std::string("unexpected ") + what); }
+  const GameState& watched_;
+};
+
+TEST_F(PhaserExecuteTest, HandedItsTwoRolesAndAGameItPaysFromThatGameAndReachesOnlyThoseRoles) {
+  GameState ship = game;
+  ship.shipEnergy = 700;
+  game.shipEnergy = 3000;
+  SoundsAndBridge roles(ship);
+  std::vector<int> sent;
+  recorder.Clear();
+  const PhaserShot shot = ExecutePhasers(ship, roles, roles, 200, true, [&](const std::function<void()>&) {
+    roles.heard.push_back("request sent");
+    sent.push_back(ship.shipEnergy);
+  });
+  EXPECT_EQ(shot.charge, 200);
+  EXPECT_EQ(ship.shipEnergy, 500) << "paid from the game handed in";
+  EXPECT_EQ(game.shipEnergy, 3000) << "not from the running one";
+  EXPECT_EQ(roles.heard, (std::vector<std::string>{"sound 3", "request sent", "redraw Status showing 500"}))
+      << "acknowledged before the shot, and the panel redrawn with what the shot left";
+  EXPECT_TRUE(recorder.calls.empty()) << "nothing went round the roles to the program's host";
+
+  // A charge the game handed in can no longer afford: the acknowledgement and an empty shot.
+  ship.shipEnergy = 100;
+  roles.heard.clear();
+  EXPECT_EQ(ExecutePhasers(ship, roles, roles, 60, true, [](const std::function<void()>&) {}).charge, 0);
+  EXPECT_EQ(ship.shipEnergy, 100);
+  EXPECT_EQ(roles.heard, (std::vector<std::string>{"sound 3", "redraw Status showing 100"}));
+}
+
 TEST_F(PhaserExecuteTest, ThePanelKeepsTheChargeWhileTheShipWouldKeepFiftyOneUnits) {
   game.shipEnergy = 151;
-  EXPECT_EQ(PhaserPanelFromShip(100).available, 51);
-  EXPECT_EQ(PhaserPanelFromShip(100).charge, 100);
+  EXPECT_EQ(PhaserPanelFromShip(game, 100).available, 51);
+  EXPECT_EQ(PhaserPanelFromShip(game, 100).charge, 100);
   game.shipEnergy = 150;
-  EXPECT_EQ(PhaserPanelFromShip(100).available, 150) << "50 left: the charge goes back";
-  EXPECT_EQ(PhaserPanelFromShip(100).charge, 0);
+  EXPECT_EQ(PhaserPanelFromShip(game, 100).available, 150) << "50 left: the charge goes back";
+  EXPECT_EQ(PhaserPanelFromShip(game, 100).charge, 0);
 }
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(TorpedoTest, ExecuteAcknowledgesThenSendsTheLaunchOnlyWhileTheTubesWork) 
   DrawShipQuadrant({"........", "........", "........", "........", ".......>", "........", "........", "........"});
   recorder.Clear();
   std::size_t callsBeforeLaunch = 0;
-  EXPECT_TRUE(ExecuteTorpedo(90, 0, [&](const std::function<void()>& launch) {
+  EXPECT_TRUE(ExecuteTorpedo(game, recorder, 90, 0, [&](const std::function<void()>& launch) {
     callsBeforeLaunch = recorder.calls.size();
     launch();
   }));
@@ -191,7 +191,7 @@ TEST_F(TorpedoTest, ExecuteAcknowledgesThenSendsTheLaunchOnlyWhileTheTubesWork) 
   game.Damage(ShipSystem::Photon) = 1.0;
   recorder.Clear();
   bool sent = false;
-  EXPECT_FALSE(ExecuteTorpedo(90, 0, [&](const std::function<void()>&) { sent = true; }));
+  EXPECT_FALSE(ExecuteTorpedo(game, recorder, 90, 0, [&](const std::function<void()>&) { sent = true; }));
   EXPECT_FALSE(sent);
   EXPECT_TRUE(recorder.calls.empty()) << "no acknowledgement either";
 }

@@ -43,7 +43,7 @@ class WeaponsTest : public SectorTest {
   }
 
   AlienRecord& AlienAt(int x, int y) {
-    return game.alienTable[static_cast<std::size_t>(FindAlienAt(game.shipQuadrant, x, y))];
+    return game.alienTable[static_cast<std::size_t>(game.FindAlienAt(game.shipQuadrant, x, y))];
   }
 
   // The next `n` draws of the random source, which is left as it was.

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/conditions.h"
 #include "core/end_game.h"
 #include "core/game_state.h"
 #include "core/options.h"
@@ -24,6 +25,7 @@
 #include "shell/qt_host.h"
 #include "shell/shell_reset.h"
 #include "shell/station_windows.h"
+#include "stations/phaser_station.h"
 #include "stations/sound.h"
 #include "stations/sound_output.h"
 #include "stations/station_handles.h"
@@ -194,6 +196,25 @@ TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
   for (int id : {M::Save, M::SaveAs, M::Pause}) EXPECT_FALSE(Item(MenuSet::Game, id)->isEnabled()) << id;
   EXPECT_TRUE(Item(MenuSet::Game, M::EndGame)->isEnabled());
   EXPECT_FALSE(frame->Menus().AcceleratorAllowed(M::Pause)) << "the Pause key is grayed with its item";
+}
+
+TEST_F(BridgeTest, TheTargetLockLightGoesOutWhenTheQuadrantIsClearedOfAliens) {
+  NewGameFromMenu(RedAlertSeed);
+  auto* phasers = qobject_cast<PhaserStation*>(phaserWindow);
+  ASSERT_NE(phasers, nullptr);
+  phasers->StartTargetLock();
+  ASSERT_TRUE(phasers->TargetLockBlinking());
+
+  // The last alien of the quadrant goes: the referee turns the condition and the bridge stands
+  // down.
+  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  for (auto& row : quadrant.cells)
+    for (SectorCell& cell : row)
+      if (Cell::HoldsAlien(cell)) cell = Cell::Empty;
+  quadrant.alienCount = 0;
+  EvaluateConditions();
+  EXPECT_FALSE(game.InRedAlert());
+  EXPECT_FALSE(phasers->TargetLockBlinking());
 }
 
 TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {

@@ -192,7 +192,7 @@ TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
   });
   std::string row = ">RIC";
   row.resize(39, ' ');  // the console row as typed, to its last cell
-  ExecuteConsoleLine(row);
+  ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
   ASSERT_TRUE(acted);
   EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the game outlived its countdown";
   EXPECT_TRUE(answerer.seen.isEmpty());

@@ -76,7 +76,7 @@ TEST_F(BridgeTest, TheManualsAdvExamplesLetTheTimeTheySayPass) {
     const bool none = !match.captured(1).isEmpty();
     const QString command = none ? match.captured(1) : match.captured(2);
     const double before = game.stardateNow;
-    ExecuteConsoleLine(QStringLiteral(">%1 ").arg(command).toStdString());
+    ExecuteConsoleLine(WholeConsoleWorld(game, host()), QStringLiteral(">%1 ").arg(command).toStdString());
     EXPECT_NEAR(game.stardateNow - before, none ? 0.0 : match.captured(3).toDouble(), 1e-9) << command.toStdString();
   }
   EXPECT_GE(examples, 5);
