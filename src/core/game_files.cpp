@@ -6,6 +6,7 @@
 #include "core/format_text.h"
 #include "core/game_state.h"
 #include "core/game_stations.h"
+#include "core/journal_recorder.h"
 #include "core/long_range_chart.h"
 #include "core/message_catalogue.h"
 #include "core/saved_game.h"
@@ -55,6 +56,7 @@ bool SaveGame() {
   }
   PostShipMessage(Msg::GameSaved);
   game.changeCount = 0;
+  JournalSaved();
   host().SetBusy(false);
   return true;
 }
@@ -67,18 +69,24 @@ bool LoadGame() {
     ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, read.problem);
     return false;
   }
+  StartSavedGame(std::move(loaded));
+  host().SetBusy(false);
+  return true;
+}
+
+void StartSavedGame(GameState&& loaded) {
   if (game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
+  JournalLoadedGame(loaded);
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
   OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
   ConsolePrintTextThenPrompt("\n");
-  host().SetBusy(false);
-  return true;
+  JournalPlayBegins();
 }
 
 Answer PromptSaveGame() {

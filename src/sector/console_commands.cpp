@@ -7,6 +7,7 @@
 
 #include "core/console_print.h"
 #include "core/game_state.h"
+#include "core/journal_recorder.h"
 #include "core/random.h"
 #include "core/ship_damage.h"
 #include "core/ship_messages.h"
@@ -357,6 +358,7 @@ constexpr Command Commands[] = {
 }  // namespace
 
 ConsoleAnswer ExecuteConsoleLine(std::string_view row) {
+  const JournalEvent journaled(MakeJournalRecord(JournalKind::Console, {}, std::string(row)));
   const std::string line = LineOf(row);
   if (CharAt(line, 0) == ' ' && CharAt(line, 1) == ' ') {
     Prompt();
