@@ -173,20 +173,31 @@ class LineReader {
   explicit LineReader(std::string_view text) : text_(text) {}
   bool AtEnd() const { return position_ == text_.size(); }
   int Number() const { return number_; }
-  // The next line without its newline; nothing when it has none or is too long.
+  // The next line without its newline; nothing when it has none, is too long or holds a byte
+  // that is not printable text (which the format always writes escaped).
   std::optional<std::string_view> Next() {
     ++number_;
     const std::size_t newline = text_.find('\n', position_);
-    if (newline == std::string_view::npos || newline - position_ > LongestLine) return std::nullopt;
+    if (newline == std::string_view::npos || newline - position_ > LongestLine) {
+      fault_ = "a line cut short or too long";
+      return std::nullopt;
+    }
     const std::string_view line = text_.substr(position_, newline - position_);
+    if (!std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; })) {
+      fault_ = "a line holds a byte that is not printable text";
+      return std::nullopt;
+    }
     position_ = newline + 1;
     return line;
   }
+  // Why the last line could not be had.
+  const std::string& Fault() const { return fault_; }
 
  private:
   std::string_view text_;
   std::size_t position_ = 0;
   int number_ = 0;
+  std::string fault_;
 };
 
 // The header line `name V1 V2 ...` with exactly `count` decimal values.
@@ -372,13 +383,17 @@ std::string FormatJournalRecord(const JournalRecord& record) {
 
 JournalReading ParseJournal(std::string_view text) {
   JournalReading reading;
+  if (!text.starts_with(Magic)) {
+    reading.line = 1;
+    reading.problem = "not a Kestrav journal";
+    return reading;
+  }
   LineReader lines(text);
   std::string problem;
   std::optional<Journal> journal = ParseHeader(lines, problem);
   while (journal && !lines.AtEnd()) {
     const auto line = lines.Next();
     if (!line) {
-      problem = "a line cut short or too long";
       journal.reset();
     } else if (auto record = ParseRecord(*line, problem)) {
       journal->records.push_back(std::move(*record));
@@ -389,7 +404,8 @@ JournalReading ParseJournal(std::string_view text) {
   }
   if (!journal) {
     reading.line = lines.Number();
-    reading.problem = problem.empty() ? "a line cut short or too long" : problem;
+    // A line that could not be had says why; the line's own fault otherwise.
+    reading.problem = lines.Fault().empty() ? problem : lines.Fault();
     return reading;
   }
   reading.journal = std::move(journal);

@@ -36,16 +36,16 @@ void Stop(const std::string& problem) {
   if (!problem.empty() && recorder.settings.failed) recorder.settings.failed(problem);
 }
 
-void HandOver(bool flush) {
-  if (!recorder.output) return;
-  if (!recorder.unwritten.empty() && !recorder.output->Write(recorder.unwritten))
+// Hands the lines kept so far to the output and onto the disk, when `due`.
+void HandOver(bool due) {
+  if (!recorder.output || !due) return;
+  if (!recorder.output->Write(recorder.unwritten) || !recorder.output->Flush())
     return Stop("the journal could not be written");
   recorder.unwritten.clear();
-  if (flush) {
-    if (!recorder.output->Flush()) return Stop("the journal could not be written");
-    recorder.lastFlush = TickCount();
-  }
+  recorder.lastFlush = TickCount();
 }
+
+bool FlushDue() { return TickCount() - recorder.lastFlush >= recorder.settings.flushMs; }
 
 // Adds a line where the record stands: among the running record's lines, or at the top.
 void Append(JournalRecord record) {
@@ -75,7 +75,7 @@ void TopRecordOver() {
   recorder.pending.clear();
   recorder.waits = 0;
   if (recorder.sinceCheck >= recorder.settings.checkEvery) Checkpoint();
-  HandOver(TickCount() - recorder.lastFlush >= recorder.settings.flushMs);
+  HandOver(FlushDue());
 }
 
 void RecordEnds() {

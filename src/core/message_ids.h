@@ -42,6 +42,9 @@ inline constexpr MessageId LoadGameCaption = 30;   // "Load Game"
 inline constexpr MessageId WriteErrorText = 31;    // "Errors trying to write the game file %s"
 // Why a file could not be used, when the game and not the system found it out.
 inline constexpr MessageId NotRegularFileReason = 40;
+// The flight recorder's setting, and what the player is told when a journal cannot be written.
+inline constexpr MessageId RecordMissionsKey = 46;
+inline constexpr MessageId JournalStopped = 47;
 inline constexpr MessageId FileTooLargeReason = 41;
 inline constexpr MessageId ScoreNotRecordedText = 42;  // "Your score of %d could not be recorded ... %s"
 inline constexpr MessageId HighScoresCaption = 43;

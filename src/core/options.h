@@ -10,6 +10,7 @@ struct ProgramOptions {
   int singleControlWindow = 1;                    // one control station visible at a time
   int pauseWhenIconic = 0;                        // minimising the frame pauses the game
   int soundsEnabled = 1;
+  int recordMissions = 1;  // every mission is written to a journal (the flight recorder)
 };
 
 extern ProgramOptions options;

@@ -94,6 +94,10 @@ TEST(JournalFormat, ADamagedJournalNamesItsLineAndFault) {
   EXPECT_EQ(Refusal(Header + "1000 ricochet \"x\"\n"), "6: only a console record holds a quoted row");
   EXPECT_EQ(Refusal(Header + "1000 check 12 energy=1\n"), "6: a checkpoint is a 16-digit hash and its seven figures");
   EXPECT_EQ(Refusal(Header + std::string(5000, '1') + "\n"), "6: a line cut short or too long");
+  EXPECT_EQ(Refusal(Header + "1000 console \">\x1a\"\n"), "6: a line holds a byte that is not printable text");
+  EXPECT_EQ(Refusal(Header + "1000 ricochet\r\n"), "6: a line holds a byte that is not printable text");
+  EXPECT_EQ(Refusal(std::string("kestrav-journal 1\nprogram \0\n", 28)),
+            "2: a line holds a byte that is not printable text");
 }
 
 TEST(JournalFormat, ACheckpointHashesTheSavedGamesBytes) {
