@@ -45,6 +45,10 @@ inline constexpr MessageId NotRegularFileReason = 40;
 // The flight recorder's setting, and what the player is told when a journal cannot be written.
 inline constexpr MessageId RecordMissionsKey = 46;
 inline constexpr MessageId JournalStopped = 47;
+// A mission whose journal was cut short (the program was killed or crashed), offered again.
+inline constexpr MessageId ResumeQuestion = 48;
+inline constexpr MessageId ResumeCaption = 49;
+inline constexpr MessageId ResumeFailed = 50;
 inline constexpr MessageId FileTooLargeReason = 41;
 inline constexpr MessageId ScoreNotRecordedText = 42;  // "Your score of %d could not be recorded ... %s"
 inline constexpr MessageId HighScoresCaption = 43;

@@ -125,7 +125,10 @@ int RunKestrav(const QString& gameFile) {
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
-  if (!gameFile.isEmpty()) frame.OpenFromOutside(gameFile);
+  if (!gameFile.isEmpty())
+    frame.OpenFromOutside(gameFile);
+  else
+    OfferToResumeUnfinishedMission(&frame);
 
   const int code = RunMainLoop();
   frame.ShutDown();
