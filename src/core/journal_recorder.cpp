@@ -159,7 +159,6 @@ void JournalMissionEnds() {
 JournalEvent::JournalEvent(JournalRecord record, bool transparent) {
   if (!recorder.output || !Heard()) return;
   NoteRandomDraws();
-  record.tick = TickCount();
   Append(std::move(record));
   written_ = true;
   if (transparent) return;
