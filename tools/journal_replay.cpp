@@ -30,7 +30,7 @@ void NoEndSequence() {}
 
 class Replay {
  public:
-  Replay(const Journal& journal, ReplayHost& host) : journal_(journal), host_(host) {
+  Replay(const Journal& journal, ReplayHost& replayHost) : journal_(journal), host_(replayHost) {
     host_.waited = [this] { Waited(); };
   }
   ~Replay() { host_.waited = nullptr; }
@@ -158,6 +158,6 @@ ReplayOutcome Replay::Run(std::optional<std::uint32_t> until) {
 }
 }  // namespace
 
-ReplayOutcome ReplayJournal(const Journal& journal, ReplayHost& host, std::optional<std::uint32_t> until) {
-  return Replay(journal, host).Run(until);
+ReplayOutcome ReplayJournal(const Journal& journal, ReplayHost& replayHost, std::optional<std::uint32_t> until) {
+  return Replay(journal, replayHost).Run(until);
 }

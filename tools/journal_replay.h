@@ -31,5 +31,5 @@ struct ReplayOutcome {
 };
 
 // Replays `journal` up to its end, or up to the last record at or before `until`, into the
-// game; `host` becomes the game's host. The game is left as it stands there.
-ReplayOutcome ReplayJournal(const Journal& journal, ReplayHost& host, std::optional<std::uint32_t> until = {});
+// game; `replayHost` becomes the game's host. The game is left as it stands there.
+ReplayOutcome ReplayJournal(const Journal& journal, ReplayHost& replayHost, std::optional<std::uint32_t> until = {});

@@ -23,65 +23,65 @@ struct Recorder {
   std::uint32_t lastFlush = 0;
 };
 
-Recorder recorder;
+Recorder flightRecorder;
 
 // A record here would be the doing of the one running: only what comes in a wait is news.
-bool Heard() { return recorder.running.empty() || recorder.running.back() == Running::Wait; }
+bool Heard() { return flightRecorder.running.empty() || flightRecorder.running.back() == Running::Wait; }
 
 void Stop(const std::string& problem) {
-  recorder.output.reset();
-  recorder.running.clear();
-  recorder.pending.clear();
-  recorder.unwritten.clear();
-  if (!problem.empty() && recorder.settings.failed) recorder.settings.failed(problem);
+  flightRecorder.output.reset();
+  flightRecorder.running.clear();
+  flightRecorder.pending.clear();
+  flightRecorder.unwritten.clear();
+  if (!problem.empty() && flightRecorder.settings.failed) flightRecorder.settings.failed(problem);
 }
 
 // Hands the lines kept so far to the output and onto the disk, when `due`.
 void HandOver(bool due) {
-  if (!recorder.output || !due) return;
-  if (!recorder.output->Write(recorder.unwritten) || !recorder.output->Flush())
+  if (!flightRecorder.output || !due) return;
+  if (!flightRecorder.output->Write(flightRecorder.unwritten) || !flightRecorder.output->Flush())
     return Stop("the journal could not be written");
-  recorder.unwritten.clear();
-  recorder.lastFlush = TickCount();
+  flightRecorder.unwritten.clear();
+  flightRecorder.lastFlush = TickCount();
 }
 
-bool FlushDue() { return TickCount() - recorder.lastFlush >= recorder.settings.flushMs; }
+bool FlushDue() { return TickCount() - flightRecorder.lastFlush >= flightRecorder.settings.flushMs; }
 
 // Adds a line where the record stands: among the running record's lines, or at the top.
 void Append(JournalRecord record) {
   record.tick = TickCount();
-  if (record.kind != JournalKind::Check) ++recorder.sinceCheck;
-  if (!recorder.running.empty()) record.pump = recorder.waits;
-  (recorder.running.empty() ? recorder.unwritten : recorder.pending) += FormatJournalRecord(record);
+  if (record.kind != JournalKind::Check) ++flightRecorder.sinceCheck;
+  if (!flightRecorder.running.empty()) record.pump = flightRecorder.waits;
+  (flightRecorder.running.empty() ? flightRecorder.unwritten : flightRecorder.pending) += FormatJournalRecord(record);
 }
 
 // The bridge drew from the random source since the rules last did: its state goes first.
 void NoteRandomDraws() {
-  if (lcg::State() == recorder.randomState) return;
-  recorder.randomState = lcg::State();
-  Append(MakeJournalRecord(JournalKind::Random, {recorder.randomState}));
+  if (lcg::State() == flightRecorder.randomState) return;
+  flightRecorder.randomState = lcg::State();
+  Append(MakeJournalRecord(JournalKind::Random, {flightRecorder.randomState}));
 }
 
 void Checkpoint() {
   JournalRecord check = MakeJournalRecord(JournalKind::Check);
   check.check = CheckpointOf(game);
   Append(std::move(check));
-  recorder.sinceCheck = 0;
+  flightRecorder.sinceCheck = 0;
 }
 
 // A record at the top is over: its lines join the rest, with a checkpoint now and then.
 void TopRecordOver() {
-  recorder.unwritten += recorder.pending;
-  recorder.pending.clear();
-  recorder.waits = 0;
-  if (recorder.sinceCheck >= recorder.settings.checkEvery) Checkpoint();
+  flightRecorder.unwritten += flightRecorder.pending;
+  flightRecorder.pending.clear();
+  flightRecorder.waits = 0;
+  if (flightRecorder.sinceCheck >= flightRecorder.settings.checkEvery) Checkpoint();
   HandOver(FlushDue());
 }
 
 void RecordEnds() {
-  recorder.running.pop_back();
-  recorder.randomState = lcg::State();
-  if (recorder.running.empty()) TopRecordOver();
+  flightRecorder.running.pop_back();
+  flightRecorder.randomState = lcg::State();
+  if (flightRecorder.running.empty()) TopRecordOver();
 }
 
 std::uint64_t GameFingerprint() {
@@ -97,59 +97,59 @@ std::uint64_t GameFingerprint() {
 
 void SetJournalRecording(JournalSettings settings) {
   CloseJournal();
-  recorder.settings = std::move(settings);
+  flightRecorder.settings = std::move(settings);
 }
 
-bool JournalRecording() { return static_cast<bool>(recorder.settings.open); }
+bool JournalRecording() { return static_cast<bool>(flightRecorder.settings.open); }
 
 void CloseJournal() {
-  recorder.unwritten += recorder.pending;
+  flightRecorder.unwritten += flightRecorder.pending;
   HandOver(true);
   Stop({});
-  recorder.starting.reset();
+  flightRecorder.starting.reset();
 }
 
 void JournalNewMission(std::uint32_t seed, SkillLevel skill) {
   if (!JournalRecording()) return;
-  recorder.starting = JournalStart{};
-  recorder.starting->seed = seed;
-  recorder.starting->skill = skill;
+  flightRecorder.starting = JournalStart{};
+  flightRecorder.starting->seed = seed;
+  flightRecorder.starting->skill = skill;
 }
 
 void JournalLoadedGame(const GameState& loaded) {
   if (!JournalRecording()) return;
-  recorder.starting = JournalStart{};
-  recorder.starting->newMission = false;
-  recorder.starting->savedGame = EncodeSavedGame(loaded);
+  flightRecorder.starting = JournalStart{};
+  flightRecorder.starting->newMission = false;
+  flightRecorder.starting->savedGame = EncodeSavedGame(loaded);
 }
 
 void JournalPlayBegins() {
-  if (!recorder.starting) return;
-  JournalStart start = std::move(*recorder.starting);
-  recorder.starting.reset();
+  if (!flightRecorder.starting) return;
+  JournalStart start = std::move(*flightRecorder.starting);
+  flightRecorder.starting.reset();
   CloseJournal();
-  recorder.output = recorder.settings.open ? recorder.settings.open() : nullptr;
-  if (!recorder.output) return;
-  start.randomState = recorder.randomState = lcg::State();
+  flightRecorder.output = flightRecorder.settings.open ? flightRecorder.settings.open() : nullptr;
+  if (!flightRecorder.output) return;
+  start.randomState = flightRecorder.randomState = lcg::State();
   start.tick = TickCount();
   start.nextClockTick = game.nextClockTick;
-  recorder.unwritten = FormatJournalHeader(recorder.settings.program, start);
+  flightRecorder.unwritten = FormatJournalHeader(flightRecorder.settings.program, start);
   Checkpoint();
   HandOver(true);
 }
 
 void JournalSaved() {
-  if (!recorder.output || !Heard()) return;
+  if (!flightRecorder.output || !Heard()) return;
   Append(MakeJournalRecord(JournalKind::Save));
   Checkpoint();
-  if (recorder.running.empty()) HandOver(true);
+  if (flightRecorder.running.empty()) HandOver(true);
 }
 
 void JournalMissionEnds() {
-  if (!recorder.output) return;
-  recorder.unwritten += recorder.pending;
-  recorder.pending.clear();
-  recorder.running.clear();
+  if (!flightRecorder.output) return;
+  flightRecorder.unwritten += flightRecorder.pending;
+  flightRecorder.pending.clear();
+  flightRecorder.running.clear();
   NoteRandomDraws();
   Checkpoint();
   Append(MakeJournalRecord(JournalKind::End));
@@ -157,43 +157,43 @@ void JournalMissionEnds() {
 }
 
 JournalEvent::JournalEvent(JournalRecord record, bool transparent) {
-  if (!recorder.output || !Heard()) return;
+  if (!flightRecorder.output || !Heard()) return;
   NoteRandomDraws();
   Append(std::move(record));
   written_ = true;
   if (transparent) return;
-  recorder.running.push_back(Running::Record);
+  flightRecorder.running.push_back(Running::Record);
   scoped_ = true;
 }
 
 JournalEvent::~JournalEvent() {
-  if (!written_ || !recorder.output) return;
+  if (!written_ || !flightRecorder.output) return;
   if (scoped_) {
     RecordEnds();
     return;
   }
-  recorder.randomState = lcg::State();
-  if (recorder.running.empty()) TopRecordOver();
+  flightRecorder.randomState = lcg::State();
+  if (flightRecorder.running.empty()) TopRecordOver();
 }
 
 JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
-  if (!recorder.output || !Heard()) return;
+  if (!flightRecorder.output || !Heard()) return;
   NoteRandomDraws();
   watching_ = true;
   messageTime_ = lastMessageTime;
   tick_ = TickCount();
-  if (!recorder.running.empty()) pump_ = recorder.waits;
-  offset_ = recorder.pending.size();
+  if (!flightRecorder.running.empty()) pump_ = flightRecorder.waits;
+  offset_ = flightRecorder.pending.size();
   before_ = GameFingerprint();
-  recorder.running.push_back(Running::Record);
+  flightRecorder.running.push_back(Running::Record);
 }
 
 JournalIdlePass::~JournalIdlePass() {
-  if (!watching_ || !recorder.output) return;
-  recorder.running.pop_back();
-  const bool top = recorder.running.empty();
-  std::string& lines = top ? recorder.unwritten : recorder.pending;
-  const bool heardMeanwhile = top ? !recorder.pending.empty() : recorder.pending.size() > offset_;
+  if (!watching_ || !flightRecorder.output) return;
+  flightRecorder.running.pop_back();
+  const bool top = flightRecorder.running.empty();
+  std::string& lines = top ? flightRecorder.unwritten : flightRecorder.pending;
+  const bool heardMeanwhile = top ? !flightRecorder.pending.empty() : flightRecorder.pending.size() > offset_;
   // A pass that did nothing leaves no line; one that did goes before what came in its waits.
   const bool acted = GameFingerprint() != before_ || heardMeanwhile;
   if (acted) {
@@ -201,23 +201,23 @@ JournalIdlePass::~JournalIdlePass() {
     pass.tick = tick_;
     pass.pump = pump_;
     lines.insert(top ? lines.size() : offset_, FormatJournalRecord(pass));
-    ++recorder.sinceCheck;
+    ++flightRecorder.sinceCheck;
   }
-  recorder.randomState = lcg::State();
+  flightRecorder.randomState = lcg::State();
   if (top) TopRecordOver();
 }
 
 JournalWait::JournalWait() {
-  if (!recorder.output || recorder.running.empty()) return;
-  ++recorder.waits;
-  recorder.running.push_back(Running::Wait);
-  recorder.randomState = lcg::State();
+  if (!flightRecorder.output || flightRecorder.running.empty()) return;
+  ++flightRecorder.waits;
+  flightRecorder.running.push_back(Running::Wait);
+  flightRecorder.randomState = lcg::State();
   counted_ = true;
 }
 
 JournalWait::~JournalWait() {
-  if (!counted_ || !recorder.output) return;
+  if (!counted_ || !flightRecorder.output) return;
   NoteRandomDraws();
-  recorder.running.pop_back();
-  recorder.randomState = lcg::State();
+  flightRecorder.running.pop_back();
+  flightRecorder.randomState = lcg::State();
 }

@@ -69,17 +69,17 @@ class BusyBridge : public ConsoleHost {
 void NoDuty() {}
 
 // The idle passes the game's loop would make over `ms` with no message arriving.
-void LetTimePass(HeadlessHost& host, std::uint32_t ms) {
-  const std::uint32_t end = host.now + ms;
+void LetTimePass(HeadlessHost& clock, std::uint32_t ms) {
+  const std::uint32_t end = clock.now + ms;
   while (game.gamePhase != GamePhase::GameOver && game.gamePhase != GamePhase::NoGame) {
-    const NextIdlePass next = RunIdlePass({NoDuty, NoDuty}, host.now);
+    const NextIdlePass next = RunIdlePass({NoDuty, NoDuty}, clock.now);
     if (next.kind == NextIdlePass::Immediately) continue;
     if (next.kind == NextIdlePass::AfterNextMessage) break;
-    const std::uint32_t tick = NextPassTick(next, host.now);
+    const std::uint32_t tick = NextPassTick(next, clock.now);
     if (static_cast<std::int32_t>(end - tick) < 0) break;
-    host.now = tick;
+    clock.now = tick;
   }
-  host.now = end;
+  clock.now = end;
 }
 
 class JournalReplay : public ::testing::Test {
@@ -134,8 +134,8 @@ class JournalReplay : public ::testing::Test {
     const JournalReading reading = ParseJournal(text);
     EXPECT_TRUE(reading.journal) << reading.line << ": " << reading.problem;
     if (!reading.journal) return {};
-    ReplayHost host;
-    return ReplayJournal(*reading.journal, host, until);
+    ReplayHost replayHost;
+    return ReplayJournal(*reading.journal, replayHost, until);
   }
 
   BusyBridge bridge_;
