@@ -21,6 +21,9 @@ struct Recorder {
   std::uint32_t randomState = 0;  // the random source as the rules last left it
   int sinceCheck = 0;             // records since the last checkpoint
   std::uint32_t lastFlush = 0;
+  // Which journal is being written: a new number whenever one stops, so that the records
+  // still running when a mission ends (a new one begun in a wait) leave the next journal alone.
+  int generation = 1;
 };
 
 Recorder flightRecorder;
@@ -29,12 +32,16 @@ Recorder flightRecorder;
 bool Heard() { return flightRecorder.running.empty() || flightRecorder.running.back() == Running::Wait; }
 
 void Stop(const std::string& problem) {
+  ++flightRecorder.generation;
   flightRecorder.output.reset();
   flightRecorder.running.clear();
   flightRecorder.pending.clear();
   flightRecorder.unwritten.clear();
   if (!problem.empty() && flightRecorder.settings.failed) flightRecorder.settings.failed(problem);
 }
+
+// Whether a record or wait begun with journal `journal` still takes part in the one written.
+bool StillWriting(int journal) { return journal == flightRecorder.generation && flightRecorder.output; }
 
 // Hands the lines kept so far to the output and onto the disk, when `due`.
 void HandOver(bool due) {
@@ -160,14 +167,14 @@ JournalEvent::JournalEvent(JournalRecord record, bool transparent) {
   if (!flightRecorder.output || !Heard()) return;
   NoteRandomDraws();
   Append(std::move(record));
-  written_ = true;
+  journal_ = flightRecorder.generation;
   if (transparent) return;
   flightRecorder.running.push_back(Running::Record);
   scoped_ = true;
 }
 
 JournalEvent::~JournalEvent() {
-  if (!written_ || !flightRecorder.output) return;
+  if (!StillWriting(journal_)) return;
   if (scoped_) {
     RecordEnds();
     return;
@@ -179,7 +186,7 @@ JournalEvent::~JournalEvent() {
 JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
   if (!flightRecorder.output || !Heard()) return;
   NoteRandomDraws();
-  watching_ = true;
+  journal_ = flightRecorder.generation;
   messageTime_ = lastMessageTime;
   tick_ = TickCount();
   if (!flightRecorder.running.empty()) pump_ = flightRecorder.waits;
@@ -189,7 +196,7 @@ JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
 }
 
 JournalIdlePass::~JournalIdlePass() {
-  if (!watching_ || !flightRecorder.output) return;
+  if (!StillWriting(journal_)) return;
   flightRecorder.running.pop_back();
   const bool top = flightRecorder.running.empty();
   std::string& lines = top ? flightRecorder.unwritten : flightRecorder.pending;
@@ -212,11 +219,11 @@ JournalWait::JournalWait() {
   ++flightRecorder.waits;
   flightRecorder.running.push_back(Running::Wait);
   flightRecorder.randomState = lcg::State();
-  counted_ = true;
+  journal_ = flightRecorder.generation;
 }
 
 JournalWait::~JournalWait() {
-  if (!counted_ || !flightRecorder.output) return;
+  if (!StillWriting(journal_)) return;
   NoteRandomDraws();
   flightRecorder.running.pop_back();
   flightRecorder.randomState = lcg::State();

@@ -63,7 +63,7 @@ class JournalEvent {
   JournalEvent& operator=(const JournalEvent&) = delete;
 
  private:
-  bool written_ = false;
+  int journal_ = 0;  // the journal it was written to; 0 when it was not
   bool scoped_ = false;
 };
 
@@ -76,7 +76,7 @@ class JournalIdlePass {
   JournalIdlePass& operator=(const JournalIdlePass&) = delete;
 
  private:
-  bool watching_ = false;
+  int journal_ = 0;
   std::uint32_t messageTime_ = 0, tick_ = 0;
   int pump_ = 0;
   std::size_t offset_ = 0;
@@ -93,5 +93,5 @@ class JournalWait {
   JournalWait& operator=(const JournalWait&) = delete;
 
  private:
-  bool counted_ = false;
+  int journal_ = 0;
 };

@@ -135,6 +135,29 @@ TEST_F(JournalRecorder, AJournalThatCannotBeginIsToldAndTheMissionPlaysOn) {
   EXPECT_EQ(game.shieldEnergy, 500);
 }
 
+TEST_F(JournalRecorder, AMissionBegunDuringAnotherRecordsWaitStartsAJournalOfItsOwn) {
+  std::vector<std::unique_ptr<std::string>> journals;
+  Record([&journals, this] {
+    journals.push_back(std::make_unique<std::string>());
+    return std::make_unique<Output>(*journals.back(), broken_);
+  });
+  BeginMission();
+  {
+    // File > New given while an alien's turn lets the windows work.
+    const JournalEvent pass(MakeJournalRecord(JournalKind::Idle, {host_.now}));
+    const JournalWait wait;
+    JournalMissionEnds();
+    BeginMission();
+  }
+  host_.now += 2000;
+  CommitShieldTransfer(2500, 500);
+  CloseJournal();
+  ASSERT_EQ(journals.size(), 2u);
+  EXPECT_NE(journals[0]->find(" end\n"), std::string::npos);
+  EXPECT_NE(journals[1]->find("\n7000 shields 2500 500\n"), std::string::npos) << *journals[1];
+  EXPECT_EQ(journals[1]->find("@"), std::string::npos) << "nothing of the old mission's record runs on in it";
+}
+
 TEST_F(JournalRecorder, TheFolderKeepsTheLastFiftyJournals) {
   for (int i = 0; i < 55; ++i) std::ofstream(folder_ / ("20260101-0000" + std::to_string(10 + i) + ".journal"));
   std::ofstream(folder_ / "notes.txt") << "not a journal";
