@@ -20,6 +20,7 @@
 //   kestrav-tool replay JOURNAL [--out FILE.gam] [--until TICK] [--state]
 //       plays a mission's journal again headless, checking its checkpoints (replay_verb.h)
 //   kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]
+//                     [--journals DIR]
 //       plays N whole missions headless, checking the game's rules after every step
 //       (soak_verb.h)
 

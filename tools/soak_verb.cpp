@@ -25,6 +25,7 @@ int Usage() {
       "  (default: the current directory), where the save-and-reload file is kept meanwhile.\n"
       "  --report FILE  the report as JSON too\n"
       "  --mission M    play mission M of the N alone\n"
+      "  --journals DIR each mission's journals, and its game as it ended, written to DIR\n"
       "  exit status 0 when no rule was broken, 1 when one was\n",
       stderr);
   return ExitUsage;

@@ -45,7 +45,7 @@ bool StillWriting(int journal) { return journal == flightRecorder.generation && 
 
 // Hands the lines kept so far to the output and onto the disk, when `due`.
 void HandOver(bool due) {
-  if (!flightRecorder.output || !due) return;
+  if (!flightRecorder.output || !due || flightRecorder.unwritten.empty()) return;
   if (!flightRecorder.output->Write(flightRecorder.unwritten) || !flightRecorder.output->Flush())
     return Stop("the journal could not be written");
   flightRecorder.unwritten.clear();
