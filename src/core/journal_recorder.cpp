@@ -185,7 +185,10 @@ JournalEvent::~JournalEvent() {
 
 JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
   if (!flightRecorder.output || !Heard()) return;
-  NoteRandomDraws();
+  // The bridge's draws since the last record are noted only if the pass acts: an idle game
+  // with its shields shimmering would otherwise fill the journal with them.
+  randomBefore_ = lcg::State();
+  notedBefore_ = flightRecorder.randomState;
   journal_ = flightRecorder.generation;
   messageTime_ = lastMessageTime;
   tick_ = TickCount();
@@ -203,13 +206,21 @@ JournalIdlePass::~JournalIdlePass() {
   const bool heardMeanwhile = top ? !flightRecorder.pending.empty() : flightRecorder.pending.size() > offset_;
   // A pass that did nothing leaves no line; one that did goes before what came in its waits.
   const bool acted = GameFingerprint() != before_ || heardMeanwhile;
-  if (acted) {
-    JournalRecord pass = MakeJournalRecord(JournalKind::Idle, {messageTime_});
-    pass.tick = tick_;
-    pass.pump = pump_;
-    lines.insert(top ? lines.size() : offset_, FormatJournalRecord(pass));
+  if (!acted) {
+    flightRecorder.randomState = notedBefore_;
+    if (top) TopRecordOver();
+    return;
+  }
+  std::string opening;
+  for (JournalRecord record : {MakeJournalRecord(JournalKind::Random, {randomBefore_}),
+                               MakeJournalRecord(JournalKind::Idle, {messageTime_})}) {
+    if (record.kind == JournalKind::Random && randomBefore_ == notedBefore_) continue;
+    record.tick = tick_;
+    record.pump = pump_;
+    opening += FormatJournalRecord(record);
     ++flightRecorder.sinceCheck;
   }
+  lines.insert(top ? lines.size() : offset_, opening);
   flightRecorder.randomState = lcg::State();
   if (top) TopRecordOver();
 }

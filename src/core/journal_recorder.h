@@ -78,6 +78,7 @@ class JournalIdlePass {
  private:
   int journal_ = 0;
   std::uint32_t messageTime_ = 0, tick_ = 0;
+  std::uint32_t randomBefore_ = 0, notedBefore_ = 0;  // the random source, and as last noted
   int pump_ = 0;
   std::size_t offset_ = 0;
   std::uint64_t before_ = 0;
