@@ -17,7 +17,10 @@
 //   kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]
 //       load a saved game, let N ms of game time pass headless and save the result
 //       (idle_time.h)
+//   kestrav-tool replay JOURNAL [--out FILE.gam] [--until TICK] [--state]
+//       plays a mission's journal again headless, checking its checkpoints (replay_verb.h)
 //   kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]
+//                     [--journals DIR]
 //       plays N whole missions headless, checking the game's rules after every step
 //       (soak_verb.h)
 
@@ -42,6 +45,7 @@
 #include "tools/console_session.h"
 #include "tools/game_summary.h"
 #include "tools/idle_time.h"
+#include "tools/replay_verb.h"
 #include "tools/saved_game_files.h"
 #include "tools/ship_moves.h"
 #include "tools/soak_verb.h"
@@ -58,7 +62,9 @@ int Usage() {
       "       kestrav-tool phasers FILE --seed SEED --energy E (--single | --wide) --out FILE2 [--state]\n"
       "       kestrav-tool console FILE --seed SEED --line TEXT [--line TEXT ...] --out FILE2 [--state]\n"
       "       kestrav-tool wait FILE --seed SEED --ms N --out FILE2 [--state]\n"
+      "       kestrav-tool replay JOURNAL [--out FILE.gam] [--until TICK] [--state]\n"
       "       kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]\n"
+      "            [--journals DIR]\n"
       "\n"
       "  new    generate a mission from random state SEED (0..4294967295) at skill LEVEL\n"
       "         (0 Crewman .. 5 Admiral), save it to FILE and print its orders\n"
@@ -76,6 +82,7 @@ int Usage() {
       "  wait   load FILE, set the random state to SEED, let N ms of game time pass (the\n"
       "         clock, and in red alert the aliens' moves and attacks), save the result to\n"
       "         FILE2 and print every ship message posted\n"
+      "  replay play a mission's journal again headless, checking its checkpoints\n"
       "  soak   play N whole missions headless, checking the game's rules after every step\n"
       "  --state  end with the random generator's state\n"
       "\n"
@@ -169,6 +176,7 @@ int main(int argc, char** argv) {
   if (verb == "phasers") return PhasersVerb(args);
   if (verb == "console") return ConsoleVerb(args);
   if (verb == "wait") return WaitVerb(args);
+  if (verb == "replay") return ReplayVerb(args);
   if (verb == "soak") return SoakVerb(args);
   return Usage();
 }

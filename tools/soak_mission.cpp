@@ -7,6 +7,7 @@
 #include "core/end_game.h"
 #include "core/format_text.h"
 #include "core/game_files.h"
+#include "core/journal_file.h"
 #include "core/new_game.h"
 #include "core/options.h"
 #include "core/random.h"
@@ -52,6 +53,7 @@ class MissionRun {
   std::optional<BrokenRule> LetTimePass(std::uint32_t ms);
   std::optional<BrokenRule> SaveAndReload();
   std::optional<BrokenRule> CheckGame();
+  void RecordJournals();
   std::string ScratchFile(const char* suffix) const {
     return plan_.scratchDirectory + FormatText("/soak-%u-%d%s.gam", plan_.seed, plan_.mission, suffix);
   }
@@ -62,7 +64,23 @@ class MissionRun {
   ConsoleHost host_;
   MissionOutcome outcome_;
   std::optional<GameState> previous_;  // the game at the last check
+  int journals_ = 0;
 };
+
+void MissionRun::RecordJournals() {
+  JournalSettings settings;
+  settings.program = "kestrav-tool soak";
+  settings.open = [this] {
+    const std::string path = plan_.journalDirectory +
+                             FormatText("/soak-%u-%d-%d%s", plan_.seed, plan_.mission, ++journals_, JournalExtension);
+    std::string reason;
+    std::unique_ptr<JournalOutput> file = CreateJournalFile(path, &reason);
+    if (!file) std::fprintf(stderr, "kestrav-tool: no journal: %s\n", reason.c_str());
+    return file;
+  };
+  settings.failed = [](const std::string& problem) { std::fprintf(stderr, "kestrav-tool: %s\n", problem.c_str()); };
+  SetJournalRecording(std::move(settings));
+}
 
 MissionOutcome MissionRun::Play() {
   ResetSectorState(host_);
@@ -71,6 +89,7 @@ MissionOutcome MissionRun::Play() {
   options.skillSetting = plan_.skill;
   game.skillLevel = plan_.skill;
   outcome_.skill = plan_.skill;
+  if (!plan_.journalDirectory.empty()) RecordJournals();
 
   GameState before = game;
   lcg::Seed(MissionSeed(plan_.seed, plan_.mission, 0));
@@ -105,7 +124,10 @@ MissionOutcome MissionRun::Play() {
   outcome_.reason = game.gameOverReason;
   outcome_.stardates = game.stardateNow - game.stardateStart;
   if (outcome_.reason == GameOverReason::AliensDestroyed) outcome_.score = GameScore(game);
+  if (!plan_.journalDirectory.empty())
+    WriteGameFile(plan_.journalDirectory + FormatText("/soak-%u-%d.gam", plan_.seed, plan_.mission), game);
   EndGame();
+  SetJournalRecording({});
   return outcome_;
 }
 

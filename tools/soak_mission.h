@@ -40,6 +40,9 @@ struct MissionPlan {
   int mission = 1;  // 1, 2, ...: the mission's own random states follow from seed and mission
   SkillLevel skill = SkillLevel::Crewman;
   std::string scratchDirectory;  // the save-and-reload file, and the games of a violation
+  // When set, each mission's journals (soak-SEED-MISSION-N.journal, a new one at each reload)
+  // and its game as it ended (soak-SEED-MISSION.gam) are written there.
+  std::string journalDirectory;
   int maxActions = MaxMissionActions;
 };
 

@@ -15,6 +15,7 @@ namespace {
 int Usage() {
   std::fputs(
       "usage: kestrav-tool soak --seed S --missions N [--skill K] [--report FILE] [--mission M] [--scratch DIR]\n"
+      "                         [--journals DIR]\n"
       "\n"
       "  plays N whole missions with a simple captain, from the new game to its end, on the\n"
       "  virtual clock, checking the game's rules after every command and idle pass. Mission m\n"
@@ -24,6 +25,7 @@ int Usage() {
       "  (default: the current directory), where the save-and-reload file is kept meanwhile.\n"
       "  --report FILE  the report as JSON too\n"
       "  --mission M    play mission M of the N alone\n"
+      "  --journals DIR each mission's journals, and its game as it ended, written to DIR\n"
       "  exit status 0 when no rule was broken, 1 when one was\n",
       stderr);
   return ExitUsage;
@@ -36,6 +38,7 @@ struct SoakOptions {
   std::optional<int> onlyMission;
   std::string report;
   std::string scratch = ".";
+  std::string journals;
 };
 
 std::optional<SoakOptions> ParseSoakOptions(const std::vector<std::string>& args) {
@@ -58,6 +61,8 @@ std::optional<SoakOptions> ParseSoakOptions(const std::vector<std::string>& args
       options.report = value;
     else if (option == "--scratch")
       options.scratch = value;
+    else if (option == "--journals")
+      options.journals = value;
     else
       return std::nullopt;
   }
@@ -107,6 +112,7 @@ int SoakVerb(const std::vector<std::string>& args) {
     plan.mission = mission;
     plan.skill = static_cast<SkillLevel>(options->skill.value_or((mission - 1) % 6));
     plan.scratchDirectory = options->scratch;
+    plan.journalDirectory = options->journals;
     const MissionOutcome outcome = PlayMission(plan);
     tally.Add(outcome);
     tally.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -2,9 +2,11 @@
 
 #include "core/game_state.h"
 #include "core/host.h"
+#include "core/journal_recorder.h"
 #include "core/options.h"
 
 void EndGame() {
+  JournalMissionEnds();
   host().StopSound();
   host().DestroyStationWindows();
   game.yellowBlinkActive = 0;  // the blink's timer went with the Status station

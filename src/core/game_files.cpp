@@ -8,6 +8,7 @@
 #include "core/format_text.h"
 #include "core/game_state.h"
 #include "core/game_stations.h"
+#include "core/journal_recorder.h"
 #include "core/long_range_chart.h"
 #include "core/message_catalogue.h"
 #include "core/saved_game.h"
@@ -62,6 +63,7 @@ bool SaveGame() {
   }
   PostShipMessage(Msg::GameSaved);
   game.changeCount = 0;
+  JournalSaved();
   host().SetBusy(false);
   return true;
 }
@@ -74,18 +76,24 @@ bool LoadGame() {
     ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, read.problem);
     return false;
   }
+  StartSavedGame(std::move(loaded));
+  host().SetBusy(false);
+  return true;
+}
+
+void StartSavedGame(GameState&& loaded) {
   if (game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
+  JournalLoadedGame(loaded);
   AdoptSavedGame(std::move(loaded));
   ChartNeighbourhood(game.shipQuadrant);
   OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
   game.changeCount = 0;
   ConsolePrintTextThenPrompt("\n");
-  host().SetBusy(false);
-  return true;
+  JournalPlayBegins();
 }
 
 Answer PromptSaveGame() {

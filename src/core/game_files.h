@@ -27,6 +27,10 @@ bool SaveGame();
 // sound game is reported and leaves the running game exactly as it was.
 bool LoadGame();
 
+// Ends the running game (if any) and plays `loaded`, a game read and checked, from where it
+// was saved.
+void StartSavedGame(GameState&& loaded);
+
 // Asks whether to save before a game with unsaved changes is discarded: Yes (go on, saved
 // if the player wished), No (go on) or Cancel (stop: the player cancelled, or the save the
 // player asked for failed). In red alert nothing can be saved: OK answers Yes.

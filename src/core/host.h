@@ -58,6 +58,7 @@ namespace MenuCommand {
 inline constexpr int New = 200, Open = 201, Save = 202, SaveAs = 203, EndGame = 204, Exit = 205;
 inline constexpr int SkillBase = 210;
 inline constexpr int Pause = 250, AutoSrs = 251, SingleControl = 252, PauseWhenIconic = 253, Sounds = 254;
+inline constexpr int RecordMissions = 255;
 inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPositions = 263, SaveWindowPositions = 264,
                      RestoreWindowPositions = 265;
 inline constexpr int Manual = 280, About = 281;

@@ -47,8 +47,15 @@ inline constexpr MessageId ScoreNotRecordedText = 42;  // "Your score of %d coul
 inline constexpr MessageId HighScoresCaption = 43;
 inline constexpr MessageId SettingsNotKeptText = 44;  // "Your settings could not be saved in the file %s"
 inline constexpr MessageId SettingsCaption = 45;
-inline constexpr MessageId BridgeSizeKey = 50;
-inline constexpr MessageId BridgeSizeLaterText = 51;  // "The bridge takes its new size ..."
+// The flight recorder's setting, and what the player is told when a journal cannot be written.
+inline constexpr MessageId RecordMissionsKey = 46;
+inline constexpr MessageId JournalStopped = 47;
+// A mission whose journal was cut short (the program was killed or crashed), offered again.
+inline constexpr MessageId ResumeQuestion = 48;
+inline constexpr MessageId ResumeCaption = 49;
+inline constexpr MessageId ResumeFailed = 50;
+inline constexpr MessageId BridgeSizeKey = 51;
+inline constexpr MessageId BridgeSizeLaterText = 52;  // "The bridge takes its new size ..."
 
 // Ship's log events.
 inline constexpr MessageId ImpulseEngaged = 100;

@@ -10,6 +10,7 @@
 #include "core/game_state.h"
 #include "core/game_stations.h"
 #include "core/host.h"
+#include "core/journal_recorder.h"
 #include "core/long_range_chart.h"
 #include "core/message_catalogue.h"
 #include "core/random.h"
@@ -209,6 +210,7 @@ void NewGame() {
     EndGame();
   }
   host().PlaySoundNow(Sounds::NewGame, false);
+  JournalNewMission(lcg::State(), game.skillLevel);
 
   const SkillRow& row = Row(static_cast<int>(game.skillLevel));
   StartClock();
@@ -223,6 +225,7 @@ void NewGame() {
   ChartNeighbourhood(game.shipQuadrant);
   OpenGameStations();
   GreetCrew();
+  JournalPlayBegins();
 }
 
 const AlienStrengthBounds* GeneratedAlienStrength(std::uint8_t kind) {

@@ -10,7 +10,8 @@ struct ProgramOptions {
   int singleControlWindow = 1;                    // one control station visible at a time
   int pauseWhenIconic = 0;                        // minimising the frame pauses the game
   int soundsEnabled = 1;
-  int bridgeSize = 0;  // Options > Bridge Size: 0 automatic, else the factor it is drawn at
+  int recordMissions = 1;  // every mission is written to a journal (the flight recorder)
+  int bridgeSize = 0;      // Options > Bridge Size: 0 automatic, else the factor it is drawn at
 };
 
 extern ProgramOptions options;

@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "core/high_score_file.h"
 #include "core/host.h"
+#include "core/journal_recorder.h"
 #include "core/options.h"
 #include "core/random.h"
 #include "core/settings_file.h"
@@ -17,4 +18,5 @@ void ResetProgramState(Host& h) {
   highScorePath = HighScoreFileName;
   settingsLossTold = false;
   SetHost(&h);
+  SetJournalRecording({});
 }

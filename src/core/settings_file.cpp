@@ -92,6 +92,7 @@ ProgramOptions OptionsFrom(const ProfileText& text) {
   read.singleControlWindow = text.GetInt(general, Text(Msg::SingleControlKey), defaults.singleControlWindow);
   read.pauseWhenIconic = text.GetInt(general, Text(Msg::IconicPauseKey), defaults.pauseWhenIconic);
   read.soundsEnabled = text.GetInt(general, Text(Msg::SoundsKey), defaults.soundsEnabled);
+  read.recordMissions = text.GetInt(general, Text(Msg::RecordMissionsKey), defaults.recordMissions);
   read.bridgeSize = StoredBridgeSize(text.GetInt(general, Text(Msg::BridgeSizeKey), defaults.bridgeSize));
   return read;
 }
@@ -103,6 +104,7 @@ void StoreOptions(ProfileText& text, const ProgramOptions& stored) {
   text.Set(general, Text(Msg::SingleControlKey), std::to_string(stored.singleControlWindow));
   text.Set(general, Text(Msg::IconicPauseKey), std::to_string(stored.pauseWhenIconic));
   text.Set(general, Text(Msg::SoundsKey), std::to_string(stored.soundsEnabled));
+  text.Set(general, Text(Msg::RecordMissionsKey), std::to_string(stored.recordMissions));
   text.Set(general, Text(Msg::BridgeSizeKey), std::to_string(stored.bridgeSize));
 }
 

@@ -3,8 +3,11 @@
 #include "core/conditions.h"
 #include "core/game_state.h"
 #include "core/host.h"
+#include "core/journal_recorder.h"
 
 void CommitShieldTransfer(int shipEnergy, int shieldEnergy) {
+  const JournalEvent journaled(
+      MakeJournalRecord(JournalKind::Shields, {JournalFigure(shipEnergy), JournalFigure(shieldEnergy)}));
   host().PlaySoundNow(Sounds::Acknowledge, false);
   game.shipEnergy = shipEnergy;
   game.shieldEnergy = shieldEnergy;

@@ -7,6 +7,7 @@
 
 #include "core/console_print.h"
 #include "core/game_state.h"
+#include "core/journal_recorder.h"
 #include "core/random.h"
 #include "core/ship_damage.h"
 #include "core/ship_messages.h"
@@ -365,6 +366,7 @@ constexpr Command Commands[] = {
 }  // namespace
 
 ConsoleAnswer ExecuteConsoleLine(const ConsoleWorld& world, std::string_view row) {
+  const JournalEvent journaled(MakeJournalRecord(JournalKind::Console, {}, std::string(row)));
   CommandRun run{world};
   const std::string line = LineOf(row);
   if (CharAt(line, 0) == ' ' && CharAt(line, 1) == ' ') {

@@ -5,6 +5,7 @@
 #include "core/conditions.h"
 #include "core/game_state.h"
 #include "core/host.h"
+#include "core/journal_recorder.h"
 #include "core/options.h"
 #include "sector/alien_turns.h"
 
@@ -61,6 +62,7 @@ NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime
     duties.handleGameOver();
     return {NextIdlePass::Immediately};
   }
+  const JournalIdlePass journaled(lastMessageTime);
   if (game.InRedAlert()) return RedAlertPass();
   // Docked, green or yellow: the clock. Missed steps do not pile up: one step, then the next
   // a full period after the message that brought it.

@@ -6,6 +6,7 @@
 
 #include "core/conditions.h"
 #include "core/game_state.h"
+#include "core/journal_recorder.h"
 #include "core/random.h"
 #include "core/ship_messages.h"
 #include "sector/alien_hits.h"
@@ -73,6 +74,9 @@ PhaserPanelAmounts PhaserPanelFromShip(const GameState& gameState, int charge) {
 
 PhaserShot ExecutePhasers(GameState& gameState, GameSounds& sounds, Bridge& bridge, int charge, bool singleTarget,
                           const ScanRequestSender& send, const std::function<void(const PhaserShot&)>& paid) {
+  // The request it sends is a record of its own.
+  const JournalEvent journaled(
+      MakeJournalRecord(JournalKind::PhaserCharge, {JournalFigure(charge), singleTarget ? 1u : 0u}), true);
   PhaserShot shot;
   if (gameState.Working(ShipSystem::Phaser)) {
     shot.sent = true;

@@ -1,6 +1,7 @@
 #include "sector/scan_requests.h"
 
 #include "core/game_state.h"
+#include "core/journal_recorder.h"
 #include "core/ship_messages.h"
 #include "sector/action_state.h"
 #include "sector/movement.h"
@@ -9,10 +10,11 @@
 
 namespace {
 
-// The frame every request runs in.
+// The frame every request runs in: the journal's record of it, when it is carried out.
 template <class Action>
-void CarryOut(Action&& action) {
+void CarryOut(JournalRecord record, Action&& action) {
   if (actionInProgress) return;
+  const JournalEvent journaled(std::move(record));
   host().UpdateStation(Station::ShortRangeScan);
   actionInProgress = true;
   host().SetBusy(true);
@@ -24,16 +26,17 @@ void CarryOut(Action&& action) {
 }  // namespace
 
 void RequestMove(int course, int impulse, int warp) {
-  CarryOut([&] {
-    if (impulse != 0)
-      ImpulseMove(course, impulse);
-    else if (game.Working(ShipSystem::Warp))
-      WarpMove(course, warp);
-  });
+  CarryOut(MakeJournalRecord(JournalKind::Move, {JournalFigure(course), JournalFigure(impulse), JournalFigure(warp)}),
+           [&] {
+             if (impulse != 0)
+               ImpulseMove(course, impulse);
+             else if (game.Working(ShipSystem::Warp))
+               WarpMove(course, warp);
+           });
 }
 
 void RequestTorpedo(int course, int distance) {
-  CarryOut([&] {
+  CarryOut(MakeJournalRecord(JournalKind::Torpedo, {JournalFigure(course), JournalFigure(distance)}), [&] {
     if (game.torpedoCount == 0) {
       PostShipMessage(Msg::TubesEmpty);
       return;
@@ -44,11 +47,11 @@ void RequestTorpedo(int course, int distance) {
 }
 
 void RequestRicochet() {
-  CarryOut([] { GravityRicochet(); });
+  CarryOut(MakeJournalRecord(JournalKind::Ricochet), [] { GravityRicochet(); });
 }
 
 void RequestPhasers(int energy, bool singleTarget) {
-  CarryOut([&] {
+  CarryOut(MakeJournalRecord(JournalKind::Phasers, {JournalFigure(energy), singleTarget ? 1u : 0u}), [&] {
     if (energy != 0) FirePhasers(energy, singleTarget);
   });
 }

@@ -42,7 +42,8 @@ FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
                                         {M::AutoSrs, "&Auto Activate SRS", false, true},
                                         {M::SingleControl, "Single &Control Window", false, true},
                                         {M::PauseWhenIconic, "Pause when &Iconic", false, true},
-                                        {M::Sounds, "&Sounds", false, true}});
+                                        {M::Sounds, "&Sounds", false, true},
+                                        {M::RecordMissions, "&Record Missions", false, true}});
       optionsPopup->addSeparator();
       BuildSubmenu(set, *optionsPopup, "&Bridge Size",
                    {{M::BridgeSizeBase + 0, "&Automatic", false, true},

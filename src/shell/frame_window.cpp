@@ -23,6 +23,7 @@
 #include "core/settings_file.h"
 #include "libraries/pictures/program/program_pictures.h"
 #include "lifecycle/game_file_commands.h"
+#include "lifecycle/mission_journals.h"
 #include "sector/action_state.h"
 #include "sector/command_turns.h"
 #include "shell/about_box.h"
@@ -182,6 +183,10 @@ void FrameWindow::Command(int id) {
       ToggleOption(options.soundsEnabled, id);
       if (!options.soundsEnabled) StopSound();
       return;
+    case M::RecordMissions:
+      ToggleOption(options.recordMissions, id);
+      RecordMissionsAsOptionsSay();
+      return;
     case M::Cascade: CascadeStations(*bridge_); return;
     case M::Tile: TileStations(*bridge_); return;
     case M::ArrangeIcons: ArrangeIcons(); return;
@@ -232,6 +237,7 @@ void FrameWindow::CheckOptionItems() {
   menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, options.singleControlWindow != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, options.pauseWhenIconic != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, options.soundsEnabled != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::RecordMissions, options.recordMissions != 0);
   for (int size = BridgeSizeAutomatic; size <= LargestBridgeScale; ++size)
     menus_->SetChecked(MenuSet::Game, MenuCommand::BridgeSizeBase + size, options.bridgeSize == size);
 }

@@ -6,6 +6,7 @@
 
 #include "core/condition_blink.h"
 #include "core/game_state.h"
+#include "core/journal_recorder.h"
 #include "lifecycle/communique_window.h"
 #include "lifecycle/game_file_commands.h"
 #include "lifecycle/high_score_dialog.h"
@@ -33,8 +34,13 @@ std::uint32_t QtHost::TickCount() {
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
-void QtHost::PumpPendingMessages() { ::PumpPendingMessages(); }
+// What the windows do meanwhile is journaled as coming in this wait of the rules.
+void QtHost::PumpPendingMessages() {
+  const JournalWait journaled;
+  ::PumpPendingMessages();
+}
 void QtHost::WaitPumping(std::uint32_t ms) {
+  const JournalWait journaled;
   if (!virtualNow_) return ::WaitPumping(ms);
   ::PumpPendingMessages();
   *virtualNow_ += ms;

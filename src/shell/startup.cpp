@@ -11,12 +11,14 @@
 #include "core/game_over.h"
 #include "core/game_state.h"
 #include "core/high_score_file.h"
+#include "core/journal_recorder.h"
 #include "core/options.h"
 #include "core/random.h"
 #include "core/settings_file.h"
 #include "core/temporary_file.h"
 #include "lifecycle/data_directory.h"
 #include "lifecycle/game_file_commands.h"
+#include "lifecycle/mission_journals.h"
 #include "shell/busy_cursor.h"
 #include "shell/frame_menus.h"
 #include "shell/frame_window.h"
@@ -98,6 +100,7 @@ int RunKestrav(const QString& gameFile) {
   for (const QString& folder : {QFileInfo(QFile::decodeName(settingsPath.c_str())).absolutePath(), DataDirectory()})
     RemoveSaveLeftovers(QFile::encodeName(folder).toStdString());
   ReadSettings();
+  RecordMissionsAsOptionsSay();
   highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   const bool flownOverDesktop = PlayIntroFlyBy();
 
@@ -122,10 +125,14 @@ int RunKestrav(const QString& gameFile) {
     game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
-  if (!gameFile.isEmpty()) frame.OpenFromOutside(gameFile);
+  if (!gameFile.isEmpty())
+    frame.OpenFromOutside(gameFile);
+  else
+    OfferToResumeUnfinishedMission(&frame);
 
   const int code = RunMainLoop();
   frame.ShutDown();
+  CloseJournal();
   qtHost.AttachFrame(nullptr);
   UnloadBundles();
   SetHost(nullptr);

@@ -4,8 +4,8 @@
 #include <QTimerEvent>
 
 #include "core/game_state.h"
-#include "core/options.h"
 #include "sector/action_state.h"
+#include "sector/scan_animation.h"
 #include "sector/scan_geometry.h"
 #include "stations/resource_library.h"
 #include "stations/station_handles.h"
@@ -25,9 +25,6 @@ constexpr int ScanPictures[] = {ScanPicture::ShipLeft, ScanPicture::ShipRight, S
 
 QPoint ToQt(ScanPoint p) { return {p.x, p.y}; }
 
-bool Animated(std::uint8_t kind) {
-  return kind == Cell::StarA || kind == Cell::StarB || kind == Cell::StarX || kind == Cell::Starbase;
-}
 }  // namespace
 
 ShortRangeScanWindow::ShortRangeScanWindow(QWidget* parent)
@@ -98,25 +95,13 @@ void ShortRangeScanWindow::timerEvent(QTimerEvent* event) {
 }
 
 void ShortRangeScanWindow::AnimationTick() {
-  if (Minimized() || !game.Working(ShipSystem::SRS) || scanAnimationHeld || pausedFlag) return;
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
-  if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return;
-
+  if (Minimized()) return;
+  const std::vector<ScanTwinkle> twinkles = StepScanAnimation();
+  if (twinkles.empty()) return;
   QPainter painter(&Surface());
-  for (int y = 0; y < 8; ++y) {
-    for (int x = 0; x < 8; ++x) {
-      SectorCell& cell = quadrant.cells[y][x];
-      const std::uint8_t kind = Cell::Object(cell);
-      // A starbase holds still while any action runs; stars keep twinkling.
-      if (Animated(kind) && !(kind == Cell::Starbase && actionInProgress)) {
-        const int frame = Cell::Frame(cell);
-        painter.drawImage(ToQt(PicturePosition(x, y)), PictureFor(SectorPicture(kind)),
-                          QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));
-        cell = static_cast<SectorCell>(cell + 0x100);
-      }
-      if (static_cast<std::int8_t>(Cell::Frame(cell)) >= StripFrameCount) cell = Cell::Object(cell);
-    }
-  }
+  for (const ScanTwinkle& t : twinkles)
+    painter.drawImage(ToQt(PicturePosition(t.x, t.y)), PictureFor(SectorPicture(t.kind)),
+                      QRect(0, SpriteHeight * t.frame, SpriteWidth, SpriteHeight));
   ShowSurfaceChange();
 }
 

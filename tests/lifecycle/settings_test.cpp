@@ -95,6 +95,7 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
             "AutoSRS=0\r\n"
             "SingleCtrl=1\r\n"
             "IconicPause=1\r\n"
+            "RecordMissions=1\r\n"
             "BridgeSize=0\r\n"
             "\r\n"
             "[Mine]\r\n"
@@ -109,7 +110,8 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
 TEST_F(SettingsTest, AFirstWriteMakesTheGeneralSection) {
   options.skillSetting = SkillLevel::Yeoman;
   WriteSettings();
-  EXPECT_EQ(SettingsFileText(), "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\nBridgeSize=0\n");
+  EXPECT_EQ(SettingsFileText(),
+            "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\nRecordMissions=1\nBridgeSize=0\n");
 }
 
 TEST_F(SettingsTest, TheBridgeSizeIsKeptAndAnythingButItsFourChoicesReadsAsAutomatic) {

@@ -85,6 +85,16 @@ TEST_F(ScanEffectsTest, ABeamOfNoDurationOnlyPlaysItsSounds) {
   EXPECT_EQ(recorder.calls, (Calls{{"PlaySoundNow", "10 loop"}, {"PlaySoundNow", "11 once"}}));
 }
 
+TEST_F(ScanEffectsTest, ABeamFlashesAsOftenOnAMachineThatOversleepsItsWaits) {
+  struct Oversleeping : HeadlessHost {
+    void WaitPumping(std::uint32_t ms) override { HeadlessHost::WaitPumping(ms + 30); }
+  } busy;
+  SetHost(&busy);
+  DrawBeam(SectorCentre(0, 5), SectorCentre(2, 1), 250, false);
+  SetHost(&recorder);
+  EXPECT_EQ(busy.CallsNamed("ScanXorLine").size(), 12u) << "three flashes, as on an idle machine";
+}
+
 TEST_F(ScanEffectsTest, ABeamWithTheScanOutTakesAsLongButDrawsNothing) {
   game.Damage(ShipSystem::SRS) = 0.5;
   DrawBeam(SectorCentre(2, 1), SectorCentre(0, 5), 250, false);
