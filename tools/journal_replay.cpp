@@ -95,10 +95,12 @@ void Replay::CarryOut(std::size_t index) {
     case JournalKind::Torpedo: RequestTorpedo(figure(0), figure(1)); break;
     case JournalKind::Ricochet: RequestRicochet(); break;
     // The request the payment sent is a record of its own.
-    case JournalKind::PhaserCharge: ExecutePhasers(figure(0), figure(1) != 0, [](const auto&) {}); break;
+    case JournalKind::PhaserCharge:
+      ExecutePhasers(game, host(), host(), figure(0), figure(1) != 0, [](const auto&) {});
+      break;
     case JournalKind::Phasers: RequestPhasers(figure(0), figure(1) != 0); break;
     case JournalKind::Shields: CommitShieldTransfer(figure(0), figure(1)); break;
-    case JournalKind::Console: ExecuteConsoleLine(record.text); break;
+    case JournalKind::Console: ExecuteConsoleLine(WholeConsoleWorld(game, host()), record.text); break;
     case JournalKind::Idle: RunIdlePass({NoAmbience, NoEndSequence}, record.numbers[0]); break;
     case JournalKind::Frames: StepScanAnimation(); break;
     case JournalKind::Random: lcg::Seed(record.numbers[0]); break;

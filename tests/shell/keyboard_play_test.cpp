@@ -67,7 +67,7 @@ class KeyboardPlay : public BridgeTest {
   static void DismissOrdersWhenUp() {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (QWidget* modal = WaitingWindow()) {
         QTest::keyClick(modal, Qt::Key_Space);
         poll->deleteLater();
       }

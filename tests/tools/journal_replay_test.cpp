@@ -111,8 +111,8 @@ class JournalReplay : public ::testing::Test {
     LetTimePass(bridge_, 50000);
     if (going()) RequestMove(45, 0, 3);
     if (going()) LetTimePass(bridge_, 30000);
-    if (going()) ExecutePhasers(300, false, SendNow);
-    if (going()) ExecuteTorpedo(90, 4, SendNow);
+    if (going()) ExecutePhasers(game, host(), host(), 300, false, SendNow);
+    if (going()) ExecuteTorpedo(game, host(), 90, 4, SendNow);
     for (const char* line : {"LOC", "SCA", "RIC"})
       if (going()) bridge_.TypeLine(line);
     if (going()) LetTimePass(bridge_, 120000);
