@@ -1,10 +1,10 @@
 #include "core/game_state.h"
 
-GameState game;
+#include "core/core_state.h"
 
 int FindAlienAt(int quadrant, int x, int y) {
-  for (int i = 0; i < game.alienTotal && i < static_cast<int>(game.alienTable.size()); ++i) {
-    const AlienRecord& a = game.alienTable[static_cast<std::size_t>(i)];
+  for (int i = 0; i < coreState.game.alienTotal && i < static_cast<int>(coreState.game.alienTable.size()); ++i) {
+    const AlienRecord& a = coreState.game.alienTable[static_cast<std::size_t>(i)];
     if (a.quadrant == quadrant && a.sectorX == x && a.sectorY == y) return i;
   }
   return -1;

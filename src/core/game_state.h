@@ -146,8 +146,6 @@ struct GameState {
   QuadrantRecord& Quadrant(int quadrant) { return galaxy[static_cast<std::size_t>(quadrant)]; }
 };
 
-extern GameState game;
-
 inline constexpr int QuadrantColumn(int quadrant) { return quadrant % 8; }
 inline constexpr int QuadrantRow(int quadrant) { return quadrant / 8; }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The player's options and the pause switch, as the rules read them. The shell reads and
-// writes the options with the settings file; the rules only look at them.
+// The player's options, as the rules read them (coreState.options). The shell reads and
+// writes them with the settings file; the rules only look at them.
 
 #include "core/game_state.h"
 
@@ -11,8 +11,3 @@ struct ProgramOptions {
   int pauseWhenIconic = 0;                        // minimising the frame pauses the game
   int soundsEnabled = 1;
 };
-
-extern ProgramOptions options;
-
-// 1 while the game is paused: no clock steps, no alien passes, no blinking.
-extern int pausedFlag;

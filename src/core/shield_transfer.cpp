@@ -1,14 +1,15 @@
 #include "core/shield_transfer.h"
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 
 void CommitShieldTransfer(int shipEnergy, int shieldEnergy) {
   host().PlaySoundNow(Sounds::Acknowledge, false);
-  game.shipEnergy = shipEnergy;
-  game.shieldEnergy = shieldEnergy;
+  coreState.game.shipEnergy = shipEnergy;
+  coreState.game.shieldEnergy = shieldEnergy;
   EvaluateConditions();
   host().InvalidateStation(Station::Status, false);
-  ++game.changeCount;
+  ++coreState.game.changeCount;
 }

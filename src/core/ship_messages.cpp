@@ -6,14 +6,13 @@
 #include <cstring>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/format_directives.h"
 #include "core/game_state.h"
 #include "core/message_catalogue.h"
 
-std::array<std::array<char, MessageLineLength>, MessageLineCount> messageLines{};
-
 void ClearMessageLines() {
-  for (auto& line : messageLines) line.fill('\0');
+  for (auto& line : coreState.messageLines) line.fill('\0');
 }
 
 void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
@@ -30,16 +29,17 @@ void PostShipMessageOfKinds(MessageId id, const char* kinds, ...) {
   }
   host().ShipMessagePosted(text);
 
-  if (game.messagesToComputer) {
+  if (coreState.game.messagesToComputer) {
     // Already formatted: printed as it stands, never formatted a second time.
     ConsolePrintText(text);
     ConsolePrintText("\n");
     return;
   }
-  if (!game.Working(ShipSystem::MessageDisplay)) return;
+  if (!coreState.game.Working(ShipSystem::MessageDisplay)) return;
 
-  std::rotate(messageLines.begin(), messageLines.begin() + 1, messageLines.end());  // the oldest goes
-  auto& newest = messageLines[MessageLineCount - 1];
+  std::rotate(coreState.messageLines.begin(), coreState.messageLines.begin() + 1,
+              coreState.messageLines.end());  // the oldest goes
+  auto& newest = coreState.messageLines[MessageLineCount - 1];
   newest.fill('\0');
   // A line keeps the first 63 characters of the text.
   std::memcpy(newest.data(), text, ::strnlen(text, MessageLineLength - 1));

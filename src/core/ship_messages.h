@@ -9,9 +9,6 @@
 inline constexpr int MessageLineCount = 30;
 inline constexpr int MessageLineLength = 64;  // 63 characters and the terminator
 
-// Line 0 is the oldest, line 29 the newest.
-extern std::array<std::array<char, MessageLineLength>, MessageLineCount> messageLines;
-
 void ClearMessageLines();
 
 // Formats text `id` with integer and string arguments (at most 79 characters) and either

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 
 std::vector<std::string> HeadlessHost::CallsNamed(const std::string& what) const {
@@ -144,9 +145,9 @@ Answer HeadlessHost::ShowMessageBox(const std::string& text, const std::string& 
 bool HeadlessHost::ChooseSaveFile() {
   Record("ChooseSaveFile");
   if (saveFileChoices.empty()) return false;
-  game.gameFilePath = saveFileChoices.front();
+  coreState.game.gameFilePath = saveFileChoices.front();
   saveFileChoices.pop_front();
-  game.gameFileTitle = game.gameFilePath.substr(game.gameFilePath.find_last_of('/') + 1);
+  coreState.game.gameFileTitle = coreState.game.gameFilePath.substr(coreState.game.gameFilePath.find_last_of('/') + 1);
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ship_damage.h"
@@ -14,8 +15,7 @@
 #include "sector/console_keyboard.h"
 #include "sector/course.h"
 #include "sector/scan_requests.h"
-
-int unrecognisedLineCount = 0;
+#include "sector/sector_state.h"
 
 namespace {
 constexpr int HelpAfterUnrecognised = 8;
@@ -41,15 +41,15 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // print it after their text.
 void Prompt() { host().ConsolePrompt(); }
 
-int ShipQuadrantColumn() { return QuadrantColumn(game.shipQuadrant); }
-int ShipQuadrantRow() { return QuadrantRow(game.shipQuadrant); }
+int ShipQuadrantColumn() { return QuadrantColumn(coreState.game.shipQuadrant); }
+int ShipQuadrantRow() { return QuadrantRow(coreState.game.shipQuadrant); }
 
 // Every starbase of the galaxy with a warp course to it; an uncharted one at a position
 // guessed afresh each time, up to one below or two above the true one.
 void StarbaseReport() {
   const int shipX = ShipQuadrantColumn() + 1, shipY = ShipQuadrantRow() + 1;
   for (int q = 0; q < QuadrantCount; ++q) {
-    const QuadrantRecord& quadrant = game.galaxy[static_cast<std::size_t>(q)];
+    const QuadrantRecord& quadrant = coreState.game.galaxy[static_cast<std::size_t>(q)];
     if (quadrant.starbaseCount == 0) continue;
     int x = QuadrantColumn(q) + 1, y = QuadrantRow(q) + 1;
     if (quadrant.flags & QuadrantFlag::Charted) {
@@ -60,7 +60,7 @@ void StarbaseReport() {
       ConsolePrint(Msg::ConsoleStarbasePossible, x, y);
     }
     int warp = 0, course = 0;
-    if (q != game.shipQuadrant) {
+    if (q != coreState.game.shipQuadrant) {
       course = CourseBearing(x - shipX, y - shipY);
       warp = GridDistance(shipX, shipY, x, y);
     }
@@ -70,20 +70,20 @@ void StarbaseReport() {
 }
 
 void ReportAlien(MessageId text, int x, int y) {
-  const int index = FindAlienAt(game.shipQuadrant, x, y);
+  const int index = FindAlienAt(coreState.game.shipQuadrant, x, y);
   if (index < 0) {
     PostShipMessage(Msg::InternalError, "com", __LINE__);
     return;
   }
-  ConsolePrint(text, x + 1, y + 1, game.alienTable[static_cast<std::size_t>(index)].energy);
-  ConsolePrint(Msg::ConsoleBearing, CourseBearing(x - game.shipSectorX, y - game.shipSectorY),
-               GridDistance(game.shipSectorX, game.shipSectorY, x, y));
+  ConsolePrint(text, x + 1, y + 1, coreState.game.alienTable[static_cast<std::size_t>(index)].energy);
+  ConsolePrint(Msg::ConsoleBearing, CourseBearing(x - coreState.game.shipSectorX, y - coreState.game.shipSectorY),
+               GridDistance(coreState.game.shipSectorX, coreState.game.shipSectorY, x, y));
 }
 
 // Every object of the ship's quadrant, row by row, with bearings and distances to aliens.
 void SectorScan() {
   ConsolePrint(Msg::ConsoleScanningSector);
-  const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  const QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       switch (Cell::Object(quadrant.cells[y][x])) {
@@ -108,21 +108,21 @@ void SectorScan() {
 // Eleven counts half a second apart, the console's keyboard shut meanwhile while the game
 // goes on; then the scan is asked for the ricochet.
 void RicochetCountdown() {
-  if (actionInProgress) {
+  if (sectorState.actionInProgress) {
     ConsolePrint(Msg::ConsoleBusy);
     return;
   }
-  consoleBusy = true;
+  sectorState.consoleBusy = true;
   for (int n = CountdownFrom; n >= 0; --n) {
     ConsolePrint(Msg::ConsoleCountdown, n);
     host().WaitPumping(CountdownStepMs);
   }
   host().PostScanRequest(RequestRicochet);
-  consoleBusy = false;
+  sectorState.consoleBusy = false;
 }
 
 ConsoleAnswer GravityRicochetCommand() {
-  const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  const QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   if (quadrant.starCount == 0) {
     ConsolePrintThenPrompt(Msg::ConsoleNoStars);
     return ConsoleAnswer::Stay;
@@ -190,21 +190,21 @@ void AdvanceTime(const std::string& line) {
     ConsolePrintThenPrompt(Msg::ConsoleInvalidTime);
     return;
   }
-  game.stardateNow += days;
+  coreState.game.stardateNow += days;
   ApplyRepairs();
   host().InvalidateStation(Station::Status, false);
-  ++game.changeCount;
+  ++coreState.game.changeCount;
   Prompt();
 }
 
 void Reroute() {
   PostShipMessage(Msg::PanelRerouted);  // still on the panel: the switch is not yet set
   ConsolePrintThenPrompt(Msg::ConsoleRerouting);
-  game.messagesToComputer = 1;
+  coreState.game.messagesToComputer = 1;
 }
 
 void Unreroute() {
-  game.messagesToComputer = 0;
+  coreState.game.messagesToComputer = 0;
   PostShipMessage(Msg::PanelEnabled);
   ConsolePrintThenPrompt(Msg::ConsoleUnrerouting);
 }
@@ -226,10 +226,10 @@ void SystemStatus() {
       {ShipSystem::DamageControl, Msg::ConsoleDamageControl},
   };
   for (const auto& row : Rows) {
-    const double damage = game.Damage(row.system);
+    const double damage = coreState.game.Damage(row.system);
     const std::string state = damage == 0.0  ? std::string("OK")
                               : damage < 0.0 ? std::string("DESTROYED")
-                                             : FormatConsoleText("%-4.1f", game.RepairDate(row.system));
+                                             : FormatConsoleText("%-4.1f", coreState.game.RepairDate(row.system));
     if (&row == &Rows[std::size(Rows) - 1])
       ConsolePrintThenPrompt(row.text, state.c_str());
     else
@@ -240,13 +240,17 @@ void SystemStatus() {
 // Days per alien: what the mission allows, what the player has taken so far (once six are
 // destroyed) and what is left for each remaining one; a verdict once a quarter are gone.
 void TimeAnalysis() {
-  const int destroyed = game.alienTotal - game.aliensRemaining;
-  const double requirement = game.alienTotal == 0 ? 0.0 : game.missionLength / game.alienTotal;
-  const double rating = destroyed >= RatedAfterDestroyed ? (game.stardateNow - game.stardateStart) / destroyed : 0.0;
+  const int destroyed = coreState.game.alienTotal - coreState.game.aliensRemaining;
+  const double requirement =
+      coreState.game.alienTotal == 0 ? 0.0 : coreState.game.missionLength / coreState.game.alienTotal;
+  const double rating =
+      destroyed >= RatedAfterDestroyed ? (coreState.game.stardateNow - coreState.game.stardateStart) / destroyed : 0.0;
   // With no alien left the game is won; the time needed is then none.
-  const double needed = game.aliensRemaining == 0
-                            ? 0.0
-                            : (game.stardateStart + game.missionLength - game.stardateNow) / game.aliensRemaining;
+  const double needed =
+      coreState.game.aliensRemaining == 0
+          ? 0.0
+          : (coreState.game.stardateStart + coreState.game.missionLength - coreState.game.stardateNow) /
+                coreState.game.aliensRemaining;
   ConsolePrint(Msg::ConsoleAnalysisTitle);
   ConsolePrint(Msg::ConsoleRequirement, requirement);
   if (rating != 0.0)
@@ -254,40 +258,40 @@ void TimeAnalysis() {
   else
     ConsolePrint(Msg::ConsoleRatingNone);
   ConsolePrint(Msg::ConsoleRequiredToWin, needed);
-  if (destroyed >= game.alienTotal / 4 && rating != 0.0)
+  if (destroyed >= coreState.game.alienTotal / 4 && rating != 0.0)
     ConsolePrintThenPrompt(rating <= requirement ? Msg::ConsoleDoingWell : Msg::ConsoleFallingBehind);
   else
     Prompt();
 }
 
 void Unrecognised() {
-  if (++unrecognisedLineCount >= HelpAfterUnrecognised) {
+  if (++sectorState.unrecognisedLineCount >= HelpAfterUnrecognised) {
     ConsolePrintThenPrompt(Msg::ConsoleSeeManual);
-    unrecognisedLineCount = 0;
+    sectorState.unrecognisedLineCount = 0;
   } else {
     ConsolePrintThenPrompt(Msg::ConsoleHuh);
   }
 }
 
 void Location() {
-  ConsolePrintThenPrompt(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1, game.shipSectorX + 1,
-                         game.shipSectorY + 1);
+  ConsolePrintThenPrompt(Msg::ConsoleLocation, ShipQuadrantColumn() + 1, ShipQuadrantRow() + 1,
+                         coreState.game.shipSectorX + 1, coreState.game.shipSectorY + 1);
 }
 
 void StardateStatus() {
-  const double end = game.stardateStart + game.missionLength;
-  ConsolePrintThenPrompt(Msg::ConsoleTimeReport, game.stardateNow, game.missionLength, end,
-                         game.stardateNow - game.stardateStart, end - game.stardateNow);
+  const double end = coreState.game.stardateStart + coreState.game.missionLength;
+  ConsolePrintThenPrompt(Msg::ConsoleTimeReport, coreState.game.stardateNow, coreState.game.missionLength, end,
+                         coreState.game.stardateNow - coreState.game.stardateStart, end - coreState.game.stardateNow);
 }
 
 void Power() {
-  ConsolePrintThenPrompt(Msg::ConsolePowerReport, game.shipEnergy, game.shieldEnergy,
-                         game.shipEnergy + game.shieldEnergy);
+  ConsolePrintThenPrompt(Msg::ConsolePowerReport, coreState.game.shipEnergy, coreState.game.shieldEnergy,
+                         coreState.game.shipEnergy + coreState.game.shieldEnergy);
 }
 
 void AlienCount() {
-  ConsolePrintThenPrompt(Msg::ConsoleAlienReport, game.alienTotal, game.alienTotal - game.aliensRemaining,
-                         game.aliensRemaining);
+  ConsolePrintThenPrompt(Msg::ConsoleAlienReport, coreState.game.alienTotal,
+                         coreState.game.alienTotal - coreState.game.aliensRemaining, coreState.game.aliensRemaining);
 }
 
 void Refusal() { ConsolePrintThenPrompt(Msg::ConsoleGetSerious); }
@@ -295,7 +299,7 @@ void Refusal() { ConsolePrintThenPrompt(Msg::ConsoleGetSerious); }
 void Help() { ConsolePrintThenPrompt(Msg::ConsoleSeeManual); }
 
 void Skill() {
-  const char* name = SkillName(game.skillLevel);
+  const char* name = SkillName(coreState.game.skillLevel);
   ConsolePrintText(name ? name : "");
   ConsolePrintTextThenPrompt("\n");
 }
@@ -305,7 +309,7 @@ void CourseToQuadrant(const std::string& line) {
 }
 
 void CourseToSector(const std::string& line) {
-  CourseTo(line, "GETS", game.shipSectorX, game.shipSectorY, Msg::ConsoleImpulseCourse);
+  CourseTo(line, "GETS", coreState.game.shipSectorX, coreState.game.shipSectorY, Msg::ConsoleImpulseCourse);
 }
 
 ConsoleAnswer LeaveConsole(const std::string&) {

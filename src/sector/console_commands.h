@@ -11,10 +11,6 @@ enum class ConsoleAnswer { Stay, Leave };
 // The longest line the interpreter reads.
 inline constexpr std::size_t ConsoleLineLimit = 127;
 
-// Unrecognised lines since the help text was last shown; every eighth one gets the help text
-// instead of "huh?". Counts for the whole run of the program, across games.
-extern int unrecognisedLineCount;
-
 // Carries out the command in an entered console row (the row's last cell is never part of
 // the line) and prints its answer on the console.
 ConsoleAnswer ExecuteConsoleLine(std::string_view row);

@@ -1,10 +1,10 @@
 #include "sector/console_keyboard.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
+#include "sector/sector_state.h"
 
-bool consoleBusy = false;
-
-bool ConsoleKeyboardBlocked() { return consoleBusy || !game.Working(ShipSystem::Computer); }
+bool ConsoleKeyboardBlocked() { return sectorState.consoleBusy || !coreState.game.Working(ShipSystem::Computer); }
 
 void ConsoleKeyDown(ConsoleGrid& grid, ConsoleKey key) {
   if (ConsoleKeyboardBlocked()) return;
@@ -33,9 +33,4 @@ ConsoleAnswer ConsoleCharacter(ConsoleGrid& grid, char c) {
     case ConsoleEscape: return ConsoleAnswer::Leave;
     default: grid.Type(c); return ConsoleAnswer::Stay;
   }
-}
-
-void ResetConsole() {
-  consoleBusy = false;
-  unrecognisedLineCount = 0;
 }

@@ -1,10 +1,12 @@
 #include "sector/scan_requests.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "sector/action_state.h"
 #include "sector/movement.h"
 #include "sector/phasers.h"
+#include "sector/sector_state.h"
 #include "sector/torpedoes.h"
 
 namespace {
@@ -12,13 +14,13 @@ namespace {
 // The frame every request runs in.
 template <class Action>
 void CarryOut(Action&& action) {
-  if (actionInProgress) return;
+  if (sectorState.actionInProgress) return;
   host().UpdateStation(Station::ShortRangeScan);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   host().SetBusy(true);
   action();
-  actionInProgress = false;
-  ++game.changeCount;
+  sectorState.actionInProgress = false;
+  ++coreState.game.changeCount;
   host().SetBusy(false);
 }
 }  // namespace
@@ -27,14 +29,14 @@ void RequestMove(int course, int impulse, int warp) {
   CarryOut([&] {
     if (impulse != 0)
       ImpulseMove(course, impulse);
-    else if (game.Working(ShipSystem::Warp))
+    else if (coreState.game.Working(ShipSystem::Warp))
       WarpMove(course, warp);
   });
 }
 
 void RequestTorpedo(int course, int distance) {
   CarryOut([&] {
-    if (game.torpedoCount == 0) {
+    if (coreState.game.torpedoCount == 0) {
       PostShipMessage(Msg::TubesEmpty);
       return;
     }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "sector/action_state.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/surface_drawing.h"
 
@@ -91,7 +92,7 @@ void ControlStation::ShowCourse(CourseSelector& course, int value) {
 }
 
 void ControlStation::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || actionInProgress || pressed_ >= 0) return;
+  if (event->button() != Qt::LeftButton || sectorState.actionInProgress || pressed_ >= 0) return;
   ButtonDown(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
 }
 
@@ -104,7 +105,7 @@ void ControlStation::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ControlStation::keyPressEvent(QKeyEvent* event) {
-  if (actionInProgress && !TakesKeysDuringAction()) return;
+  if (sectorState.actionInProgress && !TakesKeysDuringAction()) return;
   const QString text = event->text();
   KeyDown(VirtualKeyOf(*event), text.size() == 1 ? text.at(0).unicode() : 0);
 }

@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "core/core_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
-
-int repairShowRemaining = 0;
+#include "stations/station_state.h"
 
 namespace {
 constexpr int TablePicture = 36;
@@ -28,11 +28,11 @@ constexpr Row Rows[] = {
 }  // namespace
 
 std::string RepairEstimate(ShipSystem s) {
-  const double damage = game.Damage(s);
+  const double damage = coreState.game.Damage(s);
   if (damage == 0.0) return " - OK -";
   if (damage < 0.0) return "DESTROYED";
-  double repair = game.RepairDate(s);
-  if (repairShowRemaining) repair -= game.stardateNow;  // overdue shows as negative
+  double repair = coreState.game.RepairDate(s);
+  if (stationState.repairShowRemaining) repair -= coreState.game.stardateNow;  // overdue shows as negative
   char text[32];
   std::snprintf(text, sizeof text, "%-4.1f", repair);
   return text;
@@ -51,7 +51,7 @@ QFont DamageReportStation::EstimateFont() { return ArialFont(EstimatePixels); }
 
 void DamageReportStation::Paint(QPainter& painter) {
   QImage table = table_;  // the estimates are written into a copy
-  if (game.Working(ShipSystem::DamageControl)) {
+  if (coreState.game.Working(ShipSystem::DamageControl)) {
     QPainter writer(&table);
     writer.setFont(font_);
     writer.setPen(QColor(255, 255, 0));
@@ -65,7 +65,7 @@ void DamageReportStation::Paint(QPainter& painter) {
 }
 
 void DamageReportStation::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !game.Working(ShipSystem::DamageControl)) return;
-  repairShowRemaining = !repairShowRemaining;
+  if (event->button() != Qt::LeftButton || !coreState.game.Working(ShipSystem::DamageControl)) return;
+  stationState.repairShowRemaining = !stationState.repairShowRemaining;
   Invalidate(false);
 }

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "stations/panel_drawing.h"
@@ -104,7 +105,7 @@ void MessagesStation::Scroll(ScrollRequest request, int thumb) {
 }
 
 void MessagesStation::Paint(QPainter& painter) {
-  if (!game.Working(ShipSystem::MessageDisplay)) {
+  if (!coreState.game.Working(ShipSystem::MessageDisplay)) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
@@ -115,12 +116,13 @@ void MessagesStation::Paint(QPainter& painter) {
   const int ascent = QFontMetrics(font_).ascent();
 
   painter.setFont(font_);
-  painter.setPen(ConditionColour(game.gamePhase));
+  painter.setPen(ConditionColour(coreState.game.gamePhase));
   painter.setBackground(Qt::black);
   painter.setBackgroundMode(Qt::OpaqueMode);
   painter.setClipRect(0, 0, TextWidth(), h);
   for (int i = first; i < end; ++i) {
     const int top = (i - scrollPos_) * lineHeight_ + offset;
-    painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[static_cast<std::size_t>(i)].data()));
+    painter.drawText(TextLeft, top + ascent,
+                     QString::fromLatin1(coreState.messageLines[static_cast<std::size_t>(i)].data()));
   }
 }

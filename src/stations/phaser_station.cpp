@@ -4,10 +4,12 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/phasers.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/short_range_scan.h"
@@ -37,13 +39,13 @@ PhaserStation::PhaserStation(QWidget* parent)
   setWindowTitle(QStringLiteral("Phasers"));
   buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EdgeRect(55, 30, 66, 41),
               EdgeRect(55, 50, 66, 61), EnergyTransferPanel::ExecuteButton};
-  panel_.available = game.shipEnergy;
+  panel_.available = coreState.game.shipEnergy;
   StartTargetLock();
 }
 
 PhaserStation::~PhaserStation() { StopTargetLock(); }
 
-bool PhaserStation::PhasersWork() { return game.Working(ShipSystem::Phaser); }
+bool PhaserStation::PhasersWork() { return coreState.game.Working(ShipSystem::Phaser); }
 
 bool PhaserStation::Minimized() const {
   const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget());
@@ -103,7 +105,7 @@ void PhaserStation::ButtonDown(QPoint at, bool shift) {
 
 void PhaserStation::ButtonUp(int index, QPoint at) {
   if (index == Execute) {
-    if (!actionInProgress && EnergyTransferPanel::ExecuteButton.contains(at)) Fire();
+    if (!sectorState.actionInProgress && EnergyTransferPanel::ExecuteButton.contains(at)) Fire();
   } else if (index == SingleTarget || index == WideDispersal) {
     // The mode buttons act wherever the button is released.
     singleTarget_ = index == SingleTarget;
@@ -131,7 +133,7 @@ void PhaserStation::Fire() {
           SetFromShip();
           ShowAmounts();
         }
-        ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
+        ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
       });
 }
 
@@ -163,7 +165,7 @@ void PhaserStation::ActivationChanged() {
 }
 
 void PhaserStation::StartTargetLock() {
-  if (lockTimer_ != 0 || game.ShipQuadrantRecord().alienCount <= 0 || !PhasersWork()) return;
+  if (lockTimer_ != 0 || coreState.game.ShipQuadrantRecord().alienCount <= 0 || !PhasersWork()) return;
   lockTimer_ = startTimer(TargetLockPeriodMs);
 }
 
@@ -182,7 +184,7 @@ void PhaserStation::timerEvent(QTimerEvent* event) {
 }
 
 void PhaserStation::TargetLockTick() {
-  if (Minimized() || !PhasersWork() || pausedFlag) return;
+  if (Minimized() || !PhasersWork() || coreState.pausedFlag) return;
   QImage& image = Surface();
   if (lockTicks_ % 2 == 1)
     BlitPicture(image, TargetLockAt.x(), TargetLockAt.y(), targetLockPicture_);

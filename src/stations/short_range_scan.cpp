@@ -3,15 +3,18 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "stations/resource_library.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
 
-ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(srsWindow); }
+ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(stationState.srsWindow); }
 
 namespace {
 constexpr int AnimationMs = 200;
@@ -58,7 +61,7 @@ void ShortRangeScanWindow::ShowSurfaceChange() { update(); }
 
 void ShortRangeScanWindow::Paint(QPainter& painter) {
   // The starfield owns the window while it runs.
-  if (starfieldActive && game.Working(ShipSystem::SRS)) return;
+  if (sectorState.starfieldActive && coreState.game.Working(ShipSystem::SRS)) return;
 
   QImage& image = Surface();
   const int right = width(), bottom = height();
@@ -71,7 +74,7 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
     DrawLine(image, {GridLeft, y}, {GridLeft + TickLength, y}, ScanRed);
     DrawLine(image, {right, y}, {right - TickLength, y}, ScanRed);
   }
-  if (!game.Working(ShipSystem::SRS)) return;
+  if (!coreState.game.Working(ShipSystem::SRS)) return;
 
   painter.setFont(srsFont_);
   painter.setPen(QColor(ScanRed));
@@ -83,7 +86,7 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
                      digit);
   }
 
-  const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  const QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       if (const int picture = SectorPicture(Cell::Object(quadrant.cells[y][x])))
@@ -98,8 +101,9 @@ void ShortRangeScanWindow::timerEvent(QTimerEvent* event) {
 }
 
 void ShortRangeScanWindow::AnimationTick() {
-  if (Minimized() || !game.Working(ShipSystem::SRS) || scanAnimationHeld || pausedFlag) return;
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  if (Minimized() || !coreState.game.Working(ShipSystem::SRS) || sectorState.scanAnimationHeld || coreState.pausedFlag)
+    return;
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return;
 
   QPainter painter(&Surface());
@@ -108,7 +112,7 @@ void ShortRangeScanWindow::AnimationTick() {
       SectorCell& cell = quadrant.cells[y][x];
       const std::uint8_t kind = Cell::Object(cell);
       // A starbase holds still while any action runs; stars keep twinkling.
-      if (Animated(kind) && !(kind == Cell::Starbase && actionInProgress)) {
+      if (Animated(kind) && !(kind == Cell::Starbase && sectorState.actionInProgress)) {
         const int frame = Cell::Frame(cell);
         painter.drawImage(ToQt(PicturePosition(x, y)), PictureFor(SectorPicture(kind)),
                           QRect(0, SpriteHeight * frame, SpriteWidth, SpriteHeight));

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "core/core_state.h"
 #include "sector/phasers.h"
 #include "sector/scan_requests.h"
 #include "tests/sector/weapons_fixture.h"
@@ -100,14 +101,14 @@ TEST_F(PhaserTest, DestroyingTheLastAlienWinsTheMission) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"},
                    100);
   ForgetTheFarAlien();
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   FirePhasers(100, false);
   EXPECT_EQ(PanelLines().back(), "Alien Destroyed.");
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[3][4], Cell::Empty);
-  EXPECT_EQ(game.ShipQuadrantRecord().alienCount, 0);
-  EXPECT_EQ(game.alienTable[0].quadrant, -1);
-  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
-  EXPECT_EQ(game.gameOverReason, GameOverReason::AliensDestroyed);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[3][4], Cell::Empty);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().alienCount, 0);
+  EXPECT_EQ(coreState.game.alienTable[0].quadrant, -1);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(coreState.game.gameOverReason, GameOverReason::AliensDestroyed);
 }
 
 TEST_F(PhaserTest, IntoAnEmptyQuadrantTheBeamLeavesTheEdgeTheShipFaces) {
@@ -136,18 +137,18 @@ TEST_F(PhaserTest, TheRequestFiresOnlyANonZeroCharge) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
   RequestPhasers(0, true);
   EXPECT_TRUE(PanelLines().empty());
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   RequestPhasers(50, true);
   EXPECT_EQ(PanelLines().front(), "Firing Phasers...");
 }
 
 TEST_F(PhaserTest, AChargeIsAffordableWhileItLeavesFortyOneUnits) {
-  game.shipEnergy = 100;
+  coreState.game.shipEnergy = 100;
   EXPECT_TRUE(PhaserChargeAffordable(0));
   EXPECT_TRUE(PhaserChargeAffordable(59));
   EXPECT_FALSE(PhaserChargeAffordable(60));
   EXPECT_FALSE(PhaserChargeAffordable(-1));
-  game.shipEnergy = 20;
+  coreState.game.shipEnergy = 20;
   EXPECT_TRUE(PhaserChargeAffordable(0)) << "nothing is always affordable";
   EXPECT_FALSE(PhaserChargeAffordable(1));
 }
@@ -166,18 +167,18 @@ class PhaserExecuteTest : public PhaserTest {
           order.push_back("request after " + std::to_string(recorder.calls.size()) + " calls");
           fire();
         },
-        [this](const PhaserShot&) { order.push_back("paid with " + std::to_string(game.shipEnergy)); });
+        [this](const PhaserShot&) { order.push_back("paid with " + std::to_string(coreState.game.shipEnergy)); });
   }
   std::vector<std::string> order;
 };
 
 TEST_F(PhaserExecuteTest, PaysThenAcknowledgesThenSendsThenRedrawsTheStatusPanel) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
-  game.shipEnergy = 3000;
+  coreState.game.shipEnergy = 3000;
   const PhaserShot shot = Execute(500);
   EXPECT_TRUE(shot.sent);
   EXPECT_EQ(shot.charge, 500);
-  EXPECT_EQ(game.shipEnergy, 2500);
+  EXPECT_EQ(coreState.game.shipEnergy, 2500);
   ASSERT_EQ(order.size(), 2u);
   EXPECT_EQ(order[0], "paid with 2500");
   EXPECT_EQ(order[1], "request after 1 calls") << "the acknowledgement sounds before the shot is sent";
@@ -188,30 +189,30 @@ TEST_F(PhaserExecuteTest, PaysThenAcknowledgesThenSendsThenRedrawsTheStatusPanel
 
 TEST_F(PhaserExecuteTest, AChargeTheShipCanNoLongerAffordGoesBackAndFiresNothing) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
-  game.shipEnergy = 100;
+  coreState.game.shipEnergy = 100;
   const PhaserShot shot = Execute(60);
   EXPECT_TRUE(shot.sent) << "the acknowledgement and an empty request all the same";
   EXPECT_EQ(shot.charge, 0);
-  EXPECT_EQ(game.shipEnergy, 100);
+  EXPECT_EQ(coreState.game.shipEnergy, 100);
   EXPECT_EQ(recorder.CallsNamed("PlaySoundNow").size(), 1u);
   EXPECT_TRUE(PanelLines().empty());
 }
 
 TEST_F(PhaserExecuteTest, WithThePhasersOutNothingIsPaidSoundedOrSent) {
-  game.damage[static_cast<std::size_t>(ShipSystem::Phaser)] = 1.0;
-  game.shipEnergy = 3000;
+  coreState.game.damage[static_cast<std::size_t>(ShipSystem::Phaser)] = 1.0;
+  coreState.game.shipEnergy = 3000;
   const PhaserShot shot = Execute(500);
   EXPECT_FALSE(shot.sent);
-  EXPECT_EQ(game.shipEnergy, 3000);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000);
   EXPECT_EQ(order, std::vector<std::string>{"paid with 3000"}) << "the station still brings itself forward";
   EXPECT_TRUE(recorder.calls.empty());
 }
 
 TEST_F(PhaserExecuteTest, ThePanelKeepsTheChargeWhileTheShipWouldKeepFiftyOneUnits) {
-  game.shipEnergy = 151;
+  coreState.game.shipEnergy = 151;
   EXPECT_EQ(PhaserPanelFromShip(100).available, 51);
   EXPECT_EQ(PhaserPanelFromShip(100).charge, 100);
-  game.shipEnergy = 150;
+  coreState.game.shipEnergy = 150;
   EXPECT_EQ(PhaserPanelFromShip(100).available, 150) << "50 left: the charge goes back";
   EXPECT_EQ(PhaserPanelFromShip(100).charge, 0);
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "core/core_state.h"
 #include "core/message_catalogue.h"
 #include "core/options.h"
 #include "lifecycle/modal_popup.h"
@@ -114,11 +115,11 @@ class PopupTest : public BridgeTest {
 
 TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
   NewGameFromMenu(GreenSeed);
-  const double stardate = game.stardateNow;
-  game.nextClockTick = TickCount();  // a clock step is due
+  const double stardate = coreState.game.stardateNow;
+  coreState.game.nextClockTick = TickCount();  // a clock step is due
   bool sawFunctionKeyKeepIt = false;
   WhenPopupIsUp([&](QWidget& popup) {
-    EXPECT_EQ(pausedFlag, 1);
+    EXPECT_EQ(coreState.pausedFlag, 1);
     EXPECT_FALSE(frame->isEnabled()) << "the frame waits behind the popup";
     EXPECT_EQ(popup.size(), QSize(200, 100));
     EXPECT_EQ(popup.geometry(), CenterRect(QRect(0, 0, 200, 100), frame->frameGeometry()));
@@ -128,7 +129,7 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
     // have let it close by then.
     QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
       sawFunctionKeyKeepIt = stillUp && QApplication::activeModalWidget() == stillUp;
-      EXPECT_DOUBLE_EQ(game.stardateNow, stardate) << "no clock step while paused";
+      EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate) << "no clock step while paused";
       if (stillUp) QTest::keyClick(stillUp, Qt::Key_A);
     });
   });
@@ -138,7 +139,7 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
   });
   RunMainLoop();
   EXPECT_TRUE(sawFunctionKeyKeepIt);
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
   EXPECT_TRUE(frame->isEnabled());
   EXPECT_TRUE(Item(MenuSet::Game, M::Pause)->isEnabled());
 }
@@ -146,15 +147,15 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
 TEST_F(PopupTest, TheClockPicksUpAgainAfterAClickEndsThePause) {
   qtHost.UseVirtualClock(1000000);
   NewGameFromMenu(GreenSeed);
-  const double stardate = game.stardateNow;
+  const double stardate = coreState.game.stardateNow;
   WhenPopupIsUp([](QWidget& popup) {
-    game.nextClockTick = TickCount();
+    coreState.game.nextClockTick = TickCount();
     QTest::mouseClick(&popup, Qt::LeftButton, {}, QPoint(100, 50));
   });
   frame->Command(M::Pause);
   // The main loop's next pass, a moment after the click.
   RunIdlePass({Nothing, Nothing}, TickCount() + 1);
-  EXPECT_DOUBLE_EQ(game.stardateNow, stardate + 0.1);
+  EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate + 0.1);
 }
 
 TEST_F(PopupTest, ThePauseAndTheAboutBoxLeaveTheDesktopsKeyboardAndMouseAlone) {
