@@ -82,6 +82,7 @@ TEST(CourseSelector, KeysAreACompassRose) {
 }
 
 TEST(CourseNeedle, ReplacesTheOldNeedleWithAGreenOne) {
+  LoadSharedPictures();  // the needle is drawn with the stations' grid pen
   QImage surface(340, 225, QImage::Format_RGB32);
   surface.fill(Qt::black);
   DrawCourseNeedle(surface, 240, 84, -1, 90);
