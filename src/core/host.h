@@ -59,6 +59,7 @@ inline constexpr int Pause = 250, AutoSrs = 251, SingleControl = 252, PauseWhenI
 inline constexpr int Cascade = 260, Tile = 261, ArrangeIcons = 262, DefaultPositions = 263, SaveWindowPositions = 264,
                      RestoreWindowPositions = 265;
 inline constexpr int Manual = 280, About = 281;
+inline constexpr int BridgeSizeBase = 290;  // + Automatic 0 or the factor 1..3
 }  // namespace MenuCommand
 
 // Pixel geometry on the Short Range Scan's client area; colours are 0xRRGGBB.

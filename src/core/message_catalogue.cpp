@@ -52,6 +52,8 @@ constexpr Entry Catalogue[] = {
     {43, "High Scores"},
     {44, "Your settings could not be saved in the file %s"},
     {45, "Settings"},
+    {50, "BridgeSize"},
+    {51, "The bridge takes its new size the next time Kestrav starts."},
     {100, "Impulse Engines Engaged..."},
     {101, "Warp Engines Engaged..."},
     {102, "All Stop at Sector %d,%d"},

@@ -47,6 +47,8 @@ inline constexpr MessageId ScoreNotRecordedText = 42;  // "Your score of %d coul
 inline constexpr MessageId HighScoresCaption = 43;
 inline constexpr MessageId SettingsNotKeptText = 44;  // "Your settings could not be saved in the file %s"
 inline constexpr MessageId SettingsCaption = 45;
+inline constexpr MessageId BridgeSizeKey = 50;
+inline constexpr MessageId BridgeSizeLaterText = 51;  // "The bridge takes its new size ..."
 
 // Ship's log events.
 inline constexpr MessageId ImpulseEngaged = 100;

@@ -10,4 +10,5 @@ struct ProgramOptions {
   int singleControlWindow = 1;                    // one control station visible at a time
   int pauseWhenIconic = 0;                        // minimising the frame pauses the game
   int soundsEnabled = 1;
+  int bridgeSize = 0;  // Options > Bridge Size: 0 automatic, else the factor it is drawn at
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/bridge_size.h"
 #include "core/core_state.h"
 #include "core/file_failures.h"
 #include "core/file_io.h"
@@ -89,6 +90,7 @@ ProgramOptions OptionsFrom(const ProfileText& text) {
   read.singleControlWindow = text.GetInt(general, Text(Msg::SingleControlKey), defaults.singleControlWindow);
   read.pauseWhenIconic = text.GetInt(general, Text(Msg::IconicPauseKey), defaults.pauseWhenIconic);
   read.soundsEnabled = text.GetInt(general, Text(Msg::SoundsKey), defaults.soundsEnabled);
+  read.bridgeSize = StoredBridgeSize(text.GetInt(general, Text(Msg::BridgeSizeKey), defaults.bridgeSize));
   return read;
 }
 
@@ -99,6 +101,7 @@ void StoreOptions(ProfileText& text, const ProgramOptions& stored) {
   text.Set(general, Text(Msg::SingleControlKey), std::to_string(stored.singleControlWindow));
   text.Set(general, Text(Msg::IconicPauseKey), std::to_string(stored.pauseWhenIconic));
   text.Set(general, Text(Msg::SoundsKey), std::to_string(stored.soundsEnabled));
+  text.Set(general, Text(Msg::BridgeSizeKey), std::to_string(stored.bridgeSize));
 }
 
 std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& perUser) {

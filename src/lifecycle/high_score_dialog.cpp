@@ -11,6 +11,7 @@
 
 #include "core/scores.h"
 #include "libraries/pictures/program/program_pictures.h"
+#include "lifecycle/modal_popup.h"
 
 namespace {
 // The dialog is laid out in dialog units: a quarter of the font's average character width
@@ -68,7 +69,8 @@ HighScoreDialog::HighScoreDialog(QWidget* frame)
   setFont(DialogFont());
   const DialogUnits units(font());
   setFixedSize(units.Size(137, 92));
-  if (frame) move(frame->geometry().topLeft() + units.Rect(100, 72, 0, 0).topLeft());
+  // Centred on the frame, as the game's popups are.
+  if (frame) setGeometry(CenterRect(rect(), frame->frameGeometry()));
 
   auto* icon = new QLabel(this);
   const QRect iconArea = units.Rect(10, 11, 20, 20);

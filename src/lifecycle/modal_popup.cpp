@@ -1,5 +1,6 @@
 #include "lifecycle/modal_popup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,7 +25,6 @@ ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
     winId();
     windowHandle()->setTransientParent(frame->window()->windowHandle());
   }
-  setWindowModality(Qt::ApplicationModal);
   setFixedSize(windowSize);
   setCursor(Qt::ArrowCursor);
   setFocusPolicy(Qt::StrongFocus);
@@ -34,16 +34,19 @@ ModalPopup::ModalPopup(QWidget* frame, QSize windowSize)
 
 void ModalPopup::RunModal() {
   dismissed_ = false;
+  // Not Qt's modality, which would drop a click on the frame or a station before the game
+  // saw it, and no grab, which would hold the whole desktop: the game's own input passes
+  // through this popup's filter instead.
+  qApp->installEventFilter(this);
   show();
   repaint();
   if (frame_) frame_->setEnabled(false);
   while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
   if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  // No grab: the popup takes the game's keyboard and mouse by its modality alone, and the
-  // player's other programs keep theirs meanwhile.
   activateWindow();
   setFocus();
   if (!dismissed_) loop_.exec();
+  qApp->removeEventFilter(this);
   if (frame_) frame_->setEnabled(true);
   hide();
   // Give the keyboard back to the frame; without a window manager nobody else would.
@@ -78,13 +81,44 @@ void ModalPopup::paintEvent(QPaintEvent*) {
   PaintClient(painter);
 }
 
-void ModalPopup::keyPressEvent(QKeyEvent* event) {
-  // Only keys that type a character count; Shift, the function keys and the like do not.
-  if (!event->text().isEmpty()) Dismiss();
+ModalPopup* ModalPopup::Showing() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* popup = dynamic_cast<ModalPopup*>(window); popup && popup->isVisible()) return popup;
+  return nullptr;
 }
 
-void ModalPopup::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Dismiss();
+bool ModalPopup::IsGameWindow(QObject* object) const {
+  // Input reaches a window's QWindow first, then the widget inside it.
+  const QWidget* window = nullptr;
+  if (auto* widget = qobject_cast<QWidget*>(object))
+    window = widget->window();
+  else if (auto* handle = qobject_cast<QWindow*>(object))
+    window = QWidget::find(handle->winId());
+  return window && (window == this || (frame_ && window == frame_->window()));
+}
+
+bool ModalPopup::eventFilter(QObject* watched, QEvent* event) {
+  // Only the frame, its stations and the popup itself wait; a box or dialog that comes up
+  // over the popup (a saved game handed over meanwhile) is answered as usual.
+  if (!IsGameWindow(watched)) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) Dismiss();
+      return true;
+    case QEvent::KeyPress:
+      // Only keys that type a character count; Shift, the function keys and the like do not.
+      if (!static_cast<QKeyEvent*>(event)->text().isEmpty()) Dismiss();
+      return true;
+    case QEvent::ShortcutOverride:
+      event->accept();  // the frame's shortcuts and menu keys wait too
+      return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu: return true;
+    default: return false;
+  }
 }
 
 void ModalPopup::closeEvent(QCloseEvent* event) {

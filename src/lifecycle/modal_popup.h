@@ -1,8 +1,9 @@
 #pragma once
-// The game's small modal popups (communiqué, high scores): a bordered window without a
-// caption, centred on the frame. While it is up the frame is disabled and the game's input
-// goes to the popup alone, but nothing is taken from the rest of the desktop; a character
-// typed to it or a left click on it dismisses it.
+// The game's small modal popups (pause, About, communiqué, high scores): a bordered window
+// without a caption, centred on the frame. While it is up the frame is disabled and the
+// game's windows take no input: a character typed to the game or a left click on any of its
+// windows (the frame, a station, the popup) dismisses it and goes no further. Nothing is
+// taken from the rest of the desktop, where the player's other programs work as before.
 
 #include <QEventLoop>
 #include <QRect>
@@ -22,6 +23,11 @@ class ModalPopup : public QWidget {
 
   QSize ClientSize() const { return size() - QSize(2, 2); }
 
+  // The popup the game is waiting on, if one is up. Qt does not count it as modal (the
+  // game's other windows must still see the click that ends it), so a caller that waits
+  // for it looks here rather than at QApplication::activeModalWidget().
+  static ModalPopup* Showing();
+
  protected:
   // Paints the client area; (0, 0) is its top-left corner, inside the border.
   virtual void PaintClient(QPainter& painter) = 0;
@@ -30,12 +36,14 @@ class ModalPopup : public QWidget {
   void DrawRedFrames(QPainter& painter) const;
 
   void paintEvent(QPaintEvent*) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Sees the input to every window of the game while the popup is up.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Dismiss();
+  // The frame, its stations and the popup itself.
+  bool IsGameWindow(QObject* object) const;
 
   QWidget* frame_;
   QEventLoop loop_;

@@ -36,13 +36,19 @@ FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
                   {M::SkillBase + 1, "&Yeoman", false, true},
                   {M::SkillBase + 0, "&Expendable Crewman", false, true}});
     } else {
-      BuildPopup(set, "&Options",
-                 {{M::Pause, "&Pause Game\tPAUSE"},
-                  {0, nullptr},
-                  {M::AutoSrs, "&Auto Activate SRS", false, true},
-                  {M::SingleControl, "Single &Control Window", false, true},
-                  {M::PauseWhenIconic, "Pause when &Iconic", false, true},
-                  {M::Sounds, "&Sounds", false, true}});
+      QMenu* optionsPopup = BuildPopup(set, "&Options",
+                                       {{M::Pause, "&Pause Game\tPAUSE"},
+                                        {0, nullptr},
+                                        {M::AutoSrs, "&Auto Activate SRS", false, true},
+                                        {M::SingleControl, "Single &Control Window", false, true},
+                                        {M::PauseWhenIconic, "Pause when &Iconic", false, true},
+                                        {M::Sounds, "&Sounds", false, true}});
+      optionsPopup->addSeparator();
+      BuildSubmenu(set, *optionsPopup, "&Bridge Size",
+                   {{M::BridgeSizeBase + 0, "&Automatic", false, true},
+                    {M::BridgeSizeBase + 1, "&Normal (1\xD7)", false, true},
+                    {M::BridgeSizeBase + 2, "&Large (2\xD7)", false, true},
+                    {M::BridgeSizeBase + 3, "&Huge (3\xD7)", false, true}});
       windowPopup_ = BuildPopup(set, "&Window",
                                 {{M::Cascade, "&Cascade\tShift+F5"},
                                  {M::Tile, "&Tile\tShift+F4"},
@@ -57,12 +63,24 @@ FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
 
 QMenu* FrameMenus::BuildPopup(MenuSet set, const char* title, std::initializer_list<Entry> entries) {
   auto* popup = new QMenu(QString::fromLatin1(title), owner_);
+  AddEntries(set, *popup, entries);
+  popups_[Index(set)].append(popup);
+  return popup;
+}
+
+QMenu* FrameMenus::BuildSubmenu(MenuSet set, QMenu& parent, const char* title, std::initializer_list<Entry> entries) {
+  QMenu* popup = parent.addMenu(QString::fromLatin1(title));
+  AddEntries(set, *popup, entries);
+  return popup;
+}
+
+void FrameMenus::AddEntries(MenuSet set, QMenu& popup, std::initializer_list<Entry> entries) {
   for (const Entry& entry : entries) {
     if (entry.id == 0) {
-      popup->addSeparator();
+      popup.addSeparator();
       continue;
     }
-    QAction* item = popup->addAction(QString::fromLatin1(entry.text));
+    QAction* item = popup.addAction(QString::fromLatin1(entry.text));
     item->setEnabled(!entry.grayed);
     item->setCheckable(entry.checkable);
     const int id = entry.id;
@@ -74,8 +92,6 @@ QMenu* FrameMenus::BuildPopup(MenuSet set, const char* title, std::initializer_l
     });
     items_[Index(set)][id] = item;
   }
-  popups_[Index(set)].append(popup);
-  return popup;
 }
 
 void FrameMenus::Attach(QMenuBar& bar, MenuSet set) {

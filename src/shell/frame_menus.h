@@ -46,6 +46,9 @@ class FrameMenus : public QObject {
     bool checkable = false;
   };
   QMenu* BuildPopup(MenuSet set, const char* title, std::initializer_list<Entry> entries);
+  // The same popup, opened from an item of `parent`.
+  QMenu* BuildSubmenu(MenuSet set, QMenu& parent, const char* title, std::initializer_list<Entry> entries);
+  void AddEntries(MenuSet set, QMenu& popup, std::initializer_list<Entry> entries);
 
   QWidget* owner_;
   std::function<void(int)> onCommand_;

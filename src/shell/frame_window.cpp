@@ -11,12 +11,14 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "core/bridge_size.h"
 #include "core/conditions.h"
 #include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
+#include "core/message_catalogue.h"
 #include "core/new_game.h"
 #include "core/options.h"
 #include "core/settings_file.h"
@@ -24,6 +26,7 @@
 #include "lifecycle/game_file_commands.h"
 #include "sector/action_state.h"
 #include "sector/command_turns.h"
+#include "sector/sector_state.h"
 #include "shell/about_box.h"
 #include "shell/bridge_background.h"
 #include "shell/busy_cursor.h"
@@ -34,6 +37,8 @@
 #include "shell/station_frame_style.h"
 #include "shell/station_windows.h"
 #include "shell/window_layout.h"
+#include "stations/controls_window.h"
+#include "stations/panel_drawing.h"
 #include "stations/shared_pictures.h"
 #include "stations/sound.h"
 #include "stations/station_window.h"
@@ -55,6 +60,7 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   menus_->Attach(*menuBar(), MenuSet::Idle);
   connect(menus_->WindowPopup(), &QMenu::aboutToShow, this, &FrameWindow::ListStationsInWindowMenu);
   AddAccelerators();
+  AddStationKeys();
   AddMenuKey();
   menuBar()->installEventFilter(this);
   qApp->installEventFilter(this);  // to see the game's other windows close
@@ -91,6 +97,21 @@ void FrameWindow::AddAccelerators() {
   }
 }
 
+namespace {
+// F2 to F9 bring up the stations of the Controls window's buttons, in its order.
+Qt::Key StationKey(int controlsButton) { return static_cast<Qt::Key>(Qt::Key_F2 + controlsButton); }
+}  // namespace
+
+void FrameWindow::AddStationKeys() {
+  for (int button = 0; button < ControlsButtonCount; ++button) {
+    auto* shortcut = new QShortcut(QKeySequence(StationKey(button)), this);
+    // As the Controls window's button does: not while an action runs.
+    connect(shortcut, &QShortcut::activated, this, [button] {
+      if (!sectorState.actionInProgress) ShowStation(ControlsWindow::StationOf(button));
+    });
+  }
+}
+
 void FrameWindow::AddMenuKey() {
   // F10 opens the menus as Alt and a menu's letter do: not while an action runs.
   auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -103,9 +124,11 @@ void FrameWindow::AddMenuKey() {
 bool FrameWindow::MenusMayOpen() const { return !ActionRunning(); }
 
 void FrameWindow::TakeKeyboard() {
-  // Not from a window of the game that is still up (the next box, a dialog over a dialog),
-  // nor from another program the player has gone to.
-  if (!isVisible() || isMinimized() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+  // Not from a window of the game that is still up (the next box, a dialog over a dialog, a
+  // popup the frame waits behind), nor from another program the player has gone to.
+  if (!isVisible() || isMinimized() || !isEnabled() || QApplication::activeModalWidget() ||
+      QApplication::activePopupWidget())
+    return;
   if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
   activateWindow();
   if (!focusWidget()) setFocus();
@@ -175,6 +198,10 @@ void FrameWindow::Command(int id) {
     ChooseSkill(static_cast<SkillLevel>(id - M::SkillBase));
     return;
   }
+  if (id >= M::BridgeSizeBase && id <= M::BridgeSizeBase + LargestBridgeScale) {
+    ChooseBridgeSize(id - M::BridgeSizeBase);
+    return;
+  }
   ForwardToActiveStation(id);
 }
 
@@ -187,6 +214,16 @@ void FrameWindow::ChooseSkill(SkillLevel level) {
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(level), true);
 }
 
+void FrameWindow::ChooseBridgeSize(int size) {
+  const bool changed = size != coreState.options.bridgeSize;
+  coreState.options.bridgeSize = size;
+  CheckOptionItems();
+  // Qt draws the whole program at one scale, taken as it starts.
+  if (changed)
+    ShowGameMessageBox(this, MessageText(Msg::BridgeSizeLaterText), MessageText(Msg::SettingsCaption),
+                       MessageStyle::ExclamationOk);
+}
+
 void FrameWindow::ToggleOption(int& option, int command) {
   option = !option;
   menus_->SetChecked(MenuSet::Game, command, option != 0);
@@ -197,6 +234,8 @@ void FrameWindow::CheckOptionItems() {
   menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, coreState.options.singleControlWindow != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, coreState.options.pauseWhenIconic != 0);
   menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, coreState.options.soundsEnabled != 0);
+  for (int size = BridgeSizeAutomatic; size <= LargestBridgeScale; ++size)
+    menus_->SetChecked(MenuSet::Game, MenuCommand::BridgeSizeBase + size, coreState.options.bridgeSize == size);
 }
 
 void FrameWindow::ForwardToActiveStation(int id) {
@@ -227,8 +266,15 @@ void FrameWindow::ListStationsInWindowMenu() {
       popup->addSeparator()->setData(-1);
       separated = true;
     }
-    const QString mnemonic = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QStringLiteral("%1 ").arg(i + 1);
-    QAction* item = popup->addAction(mnemonic + stations[i]->windowTitle());
+    // The mnemonics are 1 to 9, then the 0 of the tenth.
+    QString number = QString::number(i + 1);
+    if (i < 10) number.insert(number.size() - 1, QLatin1Char('&'));
+    QString text = number + QLatin1Char(' ') + stations[i]->windowTitle();
+    if (auto* station = qobject_cast<StationWindow*>(stations[i]->widget())) {
+      if (const int button = ControlsWindow::ButtonOf(station->Id()); button >= 0)
+        text += QLatin1Char('\t') + QKeySequence(StationKey(button)).toString(QKeySequence::NativeText);
+    }
+    QAction* item = popup->addAction(text);
     item->setData(FirstWindowListId + i);
     item->setCheckable(true);
     item->setChecked(stations[i] == bridge_->activeSubWindow());

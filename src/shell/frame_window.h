@@ -46,6 +46,7 @@ class FrameWindow : public QMainWindow {
 
  private:
   void AddAccelerators();
+  void AddStationKeys();
   void AddMenuKey();
   // The menus open by click, Alt and a letter or F10 only while no action runs.
   bool MenusMayOpen() const;
@@ -53,6 +54,7 @@ class FrameWindow : public QMainWindow {
   void TakeKeyboard();
   void CheckOptionItems();
   void ChooseSkill(SkillLevel level);
+  void ChooseBridgeSize(int size);
   void ToggleOption(int& option, int command);
   void Exit();
   void ArrangeIcons();

@@ -1,5 +1,6 @@
 #include "shell/intro_fly_by.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -34,8 +35,31 @@ class FlightSurface : public QWidget {
   QImage screen_;
 };
 
+// Ends the flight at the player's first key or click, which does nothing else.
+class SkipOnKeyOrClick : public QObject {
+ public:
+  explicit SkipOnKeyOrClick(QEventLoop& loop) : loop_(loop) { qApp->installEventFilter(this); }
+  ~SkipOnKeyOrClick() override { qApp->removeEventFilter(this); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::MouseButtonPress: loop_.quit(); return true;
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::ShortcutOverride: return true;
+      default: return false;
+    }
+  }
+
+ private:
+  QEventLoop& loop_;
+};
+
 // Flies the sprite across the surface, one step every few milliseconds, with the hourglass
-// up and the mouse held by the surface.
+// up and the mouse and keyboard held by the surface; a key or a click ends it early.
 void Fly(FlightSurface& surface) {
   const QImage sprite = resources::Picture(FlyBySpriteId).convertToFormat(QImage::Format_RGB32);
   if (sprite.isNull()) return;
@@ -44,8 +68,10 @@ void Fly(FlightSurface& surface) {
   surface.raise();
   surface.repaint();
   surface.grabMouse();
+  surface.grabKeyboard();
   FlyByFlight flight(surface.screen(), sprite);
   QEventLoop loop;
+  const SkipOnKeyOrClick skip(loop);
   QTimer pace;
   pace.setTimerType(Qt::PreciseTimer);
   QObject::connect(&pace, &QTimer::timeout, &loop, [&] {
@@ -57,6 +83,7 @@ void Fly(FlightSurface& surface) {
   });
   pace.start(FlyByStepMs);
   loop.exec();
+  surface.releaseKeyboard();
   surface.releaseMouse();
 }
 

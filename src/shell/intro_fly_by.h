@@ -3,7 +3,7 @@
 // down, drawn by exclusive-or over whatever is there, and leaves the screen as it found it.
 // Where the desktop can be drawn over (X11) it flies across the desktop before the frame
 // appears; elsewhere (Wayland, the offscreen platform) it flies across the frame's own area
-// once the frame is up.
+// once the frame is up. The player's first key or click ends it at once.
 
 #include <QImage>
 #include <QRect>

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "core/format_text.h"
+#include "shell/bridge_scale.h"
 #include "shell/command_line.h"
 #include "shell/startup.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   if (const CommandLine early = ReadCommandLine(arguments, true); early.exitCode) return AnswerOnTerminal(early);
 
+  ChooseBridgeScale(argc, argv);
   QApplication application(argc, argv);  // takes Qt's own options (-platform, -style...) out
   UseGameNumberFormat();
   // The installed menu entry: desktops match the running game to its name and icon by it.

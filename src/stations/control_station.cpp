@@ -6,6 +6,8 @@
 #include "sector/action_state.h"
 #include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
+#include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
 
 namespace {
@@ -104,8 +106,45 @@ void ControlStation::mouseReleaseEvent(QMouseEvent* event) {
   ButtonUp(released, event->position().toPoint());
 }
 
+void ControlStation::ClickButton(int index, bool shift) {
+  FocusButton(index);
+  ButtonDown(buttons_[static_cast<std::size_t>(index)].center(), shift);
+  if (pressed_ != index) return;  // the station refused the button
+  InvertButton(index);
+  pressed_ = -1;
+  ButtonUp(index, buttons_[static_cast<std::size_t>(index)].center());
+}
+
 void ControlStation::keyPressEvent(QKeyEvent* event) {
   if (sectorState.actionInProgress && !TakesKeysDuringAction()) return;
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const bool shift = modifiers == Qt::ShiftModifier;
+  if (event->key() == Qt::Key_Space && (modifiers == Qt::NoModifier || shift)) {
+    if (pressed_ < 0) ClickButton(focused_, shift);  // a button held with the mouse finishes first
+    return;
+  }
+  for (const ButtonKey& key : ButtonKeys()) {
+    if (event->key() != key.letter || modifiers != (key.shift ? Qt::ShiftModifier : Qt::NoModifier)) continue;
+    if (pressed_ < 0) ClickButton(key.button, false);
+    return;
+  }
   const QString text = event->text();
   KeyDown(VirtualKeyOf(*event), text.size() == 1 ? text.at(0).unicode() : 0);
+}
+
+void ControlStation::FocusButton(int index) {
+  if (index == focused_) return;
+  update(FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]));
+  focused_ = index;
+  update(FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]));
+}
+
+bool ControlStation::focusNextPrevChild(bool next) {
+  const int count = static_cast<int>(buttons_.size());
+  FocusButton((focused_ + (next ? 1 : count - 1)) % count);
+  return true;
+}
+
+void ControlStation::PaintFocusRing(QPainter& screen) const {
+  DrawFocusRing(screen, FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]), stationState.gridPen.color());
 }

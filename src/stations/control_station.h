@@ -2,10 +2,15 @@
 // The common frame of the four control stations: a fixed 340 x 225 panel of buttons that
 // are hit-tested on press, shown pressed by inverting their rectangle and acted on at
 // release. Input is ignored while the scan carries out an action.
+//
+// The buttons are the station's tab stops as well: Tab and Shift+Tab move a dotted ring
+// among them, Space clicks the one inside the ring, and each station gives some of them a
+// letter of their own. Enter keeps its meaning, EXECUTE, wherever the ring stands.
 
 #include <QRect>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "stations/panel_widgets.h"
@@ -29,6 +34,15 @@ class ControlStation : public StationWindow {
 
   QSize sizeHint() const override;
   int PressedButton() const { return pressed_; }
+  // The button inside the focus ring: the tab stop with the keyboard.
+  int FocusedButton() const { return focused_; }
+
+  // A letter that clicks a button; with `shift` it needs Shift held, else Shift not held.
+  struct ButtonKey {
+    Qt::Key letter;
+    bool shift;
+    int button;
+  };
 
  protected:
   // A press that passed the common checks, with the Shift key's state at the press.
@@ -37,6 +51,8 @@ class ControlStation : public StationWindow {
   virtual void ButtonUp(int /*index*/, QPoint /*at*/) {}
   // A key that passed the common checks: its virtual-key code and its character, if any.
   virtual void KeyDown(int virtualKey, int character) = 0;
+  // The station's own letters for its buttons.
+  virtual std::span<const ButtonKey> ButtonKeys() const { return {}; }
 
   // The Shields station takes keys even while an action runs.
   virtual bool TakesKeysDuringAction() const { return false; }
@@ -57,6 +73,12 @@ class ControlStation : public StationWindow {
   void ShowCourse(CourseSelector& course, int value);
   // Puts what was just drawn on the surface in `area` on the screen.
   void ShowDrawn(const QRect& area) { update(area); }
+  // A click on button `index` from the keyboard: pressed and let go at its centre, so a
+  // repeating button steps once and the station's own rules (damage) apply as to the mouse.
+  void ClickButton(int index, bool shift);
+
+  void PaintFocusRing(QPainter& screen) const override;
+  bool focusNextPrevChild(bool next) override;
 
   std::vector<QRect> buttons_;
 
@@ -65,6 +87,8 @@ class ControlStation : public StationWindow {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void InvertButton(int index);
+  void FocusButton(int index);
 
   int pressed_ = -1;
+  int focused_ = 0;
 };

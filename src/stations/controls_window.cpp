@@ -9,6 +9,7 @@
 #include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 constexpr int FirstButtonPicture = 10;
@@ -51,6 +52,12 @@ std::array<QPoint, ControlsButtonCount> ControlsWindow::LayoutControlButtons(QSi
 }
 
 Station ControlsWindow::StationOf(int index) { return ButtonStations[index]; }
+
+int ControlsWindow::ButtonOf(Station s) {
+  for (int i = 0; i < ControlsButtonCount; ++i)
+    if (ButtonStations[i] == s) return i;
+  return -1;
+}
 
 void ControlsWindow::resizeEvent(QResizeEvent* event) {
   positions_ = LayoutControlButtons(size());
@@ -101,7 +108,10 @@ void ControlsWindow::ShowPressed(bool pressed) {
 void ControlsWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || sectorState.actionInProgress || held_ >= 0) return;
   held_ = ButtonAt(event->position().toPoint());
-  if (held_ >= 0) focused_ = held_;
+  if (held_ >= 0 && held_ != focused_) {
+    update(ButtonRect(focused_));
+    focused_ = held_;
+  }
   ShowPressed(true);
 }
 
@@ -120,7 +130,16 @@ void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (acts && ButtonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
 }
 
+void ControlsWindow::PaintFocusRing(QPainter& screen) const {
+  // Inside the button, over the edge of its picture, as a push button shows the focus.
+  DrawFocusRing(screen, ButtonRect(focused_).adjusted(3, 3, -3, -3), Qt::black);
+}
+
 void ControlsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (!sectorState.actionInProgress && held_ < 0) ShowStation(StationOf(focused_));
+    return;
+  }
   if (event->key() != Qt::Key_Space) return StationWindow::keyPressEvent(event);
   if (event->isAutoRepeat() || sectorState.actionInProgress || held_ >= 0) return;
   held_ = focused_;
@@ -138,6 +157,8 @@ void ControlsWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 bool ControlsWindow::focusNextPrevChild(bool next) {
+  update(ButtonRect(focused_));
   focused_ = (focused_ + (next ? 1 : ControlsButtonCount - 1)) % ControlsButtonCount;
+  update(ButtonRect(focused_));
   return true;
 }

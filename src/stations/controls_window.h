@@ -22,6 +22,8 @@ class ControlsWindow : public StationWindow {
   static std::array<QPoint, ControlsButtonCount> LayoutControlButtons(QSize face);
   // The station button `index` brings forward.
   static Station StationOf(int index);
+  // The button that brings station s forward, or -1 when none does.
+  static int ButtonOf(Station s);
 
   QRect ButtonRect(int index) const { return QRect(positions_[static_cast<std::size_t>(index)], ControlsButtonSize); }
   // The button shown pressed, or -1.
@@ -38,8 +40,10 @@ class ControlsWindow : public StationWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  // The buttons are tab stops: Tab and Shift+Tab move between them, and Space presses the
-  // one with the focus, acting when it is let go, as a push button does.
+  // The buttons are tab stops: Tab and Shift+Tab move a dotted ring between them, and Space
+  // presses the one inside it, acting when it is let go, as a push button does; Enter acts
+  // at once.
+  void PaintFocusRing(QPainter& screen) const override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;

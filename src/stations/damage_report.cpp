@@ -1,6 +1,7 @@
 #include "stations/damage_report.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
@@ -9,11 +10,15 @@
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/station_state.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 constexpr int TablePicture = 36;
 constexpr int EstimateLeft = 230;  // in the picture
 constexpr int EstimatePixels = 12;
+constexpr QColor EstimateYellow(255, 255, 0);
+// The EST REPAIR column's values, in the picture.
+constexpr QRect RepairColumn = EdgeRect(EstimateLeft - 1, 83, 306, 206);
 
 struct Row {
   ShipSystem system;
@@ -43,6 +48,7 @@ DamageReportStation::DamageReportStation(QWidget* parent)
       table_(resources::Picture(TablePicture).convertToFormat(QImage::Format_RGB32)),
       font_(EstimateFont()) {
   setFixedSize(ClientWidth, ClientHeight);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 QSize DamageReportStation::sizeHint() const { return {ClientWidth, ClientHeight}; }
@@ -54,7 +60,7 @@ void DamageReportStation::Paint(QPainter& painter) {
   if (coreState.game.Working(ShipSystem::DamageControl)) {
     QPainter writer(&table);
     writer.setFont(font_);
-    writer.setPen(QColor(255, 255, 0));
+    writer.setPen(EstimateYellow);
     writer.setBackground(Qt::black);
     writer.setBackgroundMode(Qt::OpaqueMode);
     const int ascent = QFontMetrics(font_).ascent();
@@ -64,8 +70,30 @@ void DamageReportStation::Paint(QPainter& painter) {
   painter.drawImage(TableLeft, TableTop, table);
 }
 
-void DamageReportStation::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !coreState.game.Working(ShipSystem::DamageControl)) return;
+void DamageReportStation::SwitchColumn() {
+  if (!coreState.game.Working(ShipSystem::DamageControl)) return;
   stationState.repairShowRemaining = !stationState.repairShowRemaining;
   Invalidate(false);
+}
+
+void DamageReportStation::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) SwitchColumn();
+}
+
+void DamageReportStation::keyPressEvent(QKeyEvent* event) {
+  if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return StationWindow::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_R:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: SwitchColumn(); return;
+    default: StationWindow::keyPressEvent(event);
+  }
+}
+
+// The column is the report's one control: Tab keeps the ring on it.
+bool DamageReportStation::focusNextPrevChild(bool) { return true; }
+
+void DamageReportStation::PaintFocusRing(QPainter& screen) const {
+  DrawFocusRing(screen, FocusRingRect(RepairColumn.translated(TableLeft, TableTop)), EstimateYellow);
 }

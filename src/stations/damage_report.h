@@ -1,8 +1,9 @@
 #pragma once
 // The Damage Report station: the ship's systems table (picture 36) with the estimated repair
 // of seven systems written into it: " - OK -", "DESTROYED", or the stardate the repair will
-// be done. A click switches that column between the stardate and the time still to go. The
-// table stays empty while damage control itself is out.
+// be done. A click switches that column between the stardate and the time still to go, and so
+// do R, Space and Enter while the report has the keyboard (a dotted ring round the column
+// shows it). The table stays empty while damage control itself is out.
 
 #include <QFont>
 #include <QImage>
@@ -28,9 +29,15 @@ class DamageReportStation : public StationWindow {
 
  protected:
   void Paint(QPainter& painter) override;
+  void PaintFocusRing(QPainter& screen) const override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
+  // Shows the other form of the EST REPAIR column, while damage control works.
+  void SwitchColumn();
+
   QImage table_;
   QFont font_;
 };

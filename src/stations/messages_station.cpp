@@ -1,6 +1,7 @@
 #include "stations/messages_station.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "stations/panel_drawing.h"
+#include "stations/surface_drawing.h"
 
 namespace {
 constexpr int PageLines = 5;
@@ -35,6 +37,8 @@ MessagesStation::MessagesStation(QWidget* parent)
       scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   const QFontMetrics metrics(font_);
   lineHeight_ = std::max(1, metrics.height() + std::max(0, metrics.leading()));
+  setFocusPolicy(Qt::StrongFocus);
+  scrollBar_->setFocusPolicy(Qt::NoFocus);  // the panel takes the keys itself
   scrollBar_->setRange(0, 0);
   scrollBar_->setSingleStep(1);
   scrollBar_->setPageStep(PageLines);
@@ -58,6 +62,18 @@ void MessagesStation::resizeEvent(QResizeEvent* event) {
   scrollMax_ = std::max(0, MessageLineCount - height() / lineHeight_);
   scrollPos_ = std::clamp(scrollMax_ - distanceFromBottom, 0, scrollMax_);
   UpdateScrollBar();
+}
+
+void MessagesStation::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Up: Scroll(ScrollRequest::LineUp); return;
+    case Qt::Key_Down: Scroll(ScrollRequest::LineDown); return;
+    case Qt::Key_PageUp: Scroll(ScrollRequest::PageUp); return;
+    case Qt::Key_PageDown: Scroll(ScrollRequest::PageDown); return;
+    case Qt::Key_Home: Scroll(ScrollRequest::Top); return;
+    case Qt::Key_End: Scroll(ScrollRequest::Bottom); return;
+    default: StationWindow::keyPressEvent(event);
+  }
 }
 
 void MessagesStation::UpdateScrollBar() {
@@ -104,6 +120,10 @@ void MessagesStation::Scroll(ScrollRequest request, int thumb) {
   UpdateNow();
 }
 
+void MessagesStation::PaintFocusRing(QPainter& screen) const {
+  DrawFocusRing(screen, QRect(0, 0, TextWidth(), height()), ConditionColour(coreState.game.gamePhase));
+}
+
 void MessagesStation::Paint(QPainter& painter) {
   if (!coreState.game.Working(ShipSystem::MessageDisplay)) {
     painter.fillRect(rect(), Qt::black);
@@ -111,7 +131,8 @@ void MessagesStation::Paint(QPainter& painter) {
   }
   const int h = height();
   const int offset = h % lineHeight_;
-  const int first = std::max(0, scrollPos_ - 1);
+  // Whole lines only, the newest at the bottom: the spare pixels stay black at the top.
+  const int first = scrollPos_;
   const int end = std::min(MessageLineCount, scrollPos_ + h / lineHeight_);
   const int ascent = QFontMetrics(font_).ascent();
 

@@ -1,6 +1,8 @@
 #pragma once
 // The Messages station: the ship's running log, the last 30 lines posted with
-// PostShipMessage, drawn in the colour of the ship's condition and scrolled line by line.
+// PostShipMessage, drawn in the colour of the ship's condition and scrolled line by line,
+// with the scroll bar or, while the panel has the keyboard, the arrow keys, Page Up and
+// Page Down, Home and End. It shows whole lines only, the newest at the bottom.
 
 #include <QFont>
 
@@ -30,7 +32,10 @@ class MessagesStation : public StationWindow {
 
  protected:
   void Paint(QPainter& painter) override;
+  // With the keyboard, a dotted ring in the log's colour round the lines.
+  void PaintFocusRing(QPainter& screen) const override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void OnScrollAction(int action);

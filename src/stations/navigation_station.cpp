@@ -85,6 +85,15 @@ void NavigationStation::ButtonUp(int index, QPoint at) {
   if (index == Execute && !sectorState.actionInProgress && CourseSelector::ExecuteButton.contains(at)) Engage();
 }
 
+std::span<const NavigationStation::ButtonKey> NavigationStation::ButtonKeys() const {
+  // W for warp and I for impulse count up; with Shift they count down.
+  static constexpr ButtonKey keys[] = {{Qt::Key_W, false, WarpUp},
+                                       {Qt::Key_W, true, WarpDown},
+                                       {Qt::Key_I, false, ImpulseUp},
+                                       {Qt::Key_I, true, ImpulseDown}};
+  return keys;
+}
+
 void NavigationStation::KeyDown(int virtualKey, int /*character*/) {
   if (virtualKey == VirtualKey::Enter) {
     Engage();

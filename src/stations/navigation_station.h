@@ -23,6 +23,7 @@ class NavigationStation : public ControlStation {
   void ButtonDown(QPoint at, bool shift) override;
   void ButtonUp(int index, QPoint at) override;
   void KeyDown(int virtualKey, int character) override;
+  std::span<const ButtonKey> ButtonKeys() const override;
 
  private:
   void Engage();

@@ -113,6 +113,12 @@ void PhaserStation::ButtonUp(int index, QPoint at) {
   }
 }
 
+std::span<const PhaserStation::ButtonKey> PhaserStation::ButtonKeys() const {
+  // S for a single target, W for wide dispersal.
+  static constexpr ButtonKey keys[] = {{Qt::Key_S, false, SingleTarget}, {Qt::Key_W, false, WideDispersal}};
+  return keys;
+}
+
 void PhaserStation::KeyDown(int virtualKey, int character) {
   if (!PhasersWork()) return;
   if (virtualKey == VirtualKey::Enter)

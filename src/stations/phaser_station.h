@@ -38,6 +38,7 @@ class PhaserStation : public ControlStation {
   void ButtonDown(QPoint at, bool shift) override;
   void ButtonUp(int index, QPoint at) override;
   void KeyDown(int virtualKey, int character) override;
+  std::span<const ButtonKey> ButtonKeys() const override;
   void timerEvent(QTimerEvent* event) override;
   bool event(QEvent* event) override;
 

@@ -67,6 +67,12 @@ void PhotonStation::ButtonUp(int index, QPoint at) {
   if (index == Execute && !sectorState.actionInProgress && CourseSelector::ExecuteButton.contains(at)) Launch(false);
 }
 
+std::span<const PhotonStation::ButtonKey> PhotonStation::ButtonKeys() const {
+  // D counts the DISTANCE up, Shift+D down.
+  static constexpr ButtonKey keys[] = {{Qt::Key_D, false, DistanceUp}, {Qt::Key_D, true, DistanceDown}};
+  return keys;
+}
+
 void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
   if (!TubesWork()) return;
   if (virtualKey == VirtualKey::Enter) {

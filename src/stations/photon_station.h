@@ -23,6 +23,7 @@ class PhotonStation : public ControlStation {
   void ButtonDown(QPoint at, bool shift) override;
   void ButtonUp(int index, QPoint at) override;
   void KeyDown(int virtualKey, int character) override;
+  std::span<const ButtonKey> ButtonKeys() const override;
 
  private:
   // The mouse posts the launch; Enter sends it and returns once the torpedo has flown.

@@ -77,4 +77,15 @@ void StationWindow::paintEvent(QPaintEvent* event) {
   // pixel art is never smoothed.
   screen.setRenderHint(QPainter::SmoothPixmapTransform, false);
   screen.drawImage(event->rect(), surface_, event->rect());
+  if (hasFocus()) PaintFocusRing(screen);
+}
+
+void StationWindow::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();  // the focus ring comes
+}
+
+void StationWindow::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();  // and goes
 }

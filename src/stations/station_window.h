@@ -40,9 +40,15 @@ class StationWindow : public QWidget {
   // Draws the station's face onto Surface(). Called when the face is invalid.
   virtual void Paint(QPainter& painter) = 0;
 
+  // Draws over the face on the screen, while the station has the keyboard, the ring round
+  // the control that has it. The face itself never holds the ring.
+  virtual void PaintFocusRing(QPainter& /*screen*/) const {}
+
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
   QColor Background() const { return background_; }
 

@@ -1,5 +1,6 @@
 #include "stations/surface_drawing.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -69,5 +70,21 @@ void XorDottedEllipse(QImage& image, const QRect& bounds, QRgb colour) {
   for (std::size_t i = 0; i < outline.size(); ++i) {
     const QPoint p = outline[i];
     if ((i / DotLength) % 2 == 0 && area.contains(p)) reinterpret_cast<QRgb*>(image.scanLine(p.y()))[p.x()] ^= bits;
+  }
+}
+
+void DrawFocusRing(QPainter& painter, const QRect& ring, QColor colour) {
+  // Each dot is a filled pixel, so on a denser screen it stays a crisp block.
+  const int right = ring.left() + ring.width() - 1, bottom = ring.top() + ring.height() - 1;
+  auto dot = [&](int x, int y) {
+    if ((x + y) % 2 == 0) painter.fillRect(x, y, 1, 1, colour);
+  };
+  for (int x = ring.left(); x <= right; ++x) {
+    dot(x, ring.top());
+    dot(x, bottom);
+  }
+  for (int y = ring.top() + 1; y < bottom; ++y) {
+    dot(ring.left(), y);
+    dot(right, y);
   }
 }

@@ -145,6 +145,19 @@ TEST_F(Popups, NameDialogIgnoresEscapeAndTakesTheNameOnOkOrClose) {
   });
   EXPECT_EQ(AskHighScoreName(&frame), "Chekov");
 }
+TEST_F(Popups, NameDialogOpensCentredOnTheFrame) {
+  QPoint offCentre(-1000, -1000);
+  QTimer::singleShot(0, [&] {
+    auto* dialog = dynamic_cast<HighScoreDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    offCentre = dialog->geometry().center() - frame.frameGeometry().center();
+    QTest::keyClick(dialog->NameField(), Qt::Key_Return);
+  });
+  AskHighScoreName(&frame);
+  // The dialog's own border may differ by a pixel or two with the desktop.
+  EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << "," << offCentre.y();
+}
+
 // Types `text` a character at a time, as a keyboard layout or an input method would hand it over.
 void TypeCharacters(QWidget* field, const QString& text) {
   for (const QChar c : text) {

@@ -96,6 +96,7 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
             "AutoSRS=0\r\n"
             "SingleCtrl=1\r\n"
             "IconicPause=1\r\n"
+            "BridgeSize=0\r\n"
             "\r\n"
             "[Mine]\r\n"
             "key with spaces=a,b;c\r\n");
@@ -109,7 +110,21 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
 TEST_F(SettingsTest, AFirstWriteMakesTheGeneralSection) {
   coreState.options.skillSetting = SkillLevel::Yeoman;
   WriteSettings();
-  EXPECT_EQ(SettingsFileText(), "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\n");
+  EXPECT_EQ(SettingsFileText(), "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\nBridgeSize=0\n");
+}
+
+TEST_F(SettingsTest, TheBridgeSizeIsKeptAndAnythingButItsFourChoicesReadsAsAutomatic) {
+  for (const auto& [stored, read] :
+       {std::pair{"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 0}, {"-1", 0}, {"huge", 0}, {"65538", 0}}) {
+    WriteSettingsFile(std::string("[General]\nBridgeSize=") + stored + "\n");
+    ReadSettings();
+    EXPECT_EQ(coreState.options.bridgeSize, read) << stored;
+  }
+  coreState.options.bridgeSize = 3;
+  WriteSettings();
+  coreState.options = ProgramOptions{};
+  ReadSettings();
+  EXPECT_EQ(coreState.options.bridgeSize, 3);
 }
 
 struct HostileRow {

@@ -22,6 +22,7 @@
 #include "shell/shell_reset.h"
 #include "stations/sound.h"
 #include "stations/sound_output.h"
+#include "tests/support/modal_answerer.h"
 
 // A mission that starts in condition green, and one that starts among aliens.
 inline constexpr std::uint32_t GreenSeed = 1;
@@ -30,7 +31,7 @@ inline constexpr std::uint32_t RedAlertSeed = 2;
 // Dismisses the next modal window (the mission's communiqué) with a key as soon as it is up.
 inline void DismissNextModal() {
   QTimer::singleShot(0, [] {
-    if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Space);
+    if (QWidget* modal = WaitingWindow()) QTest::keyClick(modal, Qt::Key_Space);
   });
 }
 

@@ -31,6 +31,7 @@
 #include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "tests/shell/bridge_fixture.h"
+#include "tests/support/modal_answerer.h"
 
 namespace {
 namespace M = MenuCommand;
@@ -122,6 +123,20 @@ TEST_F(BridgeTest, WithSpeakersTheSoundsItemFollowsTheSetting) {
   Item(MenuSet::Game, M::Sounds)->trigger();
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
   EXPECT_EQ(coreState.options.soundsEnabled, 0);
+}
+
+TEST_F(BridgeTest, ABridgeSizeChosenIsCheckedKeptAndSaidToComeAtTheNextStart) {
+  NewGameFromMenu(GreenSeed);
+  EXPECT_TRUE(Item(MenuSet::Game, M::BridgeSizeBase + 0)->isChecked()) << "Automatic, as the settings start";
+  ModalAnswerer answerer;
+  Item(MenuSet::Game, M::BridgeSizeBase + 2)->trigger();
+  EXPECT_EQ(coreState.options.bridgeSize, 2);
+  for (int size = 0; size <= 3; ++size)
+    EXPECT_EQ(Item(MenuSet::Game, M::BridgeSizeBase + size)->isChecked(), size == 2);
+  EXPECT_EQ(answerer.seen, QStringList({"box"})) << "the player is told when it takes effect";
+  Item(MenuSet::Game, M::BridgeSizeBase + 2)->trigger();
+  EXPECT_TRUE(Item(MenuSet::Game, M::BridgeSizeBase + 2)->isChecked());
+  EXPECT_EQ(answerer.seen.size(), 1) << "the size it already has: nothing to say";
 }
 
 TEST_F(BridgeTest, TheDefaultArrangementPutsTheFourMainStationsUpInTheirPlaces) {
@@ -260,10 +275,10 @@ TEST_F(BridgeTest, TheWindowMenuListsTheStationsAndPicksOne) {
   for (QAction* item : windowMenu->actions()) {
     if (!item->data().isValid() || item->isSeparator()) continue;
     listed << item->text();
-    if (item->text().endsWith("Navigation")) navigation = item;
+    if (item->text().contains("Navigation")) navigation = item;
   }
   EXPECT_EQ(listed.size(), StationCount);
-  EXPECT_EQ(listed.first(), "&1 Short Range Scan");
+  EXPECT_EQ(listed.first(), "&1 Short Range Scan\tF2") << "with its key";
   ASSERT_NE(navigation, nullptr);
   navigation->trigger();
   EXPECT_EQ(frame->Backdrop().activeSubWindow(), StationFrame(Station::Navigation));

@@ -22,7 +22,7 @@ class SaysYesToSaving {
  public:
   SaysYesToSaving() {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
+      QWidget* modal = WaitingWindow();
       if (!modal) return;
       auto* box = qobject_cast<QMessageBox*>(modal);
       if (!box) {  // what a command that went on would show: a file dialog, a communiqué

@@ -7,6 +7,9 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeySequence>
+#include <QTest>
+#include <vector>
 
 #include "core/core_state.h"
 #include "core/game_state.h"
@@ -130,6 +133,44 @@ TEST_F(MessagesStationTest, ResizingKeepsTheDistanceFromTheBottom) {
   panel->Scroll(Scroll::Top);
   panel->resize(320, 82 + 3 * panel->LineHeight());
   EXPECT_EQ(panel->ScrollPos(), 0) << "the distance is kept only as far as the new range allows";
+}
+
+TEST_F(MessagesStationTest, ShowsWholeLinesOnlyWithTheNewestAtTheBottomAtEveryHeight) {
+  PostNumbered(30);
+  const int line = panel->LineHeight();
+  std::vector<int> heights;
+  for (int h = 60; h <= 60 + 3 * line; ++h) heights.push_back(h);  // growing
+  for (int h = 60 + 3 * line; h >= 40; --h) heights.push_back(h);  // and shrinking again
+  for (const int h : heights) {
+    panel->resize(320, h);
+    const int spare = h % line;
+    ASSERT_EQ(CountPixels(GreenText, 0, spare), 0) << "no part of a line above the whole ones at height " << h;
+    ASSERT_GT(CountPixels(GreenText, h - line, h), 0) << "the newest line at the bottom at height " << h;
+    ASSERT_EQ(panel->ScrollPos(), panel->ScrollMax());
+  }
+}
+
+TEST_F(MessagesStationTest, TheArrowAndPageKeysScrollTheLogThatShowsItHasTheKeyboard) {
+  PostNumbered(30);
+  panel->activateWindow();
+  panel->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+  const QImage screen = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(screen.pixel(0, 0), GreenText) << "a dotted ring in the log's colour";
+  EXPECT_EQ(screen.pixel(0, 2), GreenText);
+  EXPECT_NE(screen.pixel(0, 1), GreenText);
+  EXPECT_NE(Face().pixel(0, 0), GreenText) << "on the screen only";
+
+  const int bottom = panel->ScrollMax();
+  const struct {
+    Qt::Key key;
+    int expectedPos;
+  } steps[] = {{Qt::Key_Up, bottom - 1}, {Qt::Key_PageUp, bottom - 6}, {Qt::Key_Down, bottom - 5},
+               {Qt::Key_Home, 0},        {Qt::Key_PageDown, 5},        {Qt::Key_End, bottom}};
+  for (const auto& step : steps) {
+    QTest::keyClick(panel.get(), step.key);
+    EXPECT_EQ(panel->ScrollPos(), step.expectedPos) << QKeySequence(step.key).toString().toStdString();
+  }
 }
 
 TEST_F(MessagesStationTest, APanelTallerThanTheLogHasNothingToScroll) {

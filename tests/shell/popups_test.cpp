@@ -1,18 +1,27 @@
 // The shell's popups and the start-up flight: the pause that holds the game until a typed
 // character or a click, the About box, and the fly-by that leaves the screen as it found it.
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 
 #include "core/core_state.h"
 #include "core/message_catalogue.h"
 #include "core/options.h"
+#include "core/random.h"
 #include "lifecycle/modal_popup.h"
 #include "sector/idle_pass.h"
+#include "shell/bridge_background.h"
 #include "shell/intro_fly_by.h"
 #include "shell/main_loop.h"
+#include "shell/station_windows.h"
+#include "stations/damage_report.h"
 #include "stations/resource_library.h"
+#include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "tests/shell/bridge_fixture.h"
 
 namespace {
@@ -86,6 +95,33 @@ TEST(FlyByOverTheFrameTest, TheFrameLooksTheSameAfterTheFlight) {
   EXPECT_TRUE(frame.findChildren<QWidget*>().isEmpty()) << "the flight's surface is gone";
 }
 
+// The whole flight over a frame this wide takes seconds; a key or a click ends it at once.
+class FlyBySkipTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FlyBySkipTest, EndsTheFlightAtOnceAndLeavesTheFrameAsItWas) {
+  QLabel frame;
+  frame.setPixmap(QPixmap::fromImage(BusyScreen({1200, 200})));
+  frame.resize(1200, 200);
+  frame.show();
+  const QImage before = frame.grab().toImage();
+  const bool byKey = std::string(GetParam()) == "Key";
+  QTimer::singleShot(100, [&frame, byKey] {
+    if (byKey)
+      QTest::keyClick(&frame, Qt::Key_Space);
+    else
+      QTest::mouseClick(&frame, Qt::LeftButton, {}, QPoint(600, 100));
+  });
+  QElapsedTimer clock;
+  clock.start();
+  PlayIntroFlyByOver(frame);
+  EXPECT_LT(clock.elapsed(), 1000) << "the flight went on after the " << GetParam();
+  EXPECT_EQ(frame.grab().toImage(), before) << "the ship is gone with it";
+  EXPECT_TRUE(frame.findChildren<QWidget*>().isEmpty()) << "and so is the flight's surface";
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyOrClick, FlyBySkipTest, ::testing::Values("Key", "Click"),
+                         [](const auto& row) { return std::string(row.param); });
+
 void Nothing() {}
 
 class PopupTest : public BridgeTest {
@@ -99,11 +135,20 @@ class PopupTest : public BridgeTest {
     ResetShellState(qtHost);
   }
 
+  // The Damage Report in plain view at the top left of the bridge, where a click reaches it.
+  static QWidget& ReportInView() {
+    QMdiSubWindow* station = StationFrame(Station::DamageReport);
+    station->showNormal();
+    station->move(0, 0);
+    station->raise();
+    return *StationHandle(Station::DamageReport);
+  }
+
   // Runs `whileUp` as soon as a modal popup is up; `whileUp` ends it.
   static void WhenPopupIsUp(const std::function<void(QWidget&)>& whileUp) {
     auto* watch = new QTimer;
     QObject::connect(watch, &QTimer::timeout, [watch, whileUp] {
-      QWidget* popup = QApplication::activeModalWidget();
+      QWidget* popup = WaitingWindow();
       if (!popup || !popup->isVisible()) return;
       watch->stop();
       watch->deleteLater();
@@ -128,7 +173,7 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
     // Looked at on the next turn of the popup's own loop: a key that ended the pause would
     // have let it close by then.
     QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
-      sawFunctionKeyKeepIt = stillUp && QApplication::activeModalWidget() == stillUp;
+      sawFunctionKeyKeepIt = stillUp && WaitingWindow() == stillUp;
       EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate) << "no clock step while paused";
       if (stillUp) QTest::keyClick(stillUp, Qt::Key_A);
     });
@@ -170,6 +215,110 @@ TEST_F(PopupTest, ThePauseAndTheAboutBoxLeaveTheDesktopsKeyboardAndMouseAlone) {
     EXPECT_TRUE(sawNoGrab) << command;
     EXPECT_TRUE(frame->isEnabled());
   }
+}
+
+// Clicks and keys as the platform delivers them: to the game's top-level window under the
+// pointer or with the keyboard, past whatever the game lets through while a popup is up.
+QPoint InFrame(const QWidget& frame, const QWidget& widget, QPoint at) {
+  return frame.mapFromGlobal(widget.mapToGlobal(at));
+}
+
+TEST_F(PopupTest, ALeftClickOnAStationOrTheFrameEndsThePauseOrTheAboutBoxAndGoesNoFurther) {
+  NewGameFromMenu(GreenSeed);
+  QWidget& report = ReportInView();
+  QMenuBar* bar = frame->menuBar();
+  const QPoint onReport = InFrame(*frame, report, report.rect().center());
+  const QPoint onFileMenu = InFrame(*frame, *bar, bar->actionGeometry(bar->actions().first()).center());
+  ASSERT_EQ(frame->childAt(onReport), &report);
+  const int showsRemaining = stationState.repairShowRemaining;
+  for (int command : {M::Pause, M::About}) {
+    for (QPoint at : {onReport, onFileMenu}) {
+      bool endedByTheClick = false;
+      WhenPopupIsUp([&](QWidget& popup) {
+        // The press ends it; the release comes once it has gone, as a player's click does.
+        QTest::mousePress(frame->windowHandle(), Qt::LeftButton, {}, at);
+        QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
+          endedByTheClick = !stillUp || !stillUp->isVisible();
+          if (!endedByTheClick) QTest::keyClick(stillUp, Qt::Key_Space);
+        });
+      });
+      frame->Command(command);
+      QTest::mouseRelease(frame->windowHandle(), Qt::LeftButton, {}, at);
+      QCoreApplication::processEvents();
+      EXPECT_TRUE(endedByTheClick) << command << " at " << at.x() << "," << at.y();
+      EXPECT_EQ(coreState.pausedFlag, 0);
+      EXPECT_TRUE(frame->isEnabled());
+      EXPECT_EQ(stationState.repairShowRemaining, showsRemaining) << "the station did not take the click";
+      EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
+    }
+  }
+}
+
+TEST_F(PopupTest, ARightClickOrAKeyThatTypesNothingKeepsThePauseAndALetterTypedToTheFrameEndsIt) {
+  NewGameFromMenu(GreenSeed);
+  QWidget& report = ReportInView();
+  const QPoint onReport = InFrame(*frame, report, report.rect().center());
+  const QPoint onTitleBar = InFrame(*frame, *StationFrame(Station::DamageReport), QPoint(40, 8));
+  bool keptUp = false, endedByTheLetter = false;
+  WhenPopupIsUp([&](QWidget& popup) {
+    QTest::mouseClick(frame->windowHandle(), Qt::RightButton, {}, onReport);
+    QTest::mouseClick(frame->windowHandle(), Qt::RightButton, {}, onTitleBar);
+    QTest::mouseClick(popup.windowHandle(), Qt::RightButton, {}, QPoint(20, 20));
+    QTest::keyClick(frame->windowHandle(), Qt::Key_F10);
+    QTest::keyClick(frame->windowHandle(), Qt::Key_Shift);
+    QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
+      keptUp = stillUp && stillUp->isVisible() && coreState.pausedFlag == 1;
+      EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
+      if (!stillUp) return;
+      QTest::keyClick(frame->windowHandle(), Qt::Key_A);
+      QTimer::singleShot(0, [&, stillUp] {
+        endedByTheLetter = !stillUp || !stillUp->isVisible();
+        if (!endedByTheLetter) QTest::keyClick(stillUp, Qt::Key_Space);
+      });
+    });
+  });
+  frame->Command(M::Pause);
+  QCoreApplication::processEvents();  // the last look comes once the pause has returned
+  EXPECT_TRUE(keptUp);
+  EXPECT_TRUE(endedByTheLetter);
+  EXPECT_EQ(coreState.pausedFlag, 0);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(PopupTest, ABoxThatComesUpOverThePauseTakesItsKeysAndThePauseStaysUp) {
+  NewGameFromMenu(GreenSeed);
+  int answer = -1;
+  bool pauseStillUp = false;
+  WhenPopupIsUp([&](QWidget& popup) {
+    // What a saved game handed over while paused brings up: a box over the pause.
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) QTest::keyClick(box, Qt::Key_N);
+    });
+    answer = QMessageBox::question(frame.get(), QStringLiteral("Kestrav"), QStringLiteral("Save?"));
+    pauseStillUp = popup.isVisible() && coreState.pausedFlag == 1;
+    QTest::keyClick(&popup, Qt::Key_Space);
+  });
+  frame->Command(M::Pause);
+  EXPECT_EQ(answer, QMessageBox::No) << "the box answered the player's key";
+  EXPECT_TRUE(pauseStillUp);
+  EXPECT_EQ(coreState.pausedFlag, 0);
+}
+
+TEST_F(PopupTest, TheOrdersOfANewMissionEndOnALeftClickOnTheFrame) {
+  lcg::Seed(GreenSeed);
+  bool endedByTheClick = false;
+  WhenPopupIsUp([&](QWidget& popup) {
+    const QPoint onBackdrop = InFrame(*frame, *frame->Backdrop().viewport(), QPoint(30, 30));
+    QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, {}, onBackdrop);
+    QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
+      endedByTheClick = !stillUp || !stillUp->isVisible();
+      if (!endedByTheClick) QTest::keyClick(stillUp, Qt::Key_Space);
+    });
+  });
+  frame->Command(M::New);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(endedByTheClick);
+  EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame);
 }
 
 TEST_F(PopupTest, ThePauseWindowSaysSoInRedFrames) {

@@ -9,6 +9,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include "lifecycle/modal_popup.h"
+
+// The window the game waits on: a message box or a dialog, or one of the game's own popups
+// (which Qt does not count as modal: the game's other windows must still see the click that
+// ends them).
+inline QWidget* WaitingWindow() {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return ModalPopup::Showing();
+}
+
 // Answers every box and dialog that comes up the way a player in a hurry would: No to the
 // save question, Cancel to a file dialog, a key to a communiqué. Remembers what it saw.
 class ModalAnswerer {
@@ -21,7 +31,7 @@ class ModalAnswerer {
 
  private:
   void Answer() {
-    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* modal = WaitingWindow();
     if (!modal) return;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       seen << QStringLiteral("box");

@@ -22,6 +22,7 @@
 #include "core/game_state.h"
 #include "core/options.h"
 #include "core/random.h"
+#include "lifecycle/modal_popup.h"
 #include "shell/bridge_background.h"
 #include "shell/frame_window.h"
 #include "shell/qt_host.h"
@@ -91,7 +92,7 @@ bool WriteStations(const QDir& folder) {
   lcg::Seed(MissionSeed);
   QTimer answer;  // the mission's communiqué is answered as soon as it is up
   QObject::connect(&answer, &QTimer::timeout, [] {
-    if (QWidget* communique = QApplication::activeModalWidget()) Type(*communique, QStringLiteral(" "));
+    if (QWidget* communique = ModalPopup::Showing()) Type(*communique, QStringLiteral(" "));
   });
   answer.start(10);
   frame.Command(MenuCommand::New);
