@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/new_game.h"
 #include "core/program_reset.h"
@@ -14,7 +15,7 @@ namespace {
 void PrepareAdmiralMission(HeadlessHost& headless, std::uint32_t seed) {
   headless.Clear();
   ResetProgramState(headless);
-  game.skillLevel = SkillLevel::Admiral;
+  coreState.game.skillLevel = SkillLevel::Admiral;
   lcg::Seed(seed);
 }
 
@@ -31,7 +32,7 @@ void StartingANewGame(benchmark::State& state) {
     PrepareAdmiralMission(headless, ++seed);
     state.ResumeTiming();
     NewGame();
-    benchmark::DoNotOptimize(game.galaxy.data());
+    benchmark::DoNotOptimize(coreState.game.galaxy.data());
   }
 }
 BENCHMARK(StartingANewGame);
@@ -39,15 +40,15 @@ BENCHMARK(StartingANewGame);
 void EncodingASavedGame(benchmark::State& state) {
   HeadlessHost headless;
   StartAdmiralMission(headless, 777);
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeSavedGame(game));
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(EncodeSavedGame(game).size()));
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeSavedGame(coreState.game));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(EncodeSavedGame(coreState.game).size()));
 }
 BENCHMARK(EncodingASavedGame);
 
 void DecodingASavedGame(benchmark::State& state) {
   HeadlessHost headless;
   StartAdmiralMission(headless, 777);
-  const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
+  const std::vector<std::uint8_t> bytes = EncodeSavedGame(coreState.game);
   for (auto _ : state) {
     GameState loaded;
     benchmark::DoNotOptimize(DecodeSavedGame(bytes, loaded));

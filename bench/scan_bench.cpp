@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "headless/headless_host.h"
 #include "sector/action_state.h"
@@ -18,15 +19,15 @@ namespace {
 void FillBusyQuadrant() {
   static HeadlessHost host;
   ResetSectorState(host);
-  game.gamePhase = GamePhase::Green;
-  QuadrantRecord& q = game.ShipQuadrantRecord();
+  coreState.game.gamePhase = GamePhase::Green;
+  QuadrantRecord& q = coreState.game.ShipQuadrantRecord();
   const SectorCell stars[] = {Cell::StarA, Cell::StarB, Cell::StarX};
   for (int i = 0; i < 9; ++i) q.cells[i % 8][(i * 3) % 8] = stars[i % 3];
   q.starCount = 9;
   q.cells[7][7] = Cell::Starbase;
   q.starbaseCount = 1;
   q.cells[4][4] = Cell::ShipLeft;
-  game.shipSectorX = game.shipSectorY = 4;
+  coreState.game.shipSectorX = coreState.game.shipSectorY = 4;
   q.cells[2][6] = 0x20;
   q.cells[5][1] = 0x40;
   q.cells[6][5] = 0x60;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "headless/headless_host.h"
@@ -27,23 +28,23 @@ void StartGame(const std::vector<std::string>& quadrant) {
   ResetSectorState(host);
   StartQuietSectorGame(27);
   DrawQuadrant(27, quadrant);
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
 }
 
 // The four Romulans, strong enough to survive every shot.
 void GiveTheRomulansRecords() {
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      if (game.galaxy[27].cells[y][x] == 0x40)
-        game.alienTable.push_back({27, x, y, 0x40, {}, 1000000000, 20000, 30000, 0, 0});
-  game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
+      if (coreState.game.galaxy[27].cells[y][x] == 0x40)
+        coreState.game.alienTable.push_back({27, x, y, 0x40, {}, 1000000000, 20000, 30000, 0, 0});
+  coreState.game.alienTotal = coreState.game.aliensRemaining = static_cast<int>(coreState.game.alienTable.size());
 }
 
 // Course 90 from column 1: seven empty sectors, 500 ms apart on the virtual clock, then lost.
 void TorpedoFlight(benchmark::State& state) {
   StartGame({"........", "........", "........", "........", ">.......", "........", "........", "........"});
   for (auto _ : state) {
-    game.torpedoCount = 10;
+    coreState.game.torpedoCount = 10;
     host.Clear();
     FireTorpedo(90, 5);
   }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/new_game.h"
 #include "core/program_reset.h"
@@ -20,10 +21,10 @@ int main(int argc, char** argv) {
   for (int skill = static_cast<int>(SkillLevel::Crewman); skill <= static_cast<int>(SkillLevel::Admiral); ++skill) {
     HeadlessHost headless;
     ResetProgramState(headless);
-    game.skillLevel = static_cast<SkillLevel>(skill);
+    coreState.game.skillLevel = static_cast<SkillLevel>(skill);
     lcg::Seed(static_cast<std::uint32_t>(1000 + skill));
     NewGame();
-    const std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
+    const std::vector<std::uint8_t> bytes = EncodeSavedGame(coreState.game);
     std::ofstream out(std::string(argv[1]) + "/skill" + std::to_string(skill) + ".gam", std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) return 1;

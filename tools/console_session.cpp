@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ship_messages.h"
@@ -56,7 +57,7 @@ int ConsoleVerb(const std::vector<std::string>& args) {
   for (const std::string& line : lines) host.TypeLine(line);
   host.recording = false;
 
-  if (std::string problem = WriteGameFile(request->out, game); !problem.empty()) return Fail(problem);
+  if (std::string problem = WriteGameFile(request->out, coreState.game); !problem.empty()) return Fail(problem);
   std::fputs(host.answers.c_str(), stdout);
   if (request->printState) std::printf("\nrandom state: %u\n", lcg::State());
   return ExitOk;

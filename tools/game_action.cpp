@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_stations.h"
 #include "core/long_range_chart.h"
 #include "core/random.h"
@@ -23,7 +24,7 @@ class MessageRecorder : public HeadlessHost {
 
   void MessagesChanged() override {
     HeadlessHost::MessagesChanged();
-    posted.emplace_back(messageLines.back().data());
+    posted.emplace_back(coreState.messageLines.back().data());
   }
   void ConsolePrint(const std::string& text) override {
     HeadlessHost::ConsolePrint(text);
@@ -48,12 +49,12 @@ std::string LoadGameAsTheGameDoes(const std::string& path) {
   GameState loaded;
   if (std::string problem = ReadGameFile(path, loaded); !problem.empty()) return problem;
   AdoptSavedGame(std::move(loaded));
-  ChartNeighbourhood(game.shipQuadrant);
+  ChartNeighbourhood(coreState.game.shipQuadrant);
   OpenGameStations();
-  game.changeCount = 0;
+  coreState.game.changeCount = 0;
   // The game itself would only show how the mission ended: there is nothing left to act on.
   if (MissionOver())
-    return path + ": the mission is over (" + HowTheMissionEnded(game.gameOverReason) + "); nothing was done";
+    return path + ": the mission is over (" + HowTheMissionEnded(coreState.game.gameOverReason) + "); nothing was done";
   return {};
 }
 
@@ -103,7 +104,7 @@ int RunAction(const ActionRequest& request, const std::function<bool()>& carryOu
 }
 
 int FinishAction(const ActionRequest& request, const std::vector<std::string>& messages) {
-  if (std::string problem = WriteGameFile(request.out, game); !problem.empty()) return Fail(problem);
+  if (std::string problem = WriteGameFile(request.out, coreState.game); !problem.empty()) return Fail(problem);
   for (const std::string& text : messages) std::printf("%s\n", text.c_str());
   if (request.printState) std::printf("random state: %u\n", lcg::State());
   return ExitOk;

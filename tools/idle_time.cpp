@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "headless/headless_host.h"
@@ -38,7 +39,7 @@ void NoEndSequence() {}
 void LetTimePass(HeadlessHost& host, std::uint32_t ms) {
   constexpr IdleDuties Duties{NoAmbience, NoEndSequence};
   std::uint32_t tick = StartTick;
-  while (game.gamePhase != GamePhase::GameOver) {
+  while (coreState.game.gamePhase != GamePhase::GameOver) {
     host.now = tick;
     const NextIdlePass next = RunIdlePass(Duties, tick);
     host.calls.clear();  // only the messages are kept, and a long red alert makes many calls
@@ -70,7 +71,7 @@ int WaitVerb(const std::vector<std::string>& args) {
 
   lcg::Seed(request->seed);
   recorder.shipMessages.clear();
-  game.nextClockTick = StartTick + ClockStepPeriod;
+  coreState.game.nextClockTick = StartTick + ClockStepPeriod;
   LetTimePass(recorder, *ms);
   return FinishAction(*request, recorder.shipMessages);
 }

@@ -1,5 +1,6 @@
 #include "tools/journal_replay.h"
 
+#include "core/core_state.h"
 #include "core/format_text.h"
 #include "core/game_files.h"
 #include "core/new_game.h"
@@ -62,10 +63,10 @@ bool Replay::Start() {
   const JournalStart& start = journal_.start;
   ResetSectorState(host_);
   host_.now = start.tick;
-  game.nextClockTick = start.nextClockTick;
+  coreState.game.nextClockTick = start.nextClockTick;
   if (start.newMission) {
-    options.skillSetting = start.skill;
-    game.skillLevel = start.skill;
+    coreState.options.skillSetting = start.skill;
+    coreState.game.skillLevel = start.skill;
     lcg::Seed(start.seed);
     NewGame();
   } else {
@@ -77,7 +78,7 @@ bool Replay::Start() {
     StartSavedGame(std::move(loaded));
   }
   lcg::Seed(start.randomState);
-  game.nextClockTick = start.nextClockTick;
+  coreState.game.nextClockTick = start.nextClockTick;
   return true;
 }
 
@@ -96,11 +97,11 @@ void Replay::CarryOut(std::size_t index) {
     case JournalKind::Ricochet: RequestRicochet(); break;
     // The request the payment sent is a record of its own.
     case JournalKind::PhaserCharge:
-      ExecutePhasers(game, host(), host(), figure(0), figure(1) != 0, [](const auto&) {});
+      ExecutePhasers(coreState.game, host(), host(), figure(0), figure(1) != 0, [](const auto&) {});
       break;
     case JournalKind::Phasers: RequestPhasers(figure(0), figure(1) != 0); break;
     case JournalKind::Shields: CommitShieldTransfer(figure(0), figure(1)); break;
-    case JournalKind::Console: ExecuteConsoleLine(WholeConsoleWorld(game, host()), record.text); break;
+    case JournalKind::Console: ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host()), record.text); break;
     case JournalKind::Idle: RunIdlePass({NoAmbience, NoEndSequence}, record.numbers[0]); break;
     case JournalKind::Frames: StepScanAnimation(); break;
     case JournalKind::Random: lcg::Seed(record.numbers[0]); break;
@@ -120,7 +121,7 @@ void Replay::Waited() {
 
 void Replay::Compare(std::size_t index) {
   const JournalCheck& expected = journal_.records[index].check;
-  const JournalCheck actual = CheckpointOf(game);
+  const JournalCheck actual = CheckpointOf(coreState.game);
   if (actual == expected) {
     ++outcome_.checks;
     return;

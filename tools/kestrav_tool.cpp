@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/format_text.h"
 #include "core/message_catalogue.h"
 #include "core/new_game.h"
@@ -140,12 +141,12 @@ int NewMission(const std::vector<std::string>& args) {
   HeadlessHost headless;
   ResetSectorState(headless);
   headless.communiques[1] = *orders;
-  options.skillSetting = static_cast<SkillLevel>(*skill);
-  game.skillLevel = options.skillSetting;
+  coreState.options.skillSetting = static_cast<SkillLevel>(*skill);
+  coreState.game.skillLevel = coreState.options.skillSetting;
   lcg::Seed(*seed);
   NewGame();
 
-  if (std::string problem = WriteGameFile(out, game); !problem.empty()) return Fail(problem);
+  if (std::string problem = WriteGameFile(out, coreState.game); !problem.empty()) return Fail(problem);
 
   const std::vector<std::string> shown = headless.CallsNamed("ShowCommunique");
   std::printf("%s\n", shown.empty() ? "" : shown.front().c_str());

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/core_state.h"
 #include "core/file_io.h"
 #include "core/format_text.h"
 #include "core/journal_format.h"
@@ -69,11 +70,11 @@ int ReplayVerb(const std::vector<std::string>& args) {
   ReplayHost replayHost;
   const ReplayOutcome outcome = ReplayJournal(*reading.journal, replayHost, until);
   if (!out.empty())
-    if (std::string problem = WriteGameFile(out, game); !problem.empty()) return Fail(problem);
+    if (std::string problem = WriteGameFile(out, coreState.game); !problem.empty()) return Fail(problem);
   if (!outcome.Ok()) return Fail(path + ": " + outcome.problem);
 
   std::printf("replayed %d records to tick %u; %d checkpoints agree; %s\n", outcome.records, outcome.tick,
               outcome.checks, outcome.ended ? "the mission ended" : "the mission goes on");
-  if (printState) std::fputs(DescribeGame(game).c_str(), stdout);
+  if (printState) std::fputs(DescribeGame(coreState.game).c_str(), stdout);
   return ExitOk;
 }

@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/format_text.h"
 #include "core/game_files.h"
@@ -85,13 +86,13 @@ void MissionRun::RecordJournals() {
 MissionOutcome MissionRun::Play() {
   ResetSectorState(host_);
   host_.now = StartTick;
-  game.nextClockTick = StartTick + ClockStepPeriod;
-  options.skillSetting = plan_.skill;
-  game.skillLevel = plan_.skill;
+  coreState.game.nextClockTick = StartTick + ClockStepPeriod;
+  coreState.options.skillSetting = plan_.skill;
+  coreState.game.skillLevel = plan_.skill;
   outcome_.skill = plan_.skill;
   if (!plan_.journalDirectory.empty()) RecordJournals();
 
-  GameState before = game;
+  GameState before = coreState.game;
   lcg::Seed(MissionSeed(plan_.seed, plan_.mission, 0));
   std::uint32_t randomState = lcg::State();
   NewGame();
@@ -101,15 +102,15 @@ MissionOutcome MissionRun::Play() {
     return outcome_;
   }
 
-  while (game.gamePhase != GamePhase::GameOver) {
+  while (coreState.game.gamePhase != GamePhase::GameOver) {
     if (outcome_.actions == plan_.maxActions) {
-      Report({"mission ends", FormatText("still going after %d commands", plan_.maxActions)}, game, lcg::State(),
-             "the next command");
+      Report({"mission ends", FormatText("still going after %d commands", plan_.maxActions)}, coreState.game,
+             lcg::State(), "the next command");
       return outcome_;
     }
-    const SoakAction action = captain_.Decide(game);
+    const SoakAction action = captain_.Decide(coreState.game);
     ++outcome_.actions;
-    before = game;
+    before = coreState.game;
     randomState = lcg::State();
     host_.Clear();
     ++outcome_.commands[static_cast<std::size_t>(action.kind)];
@@ -121,11 +122,11 @@ MissionOutcome MissionRun::Play() {
       return outcome_;
     }
   }
-  outcome_.reason = game.gameOverReason;
-  outcome_.stardates = game.stardateNow - game.stardateStart;
-  if (outcome_.reason == GameOverReason::AliensDestroyed) outcome_.score = GameScore(game);
+  outcome_.reason = coreState.game.gameOverReason;
+  outcome_.stardates = coreState.game.stardateNow - coreState.game.stardateStart;
+  if (outcome_.reason == GameOverReason::AliensDestroyed) outcome_.score = GameScore(coreState.game);
   if (!plan_.journalDirectory.empty())
-    WriteGameFile(plan_.journalDirectory + FormatText("/soak-%u-%d.gam", plan_.seed, plan_.mission), game);
+    WriteGameFile(plan_.journalDirectory + FormatText("/soak-%u-%d.gam", plan_.seed, plan_.mission), coreState.game);
   EndGame();
   SetJournalRecording({});
   return outcome_;
@@ -136,11 +137,13 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
   switch (action.kind) {
     case Kind::Impulse: RequestMove(action.course, action.amount, 0); break;
     case Kind::Warp: RequestMove(action.course, 0, action.amount); break;
-    case Kind::Torpedo: ExecuteTorpedo(game, host_, action.course, action.amount, SendNow); break;
-    case Kind::Phasers: ExecutePhasers(game, host_, host_, action.amount, action.singleTarget, SendNow); break;
+    case Kind::Torpedo: ExecuteTorpedo(coreState.game, host_, action.course, action.amount, SendNow); break;
+    case Kind::Phasers:
+      ExecutePhasers(coreState.game, host_, host_, action.amount, action.singleTarget, SendNow);
+      break;
     case Kind::Shields: {
-      const int total = game.shipEnergy + game.shieldEnergy;
-      if (game.Working(ShipSystem::Shield) && action.amount >= 0 &&
+      const int total = coreState.game.shipEnergy + coreState.game.shieldEnergy;
+      if (coreState.game.Working(ShipSystem::Shield) && action.amount >= 0 &&
           total - action.amount >= LeastEnergyAfterShieldCharge)
         CommitShieldTransfer(total - action.amount, action.amount);
       break;
@@ -156,9 +159,9 @@ std::optional<BrokenRule> MissionRun::CarryOut(const SoakAction& action) {
 // Forgets the host's record, which a long red alert makes long.
 std::optional<BrokenRule> MissionRun::CheckGame() {
   std::optional<BrokenRule> broken = FindInternalError(host_.shipMessages);
-  if (!broken) broken = FindBrokenRule(game);
-  if (!broken && previous_) broken = FindBrokenChange(*previous_, game);
-  previous_ = game;
+  if (!broken) broken = FindBrokenRule(coreState.game);
+  if (!broken && previous_) broken = FindBrokenChange(*previous_, coreState.game);
+  previous_ = coreState.game;
   host_.calls.clear();
   host_.shipMessages.clear();
   return broken;
@@ -171,7 +174,7 @@ std::optional<BrokenRule> MissionRun::LetTimePass(std::uint32_t ms) {
   constexpr IdleDuties Duties{NoAmbience, NoEndSequence};
   const std::uint32_t end = host_.now + ms;
   auto earlier = [](std::uint32_t a, std::uint32_t b) { return static_cast<std::int32_t>(a - b) < 0; };
-  while (game.gamePhase != GamePhase::GameOver) {
+  while (coreState.game.gamePhase != GamePhase::GameOver) {
     const NextIdlePass next = RunIdlePass(Duties, host_.now);
     if (auto broken = CheckGame()) return broken;
     if (next.kind == NextIdlePass::Immediately) continue;
@@ -187,11 +190,11 @@ std::optional<BrokenRule> MissionRun::LetTimePass(std::uint32_t ms) {
 // File > Save, then File > Open of the same file: what is read back must be exactly the game
 // that was saved, and the game goes on from the reload.
 std::optional<BrokenRule> MissionRun::SaveAndReload() {
-  if (game.InRedAlert()) return std::nullopt;  // the menu does not offer it
+  if (coreState.game.InRedAlert()) return std::nullopt;  // the menu does not offer it
   const std::string path = ScratchFile("");
-  game.gameFilePath = path;
-  game.gameFileTitle = path.substr(path.rfind('/') + 1);
-  const std::vector<std::uint8_t> saved = EncodeSavedGame(game);
+  coreState.game.gameFilePath = path;
+  coreState.game.gameFileTitle = path.substr(path.rfind('/') + 1);
+  const std::vector<std::uint8_t> saved = EncodeSavedGame(coreState.game);
   if (!SaveGame()) return BrokenRule{"saved game written", path};
   GameState readBack;
   if (std::string problem = ReadGameFile(path, readBack); !problem.empty())
@@ -216,8 +219,8 @@ void MissionRun::Report(const BrokenRule& broken, const GameState& before, std::
   violation.beforeFile = ScratchFile("-before");
   violation.afterFile = ScratchFile("-after");
   if (!WriteGameFile(violation.beforeFile, before).empty()) violation.beforeFile.clear();
-  if (!WriteGameFile(violation.afterFile, game).empty()) violation.afterFile.clear();
-  outcome_.stardates = game.stardateNow - game.stardateStart;
+  if (!WriteGameFile(violation.afterFile, coreState.game).empty()) violation.afterFile.clear();
+  outcome_.stardates = coreState.game.stardateNow - coreState.game.stardateStart;
   outcome_.violation = std::move(violation);
 }
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "sector/phasers.h"
@@ -46,7 +47,7 @@ int TorpedoVerb(const std::vector<std::string>& args) {
   return RunAction(
       *request,
       [&] {
-        ExecuteTorpedo(game, host(), *course, *distance, SendNow);
+        ExecuteTorpedo(coreState.game, host(), *course, *distance, SendNow);
         return true;
       },
       Usage);
@@ -71,8 +72,8 @@ int PhasersVerb(const std::vector<std::string>& args) {
       *request,
       [&] {
         // The station's panel cannot reach a charge the ship cannot afford.
-        if (!PhaserChargeAffordable(game, charge)) return false;
-        ExecutePhasers(game, host(), host(), charge, singleTarget, SendNow);
+        if (!PhaserChargeAffordable(coreState.game, charge)) return false;
+        ExecutePhasers(coreState.game, host(), host(), charge, singleTarget, SendNow);
         return true;
       },
       Usage);

@@ -1,27 +1,26 @@
 #include "core/condition_blink.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/options.h"
 
-int blinkTickCount = 0;
-
 namespace {
 bool SwitchBlinkPhase() {
-  switch (game.gamePhase) {
-    case GamePhase::RedAlert: game.gamePhase = GamePhase::RedAlertAlt; return true;
-    case GamePhase::RedAlertAlt: game.gamePhase = GamePhase::RedAlert; return true;
-    case GamePhase::Yellow: game.gamePhase = GamePhase::YellowAlt; return true;
-    case GamePhase::YellowAlt: game.gamePhase = GamePhase::Yellow; return true;
+  switch (coreState.game.gamePhase) {
+    case GamePhase::RedAlert: coreState.game.gamePhase = GamePhase::RedAlertAlt; return true;
+    case GamePhase::RedAlertAlt: coreState.game.gamePhase = GamePhase::RedAlert; return true;
+    case GamePhase::Yellow: coreState.game.gamePhase = GamePhase::YellowAlt; return true;
+    case GamePhase::YellowAlt: coreState.game.gamePhase = GamePhase::Yellow; return true;
     default: return false;
   }
 }
 }  // namespace
 
 void StatusBlinkTick() {
-  if (!game.Working(ShipSystem::StatusPanel) || pausedFlag) return;
-  const bool switchNow = (blinkTickCount & 1) != 0;
-  ++blinkTickCount;
+  if (!coreState.game.Working(ShipSystem::StatusPanel) || coreState.pausedFlag) return;
+  const bool switchNow = (coreState.blinkTickCount & 1) != 0;
+  ++coreState.blinkTickCount;
   if (!switchNow || !SwitchBlinkPhase()) return;
   // Show the new light at once.
   host().InvalidateStation(Station::Status, false);

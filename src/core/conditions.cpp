@@ -1,5 +1,6 @@
 #include "core/conditions.h"
 
+#include "core/core_state.h"
 #include "core/host.h"
 #include "core/long_range_chart.h"
 #include "core/ship_damage.h"
@@ -20,24 +21,25 @@ void StartBlink() { host().StartConditionBlink(); }
 // Only a blink that condition yellow started is stopped; one left over from a red alert
 // runs on harmlessly.
 void StopBlink() {
-  if (!game.yellowBlinkActive) return;
+  if (!coreState.game.yellowBlinkActive) return;
   host().StopConditionBlink();
-  game.yellowBlinkActive = 0;
+  coreState.game.yellowBlinkActive = 0;
 }
 
 void RepaintStatus() { host().InvalidateStation(Station::Status, false); }
 
 GameOverReason MissionEnd() {
-  if (game.shipEnergy <= 0) return GameOverReason::EnergyExhausted;
-  if (game.stardateStart + game.missionLength <= game.stardateNow) return GameOverReason::TimeExpired;
-  if (game.aliensRemaining == 0) return GameOverReason::AliensDestroyed;
-  for (const double damage : game.damage)
+  if (coreState.game.shipEnergy <= 0) return GameOverReason::EnergyExhausted;
+  if (coreState.game.stardateStart + coreState.game.missionLength <= coreState.game.stardateNow)
+    return GameOverReason::TimeExpired;
+  if (coreState.game.aliensRemaining == 0) return GameOverReason::AliensDestroyed;
+  for (const double damage : coreState.game.damage)
     if (damage == 0.0) return GameOverReason::None;
   return GameOverReason::SystemsDisabled;
 }
 
 bool AliensInShipQuadrant() {
-  for (const auto& row : game.ShipQuadrantRecord().cells)
+  for (const auto& row : coreState.game.ShipQuadrantRecord().cells)
     for (SectorCell cell : row)
       if (Cell::HoldsAlien(cell)) return true;
   return false;
@@ -45,11 +47,11 @@ bool AliensInShipQuadrant() {
 
 // A starbase in one of the eight sectors around the ship; never across the quadrant's edge.
 bool StarbaseAdjacent() {
-  const auto& cells = game.ShipQuadrantRecord().cells;
+  const auto& cells = coreState.game.ShipQuadrantRecord().cells;
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx) {
-      const int x = game.shipSectorX + dx;
-      const int y = game.shipSectorY + dy;
+      const int x = coreState.game.shipSectorX + dx;
+      const int y = coreState.game.shipSectorY + dy;
       if ((dx == 0 && dy == 0) || x < 0 || x > 7 || y < 0 || y > 7) continue;
       if (Cell::HoldsStarbase(cells[y][x])) return true;
     }
@@ -57,43 +59,43 @@ bool StarbaseAdjacent() {
 }
 
 GamePhase SoundRedAlert() {
-  game.resetAlienClocks = 1;
+  coreState.game.resetAlienClocks = 1;
   PostShipMessage(Msg::SoundingRedAlert);
   EnableGameCommands(false);
   host().PlaySoundNow(Sounds::RedAlert, false);
-  if (!game.yellowBlinkActive) StartBlink();
+  if (!coreState.game.yellowBlinkActive) StartBlink();
   RepaintStatus();
-  return game.gamePhase = GamePhase::RedAlert;
+  return coreState.game.gamePhase = GamePhase::RedAlert;
 }
 
 GamePhase Dock() {
   StopBlink();
-  game.messagesToComputer = 0;
-  game.shipEnergy = FullEnergy;
-  game.shieldEnergy = 0;
-  game.torpedoCount = FullTorpedoes;
-  for (double& damage : game.damage)
+  coreState.game.messagesToComputer = 0;
+  coreState.game.shipEnergy = FullEnergy;
+  coreState.game.shieldEnergy = 0;
+  coreState.game.torpedoCount = FullTorpedoes;
+  for (double& damage : coreState.game.damage)
     if (damage != 0.0) damage = DockingRepairDamage;
-  game.repairDate.fill(game.stardateNow);
+  coreState.game.repairDate.fill(coreState.game.stardateNow);
   EnableGameCommands(true);
   PostShipMessage(Msg::Docked);
   RepaintStatus();
   ApplyRepairs();
-  ChartNeighbourhood(game.shipQuadrant);
+  ChartNeighbourhood(coreState.game.shipQuadrant);
   host().StandDown();
-  return game.gamePhase = GamePhase::Docked;
+  return coreState.game.gamePhase = GamePhase::Docked;
 }
 
 GamePhase WarnYellow() {
   host().StandDown();
   EnableGameCommands(true);
   PostShipMessage(Msg::ConditionYellow);
-  if (!game.yellowBlinkActive) {
-    game.yellowBlinkActive = 1;
+  if (!coreState.game.yellowBlinkActive) {
+    coreState.game.yellowBlinkActive = 1;
     StartBlink();
   }
   RepaintStatus();
-  return game.gamePhase = GamePhase::Yellow;
+  return coreState.game.gamePhase = GamePhase::Yellow;
 }
 
 GamePhase GoGreen() {
@@ -102,7 +104,7 @@ GamePhase GoGreen() {
   StopBlink();
   PostShipMessage(Msg::ConditionGreen);
   RepaintStatus();
-  return game.gamePhase = GamePhase::Green;
+  return coreState.game.gamePhase = GamePhase::Green;
 }
 }  // namespace
 
@@ -111,13 +113,14 @@ GamePhase EvaluateConditions() {
 
   if (const GameOverReason reason = MissionEnd(); reason != GameOverReason::None) {
     StopBlink();
-    game.gameOverReason = reason;
-    return game.gamePhase = GamePhase::GameOver;
+    coreState.game.gameOverReason = reason;
+    return coreState.game.gamePhase = GamePhase::GameOver;
   }
-  if (AliensInShipQuadrant()) return game.InRedAlert() ? game.gamePhase : SoundRedAlert();
-  if (StarbaseAdjacent()) return game.gamePhase == GamePhase::Docked ? game.gamePhase : Dock();
-  if (game.shipEnergy <= LowEnergyThreshold) return game.InYellow() ? game.gamePhase : WarnYellow();
-  return game.gamePhase == GamePhase::Green ? game.gamePhase : GoGreen();
+  if (AliensInShipQuadrant()) return coreState.game.InRedAlert() ? coreState.game.gamePhase : SoundRedAlert();
+  if (StarbaseAdjacent()) return coreState.game.gamePhase == GamePhase::Docked ? coreState.game.gamePhase : Dock();
+  if (coreState.game.shipEnergy <= LowEnergyThreshold)
+    return coreState.game.InYellow() ? coreState.game.gamePhase : WarnYellow();
+  return coreState.game.gamePhase == GamePhase::Green ? coreState.game.gamePhase : GoGreen();
 }
 
-bool MissionOver() { return game.gamePhase == GamePhase::GameOver; }
+bool MissionOver() { return coreState.game.gamePhase == GamePhase::GameOver; }

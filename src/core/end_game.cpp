@@ -1,5 +1,6 @@
 #include "core/end_game.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/journal_recorder.h"
@@ -9,12 +10,12 @@ void EndGame() {
   JournalMissionEnds();
   host().StopSound();
   host().DestroyStationWindows();
-  game.yellowBlinkActive = 0;  // the blink's timer went with the Status station
-  game.skillLevel = options.skillSetting;
-  game.alienTable.clear();
-  game.alienTable.shrink_to_fit();
+  coreState.game.yellowBlinkActive = 0;  // the blink's timer went with the Status station
+  coreState.game.skillLevel = coreState.options.skillSetting;
+  coreState.game.alienTable.clear();
+  coreState.game.alienTable.shrink_to_fit();
   // The quadrants' reserved bytes are not part of the chart: they stay as they were.
-  for (QuadrantRecord& q : game.galaxy) {
+  for (QuadrantRecord& q : coreState.game.galaxy) {
     q.starCount = 0;
     q.starbaseCount = 0;
     q.alienCount = 0;
@@ -22,7 +23,7 @@ void EndGame() {
     for (auto& row : q.cells)
       for (SectorCell& cell : row) cell = Cell::Empty;
   }
-  game.gamePhase = GamePhase::NoGame;
-  game.resetAlienClocks = 1;
-  game.gameOverReason = GameOverReason::None;
+  coreState.game.gamePhase = GamePhase::NoGame;
+  coreState.game.resetAlienClocks = 1;
+  coreState.game.gameOverReason = GameOverReason::None;
 }

@@ -1,5 +1,6 @@
 #include "core/game_commands.h"
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
@@ -10,7 +11,7 @@ void NewGameCommand() {
   if (PromptSaveGame() == Answer::Cancel) return;
   host().SetBusy(true);
   NewGame();
-  ++game.changeCount;
+  ++coreState.game.changeCount;
   host().SetBusy(false);
 }
 
@@ -22,4 +23,4 @@ void EndGameCommand() {
   host().SetBusy(false);
 }
 
-void ForgetGameFileName() { game.gameFileTitle.clear(); }
+void ForgetGameFileName() { coreState.game.gameFileTitle.clear(); }

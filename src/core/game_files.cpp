@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/file_io.h"
 #include "core/format_text.h"
@@ -48,21 +49,23 @@ void ShowFileError(MessageId textId, MessageId captionId, MessageStyle style, co
 }
 
 void NameGameFile(const std::string& path) {
-  game.gameFilePath = path;
-  game.gameFileTitle = path.substr(path.find_last_of('/') + 1);
+  coreState.game.gameFilePath = path;
+  coreState.game.gameFileTitle = path.substr(path.find_last_of('/') + 1);
 }
 
 bool SaveGame() {
   host().SetBusy(true);
   // A temporary file beside the target is renamed over it only once fully written, so a
   // failed save never damages the previous one.
-  if (std::string reason; !ReplaceFileAtomically(game.gameFilePath, EncodeSavedGame(game), &reason)) {
+  if (std::string reason;
+      !ReplaceFileAtomically(coreState.game.gameFilePath, EncodeSavedGame(coreState.game), &reason)) {
     host().SetBusy(false);
-    ShowFileError(Msg::WriteErrorText, Msg::SaveGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, reason);
+    ShowFileError(Msg::WriteErrorText, Msg::SaveGameCaption, MessageStyle::ExclamationOk, coreState.game.gameFilePath,
+                  reason);
     return false;
   }
   PostShipMessage(Msg::GameSaved);
-  game.changeCount = 0;
+  coreState.game.changeCount = 0;
   JournalSaved();
   host().SetBusy(false);
   return true;
@@ -71,9 +74,10 @@ bool SaveGame() {
 bool LoadGame() {
   host().SetBusy(true);
   GameState loaded;
-  if (const SavedGameRead read = ReadSavedGameFile(game.gameFilePath, loaded); !read.Ok()) {
+  if (const SavedGameRead read = ReadSavedGameFile(coreState.game.gameFilePath, loaded); !read.Ok()) {
     host().SetBusy(false);
-    ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, game.gameFilePath, read.problem);
+    ShowFileError(read.error, Msg::LoadGameCaption, MessageStyle::ExclamationOk, coreState.game.gameFilePath,
+                  read.problem);
     return false;
   }
   StartSavedGame(std::move(loaded));
@@ -82,44 +86,44 @@ bool LoadGame() {
 }
 
 void StartSavedGame(GameState&& loaded) {
-  if (game.gamePhase != GamePhase::NoGame) {
+  if (coreState.game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
   JournalLoadedGame(loaded);
   AdoptSavedGame(std::move(loaded));
-  ChartNeighbourhood(game.shipQuadrant);
+  ChartNeighbourhood(coreState.game.shipQuadrant);
   OpenGameStations();  // the first evaluation sets the phase
   PostShipMessage(Msg::ResumingSavedGame);
-  game.changeCount = 0;
+  coreState.game.changeCount = 0;
   ConsolePrintTextThenPrompt("\n");
   JournalPlayBegins();
 }
 
 Answer PromptSaveGame() {
-  if (game.gamePhase == GamePhase::NoGame || game.changeCount == 0) return Answer::No;
-  if (game.InRedAlert()) {
+  if (coreState.game.gamePhase == GamePhase::NoGame || coreState.game.changeCount == 0) return Answer::No;
+  if (coreState.game.InRedAlert()) {
     const Answer answer =
         host().ShowMessageBox(LoadMessageString(Msg::RedAlertExitWarning), LoadMessageString(Msg::SaveGameCaption),
                               MessageStyle::ExclamationOkCancel);
     return answer == Answer::Cancel ? Answer::Cancel : Answer::Yes;
   }
-  const Answer answer =
-      host().ShowMessageBox(FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), game.gameFileTitle.c_str()),
-                            LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
+  const Answer answer = host().ShowMessageBox(
+      FormatText(LoadMessageString(Msg::SaveQuestion).c_str(), coreState.game.gameFileTitle.c_str()),
+      LoadMessageString(Msg::SaveGameCaption), MessageStyle::QuestionYesNoCancel);
   if (answer != Answer::Yes) return answer;
   // The game the player asked to keep is not discarded when it could not be saved: the
   // command that asked goes no further, and a file chosen for it does not become its name.
   // A cancelled Save As dialog still lets the command go on.
-  const std::string path = game.gameFilePath, title = game.gameFileTitle;
+  const std::string path = coreState.game.gameFilePath, title = coreState.game.gameFileTitle;
   if (title.empty()) {
     const std::optional<std::string> chosen = host().ChooseSaveFile();
     if (!chosen) return answer;
     NameGameFile(*chosen);
   }
   if (!SaveGame()) {
-    game.gameFilePath = path;
-    game.gameFileTitle = title;
+    coreState.game.gameFilePath = path;
+    coreState.game.gameFileTitle = title;
     return Answer::Cancel;
   }
   return answer;

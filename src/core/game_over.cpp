@@ -1,5 +1,6 @@
 #include "core/game_over.h"
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/format_directives.h"
 #include "core/format_text.h"
@@ -17,24 +18,24 @@ std::string EndCommunique(GameOverReason reason) {
     return ValuesFitDirectives(kinds, FormatDirectives(text)) ? FormatText(text.c_str(), values...) : text;
   };
   switch (reason) {
-    case GameOverReason::EnergyExhausted: return format(2, "if", uid, game.stardateNow);
+    case GameOverReason::EnergyExhausted: return format(2, "if", uid, coreState.game.stardateNow);
     case GameOverReason::TimeExpired: return format(3, "i", uid);
-    case GameOverReason::SystemsDisabled: return format(4, "if", uid, game.stardateNow);
+    case GameOverReason::SystemsDisabled: return format(4, "if", uid, coreState.game.stardateNow);
     default: return format(5, "i", uid);
   }
 }
 
 void HandleGameOver() {
   host().RestoreFrame();
-  const GameOverReason reason = game.gameOverReason;
-  const SkillLevel missionSkill = game.skillLevel;  // EndGame puts the menu's skill back
+  const GameOverReason reason = coreState.game.gameOverReason;
+  const SkillLevel missionSkill = coreState.game.skillLevel;  // EndGame puts the menu's skill back
   const std::string verdict = EndCommunique(reason);
-  game.gameFileTitle.clear();  // the ended game can no longer be saved under its name
+  coreState.game.gameFileTitle.clear();  // the ended game can no longer be saved under its name
   EndGame();
   host().PumpPendingMessages();  // let the closed stations leave the screen
   host().PlaySoundNow(Sounds::GameOver, false);
   host().ShowCommunique(verdict);
   // EndGame keeps the stardates and totals the score is made of.
-  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(game), missionSkill);
+  if (reason == GameOverReason::AliensDestroyed) EnterHighScore(GameScore(coreState.game), missionSkill);
   host().ShowHighScores();
 }

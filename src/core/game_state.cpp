@@ -1,6 +1,6 @@
 #include "core/game_state.h"
 
-GameState game;
+#include "core/core_state.h"
 
 int GameState::FindAlienAt(int quadrant, int x, int y) const {
   for (int i = 0; i < alienTotal && i < static_cast<int>(alienTable.size()); ++i) {

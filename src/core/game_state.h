@@ -148,8 +148,6 @@ struct GameState {
   int FindAlienAt(int quadrant, int x, int y) const;
 };
 
-extern GameState game;
-
 inline constexpr int QuadrantColumn(int quadrant) { return quadrant % 8; }
 inline constexpr int QuadrantRow(int quadrant) { return quadrant / 8; }
 

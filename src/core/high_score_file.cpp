@@ -3,13 +3,12 @@
 #include <span>
 #include <string_view>
 
+#include "core/core_state.h"
 #include "core/file_failures.h"
 #include "core/file_io.h"
 #include "core/format_text.h"
 #include "core/host.h"
 #include "core/message_catalogue.h"
-
-std::string highScorePath = HighScoreFileName;
 
 namespace {
 // A well-formed file is about 400 bytes; anything far beyond is not ours.
@@ -21,13 +20,13 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 
 void TellScoreNotRecorded(int score, const std::string& reason) {
   host().ShowMessageBox(
-      FormatText(MessageText(Msg::ScoreNotRecordedText), score, highScorePath.c_str()) + "\n" + reason,
+      FormatText(MessageText(Msg::ScoreNotRecordedText), score, coreState.highScorePath.c_str()) + "\n" + reason,
       MessageText(Msg::HighScoresCaption), MessageStyle::ExclamationOk);
 }
 }  // namespace
 
 HighScoreFileRead ReadHighScoreFile() {
-  FileContent content = ReadWholeFile(highScorePath, ScoreFileLimit);
+  FileContent content = ReadWholeFile(coreState.highScorePath, ScoreFileLimit);
   if (content.failure == ReadFailure::Missing) {
     const HighScoreTable placeholders;
     if (std::string why; !WriteHighScoreFile(placeholders, &why)) return {std::nullopt, why};
@@ -41,7 +40,7 @@ HighScoreFileRead ReadHighScoreFile() {
 }
 
 bool WriteHighScoreFile(const HighScoreTable& table, std::string* reason) {
-  return ReplaceFileAtomically(highScorePath, Bytes(FormatHighScores(table)), reason);
+  return ReplaceFileAtomically(coreState.highScorePath, Bytes(FormatHighScores(table)), reason);
 }
 
 void EnterHighScore(int score, SkillLevel skill) {
@@ -50,7 +49,8 @@ void EnterHighScore(int score, SkillLevel skill) {
   const std::optional<int> rank = HighScoreRank(*read.table, score);
   if (!rank) return;
   // No name is asked for a score that could not be kept.
-  if (const int refusal = ReplaceRefusal(highScorePath)) return TellScoreNotRecorded(score, SystemErrorReason(refusal));
+  if (const int refusal = ReplaceRefusal(coreState.highScorePath))
+    return TellScoreNotRecorded(score, SystemErrorReason(refusal));
   InsertHighScore(*read.table, *rank, host().AskHighScoreName(), skill, score);
   if (std::string why; !WriteHighScoreFile(*read.table, &why)) TellScoreNotRecorded(score, why);
 }

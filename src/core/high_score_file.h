@@ -9,9 +9,6 @@
 
 inline constexpr const char* HighScoreFileName = "KESTRAV.SCR";
 
-// Full path of the score file; the shell sets it at start-up to the program's data directory.
-extern std::string highScorePath;
-
 // The table on disk, or why there is none.
 struct HighScoreFileRead {
   std::optional<HighScoreTable> table;

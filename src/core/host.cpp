@@ -2,15 +2,13 @@
 
 #include <cassert>
 
-namespace {
-Host* current = nullptr;
-}
+#include "core/core_state.h"
 
-void SetHost(Host* h) { current = h; }
+void SetHost(Host* h) { coreState.host = h; }
 
 Host& host() {
-  assert(current && "no Host installed");
-  return *current;
+  assert(coreState.host && "no Host installed");
+  return *coreState.host;
 }
 
 const char* StationName(Station s) {

@@ -4,6 +4,7 @@
 
 #include "core/conditions.h"
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/format_directives.h"
 #include "core/format_text.h"
@@ -103,37 +104,37 @@ SectorCell WithFrame(SectorCell object, int frame) { return static_cast<SectorCe
 int DrawQuadrantBelowCap(std::int32_t QuadrantRecord::*count, int cap) {
   int q;
   do q = lcg::rand() % QuadrantCount;
-  while (game.galaxy[static_cast<std::size_t>(q)].*count >= cap);
-  ++(game.galaxy[static_cast<std::size_t>(q)].*count);
+  while (coreState.game.galaxy[static_cast<std::size_t>(q)].*count >= cap);
+  ++(coreState.game.galaxy[static_cast<std::size_t>(q)].*count);
   return q;
 }
 
 void StartClock() {
-  game.stardateNow = StartStardate.Draw();
-  game.stardateStart = game.stardateNow;
-  game.missionLength = MissionDays.Draw();
+  coreState.game.stardateNow = StartStardate.Draw();
+  coreState.game.stardateStart = coreState.game.stardateNow;
+  coreState.game.missionLength = MissionDays.Draw();
 }
 
 void DrawTotals(const SkillRow& row) {
-  game.starbaseTotal = row.starbases.Draw();
-  game.starTotal = row.stars.Draw();
-  game.alienTotal = row.aliens.Draw();
-  game.aliensRemaining = game.alienTotal;
+  coreState.game.starbaseTotal = row.starbases.Draw();
+  coreState.game.starTotal = row.stars.Draw();
+  coreState.game.alienTotal = row.aliens.Draw();
+  coreState.game.aliensRemaining = coreState.game.alienTotal;
 }
 
 void PlaceStars() {
-  for (int i = 0; i < game.starTotal; ++i) {
+  for (int i = 0; i < coreState.game.starTotal; ++i) {
     const int q = DrawQuadrantBelowCap(&QuadrantRecord::starCount, MaxStarsPerQuadrant);
     const SectorCell star = StarClasses[lcg::rand() % 3];
     if (star == Cell::StarX && (lcg::rand() & 1))
-      game.galaxy[static_cast<std::size_t>(q)].flags |= QuadrantFlag::RicochetStar;
+      coreState.game.galaxy[static_cast<std::size_t>(q)].flags |= QuadrantFlag::RicochetStar;
     const int frame = lcg::rand() & 3;
     PlaceInRandomEmptySector(q, WithFrame(star, frame));
   }
 }
 
 void PlaceStarbases() {
-  for (int i = 0; i < game.starbaseTotal; ++i) {
+  for (int i = 0; i < coreState.game.starbaseTotal; ++i) {
     const int q = DrawQuadrantBelowCap(&QuadrantRecord::starbaseCount, MaxStarbasesPerQuadrant);
     const int frame = lcg::rand() & 3;
     PlaceInRandomEmptySector(q, WithFrame(Cell::Starbase, frame));
@@ -148,14 +149,14 @@ const AlienStrength& KindForRoll(const SkillRow& row, int roll) {
 }
 
 void PlaceAliens(const SkillRow& row) {
-  game.alienTable.assign(static_cast<std::size_t>(game.alienTotal), AlienRecord{});
-  for (AlienRecord& alien : game.alienTable) {
+  coreState.game.alienTable.assign(static_cast<std::size_t>(coreState.game.alienTotal), AlienRecord{});
+  for (AlienRecord& alien : coreState.game.alienTable) {
     const int q = DrawQuadrantBelowCap(&QuadrantRecord::alienCount, MaxAliensPerQuadrant);
     const AlienStrength& strength = KindForRoll(row, lcg::rand() % 100);
     int attackInterval = strength.attackInterval.Draw();
     const int moveInterval = strength.moveInterval.Draw();
     int energy = strength.energy.Draw();
-    if (game.skillLevel >= SkillLevel::FirstOfficer) {
+    if (coreState.game.skillLevel >= SkillLevel::FirstOfficer) {
       if (lcg::rand() & 1) energy += StrongerAlienBonus;
       if ((lcg::rand() & 3) == 0) attackInterval /= 2;
     }
@@ -173,11 +174,11 @@ void PlaceAliens(const SkillRow& row) {
 
 // The ship may share its quadrant with anything; it faces the middle of the grid.
 void PlaceShip() {
-  game.shipQuadrant = lcg::rand() % QuadrantCount;
-  const SectorPosition at = PlaceInRandomEmptySector(game.shipQuadrant, Cell::FindFreeOnly);
-  game.ShipQuadrantRecord().cells[at.y][at.x] = at.x > 3 ? Cell::ShipLeft : Cell::ShipRight;
-  game.shipSectorX = at.x;
-  game.shipSectorY = at.y;
+  coreState.game.shipQuadrant = lcg::rand() % QuadrantCount;
+  const SectorPosition at = PlaceInRandomEmptySector(coreState.game.shipQuadrant, Cell::FindFreeOnly);
+  coreState.game.ShipQuadrantRecord().cells[at.y][at.x] = at.x > 3 ? Cell::ShipLeft : Cell::ShipRight;
+  coreState.game.shipSectorX = at.x;
+  coreState.game.shipSectorY = at.y;
 }
 
 void ShowMissionOrders() {
@@ -185,15 +186,16 @@ void ShowMissionOrders() {
   const std::string orders = host().CommuniqueText(1);
   // The text comes from the picture bundle: it is a format only when it asks for exactly these.
   if (!ValuesFitDirectives("iifii", FormatDirectives(orders))) return host().ShowCommunique(orders);
-  host().ShowCommunique(FormatText(orders.c_str(), uid, game.aliensRemaining, game.stardateStart + game.missionLength,
-                                   static_cast<int>(game.missionLength), game.starbaseTotal));
+  host().ShowCommunique(FormatText(orders.c_str(), uid, coreState.game.aliensRemaining,
+                                   coreState.game.stardateStart + coreState.game.missionLength,
+                                   static_cast<int>(coreState.game.missionLength), coreState.game.starbaseTotal));
 }
 
 void FillSupplies() {
-  game.shipEnergy = FullEnergy;
-  game.shieldEnergy = 0;
-  game.torpedoCount = FullTorpedoes;
-  game.damage.fill(0.0);  // repair dates mean nothing without damage
+  coreState.game.shipEnergy = FullEnergy;
+  coreState.game.shieldEnergy = 0;
+  coreState.game.torpedoCount = FullTorpedoes;
+  coreState.game.damage.fill(0.0);  // repair dates mean nothing without damage
 }
 
 void GreetCrew() {
@@ -205,14 +207,14 @@ void GreetCrew() {
 }  // namespace
 
 void NewGame() {
-  if (game.gamePhase != GamePhase::NoGame) {
+  if (coreState.game.gamePhase != GamePhase::NoGame) {
     host().StopSound();
     EndGame();
   }
   host().PlaySoundNow(Sounds::NewGame, false);
-  JournalNewMission(lcg::State(), game.skillLevel);
+  JournalNewMission(lcg::State(), coreState.game.skillLevel);
 
-  const SkillRow& row = Row(static_cast<int>(game.skillLevel));
+  const SkillRow& row = Row(static_cast<int>(coreState.game.skillLevel));
   StartClock();
   DrawTotals(row);
   PlaceStars();
@@ -221,8 +223,8 @@ void NewGame() {
   PlaceShip();
   ShowMissionOrders();
   FillSupplies();
-  game.resetAlienClocks = 1;
-  ChartNeighbourhood(game.shipQuadrant);
+  coreState.game.resetAlienClocks = 1;
+  ChartNeighbourhood(coreState.game.shipQuadrant);
   OpenGameStations();
   GreetCrew();
   JournalPlayBegins();

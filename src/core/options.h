@@ -1,6 +1,6 @@
 #pragma once
-// The player's options and the pause switch, as the rules read them. The shell reads and
-// writes the options with the settings file; the rules only look at them.
+// The player's options, as the rules read them (coreState.options). The shell reads and
+// writes them with the settings file; the rules only look at them.
 
 #include "core/game_state.h"
 
@@ -13,8 +13,3 @@ struct ProgramOptions {
   int recordMissions = 1;  // every mission is written to a journal (the flight recorder)
   int bridgeSize = 0;      // Options > Bridge Size: 0 automatic, else the factor it is drawn at
 };
-
-extern ProgramOptions options;
-
-// 1 while the game is paused: no clock steps, no alien passes, no blinking.
-extern int pausedFlag;

@@ -1,6 +1,6 @@
 #pragma once
-// Puts every global of the game core back as it is when the program starts, with `host` as
-// the outward interface. Each layer above has its own reset that begins with this one
+// Puts the game core back as it is when the program starts (a fresh CoreState), with `host`
+// as the outward interface. Each layer above has its own reset that begins with this one
 // (ResetSectorState, ResetStationState, ResetShellState); a test fixture calls its layer's.
 
 class Host;

@@ -1,16 +1,14 @@
 #include "core/random.h"
 
+#include "core/core_state.h"
+
 namespace lcg {
-namespace {
-std::uint32_t state = 1;
-}
-
 int rand() {
-  state = state * 214013u + 2531011u;
-  return static_cast<int>((state >> 16) & 0x7FFF);
+  coreState.randomState = coreState.randomState * 214013u + 2531011u;
+  return static_cast<int>((coreState.randomState >> 16) & 0x7FFF);
 }
 
-void Seed(std::uint32_t s) { state = s; }
+void Seed(std::uint32_t s) { coreState.randomState = s; }
 
-std::uint32_t State() { return state; }
+std::uint32_t State() { return coreState.randomState; }
 }  // namespace lcg

@@ -1,9 +1,10 @@
 #include "core/random_placement.h"
 
+#include "core/core_state.h"
 #include "core/random.h"
 
 SectorPosition PlaceInRandomEmptySector(int quadrant, SectorCell cell) {
-  auto& cells = game.galaxy[static_cast<std::size_t>(quadrant)].cells;
+  auto& cells = coreState.game.galaxy[static_cast<std::size_t>(quadrant)].cells;
   SectorPosition at{};
   do {
     at.x = lcg::rand() & 7;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/format_text.h"
 #include "core/game_invariants.h"
 #include "core/new_game.h"
@@ -264,23 +265,23 @@ DecodeOutcome DecodeSavedGame(std::span<const std::uint8_t> bytes, GameState& lo
 }
 
 void AdoptSavedGame(GameState&& loaded) {
-  game.skillLevel = loaded.skillLevel;
-  game.galaxy = loaded.galaxy;
-  game.starbaseTotal = loaded.starbaseTotal;
-  game.starTotal = loaded.starTotal;
-  game.stardateStart = loaded.stardateStart;
-  game.stardateNow = loaded.stardateNow;
-  game.alienTotal = loaded.alienTotal;
-  game.aliensRemaining = loaded.aliensRemaining;
-  game.shipEnergy = loaded.shipEnergy;
-  game.shieldEnergy = loaded.shieldEnergy;
-  game.torpedoCount = loaded.torpedoCount;
-  game.damage = loaded.damage;
-  game.repairDate = loaded.repairDate;
-  game.missionLength = loaded.missionLength;
-  game.shipQuadrant = loaded.shipQuadrant;
-  game.shipSectorX = loaded.shipSectorX;
-  game.shipSectorY = loaded.shipSectorY;
-  game.messagesToComputer = loaded.messagesToComputer;
-  game.alienTable = std::move(loaded.alienTable);
+  coreState.game.skillLevel = loaded.skillLevel;
+  coreState.game.galaxy = loaded.galaxy;
+  coreState.game.starbaseTotal = loaded.starbaseTotal;
+  coreState.game.starTotal = loaded.starTotal;
+  coreState.game.stardateStart = loaded.stardateStart;
+  coreState.game.stardateNow = loaded.stardateNow;
+  coreState.game.alienTotal = loaded.alienTotal;
+  coreState.game.aliensRemaining = loaded.aliensRemaining;
+  coreState.game.shipEnergy = loaded.shipEnergy;
+  coreState.game.shieldEnergy = loaded.shieldEnergy;
+  coreState.game.torpedoCount = loaded.torpedoCount;
+  coreState.game.damage = loaded.damage;
+  coreState.game.repairDate = loaded.repairDate;
+  coreState.game.missionLength = loaded.missionLength;
+  coreState.game.shipQuadrant = loaded.shipQuadrant;
+  coreState.game.shipSectorX = loaded.shipSectorX;
+  coreState.game.shipSectorY = loaded.shipSectorY;
+  coreState.game.messagesToComputer = loaded.messagesToComputer;
+  coreState.game.alienTable = std::move(loaded.alienTable);
 }

@@ -7,13 +7,11 @@
 #include <filesystem>
 
 #include "core/bridge_size.h"
+#include "core/core_state.h"
 #include "core/file_failures.h"
 #include "core/file_io.h"
 #include "core/format_text.h"
 #include "core/message_catalogue.h"
-
-std::string settingsPath = SettingsFileName;
-bool settingsLossTold = false;
 
 namespace {
 const char* Text(MessageId id) { return MessageText(id); }
@@ -26,9 +24,9 @@ std::optional<ProfileText> TextOf(const FileContent& content) {
 }
 
 void TellSettingsNotKept(const std::string& reason) {
-  if (settingsLossTold) return;
-  settingsLossTold = true;
-  host().ShowMessageBox(FormatText(Text(Msg::SettingsNotKeptText), settingsPath.c_str()) + "\n" + reason,
+  if (coreState.settingsLossTold) return;
+  coreState.settingsLossTold = true;
+  host().ShowMessageBox(FormatText(Text(Msg::SettingsNotKeptText), coreState.settingsPath.c_str()) + "\n" + reason,
                         Text(Msg::SettingsCaption), MessageStyle::ExclamationOk);
 }
 
@@ -115,25 +113,27 @@ std::string ChooseSettingsPath(const std::string& besideProgram, const std::stri
   return perUser;
 }
 
-std::optional<ProfileText> LoadSettingsText() { return TextOf(ReadWholeFile(settingsPath, LargestSettingsFile)); }
+std::optional<ProfileText> LoadSettingsText() {
+  return TextOf(ReadWholeFile(coreState.settingsPath, LargestSettingsFile));
+}
 
 bool SaveSettingsText(const ProfileText& text, std::string* reason) {
   const std::string bytes = text.Text();
-  return ReplaceFileAtomically(settingsPath,
+  return ReplaceFileAtomically(coreState.settingsPath,
                                std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), reason);
 }
 
 void ReadSettings() {
   const std::optional<ProfileText> text = LoadSettingsText();
-  options = text ? OptionsFrom(*text) : ProgramOptions{};
+  coreState.options = text ? OptionsFrom(*text) : ProgramOptions{};
 }
 
 void WriteSettings() {
-  UpdateSettingsFile([](ProfileText& text) { StoreOptions(text, options); });
+  UpdateSettingsFile([](ProfileText& text) { StoreOptions(text, coreState.options); });
 }
 
 bool UpdateSettingsFile(const std::function<void(ProfileText&)>& change) {
-  const FileContent content = ReadWholeFile(settingsPath, LargestSettingsFile);
+  const FileContent content = ReadWholeFile(coreState.settingsPath, LargestSettingsFile);
   std::optional<ProfileText> text = TextOf(content);
   if (!text) {
     TellSettingsNotKept(ReadFailureReason(content.failure, content.systemError));

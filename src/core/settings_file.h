@@ -17,18 +17,12 @@
 
 inline constexpr const char* SettingsFileName = "KESTRAV.INI";
 
-// Full path of the settings file; the shell sets it at start-up with ChooseSettingsPath.
-extern std::string settingsPath;
-
 // A settings file over this size is none a player wrote: it is not read.
 inline constexpr std::size_t LargestSettingsFile = std::size_t{1024} * 1024;
 
 // The file beside the program while it can be read and replaced (or made there), otherwise
 // the player's own file, whose folder is made when missing.
 std::string ChooseSettingsPath(const std::string& besideProgram, const std::string& perUser);
-
-// Whether the player has been told, this session, that the settings cannot be kept.
-extern bool settingsLossTold;
 
 // The options from the file's "General" section into `options`.
 void ReadSettings();

@@ -1,5 +1,6 @@
 #include "core/ship_damage.h"
 
+#include "core/core_state.h"
 #include "core/ship_messages.h"
 
 namespace {
@@ -37,7 +38,7 @@ void RepaintDamagedStation(Station station) {
 }
 
 void RefreshDamageReport() {
-  if (game.Working(ShipSystem::DamageControl)) host().InvalidateStation(Station::DamageReport, false);
+  if (coreState.game.Working(ShipSystem::DamageControl)) host().InvalidateStation(Station::DamageReport, false);
 }
 }  // namespace
 
@@ -68,21 +69,22 @@ ShipSystem SystemForHit(int hit) {
 void ApplyRepairs() {
   int repaired = 0;
   for (const Repair& r : RepairOrder) {
-    double& damage = game.Damage(r.system);
-    if (!(damage > 0.0 && game.RepairDate(r.system) <= game.stardateNow)) continue;
+    double& damage = coreState.game.Damage(r.system);
+    if (!(damage > 0.0 && coreState.game.RepairDate(r.system) <= coreState.game.stardateNow)) continue;
     damage = 0.0;
     AnnounceRepair(r);
     ++repaired;
   }
-  if (repaired > 0 && game.Working(ShipSystem::DamageControl) && !host().IsStationMinimized(Station::DamageReport))
+  if (repaired > 0 && coreState.game.Working(ShipSystem::DamageControl) &&
+      !host().IsStationMinimized(Station::DamageReport))
     host().InvalidateStation(Station::DamageReport, false);
 }
 
 void DamageSystemByHit(int hit, int units, bool destroying) {
   const ShipSystem system = SystemForHit(hit);
   const Station station = StationOf(system);
-  double& damage = game.Damage(system);
-  double& repairDate = game.RepairDate(system);
+  double& damage = coreState.game.Damage(system);
+  double& repairDate = coreState.game.RepairDate(system);
   const int twelfths = units / 12;  // whole twelfths of the hit, in tenths of a day
   const double repairDays = static_cast<double>(twelfths) / 10.0;
   const MessageId hitNumber = static_cast<MessageId>(hit);
@@ -101,7 +103,7 @@ void DamageSystemByHit(int hit, int units, bool destroying) {
   } else {
     PostShipMessage(Msg::SystemDamagedFirst + hitNumber);
     damage = repairDays;
-    repairDate = game.stardateNow + repairDays;
+    repairDate = coreState.game.stardateNow + repairDays;
     RepaintDamagedStation(station);
   }
   RefreshDamageReport();

@@ -6,14 +6,13 @@
 #include <cstring>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/format_directives.h"
 #include "core/game_state.h"
 #include "core/message_catalogue.h"
 
-std::array<std::array<char, MessageLineLength>, MessageLineCount> messageLines{};
-
 void ClearMessageLines() {
-  for (auto& line : messageLines) line.fill('\0');
+  for (auto& line : coreState.messageLines) line.fill('\0');
 }
 
 void PostShipMessageOfKinds(ShipLog& shipLog, const GameState& gameState, MessageId id, const char* kinds, ...) {
@@ -38,10 +37,13 @@ void PostShipMessageOfKinds(ShipLog& shipLog, const GameState& gameState, Messag
   }
   if (!gameState.Working(ShipSystem::MessageDisplay)) return;
 
-  std::rotate(messageLines.begin(), messageLines.begin() + 1, messageLines.end());  // the oldest goes
-  auto& newest = messageLines[MessageLineCount - 1];
+  std::rotate(coreState.messageLines.begin(), coreState.messageLines.begin() + 1,
+              coreState.messageLines.end());  // the oldest goes
+  auto& newest = coreState.messageLines[MessageLineCount - 1];
   newest.fill('\0');
   // A line keeps the first 63 characters of the text.
   std::memcpy(newest.data(), text, ::strnlen(text, MessageLineLength - 1));
   shipLog.MessagesChanged();
 }
+
+const GameState& RunningGame() { return coreState.game; }

@@ -10,9 +10,6 @@
 inline constexpr int MessageLineCount = 30;
 inline constexpr int MessageLineLength = 64;  // 63 characters and the terminator
 
-// Line 0 is the oldest, line 29 the newest.
-extern std::array<std::array<char, MessageLineLength>, MessageLineCount> messageLines;
-
 void ClearMessageLines();
 
 // Formats text `id` with integer and string arguments (at most 79 characters) and, as
@@ -46,7 +43,10 @@ void PostShipMessage(ShipLog& shipLog, const GameState& gameState, MessageId id,
   PostShipMessageOfKinds(shipLog, gameState, id, ValueKinds, values...);
 }
 
+// The game being played (the core's record cannot be included here: it holds the log).
+const GameState& RunningGame();
+
 template <class... Values>
 void PostShipMessage(MessageId id, Values... values) {
-  PostShipMessage(host(), game, id, values...);
+  PostShipMessage(host(), RunningGame(), id, values...);
 }

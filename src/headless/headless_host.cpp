@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 
 std::vector<std::string> HeadlessHost::CallsNamed(const std::string& what) const {

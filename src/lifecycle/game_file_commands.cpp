@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "core/core_state.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
@@ -24,9 +25,10 @@ QString RunFileDialog(QWidget* frame, QFileDialog::AcceptMode mode) {
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilters({QStringLiteral("Game Files (.GAM) (*.gam *.GAM)"), QStringLiteral("All Files  (*.*) (*)")});
   dialog.setDefaultSuffix(QStringLiteral("GAM"));
-  const QString current = Local(game.gameFilePath);
+  const QString current = Local(coreState.game.gameFilePath);
   dialog.setDirectory(current.isEmpty() ? DataDirectory() : QFileInfo(current).absolutePath());
-  if (mode == QFileDialog::AcceptSave && !game.gameFileTitle.empty()) dialog.selectFile(Local(game.gameFileTitle));
+  if (mode == QFileDialog::AcceptSave && !coreState.game.gameFileTitle.empty())
+    dialog.selectFile(Local(coreState.game.gameFileTitle));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
@@ -36,10 +38,10 @@ std::string LocalPath(const QString& path) { return path.toLocal8Bit().toStdStri
 // The game's file name, put back when the file chosen did not take the game.
 class GameFileName {
  public:
-  GameFileName() : path_(game.gameFilePath), title_(game.gameFileTitle) {}
+  GameFileName() : path_(coreState.game.gameFilePath), title_(coreState.game.gameFileTitle) {}
   void Restore() const {
-    game.gameFilePath = path_;
-    game.gameFileTitle = title_;
+    coreState.game.gameFilePath = path_;
+    coreState.game.gameFileTitle = title_;
   }
 
  private:
@@ -76,7 +78,7 @@ void SaveGameAsCommand(QWidget* frame) {
 }
 
 void SaveGameCommand(QWidget* frame) {
-  if (game.gameFileTitle.empty()) return SaveGameAsCommand(frame);
+  if (coreState.game.gameFileTitle.empty()) return SaveGameAsCommand(frame);
   SaveGame();
 }
 

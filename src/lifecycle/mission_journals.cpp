@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/core_state.h"
 #include "core/format_text.h"
 #include "core/game_commands.h"
 #include "core/journal_file.h"
@@ -23,7 +24,7 @@ QString JournalFolder() {
 }
 
 void RecordMissionsAsOptionsSay() {
-  if (!options.recordMissions) {
+  if (!coreState.options.recordMissions) {
     SetJournalRecording({});
     return;
   }

@@ -1,17 +1,5 @@
 #include "sector/action_state.h"
 
-#include "sector/console_keyboard.h"
+#include "sector/sector_state.h"
 
-bool actionInProgress = false;
-bool scanAnimationHeld = false;
-bool starfieldActive = false;
-bool firstCombatPass = false;
-
-bool ActionRunning() { return actionInProgress || consoleBusy; }
-
-void ResetSectorAction() {
-  actionInProgress = false;
-  scanAnimationHeld = false;
-  starfieldActive = false;
-  firstCombatPass = false;
-}
+bool ActionRunning() { return sectorState.actionInProgress || sectorState.consoleBusy; }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ship_messages.h"
@@ -10,11 +11,12 @@
 #include "sector/line_of_fire.h"
 #include "sector/scan_effects.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "sector/ship_hits.h"
 
 namespace {
 // The chance, in the first pass after a reset, that an alien acts before its time.
-bool ActsEarly() { return firstCombatPass && lcg::rand() % 100 >= 95; }
+bool ActsEarly() { return sectorState.firstCombatPass && lcg::rand() % 100 >= 95; }
 
 bool Due(std::uint32_t now, std::uint32_t last, std::int32_t interval) {
   return now > last + static_cast<std::uint32_t>(interval);
@@ -24,10 +26,10 @@ bool Due(std::uint32_t now, std::uint32_t last, std::int32_t interval) {
 // scan's requests wait it out, and the player sees the hourglass.
 template <class Turn>
 void TakeTurn(Turn&& turn) {
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   host().SetBusy(true);
   turn();
-  actionInProgress = false;
+  sectorState.actionInProgress = false;
   host().SetBusy(false);
 }
 
@@ -36,15 +38,15 @@ void TakeTurn(Turn&& turn) {
 // that ended meanwhile takes its aliens along).
 AlienRecord* Record(int i) {
   const auto index = static_cast<std::size_t>(i);
-  return i >= 0 && index < game.alienTable.size() ? &game.alienTable[index] : nullptr;
+  return i >= 0 && index < coreState.game.alienTable.size() ? &coreState.game.alienTable[index] : nullptr;
 }
 
 void StampClocks(std::uint32_t now) {
-  const auto& cells = game.ShipQuadrantRecord().cells;
+  const auto& cells = coreState.game.ShipQuadrantRecord().cells;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x) {
       if (!Cell::HoldsAlien(cells[y][x])) continue;
-      if (AlienRecord* alien = Record(game.FindAlienAt(game.shipQuadrant, x, y)))
+      if (AlienRecord* alien = Record(coreState.game.FindAlienAt(coreState.game.shipQuadrant, x, y)))
         alien->lastMoveTick = alien->lastAttackTick = now;
     }
 }
@@ -52,8 +54,8 @@ void StampClocks(std::uint32_t now) {
 void MoveIfDue(int i, std::uint32_t now) {
   const AlienRecord* alien = Record(i);
   if (!alien || !(Due(now, alien->lastMoveTick, alien->moveInterval) || ActsEarly())) return;
-  if (actionInProgress) return;  // its turn waits for a later pass
-  TakeTurn([&] { AlienMove(game, host(), i); });
+  if (sectorState.actionInProgress) return;  // its turn waits for a later pass
+  TakeTurn([&] { AlienMove(coreState.game, host(), i); });
   if (AlienRecord* moved = Record(i)) moved->lastMoveTick = now;
   host().PumpPendingMessages();
 }
@@ -61,7 +63,7 @@ void MoveIfDue(int i, std::uint32_t now) {
 void AttackIfDue(int i, std::uint32_t now) {
   AlienRecord* alien = Record(i);
   if (!alien || !(Due(now, alien->lastAttackTick, alien->attackInterval) || ActsEarly())) return;
-  if (actionInProgress) return;
+  if (sectorState.actionInProgress) return;
   if (Due(now, alien->lastAttackTick + OverdueShotMs, alien->attackInterval)) {
     alien->lastAttackTick = now;  // too late to fire: the clock just starts again
     return;
@@ -77,9 +79,9 @@ void Sweep(std::uint32_t now) {
     for (int x = 0; x < 8; ++x) {
       // A game begun or ended while the windows worked resets the clocks: its aliens, if
       // any, wait for the pass that stamps them.
-      if (game.resetAlienClocks) return;
-      if (!Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) continue;
-      const int i = game.FindAlienAt(game.shipQuadrant, x, y);
+      if (coreState.game.resetAlienClocks) return;
+      if (!Cell::HoldsAlien(coreState.game.ShipQuadrantRecord().cells[y][x])) continue;
+      const int i = coreState.game.FindAlienAt(coreState.game.shipQuadrant, x, y);
       MoveIfDue(i, now);
       AttackIfDue(i, now);
     }
@@ -89,18 +91,18 @@ void Sweep(std::uint32_t now) {
 // that are exactly as strong take all of it and fall; weaker ones fall and let the rest
 // through to the ship's systems.
 void ShieldsTake(int units) {
-  const int shields = game.shieldEnergy;
+  const int shields = coreState.game.shieldEnergy;
   if (shields > units) {
     const double share = units * 100.0 / shields;
     PostShipMessage(Msg::ShieldsReduced, static_cast<unsigned>(share));
     PostShipMessage(Msg::ShieldsHolding);
-    game.shieldEnergy -= units;
+    coreState.game.shieldEnergy -= units;
     host().InvalidateStation(Station::Status, false);
     return;
   }
   if (shields > 0) {
     if (shields < units) DamageShipSystems(units - shields);
-    game.shieldEnergy = 0;
+    coreState.game.shieldEnergy = 0;
     PostShipMessage(Msg::ShieldsDown);
   } else {
     DamageShipSystems(units);
@@ -112,14 +114,14 @@ void ShieldsTake(int units) {
 
 void RedAlertTick() {
   const std::uint32_t now = TickCount();
-  if (game.resetAlienClocks) {
+  if (coreState.game.resetAlienClocks) {
     StampClocks(now);
-    game.resetAlienClocks = 0;
-    firstCombatPass = true;
+    coreState.game.resetAlienClocks = 0;
+    sectorState.firstCombatPass = true;
     return;
   }
   Sweep(now);
-  firstCombatPass = false;
+  sectorState.firstCombatPass = false;
 }
 
 void AlienMove(GameState& gameState, ScanCanvas& canvas, int i) {
@@ -147,11 +149,11 @@ void AlienMove(GameState& gameState, ScanCanvas& canvas, int i) {
 }
 
 void AlienAttack(int i) {
-  const AlienRecord& alien = game.alienTable[static_cast<std::size_t>(i)];
+  const AlienRecord& alien = coreState.game.alienTable[static_cast<std::size_t>(i)];
   const int units = ShotStrength(alien.energy);
   const SectorPoint from{alien.sectorX, alien.sectorY};
-  const SectorPoint ship{game.shipSectorX, game.shipSectorY};
-  if (FirstStarOnLine(game.ShipQuadrantRecord(), from, ship)) return;
+  const SectorPoint ship{coreState.game.shipSectorX, coreState.game.shipSectorY};
+  if (FirstStarOnLine(coreState.game.ShipQuadrantRecord(), from, ship)) return;
 
   DrawBeam(SectorCentre(from.x, from.y), SectorCentre(ship.x, ship.y), BeamDuration(units), true);
   PlayHitAnimation(ship.x, ship.y, false);

@@ -1,6 +1,7 @@
 #include "sector/command_turns.h"
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "sector/action_state.h"
@@ -14,12 +15,12 @@ bool ChangesTheGame(int command) {
 }  // namespace
 
 bool CommandAllowed(int command) {
-  const bool gameRuns = game.gamePhase != GamePhase::NoGame;
+  const bool gameRuns = coreState.game.gamePhase != GamePhase::NoGame;
   switch (command) {
     case M::Save:
-    case M::SaveAs: return gameRuns && !game.InRedAlert();
+    case M::SaveAs: return gameRuns && !coreState.game.InRedAlert();
     case M::EndGame: return gameRuns;
-    case M::Pause: return !game.InRedAlert();
+    case M::Pause: return !coreState.game.InRedAlert();
     default: return true;
   }
 }

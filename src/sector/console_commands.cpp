@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/journal_recorder.h"
 #include "core/random.h"
@@ -15,8 +16,7 @@
 #include "sector/console_keyboard.h"
 #include "sector/course.h"
 #include "sector/scan_requests.h"
-
-int unrecognisedLineCount = 0;
+#include "sector/sector_state.h"
 
 namespace {
 constexpr int HelpAfterUnrecognised = 8;
@@ -142,17 +142,17 @@ struct CommandRun : ConsoleWorld {
   // Eleven counts half a second apart, the console's keyboard shut meanwhile while the game
   // goes on; then the scan is asked for the ricochet.
   void RicochetCountdown() {
-    if (actionInProgress) {
+    if (sectorState.actionInProgress) {
       ConsolePrint(shipLog, Msg::ConsoleBusy);
       return;
     }
-    consoleBusy = true;
+    sectorState.consoleBusy = true;
     for (int n = CountdownFrom; n >= 0; --n) {
       ConsolePrint(shipLog, Msg::ConsoleCountdown, n);
       clock.WaitPumping(CountdownStepMs);
     }
     bridge.PostScanRequest(RequestRicochet);
-    consoleBusy = false;
+    sectorState.consoleBusy = false;
   }
 
   ConsoleAnswer GravityRicochetCommand(const std::string&) {
@@ -269,9 +269,9 @@ struct CommandRun : ConsoleWorld {
   }
 
   void Unrecognised() {
-    if (++unrecognisedLineCount >= HelpAfterUnrecognised) {
+    if (++sectorState.unrecognisedLineCount >= HelpAfterUnrecognised) {
       ConsolePrintThenPrompt(shipLog, Msg::ConsoleSeeManual);
-      unrecognisedLineCount = 0;
+      sectorState.unrecognisedLineCount = 0;
     } else {
       ConsolePrintThenPrompt(shipLog, Msg::ConsoleHuh);
     }

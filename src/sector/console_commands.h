@@ -14,10 +14,6 @@ enum class ConsoleAnswer { Stay, Leave };
 // The longest line the interpreter reads.
 inline constexpr std::size_t ConsoleLineLimit = 127;
 
-// Unrecognised lines since the help text was last shown; every eighth one gets the help text
-// instead of "huh?". Counts for the whole run of the program, across games.
-extern int unrecognisedLineCount;
-
 // What the commands act on: the game they report on and change, and the host's roles they
 // answer through. Most only read the game and print on the console and the ship's log; BYE
 // and EXI sound the acknowledgement, ADV has the status panel redrawn, and the ricochet

@@ -1,10 +1,10 @@
 #include "sector/console_keyboard.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
+#include "sector/sector_state.h"
 
-bool consoleBusy = false;
-
-bool ConsoleKeyboardBlocked() { return consoleBusy || !game.Working(ShipSystem::Computer); }
+bool ConsoleKeyboardBlocked() { return sectorState.consoleBusy || !coreState.game.Working(ShipSystem::Computer); }
 
 void ConsoleKeyDown(ConsoleGrid& grid, ConsoleKey key) {
   if (ConsoleKeyboardBlocked()) return;
@@ -28,14 +28,9 @@ ConsoleAnswer ConsoleCharacter(ConsoleGrid& grid, char c) {
     case ConsoleReturn: {
       // The grid may be gone once the line has run (a wait in it can end the game).
       const std::string row = grid.Enter();
-      return ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
+      return ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host()), row);
     }
     case ConsoleEscape: return ConsoleAnswer::Leave;
     default: grid.Type(c); return ConsoleAnswer::Stay;
   }
-}
-
-void ResetConsole() {
-  consoleBusy = false;
-  unrecognisedLineCount = 0;
 }

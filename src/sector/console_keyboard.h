@@ -6,9 +6,6 @@
 #include "core/console_grid.h"
 #include "sector/console_commands.h"
 
-// Set during the ricochet countdown: the console then ignores the keyboard.
-extern bool consoleBusy;
-
 // Keystrokes are discarded, not queued, while the computer is damaged or the console busy.
 bool ConsoleKeyboardBlocked();
 
@@ -23,6 +20,3 @@ inline constexpr char ConsoleBackspace = 8, ConsoleLineFeed = 10, ConsoleReturn 
 // A typed character: Backspace, Enter (line feed or carriage return) runs the caret's row,
 // Escape leaves the console; every other character is stored upper-case at the caret.
 ConsoleAnswer ConsoleCharacter(ConsoleGrid& grid, char c);
-
-// Back to program start: the console not busy, no unrecognised line counted.
-void ResetConsole();

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/journal_recorder.h"
@@ -21,8 +22,8 @@ std::optional<std::uint32_t> NextAlienActionDue() {
   auto consider = [&](std::uint32_t due) {
     if (!earliest || TicksUntil(due, now) < TicksUntil(*earliest, now)) earliest = due;
   };
-  for (const AlienRecord& alien : game.alienTable) {
-    if (alien.quadrant != game.shipQuadrant) continue;
+  for (const AlienRecord& alien : coreState.game.alienTable) {
+    if (alien.quadrant != coreState.game.shipQuadrant) continue;
     consider(alien.lastMoveTick + static_cast<std::uint32_t>(alien.moveInterval) + 1);
     consider(alien.lastAttackTick + static_cast<std::uint32_t>(alien.attackInterval) + 1);
   }
@@ -30,26 +31,26 @@ std::optional<std::uint32_t> NextAlienActionDue() {
 }
 
 NextIdlePass RedAlertPass() {
-  const bool clocksWereReset = game.resetAlienClocks != 0;
+  const bool clocksWereReset = coreState.game.resetAlienClocks != 0;
   RedAlertTick();
-  if (!game.InRedAlert()) return {NextIdlePass::Immediately};
+  if (!coreState.game.InRedAlert()) return {NextIdlePass::Immediately};
   // The pass right after the aliens' clocks were reset is the one in which any of them may
   // act at once by chance: it follows without waiting.
-  if (clocksWereReset && !game.resetAlienClocks) return {NextIdlePass::Immediately};
+  if (clocksWereReset && !coreState.game.resetAlienClocks) return {NextIdlePass::Immediately};
   // Clocks still waiting for their reset: nothing is due until a pass has set them.
-  if (game.resetAlienClocks) return {NextIdlePass::AfterNextMessage};
+  if (coreState.game.resetAlienClocks) return {NextIdlePass::AfterNextMessage};
   if (const auto due = NextAlienActionDue()) return {NextIdlePass::AtTick, *due};
   return {NextIdlePass::AfterNextMessage};
 }
 }  // namespace
 
 void ClockStep(std::uint32_t messageTime) {
-  game.stardateNow += 0.1;
-  game.shipEnergy -= 1;
-  game.nextClockTick = messageTime + ClockStepPeriod;
+  coreState.game.stardateNow += 0.1;
+  coreState.game.shipEnergy -= 1;
+  coreState.game.nextClockTick = messageTime + ClockStepPeriod;
   EvaluateConditions();
   host().InvalidateStation(Station::Status, false);
-  ++game.changeCount;
+  ++coreState.game.changeCount;
 }
 
 NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime) {
@@ -57,16 +58,17 @@ NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime
   // A menu stands the game still like a pause; when it closes, the clock and the aliens go on
   // from the ticks as they then stand.
   const bool menuOpen = duties.menuOpen && duties.menuOpen();
-  if (pausedFlag || menuOpen || game.gamePhase == GamePhase::NoGame) return {NextIdlePass::AfterNextMessage};
-  if (game.gamePhase == GamePhase::GameOver) {
+  if (coreState.pausedFlag || menuOpen || coreState.game.gamePhase == GamePhase::NoGame)
+    return {NextIdlePass::AfterNextMessage};
+  if (coreState.game.gamePhase == GamePhase::GameOver) {
     duties.handleGameOver();
     return {NextIdlePass::Immediately};
   }
   const JournalIdlePass journaled(lastMessageTime);
-  if (game.InRedAlert()) return RedAlertPass();
+  if (coreState.game.InRedAlert()) return RedAlertPass();
   // Docked, green or yellow: the clock. Missed steps do not pile up: one step, then the next
   // a full period after the message that brought it.
-  if (lastMessageTime <= game.nextClockTick) return {NextIdlePass::AtTick, game.nextClockTick + 1};
+  if (lastMessageTime <= coreState.game.nextClockTick) return {NextIdlePass::AtTick, coreState.game.nextClockTick + 1};
   ClockStep(lastMessageTime);
   return {NextIdlePass::Immediately};
 }

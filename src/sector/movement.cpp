@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/long_range_chart.h"
 #include "core/random.h"
@@ -11,6 +12,7 @@
 #include "sector/action_state.h"
 #include "sector/course.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "sector/warp_starfield.h"
 
 namespace {
@@ -21,29 +23,31 @@ constexpr double SectorTime = 0.1;
 constexpr int WarpCostPerFactor = 20;
 constexpr std::uint32_t SectorMs = 700;
 
-bool ScanWorks() { return game.Working(ShipSystem::SRS); }
+bool ScanWorks() { return coreState.game.Working(ShipSystem::SRS); }
 
-SectorCell& ShipCell() { return game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]; }
+SectorCell& ShipCell() {
+  return coreState.game.ShipQuadrantRecord().cells[coreState.game.shipSectorY][coreState.game.shipSectorX];
+}
 
 // The ship's cell keeps its animation byte and becomes empty.
 void VacateShipCell() { ShipCell() &= 0xFF00; }
 
 // Engaging the engines costs 10; with 10 or less the energy is gone and nothing moves.
 bool PayToEngage() {
-  if (game.shipEnergy - EngageCost > 0) {
-    game.shipEnergy -= EngageCost;
+  if (coreState.game.shipEnergy - EngageCost > 0) {
+    coreState.game.shipEnergy -= EngageCost;
     return true;
   }
-  game.shipEnergy = 0;
+  coreState.game.shipEnergy = 0;
   return false;
 }
 
 // Puts the ship in a random empty sector of its quadrant, facing the middle of the grid.
 void PlaceShipInQuadrant() {
-  const auto [x, y] = PlaceInRandomEmptySector(game.shipQuadrant, Cell::FindFreeOnly);
-  game.ShipQuadrantRecord().cells[y][x] = x >= 4 ? Cell::ShipLeft : Cell::ShipRight;
-  game.shipSectorX = x;
-  game.shipSectorY = y;
+  const auto [x, y] = PlaceInRandomEmptySector(coreState.game.shipQuadrant, Cell::FindFreeOnly);
+  coreState.game.ShipQuadrantRecord().cells[y][x] = x >= 4 ? Cell::ShipLeft : Cell::ShipRight;
+  coreState.game.shipSectorX = x;
+  coreState.game.shipSectorY = y;
 }
 
 MessageId BlockingMessage(std::uint8_t kind) {
@@ -65,12 +69,12 @@ int EdgeStep(int v) { return v > 7 ? 1 : v < 0 ? -1 : 0; }
 // One point of an impulse walk that may enter `sectorsLeft` more sectors; false once the
 // ship has stopped.
 bool ImpulseStep(int& sectorsLeft, int x, int y) {
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   switch (ImpulseFindsAt(quadrant, x, y)) {
     case ImpulseFinds::Edge:
       // Over the edge into the neighbouring quadrant; the rest of the impulse is lost.
-      EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, EdgeStep(x), EdgeStep(y)), 1);
-      game.stardateNow -= 1.0;  // the crossing itself takes no time
+      EnterQuadrant(QuadrantNeighbour(coreState.game.shipQuadrant, EdgeStep(x), EdgeStep(y)), 1);
+      coreState.game.stardateNow -= 1.0;  // the crossing itself takes no time
       return false;
     case ImpulseFinds::Ship: return true;  // the walk starts on the ship
     case ImpulseFinds::Obstacle:
@@ -79,33 +83,34 @@ bool ImpulseStep(int& sectorsLeft, int x, int y) {
     case ImpulseFinds::Room: break;
   }
 
-  if (game.shipEnergy - SectorEnergyCost > 0) {
-    game.shipEnergy -= SectorEnergyCost;
+  if (coreState.game.shipEnergy - SectorEnergyCost > 0) {
+    coreState.game.shipEnergy -= SectorEnergyCost;
   } else {
-    game.shipEnergy = 0;
+    coreState.game.shipEnergy = 0;
     return false;
   }
-  if (game.shieldEnergy != 0) game.shieldEnergy = std::max(0, game.shieldEnergy - SectorShieldCost);
+  if (coreState.game.shieldEnergy != 0)
+    coreState.game.shieldEnergy = std::max(0, coreState.game.shieldEnergy - SectorShieldCost);
 
-  if (ScanWorks()) host().ScanFillBlack(SectorRect(game.shipSectorX, game.shipSectorY));
+  if (ScanWorks()) host().ScanFillBlack(SectorRect(coreState.game.shipSectorX, coreState.game.shipSectorY));
   const SectorCell facing = Cell::Object(ShipCell()) == Cell::ShipLeft ? Cell::ShipLeft : Cell::ShipRight;
   quadrant.cells[y][x] = static_cast<SectorCell>((quadrant.cells[y][x] & 0xFF00) | facing);
   if (ScanWorks()) host().ScanBlitPicture(SectorTopLeft(x, y), SectorPicture(static_cast<std::uint8_t>(facing)));
   VacateShipCell();
-  game.shipSectorX = x;
-  game.shipSectorY = y;
-  game.stardateNow += SectorTime;
+  coreState.game.shipSectorX = x;
+  coreState.game.shipSectorY = y;
+  coreState.game.stardateNow += SectorTime;
 
   // In its last sector the ship settles with the scan's stars holding still.
   const bool arrived = --sectorsLeft == 0;
-  if (arrived) scanAnimationHeld = true;
+  if (arrived) sectorState.scanAnimationHeld = true;
   host().WaitPumping(SectorMs);
   return !arrived;
 }
 
 // Charts the new neighbourhood and lets the referee decide what the arrival means.
 void FinishMove() {
-  ChartNeighbourhood(game.shipQuadrant);
+  ChartNeighbourhood(coreState.game.shipQuadrant);
   EvaluateConditions();
 }
 }  // namespace
@@ -127,11 +132,11 @@ void ImpulseMove(int course, int impulse) {
   ShipCell() = static_cast<SectorCell>((ShipCell() & 0xFF00) | facing);
 
   int sectorsLeft = impulse;
-  WalkCourse(game.shipSectorX, game.shipSectorY, course,
+  WalkCourse(coreState.game.shipSectorX, coreState.game.shipSectorY, course,
              [&sectorsLeft](int x, int y) { return ImpulseStep(sectorsLeft, x, y); });
-  scanAnimationHeld = false;
+  sectorState.scanAnimationHeld = false;
 
-  PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
+  PostShipMessage(Msg::AllStop, coreState.game.shipSectorX + 1, coreState.game.shipSectorY + 1);
   host().InvalidateStation(Station::Status, false);
   host().StopSound();
   FinishMove();
@@ -142,7 +147,8 @@ void WarpMove(int course, int warp) {
   if (!PayToEngage()) return;
 
   const GridOffset offset = CourseOffset(course, WalkLength);
-  const int fromColumn = QuadrantColumn(game.shipQuadrant), fromRow = QuadrantRow(game.shipQuadrant);
+  const int fromColumn = QuadrantColumn(coreState.game.shipQuadrant),
+            fromRow = QuadrantRow(coreState.game.shipQuadrant);
   int toColumn = fromColumn, toRow = fromRow;
   // The destination is the point `warp` steps along the walk, or its last point when the walk
   // is shorter; nothing on the way is looked at.
@@ -153,43 +159,44 @@ void WarpMove(int course, int warp) {
     return --pointsLeft > 0;
   });
 
-  EnterQuadrant(QuadrantNeighbour(game.shipQuadrant, toColumn - fromColumn, toRow - fromRow), warp);
+  EnterQuadrant(QuadrantNeighbour(coreState.game.shipQuadrant, toColumn - fromColumn, toRow - fromRow), warp);
 
-  PostShipMessage(Msg::AllStop, game.shipSectorX + 1, game.shipSectorY + 1);
+  PostShipMessage(Msg::AllStop, coreState.game.shipSectorX + 1, coreState.game.shipSectorY + 1);
   host().InvalidateStation(Station::Status, false);
   FinishMove();
 }
 
 void EnterQuadrant(int quadrant, int warp) {
-  scanAnimationHeld = true;
+  sectorState.scanAnimationHeld = true;
   VacateShipCell();
-  game.shipQuadrant = quadrant;
+  coreState.game.shipQuadrant = quadrant;
   PlaceShipInQuadrant();
 
   WarpStarfield(warp);
-  scanAnimationHeld = false;
+  sectorState.scanAnimationHeld = false;
   host().UpdateStation(Station::ShortRangeScan);
 
-  game.stardateNow += warp;
-  game.shipEnergy -= WarpCostPerFactor * warp;
-  if (game.shipEnergy <= 0) game.shipEnergy = 0;
-  if (game.shieldEnergy != 0) game.shieldEnergy = std::max(0, game.shieldEnergy - WarpCostPerFactor * warp);
+  coreState.game.stardateNow += warp;
+  coreState.game.shipEnergy -= WarpCostPerFactor * warp;
+  if (coreState.game.shipEnergy <= 0) coreState.game.shipEnergy = 0;
+  if (coreState.game.shieldEnergy != 0)
+    coreState.game.shieldEnergy = std::max(0, coreState.game.shieldEnergy - WarpCostPerFactor * warp);
   host().InvalidateStation(Station::ShortRangeScan, true);
 }
 
 void GravityRicochet() {
-  scanAnimationHeld = true;
+  sectorState.scanAnimationHeld = true;
   VacateShipCell();
-  game.shipQuadrant = lcg::rand() % QuadrantCount;
+  coreState.game.shipQuadrant = lcg::rand() % QuadrantCount;
   PlaceShipInQuadrant();
 
   WarpStarfield(0);
-  scanAnimationHeld = false;
+  sectorState.scanAnimationHeld = false;
   host().UpdateStation(Station::ShortRangeScan);
   host().InvalidateStation(Station::ShortRangeScan, true);
 
-  ChartNeighbourhood(game.shipQuadrant);
-  game.shieldEnergy = 0;
+  ChartNeighbourhood(coreState.game.shipQuadrant);
+  coreState.game.shieldEnergy = 0;
   host().InvalidateStation(Station::Status, false);
   EvaluateConditions();
 }

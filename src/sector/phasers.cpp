@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/journal_recorder.h"
 #include "core/random.h"
@@ -22,24 +23,25 @@ std::vector<int> PhaserTargets() {
   std::vector<int> targets;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      if (const int index = game.FindAlienAt(game.shipQuadrant, x, y); index >= 0) targets.push_back(index);
+      if (const int index = coreState.game.FindAlienAt(coreState.game.shipQuadrant, x, y); index >= 0)
+        targets.push_back(index);
   return targets;
 }
 
 // Units of a beam of `energy` that reach sector (x, y): 5 to 9 are lost per two sectors of
 // distance from the ship (one draw), never below 0.
 int PhaserUnitsArriving(int energy, int x, int y) {
-  const int distance = std::abs(game.shipSectorX - x) + std::abs(game.shipSectorY - y);
+  const int distance = std::abs(coreState.game.shipSectorX - x) + std::abs(coreState.game.shipSectorY - y);
   const int loss = (distance / 2) * (5 + lcg::rand() % 5);
   return std::max(0, energy - loss);
 }
 
 // One share of the shot at alien `index`.
 void FireAt(int index, int share) {
-  const AlienRecord& alien = game.alienTable[static_cast<std::size_t>(index)];
-  const SectorPoint ship{game.shipSectorX, game.shipSectorY};
+  const AlienRecord& alien = coreState.game.alienTable[static_cast<std::size_t>(index)];
+  const SectorPoint ship{coreState.game.shipSectorX, coreState.game.shipSectorY};
   const std::optional<SectorPoint> star =
-      FirstStarOnLine(game.ShipQuadrantRecord(), ship, {alien.sectorX, alien.sectorY});
+      FirstStarOnLine(coreState.game.ShipQuadrantRecord(), ship, {alien.sectorX, alien.sectorY});
   const SectorPoint end = star.value_or(SectorPoint{alien.sectorX, alien.sectorY});
 
   const int units = PhaserUnitsArriving(share, end.x, end.y);
@@ -55,9 +57,10 @@ void FireAt(int index, int share) {
 void FireIntoSpace(int energy) {
   const int y = GridTop + lcg::rand() % ScanClientHeight;
   const bool facingLeft =
-      Cell::Object(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX]) == Cell::ShipLeft;
+      Cell::Object(coreState.game.ShipQuadrantRecord().cells[coreState.game.shipSectorY][coreState.game.shipSectorX]) ==
+      Cell::ShipLeft;
   const int x = facingLeft ? GridLeft : ScanClientWidth + 1;
-  DrawBeam(SectorCentre(game.shipSectorX, game.shipSectorY), {x, y}, BeamDuration(energy), false);
+  DrawBeam(SectorCentre(coreState.game.shipSectorX, coreState.game.shipSectorY), {x, y}, BeamDuration(energy), false);
   PostShipMessage(Msg::NoTargetHit);
 }
 }  // namespace
@@ -92,7 +95,7 @@ PhaserShot ExecutePhasers(GameState& gameState, GameSounds& sounds, Bridge& brid
 }
 
 void FirePhasers(int energy, bool singleTarget) {
-  if (game.ShipQuadrantRecord().alienCount == 1) singleTarget = true;
+  if (coreState.game.ShipQuadrantRecord().alienCount == 1) singleTarget = true;
   PostShipMessage(Msg::FiringPhasers);
   std::vector<int> targets = PhaserTargets();
 

@@ -1,10 +1,12 @@
 #include "sector/scan_animation.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/journal_recorder.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 
 namespace {
 bool Animated(std::uint8_t kind) {
@@ -14,8 +16,8 @@ bool Animated(std::uint8_t kind) {
 
 std::vector<ScanTwinkle> StepScanAnimation() {
   std::vector<ScanTwinkle> shown;
-  if (!game.Working(ShipSystem::SRS) || scanAnimationHeld || pausedFlag) return shown;
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  if (!coreState.game.Working(ShipSystem::SRS) || sectorState.scanAnimationHeld || coreState.pausedFlag) return shown;
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   if (quadrant.starbaseCount == 0 && quadrant.starCount == 0) return shown;
 
   const JournalEvent journaled(MakeJournalRecord(JournalKind::Frames));
@@ -24,7 +26,7 @@ std::vector<ScanTwinkle> StepScanAnimation() {
       SectorCell& cell = quadrant.cells[y][x];
       const std::uint8_t kind = Cell::Object(cell);
       // A starbase holds still while any action runs; stars keep twinkling.
-      if (Animated(kind) && !(kind == Cell::Starbase && actionInProgress)) {
+      if (Animated(kind) && !(kind == Cell::Starbase && sectorState.actionInProgress)) {
         shown.push_back({x, y, kind, Cell::Frame(cell)});
         cell = static_cast<SectorCell>(cell + 0x100);
       }

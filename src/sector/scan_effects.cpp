@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "sector/scan_geometry.h"
@@ -38,11 +39,11 @@ const HitPictures* FindHitPictures(std::uint8_t kind) {
   return nullptr;
 }
 
-bool ScanWorks() { return game.Working(ShipSystem::SRS); }
+bool ScanWorks() { return coreState.game.Working(ShipSystem::SRS); }
 }  // namespace
 
 void PlayHitAnimation(int x, int y, bool destroyed) {
-  const HitPictures* pictures = FindHitPictures(Cell::Object(game.ShipQuadrantRecord().cells[y][x]));
+  const HitPictures* pictures = FindHitPictures(Cell::Object(coreState.game.ShipQuadrantRecord().cells[y][x]));
   if (!pictures) {
     PostShipMessage(Msg::InternalError, "srs", 1062);
     return;

@@ -1,11 +1,13 @@
 #include "sector/scan_requests.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/journal_recorder.h"
 #include "core/ship_messages.h"
 #include "sector/action_state.h"
 #include "sector/movement.h"
 #include "sector/phasers.h"
+#include "sector/sector_state.h"
 #include "sector/torpedoes.h"
 
 namespace {
@@ -13,14 +15,14 @@ namespace {
 // The frame every request runs in: the journal's record of it, when it is carried out.
 template <class Action>
 void CarryOut(JournalRecord record, Action&& action) {
-  if (actionInProgress) return;
+  if (sectorState.actionInProgress) return;
   const JournalEvent journaled(std::move(record));
   host().UpdateStation(Station::ShortRangeScan);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   host().SetBusy(true);
   action();
-  actionInProgress = false;
-  ++game.changeCount;
+  sectorState.actionInProgress = false;
+  ++coreState.game.changeCount;
   host().SetBusy(false);
 }
 }  // namespace
@@ -30,14 +32,14 @@ void RequestMove(int course, int impulse, int warp) {
            [&] {
              if (impulse != 0)
                ImpulseMove(course, impulse);
-             else if (game.Working(ShipSystem::Warp))
+             else if (coreState.game.Working(ShipSystem::Warp))
                WarpMove(course, warp);
            });
 }
 
 void RequestTorpedo(int course, int distance) {
   CarryOut(MakeJournalRecord(JournalKind::Torpedo, {JournalFigure(course), JournalFigure(distance)}), [&] {
-    if (game.torpedoCount == 0) {
+    if (coreState.game.torpedoCount == 0) {
       PostShipMessage(Msg::TubesEmpty);
       return;
     }

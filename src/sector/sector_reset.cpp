@@ -1,11 +1,9 @@
 #include "sector/sector_reset.h"
 
 #include "core/program_reset.h"
-#include "sector/action_state.h"
-#include "sector/console_keyboard.h"
+#include "sector/sector_state.h"
 
 void ResetSectorState(Host& host) {
   ResetProgramState(host);
-  ResetSectorAction();
-  ResetConsole();
+  sectorState = SectorState{};
 }

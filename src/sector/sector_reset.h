@@ -1,7 +1,7 @@
 #pragma once
-// Program start for the rules of the ship's quadrant and everything below them: the game
-// state and options (core), then no action running, no torpedo on the scan, and the console
-// neither busy nor counting unrecognised lines.
+// Program start for the rules of the ship's quadrant and everything below them: the core's
+// record, then a fresh SectorState (no action running, the console neither busy nor counting
+// unrecognised lines).
 
 class Host;
 

@@ -1,5 +1,6 @@
 #include "sector/ship_hits.h"
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ship_damage.h"
@@ -30,7 +31,7 @@ int HitNumber() {
 int ShotStrength(int energy) { return (lcg::rand() % energy) / 2 + energy / 2; }
 
 void DamageShipSystems(int units) {
-  const int v = units + static_cast<int>(game.skillLevel) * (lcg::rand() % 15);
+  const int v = units + static_cast<int>(coreState.game.skillLevel) * (lcg::rand() % 15);
   if (v < LightHit || lcg::rand() % 20 < 2) {
     PostShipMessage(static_cast<MessageId>(Msg::MinorDamageFirst + lcg::rand() % Msg::MinorDamageCount));
     return;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "core/ship_messages.h"
@@ -17,7 +18,7 @@ constexpr std::uint32_t SectorMs = 500;
 constexpr int DotOffsetX = 15, DotOffsetY = 9;  // the 3 x 3 dot inside SectorRect
 constexpr int InternalErrorNoAlien = 954;
 
-bool ScanWorks() { return game.Working(ShipSystem::SRS); }
+bool ScanWorks() { return coreState.game.Working(ShipSystem::SRS); }
 
 // One torpedo on its way: the DISTANCE counter, which drops in every empty sector passed,
 // and the sector where its dot was last drawn.
@@ -28,14 +29,14 @@ struct Flight {
 
 // 200, 150 or 100 by skill (two levels each), plus 0..79.
 int TorpedoDamage() {
-  const int base = 200 - 50 * (static_cast<int>(game.skillLevel) / 2);
+  const int base = 200 - 50 * (static_cast<int>(coreState.game.skillLevel) / 2);
   return base + lcg::rand() % 80;
 }
 
 void HitAlienAt(int x, int y, bool atTheDistanceSet) {
   int damage = TorpedoDamage();
   if (atTheDistanceSet) damage += DistanceBonus;
-  const int index = game.FindAlienAt(game.shipQuadrant, x, y);
+  const int index = coreState.game.FindAlienAt(coreState.game.shipQuadrant, x, y);
   if (index < 0) {
     PostShipMessage(Msg::InternalError, "srs", InternalErrorNoAlien);
     return;
@@ -46,7 +47,7 @@ void HitAlienAt(int x, int y, bool atTheDistanceSet) {
 void DestroyStarbaseAt(int x, int y) {
   PostShipMessage(Msg::TorpedoHit, x + 1, y + 1, StarbaseTorpedoDamage);
   PlayHitAnimation(x, y, true);
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   --quadrant.starbaseCount;  // the game's starbaseTotal keeps counting it for the score
   PostShipMessage(Msg::StarbaseDestroyed);
   quadrant.cells[y][x] = Cell::Empty;
@@ -56,7 +57,7 @@ void DestroyStarbaseAt(int x, int y) {
 bool TorpedoStep(Flight& flight, int x, int y) {
   // The dot moves on.
   if (flight.dot && ScanWorks()) host().ScanFillBlack(SectorRect(flight.dot->x, flight.dot->y));
-  switch (TorpedoFindsAt(game.ShipQuadrantRecord(), x, y)) {
+  switch (TorpedoFindsAt(coreState.game.ShipQuadrantRecord(), x, y)) {
     case TorpedoFinds::Edge: PostShipMessage(Msg::TorpedoLost); return false;
     case TorpedoFinds::Ship: return true;  // the walk starts in the ship's own sector
     case TorpedoFinds::Starbase: DestroyStarbaseAt(x, y); return false;
@@ -100,9 +101,10 @@ bool ExecuteTorpedo(const GameState& gameState, GameSounds& sounds, int course, 
 
 void FireTorpedo(int course, int distance) {
   PostShipMessage(Msg::FiringTorpedo);
-  --game.torpedoCount;
+  --coreState.game.torpedoCount;
   Flight flight{distance, std::nullopt};
-  WalkCourse(game.shipSectorX, game.shipSectorY, course, [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
+  WalkCourse(coreState.game.shipSectorX, coreState.game.shipSectorY, course,
+             [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
 
   host().InvalidateStation(Station::Status, false);
   EvaluateConditions();

@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "sector/action_state.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 
 namespace {
 constexpr double FlightSpeed = 0.4;
@@ -56,15 +58,15 @@ void AdvanceStarfieldPoint(StarfieldPoint& p, double speed, bool erase, int widt
 }
 
 void WarpStarfield(int warp) {
-  starfieldActive = true;
+  sectorState.starfieldActive = true;
   const int width = ScanClientWidth, height = ScanClientHeight;
   const int frames = FrameCount(warp);
   host().PlaySoundNow(Sounds::Engines, true);
 
-  if (!game.Working(ShipSystem::SRS)) {
+  if (!coreState.game.Working(ShipSystem::SRS)) {
     host().WaitPumping(DamagedScanFrameMs * static_cast<std::uint32_t>(frames));
     host().StopSound();
-    starfieldActive = false;
+    sectorState.starfieldActive = false;
     return;
   }
 
@@ -103,6 +105,6 @@ void WarpStarfield(int warp) {
     } while (anyAhead);
   }
 
-  starfieldActive = false;
+  sectorState.starfieldActive = false;
   host().StopSound();
 }

@@ -3,11 +3,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/message_catalogue.h"
 #include "core/random.h"
 #include "stations/bridge_fonts.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 
 namespace {
 constexpr int LogoWidth = 188;
@@ -49,7 +51,7 @@ void BridgeBackground::paintEvent(QPaintEvent* event) {
   QMdiArea::paintEvent(event);
   QPainter painter(viewport());
   PaintStars(painter, event->rect());
-  if (game.gamePhase == GamePhase::NoGame) PaintLogoAndHint(painter, event->rect());
+  if (coreState.game.gamePhase == GamePhase::NoGame) PaintLogoAndHint(painter, event->rect());
 }
 
 void BridgeBackground::PaintStars(QPainter& painter, const QRect& area) const {
@@ -72,9 +74,9 @@ void BridgeBackground::PaintLogoAndHint(QPainter& painter, const QRect& area) co
   const QRect hintRect = painter.boundingRect(QRect(logo.left(), logo.bottom() + 1, logo.width(), 10), flags, hint);
   if (hintRect.intersects(area)) painter.drawText(hintRect, flags, hint);
 
-  if (logo.intersects(area) && !shipPicture.isNull()) {
+  if (logo.intersects(area) && !stationState.shipPicture.isNull()) {
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    painter.drawImage(logo.topLeft(), shipPicture.convertToFormat(QImage::Format_RGB32));
+    painter.drawImage(logo.topLeft(), stationState.shipPicture.convertToFormat(QImage::Format_RGB32));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
 }

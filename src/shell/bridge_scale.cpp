@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "core/bridge_size.h"
+#include "core/core_state.h"
 #include "core/settings_file.h"
 #include "lifecycle/data_directory.h"
 
 namespace {
 // The size the player chose, from the file the game will read its settings from.
 int ChosenBridgeSize() {
-  settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
-                                    QFile::encodeName(PerUserSettingsFile()).toStdString());
+  coreState.settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
+                                              QFile::encodeName(PerUserSettingsFile()).toStdString());
   const std::optional<ProfileText> text = LoadSettingsText();
   return text ? OptionsFrom(*text).bridgeSize : BridgeSizeAutomatic;
 }

@@ -13,6 +13,7 @@
 
 #include "core/bridge_size.h"
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
@@ -26,6 +27,7 @@
 #include "lifecycle/mission_journals.h"
 #include "sector/action_state.h"
 #include "sector/command_turns.h"
+#include "sector/sector_state.h"
 #include "shell/about_box.h"
 #include "shell/bridge_background.h"
 #include "shell/busy_cursor.h"
@@ -68,12 +70,12 @@ FrameWindow::FrameWindow() : bridge_(new BridgeBackground(this)) {
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
   bridge_->BuildStarField(screen.width(), screen.height());
 
-  game.skillLevel = options.skillSetting;
-  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), true);
+  coreState.game.skillLevel = coreState.options.skillSetting;
+  menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(coreState.options.skillSetting), true);
   if (InitSound() == 0) {
     // Without speakers the sounds are off for this run only: the player's choice is kept.
-    soundsChoiceWithoutSpeakers_ = options.soundsEnabled;
-    options.soundsEnabled = 0;
+    soundsChoiceWithoutSpeakers_ = coreState.options.soundsEnabled;
+    coreState.options.soundsEnabled = 0;
     menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, false);
     menus_->SetEnabled(MenuSet::Game, MenuCommand::Sounds, false);
   }
@@ -106,7 +108,7 @@ void FrameWindow::AddStationKeys() {
     auto* shortcut = new QShortcut(QKeySequence(StationKey(button)), this);
     // As the Controls window's button does: not while an action runs.
     connect(shortcut, &QShortcut::activated, this, [button] {
-      if (!actionInProgress) ShowStation(ControlsWindow::StationOf(button));
+      if (!sectorState.actionInProgress) ShowStation(ControlsWindow::StationOf(button));
     });
   }
 }
@@ -171,20 +173,20 @@ void FrameWindow::Command(int id) {
     case M::EndGame: EndGameCommand(); return;
     case M::Exit: Exit(); return;
     case M::Pause:
-      if (!pausedFlag) {
-        pausedFlag = 1;
+      if (!coreState.pausedFlag) {
+        coreState.pausedFlag = 1;
         ShowPauseWindow(this, *menus_);
       }
       return;
-    case M::AutoSrs: ToggleOption(options.autoSrs, id); return;
-    case M::SingleControl: ToggleOption(options.singleControlWindow, id); return;
-    case M::PauseWhenIconic: ToggleOption(options.pauseWhenIconic, id); return;
+    case M::AutoSrs: ToggleOption(coreState.options.autoSrs, id); return;
+    case M::SingleControl: ToggleOption(coreState.options.singleControlWindow, id); return;
+    case M::PauseWhenIconic: ToggleOption(coreState.options.pauseWhenIconic, id); return;
     case M::Sounds:
-      ToggleOption(options.soundsEnabled, id);
-      if (!options.soundsEnabled) StopSound();
+      ToggleOption(coreState.options.soundsEnabled, id);
+      if (!coreState.options.soundsEnabled) StopSound();
       return;
     case M::RecordMissions:
-      ToggleOption(options.recordMissions, id);
+      ToggleOption(coreState.options.recordMissions, id);
       RecordMissionsAsOptionsSay();
       return;
     case M::Cascade: CascadeStations(*bridge_); return;
@@ -209,17 +211,17 @@ void FrameWindow::Command(int id) {
 }
 
 void FrameWindow::ChooseSkill(SkillLevel level) {
-  if (level != options.skillSetting) {
-    menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(options.skillSetting), false);
-    options.skillSetting = level;
-    game.skillLevel = level;
+  if (level != coreState.options.skillSetting) {
+    menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(coreState.options.skillSetting), false);
+    coreState.options.skillSetting = level;
+    coreState.game.skillLevel = level;
   }
   menus_->SetChecked(MenuSet::Idle, MenuCommand::SkillBase + static_cast<int>(level), true);
 }
 
 void FrameWindow::ChooseBridgeSize(int size) {
-  const bool changed = size != options.bridgeSize;
-  options.bridgeSize = size;
+  const bool changed = size != coreState.options.bridgeSize;
+  coreState.options.bridgeSize = size;
   CheckOptionItems();
   // Qt draws the whole program at one scale, taken as it starts.
   if (changed)
@@ -233,13 +235,13 @@ void FrameWindow::ToggleOption(int& option, int command) {
 }
 
 void FrameWindow::CheckOptionItems() {
-  menus_->SetChecked(MenuSet::Game, MenuCommand::AutoSrs, options.autoSrs != 0);
-  menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, options.singleControlWindow != 0);
-  menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, options.pauseWhenIconic != 0);
-  menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, options.soundsEnabled != 0);
-  menus_->SetChecked(MenuSet::Game, MenuCommand::RecordMissions, options.recordMissions != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::AutoSrs, coreState.options.autoSrs != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::SingleControl, coreState.options.singleControlWindow != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::PauseWhenIconic, coreState.options.pauseWhenIconic != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::Sounds, coreState.options.soundsEnabled != 0);
+  menus_->SetChecked(MenuSet::Game, MenuCommand::RecordMissions, coreState.options.recordMissions != 0);
   for (int size = BridgeSizeAutomatic; size <= LargestBridgeScale; ++size)
-    menus_->SetChecked(MenuSet::Game, MenuCommand::BridgeSizeBase + size, options.bridgeSize == size);
+    menus_->SetChecked(MenuSet::Game, MenuCommand::BridgeSizeBase + size, coreState.options.bridgeSize == size);
 }
 
 void FrameWindow::ForwardToActiveStation(int id) {
@@ -325,9 +327,9 @@ void FrameWindow::Exit() {
 
 void FrameWindow::ShutDown() {
   ::ShutdownSound();
-  if (soundsChoiceWithoutSpeakers_) options.soundsEnabled = *soundsChoiceWithoutSpeakers_;
+  if (soundsChoiceWithoutSpeakers_) coreState.options.soundsEnabled = *soundsChoiceWithoutSpeakers_;
   WriteSettings();
-  if (game.gamePhase != GamePhase::NoGame) ::EndGame();
+  if (coreState.game.gamePhase != GamePhase::NoGame) ::EndGame();
   FreeSharedPictures();
 }
 
@@ -361,11 +363,11 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 void FrameWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
-  if (!options.pauseWhenIconic || game.InRedAlert()) return;
+  if (!coreState.options.pauseWhenIconic || coreState.game.InRedAlert()) return;
   if (isMinimized()) {
-    pausedFlag = 1;
+    coreState.pausedFlag = 1;
     StopSound();
   } else if (isMaximized()) {
-    pausedFlag = 0;
+    coreState.pausedFlag = 0;
   }
 }

@@ -8,13 +8,9 @@
 #include <vector>
 
 #include "core/host.h"
+#include "shell/shell_state.h"
 
 namespace {
-IdleDuties idleDuties{};
-bool quitRequested = false;
-std::vector<std::function<void()>> heldCommands;
-int quitCode = 0;
-
 // A pump never takes more than this many dispatcher rounds, so a stream of events that
 // keeps coming back (a zero-length timer) cannot hold an animation up.
 constexpr int PumpRoundLimit = 64;
@@ -40,30 +36,24 @@ void MakePreciseAlarm(QTimer& alarm) {
 }
 }  // namespace
 
-void SetIdleDuties(const IdleDuties& duties) { idleDuties = duties; }
+void SetIdleDuties(const IdleDuties& duties) { shellState.idleDuties = duties; }
 
 void RequestQuit(int code) {
-  if (quitRequested) return;
-  quitRequested = true;
-  quitCode = code;
+  if (shellState.quitRequested) return;
+  shellState.quitRequested = true;
+  shellState.quitCode = code;
 }
 
-bool QuitRequested() { return quitRequested; }
+bool QuitRequested() { return shellState.quitRequested; }
 
-void ResetMainLoop() {
-  quitRequested = false;
-  quitCode = 0;
-  heldCommands.clear();
-}
-
-void HoldUntilActionEnds(std::function<void()> command) { heldCommands.push_back(std::move(command)); }
+void HoldUntilActionEnds(std::function<void()> command) { shellState.heldCommands.push_back(std::move(command)); }
 
 void RunHeldCommands() {
   // A held command may itself hold another (a prompt's box runs no action, but be safe).
   std::vector<std::function<void()>> due;
-  due.swap(heldCommands);
+  due.swap(shellState.heldCommands);
   for (auto& command : due) {
-    if (quitRequested) break;
+    if (shellState.quitRequested) break;
     command();
   }
 }
@@ -73,34 +63,34 @@ int RunMainLoop() {
   MakePreciseAlarm(alarm);
   std::uint32_t lastMessageTime = TickCount();
 
-  while (!quitRequested) {
+  while (!shellState.quitRequested) {
     // Back at the loop's own level no action is running (a player's action ran inside a
     // dispatch, an alien's inside the last idle pass): what was held runs now.
     RunHeldCommands();
-    if (quitRequested) break;
+    if (shellState.quitRequested) break;
     if (DispatchWaitingEvents()) {
       lastMessageTime = TickCount();
       // Objects handed to deleteLater() outside any event go now, at the loop's own level.
       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       continue;
     }
-    if (quitRequested) break;
+    if (shellState.quitRequested) break;
 
-    const NextIdlePass next = RunIdlePass(idleDuties, lastMessageTime);
+    const NextIdlePass next = RunIdlePass(shellState.idleDuties, lastMessageTime);
     switch (next.kind) {
       case NextIdlePass::Immediately: continue;
       case NextIdlePass::AtTick: ArmAlarm(alarm, next.tick); break;
       case NextIdlePass::AfterNextMessage: alarm.stop(); break;
     }
-    if (quitRequested) break;
+    if (shellState.quitRequested) break;
     SleepUntilEvent();
     lastMessageTime = TickCount();
   }
-  return quitCode;
+  return shellState.quitCode;
 }
 
 void PumpPendingMessages() {
-  for (int round = 0; round < PumpRoundLimit && !quitRequested; ++round)
+  for (int round = 0; round < PumpRoundLimit && !shellState.quitRequested; ++round)
     if (!DispatchWaitingEvents()) break;
 }
 
@@ -109,7 +99,7 @@ void WaitPumping(std::uint32_t ms) {
   PumpPendingMessages();
   QTimer alarm;
   MakePreciseAlarm(alarm);
-  while (!quitRequested && TickCount() < deadline) {
+  while (!shellState.quitRequested && TickCount() < deadline) {
     ArmAlarm(alarm, deadline);
     SleepUntilEvent();
     PumpPendingMessages();

@@ -31,6 +31,3 @@ bool QuitRequested();
 void HoldUntilActionEnds(std::function<void()> command);
 // Runs the held commands now (the main loop does this between dispatches).
 void RunHeldCommands();
-
-// Back to program start (for tests): no quit pending, no message seen, nothing held.
-void ResetMainLoop();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/options.h"
 #include "lifecycle/modal_popup.h"
 #include "shell/frame_menus.h"
@@ -31,6 +32,6 @@ void ShowPauseWindow(QWidget* frame, FrameMenus& menus) {
   StopSound();
   PausePopup popup(frame);
   popup.RunModal();
-  pausedFlag = 0;
+  coreState.pausedFlag = 0;
   menus.SetEnabled(MenuSet::Game, MenuCommand::Pause, true);
 }

@@ -21,6 +21,7 @@
 #include "stations/short_range_scan.h"
 #include "stations/sound.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 
 namespace {
@@ -47,7 +48,7 @@ void QtHost::WaitPumping(std::uint32_t ms) {
 }
 
 void QtHost::MessagesChanged() {
-  if (auto* messages = qobject_cast<MessagesStation*>(messagesWindow)) messages->ShowNewest();
+  if (auto* messages = qobject_cast<MessagesStation*>(stationState.messagesWindow)) messages->ShowNewest();
 }
 
 void QtHost::ShipMessagePosted(const std::string&) {}
@@ -95,7 +96,8 @@ bool QtHost::IsStationMinimized(Station s) {
 void QtHost::TakeFocusFrom(Station s) {
   StationWindow* window = StationHandle(s);
   QWidget* focus = QApplication::focusWidget();
-  if (window && focus && window->isAncestorOf(focus) && controlsWindow) controlsWindow->setFocus();
+  if (window && focus && window->isAncestorOf(focus) && stationState.controlsWindow)
+    stationState.controlsWindow->setFocus();
 }
 
 void QtHost::PostScanRequest(std::function<void()> request) {
@@ -108,9 +110,9 @@ void QtHost::EnableMenuItem(int command, bool enabled) {
 
 void QtHost::StartConditionBlink() {
   // On the virtual clock of the window tests the blink ticks only when a test makes it.
-  if (!statusWindow || virtualNow_) return;
+  if (!stationState.statusWindow || virtualNow_) return;
   if (!blinkTimer_) {
-    blinkTimer_ = new QTimer(statusWindow);
+    blinkTimer_ = new QTimer(stationState.statusWindow);
     QObject::connect(blinkTimer_, &QTimer::timeout, [] { StatusBlinkTick(); });
   }
   blinkTimer_->start(BlinkPeriodMs);
@@ -121,7 +123,7 @@ void QtHost::StopConditionBlink() {
 }
 
 void QtHost::StandDown() {
-  if (auto* phasers = qobject_cast<PhaserStation*>(phaserWindow)) phasers->StopTargetLock();
+  if (auto* phasers = qobject_cast<PhaserStation*>(stationState.phaserWindow)) phasers->StopTargetLock();
 }
 
 void QtHost::SetBusy(bool busy) {

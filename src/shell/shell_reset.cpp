@@ -1,9 +1,9 @@
 #include "shell/shell_reset.h"
 
-#include "shell/main_loop.h"
+#include "shell/shell_state.h"
 #include "stations/station_reset.h"
 
 void ResetShellState(Host& host) {
   ResetStationState(host);
-  ResetMainLoop();
+  shellState = ShellState{};
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Program start for the whole program: every layer's state, then the main loop with no
-// quit pending and nothing held. Every window test of the frame starts from here.
+// Program start for the whole program: every layer's record, then a fresh ShellState (no idle
+// duties, no quit pending, nothing held). Every window test of the frame starts from here.
 
 class Host;
 

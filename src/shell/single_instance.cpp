@@ -19,14 +19,14 @@ constexpr unsigned long RetryMs = 20;
 
 // What a later start says: "forward" alone, or "open", a newline and the saved game's
 // absolute path in UTF-8. Anything longer than a path can be is not listened to.
-const QByteArray ForwardRequest = QByteArrayLiteral("forward");
-const QByteArray OpenRequest = QByteArrayLiteral("open\n");
+constexpr QByteArrayView ForwardRequest("forward");
+constexpr QByteArrayView OpenRequest("open\n");
 constexpr qsizetype LongestRequest = qsizetype{64} * 1024;
 
 QByteArray Request(const QString& gameFile) {
-  if (gameFile.isEmpty()) return ForwardRequest;
+  if (gameFile.isEmpty()) return ForwardRequest.toByteArray();
   // The first copy runs in a folder of its own: a relative path would mean another file there.
-  return OpenRequest + QFileInfo(gameFile).absoluteFilePath().toUtf8();
+  return OpenRequest.toByteArray() + QFileInfo(gameFile).absoluteFilePath().toUtf8();
 }
 
 // The saved game a request hands over; empty for a plain "forward" and for anything unknown.

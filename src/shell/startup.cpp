@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <cstdio>
 
+#include "core/core_state.h"
 #include "core/game_over.h"
 #include "core/game_state.h"
 #include "core/high_score_file.h"
@@ -94,14 +95,15 @@ int RunKestrav(const QString& gameFile) {
   if (instance.AnotherIsRunning(gameFile)) return 0;
 
   if (!LoadBundles()) return 1;
-  settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
-                                    QFile::encodeName(PerUserSettingsFile()).toStdString());
+  coreState.settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),
+                                              QFile::encodeName(PerUserSettingsFile()).toStdString());
   // What saves killed midway left where the game writes its own files (they go unseen).
-  for (const QString& folder : {QFileInfo(QFile::decodeName(settingsPath.c_str())).absolutePath(), DataDirectory()})
+  for (const QString& folder :
+       {QFileInfo(QFile::decodeName(coreState.settingsPath.c_str())).absolutePath(), DataDirectory()})
     RemoveSaveLeftovers(QFile::encodeName(folder).toStdString());
   ReadSettings();
   RecordMissionsAsOptionsSay();
-  highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
+  coreState.highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
   const bool flownOverDesktop = PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
@@ -112,7 +114,7 @@ int RunKestrav(const QString& gameFile) {
     if (!handedOver.isEmpty()) frame.OpenFromOutside(handedOver);
   });
   AskToSaveBeforeSessionEnds(*qApp);
-  SetIdleDuties({[] { KeepAmbience(pausedFlag != 0); }, HandleGameOver, AnyMenuOpen});
+  SetIdleDuties({[] { KeepAmbience(coreState.pausedFlag != 0); }, HandleGameOver, AnyMenuOpen});
 
   {
     BusyCursor busy;
@@ -122,7 +124,7 @@ int RunKestrav(const QString& gameFile) {
     frame.activateWindow();  // the keyboard works at once, with or without a window manager
     frame.repaint();
     if (!flownOverDesktop) PlayIntroFlyByOver(frame);
-    game.nextClockTick = TickCount() + ClockStart;
+    coreState.game.nextClockTick = TickCount() + ClockStart;
     PlaySoundNow(Sounds::StartUp, false);
   }
   if (!gameFile.isEmpty())

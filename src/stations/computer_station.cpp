@@ -7,13 +7,15 @@
 #include <QTimerEvent>
 #include <algorithm>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/console_keyboard.h"
 #include "stations/panel_drawing.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 
-ComputerStation* ComputerConsole() { return qobject_cast<ComputerStation*>(computerWindow); }
+ComputerStation* ComputerConsole() { return qobject_cast<ComputerStation*>(stationState.computerWindow); }
 
 namespace {
 const QColor Maroon(128, 0, 0);
@@ -35,7 +37,7 @@ QFont ConsoleFont() {
   return font;
 }
 
-bool ComputerWorks() { return game.Working(ShipSystem::Computer); }
+bool ComputerWorks() { return coreState.game.Working(ShipSystem::Computer); }
 
 ConsoleKey KeyOf(int qtKey) {
   switch (qtKey) {
@@ -130,7 +132,7 @@ void ComputerStation::Character(char c) {
   if (answer == ConsoleAnswer::Leave) Leave();
 }
 
-void ComputerStation::Leave() { ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Computer); }
+void ComputerStation::Leave() { ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Computer); }
 
 void ComputerStation::keyPressEvent(QKeyEvent* event) {
   if (ConsoleKeyboardBlocked()) return;  // discarded, not queued

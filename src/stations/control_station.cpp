@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 
 #include "sector/action_state.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
 
 namespace {
@@ -92,7 +94,7 @@ void ControlStation::ShowCourse(CourseSelector& course, int value) {
 }
 
 void ControlStation::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || actionInProgress || pressed_ >= 0) return;
+  if (event->button() != Qt::LeftButton || sectorState.actionInProgress || pressed_ >= 0) return;
   ButtonDown(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
 }
 
@@ -114,7 +116,7 @@ void ControlStation::ClickButton(int index, bool shift) {
 }
 
 void ControlStation::keyPressEvent(QKeyEvent* event) {
-  if (actionInProgress && !TakesKeysDuringAction()) return;
+  if (sectorState.actionInProgress && !TakesKeysDuringAction()) return;
   const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
   const bool shift = modifiers == Qt::ShiftModifier;
   if (event->key() == Qt::Key_Space && (modifiers == Qt::NoModifier || shift)) {
@@ -144,5 +146,5 @@ bool ControlStation::focusNextPrevChild(bool next) {
 }
 
 void ControlStation::PaintFocusRing(QPainter& screen) const {
-  DrawFocusRing(screen, FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]), gridPen.color());
+  DrawFocusRing(screen, FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]), stationState.gridPen.color());
 }

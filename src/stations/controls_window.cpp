@@ -6,6 +6,7 @@
 
 #include "libraries/pictures/program/program_pictures.h"
 #include "sector/action_state.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/surface_drawing.h"
@@ -21,16 +22,15 @@ constexpr Station ButtonStations[ControlsButtonCount] = {
     Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
     Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
 
-QImage FramePicture(bool pressed) {
-  static const QImage on =
-      QImage(QString::fromLatin1(program_pictures::ButtonOn)).convertToFormat(QImage::Format_RGB32);
-  static const QImage off =
-      QImage(QString::fromLatin1(program_pictures::ButtonOff)).convertToFormat(QImage::Format_RGB32);
-  return pressed ? on : off;
+QImage ButtonFrame(const char* picture) {
+  return QImage(QString::fromLatin1(picture)).convertToFormat(QImage::Format_RGB32);
 }
 }  // namespace
 
-ControlsWindow::ControlsWindow(QWidget* parent) : StationWindow(Station::Controls, PanelGrey, parent) {
+ControlsWindow::ControlsWindow(QWidget* parent)
+    : StationWindow(Station::Controls, PanelGrey, parent),
+      frameOn_(ButtonFrame(program_pictures::ButtonOn)),
+      frameOff_(ButtonFrame(program_pictures::ButtonOff)) {
   setFocusPolicy(Qt::StrongFocus);
   for (int i = 0; i < ControlsButtonCount; ++i)
     pictures_[static_cast<std::size_t>(i)] =
@@ -72,7 +72,7 @@ void ControlsWindow::Paint(QPainter& painter) {
 
 void ControlsWindow::DrawControlButton(QPainter& painter, int index, bool pressed) const {
   const QPoint at = positions_[static_cast<std::size_t>(index)];
-  painter.drawImage(at, FramePicture(pressed));
+  painter.drawImage(at, pressed ? frameOn_ : frameOff_);
   painter.drawImage(at + (pressed ? PressedOffset : RaisedOffset), pictures_[static_cast<std::size_t>(index)]);
 }
 
@@ -106,7 +106,7 @@ void ControlsWindow::ShowPressed(bool pressed) {
 // A button acts as a push button: down on the press, up again when the pointer leaves it, and
 // acted on when the mouse is released over it. Nothing answers while the scan runs an action.
 void ControlsWindow::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || actionInProgress || held_ >= 0) return;
+  if (event->button() != Qt::LeftButton || sectorState.actionInProgress || held_ >= 0) return;
   held_ = ButtonAt(event->position().toPoint());
   if (held_ >= 0 && held_ != focused_) {
     update(ButtonRect(focused_));
@@ -116,15 +116,15 @@ void ControlsWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void ControlsWindow::mouseMoveEvent(QMouseEvent* event) {
-  if (held_ < 0 || actionInProgress) return;
+  if (held_ < 0 || sectorState.actionInProgress) return;
   ShowPressed(ButtonRect(held_).contains(event->position().toPoint()));
 }
 
 void ControlsWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || held_ < 0) return;
   const int released = held_;
-  const bool acts = looksPressed_ && !actionInProgress;
-  if (!actionInProgress) ShowPressed(false);
+  const bool acts = looksPressed_ && !sectorState.actionInProgress;
+  if (!sectorState.actionInProgress) ShowPressed(false);
   held_ = -1;
   looksPressed_ = false;
   if (acts && ButtonRect(released).contains(event->position().toPoint())) ShowStation(StationOf(released));
@@ -137,11 +137,11 @@ void ControlsWindow::PaintFocusRing(QPainter& screen) const {
 
 void ControlsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (!actionInProgress && held_ < 0) ShowStation(StationOf(focused_));
+    if (!sectorState.actionInProgress && held_ < 0) ShowStation(StationOf(focused_));
     return;
   }
   if (event->key() != Qt::Key_Space) return StationWindow::keyPressEvent(event);
-  if (event->isAutoRepeat() || actionInProgress || held_ >= 0) return;
+  if (event->isAutoRepeat() || sectorState.actionInProgress || held_ >= 0) return;
   held_ = focused_;
   ShowPressed(true);
 }
@@ -149,8 +149,8 @@ void ControlsWindow::keyPressEvent(QKeyEvent* event) {
 void ControlsWindow::keyReleaseEvent(QKeyEvent* event) {
   if (event->key() != Qt::Key_Space || event->isAutoRepeat() || held_ < 0) return StationWindow::keyReleaseEvent(event);
   const int released = held_;
-  const bool acts = looksPressed_ && !actionInProgress;
-  if (!actionInProgress) ShowPressed(false);
+  const bool acts = looksPressed_ && !sectorState.actionInProgress;
+  if (!sectorState.actionInProgress) ShowPressed(false);
   held_ = -1;
   looksPressed_ = false;
   if (acts) ShowStation(StationOf(released));

@@ -54,6 +54,7 @@ class ControlsWindow : public StationWindow {
   void ShowPressed(bool pressed);
   int ButtonAt(QPoint at) const;
 
+  QImage frameOn_, frameOff_;  // a button's frame, pressed and raised
   std::array<QImage, ControlsButtonCount> pictures_;
   std::array<QPoint, ControlsButtonCount> positions_;
   int held_ = -1;              // the button the mouse went down on

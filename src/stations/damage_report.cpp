@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "core/core_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
-
-int repairShowRemaining = 0;
 
 namespace {
 constexpr int TablePicture = 36;
@@ -33,11 +33,11 @@ constexpr Row Rows[] = {
 }  // namespace
 
 std::string RepairEstimate(ShipSystem s) {
-  const double damage = game.Damage(s);
+  const double damage = coreState.game.Damage(s);
   if (damage == 0.0) return " - OK -";
   if (damage < 0.0) return "DESTROYED";
-  double repair = game.RepairDate(s);
-  if (repairShowRemaining) repair -= game.stardateNow;  // overdue shows as negative
+  double repair = coreState.game.RepairDate(s);
+  if (stationState.repairShowRemaining) repair -= coreState.game.stardateNow;  // overdue shows as negative
   char text[32];
   std::snprintf(text, sizeof text, "%-4.1f", repair);
   return text;
@@ -57,7 +57,7 @@ QFont DamageReportStation::EstimateFont() { return ArialFont(EstimatePixels); }
 
 void DamageReportStation::Paint(QPainter& painter) {
   QImage table = table_;  // the estimates are written into a copy
-  if (game.Working(ShipSystem::DamageControl)) {
+  if (coreState.game.Working(ShipSystem::DamageControl)) {
     QPainter writer(&table);
     writer.setFont(font_);
     writer.setPen(EstimateYellow);
@@ -71,8 +71,8 @@ void DamageReportStation::Paint(QPainter& painter) {
 }
 
 void DamageReportStation::SwitchColumn() {
-  if (!game.Working(ShipSystem::DamageControl)) return;
-  repairShowRemaining = !repairShowRemaining;
+  if (!coreState.game.Working(ShipSystem::DamageControl)) return;
+  stationState.repairShowRemaining = !stationState.repairShowRemaining;
   Invalidate(false);
 }
 

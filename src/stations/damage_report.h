@@ -12,10 +12,6 @@
 #include "core/game_state.h"
 #include "stations/station_window.h"
 
-// 1 while the report shows the time still to go instead of the repair stardate. It belongs
-// to the program run: it keeps its value from one game to the next and is not saved.
-extern int repairShowRemaining;
-
 // What the report shows for system s at the moment.
 std::string RepairEstimate(ShipSystem s);
 

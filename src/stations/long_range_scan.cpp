@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "stations/panel_drawing.h"
@@ -89,7 +90,7 @@ void LongRangeScanWindow::Paint(QPainter& painter) {
   QImage& image = Surface();
   for (int i = 8; i >= 0; --i) DrawLine(image, {right, bottom - i * h}, {right - 8 * w, bottom - i * h}, GridBlue);
   for (int i = 1; i <= 8; ++i) DrawLine(image, {right - i * w, bottom}, {right - i * w, bottom - 8 * h}, GridBlue);
-  if (!game.Working(ShipSystem::LRS)) return;
+  if (!coreState.game.Working(ShipSystem::LRS)) return;
 
   painter.setFont(font_);
   for (int i = 8; i >= 1; --i) {
@@ -101,9 +102,9 @@ void LongRangeScanWindow::Paint(QPainter& painter) {
     DrawCentred(painter, QRect(0, bottom - i * h, w, h).adjusted(2, 2, -2, -2), number, QColor(GridBlue), false);
   }
   for (int q = QuadrantCount - 1; q >= 0; --q)
-    if (game.galaxy[static_cast<std::size_t>(q)].flags & QuadrantFlag::Charted)
-      DrawCentred(painter, QuadrantTextRect(q), QuadrantDigits(game.galaxy[static_cast<std::size_t>(q)]), DigitRed,
-                  true);
+    if (coreState.game.galaxy[static_cast<std::size_t>(q)].flags & QuadrantFlag::Charted)
+      DrawCentred(painter, QuadrantTextRect(q), QuadrantDigits(coreState.game.galaxy[static_cast<std::size_t>(q)]),
+                  DigitRed, true);
 }
 
 void LongRangeScanWindow::timerEvent(QTimerEvent* event) {
@@ -114,14 +115,14 @@ void LongRangeScanWindow::timerEvent(QTimerEvent* event) {
 }
 
 void LongRangeScanWindow::BlinkTick() {
-  if (Minimized() || !game.Working(ShipSystem::LRS) || pausedFlag) return;
+  if (Minimized() || !coreState.game.Working(ShipSystem::LRS) || coreState.pausedFlag) return;
   // Shown whether or not the ship's own quadrant is charted.
   const QColor shade = (blinkCount_ & 1) ? DimRed : DigitRed;
   ++blinkCount_;
-  const QRect box = QuadrantTextRect(game.shipQuadrant);
+  const QRect box = QuadrantTextRect(coreState.game.shipQuadrant);
   QPainter painter(&Surface());
   painter.setFont(font_);
-  DrawCentred(painter, box, QuadrantDigits(game.ShipQuadrantRecord()), shade, true);
+  DrawCentred(painter, box, QuadrantDigits(coreState.game.ShipQuadrantRecord()), shade, true);
   update(box);
 }
 
@@ -130,5 +131,5 @@ void LongRangeScanWindow::keyPressEvent(QKeyEvent* event) {
     StationWindow::keyPressEvent(event);
     return;
   }
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::LongRangeScan);
+  ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::LongRangeScan);
 }

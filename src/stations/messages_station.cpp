@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "stations/panel_drawing.h"
@@ -120,11 +121,11 @@ void MessagesStation::Scroll(ScrollRequest request, int thumb) {
 }
 
 void MessagesStation::PaintFocusRing(QPainter& screen) const {
-  DrawFocusRing(screen, QRect(0, 0, TextWidth(), height()), ConditionColour(game.gamePhase));
+  DrawFocusRing(screen, QRect(0, 0, TextWidth(), height()), ConditionColour(coreState.game.gamePhase));
 }
 
 void MessagesStation::Paint(QPainter& painter) {
-  if (!game.Working(ShipSystem::MessageDisplay)) {
+  if (!coreState.game.Working(ShipSystem::MessageDisplay)) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
@@ -136,12 +137,13 @@ void MessagesStation::Paint(QPainter& painter) {
   const int ascent = QFontMetrics(font_).ascent();
 
   painter.setFont(font_);
-  painter.setPen(ConditionColour(game.gamePhase));
+  painter.setPen(ConditionColour(coreState.game.gamePhase));
   painter.setBackground(Qt::black);
   painter.setBackgroundMode(Qt::OpaqueMode);
   painter.setClipRect(0, 0, TextWidth(), h);
   for (int i = first; i < end; ++i) {
     const int top = (i - scrollPos_) * lineHeight_ + offset;
-    painter.drawText(TextLeft, top + ascent, QString::fromLatin1(messageLines[static_cast<std::size_t>(i)].data()));
+    painter.drawText(TextLeft, top + ascent,
+                     QString::fromLatin1(coreState.messageLines[static_cast<std::size_t>(i)].data()));
   }
 }

@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/scan_requests.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 
@@ -24,7 +26,7 @@ NavigationStation::NavigationStation(QWidget* parent)
               CourseSelector::ExecuteButton};
 }
 
-bool NavigationStation::WarpDriveWorks() { return game.Working(ShipSystem::Warp); }
+bool NavigationStation::WarpDriveWorks() { return coreState.game.Working(ShipSystem::Warp); }
 
 void NavigationStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
@@ -80,7 +82,7 @@ void NavigationStation::ButtonDown(QPoint at, bool shift) {
 }
 
 void NavigationStation::ButtonUp(int index, QPoint at) {
-  if (index == Execute && !actionInProgress && CourseSelector::ExecuteButton.contains(at)) Engage();
+  if (index == Execute && !sectorState.actionInProgress && CourseSelector::ExecuteButton.contains(at)) Engage();
 }
 
 std::span<const NavigationStation::ButtonKey> NavigationStation::ButtonKeys() const {
@@ -103,6 +105,6 @@ void NavigationStation::KeyDown(int virtualKey, int /*character*/) {
 void NavigationStation::Engage() {
   if (impulse_.Value() == 0 && warp_.Value() == 0) return;
   host().PlaySoundNow(Sounds::Acknowledge, false);
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Navigation);
+  ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Navigation);
   RequestMove(course_.Course(), impulse_.Value(), warp_.Value());
 }

@@ -4,12 +4,14 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/options.h"
 #include "sector/course.h"
 #include "stations/shared_pictures.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "stations/surface_drawing.h"
 
@@ -78,7 +80,7 @@ QImage CopyPicture(const QImage& picture) { return picture.copy(); }
 
 void DrawCourseNeedle(QImage& surface, int cx, int cy, int oldCourse, int newCourse) {
   if (oldCourse >= 0) DrawLine(surface, {cx, cy}, NeedleEnd(cx, cy, oldCourse), qRgb(0, 0, 0));
-  if (newCourse >= 0) DrawLine(surface, {cx, cy}, NeedleEnd(cx, cy, newCourse), gridPen.color().rgb());
+  if (newCourse >= 0) DrawLine(surface, {cx, cy}, NeedleEnd(cx, cy, newCourse), stationState.gridPen.color().rgb());
 }
 
 bool MouseHeldFor(std::uint32_t ms) {
@@ -105,12 +107,12 @@ bool MouseHeldFor(std::uint32_t ms) {
 
 void ShowStation(Station station) {
   StationWindow* shown = StationHandle(station);
-  if (options.singleControlWindow) {
+  if (coreState.options.singleControlWindow) {
     static constexpr Station Minimizable[] = {Station::ShortRangeScan, Station::LongRangeScan,   Station::Navigation,
                                               Station::Shields,        Station::PhotonTorpedoes, Station::Phasers,
                                               Station::DamageReport,   Station::Computer};
     for (Station other : Minimizable) {
-      if (other == station || (other == Station::Computer && game.messagesToComputer)) continue;
+      if (other == station || (other == Station::Computer && coreState.game.messagesToComputer)) continue;
       StationWindow* window = StationHandle(other);
       if (window && !Frame(window)->isMinimized()) Frame(window)->showMinimized();
     }

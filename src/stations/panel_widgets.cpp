@@ -8,6 +8,7 @@
 #include "stations/control_station.h"
 #include "stations/panel_drawing.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 
 // ---- Factor selector ----
 
@@ -18,7 +19,8 @@ QRect FactorSelector::Paint(QImage& surface, const QImage& panel) const {
 }
 
 QRect FactorSelector::DrawValue(QImage& surface) const {
-  DrawDigits(surface, std::string(1, static_cast<char>('0' + value_)), glyphAt_.x(), glyphAt_.y(), courseDigitStrip);
+  DrawDigits(surface, std::string(1, static_cast<char>('0' + value_)), glyphAt_.x(), glyphAt_.y(),
+             stationState.courseDigitStrip);
   return ValueRect();
 }
 
@@ -67,17 +69,19 @@ constexpr CourseKey CourseKeys[] = {
 }  // namespace
 
 void CourseSelector::Paint(QImage& surface) const {
-  BlitPicture(surface, CompassAt.x(), CompassAt.y(), compassPicture);
-  DrawDigits(surface, FormatThreeDigits(course_), CourseReadoutAt.x(), CourseReadoutAt.y(), courseDigitStrip);
+  BlitPicture(surface, CompassAt.x(), CompassAt.y(), stationState.compassPicture);
+  DrawDigits(surface, FormatThreeDigits(course_), CourseReadoutAt.x(), CourseReadoutAt.y(),
+             stationState.courseDigitStrip);
   DrawCourseNeedle(surface, Centre.x(), Centre.y(), -1, course_);
 }
 
 void CourseSelector::PaintExecute(QImage& surface) {
-  BlitPicture(surface, ExecuteAt.x(), ExecuteAt.y(), executeButtonPicture);
+  BlitPicture(surface, ExecuteAt.x(), ExecuteAt.y(), stationState.executeButtonPicture);
 }
 
 void CourseSelector::Show(QImage& surface, int course) {
-  DrawDigits(surface, FormatThreeDigits(course), CourseReadoutAt.x(), CourseReadoutAt.y(), courseDigitStrip);
+  DrawDigits(surface, FormatThreeDigits(course), CourseReadoutAt.x(), CourseReadoutAt.y(),
+             stationState.courseDigitStrip);
   DrawCourseNeedle(surface, Centre.x(), Centre.y(), course_, course);
   course_ = course;
 }
@@ -132,15 +136,15 @@ void EnergyTransferPanel::Paint(QImage& surface, const QImage& chargePicture) co
 }
 
 void EnergyTransferPanel::PaintPictures(QImage& surface, const QImage& chargePicture) {
-  BlitPicture(surface, DilithiumPanelAt.x(), DilithiumPanelAt.y(), dilithiumPanelPicture);
+  BlitPicture(surface, DilithiumPanelAt.x(), DilithiumPanelAt.y(), stationState.dilithiumPanelPicture);
   BlitPicture(surface, ChargePanelAt.x(), ChargePanelAt.y(), chargePicture);
-  BlitPicture(surface, ArrowsAt.x(), ArrowsAt.y(), transferArrowsPicture);
-  BlitPicture(surface, TransferExecuteAt.x(), TransferExecuteAt.y(), executeButtonPicture);
+  BlitPicture(surface, ArrowsAt.x(), ArrowsAt.y(), stationState.transferArrowsPicture);
+  BlitPicture(surface, TransferExecuteAt.x(), TransferExecuteAt.y(), stationState.executeButtonPicture);
 }
 
 QRect EnergyTransferPanel::DrawAmounts(QImage& surface) const {
-  DrawDigits(surface, FourDigits(available), AvailableAt.x(), AvailableAt.y(), digitStrip);
-  DrawDigits(surface, FourDigits(charge), ChargeAt.x(), ChargeAt.y(), digitStrip);
+  DrawDigits(surface, FourDigits(available), AvailableAt.x(), AvailableAt.y(), stationState.digitStrip);
+  DrawDigits(surface, FourDigits(charge), ChargeAt.x(), ChargeAt.y(), stationState.digitStrip);
   if (available + charge != 0) {
     const double scale = static_cast<double>(GaugeBar.width()) / (available + charge);
     const int availableWidth = static_cast<int>(scale * available);

@@ -4,11 +4,13 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/options.h"
 #include "sector/action_state.h"
 #include "sector/phasers.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/short_range_scan.h"
@@ -38,13 +40,13 @@ PhaserStation::PhaserStation(QWidget* parent)
   setWindowTitle(QStringLiteral("Phasers"));
   buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EdgeRect(55, 30, 66, 41),
               EdgeRect(55, 50, 66, 61), EnergyTransferPanel::ExecuteButton};
-  panel_.available = game.shipEnergy;
+  panel_.available = coreState.game.shipEnergy;
   StartTargetLock();
 }
 
 PhaserStation::~PhaserStation() { StopTargetLock(); }
 
-bool PhaserStation::PhasersWork() { return game.Working(ShipSystem::Phaser); }
+bool PhaserStation::PhasersWork() { return coreState.game.Working(ShipSystem::Phaser); }
 
 bool PhaserStation::Minimized() const {
   const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget());
@@ -104,7 +106,7 @@ void PhaserStation::ButtonDown(QPoint at, bool shift) {
 
 void PhaserStation::ButtonUp(int index, QPoint at) {
   if (index == Execute) {
-    if (!actionInProgress && EnergyTransferPanel::ExecuteButton.contains(at)) Fire();
+    if (!sectorState.actionInProgress && EnergyTransferPanel::ExecuteButton.contains(at)) Fire();
   } else if (index == SingleTarget || index == WideDispersal) {
     // The mode buttons act wherever the button is released.
     singleTarget_ = index == SingleTarget;
@@ -128,7 +130,7 @@ void PhaserStation::KeyDown(int virtualKey, int character) {
 
 void PhaserStation::Fire() {
   ExecutePhasers(
-      game, host(), host(), panel_.charge, singleTarget_,
+      coreState.game, host(), host(), panel_.charge, singleTarget_,
       [](std::function<void()> request) {
         if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(std::move(request));
       },
@@ -138,12 +140,12 @@ void PhaserStation::Fire() {
           SetFromShip();
           ShowAmounts();
         }
-        ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
+        ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Phasers);
       });
 }
 
 void PhaserStation::SetFromShip() {
-  const PhaserPanelAmounts amounts = PhaserPanelFromShip(game, panel_.charge);
+  const PhaserPanelAmounts amounts = PhaserPanelFromShip(coreState.game, panel_.charge);
   panel_.available = amounts.available;
   panel_.charge = amounts.charge;
 }
@@ -170,7 +172,7 @@ void PhaserStation::ActivationChanged() {
 }
 
 void PhaserStation::StartTargetLock() {
-  if (lockTimer_ != 0 || game.ShipQuadrantRecord().alienCount <= 0 || !PhasersWork()) return;
+  if (lockTimer_ != 0 || coreState.game.ShipQuadrantRecord().alienCount <= 0 || !PhasersWork()) return;
   lockTimer_ = startTimer(TargetLockPeriodMs);
 }
 
@@ -189,7 +191,7 @@ void PhaserStation::timerEvent(QTimerEvent* event) {
 }
 
 void PhaserStation::TargetLockTick() {
-  if (Minimized() || !PhasersWork() || pausedFlag) return;
+  if (Minimized() || !PhasersWork() || coreState.pausedFlag) return;
   QImage& image = Surface();
   if (lockTicks_ % 2 == 1)
     BlitPicture(image, TargetLockAt.x(), TargetLockAt.y(), targetLockPicture_);

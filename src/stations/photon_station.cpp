@@ -2,15 +2,18 @@
 
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/options.h"
 #include "sector/action_state.h"
+#include "sector/sector_state.h"
 #include "sector/torpedoes.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
 #include "stations/short_range_scan.h"
+#include "stations/station_state.h"
 
 namespace {
 constexpr int DistancePanelPicture = 37;
@@ -25,7 +28,7 @@ PhotonStation::PhotonStation(QWidget* parent)
               CourseSelector::MinusButton, CourseSelector::ExecuteButton};
 }
 
-bool PhotonStation::TubesWork() { return game.Working(ShipSystem::Photon); }
+bool PhotonStation::TubesWork() { return coreState.game.Working(ShipSystem::Photon); }
 
 void PhotonStation::Paint(QPainter& painter) {
   // The panel widgets draw with painters of their own.
@@ -38,7 +41,7 @@ void PhotonStation::Paint(QPainter& painter) {
     course_.Paint(image);
   } else {
     BlitPicture(image, DistancePanelAt.x(), DistancePanelAt.y(), distancePanel_);
-    BlitPicture(image, CompassAt.x(), CompassAt.y(), compassPicture);
+    BlitPicture(image, CompassAt.x(), CompassAt.y(), stationState.compassPicture);
   }
 }
 
@@ -62,7 +65,7 @@ void PhotonStation::ButtonDown(QPoint at, bool shift) {
 }
 
 void PhotonStation::ButtonUp(int index, QPoint at) {
-  if (index == Execute && !actionInProgress && CourseSelector::ExecuteButton.contains(at)) Launch(false);
+  if (index == Execute && !sectorState.actionInProgress && CourseSelector::ExecuteButton.contains(at)) Launch(false);
 }
 
 std::span<const PhotonStation::ButtonKey> PhotonStation::ButtonKeys() const {
@@ -81,8 +84,8 @@ void PhotonStation::KeyDown(int virtualKey, int /*character*/) {
 }
 
 void PhotonStation::Launch(bool wait) {
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
-  ExecuteTorpedo(game, host(), course_.Course(), distance_.Value(), [wait](std::function<void()> request) {
+  ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::PhotonTorpedoes);
+  ExecuteTorpedo(coreState.game, host(), course_.Course(), distance_.Value(), [wait](std::function<void()> request) {
     if (wait)
       request();
     else if (ShortRangeScanWindow* scan = ScanStation())

@@ -1,30 +1,23 @@
 #include "stations/shared_pictures.h"
 
 #include "stations/resource_library.h"
-
-QImage compassPicture;
-QImage executeButtonPicture;
-QImage courseDigitStrip;
-QImage digitStrip;
-QImage transferArrowsPicture;
-QImage dilithiumPanelPicture;
-QImage shipPicture;
-QPen gridPen;
+#include "stations/station_state.h"
 
 void LoadSharedPictures() {
-  compassPicture = resources::Picture(28);
-  executeButtonPicture = resources::Picture(31);
-  courseDigitStrip = resources::Picture(32);
-  digitStrip = resources::Picture(4);
-  transferArrowsPicture = resources::Picture(33);
-  dilithiumPanelPicture = resources::Picture(34);
-  gridPen = QPen(QColor(0, 255, 0), 1, Qt::SolidLine);
-  shipPicture = resources::Picture(7);
+  stationState.compassPicture = resources::Picture(28);
+  stationState.executeButtonPicture = resources::Picture(31);
+  stationState.courseDigitStrip = resources::Picture(32);
+  stationState.digitStrip = resources::Picture(4);
+  stationState.transferArrowsPicture = resources::Picture(33);
+  stationState.dilithiumPanelPicture = resources::Picture(34);
+  stationState.gridPen = QPen(QColor(0, 255, 0), 1, Qt::SolidLine);
+  stationState.shipPicture = resources::Picture(7);
 }
 
 void FreeSharedPictures() {
-  for (QImage* picture : {&compassPicture, &executeButtonPicture, &courseDigitStrip, &digitStrip,
-                          &transferArrowsPicture, &dilithiumPanelPicture, &shipPicture})
+  for (QImage* picture : {&stationState.compassPicture, &stationState.executeButtonPicture,
+                          &stationState.courseDigitStrip, &stationState.digitStrip, &stationState.transferArrowsPicture,
+                          &stationState.dilithiumPanelPicture, &stationState.shipPicture})
     *picture = QImage();
-  gridPen = QPen();
+  stationState.gridPen = QPen();
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/host.h"
 #include "core/options.h"
@@ -11,6 +12,7 @@
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 
 namespace {
 constexpr int ShieldsReadoutPicture = 35;
@@ -18,8 +20,8 @@ constexpr QRgb ShieldCharge = qRgb(0, 128, 128);
 constexpr int ShimmerMs = 75;
 
 QImage ShipFitted() {
-  if (shipPicture.isNull()) return {};
-  return shipPicture.convertToFormat(QImage::Format_RGB32)
+  if (stationState.shipPicture.isNull()) return {};
+  return stationState.shipPicture.convertToFormat(QImage::Format_RGB32)
       .scaled(ShieldStation::ShipRect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 }  // namespace
@@ -38,20 +40,20 @@ ShieldStation::~ShieldStation() {
   if (shimmerTimer_) killTimer(shimmerTimer_);
 }
 
-bool ShieldStation::ShieldsWork() { return game.Working(ShipSystem::Shield); }
+bool ShieldStation::ShieldsWork() { return coreState.game.Working(ShipSystem::Shield); }
 
 void ShieldStation::TakeGameFigures() {
-  panel_.available = takenShipEnergy_ = game.shipEnergy;
-  panel_.charge = takenShieldEnergy_ = game.shieldEnergy;
+  panel_.available = takenShipEnergy_ = coreState.game.shipEnergy;
+  panel_.charge = takenShieldEnergy_ = coreState.game.shieldEnergy;
 }
 
 bool ShieldStation::AdoptChangedGameFigures() {
-  if (game.shipEnergy == takenShipEnergy_ && game.shieldEnergy == takenShieldEnergy_) return false;
+  if (coreState.game.shipEnergy == takenShipEnergy_ && coreState.game.shieldEnergy == takenShieldEnergy_) return false;
   // The transfer the player has set up but not committed moves the same energy from the new
   // figures, as long as it still fits them.
   const int moved = panel_.charge - takenShieldEnergy_;
   TakeGameFigures();
-  if (game.shieldEnergy + moved >= 0 && game.shipEnergy - moved > 0) {
+  if (coreState.game.shieldEnergy + moved >= 0 && coreState.game.shipEnergy - moved > 0) {
     panel_.charge += moved;
     panel_.available -= moved;
   }
@@ -86,7 +88,7 @@ void ShieldStation::Paint(QPainter& painter) {
 
 void ShieldStation::focusInEvent(QFocusEvent* event) {
   // Coming back to the station, the player works on the game's figures of the moment.
-  if (panel_.available != game.shipEnergy || panel_.charge != game.shieldEnergy) {
+  if (panel_.available != coreState.game.shipEnergy || panel_.charge != coreState.game.shieldEnergy) {
     TakeGameFigures();
     Invalidate(false);
   }
@@ -157,7 +159,7 @@ void ShieldStation::Commit() {
   takenShipEnergy_ = panel_.available;
   takenShieldEnergy_ = panel_.charge;
   CommitShieldTransfer(panel_.available, panel_.charge);
-  ShowStation(options.autoSrs ? Station::ShortRangeScan : Station::Shields);
+  ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Shields);
 }
 
 void ShieldStation::StartShimmer() {
@@ -188,7 +190,7 @@ void ShieldStation::ShimmerTick() {
   if (Minimized() || !ShieldsWork()) return;
   // While the shields shimmer the read-outs keep up with the clock and the aliens' hits.
   FollowGameFigures();
-  if (panel_.charge == 0 || pausedFlag) return;
+  if (panel_.charge == 0 || coreState.pausedFlag) return;
   const int red = lcg::rand() % 256;
   const int green = lcg::rand() % 256;
   const int blue = lcg::rand() % 256;

@@ -3,15 +3,18 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "sector/action_state.h"
 #include "sector/scan_animation.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "stations/resource_library.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
 
-ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(srsWindow); }
+ShortRangeScanWindow* ScanStation() { return static_cast<ShortRangeScanWindow*>(stationState.srsWindow); }
 
 namespace {
 constexpr int AnimationMs = 200;
@@ -55,7 +58,7 @@ void ShortRangeScanWindow::ShowSurfaceChange() { update(); }
 
 void ShortRangeScanWindow::Paint(QPainter& painter) {
   // The starfield owns the window while it runs.
-  if (starfieldActive && game.Working(ShipSystem::SRS)) return;
+  if (sectorState.starfieldActive && coreState.game.Working(ShipSystem::SRS)) return;
 
   QImage& image = Surface();
   const int right = width(), bottom = height();
@@ -68,7 +71,7 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
     DrawLine(image, {GridLeft, y}, {GridLeft + TickLength, y}, ScanRed);
     DrawLine(image, {right, y}, {right - TickLength, y}, ScanRed);
   }
-  if (!game.Working(ShipSystem::SRS)) return;
+  if (!coreState.game.Working(ShipSystem::SRS)) return;
 
   painter.setFont(srsFont_);
   painter.setPen(QColor(ScanRed));
@@ -80,7 +83,7 @@ void ShortRangeScanWindow::Paint(QPainter& painter) {
                      digit);
   }
 
-  const QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  const QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       if (const int picture = SectorPicture(Cell::Object(quadrant.cells[y][x])))

@@ -7,9 +7,23 @@
 // The rules reach these functions through Host::PlaySoundNow, PlaySoundAfterCurrent and
 // StopSound; the frame calls InitSound, ShutdownSound and KeepAmbience itself.
 
-#include "core/host.h"
+#include <QByteArray>
+#include <memory>
 
-class SoundOutput;
+#include "core/host.h"
+#include "stations/sound_output.h"
+
+// The channel's state, kept in stationState: at program start no output is chosen and
+// nothing plays.
+struct SoundChannelState {
+  SoundOutput* output = nullptr;
+  std::unique_ptr<SoundOutput> realOutput;  // opened by InitSound when no fake is installed
+  int deviceCount = 0;
+  QByteArray ambienceImage;  // read once at start
+  SoundId currentSound = 0;
+
+  bool Open() const { return deviceCount != 0 && output != nullptr; }
+};
 
 // The player's Sounds switch is options.soundsEnabled (menu item 254, setting "Sounds"):
 // while it is off nothing is played. The frame turns it off for good when InitSound finds
@@ -37,9 +51,6 @@ bool KeepAmbience(bool paused);
 
 // The sound last started (0 after a stop).
 SoundId CurrentSound();
-
-// Back to program start: no output chosen, nothing playing.
-void ResetSoundChannel();
 
 // Tests play through a fake output: install it before InitSound. Without one, InitSound
 // opens the real audio output.

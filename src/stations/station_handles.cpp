@@ -1,30 +1,20 @@
 #include "stations/station_handles.h"
 
-StationWindow* srsWindow = nullptr;
-StationWindow* lrsWindow = nullptr;
-StationWindow* navigationWindow = nullptr;
-StationWindow* photonWindow = nullptr;
-StationWindow* phaserWindow = nullptr;
-StationWindow* shieldWindow = nullptr;
-StationWindow* damageWindow = nullptr;
-StationWindow* computerWindow = nullptr;
-StationWindow* statusWindow = nullptr;
-StationWindow* messagesWindow = nullptr;
-StationWindow* controlsWindow = nullptr;
+#include "stations/station_state.h"
 
 StationWindow*& StationHandle(Station s) {
   switch (s) {
-    case Station::ShortRangeScan: return srsWindow;
-    case Station::LongRangeScan: return lrsWindow;
-    case Station::Navigation: return navigationWindow;
-    case Station::PhotonTorpedoes: return photonWindow;
-    case Station::Phasers: return phaserWindow;
-    case Station::Shields: return shieldWindow;
-    case Station::DamageReport: return damageWindow;
-    case Station::Computer: return computerWindow;
-    case Station::Status: return statusWindow;
-    case Station::Messages: return messagesWindow;
+    case Station::ShortRangeScan: return stationState.srsWindow;
+    case Station::LongRangeScan: return stationState.lrsWindow;
+    case Station::Navigation: return stationState.navigationWindow;
+    case Station::PhotonTorpedoes: return stationState.photonWindow;
+    case Station::Phasers: return stationState.phaserWindow;
+    case Station::Shields: return stationState.shieldWindow;
+    case Station::DamageReport: return stationState.damageWindow;
+    case Station::Computer: return stationState.computerWindow;
+    case Station::Status: return stationState.statusWindow;
+    case Station::Messages: return stationState.messagesWindow;
     case Station::Controls: break;
   }
-  return controlsWindow;
+  return stationState.controlsWindow;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Program start for the stations and everything below them: the rules' state, then the
-// sound channel with no output chosen and the Damage Report showing repair stardates.
+// Program start for the stations and everything below them: the rules' records, then a fresh
+// StationState (no station window, the sound channel with no output chosen, the Damage Report
+// showing repair stardates, no shared picture loaded).
 
 class Host;
 

@@ -2,10 +2,12 @@
 
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/format_text.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 
 namespace {
 constexpr int StatusPanelPicture = 6, ConditionLightsPicture = 1;
@@ -33,7 +35,7 @@ int ConditionLightTop(GamePhase phase) {
 }
 
 void DrawConditionLight(QImage& surface, const QImage& lights) {
-  const int top = ConditionLightTop(game.gamePhase);
+  const int top = ConditionLightTop(coreState.game.gamePhase);
   if (top < 0 || lights.isNull()) return;
   QPainter(&surface).drawImage(LightAt, lights, QRect(QPoint(0, top), LightSize));
 }
@@ -51,21 +53,23 @@ QSize StatusStation::sizeHint() const { return {StatusClientWidth, StatusClientH
 void StatusStation::Paint(QPainter& painter) {
   QImage panel = background_.isNull() ? QImage(sizeHint(), QImage::Format_RGB32) : CopyPicture(background_);
   if (background_.isNull()) panel.fill(Qt::black);
-  if (game.Working(ShipSystem::StatusPanel)) {
-    const auto readout = [&panel](int y, const std::string& text) { DrawDigits(panel, text, ReadoutX, y, digitStrip); };
-    readout(StardateY, FormatText("%5.1f", game.stardateNow));
-    readout(QuadrantY,
-            FormatText("  %d-%d", QuadrantColumn(game.shipQuadrant) + 1, QuadrantRow(game.shipQuadrant) + 1));
-    readout(SectorY, FormatText("  %d-%d", game.shipSectorX + 1, game.shipSectorY + 1));
-    readout(DilithiumY, FormatText("%5d", game.shipEnergy));
-    readout(ShieldsY, FormatText("%5d", game.shieldEnergy));
-    readout(PhotonY, FormatText("%5d", game.torpedoCount));
-    readout(AliensY, FormatText("%5d", game.aliensRemaining));
+  if (coreState.game.Working(ShipSystem::StatusPanel)) {
+    const auto readout = [&panel](int y, const std::string& text) {
+      DrawDigits(panel, text, ReadoutX, y, stationState.digitStrip);
+    };
+    readout(StardateY, FormatText("%5.1f", coreState.game.stardateNow));
+    readout(QuadrantY, FormatText("  %d-%d", QuadrantColumn(coreState.game.shipQuadrant) + 1,
+                                  QuadrantRow(coreState.game.shipQuadrant) + 1));
+    readout(SectorY, FormatText("  %d-%d", coreState.game.shipSectorX + 1, coreState.game.shipSectorY + 1));
+    readout(DilithiumY, FormatText("%5d", coreState.game.shipEnergy));
+    readout(ShieldsY, FormatText("%5d", coreState.game.shieldEnergy));
+    readout(PhotonY, FormatText("%5d", coreState.game.torpedoCount));
+    readout(AliensY, FormatText("%5d", coreState.game.aliensRemaining));
     DrawConditionLight(panel, lights_);
   } else {
     // Five dark glyph cells in every box, and the light box left black.
     for (int y : {StardateY, QuadrantY, SectorY, DilithiumY, ShieldsY, PhotonY, AliensY})
-      DrawDigits(panel, "     ", ReadoutX, y, digitStrip);
+      DrawDigits(panel, "     ", ReadoutX, y, stationState.digitStrip);
   }
   painter.drawImage(0, 0, panel);
 }

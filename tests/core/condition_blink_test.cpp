@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "core/program_reset.h"
@@ -21,29 +22,27 @@ TEST(ConditionBlink, SwitchesRedAndYellowEverySecondTickUnlessPausedOrBroken) {
         Case{GamePhase::Yellow, GamePhase::YellowAlt}, Case{GamePhase::YellowAlt, GamePhase::Yellow},
         Case{GamePhase::Green, GamePhase::Green}, Case{GamePhase::Docked, GamePhase::Docked}}) {
     ResetProgramState(recorder);
-    blinkTickCount = 0;
-    game.gamePhase = c.start;
+    coreState.game.gamePhase = c.start;
     StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, c.start) << "the first tick of a pair only counts";
+    EXPECT_EQ(coreState.game.gamePhase, c.start) << "the first tick of a pair only counts";
     StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, c.afterTwoTicks) << "phase " << static_cast<int>(c.start);
+    EXPECT_EQ(coreState.game.gamePhase, c.afterTwoTicks) << "phase " << static_cast<int>(c.start);
   }
 
-  game.gamePhase = GamePhase::RedAlert;
-  pausedFlag = 1;
+  coreState.game.gamePhase = GamePhase::RedAlert;
+  coreState.pausedFlag = 1;
   for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "no blinking while paused";
-  pausedFlag = 0;
-  game.Damage(ShipSystem::StatusPanel) = 1.5;
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::RedAlert) << "no blinking while paused";
+  coreState.pausedFlag = 0;
+  coreState.game.Damage(ShipSystem::StatusPanel) = 1.5;
   for (int i = 0; i < 4; ++i) StatusBlinkTick();
-  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::RedAlert) << "a broken status panel leaves the phase where it was";
 }
 
 TEST(ConditionBlink, EachSwitchOfTheLightRepaintsTheStatusPanelAtOnce) {
   HeadlessHost recorder;
   ResetProgramState(recorder);
-  blinkTickCount = 0;
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   const std::vector<HeadlessHost::Call> repaint = {{"InvalidateStation", "Status"}, {"UpdateStation", "Status"}};
   // Both phases of red alert, then both of yellow: every second tick shows the new light.
   for (GamePhase shown : {GamePhase::RedAlertAlt, GamePhase::RedAlert}) {
@@ -51,16 +50,27 @@ TEST(ConditionBlink, EachSwitchOfTheLightRepaintsTheStatusPanelAtOnce) {
     StatusBlinkTick();
     EXPECT_TRUE(recorder.calls.empty()) << "the tick between two switches draws nothing";
     StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, shown);
+    EXPECT_EQ(coreState.game.gamePhase, shown);
     EXPECT_EQ(recorder.calls, repaint) << "phase " << static_cast<int>(shown);
   }
-  game.gamePhase = GamePhase::Yellow;
+  coreState.game.gamePhase = GamePhase::Yellow;
   for (GamePhase shown : {GamePhase::YellowAlt, GamePhase::Yellow}) {
     recorder.calls.clear();
     StatusBlinkTick();
     StatusBlinkTick();
-    EXPECT_EQ(game.gamePhase, shown);
+    EXPECT_EQ(coreState.game.gamePhase, shown);
     EXPECT_EQ(recorder.calls, repaint) << "phase " << static_cast<int>(shown);
   }
+}
+
+TEST(ConditionBlink, AResetStartsTheCountAfreshWhereverTheLastRunLeftIt) {
+  HeadlessHost recorder;
+  ResetProgramState(recorder);
+  coreState.game.gamePhase = GamePhase::Green;
+  StatusBlinkTick();  // one tick: the next would switch
+  ResetProgramState(recorder);
+  coreState.game.gamePhase = GamePhase::RedAlert;
+  StatusBlinkTick();
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::RedAlert) << "the first tick after the reset only counts";
 }
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/format_directives.h"
 #include "core/game_over.h"
 #include "core/message_catalogue.h"
@@ -132,7 +133,7 @@ TEST(StringTable, EveryPostedMessageGetsTheValuesItsTextAsksFor) {
 
 TEST_F(CoreTest, AMessageGivenValuesThatDoNotFitIsPostedAsItStands) {
   PostShipMessage(Msg::TorpedoHit, "three", 5);  // would read a text as a number
-  EXPECT_STREQ(messageLines[MessageLineCount - 1].data(), "Torpedo hit at %d,%d  %d Units");
+  EXPECT_STREQ(coreState.messageLines[MessageLineCount - 1].data(), "Torpedo hit at %d,%d  %d Units");
 }
 
 // Communiqués with a stray directive, as a damaged or foreign picture bundle could hold.
@@ -148,7 +149,7 @@ TEST_F(CoreTest, ACommuniqueThatAsksForOtherValuesIsShownAsItStands) {
                                 GameOverReason::SystemsDisabled, GameOverReason::AliensDestroyed})
     EXPECT_EQ(EndCommunique(reason), "LOST AT %s");
   recorder.communiques[2] = "%d out of energy at %.1f";
-  game.stardateNow = 2010.25;
+  coreState.game.stardateNow = 2010.25;
   lcg::Seed(1);
   const int uid = lcg::rand();
   lcg::Seed(1);
@@ -162,7 +163,7 @@ TEST_F(CoreTest, EveryConversionTheGameAcceptsIsFormatted) {
     const char* format;
     const char* shown;
   };
-  game.stardateNow = 2010.25;
+  coreState.game.stardateNow = 2010.25;
   for (const Row& row :
        {Row{3, "%d", "41"}, Row{3, "%i", "41"}, Row{3, "%u", "41"}, Row{3, "%x", "29"}, Row{3, "%X", "29"},
         Row{3, "%c", ")"}, Row{3, "%-4i|", "41  |"}, Row{3, "%03i", "041"}, Row{3, "%i%%", "41%"},

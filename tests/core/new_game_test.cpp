@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/core_state.h"
 #include "core/game_invariants.h"
 #include "core/new_game.h"
 #include "core/options.h"
@@ -26,7 +27,7 @@ using Bytes = std::vector<std::uint8_t>;
 // in the environment the test writes them anew from what the generator makes now.
 void ExpectGoldenMission(const std::string& name) {
   const std::string path = KESTRAV_SOURCE_DIR "/tests/core/goldens/" + name;
-  const Bytes made = EncodeSavedGame(game);
+  const Bytes made = EncodeSavedGame(coreState.game);
   if (std::getenv("KESTRAV_UPDATE_GOLDENS")) {
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(made.data()), static_cast<std::streamsize>(made.size()));
@@ -36,7 +37,7 @@ void ExpectGoldenMission(const std::string& name) {
   GameState expected;
   const DecodeOutcome read = DecodeSavedGame(golden, expected);
   ASSERT_TRUE(read.Ok()) << "no readable golden mission in " << path << ": " << read.problem;
-  const std::string differences = SavedFieldDifferences(expected, game);
+  const std::string differences = SavedFieldDifferences(expected, coreState.game);
   EXPECT_TRUE(differences.empty()) << "the mission differs from " << path << ":\n" << differences;
   const auto [differs, _] = std::mismatch(made.begin(), made.end(), golden.begin(), golden.end());
   EXPECT_TRUE(made == golden) << "the saved bytes differ from " << path << " from offset " << (differs - made.begin());
@@ -49,8 +50,8 @@ class NewMission : public CoreTest {
     recorder.communiques[1] = MissionOrdersText();
   }
   void Generate(std::uint32_t seed, SkillLevel skill) {
-    options.skillSetting = skill;
-    game.skillLevel = skill;
+    coreState.options.skillSetting = skill;
+    coreState.game.skillLevel = skill;
     lcg::Seed(seed);
     NewGame();
   }
@@ -60,23 +61,24 @@ class NewMission : public CoreTest {
 // 7584, 19164, 25795, 22125, 5828 for the clock and the Officer's totals, and so on.
 TEST_F(NewMission, GoldenMissionForSeed12345AtOfficer) {
   Generate(12345, SkillLevel::Officer);
-  EXPECT_EQ(game.stardateStart, 1584.0);
-  EXPECT_EQ(game.stardateNow, 1584.0);
-  EXPECT_EQ(game.missionLength, 38.0);
-  EXPECT_EQ(game.starbaseTotal, 2);
-  EXPECT_EQ(game.starTotal, 105);
-  EXPECT_EQ(game.alienTotal, 38);
-  EXPECT_EQ(game.aliensRemaining, 38);
-  const AlienRecord& first = game.alienTable[0];
+  EXPECT_EQ(coreState.game.stardateStart, 1584.0);
+  EXPECT_EQ(coreState.game.stardateNow, 1584.0);
+  EXPECT_EQ(coreState.game.missionLength, 38.0);
+  EXPECT_EQ(coreState.game.starbaseTotal, 2);
+  EXPECT_EQ(coreState.game.starTotal, 105);
+  EXPECT_EQ(coreState.game.alienTotal, 38);
+  EXPECT_EQ(coreState.game.aliensRemaining, 38);
+  const AlienRecord& first = coreState.game.alienTable[0];
   EXPECT_EQ(std::tie(first.quadrant, first.sectorX, first.sectorY, first.kind),
             std::make_tuple(22, 0, 3, std::uint8_t{0x40}));
   EXPECT_EQ(std::tie(first.energy, first.moveInterval, first.attackInterval), std::make_tuple(235, 20875, 36997));
-  EXPECT_EQ(std::tie(game.shipQuadrant, game.shipSectorX, game.shipSectorY), std::make_tuple(23, 6, 2));
-  EXPECT_EQ(game.galaxy[23].cells[2][6], Cell::ShipLeft);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(std::tie(coreState.game.shipQuadrant, coreState.game.shipSectorX, coreState.game.shipSectorY),
+            std::make_tuple(23, 6, 2));
+  EXPECT_EQ(coreState.game.galaxy[23].cells[2][6], Cell::ShipLeft);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
   EXPECT_EQ(lcg::State(), 3675633058u);
 
-  EXPECT_EQ(EncodeSavedGame(game).size(), 10824u);
+  EXPECT_EQ(EncodeSavedGame(coreState.game).size(), 10824u);
   ExpectGoldenMission("mission_12345_officer.gam");
 
   const std::string orders = recorder.CallsNamed("ShowCommunique").at(0);
@@ -95,7 +97,7 @@ TEST_F(NewMission, GoldenMissionForSeed777AtAdmiral) {
   Generate(777, SkillLevel::Admiral);
   ExpectGoldenMission("mission_777_admiral.gam");
   EXPECT_EQ(lcg::State(), 3304621583u);
-  EXPECT_EQ(game.gamePhase, GamePhase::RedAlert);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::RedAlert);
 }
 
 TEST_F(NewMission, StepsReachTheWorldInOrder) {
@@ -111,14 +113,14 @@ TEST_F(NewMission, StepsReachTheWorldInOrder) {
 
 TEST_F(NewMission, ANewGameEndsTheRunningOne) {
   Generate(1, SkillLevel::Captain);
-  options.skillSetting = SkillLevel::Crewman;  // the player changed the Skill menu meanwhile
+  coreState.options.skillSetting = SkillLevel::Crewman;  // the player changed the Skill menu meanwhile
   recorder.Clear();
   NewGame();
-  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
+  EXPECT_EQ(coreState.game.skillLevel, SkillLevel::Crewman);
   const Calls start(recorder.calls.begin(), recorder.calls.begin() + 4);
   EXPECT_EQ(start,
             (Calls{{"StopSound", ""}, {"StopSound", ""}, {"DestroyStationWindows", ""}, {"PlaySoundNow", "2 once"}}));
-  EXPECT_EQ(FindInconsistency(game), "");
+  EXPECT_EQ(FindInconsistency(coreState.game), "");
 }
 
 struct SkillBounds {
@@ -137,22 +139,22 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
     ResetProgramState(recorder);
     Generate(seed * 2654435761u, b.skill);
     SCOPED_TRACE(seed);
-    ASSERT_EQ(FindInconsistency(game), "");
-    ASSERT_GE(game.starbaseTotal, b.starbasesLow);
-    ASSERT_LE(game.starbaseTotal, b.starbasesHigh);
-    ASSERT_GE(game.starTotal, b.starsLow);
-    ASSERT_LE(game.starTotal, b.starsLow + 99);
-    ASSERT_GE(game.alienTotal, b.aliensLow);
-    ASSERT_LE(game.alienTotal, b.aliensLow + 9);
-    ASSERT_GE(game.stardateStart, 1000.0);
-    ASSERT_LE(game.stardateStart, 7999.0);
-    ASSERT_EQ(game.stardateStart, static_cast<int>(game.stardateStart));
-    ASSERT_GE(game.missionLength, 34.0);
-    ASSERT_LE(game.missionLength, 43.0);
-    ASSERT_EQ(game.missionLength, static_cast<int>(game.missionLength));
+    ASSERT_EQ(FindInconsistency(coreState.game), "");
+    ASSERT_GE(coreState.game.starbaseTotal, b.starbasesLow);
+    ASSERT_LE(coreState.game.starbaseTotal, b.starbasesHigh);
+    ASSERT_GE(coreState.game.starTotal, b.starsLow);
+    ASSERT_LE(coreState.game.starTotal, b.starsLow + 99);
+    ASSERT_GE(coreState.game.alienTotal, b.aliensLow);
+    ASSERT_LE(coreState.game.alienTotal, b.aliensLow + 9);
+    ASSERT_GE(coreState.game.stardateStart, 1000.0);
+    ASSERT_LE(coreState.game.stardateStart, 7999.0);
+    ASSERT_EQ(coreState.game.stardateStart, static_cast<int>(coreState.game.stardateStart));
+    ASSERT_GE(coreState.game.missionLength, 34.0);
+    ASSERT_LE(coreState.game.missionLength, 43.0);
+    ASSERT_EQ(coreState.game.missionLength, static_cast<int>(coreState.game.missionLength));
 
     int charted = 0, stars = 0, starbases = 0;
-    for (const QuadrantRecord& q : game.galaxy) {
+    for (const QuadrantRecord& q : coreState.game.galaxy) {
       charted += q.flags & QuadrantFlag::Charted;
       stars += q.starCount;
       starbases += q.starbaseCount;
@@ -164,12 +166,12 @@ TEST_P(SkillTable, EveryMissionKeepsTheSkillsRanges) {
       }
     }
     ASSERT_EQ(charted, 9);
-    ASSERT_EQ(stars, game.starTotal);
-    ASSERT_EQ(starbases, game.starbaseTotal);
-    ASSERT_EQ(game.ShipQuadrantRecord().cells[game.shipSectorY][game.shipSectorX],
-              game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight);
+    ASSERT_EQ(stars, coreState.game.starTotal);
+    ASSERT_EQ(starbases, coreState.game.starbaseTotal);
+    ASSERT_EQ(coreState.game.ShipQuadrantRecord().cells[coreState.game.shipSectorY][coreState.game.shipSectorX],
+              coreState.game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight);
 
-    for (const AlienRecord& a : game.alienTable) {
+    for (const AlienRecord& a : coreState.game.alienTable) {
       struct Strength {
         int attack, attackSpan, move, moveSpan, energy, energySpan;
       };

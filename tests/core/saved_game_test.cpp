@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 
+#include "core/core_state.h"
 #include "core/game_invariants.h"
 #include "core/new_game.h"
 #include "core/options.h"
@@ -37,7 +38,7 @@ class SavedGame : public CoreTest {
   void SetUp() override {
     CoreTest::SetUp();
     lcg::Seed(4242);
-    game.skillLevel = SkillLevel::Yeoman;
+    coreState.game.skillLevel = SkillLevel::Yeoman;
     NewGame();
   }
   DecodeOutcome Decode(const Bytes& bytes) { return DecodeSavedGame(bytes, loaded); }
@@ -45,19 +46,20 @@ class SavedGame : public CoreTest {
 };
 
 TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
-  game.shipEnergy = 2345;
-  game.missionLength = 41.0;
-  game.Damage(ShipSystem::Shield) = 1.5;
-  game.RepairDate(ShipSystem::MessageDisplay) = 3001.25;
-  game.messagesToComputer = 1;
-  const Bytes b = EncodeSavedGame(game);
-  ASSERT_EQ(b.size(), SavedGameHeaderSize + 36 * static_cast<std::size_t>(game.alienTotal));
+  coreState.game.shipEnergy = 2345;
+  coreState.game.missionLength = 41.0;
+  coreState.game.Damage(ShipSystem::Shield) = 1.5;
+  coreState.game.RepairDate(ShipSystem::MessageDisplay) = 3001.25;
+  coreState.game.messagesToComputer = 1;
+  const Bytes b = EncodeSavedGame(coreState.game);
+  ASSERT_EQ(b.size(), SavedGameHeaderSize + 36 * static_cast<std::size_t>(coreState.game.alienTotal));
   EXPECT_EQ(std::memcmp(b.data(), "KVF", 4), 0);
   EXPECT_EQ(GetI32(b, 4), static_cast<int>(SkillLevel::Yeoman));
-  EXPECT_EQ(GetI32(b, CellAt(game.shipQuadrant, game.shipSectorX, game.shipSectorY)) & 0xFF,
-            game.shipSectorX > 3 ? 1 : 2);
-  EXPECT_EQ(GetI32(b, 0x2408), game.starbaseTotal);
-  EXPECT_EQ(GetI32(b, 0x2420), game.alienTotal);
+  EXPECT_EQ(
+      GetI32(b, CellAt(coreState.game.shipQuadrant, coreState.game.shipSectorX, coreState.game.shipSectorY)) & 0xFF,
+      coreState.game.shipSectorX > 3 ? 1 : 2);
+  EXPECT_EQ(GetI32(b, 0x2408), coreState.game.starbaseTotal);
+  EXPECT_EQ(GetI32(b, 0x2420), coreState.game.alienTotal);
   EXPECT_EQ(GetI32(b, 0x2428), 2345);
   double shieldDamage, messageRepair, length;
   std::memcpy(&shieldDamage, &b[0x2438 + 8 * 5], 8);
@@ -66,46 +68,46 @@ TEST_F(SavedGame, TheLayoutPutsEachFieldAtItsOffset) {
   EXPECT_EQ(shieldDamage, 1.5);
   EXPECT_EQ(messageRepair, 3001.25);
   EXPECT_EQ(length, 41.0);
-  EXPECT_EQ(GetI32(b, 0x24E0), game.shipQuadrant);
+  EXPECT_EQ(GetI32(b, 0x24E0), coreState.game.shipQuadrant);
   EXPECT_EQ(GetI32(b, 0x24EC), 1);
-  EXPECT_EQ(GetI32(b, AlienAt(0)), game.alienTable[0].quadrant);
-  EXPECT_EQ(b[AlienAt(0) + 12], game.alienTable[0].kind);
+  EXPECT_EQ(GetI32(b, AlienAt(0)), coreState.game.alienTable[0].quadrant);
+  EXPECT_EQ(b[AlienAt(0) + 12], coreState.game.alienTable[0].kind);
 }
 
 TEST_F(SavedGame, ASkill0GameWith20AliensTakes10176Bytes) {
   for (std::uint32_t seed = 0;; ++seed) {
     ResetProgramState(recorder);
     lcg::Seed(seed);
-    game.skillLevel = SkillLevel::Crewman;
+    coreState.game.skillLevel = SkillLevel::Crewman;
     NewGame();
-    if (game.alienTotal == 20) break;
+    if (coreState.game.alienTotal == 20) break;
   }
-  EXPECT_EQ(EncodeSavedGame(game).size(), 10176u);
+  EXPECT_EQ(EncodeSavedGame(coreState.game).size(), 10176u);
 }
 
 TEST_F(SavedGame, RoundTripKeepsEveryStoredByte) {
   // A destroyed alien, reserved bytes and odd stardates all survive.
-  AlienRecord& gone = game.alienTable[1];
-  game.Quadrant(gone.quadrant).cells[gone.sectorY][gone.sectorX] = 0x0200;  // an empty cell with a frame
-  --game.Quadrant(gone.quadrant).alienCount;
+  AlienRecord& gone = coreState.game.alienTable[1];
+  coreState.game.Quadrant(gone.quadrant).cells[gone.sectorY][gone.sectorX] = 0x0200;  // an empty cell with a frame
+  --coreState.game.Quadrant(gone.quadrant).alienCount;
   gone.quadrant = -1;
-  --game.aliensRemaining;
+  --coreState.game.aliensRemaining;
   gone.reserved[1] = 0x5A;
   gone.lastAttackTick = 0xFFFFFFF0u;
-  game.galaxy[63].reserved[0] = 0xA5;
-  game.stardateNow = game.stardateStart + 12.345678;
-  game.Damage(ShipSystem::Computer) = -1.0;
-  ASSERT_EQ(FindInconsistency(game), "");
+  coreState.game.galaxy[63].reserved[0] = 0xA5;
+  coreState.game.stardateNow = coreState.game.stardateStart + 12.345678;
+  coreState.game.Damage(ShipSystem::Computer) = -1.0;
+  ASSERT_EQ(FindInconsistency(coreState.game), "");
 
-  const Bytes saved = EncodeSavedGame(game);
+  const Bytes saved = EncodeSavedGame(coreState.game);
   ASSERT_TRUE(Decode(saved).Ok());
   EXPECT_EQ(EncodeSavedGame(loaded), saved);
   EXPECT_EQ(loaded.alienTable[1].reserved[1], 0x5A);
   EXPECT_EQ(loaded.galaxy[63].reserved[0], 0xA5);
 
-  game = GameState{};
+  coreState.game = GameState{};
   AdoptSavedGame(std::move(loaded));
-  EXPECT_EQ(EncodeSavedGame(game), saved);
+  EXPECT_EQ(EncodeSavedGame(coreState.game), saved);
 }
 
 struct Corruption {
@@ -119,7 +121,7 @@ void PrintTo(const Corruption& row, std::ostream* os) { *os << row.name; }
 class RejectedFile : public SavedGame, public ::testing::WithParamInterface<Corruption> {};
 
 TEST_P(RejectedFile, IsReportedAndLeavesTheTargetAlone) {
-  Bytes bytes = EncodeSavedGame(game);
+  Bytes bytes = EncodeSavedGame(coreState.game);
   GetParam().apply(bytes);
   loaded.stardateNow = 77.0;
   const DecodeOutcome outcome = Decode(bytes);
@@ -227,7 +229,7 @@ void PrintTo(const Edge& row, std::ostream* os) { *os << row.name; }
 class AcceptedEdge : public SavedGame, public ::testing::WithParamInterface<Edge> {};
 
 TEST_P(AcceptedEdge, IsReadAsAGame) {
-  Bytes bytes = EncodeSavedGame(game);
+  Bytes bytes = EncodeSavedGame(coreState.game);
   GetParam().apply(bytes);
   const DecodeOutcome outcome = Decode(bytes);
   EXPECT_TRUE(outcome.Ok()) << outcome.problem;
@@ -326,7 +328,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Whatever the bytes, the reader answers; the fuzzer goes much further than this.
 TEST_F(SavedGame, RandomDamageNeverCrashesTheReader) {
-  const Bytes original = EncodeSavedGame(game);
+  const Bytes original = EncodeSavedGame(coreState.game);
   std::uint32_t noise = 99;
   for (int round = 0; round < 3000; ++round) {
     Bytes bytes = original;

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/core_state.h"
 #include "core/ship_damage.h"
 #include "tests/support/core_fixture.h"
 
@@ -13,8 +14,8 @@ class ShipDamage : public CoreTest {
     StartQuietGame();
   }
   void Damage(ShipSystem s, double days, double backAt) {
-    game.Damage(s) = days;
-    game.RepairDate(s) = backAt;
+    coreState.game.Damage(s) = days;
+    coreState.game.RepairDate(s) = backAt;
   }
   // The calls about one station, in the order it received them.
   Calls CallsFor(const std::string& station) const {
@@ -26,27 +27,27 @@ class ShipDamage : public CoreTest {
 };
 
 TEST_F(ShipDamage, EverySystemDueComesBackInTheFixedOrder) {
-  game.messagesToComputer = 1;  // the console shows every message, the panel's own included
+  coreState.game.messagesToComputer = 1;  // the console shows every message, the panel's own included
   for (int s = 0; s < SystemCount; ++s) Damage(static_cast<ShipSystem>(s), 1.0, 2000.0 - s * 0.1);
   ApplyRepairs();
   EXPECT_EQ(recorder.console,
             "Short Range Sensors repaired.\nLong Range Sensors repaired.\nWarp Drive back on line.\n"
             "Shields repaired.\nTorpedo Control restored.\nPhaser Banks repaired.\nComputer repaired.\n"
             "Damage Report Systems repaired.\nBridge Status Panel repaired.\nMessage Display back on line.\n");
-  EXPECT_EQ(game.damage, decltype(game.damage){});
+  EXPECT_EQ(coreState.game.damage, decltype(coreState.game.damage){});
 }
 
 TEST_F(ShipDamage, OnlyDueDamagedSystemsAreRepaired) {
   Damage(ShipSystem::Warp, 0.7, 2000.0);    // due exactly now
   Damage(ShipSystem::Phaser, 0.7, 2000.1);  // not yet
   Damage(ShipSystem::Photon, -1.0, 0.0);    // destroyed: time never mends it
-  game.stardateNow = 2000.0;
+  coreState.game.stardateNow = 2000.0;
   ApplyRepairs();
   EXPECT_EQ(PanelLines(), std::vector<std::string>{"Warp Drive back on line."});
-  EXPECT_EQ(game.Damage(ShipSystem::Phaser), 0.7);
-  game.stardateNow = 9000.0;
+  EXPECT_EQ(coreState.game.Damage(ShipSystem::Phaser), 0.7);
+  coreState.game.stardateNow = 9000.0;
   ApplyRepairs();
-  EXPECT_EQ(game.Damage(ShipSystem::Photon), -1.0);
+  EXPECT_EQ(coreState.game.Damage(ShipSystem::Photon), -1.0);
 }
 
 TEST_F(ShipDamage, RepairsRefreshEachStationTheWayItNeeds) {
@@ -106,28 +107,28 @@ TEST_P(EveryHit, WorkingThenDamagedThenDestroyed) {
   ASSERT_EQ(SystemForHit(h.hit), h.system);
 
   DamageSystemByHit(h.hit, 250, false);  // (250 / 12) / 10 = 2.0 days
-  EXPECT_EQ(game.Damage(h.system), 2.0);
-  EXPECT_EQ(game.RepairDate(h.system), 2002.0);
+  EXPECT_EQ(coreState.game.Damage(h.system), 2.0);
+  EXPECT_EQ(coreState.game.RepairDate(h.system), 2002.0);
   EXPECT_EQ(recorder.CallsNamed("InvalidateStation").front(), stationErase);
   EXPECT_EQ(recorder.CallsNamed("TakeFocusFrom"), std::vector<std::string>{h.station});
 
-  game.messagesToComputer = 1;
+  coreState.game.messagesToComputer = 1;
   DamageSystemByHit(h.hit, 130, false);  // 1.0 day more pushes the repair back
-  EXPECT_EQ(game.Damage(h.system), 3.0);
-  EXPECT_EQ(game.RepairDate(h.system), 2003.0);
-  game.stardateNow = 2002.0;
+  EXPECT_EQ(coreState.game.Damage(h.system), 3.0);
+  EXPECT_EQ(coreState.game.RepairDate(h.system), 2003.0);
+  coreState.game.stardateNow = 2002.0;
   ApplyRepairs();
-  EXPECT_EQ(game.Damage(h.system), 3.0);
+  EXPECT_EQ(coreState.game.Damage(h.system), 3.0);
 
   DamageSystemByHit(h.hit, 10, true);
-  EXPECT_EQ(game.Damage(h.system), -1.0);
-  EXPECT_EQ(game.RepairDate(h.system), 0.0);
+  EXPECT_EQ(coreState.game.Damage(h.system), -1.0);
+  EXPECT_EQ(coreState.game.RepairDate(h.system), 0.0);
 
   const std::string before = recorder.console;
   DamageSystemByHit(h.hit, 999, true);
   DamageSystemByHit(h.hit, 999, false);
   EXPECT_EQ(recorder.console, before);
-  EXPECT_EQ(game.Damage(h.system), -1.0);
+  EXPECT_EQ(coreState.game.Damage(h.system), -1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return "Hit" + std::to_string(row.param.hit); });
 
 TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
-  game.messagesToComputer = 1;
+  coreState.game.messagesToComputer = 1;
   DamageSystemByHit(0, 240, false);
   DamageSystemByHit(0, 240, false);
   DamageSystemByHit(0, 240, true);
@@ -153,6 +154,6 @@ TEST_F(ShipDamage, HitsAreAnnouncedWithTheirSystemsMessages) {
 TEST_F(ShipDamage, AGrazeTooSmallToChargeTimeLeavesTheSystemWorking) {
   DamageSystemByHit(4, 11, false);
   EXPECT_EQ(PanelLines(), std::vector<std::string>{"Phasers Are Now Inoperative"});
-  EXPECT_TRUE(game.Working(ShipSystem::Phaser));
+  EXPECT_TRUE(coreState.game.Working(ShipSystem::Phaser));
 }
 }  // namespace

@@ -2,20 +2,18 @@
 
 #include <string>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/message_catalogue.h"
+#include "core/program_reset.h"
 #include "core/ship_messages.h"
 #include "headless/headless_host.h"
 
 namespace {
 class ShipMessages : public ::testing::Test {
  protected:
-  void SetUp() override {
-    game = GameState{};
-    ClearMessageLines();
-    SetHost(&recorder);
-  }
-  std::string Newest() const { return messageLines[MessageLineCount - 1].data(); }
+  void SetUp() override { ResetProgramState(recorder); }
+  std::string Newest() const { return coreState.messageLines[MessageLineCount - 1].data(); }
   HeadlessHost recorder;
 };
 }  // namespace
@@ -25,26 +23,26 @@ TEST_F(ShipMessages, FormatsIntegerArgumentsIntoTheNewestLine) {
   EXPECT_EQ(Newest(), "Torpedo hit at 3,5  240 Units");
   PostShipMessage(122, 40u);
   EXPECT_EQ(Newest(), "Shields power reduced 40%");
-  EXPECT_STREQ(messageLines[MessageLineCount - 2].data(), "Torpedo hit at 3,5  240 Units");
+  EXPECT_STREQ(coreState.messageLines[MessageLineCount - 2].data(), "Torpedo hit at 3,5  240 Units");
 }
 
 TEST_F(ShipMessages, TheThirtyFirstMessagePushesTheOldestOut) {
   for (int i = 0; i < 31; ++i) PostShipMessage(102, i, 0);
-  EXPECT_STREQ(messageLines[0].data(), "All Stop at Sector 1,0");
+  EXPECT_STREQ(coreState.messageLines[0].data(), "All Stop at Sector 1,0");
   EXPECT_EQ(Newest(), "All Stop at Sector 30,0");
 }
 
 TEST_F(ShipMessages, ReroutedMessagesGoToTheConsoleWithALineBreak) {
-  game.messagesToComputer = 1;
+  coreState.game.messagesToComputer = 1;
   PostShipMessage(135);
   EXPECT_EQ(recorder.console, "Ready\n");
   EXPECT_EQ(Newest(), "");
 }
 
 TEST_F(ShipMessages, ADamagedDisplayLosesTheMessageForGood) {
-  game.Damage(ShipSystem::MessageDisplay) = 0.5;
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 0.5;
   PostShipMessage(135);
-  game.Damage(ShipSystem::MessageDisplay) = 0.0;
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 0.0;
   EXPECT_EQ(Newest(), "");
   EXPECT_TRUE(recorder.CallsNamed("MessagesChanged").empty());
 }

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
@@ -21,7 +22,7 @@ class FileCommands : public LifecycleTest {
   void SetUp() override {
     LifecycleTest::SetUp();
     NewGame();
-    game.changeCount = 1;
+    coreState.game.changeCount = 1;
   }
   // Answers the next file dialog with `name` (relative to the test's directory), or cancels it.
   void AnswerFileDialog(const QString& name) {
@@ -41,32 +42,32 @@ TEST_F(FileCommands, SaveAsAddsTheDefaultExtensionAndNamesTheGame) {
   AnswerFileDialog(QStringLiteral("voyage"));
   SaveGameAsCommand(&frame);
   EXPECT_TRUE(std::filesystem::exists(directory / "voyage.GAM"));
-  EXPECT_EQ(game.gameFileTitle, "voyage.GAM");
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.gameFileTitle, "voyage.GAM");
+  EXPECT_EQ(coreState.game.changeCount, 0);
 
   // Save now writes to that file without asking.
-  game.changeCount = 1;
+  coreState.game.changeCount = 1;
   SaveGameCommand(&frame);
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.changeCount, 0);
 }
 
 TEST_F(FileCommands, SaveWithoutANameAsksForOneAndACancelledDialogChangesNothing) {
   AnswerFileDialog(QString());
   SaveGameCommand(&frame);
-  EXPECT_EQ(game.gameFileTitle, "");
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.gameFileTitle, "");
+  EXPECT_EQ(coreState.game.changeCount, 1);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 0);
 }
 
 TEST_F(FileCommands, ARejectedFileDoesNotBecomeTheGamesName) {
-  game.gameFilePath = (directory / "mine.gam").string();
-  game.gameFileTitle = "mine.gam";
+  coreState.game.gameFilePath = (directory / "mine.gam").string();
+  coreState.game.gameFileTitle = "mine.gam";
   WriteText(directory / "notes.txt", "not a game");
   AnswerFileDialog(QStringLiteral("notes.txt"));
   recorder.answers = {Answer::Ok};
   OpenGameCommand(&frame);
   ASSERT_EQ(recorder.CallsNamed("ShowMessageBox").size(), 1u);
-  EXPECT_EQ(game.gameFileTitle, "mine.gam");
+  EXPECT_EQ(coreState.game.gameFileTitle, "mine.gam");
   SaveGameCommand(&frame);
   EXPECT_EQ(ReadText(directory / "notes.txt"), "not a game");
 }
@@ -74,26 +75,26 @@ TEST_F(FileCommands, ARejectedFileDoesNotBecomeTheGamesName) {
 TEST_F(FileCommands, OpenLoadsTheChosenGame) {
   AnswerFileDialog(QStringLiteral("saved.gam"));
   SaveGameAsCommand(&frame);
-  const int aliens = game.alienTotal;
+  const int aliens = coreState.game.alienTotal;
   lcg::Seed(1234);
   NewGame();
   AnswerFileDialog(QStringLiteral("saved.gam"));
   OpenGameCommand(&frame);
-  EXPECT_EQ(game.alienTotal, aliens);
-  EXPECT_EQ(game.gameFileTitle, "saved.gam");
+  EXPECT_EQ(coreState.game.alienTotal, aliens);
+  EXPECT_EQ(coreState.game.gameFileTitle, "saved.gam");
 }
 
 TEST_F(FileCommands, ACancelledOpenForgetsTheFileSoTheNextSaveAsksForAName) {
   AnswerFileDialog(QStringLiteral("saved.gam"));
   SaveGameAsCommand(&frame);
-  ASSERT_EQ(game.gameFileTitle, "saved.gam");
-  const int aliens = game.alienTotal;
+  ASSERT_EQ(coreState.game.gameFileTitle, "saved.gam");
+  const int aliens = coreState.game.alienTotal;
   AnswerFileDialog(QString());
   OpenGameCommand(&frame);
-  EXPECT_EQ(game.alienTotal, aliens) << "the game goes on";
-  EXPECT_EQ(game.gameFileTitle, "");
+  EXPECT_EQ(coreState.game.alienTotal, aliens) << "the game goes on";
+  EXPECT_EQ(coreState.game.gameFileTitle, "");
 
-  game.changeCount = 1;
+  coreState.game.changeCount = 1;
   bool asked = false;
   QTimer::singleShot(0, [&] {
     asked = dynamic_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr;
@@ -101,14 +102,14 @@ TEST_F(FileCommands, ACancelledOpenForgetsTheFileSoTheNextSaveAsksForAName) {
   });
   SaveGameCommand(&frame);
   EXPECT_TRUE(asked) << "Save asked for a name instead of writing over saved.gam";
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.changeCount, 1);
 }
 
 TEST_F(FileCommands, ANewGameCountsAsAChangeSoTheNextNewOrExitAsksToSave) {
   EndGame();
-  game.changeCount = 0;  // as at program start
+  coreState.game.changeCount = 0;  // as at program start
   NewGameCommand();
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   EXPECT_TRUE(recorder.CallsNamed("ShowMessageBox").empty()) << "no game to save before the first";
   recorder.answers = {Answer::No};
   NewGameCommand();
@@ -120,13 +121,13 @@ TEST_F(FileCommands, ANewGameCountsAsAChangeSoTheNextNewOrExitAsksToSave) {
 TEST_F(FileCommands, EndGameForgetsTheFileSoTheNextGamesSaveAsksForAName) {
   AnswerFileDialog(QStringLiteral("first.gam"));
   SaveGameAsCommand(&frame);
-  ASSERT_EQ(game.gameFileTitle, "first.gam");
+  ASSERT_EQ(coreState.game.gameFileTitle, "first.gam");
   EndGameCommand();
-  EXPECT_EQ(game.gameFileTitle, "");
+  EXPECT_EQ(coreState.game.gameFileTitle, "");
   NewGameCommand();
   AnswerFileDialog(QStringLiteral("second.gam"));
   SaveGameCommand(&frame);
-  EXPECT_EQ(game.gameFileTitle, "second.gam") << "Save went through the dialog";
+  EXPECT_EQ(coreState.game.gameFileTitle, "second.gam") << "Save went through the dialog";
   EXPECT_TRUE(std::filesystem::exists(directory / "second.gam"));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/core_state.h"
 #include "core/game_files.h"
 #include "core/new_game.h"
 #include "core/saved_game.h"
@@ -17,9 +18,9 @@ class GameFiles : public LifecycleTest {
     for (std::uint32_t seed = 1;; ++seed) {
       lcg::Seed(seed);
       NewGame();
-      if (game.gamePhase == GamePhase::Green || game.InYellow()) break;
+      if (coreState.game.gamePhase == GamePhase::Green || coreState.game.InYellow()) break;
     }
-    game.changeCount = 1;
+    coreState.game.changeCount = 1;
     recorder.Clear();
   }
   std::string PathOf(const char* name) const { return (directory / name).string(); }
@@ -50,55 +51,56 @@ void ExpectSameStoredGame(const GameState& a, const GameState& b) {
 
 TEST_F(GameFiles, SaveThenLoadRestoresEveryStoredField) {
   StartFreshMission();
-  game.galaxy[5].reserved[0] = 0xA5;
-  game.galaxy[63].reserved[1] = 0x5A;
-  AlienRecord& destroyed = game.alienTable[0];  // destroyed aliens are kept
-  QuadrantRecord& itsQuadrant = game.galaxy[static_cast<std::size_t>(destroyed.quadrant)];
+  coreState.game.galaxy[5].reserved[0] = 0xA5;
+  coreState.game.galaxy[63].reserved[1] = 0x5A;
+  AlienRecord& destroyed = coreState.game.alienTable[0];  // destroyed aliens are kept
+  QuadrantRecord& itsQuadrant = coreState.game.galaxy[static_cast<std::size_t>(destroyed.quadrant)];
   itsQuadrant.cells[destroyed.sectorY][destroyed.sectorX] = Cell::Empty;
   --itsQuadrant.alienCount;
-  --game.aliensRemaining;
+  --coreState.game.aliensRemaining;
   destroyed.quadrant = -1;
-  game.alienTable[0].reserved[2] = 7;
-  game.alienTable[1].lastAttackTick = 0xDEADBEEF;
-  game.stardateNow += 0.1;
-  game.Damage(ShipSystem::Computer) = 2.375;
-  game.RepairDate(ShipSystem::Computer) = game.stardateNow + 30.3;
-  game.repairDate[0] = -0.0;
-  game.messagesToComputer = 1;
-  const GameState saved = game;
-  game.gameFilePath = PathOf("voyage.gam");
+  coreState.game.alienTable[0].reserved[2] = 7;
+  coreState.game.alienTable[1].lastAttackTick = 0xDEADBEEF;
+  coreState.game.stardateNow += 0.1;
+  coreState.game.Damage(ShipSystem::Computer) = 2.375;
+  coreState.game.RepairDate(ShipSystem::Computer) = coreState.game.stardateNow + 30.3;
+  coreState.game.repairDate[0] = -0.0;
+  coreState.game.messagesToComputer = 1;
+  const GameState saved = coreState.game;
+  coreState.game.gameFilePath = PathOf("voyage.gam");
 
   ASSERT_TRUE(SaveGame());
-  EXPECT_EQ(std::filesystem::file_size(game.gameFilePath), 9456u + 36u * static_cast<unsigned>(game.alienTotal));
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(std::filesystem::file_size(coreState.game.gameFilePath),
+            9456u + 36u * static_cast<unsigned>(coreState.game.alienTotal));
+  EXPECT_EQ(coreState.game.changeCount, 0);
   EXPECT_TRUE(recorder.console.ends_with("Game Successfully Saved.\n"));  // messages go to the console
 
   lcg::Seed(99);
   NewGame();  // a different game is running when the save is loaded
-  game.changeCount = 3;
-  game.messagesToComputer = 0;  // and its messages are on the panel
+  coreState.game.changeCount = 3;
+  coreState.game.messagesToComputer = 0;  // and its messages are on the panel
   ASSERT_TRUE(LoadGame());
-  ExpectSameStoredGame(game, saved);
-  EXPECT_EQ(game.changeCount, 0);
-  EXPECT_NE(game.gamePhase, GamePhase::NoGame);
+  ExpectSameStoredGame(coreState.game, saved);
+  EXPECT_EQ(coreState.game.changeCount, 0);
+  EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame);
   EXPECT_TRUE(recorder.console.ends_with("Resuming Saved Game.\n\n>"));
 }
 
 TEST_F(GameFiles, TheReroutingSwitchComesFromTheFileWhicheverWayTheRunningGameHasIt) {
   for (int stored : {0, 1}) {
     StartFreshMission();
-    game.messagesToComputer = stored;
-    game.gameFilePath = PathOf("switch.gam");
+    coreState.game.messagesToComputer = stored;
+    coreState.game.gameFilePath = PathOf("switch.gam");
     ASSERT_TRUE(SaveGame());
-    game.messagesToComputer = 1 - stored;
+    coreState.game.messagesToComputer = 1 - stored;
     ASSERT_TRUE(LoadGame());
-    EXPECT_EQ(game.messagesToComputer, stored);
+    EXPECT_EQ(coreState.game.messagesToComputer, stored);
   }
 }
 
 TEST_F(GameFiles, LoadingEndsTheRunningGameOnlyAfterTheFilePassed) {
   StartFreshMission();
-  game.gameFilePath = PathOf("a.gam");
+  coreState.game.gameFilePath = PathOf("a.gam");
   ASSERT_TRUE(SaveGame());
   recorder.Clear();
   ASSERT_TRUE(LoadGame());
@@ -123,23 +125,23 @@ class RejectedFiles : public GameFiles, public ::testing::WithParamInterface<Rej
 
 TEST_P(RejectedFiles, LeaveTheRunningGameItsStationsAndPhaseUntouched) {
   StartFreshMission();
-  game.Damage(ShipSystem::Warp) = 1.5;
-  const std::vector<std::uint8_t> before = EncodeSavedGame(game);
-  const GamePhase phase = game.gamePhase;
+  coreState.game.Damage(ShipSystem::Warp) = 1.5;
+  const std::vector<std::uint8_t> before = EncodeSavedGame(coreState.game);
+  const GamePhase phase = coreState.game.gamePhase;
   const RejectedFile& file = GetParam();
-  game.gameFilePath = PathOf(file.name);
+  coreState.game.gameFilePath = PathOf(file.name);
   if (std::string(file.name) == "folder.gam")
-    std::filesystem::create_directory(game.gameFilePath);
+    std::filesystem::create_directory(coreState.game.gameFilePath);
   else if (std::string(file.name) != "missing.gam")
-    WriteText(game.gameFilePath, file.content);
+    WriteText(coreState.game.gameFilePath, file.content);
 
   EXPECT_FALSE(LoadGame());
   std::string expected = file.expectedText;
-  expected.replace(expected.find("%s"), 2, game.gameFilePath);
+  expected.replace(expected.find("%s"), 2, coreState.game.gameFilePath);
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Load Game: " + expected + "\n" + file.reason});
-  EXPECT_EQ(EncodeSavedGame(game), before);
-  EXPECT_EQ(game.gamePhase, phase);
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(EncodeSavedGame(coreState.game), before);
+  EXPECT_EQ(coreState.game.gamePhase, phase);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   EXPECT_TRUE(recorder.stationsExist);
   EXPECT_TRUE(recorder.CallsNamed("StopSound").empty());
   EXPECT_EQ(recorder.CallsNamed("SetBusy"), (std::vector<std::string>{"on", "off"}));
@@ -166,28 +168,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GameFiles, ASaveThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
   StartFreshMission();
-  game.gameFilePath = PathOf("keep.gam");
+  coreState.game.gameFilePath = PathOf("keep.gam");
   ASSERT_TRUE(SaveGame());
-  const std::string oldFile = ReadText(game.gameFilePath);
+  const std::string oldFile = ReadText(coreState.game.gameFilePath);
 
-  game.stardateNow += 1.0;
-  game.changeCount = 2;
+  coreState.game.stardateNow += 1.0;
+  coreState.game.changeCount = 2;
   recorder.Clear();
   {
     FileSizeLimit diskFull(4096);
     EXPECT_FALSE(SaveGame());
   }
-  EXPECT_EQ(ReadText(game.gameFilePath), oldFile);
+  EXPECT_EQ(ReadText(coreState.game.gameFilePath), oldFile);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory), {}), 1) << "no temporary file is left";
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " +
-                                                     game.gameFilePath + "\nFile too large"});
-  EXPECT_EQ(game.changeCount, 2);
+                                                     coreState.game.gameFilePath + "\nFile too large"});
+  EXPECT_EQ(coreState.game.changeCount, 2);
 
   recorder.Clear();
-  game.gameFilePath = PathOf("no such folder/new.gam");
+  coreState.game.gameFilePath = PathOf("no such folder/new.gam");
   EXPECT_FALSE(SaveGame());
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{"Save Game: Errors trying to write the game file " +
-                                                     game.gameFilePath + "\nNo such file or directory"});
+                                                     coreState.game.gameFilePath + "\nNo such file or directory"});
 }
 
 struct PromptCase {
@@ -208,10 +210,10 @@ class SavePrompt : public GameFiles, public ::testing::WithParamInterface<Prompt
 TEST_P(SavePrompt, AnswersAndSavesAsThePlayerChose) {
   const PromptCase& c = GetParam();
   StartFreshMission();
-  game.gamePhase = c.phase;
-  game.changeCount = c.changes;
-  game.gameFileTitle = c.title;
-  game.gameFilePath = *c.title ? PathOf(c.title) : "";
+  coreState.game.gamePhase = c.phase;
+  coreState.game.changeCount = c.changes;
+  coreState.game.gameFileTitle = c.title;
+  coreState.game.gameFilePath = *c.title ? PathOf(c.title) : "";
   recorder.answers.assign(c.answers.begin(), c.answers.end());
   if (c.saveAsChoice) recorder.saveFileChoices.push_back(PathOf(c.saveAsChoice));
 

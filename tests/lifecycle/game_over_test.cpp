@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/core_state.h"
 #include "core/game_over.h"
 #include "core/new_game.h"
 #include "core/scores.h"
@@ -22,13 +23,13 @@ class GameOver : public LifecycleTest, public ::testing::WithParamInterface<Endi
                             {4, "4 UID#%d lost at %.1f"},
                             {5, "5 UID#%d victory"}};
     NewGame();
-    game.stardateStart = 3000.0;
-    game.stardateNow = 3012.5;
-    game.missionLength = 40.0;
-    game.alienTotal = 20;
-    game.starbaseTotal = 2;
-    game.gameFileTitle = "won.gam";
-    game.gamePhase = GamePhase::GameOver;
+    coreState.game.stardateStart = 3000.0;
+    coreState.game.stardateNow = 3012.5;
+    coreState.game.missionLength = 40.0;
+    coreState.game.alienTotal = 20;
+    coreState.game.starbaseTotal = 2;
+    coreState.game.gameFileTitle = "won.gam";
+    coreState.game.gamePhase = GamePhase::GameOver;
     recorder.Clear();
   }
   std::vector<std::string> CallNames() const {
@@ -40,9 +41,9 @@ class GameOver : public LifecycleTest, public ::testing::WithParamInterface<Endi
 
 TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
   const Ending& e = GetParam();
-  game.gameOverReason = e.reason;
+  coreState.game.gameOverReason = e.reason;
   const std::string oldScores = FormatHighScores(HighScoreTable{{{"Ann", "Admiral", "9000"}}});
-  WriteText(highScorePath, oldScores);
+  WriteText(coreState.highScorePath, oldScores);
   lcg::Seed(7);
   const int uid = lcg::rand();
   lcg::Seed(7);
@@ -52,9 +53,9 @@ TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
   std::string verdict = e.communique;
   verdict.replace(verdict.find("%u"), 2, std::to_string(uid));
   EXPECT_EQ(recorder.CallsNamed("ShowCommunique"), std::vector<std::string>{verdict});
-  EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
-  EXPECT_EQ(game.gameOverReason, GameOverReason::None);
-  EXPECT_EQ(game.gameFileTitle, "");
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::NoGame);
+  EXPECT_EQ(coreState.game.gameOverReason, GameOverReason::None);
+  EXPECT_EQ(coreState.game.gameFileTitle, "");
   const std::vector<std::string> names = CallNames();
   const auto at = [&](const char* what) { return std::find(names.begin(), names.end(), what) - names.begin(); };
   EXPECT_EQ(names.front(), "RestoreFrame");
@@ -65,10 +66,10 @@ TEST_P(GameOver, EndsTheGameThenShowsItsCommuniqueWithTheSound) {
 
   if (e.reason == GameOverReason::AliensDestroyed) {
     EXPECT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
-    EXPECT_EQ(ParseHighScores(ReadText(highScorePath))[1], (HighScoreEntry{"Tester", "Crewman", "2926"}));
+    EXPECT_EQ(ParseHighScores(ReadText(coreState.highScorePath))[1], (HighScoreEntry{"Tester", "Crewman", "2926"}));
   } else {
     EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
-    EXPECT_EQ(ReadText(highScorePath), oldScores);
+    EXPECT_EQ(ReadText(coreState.highScorePath), oldScores);
   }
 }
 
@@ -84,23 +85,23 @@ class EndOfGame : public LifecycleTest {};
 
 TEST_F(EndOfGame, EndingALoadedGameOfAnotherSkillRestoresTheSkillSetting) {
   NewGame();
-  game.skillLevel = SkillLevel::Admiral;  // as a loaded game of another skill would have it
-  game.gamePhase = GamePhase::GameOver;
-  game.gameOverReason = GameOverReason::TimeExpired;
+  coreState.game.skillLevel = SkillLevel::Admiral;  // as a loaded game of another skill would have it
+  coreState.game.gamePhase = GamePhase::GameOver;
+  coreState.game.gameOverReason = GameOverReason::TimeExpired;
   HandleGameOver();
-  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman);
-  EXPECT_FALSE(std::filesystem::exists(highScorePath)) << "only the window creates the file for a loss";
+  EXPECT_EQ(coreState.game.skillLevel, SkillLevel::Crewman);
+  EXPECT_FALSE(std::filesystem::exists(coreState.highScorePath)) << "only the window creates the file for a loss";
 }
 
 TEST_F(EndOfGame, AWinEntersTheSkillTheMissionWasPlayedAtNotTheMenus) {
   NewGame();
-  game.skillLevel = SkillLevel::Admiral;  // a saved Admiral game, opened with the menu on Crewman
-  game.gamePhase = GamePhase::GameOver;
-  game.gameOverReason = GameOverReason::AliensDestroyed;
+  coreState.game.skillLevel = SkillLevel::Admiral;  // a saved Admiral game, opened with the menu on Crewman
+  coreState.game.gamePhase = GamePhase::GameOver;
+  coreState.game.gameOverReason = GameOverReason::AliensDestroyed;
   HandleGameOver();
-  const HighScoreTable table = ParseHighScores(ReadText(highScorePath));
+  const HighScoreTable table = ParseHighScores(ReadText(coreState.highScorePath));
   ASSERT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
   EXPECT_EQ(table[0].skill, "Admiral");
-  EXPECT_EQ(game.skillLevel, SkillLevel::Crewman) << "the menu's skill is back for the next game";
+  EXPECT_EQ(coreState.game.skillLevel, SkillLevel::Crewman) << "the menu's skill is back for the next game";
 }
 }  // namespace

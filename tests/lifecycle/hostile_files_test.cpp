@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/core_state.h"
 #include "core/game_files.h"
 #include "core/new_game.h"
 #include "core/options.h"
@@ -25,22 +26,22 @@ class NamedPipes : public LifecycleTest {
 TEST_F(NamedPipes, ASavedGameThatIsAPipeIsRefusedAndTheRunningGameGoesOn) {
   lcg::Seed(5);
   NewGame();
-  const std::vector<std::uint8_t> before = EncodeSavedGame(game);
+  const std::vector<std::uint8_t> before = EncodeSavedGame(coreState.game);
   recorder.Clear();
-  game.gameFilePath = pipe.string();
+  coreState.game.gameFilePath = pipe.string();
   bool loaded = true;
   ASSERT_TRUE(FinishesWithoutAWriter(pipe, [&loaded] { loaded = LoadGame(); }));
   EXPECT_FALSE(loaded);
   EXPECT_EQ(recorder.CallsNamed("ShowMessageBox").at(0),
             "Load Game: Errors trying to read the game file " + pipe.string() + "\nit is not a regular file");
-  EXPECT_EQ(EncodeSavedGame(game), before);
+  EXPECT_EQ(EncodeSavedGame(coreState.game), before);
   EXPECT_TRUE(recorder.stationsExist);
 }
 
 TEST_F(NamedPipes, ASettingsFileThatIsAPipeGivesTheDefaults) {
-  settingsPath = pipe.string();
-  options.autoSrs = 5;
+  coreState.settingsPath = pipe.string();
+  coreState.options.autoSrs = 5;
   ASSERT_TRUE(FinishesWithoutAWriter(pipe, [] { ReadSettings(); }));
-  EXPECT_EQ(options.autoSrs, 1);
+  EXPECT_EQ(coreState.options.autoSrs, 1);
 }
 }  // namespace

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <functional>
 
+#include "core/core_state.h"
 #include "core/file_io.h"
 #include "core/game_commands.h"
 #include "core/game_files.h"
@@ -31,7 +32,7 @@ class HostileSaves : public LifecycleTest {
     LifecycleTest::SetUp();
     lcg::Seed(3);
     NewGame();
-    game.changeCount = 1;
+    coreState.game.changeCount = 1;
     recorder.Clear();
   }
   std::string PathOf(const char* name) const { return (directory / name).string(); }
@@ -45,7 +46,7 @@ class HostileSaves : public LifecycleTest {
   // Saves to `path`; the message boxes it showed, or "saved".
   std::string SaveTo(const std::string& path) {
     recorder.Clear();
-    game.gameFilePath = path;
+    coreState.game.gameFilePath = path;
     if (SaveGame()) return "saved";
     std::string boxes;
     for (const std::string& box : MessageBoxes()) boxes += box;
@@ -91,28 +92,28 @@ class HostileSaves : public LifecycleTest {
 
 TEST_F(HostileSaves, AFailedSaveCancelsTheCommandThatAskedForItAndKeepsTheGame) {
   const std::string nowhere = PathOf("gone/voyage.gam");
-  const std::vector<std::uint8_t> before = EncodeSavedGame(game);
+  const std::vector<std::uint8_t> before = EncodeSavedGame(coreState.game);
   for (const auto& command : {NewGameCommand, EndGameCommand}) {
-    game.gameFilePath = nowhere;
-    game.gameFileTitle = "voyage.gam";
+    coreState.game.gameFilePath = nowhere;
+    coreState.game.gameFileTitle = "voyage.gam";
     recorder.Clear();
     recorder.answers = {Answer::Yes};
     command();
     EXPECT_EQ(MessageBoxes(), (std::vector<std::string>{"Save Game: Do you want to save the current game voyage.gam?",
                                                         WriteError(nowhere, "No such file or directory")}));
-    EXPECT_EQ(EncodeSavedGame(game), before);
-    EXPECT_NE(game.gamePhase, GamePhase::NoGame);
-    EXPECT_EQ(game.gameFileTitle, "voyage.gam");
-    EXPECT_EQ(game.changeCount, 1);
+    EXPECT_EQ(EncodeSavedGame(coreState.game), before);
+    EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame);
+    EXPECT_EQ(coreState.game.gameFileTitle, "voyage.gam");
+    EXPECT_EQ(coreState.game.changeCount, 1);
   }
 
   // A file chosen in the Save As dialog that could not take the game does not become its name.
-  game.gameFilePath.clear();
-  game.gameFileTitle.clear();
+  coreState.game.gameFilePath.clear();
+  coreState.game.gameFileTitle.clear();
   recorder.answers = {Answer::Yes};
   recorder.saveFileChoices = {nowhere};
   EXPECT_EQ(PromptSaveGame(), Answer::Cancel);
-  EXPECT_EQ(game.gameFilePath, "");
+  EXPECT_EQ(coreState.game.gameFilePath, "");
 }
 
 TEST_F(HostileSaves, AFileTheUserMayNotWriteIsAnErrorAndAReplacedFileKeepsItsMode) {
@@ -137,7 +138,7 @@ TEST_F(HostileSaves, AFileTheUserMayNotWriteIsAnErrorAndAReplacedFileKeepsItsMod
   struct stat info {};
   ASSERT_EQ(::stat(shared.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0664u);
-  EXPECT_EQ(fs::file_size(shared), 9456u + 36u * static_cast<unsigned>(game.alienTotal));
+  EXPECT_EQ(fs::file_size(shared), 9456u + 36u * static_cast<unsigned>(coreState.game.alienTotal));
   if (::geteuid() == 0) {
     EXPECT_EQ(info.st_uid, Nobody) << "the owner is kept too";
   }
@@ -158,7 +159,8 @@ TEST_F(HostileSaves, ThroughASymbolicLinkTheFileItPointsToIsReplacedInItsOwnFold
   for (const char* link : {"link.gam", "link-to-link.gam", "dangling.gam"})
     EXPECT_TRUE(fs::is_symlink(directory / link)) << link;
   EXPECT_EQ(ReadText(directory / "games" / "voyage.gam"), ReadText(directory / "games" / "new.gam"));
-  EXPECT_EQ(fs::file_size(directory / "games" / "voyage.gam"), 9456u + 36u * static_cast<unsigned>(game.alienTotal));
+  EXPECT_EQ(fs::file_size(directory / "games" / "voyage.gam"),
+            9456u + 36u * static_cast<unsigned>(coreState.game.alienTotal));
   EXPECT_EQ(FilesIn(directory / "games"), (std::vector<std::string>{"new.gam", "voyage.gam"}));
 }
 
@@ -183,7 +185,7 @@ TEST_F(HostileSaves, AFullDiskOrAReadOnlyPlaceKeepsTheOldFileAndSaysWhy) {
     const std::string saved = ReadText(full);
     // Fill the disk until less than a game's worth is free.
     WriteText(disk / "filler", std::string(64 * 1024 - 3 * 4096, 'x'));
-    game.stardateNow += 1;
+    coreState.game.stardateNow += 1;
     result += SaveTo(full) + "|" + (ReadText(full) == saved ? "kept" : "changed") + "|";
     ::mount((disk / "ro").c_str(), (disk / "ro").c_str(), nullptr, MS_BIND, nullptr);
     ::mount("none", (disk / "ro").c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr);

@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/high_score_file.h"
 #include "core/program_reset.h"
@@ -26,7 +27,7 @@ class LifecycleTest : public ::testing::Test {
                                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(directory);
     std::filesystem::create_directories(directory);
-    highScorePath = (directory / HighScoreFileName).string();
+    coreState.highScorePath = (directory / HighScoreFileName).string();
   }
   void TearDown() override {
     std::filesystem::permissions(directory, std::filesystem::perms::owner_all);

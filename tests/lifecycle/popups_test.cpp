@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/core_state.h"
 #include "lifecycle/communique_window.h"
 #include "lifecycle/high_score_dialog.h"
 #include "lifecycle/high_score_window.h"
@@ -108,14 +109,14 @@ TEST_F(Popups, HighScoreWindowCreatesAMissingFileAndShowsTenPlaceholderRows) {
     QTest::keyClick(&w, Qt::Key_Space);
   });
   ShowHighScores(&frame);
-  EXPECT_EQ(ParseHighScores(ReadText(highScorePath)), HighScoreTable{});
+  EXPECT_EQ(ParseHighScores(ReadText(coreState.highScorePath)), HighScoreTable{});
 }
 
 TEST_F(Popups, HighScoreWindowShowsWhatIsOnDisk) {
   HighScoreTable table;
   table[0] = {"James T. Kirk", "Admiral", "3038"};
   table[1] = {"Hikaru", "1stOfficer", "2926"};
-  WriteText(highScorePath, FormatHighScores(table));
+  WriteText(coreState.highScorePath, FormatHighScores(table));
   HighScoreWindow window(&frame);
   SaveScreenshot(window, "high_scores");
   const QImage image = window.grab().toImage();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/core_state.h"
 #include "core/scores.h"
 #include "tests/lifecycle/lifecycle_fixture.h"
 #include "tests/support/file_size_limit.h"
@@ -118,29 +119,29 @@ TEST_F(ScoreFile, TheFirstWinCreatesTheFileAboveNinePlaceholders) {
   EnterHighScore(2926, SkillLevel::Officer);
   HighScoreTable expected;
   expected[0] = {"Spock", "Officer", "2926"};
-  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
+  EXPECT_EQ(ReadText(coreState.highScorePath), FormatHighScores(expected));
   EXPECT_EQ(recorder.CallsNamed("AskHighScoreName").size(), 1u);
 }
 
 TEST_F(ScoreFile, AFullTableTakesAQualifyingScoreAndKeepsTheRestUntouched) {
   const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
-  WriteText(highScorePath, FormatHighScores(full));
+  WriteText(coreState.highScorePath, FormatHighScores(full));
   EnterHighScore(50, SkillLevel::Crewman);  // equal to the tenth: not entered, no name asked
   EXPECT_TRUE(recorder.CallsNamed("AskHighScoreName").empty());
-  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(full));
+  EXPECT_EQ(ReadText(coreState.highScorePath), FormatHighScores(full));
 
   recorder.highScoreName = "P650";
   EnterHighScore(650, SkillLevel::Yeoman);
   const HighScoreTable expected = TableOf({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
-  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(expected));
+  EXPECT_EQ(ReadText(coreState.highScorePath), FormatHighScores(expected));
 }
 
 TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
-  WriteText(highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
-  game.skillLevel = SkillLevel::Crewman;
+  WriteText(coreState.highScorePath, std::string("\x00\x01garbage\xfe\n\n12", 14));
+  coreState.game.skillLevel = SkillLevel::Crewman;
   recorder.highScoreName = "Uhura";
   EnterHighScore(20, SkillLevel::Crewman);
-  const std::string repaired = ReadText(highScorePath);
+  const std::string repaired = ReadText(coreState.highScorePath);
   const HighScoreTable table = ParseHighScores(repaired);
   EXPECT_EQ(table[0], (HighScoreEntry{"Uhura", "Crewman", "20"}));
   EXPECT_EQ(table[1], (HighScoreEntry{"garbage\xfe", "", "12"}));
@@ -150,11 +151,11 @@ TEST_F(ScoreFile, ACorruptFileIsRepairedByTheNextEntry) {
 
 TEST_F(ScoreFile, AnOversizedFileIsReadFromItsBeginningAndReplacedByTheNextEntry) {
   const HighScoreTable full = TableOf({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
-  WriteText(highScorePath, FormatHighScores(full) + std::string(5'000'000, 'x'));
+  WriteText(coreState.highScorePath, FormatHighScores(full) + std::string(5'000'000, 'x'));
   EXPECT_EQ(ReadHighScoreFile().table, full) << "the ten entries at its start are the table";
   recorder.highScoreName = "Sulu";
   EnterHighScore(450, SkillLevel::Captain);
-  const std::string rewritten = ReadText(highScorePath);
+  const std::string rewritten = ReadText(coreState.highScorePath);
   EXPECT_LT(rewritten.size(), 1000u) << "the next entry writes a table of the usual size";
   EXPECT_EQ(ParseHighScores(rewritten)[5], (HighScoreEntry{"Sulu", "Captain", "450"}));
 }
@@ -165,7 +166,7 @@ class LostScore : public ScoreFile {
  protected:
   std::string NotRecorded(int score, const std::string& reason) const {
     return "High Scores: Your score of " + std::to_string(score) + " could not be recorded in the high-score file " +
-           highScorePath + "\n" + reason;
+           coreState.highScorePath + "\n" + reason;
   }
   std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
   bool NameAsked() const { return !recorder.CallsNamed("AskHighScoreName").empty(); }
@@ -174,7 +175,7 @@ class LostScore : public ScoreFile {
 TEST_F(LostScore, AFolderThatCannotHoldTheFileIsSaid) {
   // A folder that cannot hold files, whoever runs the game: its "folder" is a plain file.
   WriteText(directory / "not-a-folder", "");
-  highScorePath = (directory / "not-a-folder" / HighScoreFileName).string();
+  coreState.highScorePath = (directory / "not-a-folder" / HighScoreFileName).string();
   EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Not a directory")});
   EXPECT_FALSE(NameAsked());
@@ -183,45 +184,45 @@ TEST_F(LostScore, AFolderThatCannotHoldTheFileIsSaid) {
 }
 
 TEST_F(LostScore, AScoreFileThatIsAFolderOrAPipeIsSaid) {
-  std::filesystem::create_directory(highScorePath);
+  std::filesystem::create_directory(coreState.highScorePath);
   EnterHighScore(5000, SkillLevel::Crewman);
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Is a directory")});
-  EXPECT_TRUE(std::filesystem::is_directory(highScorePath));
+  EXPECT_TRUE(std::filesystem::is_directory(coreState.highScorePath));
 
   recorder.Clear();
-  highScorePath = (directory / "pipe.scr").string();
-  ASSERT_TRUE(MakeNamedPipe(highScorePath));
-  ASSERT_TRUE(FinishesWithoutAWriter(highScorePath, [] { EnterHighScore(5000, SkillLevel::Crewman); }));
+  coreState.highScorePath = (directory / "pipe.scr").string();
+  ASSERT_TRUE(MakeNamedPipe(coreState.highScorePath));
+  ASSERT_TRUE(FinishesWithoutAWriter(coreState.highScorePath, [] { EnterHighScore(5000, SkillLevel::Crewman); }));
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(5000, "Not a regular file")});
   EXPECT_FALSE(NameAsked());
 }
 
 TEST_F(LostScore, AnImmutableFileIsSaidBeforeANameIsAsked) {
   const HighScoreTable old = TableOf({900, 800});
-  WriteText(highScorePath, FormatHighScores(old));
-  if (std::system(("chattr +i " + highScorePath + " 2>/dev/null").c_str()) != 0)
+  WriteText(coreState.highScorePath, FormatHighScores(old));
+  if (std::system(("chattr +i " + coreState.highScorePath + " 2>/dev/null").c_str()) != 0)
     GTEST_SKIP() << "this file system keeps no immutable files";
   EnterHighScore(850, SkillLevel::Admiral);
-  std::system(("chattr -i " + highScorePath).c_str());
+  std::system(("chattr -i " + coreState.highScorePath).c_str());
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(850, "Operation not permitted")});
   EXPECT_FALSE(NameAsked());
-  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(old));
+  EXPECT_EQ(ReadText(coreState.highScorePath), FormatHighScores(old));
 }
 
 TEST_F(LostScore, AFullDiskIsSaidAfterTheNameAndKeepsTheOldTable) {
   const HighScoreTable old = TableOf({900, 800});
-  WriteText(highScorePath, FormatHighScores(old));
+  WriteText(coreState.highScorePath, FormatHighScores(old));
   {
     FileSizeLimit diskFull(100);
     EnterHighScore(850, SkillLevel::Admiral);
   }
   EXPECT_TRUE(NameAsked());
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotRecorded(850, "File too large")});
-  EXPECT_EQ(ReadText(highScorePath), FormatHighScores(old));
+  EXPECT_EQ(ReadText(coreState.highScorePath), FormatHighScores(old));
 }
 
 TEST_F(LostScore, AFileOrFolderThePlayerMayNotUseIsSaid) {
-  WriteText(highScorePath, FormatHighScores(TableOf({900, 800})));
+  WriteText(coreState.highScorePath, FormatHighScores(TableOf({900, 800})));
   // The folder is root's: another user may read the file but not replace it.
   EXPECT_TRUE(PassesAsUnprivilegedUser([this] {
     EnterHighScore(850, SkillLevel::Admiral);
@@ -229,7 +230,7 @@ TEST_F(LostScore, AFileOrFolderThePlayerMayNotUseIsSaid) {
     if (!said || NameAsked()) std::fprintf(stderr, "unwritable folder: %s\n", recorder.calls.back().detail.c_str());
     return said && !NameAsked();
   }));
-  std::filesystem::permissions(highScorePath, std::filesystem::perms::none);
+  std::filesystem::permissions(coreState.highScorePath, std::filesystem::perms::none);
   EXPECT_TRUE(PassesAsUnprivilegedUser([this] {
     EnterHighScore(850, SkillLevel::Admiral);
     const bool said = MessageBoxes() == std::vector<std::string>{NotRecorded(850, "Permission denied")};

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/core_state.h"
 #include "core/options.h"
 #include "core/settings_file.h"
 #include "tests/lifecycle/lifecycle_fixture.h"
@@ -17,10 +18,10 @@ class SettingsTest : public LifecycleTest {
  protected:
   void SetUp() override {
     LifecycleTest::SetUp();
-    settingsPath = (directory / SettingsFileName).string();
+    coreState.settingsPath = (directory / SettingsFileName).string();
   }
-  void WriteSettingsFile(const std::string& text) { WriteText(settingsPath, text); }
-  std::string SettingsFileText() { return ReadText(settingsPath); }
+  void WriteSettingsFile(const std::string& text) { WriteText(coreState.settingsPath, text); }
+  std::string SettingsFileText() { return ReadText(coreState.settingsPath); }
 };
 
 struct OptionsRow {
@@ -36,13 +37,13 @@ class OptionsReadTest : public SettingsTest, public ::testing::WithParamInterfac
 TEST_P(OptionsReadTest, EachKeyIsReadByItsRule) {
   const OptionsRow& row = GetParam();
   if (row.file) WriteSettingsFile(row.file);
-  options.autoSrs = 77;  // whatever was there before is replaced
+  coreState.options.autoSrs = 77;  // whatever was there before is replaced
   ReadSettings();
-  EXPECT_EQ(options.skillSetting, row.skill);
-  EXPECT_EQ(options.autoSrs, row.autoSrs);
-  EXPECT_EQ(options.singleControlWindow, row.singleControl);
-  EXPECT_EQ(options.pauseWhenIconic, row.iconicPause);
-  EXPECT_EQ(options.soundsEnabled, row.sounds);
+  EXPECT_EQ(coreState.options.skillSetting, row.skill);
+  EXPECT_EQ(coreState.options.autoSrs, row.autoSrs);
+  EXPECT_EQ(coreState.options.singleControlWindow, row.singleControl);
+  EXPECT_EQ(coreState.options.pauseWhenIconic, row.iconicPause);
+  EXPECT_EQ(coreState.options.soundsEnabled, row.sounds);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,7 +82,7 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
       "\r\n"
       "[Mine]\r\n"
       "key with spaces=a,b;c\r\n");
-  options = ProgramOptions{SkillLevel::Admiral, 0, 1, 1, 0};
+  coreState.options = ProgramOptions{SkillLevel::Admiral, 0, 1, 1, 0};
   WriteSettings();
   EXPECT_EQ(SettingsFileText(),
             "; my bridge\r\n"
@@ -101,14 +102,14 @@ TEST_F(SettingsTest, AWriteChangesOnlyTheOptionsLinesAndKeepsEverythingElse) {
             "[Mine]\r\n"
             "key with spaces=a,b;c\r\n");
 
-  options = ProgramOptions{};
+  coreState.options = ProgramOptions{};
   ReadSettings();
-  EXPECT_EQ(options.skillSetting, SkillLevel::Admiral) << "what was written reads back";
-  EXPECT_EQ(options.pauseWhenIconic, 1);
+  EXPECT_EQ(coreState.options.skillSetting, SkillLevel::Admiral) << "what was written reads back";
+  EXPECT_EQ(coreState.options.pauseWhenIconic, 1);
 }
 
 TEST_F(SettingsTest, AFirstWriteMakesTheGeneralSection) {
-  options.skillSetting = SkillLevel::Yeoman;
+  coreState.options.skillSetting = SkillLevel::Yeoman;
   WriteSettings();
   EXPECT_EQ(SettingsFileText(),
             "[General]\nSkill=1\nAutoSRS=1\nSingleCtrl=1\nIconicPause=0\nSounds=1\nRecordMissions=1\nBridgeSize=0\n");
@@ -119,13 +120,13 @@ TEST_F(SettingsTest, TheBridgeSizeIsKeptAndAnythingButItsFourChoicesReadsAsAutom
        {std::pair{"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 0}, {"-1", 0}, {"huge", 0}, {"65538", 0}}) {
     WriteSettingsFile(std::string("[General]\nBridgeSize=") + stored + "\n");
     ReadSettings();
-    EXPECT_EQ(options.bridgeSize, read) << stored;
+    EXPECT_EQ(coreState.options.bridgeSize, read) << stored;
   }
-  options.bridgeSize = 3;
+  coreState.options.bridgeSize = 3;
   WriteSettings();
-  options = ProgramOptions{};
+  coreState.options = ProgramOptions{};
   ReadSettings();
-  EXPECT_EQ(options.bridgeSize, 3);
+  EXPECT_EQ(coreState.options.bridgeSize, 3);
 }
 
 struct HostileRow {
@@ -139,12 +140,12 @@ class HostileSettingsTest : public SettingsTest, public ::testing::WithParamInte
 TEST_P(HostileSettingsTest, GiveTheDefaultsAndSurviveAWrite) {
   WriteSettingsFile(GetParam().file);
   ReadSettings();
-  EXPECT_EQ(options.skillSetting, SkillLevel::Crewman);
-  EXPECT_EQ(options.autoSrs, 1);
-  EXPECT_EQ(options.soundsEnabled, 1);
+  EXPECT_EQ(coreState.options.skillSetting, SkillLevel::Crewman);
+  EXPECT_EQ(coreState.options.autoSrs, 1);
+  EXPECT_EQ(coreState.options.soundsEnabled, 1);
   WriteSettings();
   ReadSettings();
-  EXPECT_EQ(options.autoSrs, 1);
+  EXPECT_EQ(coreState.options.autoSrs, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,37 +163,37 @@ TEST_F(SettingsTest, AFileOverAMegabyteIsNeitherReadNorReplacedAndThePlayerIsTol
   const std::string huge = "[General]\nAutoSRS=0\n" + std::string(LargestSettingsFile, ';');
   WriteSettingsFile(huge);
   ReadSettings();
-  EXPECT_EQ(options.autoSrs, 1);
-  options.autoSrs = 0;
+  EXPECT_EQ(coreState.options.autoSrs, 1);
+  coreState.options.autoSrs = 0;
   WriteSettings();
   EXPECT_EQ(SettingsFileText().size(), huge.size()) << "the player's file is left alone";
   EXPECT_EQ(recorder.CallsNamed("ShowMessageBox"),
-            std::vector<std::string>{"Settings: Your settings could not be saved in the file " + settingsPath +
-                                     "\nFile too large"});
+            std::vector<std::string>{"Settings: Your settings could not be saved in the file " +
+                                     coreState.settingsPath + "\nFile too large"});
 }
 
 // Settings that cannot be kept are said once a session, with the file and the system's reason.
 class LostSettings : public SettingsTest {
  protected:
   std::string NotKept(const std::string& reason) const {
-    return "Settings: Your settings could not be saved in the file " + settingsPath + "\n" + reason;
+    return "Settings: Your settings could not be saved in the file " + coreState.settingsPath + "\n" + reason;
   }
   std::vector<std::string> MessageBoxes() const { return recorder.CallsNamed("ShowMessageBox"); }
 };
 
 TEST_F(LostSettings, AFolderInTheFilesPlaceIsSaidOnceForOptionsAndPositionsAlike) {
-  std::filesystem::create_directory(settingsPath);
+  std::filesystem::create_directory(coreState.settingsPath);
   ReadSettings();
   WriteSettings();
   EXPECT_FALSE(UpdateSettingsFile([](ProfileText& text) { text.Set("Positions", "Status", "1,2,3,4,5"); }));
   EXPECT_EQ(MessageBoxes(), std::vector<std::string>{NotKept("Is a directory")});
-  EXPECT_TRUE(std::filesystem::is_directory(settingsPath));
+  EXPECT_TRUE(std::filesystem::is_directory(coreState.settingsPath));
 }
 
 TEST_F(LostSettings, AFullDiskIsSaidAndKeepsTheOldFile) {
   WriteSettingsFile("[General]\nSkill=2\n; " + std::string(200, 'x') + "\n");
   const std::string old = SettingsFileText();
-  options.skillSetting = SkillLevel::Admiral;
+  coreState.options.skillSetting = SkillLevel::Admiral;
   {
     FileSizeLimit diskFull(100);
     WriteSettings();

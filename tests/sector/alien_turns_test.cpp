@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/core_state.h"
 #include "core/message_catalogue.h"
 #include "core/random.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "tests/sector/sector_fixture.h"
 
 namespace {
@@ -32,11 +34,11 @@ class ActionWatcher : public HeadlessHost {
   }
   void ScanFillBlack(ScanRect r) override {
     HeadlessHost::ScanFillBlack(r);
-    drawnOutsideAnAction += !actionInProgress;
+    drawnOutsideAnAction += !sectorState.actionInProgress;
   }
   void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override {
     HeadlessHost::ScanXorLine(from, to, colour);
-    drawnOutsideAnAction += !actionInProgress;
+    drawnOutsideAnAction += !sectorState.actionInProgress;
   }
 };
 
@@ -48,8 +50,8 @@ class AlienTurns : public ::testing::Test {
   void SetUp() override {
     ResetSectorState(host);
     StartQuietSectorGame();
-    game.gamePhase = GamePhase::RedAlert;
-    game.shieldEnergy = 1000;
+    coreState.game.gamePhase = GamePhase::RedAlert;
+    coreState.game.shieldEnergy = 1000;
     host.now = T;
   }
 
@@ -59,22 +61,22 @@ class AlienTurns : public ::testing::Test {
     DrawQuadrant(27, rows);
     for (int y = 0; y < 8; ++y)
       for (int x = 0; x < 8; ++x)
-        if (Cell::HoldsAlien(game.galaxy[27].cells[y][x])) {
-          game.alienTable.push_back({27,
-                                     x,
-                                     y,
-                                     static_cast<std::uint8_t>(game.galaxy[27].cells[y][x]),
-                                     {},
-                                     energy,
-                                     MoveEvery,
-                                     FireEvery,
-                                     T,
-                                     T});
-          ++game.alienTotal;
-          ++game.aliensRemaining;
+        if (Cell::HoldsAlien(coreState.game.galaxy[27].cells[y][x])) {
+          coreState.game.alienTable.push_back({27,
+                                               x,
+                                               y,
+                                               static_cast<std::uint8_t>(coreState.game.galaxy[27].cells[y][x]),
+                                               {},
+                                               energy,
+                                               MoveEvery,
+                                               FireEvery,
+                                               T,
+                                               T});
+          ++coreState.game.alienTotal;
+          ++coreState.game.aliensRemaining;
         }
   }
-  AlienRecord& Alien(int i) { return game.alienTable[static_cast<std::size_t>(i)]; }
+  AlienRecord& Alien(int i) { return coreState.game.alienTable[static_cast<std::size_t>(i)]; }
 
   void PassAt(std::uint32_t now, std::uint32_t seed = 1) {
     host.now = now;
@@ -90,12 +92,12 @@ const std::vector<std::string> TwoKlingons = {"K.......", "........", "........"
 
 TEST_F(AlienTurns, TheFirstPassStampsTheClocksAndTheNextGivesEachAlienAChanceToActAtOnce) {
   Quadrant(TwoKlingons);
-  game.alienTable[0].lastMoveTick = 7;  // the far Klingon of quadrant 0 is not looked at
-  game.resetAlienClocks = 1;
+  coreState.game.alienTable[0].lastMoveTick = 7;  // the far Klingon of quadrant 0 is not looked at
+  coreState.game.resetAlienClocks = 1;
   PassAt(250000);
   EXPECT_EQ(lcg::State(), 1u) << "the stamping pass draws nothing";
-  EXPECT_EQ(game.resetAlienClocks, 0);
-  EXPECT_TRUE(firstCombatPass);
+  EXPECT_EQ(coreState.game.resetAlienClocks, 0);
+  EXPECT_TRUE(sectorState.firstCombatPass);
   for (int i : {1, 2}) {
     EXPECT_EQ(Alien(i).lastMoveTick, 250000u);
     EXPECT_EQ(Alien(i).lastAttackTick, 250000u);
@@ -105,7 +107,7 @@ TEST_F(AlienTurns, TheFirstPassStampsTheClocksAndTheNextGivesEachAlienAChanceToA
 
   PassAt(250000);  // draws 41, 67, 34, 0: no alien acts
   EXPECT_EQ(lcg::State(), StateAfter(1, 4)) << "a move and an attack chance for each alien";
-  EXPECT_FALSE(firstCombatPass);
+  EXPECT_FALSE(sectorState.firstCombatPass);
   EXPECT_TRUE(host.calls.empty());
 
   PassAt(250000);
@@ -114,13 +116,13 @@ TEST_F(AlienTurns, TheFirstPassStampsTheClocksAndTheNextGivesEachAlienAChanceToA
 
 TEST_F(AlienTurns, InTheFirstPassAnAlienMovesOrFiresByChance) {
   Quadrant({"........", "........", "........", "...<....", "........", "........", "........", ".......K"}, 200);
-  firstCombatPass = true;
+  sectorState.firstCombatPass = true;
   PassAt(T, 18);  // 97: it moves; 4582 picks the second free sector; 15113: it holds its fire
   EXPECT_EQ(lcg::State(), StateAfter(18, 3));
-  EXPECT_EQ(Cell::Object(game.galaxy[27].cells[7][6]), 0x20) << "column by column: (6,6), (6,7), (7,6)";
+  EXPECT_EQ(Cell::Object(coreState.game.galaxy[27].cells[7][6]), 0x20) << "column by column: (6,6), (6,7), (7,6)";
   EXPECT_EQ(Alien(1).lastMoveTick, T);
 
-  firstCombatPass = true;
+  sectorState.firstCombatPass = true;
   PassAt(T, 3);  // 48: it stays; 96: it fires 147 of its 200 at 1000 shields
   EXPECT_EQ(host.shipMessages,
             (Texts{"147 Units hit Enterprise", "Shields power reduced 14%", "Shields still holding."}));
@@ -143,7 +145,7 @@ TEST_F(AlienTurns, AMoveOrShotIsDueOnlyOnceItsIntervalHasPassed) {
   EXPECT_EQ(host.shipMessages.size(), 6u) << "both Klingons fire";
   EXPECT_EQ(Alien(1).lastAttackTick, T + FireEvery + 1) << "stamped with the pass's tick, not the shot's end";
   EXPECT_EQ(host.drawnOutsideAnAction, 0) << "every move and shot runs as an action";
-  EXPECT_FALSE(actionInProgress);
+  EXPECT_FALSE(sectorState.actionInProgress);
   EXPECT_EQ(host.CallsNamed("SetBusy").back(), "off");
 }
 
@@ -179,7 +181,7 @@ TEST_F(AlienTurns, AnAlienThatMovesToALaterSectorIsLookedAtAgainInTheSamePass) {
        }) {
     SetUp();
     Quadrant(c.rows);
-    firstCombatPass = true;
+    sectorState.firstCombatPass = true;
     PassAt(T + MoveEvery + 1);  // due to move; the shot only by chance
     EXPECT_EQ(lcg::State(), StateAfter(1, c.draws)) << c.name;
     EXPECT_EQ(Alien(1).lastMoveTick, T + MoveEvery + 1) << c.name;
@@ -188,7 +190,7 @@ TEST_F(AlienTurns, AnAlienThatMovesToALaterSectorIsLookedAtAgainInTheSamePass) {
 
 TEST_F(AlienTurns, AnAlienWaitsWhileAnActionRuns) {
   Quadrant(TwoKlingons);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   PassAt(T + FireEvery + 1);
   EXPECT_EQ(Alien(1).lastMoveTick, T);
   EXPECT_EQ(Alien(1).lastAttackTick, T);
@@ -197,7 +199,7 @@ TEST_F(AlienTurns, AnAlienWaitsWhileAnActionRuns) {
 
 TEST_F(AlienTurns, AGameBegunWhileTheWindowsWorkEndsThePass) {
   Quadrant(TwoKlingons);
-  host.whilePumping = [] { game.resetAlienClocks = 1; };  // as New Game does
+  host.whilePumping = [] { coreState.game.resetAlienClocks = 1; };  // as New Game does
   PassAt(T + MoveEvery + 1);
   EXPECT_EQ(Alien(1).lastMoveTick, T + MoveEvery + 1) << "the first Klingon moved, then the pump";
   EXPECT_EQ(Alien(2).lastMoveTick, T) << "the second waits for the new game's stamping pass";
@@ -207,26 +209,26 @@ TEST_F(AlienTurns, AMoveTakesARandomFreeNeighbourAndRedrawsBothSectors) {
   // Free neighbours of (3,3), column by column: (2,3), (2,4), (4,2). A star, the ship, an
   // alien and an empty cell still showing an animation frame are not free.
   Quadrant({"........", "........", "..*K....", "...K<...", "....C...", "........", "........", "........"});
-  game.galaxy[27].cells[3][3] |= 0x0200;  // the moving alien's frame byte stays behind
-  game.galaxy[27].cells[4][3] = 0x0100;
-  const int i = game.FindAlienAt(27, 3, 3);
+  coreState.game.galaxy[27].cells[3][3] |= 0x0200;  // the moving alien's frame byte stays behind
+  coreState.game.galaxy[27].cells[4][3] = 0x0100;
+  const int i = coreState.game.FindAlienAt(27, 3, 3);
   lcg::Seed(1);  // 41 mod 3 = 2
-  AlienMove(game, host, i);
+  AlienMove(coreState.game, host, i);
   EXPECT_EQ(Alien(i).sectorX, 4);
   EXPECT_EQ(Alien(i).sectorY, 2);
-  EXPECT_EQ(game.galaxy[27].cells[2][4], 0x20);
-  EXPECT_EQ(game.galaxy[27].cells[3][3], 0x0200);
+  EXPECT_EQ(coreState.game.galaxy[27].cells[2][4], 0x20);
+  EXPECT_EQ(coreState.game.galaxy[27].cells[3][3], 0x0200);
   EXPECT_EQ(host.calls, (std::vector<HeadlessHost::Call>{{"ScanFillBlack", "137,102-171,127"},
                                                          {"ScanBlitPicture", "20 at 173,75"}}));
 
   host.Clear();
-  game.Damage(ShipSystem::SRS) = 1.0;
-  AlienMove(game, host, i);
+  coreState.game.Damage(ShipSystem::SRS) = 1.0;
+  AlienMove(coreState.game, host, i);
   EXPECT_TRUE(host.calls.empty()) << "a blind scan is not drawn on";
 
   Quadrant({"K*......", "**......", "........", "...<....", "........", "........", "........", "........"});
   lcg::Seed(1);
-  AlienMove(game, host, static_cast<int>(game.alienTable.size()) - 1);
+  AlienMove(coreState.game, host, static_cast<int>(coreState.game.alienTable.size()) - 1);
   EXPECT_EQ(lcg::State(), 1u) << "boxed in: no draw, no move";
 }
 
@@ -245,19 +247,20 @@ class ShotsOnTheShields : public AlienTurns, public ::testing::WithParamInterfac
 TEST_P(ShotsOnTheShields, HoldFallOrLetTheRestThrough) {
   const ShieldCase c = GetParam();
   Quadrant({"K.......", "........", "........", "...<....", "........", "........", "........", "........"});
-  game.shieldEnergy = c.shields;
-  game.Damage(ShipSystem::Computer) = 0.5;  // due for repair at the next evaluation
-  game.RepairDate(ShipSystem::Computer) = 1999.0;
+  coreState.game.shieldEnergy = c.shields;
+  coreState.game.Damage(ShipSystem::Computer) = 0.5;  // due for repair at the next evaluation
+  coreState.game.RepairDate(ShipSystem::Computer) = 1999.0;
   lcg::Seed(1);
   AlienAttack(1);
   EXPECT_EQ(host.shipMessages, c.messages);
-  EXPECT_EQ(game.shieldEnergy, c.shieldsAfter);
+  EXPECT_EQ(coreState.game.shieldEnergy, c.shieldsAfter);
   EXPECT_EQ(lcg::State(), StateAfter(1, c.draws));
   const auto repaints = host.CallsNamed("InvalidateStation");
   EXPECT_NE(std::find(repaints.begin(), repaints.end(), "Status"), repaints.end())
       << "the Status panel shows the shields";
   const bool evaluated = c.shieldsAfter == 0;
-  EXPECT_EQ(game.Working(ShipSystem::Computer), evaluated) << "conditions evaluated only once the shields are down";
+  EXPECT_EQ(coreState.game.Working(ShipSystem::Computer), evaluated)
+      << "conditions evaluated only once the shields are down";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -314,20 +317,20 @@ TEST_F(AlienTurns, AStarOfAnyClassInTheWayStopsTheShotAfterItsStrengthIsDrawn) {
     EXPECT_EQ(lcg::State(), StateAfter(1, 1));
     EXPECT_TRUE(host.shipMessages.empty());
     EXPECT_EQ(host.CallsNamed("ScanXorLine").size(), 0u);
-    EXPECT_EQ(game.shieldEnergy, 1000);
+    EXPECT_EQ(coreState.game.shieldEnergy, 1000);
     EXPECT_EQ(Alien(1).lastAttackTick, T + FireEvery + 1) << "its clock starts again all the same";
   }
 }
 
 TEST_F(AlienTurns, TheLastWorkingSystemLostEndsTheGame) {
   Quadrant({"K.......", "........", "........", "...<....", "........", "........", "........", "........"});
-  game.damage.fill(3.0);
-  game.repairDate.fill(2003.0);
-  game.Damage(ShipSystem::MessageDisplay) = 0.0;
-  game.shieldEnergy = 0;
+  coreState.game.damage.fill(3.0);
+  coreState.game.repairDate.fill(2003.0);
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 0.0;
+  coreState.game.shieldEnergy = 0;
   lcg::Seed(1);  // 170 units destroy the Message Display
   AlienAttack(1);
-  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
-  EXPECT_EQ(game.gameOverReason, GameOverReason::SystemsDisabled);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(coreState.game.gameOverReason, GameOverReason::SystemsDisabled);
 }
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "sector/command_turns.h"
 
+#include "core/core_state.h"
+#include "sector/sector_state.h"
 #include "tests/sector/sector_fixture.h"
 
 namespace {
@@ -31,8 +33,8 @@ TEST_F(CommandTurns, FollowThePhaseAndTheRunningAction) {
            TurnRow{GamePhase::GameOver, false, Drop, Drop, Drop, Hold, Now, Now},
            TurnRow{GamePhase::GameOver, true, Drop, Drop, Drop, Hold, Now, Now},
        }) {
-    game.gamePhase = row.phase;
-    actionInProgress = row.actionRuns;
+    coreState.game.gamePhase = row.phase;
+    sectorState.actionInProgress = row.actionRuns;
     SCOPED_TRACE(testing::Message() << "phase " << static_cast<int>(row.phase) << (row.actionRuns ? ", acting" : ""));
     EXPECT_EQ(TurnOfCommand(M::New), row.newGame);
     EXPECT_EQ(TurnOfCommand(M::Open), row.newGame) << "Open goes as New";

@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/random.h"
 #include "core/ship_damage.h"
 #include "sector/console_commands.h"
 #include "sector/console_keyboard.h"
 #include "sector/course.h"
+#include "sector/sector_state.h"
 #include "tests/sector/sector_fixture.h"
 
 namespace {
@@ -25,7 +27,7 @@ class ConsoleCommandsTest : public SectorTest {
     SectorTest::SetUp();
     StartGame(27);  // column 4, row 4 (1-based)
     DrawQuadrant(27, ShipAt3x5);
-    game.galaxy[27].flags = QuadrantFlag::Charted;
+    coreState.game.galaxy[27].flags = QuadrantFlag::Charted;
   }
 
   // Enters `typed` as the console row of a grid `columns` wide and answers what the console
@@ -34,7 +36,7 @@ class ConsoleCommandsTest : public SectorTest {
     recorder.Clear();
     std::string row = typed;
     row.resize(std::max(columns, typed.size()), ' ');
-    answer = ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
+    answer = ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host()), row);
     return recorder.console;
   }
 
@@ -53,7 +55,7 @@ void PrintTo(const LineCase& row, std::ostream* os) { *os << row.name; }
 class KeywordOrder : public ConsoleCommandsTest, public ::testing::WithParamInterface<LineCase> {};
 
 TEST_P(KeywordOrder, TheFirstKeywordInTheTableWins) {
-  game.skillLevel = SkillLevel::Captain;
+  coreState.game.skillLevel = SkillLevel::Captain;
   EXPECT_EQ(Enter(GetParam().typed), GetParam().printed);
   EXPECT_EQ(answer, ConsoleAnswer::Stay);
 }
@@ -85,7 +87,7 @@ TEST_F(ConsoleCommandsTest, EveryEighthUnrecognisedLineGetsTheHelpText) {
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(Enter(">XYZ"), "huh?\n>") << i;
   EXPECT_EQ(Enter(">XYZ").substr(0, 5), "\nSee ");
   EXPECT_EQ(Enter(">XYZ"), "huh?\n>") << "the count starts again";
-  EXPECT_EQ(unrecognisedLineCount, 1);
+  EXPECT_EQ(sectorState.unrecognisedLineCount, 1);
 }
 
 TEST_F(ConsoleCommandsTest, TheRowsLastCellAndAnythingPast127CharactersAreNotRead) {
@@ -155,25 +157,25 @@ TEST_F(ConsoleCommandsTest, AdvReadsOneDigitAndOneDecimal) {
                {">ADV 25", 2.0},  {">ADV 7X", 7.0}, {">ADV 0", 0.0},   {">ADV 0.0", 0.0},
                {">ADV 05", 0.0},  {">ADV 2.", 0.0}, {">ADV x", 0.0},   {">ADV", 0.0}};
   for (const auto& c : cases) {
-    game.stardateNow = 2000.0;
-    game.changeCount = 0;
+    coreState.game.stardateNow = 2000.0;
+    coreState.game.changeCount = 0;
     const std::string printed = Enter(c.typed);
-    EXPECT_DOUBLE_EQ(game.stardateNow, 2000.0 + c.days) << c.typed;
+    EXPECT_DOUBLE_EQ(coreState.game.stardateNow, 2000.0 + c.days) << c.typed;
     EXPECT_EQ(printed, c.days == 0.0 ? "Invalid time entry.\n>" : ">") << c.typed;
-    EXPECT_EQ(game.changeCount, c.days == 0.0 ? 0 : 1) << c.typed;
+    EXPECT_EQ(coreState.game.changeCount, c.days == 0.0 ? 0 : 1) << c.typed;
   }
 }
 
 TEST_F(ConsoleCommandsTest, AdvRepairsWhatIsDueAndRepaintsTheStatus) {
-  game.Damage(ShipSystem::Phaser) = 0.3;
-  game.RepairDate(ShipSystem::Phaser) = 2001.0;
+  coreState.game.Damage(ShipSystem::Phaser) = 0.3;
+  coreState.game.RepairDate(ShipSystem::Phaser) = 2001.0;
   Enter(">ADV 0.9");
-  EXPECT_FALSE(game.Working(ShipSystem::Phaser));
+  EXPECT_FALSE(coreState.game.Working(ShipSystem::Phaser));
   Enter(">ADV 0.1");
-  EXPECT_TRUE(game.Working(ShipSystem::Phaser));
+  EXPECT_TRUE(coreState.game.Working(ShipSystem::Phaser));
   EXPECT_EQ(PanelLines().back(), "Phaser Banks repaired.");
   EXPECT_EQ(recorder.CallsNamed("InvalidateStation").back(), "Status");
-  EXPECT_EQ(game.shipEnergy, 3000) << "waiting uses no energy";
+  EXPECT_EQ(coreState.game.shipEnergy, 3000) << "waiting uses no energy";
 }
 
 TEST_F(ConsoleCommandsTest, AnaRatesTheTimePerAlien) {
@@ -190,9 +192,9 @@ TEST_F(ConsoleCommandsTest, AnaRatesTheTimePerAlien) {
       {8, 0, 40.0, "     Current rating: 5.00\n    Required to win: 0.00\nYou're doing very well.\n>"},  // equal
   };
   for (const auto& c : cases) {
-    game.alienTotal = c.total;
-    game.aliensRemaining = c.remaining;
-    game.stardateNow = game.stardateStart + c.used;
+    coreState.game.alienTotal = c.total;
+    coreState.game.aliensRemaining = c.remaining;
+    coreState.game.stardateNow = coreState.game.stardateStart + c.used;
     const std::string printed = Enter(">ANA");
     const std::string head = "Time per Alien Analysis:\nMission Requirement: ";
     ASSERT_EQ(printed.substr(0, head.size()), head) << c.total << "/" << c.remaining;
@@ -201,7 +203,7 @@ TEST_F(ConsoleCommandsTest, AnaRatesTheTimePerAlien) {
 }
 
 TEST_F(ConsoleCommandsTest, StardatesAreCutAt127CharactersWhateverTheyHold) {
-  game.stardateNow = 1e300;
+  coreState.game.stardateNow = 1e300;
   const std::string printed = Enter(">STA");
   EXPECT_EQ(printed.size(), 127u) << "the report, prompt and all, is cut";
   EXPECT_EQ(printed.substr(0, 18), "\n  Stardate Now: 1");
@@ -210,10 +212,10 @@ TEST_F(ConsoleCommandsTest, StardatesAreCutAt127CharactersWhateverTheyHold) {
 // ---- Reports ----
 
 TEST_F(ConsoleCommandsTest, DamShowsOkDestroyedOrTheRepairDate) {
-  game.Damage(ShipSystem::MessageDisplay) = 0.5;
-  game.RepairDate(ShipSystem::MessageDisplay) = 2003.26;
-  game.Damage(ShipSystem::Warp) = DestroyedDamage;
-  game.Damage(ShipSystem::Computer) = 1.0;  // not listed
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 0.5;
+  coreState.game.RepairDate(ShipSystem::MessageDisplay) = 2003.26;
+  coreState.game.Damage(ShipSystem::Warp) = DestroyedDamage;
+  coreState.game.Damage(ShipSystem::Computer) = 1.0;  // not listed
   EXPECT_EQ(Enter(">DAM"),
             "Message Display:     2003.3\nStatus Panel:        OK\nShort Range Sensors: OK\n"
             "Long Range Sensors:  OK\nWarp Drive:          DESTROYED\nShield Control:      OK\n"
@@ -222,9 +224,9 @@ TEST_F(ConsoleCommandsTest, DamShowsOkDestroyedOrTheRepairDate) {
 
 TEST_F(ConsoleCommandsTest, ScaListsTheQuadrantWithBearingsToAliens) {
   DrawQuadrant(27, {"B.......", "......K.", "........", "........", "..>.x...", "........", "*......+", "C......."});
-  game.galaxy[27].flags = QuadrantFlag::Charted | QuadrantFlag::RicochetStar;
-  game.alienTable.push_back({27, 6, 1, 0x20, {}, 150, 0, 0, 0, 0});
-  game.alienTotal = game.aliensRemaining = 2;
+  coreState.game.galaxy[27].flags = QuadrantFlag::Charted | QuadrantFlag::RicochetStar;
+  coreState.game.alienTable.push_back({27, 6, 1, 0x20, {}, 150, 0, 0, 0, 0});
+  coreState.game.alienTotal = coreState.game.aliensRemaining = 2;
   EXPECT_EQ(Enter(">SCAN"),
             "Scanning Sector...\n\nStarBase found at 1,1\nKlingon at 7,2  150 energy level\n"
             "54 Degrees, Distance: 4\n\nClass X Star at 5,5\n -Gravity Ricochet Compatible\n"
@@ -236,7 +238,7 @@ TEST_F(ConsoleCommandsTest, ScaListsTheQuadrantWithBearingsToAliens) {
 TEST_F(ConsoleCommandsTest, BasGuessesUnchartedStarbasesAfreshEachTime) {
   DrawQuadrant(0, {"B.......", "........", "........", "........", "........", "........", "........", "........"});
   DrawQuadrant(63, {"B.......", "........", "........", "........", "........", "........", "........", "........"});
-  game.galaxy[63].flags = QuadrantFlag::Charted;
+  coreState.game.galaxy[63].flags = QuadrantFlag::Charted;
   lcg::Seed(1);
   const int dx = lcg::rand() & 3, dy = lcg::rand() & 3;
   lcg::Seed(1);
@@ -269,7 +271,7 @@ TEST_F(ConsoleCommandsTest, BasKeepsTheGuessInsideTheGalaxy) {
       EXPECT_EQ(std::sscanf(Enter(">BAS").c_str(), "Starbase possible at Quadrant %d,%d", &x, &y), 2);
       columns.insert(x);
     }
-    game.galaxy[static_cast<std::size_t>(quadrant)] = QuadrantRecord{};
+    coreState.game.galaxy[static_cast<std::size_t>(quadrant)] = QuadrantRecord{};
     return columns;
   };
   EXPECT_EQ(guesses(0), (std::set<int>{1, 2, 3})) << "one below the first column is the first";
@@ -281,7 +283,7 @@ TEST_F(ConsoleCommandsTest, BasKeepsTheGuessInsideTheGalaxy) {
 TEST_F(ConsoleCommandsTest, RerAndUnrMoveTheMessagesAndSayWhere) {
   EXPECT_EQ(Enter(">RER"), "Rerouting Message Panel to Computer\n>");
   EXPECT_EQ(PanelLines().back(), "*** All Messages rerouted to Computer ***");
-  EXPECT_EQ(game.messagesToComputer, 1);
+  EXPECT_EQ(coreState.game.messagesToComputer, 1);
   EXPECT_EQ(Enter(">RER"), "*** All Messages rerouted to Computer ***\nRerouting Message Panel to Computer\n>")
       << "the second time its own notice goes to the console";
   PostShipMessage(Msg::ShieldsReduced, 50u);
@@ -291,7 +293,7 @@ TEST_F(ConsoleCommandsTest, RerAndUnrMoveTheMessagesAndSayWhere) {
       << "UNREROUTE holds RER";
   EXPECT_EQ(Enter(">UNR"), "Enabling normal Message Panel\n>");
   EXPECT_EQ(PanelLines().back(), "Message Panel Enabled");
-  EXPECT_EQ(game.messagesToComputer, 0);
+  EXPECT_EQ(coreState.game.messagesToComputer, 0);
 }
 
 // ---- Leaving and the ricochet ----
@@ -318,7 +320,7 @@ class LogAndSounds : public ShipLog, public GameSounds {
 };
 
 TEST_F(ConsoleCommandsTest, ReportsAndByeAnswerOnlyThroughTheLogAndSoundsOfTheGameHandedIn) {
-  GameState ship = game;
+  GameState ship = coreState.game;
   ship.shipEnergy = 1234;
   ship.shieldEnergy = 66;
   LogAndSounds roles;
@@ -335,7 +337,7 @@ TEST_F(ConsoleCommandsTest, ReportsAndByeAnswerOnlyThroughTheLogAndSoundsOfTheGa
   roles.heard.clear();
   ExecuteConsoleLine(world, ">RER ");
   EXPECT_EQ(ship.messagesToComputer, 1);
-  EXPECT_EQ(game.messagesToComputer, 0);
+  EXPECT_EQ(coreState.game.messagesToComputer, 0);
   EXPECT_EQ(roles.heard,
             "[posted *** All Messages rerouted to Computer ***][panel]Rerouting Message Panel to Computer\n>");
 }
@@ -350,9 +352,9 @@ TEST_F(ConsoleCommandsTest, RicNeedsACompatibleStar) {
 }
 
 TEST_F(ConsoleCommandsTest, RicIsRefusedWhileTheScanIsBusyButLeavesAllTheSame) {
-  game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
-  game.galaxy[27].starCount = 1;
-  actionInProgress = true;
+  coreState.game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
+  coreState.game.galaxy[27].starCount = 1;
+  sectorState.actionInProgress = true;
   EXPECT_EQ(Enter(">RIC"), "Scanning...\nComputing ricochet coordinates...\nSystem Busy- Try again later.>");
   EXPECT_EQ(answer, ConsoleAnswer::Leave);
   EXPECT_EQ(recorder.now, 0u);
@@ -373,17 +375,18 @@ TEST_F(ConsoleCommandsTest, RicCountsDownThenTheScanCarriesOutTheRicochet) {
   CountdownHost host;
   SetHost(&host);
   DrawQuadrant(27, {"........", "........", "........", "........", "..>.x...", "........", "........", "........"});
-  game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
-  EXPECT_EQ(ExecuteConsoleLine(WholeConsoleWorld(game, host), ">RIC" + std::string(35, ' ')), ConsoleAnswer::Leave);
+  coreState.game.galaxy[27].flags |= QuadrantFlag::RicochetStar;
+  EXPECT_EQ(ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host), ">RIC" + std::string(35, ' ')),
+            ConsoleAnswer::Leave);
   std::string countdown;
   for (int n = 10; n >= 0; --n) countdown += "[" + std::to_string(n) + "]\n";
   EXPECT_EQ(host.console, "Scanning...\nComputing ricochet coordinates...\n" + countdown + ">");
   EXPECT_EQ(host.busyDuringWaits, std::vector<bool>(11, true));
   EXPECT_EQ(host.now, 5500u);
-  EXPECT_FALSE(consoleBusy);
-  EXPECT_EQ(game.shieldEnergy, 500) << "posted, not yet carried out";
+  EXPECT_FALSE(sectorState.consoleBusy);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500) << "posted, not yet carried out";
   host.RunPostedRequests();
-  EXPECT_EQ(game.shieldEnergy, 0) << "the ricochet takes the shields down";
+  EXPECT_EQ(coreState.game.shieldEnergy, 0) << "the ricochet takes the shields down";
 }
 
 }  // namespace

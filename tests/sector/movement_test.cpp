@@ -2,9 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/random.h"
 #include "sector/movement.h"
 #include "sector/scan_requests.h"
+#include "sector/sector_state.h"
 #include "tests/sector/sector_fixture.h"
 
 namespace {
@@ -18,7 +20,7 @@ const std::vector<std::string> EmptyQuadrantWithShipAt1x4 = {"........", "......
 class HoldWatchingHost : public HeadlessHost {
  public:
   void WaitPumping(std::uint32_t ms) override {
-    held.push_back(scanAnimationHeld);
+    held.push_back(sectorState.scanAnimationHeld);
     HeadlessHost::WaitPumping(ms);
   }
   std::vector<bool> held;
@@ -38,7 +40,7 @@ class MovementTest : public SectorTest {
 
   int ChartedCount() const {
     int charted = 0;
-    for (const QuadrantRecord& q : game.galaxy) charted += (q.flags & QuadrantFlag::Charted) ? 1 : 0;
+    for (const QuadrantRecord& q : coreState.game.galaxy) charted += (q.flags & QuadrantFlag::Charted) ? 1 : 0;
     return charted;
   }
 };
@@ -49,23 +51,23 @@ TEST_F(MovementTest, TenUnitsOfEnergyOrLessEngageNothing) {
   for (bool warp : {false, true}) {
     StartOver();
     DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-    game.shipEnergy = 10;
+    coreState.game.shipEnergy = 10;
     warp ? WarpMove(90, 2) : ImpulseMove(90, 2);
     EXPECT_EQ(PanelLines(), Lines{warp ? "Warp Engines Engaged..." : "Impulse Engines Engaged..."});
-    EXPECT_EQ(game.shipEnergy, 0);
-    EXPECT_EQ(game.shipQuadrant, 27);
-    EXPECT_EQ(game.shipSectorX, 1) << "the ship stays put";
-    EXPECT_EQ(game.gamePhase, GamePhase::Green) << "no condition evaluation after a failed engage";
+    EXPECT_EQ(coreState.game.shipEnergy, 0);
+    EXPECT_EQ(coreState.game.shipQuadrant, 27);
+    EXPECT_EQ(coreState.game.shipSectorX, 1) << "the ship stays put";
+    EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green) << "no condition evaluation after a failed engage";
     EXPECT_EQ(recorder.now, 0u);
   }
 }
 
 TEST_F(MovementTest, ElevenUnitsOfEnergyLetTheMoveStart) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.shipEnergy = 11;
+  coreState.game.shipEnergy = 11;
   ImpulseMove(90, 1);
-  EXPECT_EQ(game.shipEnergy, 0) << "1 left after engaging is not enough for a sector";
-  EXPECT_EQ(game.shipSectorX, 1);
+  EXPECT_EQ(coreState.game.shipEnergy, 0) << "1 left after engaging is not enough for a sector";
+  EXPECT_EQ(coreState.game.shipSectorX, 1);
   EXPECT_EQ(PanelLines()[1], "All Stop at Sector 2,5");
 }
 
@@ -74,13 +76,13 @@ TEST_F(MovementTest, ElevenUnitsOfEnergyLetTheMoveStart) {
 TEST_F(MovementTest, ImpulseThroughEmptySectorsCostsEnergyShieldsAndTime) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(90, 3);
-  EXPECT_EQ(game.shipSectorX, 4);
-  EXPECT_EQ(game.shipSectorY, 4);
+  EXPECT_EQ(coreState.game.shipSectorX, 4);
+  EXPECT_EQ(coreState.game.shipSectorY, 4);
   EXPECT_EQ(ShipCell(), Cell::ShipRight);
-  EXPECT_EQ(game.galaxy[27].cells[4][1], Cell::Empty);
-  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 3 * 5);
-  EXPECT_EQ(game.shieldEnergy, 500 - 3 * 10);
-  EXPECT_NEAR(game.stardateNow, 2000.3, 1e-9);
+  EXPECT_EQ(coreState.game.galaxy[27].cells[4][1], Cell::Empty);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000 - 10 - 3 * 5);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500 - 3 * 10);
+  EXPECT_NEAR(coreState.game.stardateNow, 2000.3, 1e-9);
   EXPECT_EQ(recorder.now, 2100u) << "700 ms per sector";
   EXPECT_EQ(PanelLines(), (Lines{"Impulse Engines Engaged...", "All Stop at Sector 5,5"}));
   EXPECT_EQ(recorder.CallsNamed("PlaySoundAfterCurrent"), std::vector<std::string>{"5 loop"});
@@ -110,7 +112,7 @@ TEST_F(MovementTest, TheScansStarsHoldStillForTheLastSectorAndTheStarfield) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(90, 3);
   EXPECT_EQ(watcher.held, (std::vector<bool>{false, false, true}));
-  EXPECT_FALSE(scanAnimationHeld);
+  EXPECT_FALSE(sectorState.scanAnimationHeld);
 
   watcher.held.clear();
   ImpulseMove(270, 9);  // four sectors west, then blocked by nothing: over the edge
@@ -118,21 +120,21 @@ TEST_F(MovementTest, TheScansStarsHoldStillForTheLastSectorAndTheStarfield) {
   EXPECT_EQ(std::vector<bool>(watcher.held.begin(), watcher.held.begin() + 4), std::vector<bool>(4, false));
   EXPECT_TRUE(std::all_of(watcher.held.begin() + 4, watcher.held.end(), [](bool held) { return held; }))
       << "the crossing's starfield";
-  EXPECT_FALSE(scanAnimationHeld);
+  EXPECT_FALSE(sectorState.scanAnimationHeld);
 
   watcher.held.clear();
   WarpMove(0, 1);
   ASSERT_FALSE(watcher.held.empty());
   EXPECT_TRUE(std::all_of(watcher.held.begin(), watcher.held.end(), [](bool held) { return held; }));
-  EXPECT_FALSE(scanAnimationHeld);
+  EXPECT_FALSE(sectorState.scanAnimationHeld);
   ResetSectorState(recorder);
 }
 
 TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.Damage(ShipSystem::SRS) = 1.5;
+  coreState.game.Damage(ShipSystem::SRS) = 1.5;
   ImpulseMove(90, 2);
-  EXPECT_EQ(game.shipSectorX, 3);
+  EXPECT_EQ(coreState.game.shipSectorX, 3);
   EXPECT_EQ(recorder.now, 1400u);
   EXPECT_TRUE(recorder.CallsNamed("ScanFillBlack").empty());
   EXPECT_TRUE(recorder.CallsNamed("ScanBlitPicture").empty());
@@ -140,19 +142,19 @@ TEST_F(MovementTest, ImpulseWithTheScanOutMovesTheSameWithoutDrawing) {
 
 TEST_F(MovementTest, ShieldsDrainToZeroButNotBelow) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.shieldEnergy = 15;
+  coreState.game.shieldEnergy = 15;
   ImpulseMove(90, 3);
-  EXPECT_EQ(game.shieldEnergy, 0);
+  EXPECT_EQ(coreState.game.shieldEnergy, 0);
 }
 
 TEST_F(MovementTest, RunningDryStopsTheShipWhereItIs) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.shipEnergy = 16;  // 6 after engaging: one sector, then nothing
+  coreState.game.shipEnergy = 16;  // 6 after engaging: one sector, then nothing
   ImpulseMove(90, 5);
-  EXPECT_EQ(game.shipSectorX, 2);
-  EXPECT_EQ(game.shipEnergy, 0);
+  EXPECT_EQ(coreState.game.shipSectorX, 2);
+  EXPECT_EQ(coreState.game.shipEnergy, 0);
   EXPECT_EQ(PanelLines().at(1), "All Stop at Sector 3,5");
-  EXPECT_EQ(game.gamePhase, GamePhase::GameOver) << "the evaluation after the move ends the mission";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::GameOver) << "the evaluation after the move ends the mission";
 }
 
 struct Obstacle {
@@ -168,16 +170,16 @@ TEST_P(ImpulseBlockedTest, StopsBeforeTheObstacleWithItsMessage) {
   rows[4][4] = GetParam().picture;
   DrawQuadrant(27, rows);
   ImpulseMove(90, 5);
-  EXPECT_EQ(game.shipSectorX, 3) << "two sectors moved, the third is blocked";
+  EXPECT_EQ(coreState.game.shipSectorX, 3) << "two sectors moved, the third is blocked";
   const Lines lines = PanelLines();
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[1], GetParam().message);
   EXPECT_EQ(lines[2], "All Stop at Sector 4,5");
   if (GetParam().picture == 'B')
-    EXPECT_EQ(game.gamePhase, GamePhase::Docked) << "stopped next to the starbase";
+    EXPECT_EQ(coreState.game.gamePhase, GamePhase::Docked) << "stopped next to the starbase";
   else
-    EXPECT_EQ(game.shipEnergy, 3000 - 10 - 2 * 5) << "the obstacle costs nothing";
-  EXPECT_EQ(Cell::Object(game.galaxy[27].cells[4][4]), CellFor(GetParam().picture)) << "the obstacle stays";
+    EXPECT_EQ(coreState.game.shipEnergy, 3000 - 10 - 2 * 5) << "the obstacle costs nothing";
+  EXPECT_EQ(Cell::Object(coreState.game.galaxy[27].cells[4][4]), CellFor(GetParam().picture)) << "the obstacle stays";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -202,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   ImpulseMove(0, 1);
-  EXPECT_EQ(game.shipSectorY, 3);
+  EXPECT_EQ(coreState.game.shipSectorY, 3);
   EXPECT_EQ(ShipCell(), Cell::ShipLeft);
   ImpulseMove(90, 1);
   EXPECT_EQ(ShipCell(), Cell::ShipRight);
@@ -210,19 +212,19 @@ TEST_F(MovementTest, AStraightUpOrDownCourseTurnsTheShipLeft) {
 
 TEST_F(MovementTest, AnimationFramesStayWithTheirSectors) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.galaxy[27].cells[4][1] |= 0x0200;
-  game.galaxy[27].cells[4][2] = 0x0300;
+  coreState.game.galaxy[27].cells[4][1] |= 0x0200;
+  coreState.game.galaxy[27].cells[4][2] = 0x0300;
   ImpulseMove(90, 1);
-  EXPECT_EQ(game.galaxy[27].cells[4][1], 0x0200) << "the old sector keeps its frame";
-  EXPECT_EQ(game.galaxy[27].cells[4][2], 0x0300 | Cell::ShipRight);
+  EXPECT_EQ(coreState.game.galaxy[27].cells[4][1], 0x0200) << "the old sector keeps its frame";
+  EXPECT_EQ(coreState.game.galaxy[27].cells[4][2], 0x0300 | Cell::ShipRight);
 }
 
 TEST_F(MovementTest, ImpulseNineDiagonallyStopsAtTheFarCorner) {
   DrawQuadrant(27, {"........", "........", "........", "........", "........", "........", "........", ">......."});
   ImpulseMove(45, 9);
-  EXPECT_EQ(game.shipQuadrant, 27);
-  EXPECT_EQ(game.shipSectorX, 7);
-  EXPECT_EQ(game.shipSectorY, 0);
+  EXPECT_EQ(coreState.game.shipQuadrant, 27);
+  EXPECT_EQ(coreState.game.shipSectorX, 7);
+  EXPECT_EQ(coreState.game.shipSectorY, 0);
   EXPECT_EQ(PanelLines().back(), "All Stop at Sector 8,1");
 }
 
@@ -240,20 +242,20 @@ TEST_P(ImpulseCrossingTest, SlidesIntoTheNeighbourWrappingAroundTheGalaxy) {
   std::vector<std::string> rows(8, "........");
   rows[static_cast<std::size_t>(c.y)][static_cast<std::size_t>(c.x)] = '>';
   DrawQuadrant(c.fromQuadrant, rows);
-  game.Quadrant(c.toQuadrant) = QuadrantRecord{};
+  coreState.game.Quadrant(c.toQuadrant) = QuadrantRecord{};
   lcg::Seed(77);
 
   ImpulseMove(c.course, 9);
 
-  EXPECT_EQ(game.shipQuadrant, c.toQuadrant);
-  EXPECT_EQ(game.Quadrant(c.fromQuadrant).cells[c.y][c.x], Cell::Empty) << "the ship left its old sector";
-  EXPECT_EQ(ShipCell(), game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight) << "it faces the middle";
-  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20);
-  EXPECT_EQ(game.shieldEnergy, 500 - 20);
-  EXPECT_NEAR(game.stardateNow, 2000.0, 1e-9) << "the crossing takes no time";
+  EXPECT_EQ(coreState.game.shipQuadrant, c.toQuadrant);
+  EXPECT_EQ(coreState.game.Quadrant(c.fromQuadrant).cells[c.y][c.x], Cell::Empty) << "the ship left its old sector";
+  EXPECT_EQ(ShipCell(), coreState.game.shipSectorX >= 4 ? Cell::ShipLeft : Cell::ShipRight) << "it faces the middle";
+  EXPECT_EQ(coreState.game.shipEnergy, 3000 - 10 - 20);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500 - 20);
+  EXPECT_NEAR(coreState.game.stardateNow, 2000.0, 1e-9) << "the crossing takes no time";
   EXPECT_EQ(recorder.now, 44u * 60) << "only the starfield of warp 1";
-  EXPECT_EQ(PanelLines().back(),
-            "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," + std::to_string(game.shipSectorY + 1));
+  EXPECT_EQ(PanelLines().back(), "All Stop at Sector " + std::to_string(coreState.game.shipSectorX + 1) + "," +
+                                     std::to_string(coreState.game.shipSectorY + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryEdge, ImpulseCrossingTest,
@@ -281,21 +283,21 @@ TEST_P(WarpTest, ArrivesAlongTheCourseAndPaysPerFactor) {
   std::vector<std::string> rows(8, "........");
   rows[2][2] = '>';
   DrawQuadrant(c.fromQuadrant, rows);
-  game.Quadrant(c.toQuadrant) = QuadrantRecord{};
-  game.shieldEnergy = 1000;
+  coreState.game.Quadrant(c.toQuadrant) = QuadrantRecord{};
+  coreState.game.shieldEnergy = 1000;
 
   WarpMove(c.course, c.warp);
 
-  EXPECT_EQ(game.shipQuadrant, c.toQuadrant);
-  EXPECT_NEAR(game.stardateNow, 2000.0 + c.warp, 1e-9);
-  EXPECT_EQ(game.shipEnergy, 3000 - 10 - 20 * c.warp);
-  EXPECT_EQ(game.shieldEnergy, 1000 - 20 * c.warp);
+  EXPECT_EQ(coreState.game.shipQuadrant, c.toQuadrant);
+  EXPECT_NEAR(coreState.game.stardateNow, 2000.0 + c.warp, 1e-9);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000 - 10 - 20 * c.warp);
+  EXPECT_EQ(coreState.game.shieldEnergy, 1000 - 20 * c.warp);
   EXPECT_EQ(recorder.now, (45u * static_cast<unsigned>(c.warp) - 1) * 60) << "45 frames per factor, the first one free";
   const Lines lines = PanelLines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "Warp Engines Engaged...");
-  EXPECT_EQ(lines[1],
-            "All Stop at Sector " + std::to_string(game.shipSectorX + 1) + "," + std::to_string(game.shipSectorY + 1));
+  EXPECT_EQ(lines[1], "All Stop at Sector " + std::to_string(coreState.game.shipSectorX + 1) + "," +
+                          std::to_string(coreState.game.shipSectorY + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
@@ -309,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Courses, WarpTest,
 
 TEST_F(MovementTest, WarpWithTheScanOutWaitsSeventyMsPerFrame) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.Damage(ShipSystem::SRS) = 2.0;
+  coreState.game.Damage(ShipSystem::SRS) = 2.0;
   const std::uint32_t state = lcg::State();
   WarpMove(90, 2);
   EXPECT_EQ(recorder.now, 70u * 90);
@@ -329,10 +331,10 @@ TEST_F(MovementTest, ArrivalChartsTheNeighbourhoodUnlessTheLongRangeSensorsAreOu
   EXPECT_EQ(ChartedCount(), 9);
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx)
-      EXPECT_TRUE(game.Quadrant(QuadrantNeighbour(29, dx, dy)).flags & QuadrantFlag::Charted);
+      EXPECT_TRUE(coreState.game.Quadrant(QuadrantNeighbour(29, dx, dy)).flags & QuadrantFlag::Charted);
 
-  for (QuadrantRecord& q : game.galaxy) q.flags = 0;
-  game.Damage(ShipSystem::LRS) = 1.0;
+  for (QuadrantRecord& q : coreState.game.galaxy) q.flags = 0;
+  coreState.game.Damage(ShipSystem::LRS) = 1.0;
   WarpMove(90, 2);
   EXPECT_EQ(ChartedCount(), 0);
 }
@@ -342,7 +344,7 @@ TEST_F(MovementTest, ArrivingAmongAliensSoundsRedAlert) {
   DrawQuadrant(28, {"........", "...R....", "........", "........", "........", "........", "........", "........"});
   WarpMove(90, 1);
   EXPECT_EQ(PanelLines().back(), "Sounding Red Alert.");
-  EXPECT_TRUE(game.InRedAlert());
+  EXPECT_TRUE(coreState.game.InRedAlert());
 }
 
 TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
@@ -356,8 +358,8 @@ TEST_F(MovementTest, TheArrivalSectorIsARandomEmptyOneFacingTheMiddle) {
     DrawQuadrant(28, full);
     lcg::Seed(static_cast<std::uint32_t>(seed));
     WarpMove(90, 1);
-    const bool right = game.shipSectorX == 6 && game.shipSectorY == 5;
-    const bool left = game.shipSectorX == 1 && game.shipSectorY == 2;
+    const bool right = coreState.game.shipSectorX == 6 && coreState.game.shipSectorY == 5;
+    const bool left = coreState.game.shipSectorX == 1 && coreState.game.shipSectorY == 2;
     ASSERT_TRUE(right || left) << seed;
     EXPECT_EQ(ShipCell(), right ? Cell::ShipLeft : Cell::ShipRight);
   }
@@ -375,10 +377,10 @@ TEST_F(MovementTest, RicochetLandsInTheFirstDrawnQuadrantWithShieldsDown) {
 
     GravityRicochet();
 
-    EXPECT_EQ(game.shipQuadrant, expected) << seed;
-    EXPECT_EQ(game.shieldEnergy, 0);
-    EXPECT_EQ(game.shipEnergy, 3000) << "the ricochet costs no energy";
-    EXPECT_NEAR(game.stardateNow, 2000.0, 1e-9) << "and no time";
+    EXPECT_EQ(coreState.game.shipQuadrant, expected) << seed;
+    EXPECT_EQ(coreState.game.shieldEnergy, 0);
+    EXPECT_EQ(coreState.game.shipEnergy, 3000) << "the ricochet costs no energy";
+    EXPECT_NEAR(coreState.game.stardateNow, 2000.0, 1e-9) << "and no time";
     EXPECT_TRUE(PanelLines().empty()) << "and posts nothing of its own";
     EXPECT_GT(recorder.now, 89u * 60) << "90 frames and the streak-out";
     EXPECT_EQ(ChartedCount(), 9);
@@ -392,9 +394,9 @@ TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
   DrawQuadrant(first, EmptyQuadrantWithShipAt1x4);
   lcg::Seed(5);
   GravityRicochet();
-  EXPECT_EQ(game.shipQuadrant, first);
+  EXPECT_EQ(coreState.game.shipQuadrant, first);
   int ships = 0;
-  for (const auto& row : game.Quadrant(first).cells)
+  for (const auto& row : coreState.game.Quadrant(first).cells)
     for (SectorCell cell : row) ships += (cell == Cell::ShipLeft || cell == Cell::ShipRight) ? 1 : 0;
   EXPECT_EQ(ships, 1) << "exactly one ship in the quadrant";
 }
@@ -404,38 +406,38 @@ TEST_F(MovementTest, RicochetMayLandInTheSameQuadrant) {
 TEST_F(MovementTest, ARequestRunsInTheBusyFrameAndCountsOneChange) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
   RequestMove(90, 1, 0);
-  EXPECT_EQ(game.shipSectorX, 2);
+  EXPECT_EQ(coreState.game.shipSectorX, 2);
   EXPECT_EQ(recorder.CallsNamed("SetBusy"), (std::vector<std::string>{"on", "off"}));
   EXPECT_EQ(recorder.calls.front().what, "UpdateStation") << "a pending paint finishes first";
-  EXPECT_FALSE(actionInProgress);
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_FALSE(sectorState.actionInProgress);
+  EXPECT_EQ(coreState.game.changeCount, 1);
 }
 
 TEST_F(MovementTest, ARequestWhileAnotherRunsIsDropped) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   RequestMove(90, 1, 0);
   RequestRicochet();
   RequestTorpedo(90, 3);
   RequestPhasers(100, true);
   EXPECT_TRUE(recorder.calls.empty());
-  EXPECT_EQ(game.shipSectorX, 1);
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.shipSectorX, 1);
+  EXPECT_EQ(coreState.game.changeCount, 0);
 }
 
 TEST_F(MovementTest, WarpWithTheDriveDamagedDoesNothingAtAll) {
   DrawQuadrant(27, EmptyQuadrantWithShipAt1x4);
-  game.Damage(ShipSystem::Warp) = 1.0;
+  coreState.game.Damage(ShipSystem::Warp) = 1.0;
   RequestMove(90, 0, 3);
   EXPECT_TRUE(PanelLines().empty());
-  EXPECT_EQ(game.shipQuadrant, 27);
-  EXPECT_EQ(game.shipEnergy, 3000);
+  EXPECT_EQ(coreState.game.shipQuadrant, 27);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000);
   RequestMove(90, 1, 3);
-  EXPECT_EQ(game.shipSectorX, 2) << "impulse still works, and wins over warp";
+  EXPECT_EQ(coreState.game.shipSectorX, 2) << "impulse still works, and wins over warp";
 }
 
 TEST_F(MovementTest, ATorpedoRequestWithEmptyTubesSaysSo) {
-  game.torpedoCount = 0;
+  coreState.game.torpedoCount = 0;
   RequestTorpedo(90, 3);
   EXPECT_EQ(PanelLines(), Lines{"All Photon Tubes empty, Captain."});
   EXPECT_TRUE(recorder.CallsNamed("PlaySoundAfterCurrent").empty());

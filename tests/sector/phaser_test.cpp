@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "sector/phasers.h"
 #include "sector/scan_requests.h"
 #include "tests/sector/weapons_fixture.h"
@@ -102,14 +103,14 @@ TEST_F(PhaserTest, DestroyingTheLastAlienWinsTheMission) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"},
                    100);
   ForgetTheFarAlien();
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   FirePhasers(100, false);
   EXPECT_EQ(PanelLines().back(), "Alien Destroyed.");
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[3][4], Cell::Empty);
-  EXPECT_EQ(game.ShipQuadrantRecord().alienCount, 0);
-  EXPECT_EQ(game.alienTable[0].quadrant, -1);
-  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
-  EXPECT_EQ(game.gameOverReason, GameOverReason::AliensDestroyed);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[3][4], Cell::Empty);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().alienCount, 0);
+  EXPECT_EQ(coreState.game.alienTable[0].quadrant, -1);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(coreState.game.gameOverReason, GameOverReason::AliensDestroyed);
 }
 
 TEST_F(PhaserTest, IntoAnEmptyQuadrantTheBeamLeavesTheEdgeTheShipFaces) {
@@ -138,20 +139,20 @@ TEST_F(PhaserTest, TheRequestFiresOnlyANonZeroCharge) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
   RequestPhasers(0, true);
   EXPECT_TRUE(PanelLines().empty());
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   RequestPhasers(50, true);
   EXPECT_EQ(PanelLines().front(), "Firing Phasers...");
 }
 
 TEST_F(PhaserTest, AChargeIsAffordableWhileItLeavesFortyOneUnits) {
-  game.shipEnergy = 100;
-  EXPECT_TRUE(PhaserChargeAffordable(game, 0));
-  EXPECT_TRUE(PhaserChargeAffordable(game, 59));
-  EXPECT_FALSE(PhaserChargeAffordable(game, 60));
-  EXPECT_FALSE(PhaserChargeAffordable(game, -1));
-  game.shipEnergy = 20;
-  EXPECT_TRUE(PhaserChargeAffordable(game, 0)) << "nothing is always affordable";
-  EXPECT_FALSE(PhaserChargeAffordable(game, 1));
+  coreState.game.shipEnergy = 100;
+  EXPECT_TRUE(PhaserChargeAffordable(coreState.game, 0));
+  EXPECT_TRUE(PhaserChargeAffordable(coreState.game, 59));
+  EXPECT_FALSE(PhaserChargeAffordable(coreState.game, 60));
+  EXPECT_FALSE(PhaserChargeAffordable(coreState.game, -1));
+  coreState.game.shipEnergy = 20;
+  EXPECT_TRUE(PhaserChargeAffordable(coreState.game, 0)) << "nothing is always affordable";
+  EXPECT_FALSE(PhaserChargeAffordable(coreState.game, 1));
 }
 
 // The Phasers station's EXECUTE as the rule carries it out: what is paid, in what order the
@@ -163,23 +164,23 @@ class PhaserExecuteTest : public PhaserTest {
   PhaserShot Execute(int charge, bool singleTarget = true) {
     recorder.Clear();
     return ExecutePhasers(
-        game, recorder, recorder, charge, singleTarget,
+        coreState.game, recorder, recorder, charge, singleTarget,
         [this](const std::function<void()>& fire) {
           order.push_back("request after " + std::to_string(recorder.calls.size()) + " calls");
           fire();
         },
-        [this](const PhaserShot&) { order.push_back("paid with " + std::to_string(game.shipEnergy)); });
+        [this](const PhaserShot&) { order.push_back("paid with " + std::to_string(coreState.game.shipEnergy)); });
   }
   std::vector<std::string> order;
 };
 
 TEST_F(PhaserExecuteTest, PaysThenAcknowledgesThenSendsThenRedrawsTheStatusPanel) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
-  game.shipEnergy = 3000;
+  coreState.game.shipEnergy = 3000;
   const PhaserShot shot = Execute(500);
   EXPECT_TRUE(shot.sent);
   EXPECT_EQ(shot.charge, 500);
-  EXPECT_EQ(game.shipEnergy, 2500);
+  EXPECT_EQ(coreState.game.shipEnergy, 2500);
   ASSERT_EQ(order.size(), 2u);
   EXPECT_EQ(order[0], "paid with 2500");
   EXPECT_EQ(order[1], "request after 1 calls") << "the acknowledgement sounds before the shot is sent";
@@ -190,21 +191,21 @@ TEST_F(PhaserExecuteTest, PaysThenAcknowledgesThenSendsThenRedrawsTheStatusPanel
 
 TEST_F(PhaserExecuteTest, AChargeTheShipCanNoLongerAffordGoesBackAndFiresNothing) {
   DrawShipQuadrant({"........", "........", "........", "...<K...", "........", "........", "........", "........"});
-  game.shipEnergy = 100;
+  coreState.game.shipEnergy = 100;
   const PhaserShot shot = Execute(60);
   EXPECT_TRUE(shot.sent) << "the acknowledgement and an empty request all the same";
   EXPECT_EQ(shot.charge, 0);
-  EXPECT_EQ(game.shipEnergy, 100);
+  EXPECT_EQ(coreState.game.shipEnergy, 100);
   EXPECT_EQ(recorder.CallsNamed("PlaySoundNow").size(), 1u);
   EXPECT_TRUE(PanelLines().empty());
 }
 
 TEST_F(PhaserExecuteTest, WithThePhasersOutNothingIsPaidSoundedOrSent) {
-  game.damage[static_cast<std::size_t>(ShipSystem::Phaser)] = 1.0;
-  game.shipEnergy = 3000;
+  coreState.game.damage[static_cast<std::size_t>(ShipSystem::Phaser)] = 1.0;
+  coreState.game.shipEnergy = 3000;
   const PhaserShot shot = Execute(500);
   EXPECT_FALSE(shot.sent);
-  EXPECT_EQ(game.shipEnergy, 3000);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000);
   EXPECT_EQ(order, std::vector<std::string>{"paid with 3000"}) << "the station still brings itself forward";
   EXPECT_TRUE(recorder.calls.empty());
 }
@@ -242,9 +243,9 @@ class SoundsAndBridge : public GameSounds, public Bridge {
 };
 
 TEST_F(PhaserExecuteTest, HandedItsTwoRolesAndAGameItPaysFromThatGameAndReachesOnlyThoseRoles) {
-  GameState ship = game;
+  GameState ship = coreState.game;
   ship.shipEnergy = 700;
-  game.shipEnergy = 3000;
+  coreState.game.shipEnergy = 3000;
   SoundsAndBridge roles(ship);
   std::vector<int> sent;
   recorder.Clear();
@@ -254,7 +255,7 @@ TEST_F(PhaserExecuteTest, HandedItsTwoRolesAndAGameItPaysFromThatGameAndReachesO
   });
   EXPECT_EQ(shot.charge, 200);
   EXPECT_EQ(ship.shipEnergy, 500) << "paid from the game handed in";
-  EXPECT_EQ(game.shipEnergy, 3000) << "not from the running one";
+  EXPECT_EQ(coreState.game.shipEnergy, 3000) << "not from the running one";
   EXPECT_EQ(roles.heard, (std::vector<std::string>{"sound 3", "request sent", "redraw Status showing 500"}))
       << "acknowledged before the shot, and the panel redrawn with what the shot left";
   EXPECT_TRUE(recorder.calls.empty()) << "nothing went round the roles to the program's host";
@@ -268,11 +269,11 @@ TEST_F(PhaserExecuteTest, HandedItsTwoRolesAndAGameItPaysFromThatGameAndReachesO
 }
 
 TEST_F(PhaserExecuteTest, ThePanelKeepsTheChargeWhileTheShipWouldKeepFiftyOneUnits) {
-  game.shipEnergy = 151;
-  EXPECT_EQ(PhaserPanelFromShip(game, 100).available, 51);
-  EXPECT_EQ(PhaserPanelFromShip(game, 100).charge, 100);
-  game.shipEnergy = 150;
-  EXPECT_EQ(PhaserPanelFromShip(game, 100).available, 150) << "50 left: the charge goes back";
-  EXPECT_EQ(PhaserPanelFromShip(game, 100).charge, 0);
+  coreState.game.shipEnergy = 151;
+  EXPECT_EQ(PhaserPanelFromShip(coreState.game, 100).available, 51);
+  EXPECT_EQ(PhaserPanelFromShip(coreState.game, 100).charge, 100);
+  coreState.game.shipEnergy = 150;
+  EXPECT_EQ(PhaserPanelFromShip(coreState.game, 100).available, 150) << "50 left: the charge goes back";
+  EXPECT_EQ(PhaserPanelFromShip(coreState.game, 100).charge, 0);
 }
 }  // namespace

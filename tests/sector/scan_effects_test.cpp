@@ -1,3 +1,4 @@
+#include "core/core_state.h"
 #include "sector/scan_effects.h"
 #include "sector/scan_geometry.h"
 #include "tests/sector/sector_fixture.h"
@@ -36,7 +37,7 @@ TEST_F(ScanEffectsTest, ADestroyingHitExplodesWithItsSoundAndLeavesTheSectorBlac
 }
 
 TEST_F(ScanEffectsTest, WithTheScanOutAHitDrawsNothingAndAnExplosionWaitsASecondMore) {
-  game.Damage(ShipSystem::SRS) = 0.5;
+  coreState.game.Damage(ShipSystem::SRS) = 0.5;
   PlayHitAnimation(0, 5, false);
   EXPECT_EQ(recorder.now, 8u * 120);
   recorder.Clear();
@@ -96,7 +97,7 @@ TEST_F(ScanEffectsTest, ABeamFlashesAsOftenOnAMachineThatOversleepsItsWaits) {
 }
 
 TEST_F(ScanEffectsTest, ABeamWithTheScanOutTakesAsLongButDrawsNothing) {
-  game.Damage(ShipSystem::SRS) = 0.5;
+  coreState.game.Damage(ShipSystem::SRS) = 0.5;
   DrawBeam(SectorCentre(2, 1), SectorCentre(0, 5), 250, false);
   EXPECT_EQ(recorder.now, 300u);
   EXPECT_TRUE(recorder.CallsNamed("ScanXorLine").empty());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "headless/headless_host.h"
@@ -23,12 +24,15 @@ class SectorTest : public ::testing::Test {
   // The texts on the Messages panel, oldest first.
   static std::vector<std::string> PanelLines() {
     std::vector<std::string> lines;
-    for (const auto& line : messageLines)
+    for (const auto& line : coreState.messageLines)
       if (line[0] != '\0') lines.emplace_back(line.data());
     return lines;
   }
 
-  SectorCell ShipCell() const { return game.Quadrant(game.shipQuadrant).cells[game.shipSectorY][game.shipSectorX]; }
+  SectorCell ShipCell() const {
+    return coreState.game.Quadrant(coreState.game.shipQuadrant)
+        .cells[coreState.game.shipSectorY][coreState.game.shipSectorX];
+  }
 
   HeadlessHost recorder;
 };

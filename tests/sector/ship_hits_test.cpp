@@ -3,6 +3,7 @@
 
 #include "sector/ship_hits.h"
 
+#include "core/core_state.h"
 #include "core/message_catalogue.h"
 #include "core/random.h"
 #include "tests/sector/sector_fixture.h"
@@ -38,15 +39,15 @@ class ShipHits : public SectorTest, public ::testing::WithParamInterface<HitCase
 
 TEST_P(ShipHits, TakeTheirDrawsAndPostOneMessage) {
   const HitCase c = GetParam();
-  game.skillLevel = c.skill;
+  coreState.game.skillLevel = c.skill;
   lcg::Seed(c.seed);
   DamageShipSystems(c.units);
   EXPECT_EQ(lcg::State(), StateAfter(c.seed, c.draws)) << "draws taken";
   EXPECT_EQ(recorder.shipMessages, std::vector<std::string>{MessageText(c.message)});
   if (c.message >= Msg::SystemDamagedFirst) {
-    EXPECT_EQ(game.Damage(c.system), c.damageAfter);
+    EXPECT_EQ(coreState.game.Damage(c.system), c.damageAfter);
   } else {
-    EXPECT_EQ(game.damage, decltype(game.damage){}) << "a minor report changes nothing";
+    EXPECT_EQ(coreState.game.damage, decltype(coreState.game.damage){}) << "a minor report changes nothing";
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/core_state.h"
 #include "sector/scan_requests.h"
 #include "sector/torpedoes.h"
 #include "tests/sector/weapons_fixture.h"
@@ -17,7 +18,7 @@ TEST_F(TorpedoTest, StraightOffTheEdgeIsLostAtOnce) {
   DrawShipQuadrant({"........", "........", "........", "........", ".......>", "........", "........", "........"});
   FireTorpedo(90, 0);
   EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Torpedo lost in space."}));
-  EXPECT_EQ(game.torpedoCount, 9);
+  EXPECT_EQ(coreState.game.torpedoCount, 9);
   EXPECT_EQ(recorder.now, 0u);
   EXPECT_EQ(recorder.CallsNamed("InvalidateStation"), Lines{"Status"});
 }
@@ -49,12 +50,12 @@ TEST_F(TorpedoTest, TheDotMovesSectorBySector) {
   EXPECT_EQ(recorder.CallsNamed("ScanFillBlack").size(), 5u);
   EXPECT_EQ(recorder.CallsNamed("ScanFillBlack").back(), "209,129-243,154");
   EXPECT_EQ(PanelLines().back(), "Torpedo consumed by Star at 7,5");
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[4][6], Cell::StarA) << "the star is unharmed";
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[4][6], Cell::StarA) << "the star is unharmed";
 }
 
 TEST_F(TorpedoTest, WithTheScanOutTheFlightTakesAsLongAndDrawsNothing) {
   DrawShipQuadrant({"........", "........", "........", "........", ">.......", "........", "........", "........"});
-  game.Damage(ShipSystem::SRS) = 1.0;
+  coreState.game.Damage(ShipSystem::SRS) = 1.0;
   FireTorpedo(90, 0);
   EXPECT_EQ(recorder.now, 7u * 500);
   EXPECT_TRUE(recorder.CallsNamed("ScanBlitPicture").empty());
@@ -63,16 +64,16 @@ TEST_F(TorpedoTest, WithTheScanOutTheFlightTakesAsLongAndDrawsNothing) {
 
 TEST_F(TorpedoTest, AStarbaseIsDestroyedOutrightAndDockingIsLost) {
   DrawShipQuadrant({"........", "........", "........", "........", ">B......", "........", "........", "........"});
-  game.starbaseTotal = 3;
-  game.gamePhase = GamePhase::Docked;
+  coreState.game.starbaseTotal = 3;
+  coreState.game.gamePhase = GamePhase::Docked;
   const std::uint32_t state = lcg::State();
   FireTorpedo(90, 2);
   EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Torpedo hit at 2,5  250 Units",
                                  "real smart move, Captain.", "Condition Green, Sir."}));
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[4][1], Cell::Empty);
-  EXPECT_EQ(game.ShipQuadrantRecord().starbaseCount, 0);
-  EXPECT_EQ(game.starbaseTotal, 3) << "the score counts the bases placed";
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[4][1], Cell::Empty);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().starbaseCount, 0);
+  EXPECT_EQ(coreState.game.starbaseTotal, 3) << "the score counts the bases placed";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
   EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), Lines{"4 once"});
   EXPECT_EQ(lcg::State(), state) << "a starbase takes no draw";
 }
@@ -106,7 +107,7 @@ TEST_F(TorpedoTest, DamageFallsWithSkill) {
   for (int skill = 0; skill < 6; ++skill) {
     SetUp();
     DrawShipQuadrant({"........", "........", "........", "........", ".>K.....", "........", "........", "........"});
-    game.skillLevel = static_cast<SkillLevel>(skill);
+    coreState.game.skillLevel = static_cast<SkillLevel>(skill);
     lcg::Seed(99);
     const int draw = NextDraws(1)[0];
     FireTorpedo(90, 0);
@@ -117,11 +118,11 @@ TEST_F(TorpedoTest, DamageFallsWithSkill) {
 TEST_F(TorpedoTest, ABorgAtAdmiralSurvivesFiveTorpedoesWithoutTheBonus) {
   DrawShipQuadrant({"........", "........", "........", "........", ".>C.....", "........", "........", "........"},
                    900);
-  game.skillLevel = SkillLevel::Admiral;
+  coreState.game.skillLevel = SkillLevel::Admiral;
   for (int shot = 0; shot < 5; ++shot) FireTorpedo(90, 0);
   EXPECT_GT(AlienAt(2, 4).energy, 0);
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[4][2], 0x80);
-  EXPECT_EQ(game.torpedoCount, 5);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[4][2], 0x80);
+  EXPECT_EQ(coreState.game.torpedoCount, 5);
 }
 
 TEST_F(TorpedoTest, ADestroyedAlienLeavesItsSectorQuadrantAndTheCount) {
@@ -131,37 +132,37 @@ TEST_F(TorpedoTest, ADestroyedAlienLeavesItsSectorQuadrantAndTheCount) {
   const Lines lines = PanelLines();
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[2], "Alien Destroyed.");
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[4][4], Cell::Empty);
-  EXPECT_EQ(game.ShipQuadrantRecord().alienCount, 1);
-  EXPECT_EQ(game.alienTable[2].quadrant, -1) << "the Romulan's record, after the far alien and the Klingon";
-  EXPECT_EQ(game.aliensRemaining, 2);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[4][4], Cell::Empty);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().alienCount, 1);
+  EXPECT_EQ(coreState.game.alienTable[2].quadrant, -1) << "the Romulan's record, after the far alien and the Klingon";
+  EXPECT_EQ(coreState.game.aliensRemaining, 2);
   EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), Lines{"4 once"});
-  EXPECT_NE(game.gamePhase, GamePhase::GameOver);
+  EXPECT_NE(coreState.game.gamePhase, GamePhase::GameOver);
 }
 
 TEST_F(TorpedoTest, TheLastAlienOfTheGalaxyEndsTheMissionWon) {
   DrawShipQuadrant({"........", "........", "........", "........", ".>..K...", "........", "........", "........"},
                    150);
   ForgetTheFarAlien();
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   FireTorpedo(90, 0);
-  EXPECT_EQ(game.aliensRemaining, 0);
-  EXPECT_EQ(game.gamePhase, GamePhase::GameOver);
-  EXPECT_EQ(game.gameOverReason, GameOverReason::AliensDestroyed);
+  EXPECT_EQ(coreState.game.aliensRemaining, 0);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::GameOver);
+  EXPECT_EQ(coreState.game.gameOverReason, GameOverReason::AliensDestroyed);
 }
 
 TEST_F(TorpedoTest, AnAlienWithoutARecordIsAnInternalErrorAndSpendsTheTorpedo) {
-  DrawQuadrant(game.shipQuadrant,
+  DrawQuadrant(coreState.game.shipQuadrant,
                {"........", "........", "........", "........", ".>.F....", "........", "........", "........"});
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   const std::uint32_t state = lcg::State();
   lcg::rand();
   const std::uint32_t afterOneDraw = lcg::State();
   lcg::Seed(state);
   FireTorpedo(90, 0);
   EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Internal Error: srs954"}));
-  EXPECT_EQ(game.torpedoCount, 9);
-  EXPECT_EQ(game.ShipQuadrantRecord().cells[4][3], 0x60);
+  EXPECT_EQ(coreState.game.torpedoCount, 9);
+  EXPECT_EQ(coreState.game.ShipQuadrantRecord().cells[4][3], 0x60);
   EXPECT_EQ(lcg::State(), afterOneDraw) << "the damage was drawn first";
 }
 
@@ -170,7 +171,7 @@ TEST_F(TorpedoTest, TheRequestLaunchesAfterTheAcknowledgementAndEmptyTubesSaySo)
   RequestTorpedo(90, 0);
   EXPECT_EQ(recorder.CallsNamed("PlaySoundAfterCurrent"), Lines{"9 once"});
   EXPECT_EQ(PanelLines().front(), "Firing Photon Torpedo...");
-  game.torpedoCount = 0;
+  coreState.game.torpedoCount = 0;
   ClearMessageLines();
   RequestTorpedo(90, 0);
   EXPECT_EQ(PanelLines(), Lines{"All Photon Tubes empty, Captain."});
@@ -180,7 +181,7 @@ TEST_F(TorpedoTest, ExecuteAcknowledgesThenSendsTheLaunchOnlyWhileTheTubesWork) 
   DrawShipQuadrant({"........", "........", "........", "........", ".......>", "........", "........", "........"});
   recorder.Clear();
   std::size_t callsBeforeLaunch = 0;
-  EXPECT_TRUE(ExecuteTorpedo(game, recorder, 90, 0, [&](const std::function<void()>& launch) {
+  EXPECT_TRUE(ExecuteTorpedo(coreState.game, recorder, 90, 0, [&](const std::function<void()>& launch) {
     callsBeforeLaunch = recorder.calls.size();
     launch();
   }));
@@ -188,10 +189,10 @@ TEST_F(TorpedoTest, ExecuteAcknowledgesThenSendsTheLaunchOnlyWhileTheTubesWork) 
   EXPECT_EQ(recorder.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
   EXPECT_EQ(PanelLines(), (Lines{"Firing Photon Torpedo...", "Torpedo lost in space."}));
 
-  game.Damage(ShipSystem::Photon) = 1.0;
+  coreState.game.Damage(ShipSystem::Photon) = 1.0;
   recorder.Clear();
   bool sent = false;
-  EXPECT_FALSE(ExecuteTorpedo(game, recorder, 90, 0, [&](const std::function<void()>&) { sent = true; }));
+  EXPECT_FALSE(ExecuteTorpedo(coreState.game, recorder, 90, 0, [&](const std::function<void()>&) { sent = true; }));
   EXPECT_FALSE(sent);
   EXPECT_TRUE(recorder.calls.empty()) << "no acknowledgement either";
 }

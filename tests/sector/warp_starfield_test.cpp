@@ -1,7 +1,9 @@
 #include <cmath>
 
+#include "core/core_state.h"
 #include "core/random.h"
 #include "sector/scan_geometry.h"
+#include "sector/sector_state.h"
 #include "sector/warp_starfield.h"
 #include "tests/sector/sector_fixture.h"
 
@@ -60,14 +62,14 @@ TEST_F(StarfieldTest, APointPassingTheViewerIsNotDrawnFarOutsideAndStartsAgain) 
 }
 
 TEST_F(StarfieldTest, WarpFramesLastAtLeastSixtyMillisecondsEach) {
-  game.shipEnergy = 100;
+  coreState.game.shipEnergy = 100;
   WarpStarfield(2);
   EXPECT_EQ(recorder.now, (45u * 2 - 1) * 60);
   EXPECT_EQ(recorder.CallsNamed("ScanSetPixels").size(), 89u);
   EXPECT_EQ(recorder.CallsNamed("ScanFillBlack"), std::vector<std::string>{"0,0-315,235"});
   EXPECT_EQ(recorder.CallsNamed("PlaySoundNow"), std::vector<std::string>{"5 loop"});
   EXPECT_EQ(recorder.CallsNamed("StopSound").size(), 1u);
-  EXPECT_FALSE(starfieldActive);
+  EXPECT_FALSE(sectorState.starfieldActive);
 }
 
 TEST_F(StarfieldTest, TheRicochetStreaksOutUntilEveryPointHasPassed) {

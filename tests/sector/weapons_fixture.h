@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/random.h"
 #include "tests/sector/sector_fixture.h"
 
@@ -20,30 +21,31 @@ class WeaponsTest : public SectorTest {
   // the ship is already in red alert.
   void DrawShipQuadrant(const std::vector<std::string>& rows, int energy = 1000,
                         std::vector<std::pair<int, int>> order = {}) {
-    DrawQuadrant(game.shipQuadrant, rows);
+    DrawQuadrant(coreState.game.shipQuadrant, rows);
     if (order.empty())
       for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
-          if (Cell::HoldsAlien(game.ShipQuadrantRecord().cells[y][x])) order.emplace_back(x, y);
+          if (Cell::HoldsAlien(coreState.game.ShipQuadrantRecord().cells[y][x])) order.emplace_back(x, y);
     for (const auto& [x, y] : order) {
-      const auto kind = static_cast<std::uint8_t>(game.ShipQuadrantRecord().cells[y][x]);
-      game.alienTable.push_back({game.shipQuadrant, x, y, kind, {}, energy, 20000, 30000, 0, 0});
+      const auto kind = static_cast<std::uint8_t>(coreState.game.ShipQuadrantRecord().cells[y][x]);
+      coreState.game.alienTable.push_back({coreState.game.shipQuadrant, x, y, kind, {}, energy, 20000, 30000, 0, 0});
     }
-    game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
-    if (game.ShipQuadrantRecord().alienCount > 0) game.gamePhase = GamePhase::RedAlert;
+    coreState.game.alienTotal = coreState.game.aliensRemaining = static_cast<int>(coreState.game.alienTable.size());
+    if (coreState.game.ShipQuadrantRecord().alienCount > 0) coreState.game.gamePhase = GamePhase::RedAlert;
   }
 
   // Leaves the aliens of the ship's quadrant as the only ones in the galaxy.
   void ForgetTheFarAlien() {
-    const int farAway = game.alienTable.front().quadrant;
-    game.Quadrant(farAway).cells[0][0] = Cell::Empty;
-    game.Quadrant(farAway).alienCount = 0;
-    game.alienTable.erase(game.alienTable.begin());
-    game.alienTotal = game.aliensRemaining = static_cast<int>(game.alienTable.size());
+    const int farAway = coreState.game.alienTable.front().quadrant;
+    coreState.game.Quadrant(farAway).cells[0][0] = Cell::Empty;
+    coreState.game.Quadrant(farAway).alienCount = 0;
+    coreState.game.alienTable.erase(coreState.game.alienTable.begin());
+    coreState.game.alienTotal = coreState.game.aliensRemaining = static_cast<int>(coreState.game.alienTable.size());
   }
 
   AlienRecord& AlienAt(int x, int y) {
-    return game.alienTable[static_cast<std::size_t>(game.FindAlienAt(game.shipQuadrant, x, y))];
+    return coreState.game
+        .alienTable[static_cast<std::size_t>(coreState.game.FindAlienAt(coreState.game.shipQuadrant, x, y))];
   }
 
   // The next `n` draws of the random source, which is left as it was.

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_state.h"
 #include "core/random.h"
@@ -62,7 +63,7 @@ class BridgeTest : public ::testing::Test {
   void TearDown() override { CloseFrame(); }
 
   void CloseFrame() {
-    if (game.gamePhase != GamePhase::NoGame) EndGame();
+    if (coreState.game.gamePhase != GamePhase::NoGame) EndGame();
     qtHost.AttachFrame(nullptr);
     frame.reset();
   }
@@ -72,7 +73,7 @@ class BridgeTest : public ::testing::Test {
     lcg::Seed(seed);
     DismissNextModal();
     Item(MenuSet::Idle, MenuCommand::New)->trigger();
-    game.changeCount = 0;  // nothing to save, so later commands ask no question
+    coreState.game.changeCount = 0;  // nothing to save, so later commands ask no question
     if (arrange) QCoreApplication::processEvents();
   }
 

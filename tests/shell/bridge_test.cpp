@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_state.h"
 #include "core/options.h"
@@ -29,6 +30,7 @@
 #include "stations/sound.h"
 #include "stations/sound_output.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "tests/shell/bridge_fixture.h"
 #include "tests/support/modal_answerer.h"
@@ -73,19 +75,19 @@ TEST_F(BridgeTest, TheIdleMenuOffersOnlyWhatNeedsNoGame) {
 
 TEST_F(BridgeTest, ChoosingASkillMovesTheCheckAndTheCheckedOneChangesNothing) {
   Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
-  EXPECT_EQ(options.skillSetting, SkillLevel::FirstOfficer);
-  EXPECT_EQ(game.skillLevel, SkillLevel::FirstOfficer);
+  EXPECT_EQ(coreState.options.skillSetting, SkillLevel::FirstOfficer);
+  EXPECT_EQ(coreState.game.skillLevel, SkillLevel::FirstOfficer);
   EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Idle, M::SkillBase)->isChecked());
 
   Item(MenuSet::Idle, M::SkillBase + 3)->trigger();
-  EXPECT_EQ(options.skillSetting, SkillLevel::FirstOfficer);
+  EXPECT_EQ(coreState.options.skillSetting, SkillLevel::FirstOfficer);
   EXPECT_TRUE(Item(MenuSet::Idle, M::SkillBase + 3)->isChecked()) << "choosing it again keeps the mark";
 }
 
 TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu) {
   NewGameFromMenu(GreenSeed, /*arrange=*/false);
-  ASSERT_EQ(game.gamePhase, GamePhase::Green) << "creating the Status station set the first condition";
+  ASSERT_EQ(coreState.game.gamePhase, GamePhase::Green) << "creating the Status station set the first condition";
 
   const QList<QMdiSubWindow*> windows = frame->Backdrop().subWindowList(QMdiArea::CreationOrder);
   ASSERT_EQ(windows.size(), StationCount);
@@ -108,21 +110,21 @@ TEST_F(BridgeTest, NewGameOpensTheElevenStationsInOrderAndSwitchesToTheGameMenu)
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isEnabled()) << "no sound device: sounds off and grayed";
 
-  EXPECT_STREQ(messageLines[28].data(), "MDS Diagnostics v734.3");
-  EXPECT_STREQ(messageLines[29].data(), "Ready");
+  EXPECT_STREQ(coreState.messageLines[28].data(), "MDS Diagnostics v734.3");
+  EXPECT_STREQ(coreState.messageLines[29].data(), "Ready");
 }
 
 TEST_F(BridgeTest, WithSpeakersTheSoundsItemFollowsTheSetting) {
   CloseFrame();
   speakers.devices = 1;
-  options.soundsEnabled = 1;  // as the settings start
+  coreState.options.soundsEnabled = 1;  // as the settings start
   OpenFrame();
   NewGameFromMenu(GreenSeed);
   EXPECT_TRUE(Item(MenuSet::Game, M::Sounds)->isEnabled());
   EXPECT_TRUE(Item(MenuSet::Game, M::Sounds)->isChecked());
   Item(MenuSet::Game, M::Sounds)->trigger();
   EXPECT_FALSE(Item(MenuSet::Game, M::Sounds)->isChecked());
-  EXPECT_EQ(options.soundsEnabled, 0);
+  EXPECT_EQ(coreState.options.soundsEnabled, 0);
 }
 
 TEST_F(BridgeTest, ABridgeSizeChosenIsCheckedKeptAndSaidToComeAtTheNextStart) {
@@ -130,7 +132,7 @@ TEST_F(BridgeTest, ABridgeSizeChosenIsCheckedKeptAndSaidToComeAtTheNextStart) {
   EXPECT_TRUE(Item(MenuSet::Game, M::BridgeSizeBase + 0)->isChecked()) << "Automatic, as the settings start";
   ModalAnswerer answerer;
   Item(MenuSet::Game, M::BridgeSizeBase + 2)->trigger();
-  EXPECT_EQ(options.bridgeSize, 2);
+  EXPECT_EQ(coreState.options.bridgeSize, 2);
   for (int size = 0; size <= 3; ++size)
     EXPECT_EQ(Item(MenuSet::Game, M::BridgeSizeBase + size)->isChecked(), size == 2);
   EXPECT_EQ(answerer.seen, QStringList({"box"})) << "the player is told when it takes effect";
@@ -169,7 +171,7 @@ TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
   NewGameFromMenu(GreenSeed);
   QMdiSubWindow* scan = StationFrame(Station::ShortRangeScan);
   EXPECT_FALSE(scan->close());
-  EXPECT_NE(srsWindow, nullptr) << "the scan stays as long as its game";
+  EXPECT_NE(stationState.srsWindow, nullptr) << "the scan stays as long as its game";
   for (Station s : CreationOrder) {
     const QMdiSubWindow* station = StationFrame(s);
     EXPECT_FALSE(station->windowFlags() & Qt::WindowCloseButtonHint) << StationName(s) << ": no close button";
@@ -192,7 +194,7 @@ TEST_F(BridgeTest, StationsCannotBeClosedByThePlayer) {
 
 TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
   NewGameFromMenu(RedAlertSeed);
-  ASSERT_TRUE(game.InRedAlert());
+  ASSERT_TRUE(coreState.game.InRedAlert());
   for (int id : {M::Save, M::SaveAs, M::Pause}) EXPECT_FALSE(Item(MenuSet::Game, id)->isEnabled()) << id;
   EXPECT_TRUE(Item(MenuSet::Game, M::EndGame)->isEnabled());
   EXPECT_FALSE(frame->Menus().AcceleratorAllowed(M::Pause)) << "the Pause key is grayed with its item";
@@ -200,27 +202,27 @@ TEST_F(BridgeTest, RedAlertGraysPauseAndSaving) {
 
 TEST_F(BridgeTest, TheTargetLockLightGoesOutWhenTheQuadrantIsClearedOfAliens) {
   NewGameFromMenu(RedAlertSeed);
-  auto* phasers = qobject_cast<PhaserStation*>(phaserWindow);
+  auto* phasers = qobject_cast<PhaserStation*>(stationState.phaserWindow);
   ASSERT_NE(phasers, nullptr);
   phasers->StartTargetLock();
   ASSERT_TRUE(phasers->TargetLockBlinking());
 
   // The last alien of the quadrant goes: the referee turns the condition and the bridge stands
   // down.
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   for (auto& row : quadrant.cells)
     for (SectorCell& cell : row)
       if (Cell::HoldsAlien(cell)) cell = Cell::Empty;
   quadrant.alienCount = 0;
   EvaluateConditions();
-  EXPECT_FALSE(game.InRedAlert());
+  EXPECT_FALSE(coreState.game.InRedAlert());
   EXPECT_FALSE(phasers->TargetLockBlinking());
 }
 
 TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {
   NewGameFromMenu(GreenSeed);
   Item(MenuSet::Game, M::EndGame)->trigger();
-  EXPECT_EQ(game.gamePhase, GamePhase::NoGame);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::NoGame);
   EXPECT_TRUE(frame->Backdrop().subWindowList().isEmpty());
   for (Station s : CreationOrder) EXPECT_EQ(StationHandle(s), nullptr) << StationName(s);
   EXPECT_EQ(Titles(MenuBarPopups()), QStringList({"&File", "&Skill", "&Help"}));
@@ -229,11 +231,11 @@ TEST_F(BridgeTest, EndGameClosesTheStationsAndBringsBackTheIdleMenu) {
 
 TEST_F(BridgeTest, ASecondNewGameEndsTheFirstSoNoStationExistsTwice) {
   NewGameFromMenu(GreenSeed);
-  const StationWindow* firstScan = srsWindow;
+  const StationWindow* firstScan = stationState.srsWindow;
   NewGameFromMenu(RedAlertSeed);
   EXPECT_EQ(frame->Backdrop().subWindowList().size(), StationCount);
-  EXPECT_NE(srsWindow, firstScan);
-  EXPECT_TRUE(game.InRedAlert()) << "the second mission is the one running";
+  EXPECT_NE(stationState.srsWindow, firstScan);
+  EXPECT_TRUE(coreState.game.InRedAlert()) << "the second mission is the one running";
 }
 
 TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
@@ -241,7 +243,7 @@ TEST_F(BridgeTest, CtrlNStartsAGameAndCtrlSIsIgnoredWhileSaveIsGrayed) {
   lcg::Seed(GreenSeed);
   DismissNextModal();
   QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
   EXPECT_EQ(frame->Backdrop().subWindowList().size(), StationCount);
 
   EndGame();
@@ -275,13 +277,13 @@ TEST_F(BridgeTest, MinimizingPausesWhenChosenButNeverUnderFire) {
   Item(MenuSet::Game, M::PauseWhenIconic)->trigger();
   EXPECT_TRUE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
   frame->showMinimized();
-  EXPECT_EQ(pausedFlag, 1);
+  EXPECT_EQ(coreState.pausedFlag, 1);
   frame->showMaximized();
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
 
-  game.gamePhase = GamePhase::RedAlert;
+  coreState.game.gamePhase = GamePhase::RedAlert;
   frame->showMinimized();
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
   frame->showMaximized();
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <tuple>
 
+#include "core/core_state.h"
 #include "tests/shell/bridge_fixture.h"
 
 namespace {
@@ -55,13 +56,14 @@ TEST_P(FailedSave, CallsOffTheCommandAndKeepsTheGame) {
   NewGameFromMenu(GreenSeed);
   QTemporaryDir folder;
   const std::string path = folder.filePath(QStringLiteral("gone/voyage.gam")).toStdString();
-  game.gameFilePath = path;
-  game.gameFileTitle = "voyage.gam";
-  game.changeCount = 1;
+  coreState.game.gameFilePath = path;
+  coreState.game.gameFileTitle = "voyage.gam";
+  coreState.game.changeCount = 1;
   // The scan's timer animates the stars in the cells, so the game is compared by its figures.
   const auto figures = [] {
-    return std::make_tuple(game.stardateNow, game.shipEnergy, game.shieldEnergy, game.torpedoCount,
-                           game.aliensRemaining, game.shipQuadrant, game.shipSectorX, game.shipSectorY);
+    return std::make_tuple(coreState.game.stardateNow, coreState.game.shipEnergy, coreState.game.shieldEnergy,
+                           coreState.game.torpedoCount, coreState.game.aliensRemaining, coreState.game.shipQuadrant,
+                           coreState.game.shipSectorX, coreState.game.shipSectorY);
   };
   const auto before = figures();
 
@@ -75,9 +77,9 @@ TEST_P(FailedSave, CallsOffTheCommandAndKeepsTheGame) {
   EXPECT_FALSE(QuitRequested());
   EXPECT_TRUE(frame->isVisible());
   EXPECT_EQ(figures(), before);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
-  EXPECT_EQ(game.gameFileTitle, "voyage.gam");
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(coreState.game.gameFileTitle, "voyage.gam");
+  EXPECT_EQ(coreState.game.changeCount, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/core_state.h"
 #include "lifecycle/game_file_commands.h"
 #include "sector/action_state.h"
 #include "sector/idle_pass.h"
+#include "sector/sector_state.h"
 #include "tests/shell/bridge_fixture.h"
 #include "tests/support/modal_answerer.h"
 
@@ -37,7 +39,7 @@ class FrameKeyboard : public BridgeTest {
   // True when the frame answers Ctrl+O with its Open dialog and Alt+F with its File menu.
   void ExpectTheFrameHasTheKeyboard() {
     EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get(), 500)) << "the frame is the active window";
-    game.changeCount = 0;  // no save question in the way
+    coreState.game.changeCount = 0;  // no save question in the way
     {
       ModalAnswerer answerer;
       Press(Qt::Key_O, Qt::ControlModifier);
@@ -62,7 +64,7 @@ class KeyboardAfterPopup : public FrameKeyboard, public ::testing::WithParamInte
 TEST_P(KeyboardAfterPopup, GoesBackToTheFrame) {
   NewGameFromMenu(GreenSeed);
   ExpectTheFrameHasTheKeyboard();
-  game.changeCount = 1;  // New, Open and End Game ask to save first
+  coreState.game.changeCount = 1;  // New, Open and End Game ask to save first
   {
     ModalAnswerer answerer;
     GetParam().show(*frame);
@@ -93,10 +95,10 @@ TEST_F(FrameKeyboard, F10OpensTheMenusUnlessAnActionRuns) {
   if (menu) menu->close();
 
   NewGameFromMenu(GreenSeed);
-  actionInProgress = true;  // as during a move or a shot
+  sectorState.actionInProgress = true;  // as during a move or a shot
   Press(Qt::Key_F10);
   EXPECT_EQ(OpenMenu(), nullptr) << "the menus stay shut during an action";
-  actionInProgress = false;
+  sectorState.actionInProgress = false;
   Press(Qt::Key_F10);
   menu = OpenMenu();
   EXPECT_EQ(menu, MenuBarPopups().value(0)) << "F10 opened the File menu once the action was over";
@@ -117,44 +119,44 @@ class GameUnderAMenu : public FrameKeyboard {
 TEST_F(GameUnderAMenu, TheClockStandsStillWhileAMenuIsOpenAndStepsWhenItCloses) {
   qtHost.UseVirtualClock(1000000);
   NewGameFromMenu(GreenSeed);
-  const double stardate = game.stardateNow;
-  game.nextClockTick = TickCount();  // a step is due
+  const double stardate = coreState.game.stardateNow;
+  coreState.game.nextClockTick = TickCount();  // a step is due
   OpenTheFileMenu();
   qtHost.AdvanceVirtualClock(90000);  // two periods pass while the player reads the menu
   EXPECT_EQ(RunIdlePass(Duties, TickCount()).kind, NextIdlePass::AfterNextMessage);
-  EXPECT_DOUBLE_EQ(game.stardateNow, stardate) << "no clock step under an open menu";
+  EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate) << "no clock step under an open menu";
 
   OpenMenu()->close();
   RunIdlePass(Duties, TickCount());
-  EXPECT_DOUBLE_EQ(game.stardateNow, stardate + 0.1) << "one step when the menu closes, none piled up";
-  EXPECT_EQ(game.nextClockTick, TickCount() + ClockStepPeriod);
+  EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate + 0.1) << "one step when the menu closes, none piled up";
+  EXPECT_EQ(coreState.game.nextClockTick, TickCount() + ClockStepPeriod);
 }
 
 TEST_F(GameUnderAMenu, TheAliensWaitWhileAMenuIsOpen) {
   qtHost.UseVirtualClock(1000000);
   NewGameFromMenu(RedAlertSeed);
-  ASSERT_TRUE(game.InRedAlert());
-  ASSERT_EQ(game.resetAlienClocks, 1) << "the aliens' clocks are yet to be set";
+  ASSERT_TRUE(coreState.game.InRedAlert());
+  ASSERT_EQ(coreState.game.resetAlienClocks, 1) << "the aliens' clocks are yet to be set";
   OpenTheFileMenu();
   RunIdlePass(Duties, TickCount());
-  EXPECT_EQ(game.resetAlienClocks, 1) << "no alien pass under an open menu";
+  EXPECT_EQ(coreState.game.resetAlienClocks, 1) << "no alien pass under an open menu";
   OpenMenu()->close();
   RunIdlePass(Duties, TickCount());
-  EXPECT_EQ(game.resetAlienClocks, 0) << "the aliens' pass ran once the menu closed";
+  EXPECT_EQ(coreState.game.resetAlienClocks, 0) << "the aliens' pass ran once the menu closed";
 }
 TEST_F(GameUnderAMenu, AShotThatFellDueUnderTheMenuMoreThan15SecondsAgoIsDropped) {
   qtHost.UseVirtualClock(1000000);
   NewGameFromMenu(RedAlertSeed);
   RunIdlePass(Duties, TickCount());  // the pass that sets the aliens' clocks
-  ASSERT_EQ(game.resetAlienClocks, 0);
-  firstCombatPass = false;  // and no chance of acting at once
+  ASSERT_EQ(coreState.game.resetAlienClocks, 0);
+  sectorState.firstCombatPass = false;  // and no chance of acting at once
   int longest = 0;
-  for (const AlienRecord& alien : game.alienTable)
-    if (alien.quadrant == game.shipQuadrant) longest = std::max(longest, alien.attackInterval);
+  for (const AlienRecord& alien : coreState.game.alienTable)
+    if (alien.quadrant == coreState.game.shipQuadrant) longest = std::max(longest, alien.attackInterval);
   ASSERT_GT(longest, 0) << "aliens share the ship's quadrant";
 
-  const int shields = game.shieldEnergy;
-  const auto damage = game.damage;
+  const int shields = coreState.game.shieldEnergy;
+  const auto damage = coreState.game.damage;
   OpenTheFileMenu();
   // The loop wakes every second under the menu (the stations' timers see to that).
   for (int ms = 0; ms < longest + 16000; ms += 1000) {
@@ -163,10 +165,10 @@ TEST_F(GameUnderAMenu, AShotThatFellDueUnderTheMenuMoreThan15SecondsAgoIsDropped
   }
   OpenMenu()->close();
   RunIdlePass(Duties, TickCount());
-  EXPECT_EQ(game.shieldEnergy, shields) << "no shot hit the ship";
-  EXPECT_EQ(game.damage, damage);
-  for (const AlienRecord& alien : game.alienTable) {
-    if (alien.quadrant == game.shipQuadrant) {
+  EXPECT_EQ(coreState.game.shieldEnergy, shields) << "no shot hit the ship";
+  EXPECT_EQ(coreState.game.damage, damage);
+  for (const AlienRecord& alien : coreState.game.alienTable) {
+    if (alien.quadrant == coreState.game.shipQuadrant) {
       EXPECT_EQ(alien.lastAttackTick, TickCount()) << "its clock began again";
     }
   }

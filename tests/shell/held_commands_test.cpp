@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_files.h"
 #include "core/game_state.h"
@@ -28,6 +29,7 @@
 #include "stations/damage_report.h"
 #include "stations/sound.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "tests/support/modal_answerer.h"
 
@@ -57,7 +59,7 @@ class ActionUnderway : public ::testing::Test {
     StartGameInAnEmptyQuadrant();
   }
   void TearDown() override {
-    if (game.gamePhase != GamePhase::NoGame) EndGame();
+    if (coreState.game.gamePhase != GamePhase::NoGame) EndGame();
     qtHost.AttachFrame(nullptr);
     frame.reset();
     ResetShellState(qtHost);
@@ -68,30 +70,30 @@ class ActionUnderway : public ::testing::Test {
     lcg::Seed(1);
     frame->Command(M::New);
     QCoreApplication::processEvents();  // the frame takes the keyboard back from the communiqué
-    QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+    QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
     for (auto& row : quadrant.cells)
       for (SectorCell& cell : row) cell = Cell::Empty;
     quadrant.starCount = quadrant.starbaseCount = 0;
-    game.shipSectorX = 0;
-    game.shipSectorY = 3;
+    coreState.game.shipSectorX = 0;
+    coreState.game.shipSectorY = 3;
     quadrant.cells[3][0] = Cell::ShipRight;
-    game.changeCount = 0;
+    coreState.game.changeCount = 0;
   }
 
   // Leaves one Klingon in the whole galaxy, at sector x,y of the ship's quadrant. The referee
   // sees it only when the next action ends.
   static void OnlyAlienAt(int x, int y) {
     for (int q = 0; q < 64; ++q) {
-      for (auto& row : game.Quadrant(q).cells)
+      for (auto& row : coreState.game.Quadrant(q).cells)
         for (SectorCell& cell : row)
           if (Cell::HoldsAlien(cell)) cell = Cell::Empty;
-      game.Quadrant(q).alienCount = 0;
+      coreState.game.Quadrant(q).alienCount = 0;
     }
     constexpr auto Klingon = static_cast<std::uint8_t>(AlienKind::Klingon);
-    game.ShipQuadrantRecord().cells[y][x] = Klingon;
-    game.ShipQuadrantRecord().alienCount = 1;
-    game.alienTable = {AlienRecord{game.shipQuadrant, x, y, Klingon, {}, 100, 20000, 30000, 0, 0}};
-    game.alienTotal = game.aliensRemaining = 1;
+    coreState.game.ShipQuadrantRecord().cells[y][x] = Klingon;
+    coreState.game.ShipQuadrantRecord().alienCount = 1;
+    coreState.game.alienTable = {AlienRecord{coreState.game.shipQuadrant, x, y, Klingon, {}, 100, 20000, 30000, 0, 0}};
+    coreState.game.alienTotal = coreState.game.aliensRemaining = 1;
   }
 
   // Runs `playerActs` from inside the waits of an impulse move of four sectors east.
@@ -114,9 +116,9 @@ class ActionUnderway : public ::testing::Test {
       playerActs();
       acted = true;
     });
-    const int torpedoes = game.torpedoCount;
+    const int torpedoes = coreState.game.torpedoCount;
     RequestTorpedo(90, 0);
-    ASSERT_EQ(game.torpedoCount, torpedoes - 1) << "the torpedo flew";
+    ASSERT_EQ(coreState.game.torpedoCount, torpedoes - 1) << "the torpedo flew";
     ASSERT_TRUE(acted) << "the flight's waits delivered the player's input";
   }
 
@@ -131,8 +133,8 @@ TEST_P(HeldCommands, WaitForTheMoveToEndThenRun) {
   ModalAnswerer answerer;
   DuringAMove([&] { c.act(*frame); });
 
-  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the move finished on the game it started in";
-  EXPECT_EQ(game.shipSectorX, 4);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green) << "the move finished on the game it started in";
+  EXPECT_EQ(coreState.game.shipSectorX, 4);
   EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the move: " << answerer.seen.join(',').toStdString();
   EXPECT_FALSE(QuitRequested());
   EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
@@ -147,7 +149,7 @@ TEST_P(HeldCommands, WaitForTheShotToEndThenRun) {
   ModalAnswerer answerer;
   DuringAShot([&] { c.act(*frame); });
 
-  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the shot finished on the game it started in";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green) << "the shot finished on the game it started in";
   EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the shot: " << answerer.seen.join(',').toStdString();
   EXPECT_FALSE(QuitRequested());
   EXPECT_FALSE(c.carriedOut(answerer)) << "held, not carried out";
@@ -170,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                  SawFileDialog},
         HeldCase{"SaveAs", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::SaveAs)->trigger(); }, SawFileDialog},
         HeldCase{"EndGame", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::EndGame)->trigger(); },
-                 [](const ModalAnswerer&) { return game.gamePhase == GamePhase::NoGame; }},
+                 [](const ModalAnswerer&) { return coreState.game.gamePhase == GamePhase::NoGame; }},
         HeldCase{"Exit", [](FrameWindow& f) { f.Menus().Item(MenuSet::Game, M::Exit)->trigger(); },
                  [](const ModalAnswerer&) { return QuitRequested(); }},
         HeldCase{"ClosingTheFrame", [](FrameWindow& f) { f.close(); },
@@ -179,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
   // A class X star makes the quadrant's ricochet possible; RIC counts down 5.5 s first.
-  QuadrantRecord& quadrant = game.ShipQuadrantRecord();
+  QuadrantRecord& quadrant = coreState.game.ShipQuadrantRecord();
   quadrant.cells[6][6] = Cell::StarX;
   quadrant.starCount = 1;
   quadrant.flags |= QuadrantFlag::RicochetStar;
@@ -192,12 +194,12 @@ TEST_F(ActionUnderway, EndGameDuringTheRicochetCountdownWaitsForIt) {
   });
   std::string row = ">RIC";
   row.resize(39, ' ');  // the console row as typed, to its last cell
-  ExecuteConsoleLine(WholeConsoleWorld(game, host()), row);
+  ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host()), row);
   ASSERT_TRUE(acted);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green) << "the game outlived its countdown";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green) << "the game outlived its countdown";
   EXPECT_TRUE(answerer.seen.isEmpty());
   RunHeldCommands();
-  EXPECT_EQ(game.gamePhase, GamePhase::NoGame) << "then it ended";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::NoGame) << "then it ended";
 }
 
 TEST_F(ActionUnderway, ACommandGivenTwiceDuringOneMoveRunsOnce) {
@@ -237,27 +239,27 @@ TEST_F(ActionUnderway, AClickOnAStationDuringAMoveGoesNowhere) {
     EXPECT_EQ(QWidget::mouseGrabber(), frame.get()) << "the frame holds the mouse";
     clickOnTheReport();
   });
-  EXPECT_EQ(repairShowRemaining, 0) << "the report kept its mode";
+  EXPECT_EQ(stationState.repairShowRemaining, 0) << "the report kept its mode";
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr) << "the mouse is free again";
   clickOnTheReport();
-  EXPECT_EQ(repairShowRemaining, 1) << "after the move the same click switches it";
+  EXPECT_EQ(stationState.repairShowRemaining, 1) << "after the move the same click switches it";
 }
 
 // A held command is judged again when its turn comes, by the rules a fresh press meets then.
 TEST_F(ActionUnderway, ASaveHeldThroughAMoveThatEndsInRedAlertIsDropped) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("voyage.gam"));
-  game.gameFilePath = path.toStdString();
-  game.gameFileTitle = "voyage.gam";  // Save writes without a dialog
+  coreState.game.gameFilePath = path.toStdString();
+  coreState.game.gameFileTitle = "voyage.gam";  // Save writes without a dialog
   OnlyAlienAt(7, 7);
   ModalAnswerer answerer;
   DuringAMove([&] { QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier); });
-  ASSERT_TRUE(game.InRedAlert()) << "the move began in green and ended under fire";
-  const int changes = game.changeCount;
+  ASSERT_TRUE(coreState.game.InRedAlert()) << "the move began in green and ended under fire";
+  const int changes = coreState.game.changeCount;
 
   RunHeldCommands();
   EXPECT_FALSE(QFile::exists(path)) << "no game is saved in red alert";
-  EXPECT_EQ(game.changeCount, changes);
+  EXPECT_EQ(coreState.game.changeCount, changes);
   EXPECT_TRUE(answerer.seen.isEmpty()) << answerer.seen.join(',').toStdString();
 }
 
@@ -293,7 +295,7 @@ TEST_F(ActionUnderway, CommandsHeldThroughTheWinningShotWaitForTheEndAndTheGameC
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     frame->Menus().Item(MenuSet::Game, M::EndGame)->trigger();
   });
-  ASSERT_EQ(game.gamePhase, GamePhase::GameOver) << "the shot destroyed the last alien";
+  ASSERT_EQ(coreState.game.gamePhase, GamePhase::GameOver) << "the shot destroyed the last alien";
 
   endSequencesShown = 0;
   SetIdleDuties({Nothing, ShowTheEnd});
@@ -302,14 +304,14 @@ TEST_F(ActionUnderway, CommandsHeldThroughTheWinningShotWaitForTheEndAndTheGameC
   EXPECT_EQ(endSequencesShown, 1) << "the mission's end was shown";
   EXPECT_TRUE(answerer.seen.isEmpty()) << "no save question, dialog or new mission: "
                                        << answerer.seen.join(',').toStdString();
-  EXPECT_EQ(game.gamePhase, GamePhase::NoGame) << "the New meant for the finished game was dropped";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::NoGame) << "the New meant for the finished game was dropped";
 }
 
 TEST_F(ActionUnderway, AnExitHeldThroughTheWinningShotComesAfterTheEnd) {
   OnlyAlienAt(5, 3);
   ModalAnswerer answerer;
   DuringAShot([&] { frame->close(); });
-  ASSERT_EQ(game.gamePhase, GamePhase::GameOver);
+  ASSERT_EQ(coreState.game.gamePhase, GamePhase::GameOver);
 
   endSequencesShown = 0;
   SetIdleDuties({Nothing, [] {
@@ -329,24 +331,24 @@ TEST_F(ActionUnderway, AnExitHeldThroughTheWinningShotComesAfterTheEnd) {
 TEST_F(ActionUnderway, AGameOpenedFromOutsideWaitsForTheMoveThenAsksToSaveFirst) {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("Sector Voyage.gam"));
-  game.gameFilePath = path.toStdString();
+  coreState.game.gameFilePath = path.toStdString();
   ASSERT_TRUE(SaveGame());
-  game.gameFilePath.clear();
-  game.gameFileTitle.clear();
+  coreState.game.gameFilePath.clear();
+  coreState.game.gameFileTitle.clear();
 
   ModalAnswerer answerer;
   DuringAMove([&] { frame->OpenFromOutside(path); });
-  EXPECT_EQ(game.shipSectorX, 4) << "the move ran to its end on the running game";
+  EXPECT_EQ(coreState.game.shipSectorX, 4) << "the move ran to its end on the running game";
   EXPECT_TRUE(answerer.seen.isEmpty()) << "nothing asked during the move";
-  EXPECT_GT(game.changeCount, 0);
+  EXPECT_GT(coreState.game.changeCount, 0);
 
   RunHeldCommands();
   ASSERT_FALSE(answerer.seen.isEmpty());
   EXPECT_EQ(answerer.seen.constFirst(), QStringLiteral("box")) << "the save question came first";
-  EXPECT_EQ(game.shipSectorX, 0) << "the saved game was loaded";
-  EXPECT_EQ(game.gameFilePath, path.toStdString());
-  EXPECT_EQ(game.gameFileTitle, "Sector Voyage.gam");
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.shipSectorX, 0) << "the saved game was loaded";
+  EXPECT_EQ(coreState.game.gameFilePath, path.toStdString());
+  EXPECT_EQ(coreState.game.gameFileTitle, "Sector Voyage.gam");
+  EXPECT_EQ(coreState.game.changeCount, 0);
 }
 
 TEST_F(ActionUnderway, AFileFromOutsideThatIsNoGameIsReportedAndTheGameGoesOn) {
@@ -356,17 +358,17 @@ TEST_F(ActionUnderway, AFileFromOutsideThatIsNoGameIsReportedAndTheGameGoesOn) {
   ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
   notes.write("Captain's notes, not a game");
   notes.close();
-  game.gameFilePath = folder.filePath(QStringLiteral("mine.gam")).toStdString();
-  game.gameFileTitle = "mine.gam";
+  coreState.game.gameFilePath = folder.filePath(QStringLiteral("mine.gam")).toStdString();
+  coreState.game.gameFileTitle = "mine.gam";
 
   ModalAnswerer answerer;
   frame->OpenFromOutside(path);
   EXPECT_TRUE(answerer.seen.isEmpty()) << "held until the main loop runs it";
   RunHeldCommands();
   EXPECT_EQ(answerer.seen, QStringList{QStringLiteral("box")}) << "the file's error, and no save question";
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
-  EXPECT_EQ(game.shipSectorY, 3);
-  EXPECT_EQ(game.gameFileTitle, "mine.gam") << "a rejected file does not become the game's name";
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(coreState.game.shipSectorY, 3);
+  EXPECT_EQ(coreState.game.gameFileTitle, "mine.gam") << "a rejected file does not become the game's name";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "core/condition_blink.h"
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/game_commands.h"
 #include "core/game_state.h"
@@ -44,7 +45,7 @@ struct Snapshot {
 // The game's bytes without the stars' and starbases' animation frames: the bridge's scan
 // steps those on its own timer while the test runs, and the headless game has no scan.
 std::vector<std::uint8_t> SavedWithoutFrames() {
-  GameState still = game;
+  GameState still = coreState.game;
   for (QuadrantRecord& quadrant : still.galaxy)
     for (auto& row : quadrant.cells)
       for (SectorCell& cell : row) cell = Cell::Object(cell);
@@ -52,10 +53,16 @@ std::vector<std::uint8_t> SavedWithoutFrames() {
 }
 
 Snapshot Take() {
-  Snapshot s{SavedWithoutFrames(),    game.gamePhase,        game.gameOverReason,
-             game.yellowBlinkActive,  game.resetAlienClocks, game.changeCount,
-             game.messagesToComputer, lcg::State(),          {}};
-  for (const auto& line : messageLines) s.panel.emplace_back(line.data());
+  Snapshot s{SavedWithoutFrames(),
+             coreState.game.gamePhase,
+             coreState.game.gameOverReason,
+             coreState.game.yellowBlinkActive,
+             coreState.game.resetAlienClocks,
+             coreState.game.changeCount,
+             coreState.game.messagesToComputer,
+             lcg::State(),
+             {}};
+  for (const auto& line : coreState.messageLines) s.panel.emplace_back(line.data());
   return s;
 }
 
@@ -107,7 +114,7 @@ std::vector<Snapshot> PlayTwoMissions(Player& player) {
   });
   step([] { RequestMove(90, 2, 0); });
   step([] {
-    game.shipEnergy = LowEnergyThreshold;
+    coreState.game.shipEnergy = LowEnergyThreshold;
     ClockStep(TickCount());
   });
   step([] {
@@ -119,7 +126,7 @@ std::vector<Snapshot> PlayTwoMissions(Player& player) {
     player.New();
   });
   step([] {
-    game.shipEnergy = LowEnergyThreshold;
+    coreState.game.shipEnergy = LowEnergyThreshold;
     ClockStep(TickCount());
   });
   step([] {

@@ -6,14 +6,17 @@
 #include <QMdiSubWindow>
 #include <cstdlib>
 
+#include "core/core_state.h"
 #include "core/options.h"
 #include "core/ship_messages.h"
 #include "sector/action_state.h"
 #include "sector/course.h"
+#include "sector/sector_state.h"
 #include "sector/torpedoes.h"
 #include "shell/station_windows.h"
 #include "stations/photon_station.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "tests/shell/bridge_fixture.h"
 
@@ -25,8 +28,8 @@ class KeyboardPlay : public BridgeTest {
  protected:
   void SetUp() override {
     BridgeTest::SetUp();
-    options.autoSrs = 0;
-    options.singleControlWindow = 0;
+    coreState.options.autoSrs = 0;
+    coreState.options.singleControlWindow = 0;
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
   }
@@ -78,10 +81,11 @@ class KeyboardPlay : public BridgeTest {
   // True when the first thing a torpedo aimed at `alien` meets is that alien, as the player
   // sees on the scan.
   static bool InTheOpen(const AlienRecord& alien) {
-    const int course = CourseBearing(alien.sectorX - game.shipSectorX, alien.sectorY - game.shipSectorY);
+    const int course =
+        CourseBearing(alien.sectorX - coreState.game.shipSectorX, alien.sectorY - coreState.game.shipSectorY);
     bool reached = false;
-    WalkCourse(game.shipSectorX, game.shipSectorY, course, [&](int x, int y) {
-      const TorpedoFinds found = TorpedoFindsAt(game.ShipQuadrantRecord(), x, y);
+    WalkCourse(coreState.game.shipSectorX, coreState.game.shipSectorY, course, [&](int x, int y) {
+      const TorpedoFinds found = TorpedoFindsAt(coreState.game.ShipQuadrantRecord(), x, y);
       if (found == TorpedoFinds::Ship || found == TorpedoFinds::Nothing) return true;
       reached = x == alien.sectorX && y == alien.sectorY;
       return false;
@@ -91,8 +95,8 @@ class KeyboardPlay : public BridgeTest {
 
   static int AlienEnergyTotal() {
     int total = 0;
-    for (const AlienRecord& alien : game.alienTable)
-      if (alien.quadrant == game.shipQuadrant) total += alien.energy;
+    for (const AlienRecord& alien : coreState.game.alienTable)
+      if (alien.quadrant == coreState.game.shipQuadrant) total += alien.energy;
     return total;
   }
 };
@@ -102,49 +106,49 @@ TEST_F(KeyboardPlay, FromNewToTheFirstShotAndAWarp) {
   lcg::Seed(AlienInSightSeed);
   DismissOrdersWhenUp();
   Press(Qt::Key_N, Qt::ControlModifier);
-  ASSERT_NE(game.gamePhase, GamePhase::NoGame);
-  ASSERT_TRUE(game.InRedAlert()) << "the mission starts among aliens";
-  game.changeCount = 0;
+  ASSERT_NE(coreState.game.gamePhase, GamePhase::NoGame);
+  ASSERT_TRUE(coreState.game.InRedAlert()) << "the mission starts among aliens";
+  coreState.game.changeCount = 0;
 
   // Shields up: F5, a hundred units at a time with Up, then Tab round to EXECUTE and Space.
   Press(Qt::Key_F5);
   ASSERT_TRUE(IsUpWithTheKeyboard(Station::Shields));
-  const int shields = game.shieldEnergy, energy = game.shipEnergy;
+  const int shields = coreState.game.shieldEnergy, energy = coreState.game.shipEnergy;
   Press(Qt::Key_Up, {}, 5);
   Press(Qt::Key_Tab, {}, 2);
   Press(Qt::Key_Space);
-  EXPECT_EQ(game.shieldEnergy, shields + 500);
-  EXPECT_EQ(game.shipEnergy, energy - 500);
+  EXPECT_EQ(coreState.game.shieldEnergy, shields + 500);
+  EXPECT_EQ(coreState.game.shipEnergy, energy - 500);
 
   // A torpedo at an alien in the open: F6, the course from the compass keys, the DISTANCE
   // by D, and Enter.
   const AlienRecord* target = nullptr;
-  for (const AlienRecord& alien : game.alienTable)
-    if (alien.quadrant == game.shipQuadrant && !target && InTheOpen(alien)) target = &alien;
+  for (const AlienRecord& alien : coreState.game.alienTable)
+    if (alien.quadrant == coreState.game.shipQuadrant && !target && InTheOpen(alien)) target = &alien;
   ASSERT_NE(target, nullptr) << "an alien a torpedo can reach";
-  const int dx = target->sectorX - game.shipSectorX, dy = target->sectorY - game.shipSectorY;
+  const int dx = target->sectorX - coreState.game.shipSectorX, dy = target->sectorY - coreState.game.shipSectorY;
   Press(Qt::Key_F6);
   ASSERT_TRUE(IsUpWithTheKeyboard(Station::PhotonTorpedoes));
   SetCourse(CourseBearing(dx, dy));
   Press(Qt::Key_D, {}, std::max(std::abs(dx), std::abs(dy)));
-  auto* photon = static_cast<PhotonStation*>(photonWindow);
+  auto* photon = static_cast<PhotonStation*>(stationState.photonWindow);
   EXPECT_EQ(photon->TorpedoCourse(), CourseBearing(dx, dy));
-  const int torpedoes = game.torpedoCount, aliens = AlienEnergyTotal();
+  const int torpedoes = coreState.game.torpedoCount, aliens = AlienEnergyTotal();
   Press(Qt::Key_Return);
-  EXPECT_FALSE(actionInProgress) << "the flight is over";
-  EXPECT_EQ(game.torpedoCount, torpedoes - 1);
+  EXPECT_FALSE(sectorState.actionInProgress) << "the flight is over";
+  EXPECT_EQ(coreState.game.torpedoCount, torpedoes - 1);
   EXPECT_LT(AlienEnergyTotal(), aliens) << "the torpedo hit the alien"
-                                        << ": " << messageLines.back().data();
+                                        << ": " << coreState.messageLines.back().data();
 
   // A warp: F4, warp 1 by W, course 90 by 6, Enter.
   Press(Qt::Key_F4);
   ASSERT_TRUE(IsUpWithTheKeyboard(Station::Navigation));
-  const int quadrant = game.shipQuadrant;
+  const int quadrant = coreState.game.shipQuadrant;
   Press(Qt::Key_W);
-  Press(game.shipQuadrant % 8 < 7 ? Qt::Key_6 : Qt::Key_4);
+  Press(coreState.game.shipQuadrant % 8 < 7 ? Qt::Key_6 : Qt::Key_4);
   Press(Qt::Key_Return);
-  EXPECT_FALSE(actionInProgress);
-  EXPECT_NE(game.shipQuadrant, quadrant) << "the ship warped into the next quadrant";
+  EXPECT_FALSE(sectorState.actionInProgress);
+  EXPECT_NE(coreState.game.shipQuadrant, quadrant) << "the ship warped into the next quadrant";
 }
 
 TEST_F(KeyboardPlay, EachStationKeyBringsItsStationUpAsItsControlsButtonDoes) {
@@ -157,10 +161,10 @@ TEST_F(KeyboardPlay, EachStationKeyBringsItsStationUpAsItsControlsButtonDoes) {
   }
 
   StationFrame(Station::Navigation)->showMinimized();
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   Press(Qt::Key_F4);
   EXPECT_TRUE(StationFrame(Station::Navigation)->isMinimized()) << "not while an action runs";
-  actionInProgress = false;
+  sectorState.actionInProgress = false;
 }
 
 TEST_F(KeyboardPlay, TheWindowMenuShowsTheStationKeysAndReachesStatusAndMessages) {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "shell/qt_host.h"
@@ -40,27 +41,27 @@ class MainLoopTest : public ::testing::Test {
 
 TEST_F(MainLoopTest, AGreenGameSleepsUntilTheClockIsDueThenStepsOnce) {
   StartGreenGame();
-  game.nextClockTick = TickCount() + 150;
+  coreState.game.nextClockTick = TickCount() + 150;
   QTimer::singleShot(600, [] { RequestQuit(5); });
   QElapsedTimer elapsed;
   elapsed.start();
   EXPECT_EQ(RunMainLoop(), 5);
   EXPECT_GE(elapsed.elapsed(), 550);
-  EXPECT_EQ(game.changeCount, 1) << "one step, 150 ms in";
-  EXPECT_DOUBLE_EQ(game.stardateNow, 2000.1);
+  EXPECT_EQ(coreState.game.changeCount, 1) << "one step, 150 ms in";
+  EXPECT_DOUBLE_EQ(coreState.game.stardateNow, 2000.1);
   EXPECT_LT(idlePasses, 40) << "the loop slept instead of spinning";
 }
 
 TEST_F(MainLoopTest, ARedAlertSleepsBetweenTheAliensMoves) {
   StartGreenGame();
-  game.gamePhase = GamePhase::RedAlert;
-  game.resetAlienClocks = 1;
-  AddAlien(game.shipQuadrant, 5, 5, AlienKind::Klingon);
-  game.alienTable.back().moveInterval = 250;
-  game.alienTable.back().attackInterval = 900000;
+  coreState.game.gamePhase = GamePhase::RedAlert;
+  coreState.game.resetAlienClocks = 1;
+  AddAlien(coreState.game.shipQuadrant, 5, 5, AlienKind::Klingon);
+  coreState.game.alienTable.back().moveInterval = 250;
+  coreState.game.alienTable.back().attackInterval = 900000;
   QTimer::singleShot(700, [] { RequestQuit(0); });
   RunMainLoop();
-  const AlienRecord& klingon = game.alienTable.back();
+  const AlienRecord& klingon = coreState.game.alienTable.back();
   EXPECT_NE(klingon.sectorX * 8 + klingon.sectorY, 5 * 8 + 5) << "the Klingon moved when its time came";
   EXPECT_NE(klingon.lastMoveTick, klingon.lastAttackTick) << "its clocks were stamped, then it moved";
   EXPECT_LT(idlePasses, 40) << "the loop slept between the moves instead of spinning";
@@ -68,7 +69,7 @@ TEST_F(MainLoopTest, ARedAlertSleepsBetweenTheAliensMoves) {
 
 TEST_F(MainLoopTest, AQuitDuringAnAnimationEndsTheProgram) {
   StartGreenGame();
-  game.nextClockTick = TickCount() + 100000;
+  coreState.game.nextClockTick = TickCount() + 100000;
   bool animationFinished = false;
   // An animation waiting 10 s between two steps; the player quits 100 ms in.
   QTimer::singleShot(0, [&] {
@@ -112,7 +113,7 @@ TEST_F(MainLoopTest, AQuitStopsASoundWaitingForTheChannel) {
   StartGreenGame();
   EndlessSound speakers;
   UseSoundOutput(&speakers);
-  options.soundsEnabled = 1;
+  coreState.options.soundsEnabled = 1;
   ASSERT_EQ(InitSound(), 1);
   PlaySoundNow(Sounds::Explosion, false);
   RequestQuit(0);

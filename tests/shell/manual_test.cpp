@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "docs/manual/manual_pages.h"
 #include "sector/console_commands.h"
@@ -75,9 +76,10 @@ TEST_F(BridgeTest, TheManualsAdvExamplesLetTheTimeTheySayPass) {
     const QRegularExpressionMatch match = it.next();
     const bool none = !match.captured(1).isEmpty();
     const QString command = none ? match.captured(1) : match.captured(2);
-    const double before = game.stardateNow;
-    ExecuteConsoleLine(WholeConsoleWorld(game, host()), QStringLiteral(">%1 ").arg(command).toStdString());
-    EXPECT_NEAR(game.stardateNow - before, none ? 0.0 : match.captured(3).toDouble(), 1e-9) << command.toStdString();
+    const double before = coreState.game.stardateNow;
+    ExecuteConsoleLine(WholeConsoleWorld(coreState.game, host()), QStringLiteral(">%1 ").arg(command).toStdString());
+    EXPECT_NEAR(coreState.game.stardateNow - before, none ? 0.0 : match.captured(3).toDouble(), 1e-9)
+        << command.toStdString();
   }
   EXPECT_GE(examples, 5);
 }

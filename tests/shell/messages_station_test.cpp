@@ -11,6 +11,7 @@
 #include <QTest>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/ship_messages.h"
 #include "shell/qt_host.h"
@@ -26,7 +27,7 @@ class MessagesStationTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState(qtHost);
-    game.gamePhase = GamePhase::Green;
+    coreState.game.gamePhase = GamePhase::Green;
     panel = std::make_unique<MessagesStation>();
     panel->resize(320, 82);
     panel->show();
@@ -71,17 +72,17 @@ TEST_F(MessagesStationTest, TheNewestLineTouchesTheBottomEdgeInTheConditionColou
   EXPECT_GT(CountPixels(GreenText, lastLineTop, height), 0) << "the newest line is at the bottom";
   EXPECT_EQ(CountPixels(GreenText, 0, lastLineTop), 0) << "nothing else has been posted";
 
-  game.gamePhase = GamePhase::RedAlertAlt;
+  coreState.game.gamePhase = GamePhase::RedAlertAlt;
   EXPECT_EQ(CountPixels(GreenText), 0);
   EXPECT_GT(CountPixels(RedText), 0) << "a change of condition recolours the whole log";
-  game.gamePhase = GamePhase::YellowAlt;
+  coreState.game.gamePhase = GamePhase::YellowAlt;
   EXPECT_GT(CountPixels(qRgb(255, 255, 0)), 0);
 }
 
 TEST_F(MessagesStationTest, TheThirtyFirstLinePushesTheOldestOut) {
   PostNumbered(31);
-  EXPECT_STREQ(messageLines[0].data(), "Torpedo hit at 2,2  2 Units");
-  EXPECT_STREQ(messageLines[29].data(), "Torpedo hit at 31,31  31 Units");
+  EXPECT_STREQ(coreState.messageLines[0].data(), "Torpedo hit at 2,2  2 Units");
+  EXPECT_STREQ(coreState.messageLines[29].data(), "Torpedo hit at 31,31  31 Units");
 }
 
 TEST_F(MessagesStationTest, ScrollingStopsAtBothEndsAndMovesByLinesAndPages) {
@@ -186,19 +187,19 @@ TEST_F(MessagesStationTest, APanelTallerThanTheLogHasNothingToScroll) {
 
 TEST_F(MessagesStationTest, ABrokenDisplayIsBlackAndLosesWhatIsPostedMeanwhile) {
   PostShipMessage(Msg::Ready);
-  game.Damage(ShipSystem::MessageDisplay) = 2.0;
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 2.0;
   EXPECT_EQ(CountPixels(GreenText), 0);
   PostShipMessage(Msg::TorpedoHit, 1, 2, 3);
-  game.Damage(ShipSystem::MessageDisplay) = 0.0;
-  EXPECT_STREQ(messageLines[29].data(), "Ready") << "nothing posted while broken comes back after the repair";
+  coreState.game.Damage(ShipSystem::MessageDisplay) = 0.0;
+  EXPECT_STREQ(coreState.messageLines[29].data(), "Ready") << "nothing posted while broken comes back after the repair";
 }
 
 TEST_F(MessagesStationTest, RerouteToTheComputerLeavesThePanelAlone) {
   PostShipMessage(Msg::Ready);
   const QImage before = Face().copy();
-  game.messagesToComputer = 1;
+  coreState.game.messagesToComputer = 1;
   PostShipMessage(Msg::TorpedoHit, 1, 2, 3);
   EXPECT_EQ(Face(), before);
-  EXPECT_STREQ(messageLines[29].data(), "Ready");
+  EXPECT_STREQ(coreState.messageLines[29].data(), "Ready");
 }
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "core/core_state.h"
 #include "core/message_catalogue.h"
 #include "core/options.h"
 #include "core/random.h"
@@ -20,6 +21,7 @@
 #include "stations/damage_report.h"
 #include "stations/resource_library.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "tests/shell/bridge_fixture.h"
 
 namespace {
@@ -158,11 +160,11 @@ class PopupTest : public BridgeTest {
 
 TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
   NewGameFromMenu(GreenSeed);
-  const double stardate = game.stardateNow;
-  game.nextClockTick = TickCount();  // a clock step is due
+  const double stardate = coreState.game.stardateNow;
+  coreState.game.nextClockTick = TickCount();  // a clock step is due
   bool sawFunctionKeyKeepIt = false;
   WhenPopupIsUp([&](QWidget& popup) {
-    EXPECT_EQ(pausedFlag, 1);
+    EXPECT_EQ(coreState.pausedFlag, 1);
     EXPECT_FALSE(frame->isEnabled()) << "the frame waits behind the popup";
     EXPECT_EQ(popup.size(), QSize(200, 100));
     EXPECT_EQ(popup.geometry(), CenterRect(QRect(0, 0, 200, 100), frame->frameGeometry()));
@@ -172,7 +174,7 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
     // have let it close by then.
     QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
       sawFunctionKeyKeepIt = stillUp && WaitingWindow() == stillUp;
-      EXPECT_DOUBLE_EQ(game.stardateNow, stardate) << "no clock step while paused";
+      EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate) << "no clock step while paused";
       if (stillUp) QTest::keyClick(stillUp, Qt::Key_A);
     });
   });
@@ -182,7 +184,7 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
   });
   RunMainLoop();
   EXPECT_TRUE(sawFunctionKeyKeepIt);
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
   EXPECT_TRUE(frame->isEnabled());
   EXPECT_TRUE(Item(MenuSet::Game, M::Pause)->isEnabled());
 }
@@ -190,15 +192,15 @@ TEST_F(PopupTest, APauseHoldsTheClockUntilALetterAndAFunctionKeyDoesNotEndIt) {
 TEST_F(PopupTest, TheClockPicksUpAgainAfterAClickEndsThePause) {
   qtHost.UseVirtualClock(1000000);
   NewGameFromMenu(GreenSeed);
-  const double stardate = game.stardateNow;
+  const double stardate = coreState.game.stardateNow;
   WhenPopupIsUp([](QWidget& popup) {
-    game.nextClockTick = TickCount();
+    coreState.game.nextClockTick = TickCount();
     QTest::mouseClick(&popup, Qt::LeftButton, {}, QPoint(100, 50));
   });
   frame->Command(M::Pause);
   // The main loop's next pass, a moment after the click.
   RunIdlePass({Nothing, Nothing}, TickCount() + 1);
-  EXPECT_DOUBLE_EQ(game.stardateNow, stardate + 0.1);
+  EXPECT_DOUBLE_EQ(coreState.game.stardateNow, stardate + 0.1);
 }
 
 TEST_F(PopupTest, ThePauseAndTheAboutBoxLeaveTheDesktopsKeyboardAndMouseAlone) {
@@ -228,7 +230,7 @@ TEST_F(PopupTest, ALeftClickOnAStationOrTheFrameEndsThePauseOrTheAboutBoxAndGoes
   const QPoint onReport = InFrame(*frame, report, report.rect().center());
   const QPoint onFileMenu = InFrame(*frame, *bar, bar->actionGeometry(bar->actions().first()).center());
   ASSERT_EQ(frame->childAt(onReport), &report);
-  const int showsRemaining = repairShowRemaining;
+  const int showsRemaining = stationState.repairShowRemaining;
   for (int command : {M::Pause, M::About}) {
     for (QPoint at : {onReport, onFileMenu}) {
       bool endedByTheClick = false;
@@ -244,9 +246,9 @@ TEST_F(PopupTest, ALeftClickOnAStationOrTheFrameEndsThePauseOrTheAboutBoxAndGoes
       QTest::mouseRelease(frame->windowHandle(), Qt::LeftButton, {}, at);
       QCoreApplication::processEvents();
       EXPECT_TRUE(endedByTheClick) << command << " at " << at.x() << "," << at.y();
-      EXPECT_EQ(pausedFlag, 0);
+      EXPECT_EQ(coreState.pausedFlag, 0);
       EXPECT_TRUE(frame->isEnabled());
-      EXPECT_EQ(repairShowRemaining, showsRemaining) << "the station did not take the click";
+      EXPECT_EQ(stationState.repairShowRemaining, showsRemaining) << "the station did not take the click";
       EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
     }
   }
@@ -265,7 +267,7 @@ TEST_F(PopupTest, ARightClickOrAKeyThatTypesNothingKeepsThePauseAndALetterTypedT
     QTest::keyClick(frame->windowHandle(), Qt::Key_F10);
     QTest::keyClick(frame->windowHandle(), Qt::Key_Shift);
     QTimer::singleShot(0, [&, stillUp = QPointer<QWidget>(&popup)] {
-      keptUp = stillUp && stillUp->isVisible() && pausedFlag == 1;
+      keptUp = stillUp && stillUp->isVisible() && coreState.pausedFlag == 1;
       EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu opened";
       if (!stillUp) return;
       QTest::keyClick(frame->windowHandle(), Qt::Key_A);
@@ -279,7 +281,7 @@ TEST_F(PopupTest, ARightClickOrAKeyThatTypesNothingKeepsThePauseAndALetterTypedT
   QCoreApplication::processEvents();  // the last look comes once the pause has returned
   EXPECT_TRUE(keptUp);
   EXPECT_TRUE(endedByTheLetter);
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
@@ -293,13 +295,13 @@ TEST_F(PopupTest, ABoxThatComesUpOverThePauseTakesItsKeysAndThePauseStaysUp) {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) QTest::keyClick(box, Qt::Key_N);
     });
     answer = QMessageBox::question(frame.get(), QStringLiteral("Kestrav"), QStringLiteral("Save?"));
-    pauseStillUp = popup.isVisible() && pausedFlag == 1;
+    pauseStillUp = popup.isVisible() && coreState.pausedFlag == 1;
     QTest::keyClick(&popup, Qt::Key_Space);
   });
   frame->Command(M::Pause);
   EXPECT_EQ(answer, QMessageBox::No) << "the box answered the player's key";
   EXPECT_TRUE(pauseStillUp);
-  EXPECT_EQ(pausedFlag, 0);
+  EXPECT_EQ(coreState.pausedFlag, 0);
 }
 
 TEST_F(PopupTest, TheOrdersOfANewMissionEndOnALeftClickOnTheFrame) {
@@ -316,7 +318,7 @@ TEST_F(PopupTest, TheOrdersOfANewMissionEndOnALeftClickOnTheFrame) {
   frame->Command(M::New);
   QCoreApplication::processEvents();
   EXPECT_TRUE(endedByTheClick);
-  EXPECT_NE(game.gamePhase, GamePhase::NoGame);
+  EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame);
 }
 
 TEST_F(PopupTest, ThePauseWindowSaysSoInRedFrames) {

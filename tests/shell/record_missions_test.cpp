@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "core/core_state.h"
 #include "core/journal_recorder.h"
 #include "core/options.h"
 #include "core/ship_messages.h"
@@ -21,7 +22,7 @@ class RecordMissions : public BridgeTest {
     previous_ = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
     BridgeTest::SetUp();
-    options.recordMissions = 1;  // as the settings start
+    coreState.options.recordMissions = 1;  // as the settings start
     RecordMissionsAsOptionsSay();
   }
   void TearDown() override {
@@ -49,7 +50,7 @@ TEST_F(RecordMissions, EachMissionIsJournaledInTheDataFolderWhileTheItemIsChecke
 
   Item(MenuSet::Game, M::RecordMissions)->trigger();
   EXPECT_FALSE(Item(MenuSet::Game, M::RecordMissions)->isChecked());
-  EXPECT_EQ(options.recordMissions, 0);
+  EXPECT_EQ(coreState.options.recordMissions, 0);
   EXPECT_FALSE(JournalRecording());
   NewGameFromMenu(GreenSeed);
   EXPECT_EQ(Journals().size(), 1) << "a mission begun with the item unchecked is not journaled";
@@ -67,7 +68,7 @@ TEST_F(RecordMissions, AJournalThatCannotBeWrittenIsToldOnceOnTheMessagesPanel) 
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   NewGameFromMenu(GreenSeed);
-  EXPECT_STREQ(messageLines[29].data(), "Flight Recorder Off: Journal Not Written.");
-  EXPECT_NE(game.gamePhase, GamePhase::NoGame) << "the mission goes on";
+  EXPECT_STREQ(coreState.messageLines[29].data(), "Flight Recorder Off: Journal Not Written.");
+  EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame) << "the mission goes on";
 }
 }  // namespace

@@ -8,12 +8,14 @@
 #include <functional>
 #include <ostream>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/scan_requests.h"
 #include "shell/station_windows.h"
 #include "stations/panel_drawing.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "stations/station_window.h"
 #include "tests/shell/bridge_fixture.h"
 
@@ -47,7 +49,7 @@ TEST_F(StationFacesTest, TheLongRangeScanShowsEveryQuadrantChartedOnTheWay) {
 
   for (int warp = 0; warp < 2; ++warp) RequestMove(90, 0, 1);
   int charted = 0;
-  for (const QuadrantRecord& q : game.galaxy) charted += (q.flags & QuadrantFlag::Charted) != 0;
+  for (const QuadrantRecord& q : coreState.game.galaxy) charted += (q.flags & QuadrantFlag::Charted) != 0;
   ASSERT_EQ(charted, 15) << "two warps east chart two more columns of three";
 
   BringUp(Station::LongRangeScan);
@@ -67,7 +69,7 @@ struct HiddenChange {
 void PrintTo(const HiddenChange& c, std::ostream* out) { *out << c.name; }
 
 void PutKlingonInFirstEmptySector() {
-  for (auto& row : game.ShipQuadrantRecord().cells)
+  for (auto& row : coreState.game.ShipQuadrantRecord().cells)
     for (SectorCell& cell : row)
       if (cell == Cell::Empty) {
         cell = static_cast<SectorCell>(AlienKind::Klingon);
@@ -79,38 +81,34 @@ const HiddenChange Changes[] = {
     {Station::ShortRangeScan, "ShortRangeScan", PutKlingonInFirstEmptySector},
     {Station::LongRangeScan, "LongRangeScan",
      [] {
-       for (QuadrantRecord& q : game.galaxy) q.flags |= QuadrantFlag::Charted;
+       for (QuadrantRecord& q : coreState.game.galaxy) q.flags |= QuadrantFlag::Charted;
      }},
-    {Station::Navigation, "Navigation", [] { game.Damage(ShipSystem::Warp) = 1.5; }},
-    {Station::PhotonTorpedoes, "PhotonTorpedoes", [] { game.Damage(ShipSystem::Photon) = 1.5; }},
-    {Station::Phasers, "Phasers", [] { game.Damage(ShipSystem::Phaser) = 1.5; }},
+    {Station::Navigation, "Navigation", [] { coreState.game.Damage(ShipSystem::Warp) = 1.5; }},
+    {Station::PhotonTorpedoes, "PhotonTorpedoes", [] { coreState.game.Damage(ShipSystem::Photon) = 1.5; }},
+    {Station::Phasers, "Phasers", [] { coreState.game.Damage(ShipSystem::Phaser) = 1.5; }},
     {Station::Shields, "Shields",
      [] {
-       game.shipEnergy -= 700;
-       game.shieldEnergy += 700;
+       coreState.game.shipEnergy -= 700;
+       coreState.game.shieldEnergy += 700;
      }},
     {Station::DamageReport, "DamageReport",
      [] {
-       game.Damage(ShipSystem::LRS) = 1.5;
-       game.RepairDate(ShipSystem::LRS) = game.stardateNow + 1.5;
+       coreState.game.Damage(ShipSystem::LRS) = 1.5;
+       coreState.game.RepairDate(ShipSystem::LRS) = coreState.game.stardateNow + 1.5;
      }},
-    {Station::Computer, "Computer", [] { game.Damage(ShipSystem::Computer) = 1.5; }},
-    {Station::Status, "Status", [] { game.stardateNow += 7.3; }},
-    {Station::Messages, "Messages", [] { game.Damage(ShipSystem::MessageDisplay) = 1.5; }},
+    {Station::Computer, "Computer", [] { coreState.game.Damage(ShipSystem::Computer) = 1.5; }},
+    {Station::Status, "Status", [] { coreState.game.stardateNow += 7.3; }},
+    {Station::Messages, "Messages", [] { coreState.game.Damage(ShipSystem::MessageDisplay) = 1.5; }},
     // The Controls window paints no figures of the game: what it drew while down stands in
     // for anything that went stale meanwhile.
-    {Station::Controls, "Controls", [] { controlsWindow->Surface().fill(Qt::magenta); }, false},
+    {Station::Controls, "Controls", [] { stationState.controlsWindow->Surface().fill(Qt::magenta); }, false},
 };
 
 class StationComesBack : public StationFacesTest, public ::testing::WithParamInterface<HiddenChange> {
  protected:
   void SetUp() override {
     StationFacesTest::SetUp();
-    pausedFlag = 1;  // no animation moves while the faces are compared
-  }
-  void TearDown() override {
-    pausedFlag = 0;
-    StationFacesTest::TearDown();
+    coreState.pausedFlag = 1;  // no animation moves while the faces are compared
   }
 
   static void ExpectFaceAsTheGameStands(const HiddenChange& c, const QImage& before) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/core_state.h"
 #include "core/options.h"
 #include "core/settings_file.h"
 #include "headless/headless_host.h"
@@ -21,6 +22,7 @@
 #include "shell/station_windows.h"
 #include "stations/controls_window.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "tests/shell/bridge_fixture.h"
 
 namespace {
@@ -76,13 +78,16 @@ class WindowLayoutTest : public BridgeTest {
   void SetUp() override {
     BridgeTest::SetUp();
     ASSERT_TRUE(directory.isValid());
-    settingsPath = directory.filePath(SettingsFileName).toStdString();
+    UseScratchSettingsFile();
     NewGameFromMenu(GreenSeed);
   }
 
-  void WriteSettingsFile(const std::string& text) { std::ofstream(settingsPath, std::ios::binary) << text; }
+  // What start-up does with the settings file's path, in the test's own folder.
+  void UseScratchSettingsFile() { coreState.settingsPath = directory.filePath(SettingsFileName).toStdString(); }
+
+  void WriteSettingsFile(const std::string& text) { std::ofstream(coreState.settingsPath, std::ios::binary) << text; }
   std::string SettingsFileText() {
-    std::ifstream in(settingsPath, std::ios::binary);
+    std::ifstream in(coreState.settingsPath, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
   static QMdiSubWindow& Frame(Station s) { return *StationFrame(s); }
@@ -187,7 +192,7 @@ TEST_F(WindowLayoutTest, SavingKeepsTheRestOfTheFile) {
 }
 
 TEST_F(WindowLayoutTest, PositionsThatCannotBeSavedAreSaidWithTheArrowUp) {
-  ASSERT_TRUE(QDir().mkdir(QString::fromStdString(settingsPath)));
+  ASSERT_TRUE(QDir().mkdir(QString::fromStdString(coreState.settingsPath)));
   QString said;
   bool arrow = false;
   QTimer::singleShot(0, [&] {
@@ -198,14 +203,14 @@ TEST_F(WindowLayoutTest, PositionsThatCannotBeSavedAreSaidWithTheArrowUp) {
     box->accept();
   });
   frame->Command(M::SaveWindowPositions);
-  EXPECT_EQ(said, QString::fromStdString("Your settings could not be saved in the file " + settingsPath +
+  EXPECT_EQ(said, QString::fromStdString("Your settings could not be saved in the file " + coreState.settingsPath +
                                          "\nIs a directory"));
   EXPECT_TRUE(arrow) << "the hourglass is gone while the box asks for a click";
 }
 
 TEST_F(WindowLayoutTest, EachControlsButtonBringsItsStationForward) {
-  auto& controls = *qobject_cast<ControlsWindow*>(controlsWindow);
-  options.singleControlWindow = 1;
+  auto& controls = *qobject_cast<ControlsWindow*>(stationState.controlsWindow);
+  coreState.options.singleControlWindow = 1;
   const Station shown[] = {Station::ShortRangeScan,  Station::LongRangeScan, Station::Navigation,   Station::Shields,
                            Station::PhotonTorpedoes, Station::Phasers,       Station::DamageReport, Station::Computer};
   for (int i = 0; i < ControlsButtonCount; ++i) {
@@ -232,13 +237,13 @@ TEST_F(WindowLayoutTest, TheControlsWindowShrinksNoFurtherThanItsButtonsNeed) {
   controls.showNormal();
   controls.resize(controls.size() + QSize(137, 60));
   QCoreApplication::processEvents();  // the frame lays out its face
-  EXPECT_EQ(qobject_cast<ControlsWindow*>(controlsWindow)->ButtonRect(3).topLeft(), QPoint(328, 31))
+  EXPECT_EQ(qobject_cast<ControlsWindow*>(stationState.controlsWindow)->ButtonRect(3).topLeft(), QPoint(328, 31))
       << "the buttons follow the window";
 }
 
 TEST_F(WindowLayoutTest, WithoutTheSingleControlWindowOtherStationsStayUp) {
-  auto& controls = *qobject_cast<ControlsWindow*>(controlsWindow);
-  options.singleControlWindow = 0;
+  auto& controls = *qobject_cast<ControlsWindow*>(stationState.controlsWindow);
+  coreState.options.singleControlWindow = 0;
   QTest::mouseClick(&controls, Qt::LeftButton, {}, controls.ButtonRect(2).center());
   EXPECT_FALSE(Frame(Station::Navigation).isMinimized());
   EXPECT_FALSE(Frame(Station::ShortRangeScan).isMinimized());
@@ -253,9 +258,10 @@ TEST_F(WindowLayoutTest, OptionsAndPositionsLastAcrossARestart) {
   WriteSettings();
 
   ResetShellState(qtHost);
+  UseScratchSettingsFile();
   ReadSettings();
-  EXPECT_EQ(options.pauseWhenIconic, 1);
-  EXPECT_EQ(options.autoSrs, 0);
+  EXPECT_EQ(coreState.options.pauseWhenIconic, 1);
+  EXPECT_EQ(coreState.options.autoSrs, 0);
   OpenFrame();
   NewGameFromMenu(GreenSeed);
   EXPECT_TRUE(Item(MenuSet::Game, M::PauseWhenIconic)->isChecked());
@@ -267,11 +273,11 @@ TEST_F(WindowLayoutTest, OptionsAndPositionsLastAcrossARestart) {
 TEST_F(WindowLayoutTest, ARunWithoutSpeakersKeepsThePlayersSoundsChoice) {
   ASSERT_EQ(speakers.devices, 0);
   CloseFrame();
-  options.soundsEnabled = 1;  // as read from the file
+  coreState.options.soundsEnabled = 1;  // as read from the file
   OpenFrame();
-  EXPECT_EQ(options.soundsEnabled, 0) << "off for this run";
+  EXPECT_EQ(coreState.options.soundsEnabled, 0) << "off for this run";
   frame->ShutDown();
   ReadSettings();
-  EXPECT_EQ(options.soundsEnabled, 1) << "the next run, with speakers, plays them again";
+  EXPECT_EQ(coreState.options.soundsEnabled, 1) << "the next run, with speakers, plays them again";
 }
 }  // namespace

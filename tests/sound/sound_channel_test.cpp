@@ -7,12 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "headless/headless_host.h"
 #include "stations/resource_library.h"
 #include "stations/sound.h"
 #include "stations/sound_output.h"
+#include "stations/station_reset.h"
 #include "stations/wave_image.h"
 
 namespace {
@@ -70,18 +72,12 @@ class SoundChannel : public ::testing::Test {
   static void TearDownTestSuite() { resources::UnloadBundle(SOUND_BUNDLE_PATH); }
 
   void SetUp() override {
-    game = GameState{};
-    game.gamePhase = GamePhase::Green;
-    options.soundsEnabled = 1;
-    SetHost(&clock);
+    ResetStationState(clock);
+    coreState.game.gamePhase = GamePhase::Green;
     UseSoundOutput(&speaker);
     ASSERT_EQ(InitSound(), 1);
   }
-  void TearDown() override {
-    ShutdownSound();
-    UseSoundOutput(nullptr);
-    SetHost(nullptr);
-  }
+  void TearDown() override { ShutdownSound(); }
 
   // Starts the ambience as the idle pass does, and forgets what the speaker did so far.
   void AmbiencePlaying() {
@@ -124,7 +120,7 @@ TEST_F(SoundChannel, AQuicklyRepeatedAcknowledgementIsHeardOnceUntilTheAmbienceR
 }
 
 TEST_F(SoundChannel, WithSoundsOffNothingPlays) {
-  options.soundsEnabled = 0;
+  coreState.options.soundsEnabled = 0;
   EXPECT_FALSE(KeepAmbience(false));
   PlaySoundNow(Sounds::RedAlert, false);
   PlaySoundAfterCurrent(Sounds::TorpedoLaunch, false);
@@ -146,7 +142,7 @@ TEST_F(SoundChannel, TheAmbienceWaitsForAGameInPlay) {
   for (const Case& c : cases) {
     StopSound();
     speaker.log.clear();
-    game.gamePhase = c.phase;
+    coreState.game.gamePhase = c.phase;
     EXPECT_EQ(KeepAmbience(c.paused), c.starts) << "phase " << static_cast<int>(c.phase) << (c.paused ? " paused" : "");
     EXPECT_EQ(speaker.log.size(), c.starts ? 1u : 0u) << "phase " << static_cast<int>(c.phase);
   }
@@ -198,8 +194,8 @@ TEST_F(SoundChannel, WaitingForASoundStillPlaysTheSameSoundAgain) {
 TEST_F(SoundChannel, SwitchingSoundsOffWhileASoundWaitsKeepsItSilent) {
   PlaySoundNow(Sounds::Acknowledge, false);
   clock.duringPump = [] {
-    if (TickCount() >= 100 && options.soundsEnabled) {  // the player unticks Sounds
-      options.soundsEnabled = 0;
+    if (TickCount() >= 100 && coreState.options.soundsEnabled) {  // the player unticks Sounds
+      coreState.options.soundsEnabled = 0;
       StopSound();
     }
   };

@@ -1,9 +1,11 @@
 #include <QTest>
 
 #include "core/console_print.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/console_keyboard.h"
+#include "sector/sector_state.h"
 #include "stations/computer_station.h"
 #include "tests/stations/station_fixture.h"
 
@@ -15,7 +17,7 @@ class ComputerTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    options.autoSrs = 0;
+    coreState.options.autoSrs = 0;
     DrawQuadrant(27, {"........", "........", "........", "........", ">.......", "........", "........", "........"});
     console.resize(ConsoleDefaultClientWidth, ConsoleDefaultClientHeight);
     console.show();
@@ -100,7 +102,7 @@ TEST_F(ComputerTest, EditingKeysStayOffThePromptAndOtherKeysDoNothing) {
 }
 
 TEST_F(ComputerTest, ADamagedComputerIsBlackIgnoresKeysButKeepsItsOutput) {
-  game.Damage(ShipSystem::Computer) = 0.5;
+  coreState.game.Damage(ShipSystem::Computer) = 0.5;
   console.Invalidate(false);
   Type("loc");
   Key(Qt::Key_Return);
@@ -113,18 +115,18 @@ TEST_F(ComputerTest, ADamagedComputerIsBlackIgnoresKeysButKeepsItsOutput) {
   EXPECT_EQ(face.pixel(180, 13), Red);
   EXPECT_FALSE(CellInked(face, 1, 1));
 
-  game.Damage(ShipSystem::Computer) = 0.0;
+  coreState.game.Damage(ShipSystem::Computer) = 0.0;
   console.Invalidate(false);
   EXPECT_TRUE(CellInked(Face(console), 1, 1)) << "the text is back at the first repaint after the repair";
   EXPECT_EQ(Face(console).pixel(180, 100), Navy);
 }
 
 TEST_F(ComputerTest, TheKeyboardIsShutWhileTheConsoleIsBusy) {
-  consoleBusy = true;
+  sectorState.consoleBusy = true;
   Type("x");
   Key(Qt::Key_Home);
   EXPECT_EQ(Row(1), ">");
-  consoleBusy = false;
+  sectorState.consoleBusy = false;
   Type("x");
   EXPECT_EQ(Row(1), ">X");
 }

@@ -8,6 +8,7 @@
 
 #include "libraries/pictures/program/program_pictures.h"
 #include "sector/action_state.h"
+#include "sector/sector_state.h"
 #include "stations/resource_library.h"
 #include "tests/stations/station_fixture.h"
 
@@ -117,12 +118,12 @@ TEST_F(ControlsWindowTest, TheButtonsAreTabStopsAndSpacePressesTheOneWithTheFocu
 }
 
 TEST_F(ControlsWindowTest, NothingAnswersWhileTheScanRunsAnAction) {
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   const QImage before = Face(controls);
   QTest::mousePress(&controls, Qt::LeftButton, {}, controls.ButtonRect(0).center());
   EXPECT_EQ(controls.PressedButton(), -1);
   EXPECT_EQ(Face(controls), before) << "no button went down";
   QTest::mouseRelease(&controls, Qt::LeftButton, {}, controls.ButtonRect(0).center());
-  actionInProgress = false;
+  sectorState.actionInProgress = false;
 }
 }  // namespace

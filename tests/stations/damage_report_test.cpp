@@ -9,8 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "core/core_state.h"
 #include "stations/resource_library.h"
 #include "stations/station_reset.h"
+#include "stations/station_state.h"
 #include "tests/stations/station_fixture.h"
 
 namespace {
@@ -24,7 +26,7 @@ class DamageReportTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    game.stardateNow = 3420.0;
+    coreState.game.stardateNow = 3420.0;
     Damage(ShipSystem::Shield, 1.7, 3421.7);
     Damage(ShipSystem::LRS, -1.0, 0.0);
     Damage(ShipSystem::Photon, 2.0, 3419.5);  // overdue: the next evaluation mends it
@@ -32,8 +34,8 @@ class DamageReportTest : public StationTest {
   }
 
   static void Damage(ShipSystem s, double days, double backAt) {
-    game.Damage(s) = days;
-    game.RepairDate(s) = backAt;
+    coreState.game.Damage(s) = days;
+    coreState.game.RepairDate(s) = backAt;
   }
 
   // The face the player should see: the table at (12, 6) on black with `estimates`, top
@@ -78,31 +80,31 @@ TEST_F(DamageReportTest, ShowsEachSystemsRepairStardateThenTheTimeToGoAfterAClic
   EXPECT_GT(YellowPixels(stardates), 0);
 
   Click();
-  EXPECT_EQ(repairShowRemaining, 1);
+  EXPECT_EQ(stationState.repairShowRemaining, 1);
   EXPECT_EQ(Face(report), ExpectedFace({"1.7 ", " - OK -", "DESTROYED", " - OK -", " - OK -", "-0.5", " - OK -"}));
 
   Click();
-  EXPECT_EQ(repairShowRemaining, 0);
+  EXPECT_EQ(stationState.repairShowRemaining, 0);
   EXPECT_EQ(Face(report), stardates);
 }
 
 TEST_F(DamageReportTest, StaysEmptyAndIgnoresClicksWhileDamageControlIsOut) {
   for (double damageControl : {0.5, -1.0}) {
-    game.Damage(ShipSystem::DamageControl) = damageControl;
+    coreState.game.Damage(ShipSystem::DamageControl) = damageControl;
     report.Invalidate(false);
     const QImage face = Face(report);
     EXPECT_EQ(face, ExpectedFace({})) << damageControl;
     EXPECT_EQ(YellowPixels(face), 0);
     Click();
-    EXPECT_EQ(repairShowRemaining, 0) << "the click did not switch the mode";
+    EXPECT_EQ(stationState.repairShowRemaining, 0) << "the click did not switch the mode";
   }
 }
 
 TEST(RepairEstimate, FormatsOneDecimalLeftJustifiedInFourCharacters) {
   HeadlessHost headless;
   ResetStationState(headless);
-  game.stardateNow = 2000.0;
-  game.Damage(ShipSystem::Warp) = 0.3;
+  coreState.game.stardateNow = 2000.0;
+  coreState.game.Damage(ShipSystem::Warp) = 0.3;
   struct Case {
     double repairDate;
     int remaining;
@@ -110,8 +112,8 @@ TEST(RepairEstimate, FormatsOneDecimalLeftJustifiedInFourCharacters) {
   };
   for (const Case& c : {Case{2000.3, 0, "2000.3"}, Case{2000.3, 1, "0.3 "}, Case{2012.25, 1, "12.2"},
                         Case{2000.0, 1, "0.0 "}, Case{1990.0, 1, "-10.0"}}) {
-    game.RepairDate(ShipSystem::Warp) = c.repairDate;
-    repairShowRemaining = c.remaining;
+    coreState.game.RepairDate(ShipSystem::Warp) = c.repairDate;
+    stationState.repairShowRemaining = c.remaining;
     EXPECT_EQ(RepairEstimate(ShipSystem::Warp), c.shown) << c.repairDate << " remaining " << c.remaining;
   }
 }

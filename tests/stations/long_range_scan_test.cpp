@@ -2,6 +2,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/long_range_chart.h"
 #include "core/options.h"
@@ -22,7 +23,7 @@ class LongRangeScanTest : public StationTest {
 
   // Gives quadrant q the counts (aliens, starbases, stars) and charts it.
   static void Chart(int q, int aliens, int starbases, int stars) {
-    QuadrantRecord& record = game.galaxy[static_cast<std::size_t>(q)];
+    QuadrantRecord& record = coreState.game.galaxy[static_cast<std::size_t>(q)];
     record.alienCount = aliens;
     record.starbaseCount = starbases;
     record.starCount = stars;
@@ -66,7 +67,7 @@ TEST_F(LongRangeScanTest, ChartedQuadrantsShowTheirCurrentCounts) {
   EXPECT_EQ(Cell(before, 6), Cell(before, 63)) << "same counts, same digits";
   EXPECT_NE(Cell(before, 5), Cell(before, 6));
   EXPECT_EQ(NotBlack(Cell(before, 4)), 0) << "an uncharted quadrant is blank";
-  game.galaxy[5].alienCount = 1;  // an alien destroyed there, far from the ship
+  coreState.game.galaxy[5].alienCount = 1;  // an alien destroyed there, far from the ship
   lrs.Invalidate(false);
   EXPECT_EQ(Cell(Face(lrs), 5), Cell(before, 6)) << "its first digit is one lower";
 }
@@ -78,9 +79,9 @@ TEST_F(LongRangeScanTest, ArrivingChartsTheNeighbourhoodAndTheScanShowsIt) {
   for (int q : {0, 1, 7, 8, 9, 15, 56, 57, 63}) EXPECT_GT(Count(Cell(face, q), Red), 0) << q;
   for (int q : {2, 16, 27, 55, 62}) EXPECT_EQ(NotBlack(Cell(face, q)), 0) << q;
 
-  game.Damage(ShipSystem::LRS) = 1.0;
+  coreState.game.Damage(ShipSystem::LRS) = 1.0;
   ChartNeighbourhood(27);
-  game.Damage(ShipSystem::LRS) = 0.0;
+  coreState.game.Damage(ShipSystem::LRS) = 0.0;
   lrs.Invalidate(true);
   EXPECT_EQ(NotBlack(Cell(Face(lrs), 27)), 0) << "damaged sensors chart nothing";
 }
@@ -89,10 +90,10 @@ TEST_F(LongRangeScanTest, TheShipsQuadrantBlinksBetweenTwoRedsUnlessPausedOrDama
   Chart(27, 0, 1, 4);
   const QImage face = Face(lrs);
   auto shows = [this](QRgb colour) { return Count(Cell(lrs.Surface(), 27), colour) > 0; };
-  pausedFlag = 1;
+  coreState.pausedFlag = 1;
   lrs.BlinkTick();
   EXPECT_EQ(lrs.Surface(), face);
-  pausedFlag = 0;
+  coreState.pausedFlag = 0;
   lrs.BlinkTick();
   EXPECT_TRUE(shows(Red) && !shows(DarkRed)) << "the paused tick was not counted";
   lrs.BlinkTick();
@@ -101,13 +102,13 @@ TEST_F(LongRangeScanTest, TheShipsQuadrantBlinksBetweenTwoRedsUnlessPausedOrDama
   EXPECT_TRUE(shows(Red) && !shows(DarkRed));
 
   // Uncharted, the ship's quadrant still blinks its digits.
-  game.galaxy[27].flags = 0;
+  coreState.game.galaxy[27].flags = 0;
   lrs.Invalidate(true);
   Face(lrs);
   lrs.BlinkTick();
   EXPECT_TRUE(shows(DarkRed));
 
-  game.Damage(ShipSystem::LRS) = 0.5;
+  coreState.game.Damage(ShipSystem::LRS) = 0.5;
   lrs.Invalidate(true);
   const QImage damaged = Face(lrs);
   EXPECT_EQ(Count(damaged, Blue) + Count(damaged, qRgb(0, 0, 0)), damaged.width() * damaged.height())
@@ -143,8 +144,8 @@ TEST_F(LongRangeScanTest, TheWindowCannotShrinkBelowItsMinimumAndEscapeLeavesFor
   EXPECT_GE(frame->widget()->width(), 88);
   EXPECT_GE(frame->widget()->height(), 60);
 
-  options.singleControlWindow = 0;
-  options.autoSrs = 1;
+  coreState.options.singleControlWindow = 0;
+  coreState.options.autoSrs = 1;
   scanFrame->showMinimized();
   frame->widget()->setFocus();
   QTest::keyClick(frame->widget(), Qt::Key_Escape);

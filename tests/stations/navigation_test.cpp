@@ -2,11 +2,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "sector/sector_state.h"
 #include "stations/navigation_station.h"
 #include "stations/panel_drawing.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 #include "tests/stations/station_fixture.h"
 
 namespace {
@@ -18,7 +21,7 @@ class NavigationTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    options.autoSrs = 0;
+    coreState.options.autoSrs = 0;
     DrawQuadrant(27, {"........", "........", "........", "........", ">.......", "........", "........", "........"});
     nav.show();
     Face(nav);
@@ -34,7 +37,7 @@ class NavigationTest : public StationTest {
   // The digit glyph drawn at (x, y) as the player sees it.
   QImage Glyph(int x, int y) { return nav.Surface().copy(x, y, GlyphWidth, GlyphHeight); }
   static QImage StripGlyph(char digit) {
-    return courseDigitStrip.copy(0, 198 - 18 * (digit - '0'), GlyphWidth, GlyphHeight)
+    return stationState.courseDigitStrip.copy(0, 198 - 18 * (digit - '0'), GlyphWidth, GlyphHeight)
         .convertToFormat(QImage::Format_RGB32);
   }
 
@@ -54,7 +57,7 @@ TEST_F(NavigationTest, ASingleClickOnUpOrDownChangesTheFactorOnce) {
   EXPECT_EQ(nav.WarpSetting(), 1);
   Click(ImpulseDown);
   EXPECT_EQ(nav.ImpulseSetting(), 0) << "nothing below 0";
-  if (!courseDigitStrip.isNull()) {
+  if (!stationState.courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(69, 28), StripGlyph('1'));
   }
   EXPECT_EQ(nav.PressedButton(), -1);
@@ -70,7 +73,7 @@ TEST_F(NavigationTest, WarpAndImpulseExcludeEachOther) {
   Click(WarpUp);
   EXPECT_EQ(nav.ImpulseSetting(), 0) << "raising warp clears impulse first";
   EXPECT_EQ(nav.WarpSetting(), 1);
-  if (!courseDigitStrip.isNull()) {
+  if (!stationState.courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(69, 103), StripGlyph('0'));
   }
 }
@@ -95,7 +98,7 @@ TEST_F(NavigationTest, APressedButtonIsInvertedUntilReleased) {
 
 TEST_F(NavigationTest, WithTheWarpDriveDownTheWarpSelectorIsGone) {
   for (int i = 0; i < 3; ++i) Click(WarpUp);
-  game.Damage(ShipSystem::Warp) = 2.0;
+  coreState.game.Damage(ShipSystem::Warp) = 2.0;
   nav.Invalidate(true);
   const QImage face = Face(nav);
   for (int y = 16; y < 77; ++y)
@@ -135,7 +138,7 @@ TEST_F(NavigationTest, KeysSetTheCourse) {
   EXPECT_EQ(nav.NavigationCourse(), 359);
   Key(Qt::Key_Equal);
   EXPECT_EQ(nav.NavigationCourse(), 0);
-  if (!courseDigitStrip.isNull()) {
+  if (!stationState.courseDigitStrip.isNull()) {
     EXPECT_EQ(Glyph(220 + 26, 166), StripGlyph('0'));
   }
 }
@@ -172,7 +175,7 @@ TEST_F(NavigationTest, ExecuteWithNoFactorDoesNothing) {
   Click(Execute);
   Key(Qt::Key_Return);
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.changeCount, 0);
 }
 
 TEST_F(NavigationTest, ExecuteAcknowledgesAndMovesTheShip) {
@@ -181,28 +184,28 @@ TEST_F(NavigationTest, ExecuteAcknowledgesAndMovesTheShip) {
   Click(ImpulseUp);
   Click(Execute);
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
-  EXPECT_EQ(game.shipSectorX, 2);
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.shipSectorX, 2);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   Key(Qt::Key_Return);
-  EXPECT_EQ(game.shipSectorX, 4) << "the settings stay: Enter repeats the move";
+  EXPECT_EQ(coreState.game.shipSectorX, 4) << "the settings stay: Enter repeats the move";
 }
 
 TEST_F(NavigationTest, AReleaseOutsideExecuteDoesNotEngage) {
   Click(ImpulseUp);
   QTest::mousePress(&nav, Qt::LeftButton, {}, Execute);
   QTest::mouseRelease(&nav, Qt::LeftButton, {}, QPoint(150, 200));
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.changeCount, 0);
 }
 
 TEST_F(NavigationTest, InputIsIgnoredWhileAnActionRuns) {
   Click(ImpulseUp);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   Key(Qt::Key_Return);
   Key(Qt::Key_Down);
   Click(ImpulseUp);
   EXPECT_EQ(nav.ImpulseSetting(), 1);
   EXPECT_EQ(nav.NavigationCourse(), 0);
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.changeCount, 0);
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
 }
 

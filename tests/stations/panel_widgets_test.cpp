@@ -2,6 +2,7 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "stations/control_station.h"
@@ -9,6 +10,7 @@
 #include "stations/panel_widgets.h"
 #include "stations/shared_pictures.h"
 #include "stations/station_handles.h"
+#include "stations/station_state.h"
 #include "tests/stations/station_fixture.h"
 
 namespace {
@@ -80,6 +82,7 @@ TEST(CourseSelector, KeysAreACompassRose) {
 }
 
 TEST(CourseNeedle, ReplacesTheOldNeedleWithAGreenOne) {
+  LoadSharedPictures();  // the needle is drawn with the stations' grid pen
   QImage surface(340, 225, QImage::Format_RGB32);
   surface.fill(Qt::black);
   DrawCourseNeedle(surface, 240, 84, -1, 90);
@@ -136,7 +139,7 @@ TEST(EnergyTransferPanel, TheGaugeSplitsItsBarByTheTwoAmounts) {
   EnergyTransferPanel panel(qRgb(0, 128, 128));
   panel.available = 300;
   panel.charge = 100;
-  panel.Paint(surface, dilithiumPanelPicture);
+  panel.Paint(surface, stationState.dilithiumPanelPicture);
   EXPECT_EQ(surface.pixel(10, 90), qRgb(255, 0, 0)) << "outline";
   EXPECT_EQ(surface.pixel(12, 95), qRgb(128, 0, 0)) << "frame";
   EXPECT_EQ(surface.pixel(14, 100), qRgb(128, 0, 128));
@@ -156,8 +159,8 @@ class PlainStation : public StationWindow {
 TEST(ShowStation, WithOneControlWindowMinimizesTheOthersButNotTheComputerCarryingMessages) {
   StationHost host;
   ResetStationState(host);
-  options.singleControlWindow = 1;
-  game.messagesToComputer = 1;
+  coreState.options.singleControlWindow = 1;
+  coreState.game.messagesToComputer = 1;
   QMdiArea area;
   area.resize(1200, 900);
   std::vector<QMdiSubWindow*> frames;
@@ -179,7 +182,7 @@ TEST(ShowStation, WithOneControlWindowMinimizesTheOthersButNotTheComputerCarryin
   EXPECT_FALSE(minimized(Station::Status));
   EXPECT_FALSE(minimized(Station::Messages));
 
-  options.singleControlWindow = 0;
+  coreState.options.singleControlWindow = 0;
   ShowStation(Station::ShortRangeScan);
   EXPECT_FALSE(minimized(Station::ShortRangeScan));
   EXPECT_FALSE(minimized(Station::Navigation)) << "without the option nothing else changes";

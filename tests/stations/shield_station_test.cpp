@@ -3,13 +3,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "core/random.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
 #include "stations/shield_station.h"
+#include "stations/station_state.h"
 #include "tests/stations/station_fixture.h"
 
 namespace {
@@ -21,8 +24,8 @@ class ShieldStationTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    options.autoSrs = 0;
-    game.shieldEnergy = 0;
+    coreState.options.autoSrs = 0;
+    coreState.game.shieldEnergy = 0;
     shields = std::make_unique<ShieldStation>();
     shields->show();
     // The station has the focus, as it has once the player clicks into it.
@@ -46,7 +49,7 @@ class ShieldStationTest : public StationTest {
   QImage Readout(QPoint at) { return shields->Surface().copy(at.x(), at.y(), 4 * GlyphWidth, GlyphHeight); }
   static QImage Expected(const std::string& text) {
     QImage image(4 * GlyphWidth, GlyphHeight, QImage::Format_RGB32);
-    DrawDigits(image, text, 0, 0, digitStrip);
+    DrawDigits(image, text, 0, 0, stationState.digitStrip);
     return image;
   }
   QImage ShieldArea() { return shields->Surface().copy(ShieldStation::ShieldRect); }
@@ -59,7 +62,7 @@ TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigur
   Click(Less, Qt::ShiftModifier);
   EXPECT_EQ(shields->ShieldAvailable(), 2201);
   EXPECT_EQ(shields->ShieldSetting(), 799);
-  EXPECT_EQ(game.shipEnergy, 3000) << "nothing is written before EXECUTE";
+  EXPECT_EQ(coreState.game.shipEnergy, 3000) << "nothing is written before EXECUTE";
   EXPECT_EQ(Readout(AvailableAt), Expected("2201"));
   EXPECT_EQ(Readout(SettingAt), Expected(" 799"));
   EXPECT_EQ(shields->Surface().pixel(14 + 226, 105), qRgb(128, 0, 128)) << "trunc(310 * 2201 / 3000) = 227";
@@ -67,9 +70,9 @@ TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigur
 
   host.Clear();
   Click(Execute);
-  EXPECT_EQ(game.shipEnergy, 2201);
-  EXPECT_EQ(game.shieldEnergy, 799);
-  EXPECT_EQ(game.changeCount, 1);
+  EXPECT_EQ(coreState.game.shipEnergy, 2201);
+  EXPECT_EQ(coreState.game.shieldEnergy, 799);
+  EXPECT_EQ(coreState.game.changeCount, 1);
   ASSERT_FALSE(host.calls.empty());
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
   EXPECT_EQ(host.CallsNamed("InvalidateStation").back(), "Status");
@@ -77,34 +80,35 @@ TEST_F(ShieldStationTest, MovingEnergyIntoTheShieldsAndCommittingWritesBothFigur
   // Leaving 300 or less to the ship turns the condition yellow.
   for (int i = 0; i < 19; ++i) Key(Qt::Key_Up);
   Key(Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 301);
-  EXPECT_EQ(game.gamePhase, GamePhase::Green);
+  EXPECT_EQ(coreState.game.shipEnergy, 301);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Green);
   Key(Qt::Key_Left);
   Key(Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 291);
-  EXPECT_EQ(game.gamePhase, GamePhase::Yellow);
+  EXPECT_EQ(coreState.game.shipEnergy, 291);
+  EXPECT_EQ(coreState.game.gamePhase, GamePhase::Yellow);
 }
 
 TEST_F(ShieldStationTest, TheGamesFiguresChangingMeanwhileAreNeverWrittenBack) {
   Key(Qt::Key_Up);  // 2900 and 100 on the panel
   // A clock step and an alien's hit on the shields before the next key: the 100 the player
   // moved now comes from the new figures.
-  game.shipEnergy -= 1;
-  game.shieldEnergy = 0;
+  coreState.game.shipEnergy -= 1;
+  coreState.game.shieldEnergy = 0;
   Key(Qt::Key_Left);
   EXPECT_EQ(shields->ShieldAvailable(), 2889);
   EXPECT_EQ(shields->ShieldSetting(), 110);
   EXPECT_EQ(Readout(AvailableAt), Expected("2889"));
 
-  game.shipEnergy -= 1;  // another clock step, then EXECUTE at once
-  const int before = game.shipEnergy + game.shieldEnergy;
+  coreState.game.shipEnergy -= 1;  // another clock step, then EXECUTE at once
+  const int before = coreState.game.shipEnergy + coreState.game.shieldEnergy;
   Click(Execute);
-  EXPECT_EQ(game.shipEnergy + game.shieldEnergy, before) << "a commit neither makes nor loses energy";
-  EXPECT_EQ(game.shieldEnergy, 110);
+  EXPECT_EQ(coreState.game.shipEnergy + coreState.game.shieldEnergy, before)
+      << "a commit neither makes nor loses energy";
+  EXPECT_EQ(coreState.game.shieldEnergy, 110);
 
   // Refreshed by the rules (docking): the read-outs follow the game.
-  game.shipEnergy = 3000;
-  game.shieldEnergy = 0;
+  coreState.game.shipEnergy = 3000;
+  coreState.game.shieldEnergy = 0;
   host.InvalidateStation(Station::Shields, false);
   Face(*shields);
   EXPECT_EQ(Readout(AvailableAt), Expected("3000"));
@@ -112,10 +116,10 @@ TEST_F(ShieldStationTest, TheGamesFiguresChangingMeanwhileAreNeverWrittenBack) {
 
   // A transfer that no longer fits the new figures is dropped.
   Key(Qt::Key_Up);
-  game.shipEnergy = 80;
+  coreState.game.shipEnergy = 80;
   Key(Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 80);
-  EXPECT_EQ(game.shieldEnergy, 0);
+  EXPECT_EQ(coreState.game.shipEnergy, 80);
+  EXPECT_EQ(coreState.game.shieldEnergy, 0);
 }
 
 TEST_F(ShieldStationTest, GainingTheFocusDropsAnUncommittedTransfer) {
@@ -154,12 +158,12 @@ TEST_F(ShieldStationTest, TheShimmerDrawsARandomlyColouredDottedEllipseRoundTheS
   EXPECT_GT(leftEdge, 0) << "it reaches the bounds' left edge";
 
   // A pause silences the ticks without stopping the timer.
-  pausedFlag = 1;
+  coreState.pausedFlag = 1;
   shields->ShimmerTick();
   EXPECT_EQ(ShieldArea(), drawn);
   EXPECT_EQ(lcg::State(), afterThreeDraws);
   EXPECT_TRUE(shields->Shimmering());
-  pausedFlag = 0;
+  coreState.pausedFlag = 0;
 
   // The ellipses pile up until the shields are emptied, which wipes them.
   shields->ShimmerTick();
@@ -188,8 +192,8 @@ TEST_F(ShieldStationTest, KeysStartAndStopTheShimmerAsTheyFillAndEmptyTheShields
 
 TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFiguresAsTheyStand) {
   Key(Qt::Key_Up);
-  game.Damage(ShipSystem::Shield) = 1.5;
-  game.RepairDate(ShipSystem::Shield) = 2100.0;
+  coreState.game.Damage(ShipSystem::Shield) = 1.5;
+  coreState.game.RepairDate(ShipSystem::Shield) = 2100.0;
   shields->Invalidate(true);
   const QImage face = Face(*shields);
   QImage pictures(face.size(), QImage::Format_RGB32);
@@ -201,28 +205,28 @@ TEST_F(ShieldStationTest, WithTheShieldsDamagedOnlyExecuteAnswersAndCommitsTheFi
   Key(Qt::Key_Return);
   Click(More);
   EXPECT_EQ(shields->Surface(), face) << "no answer, not even a pressed button";
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.changeCount, 0);
 
   QTest::mousePress(shields.get(), Qt::LeftButton, {}, Execute);
   const QRect button = EnergyTransferPanel::ExecuteButton;
   EXPECT_EQ(shields->Surface().pixel(button.topLeft()), face.pixel(button.topLeft()) ^ 0x00FFFFFFu) << "pressed";
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, Execute);
   EXPECT_EQ(shields->Surface(), face);
-  EXPECT_EQ(game.shipEnergy, 2900);
-  EXPECT_EQ(game.shieldEnergy, 100);
+  EXPECT_EQ(coreState.game.shipEnergy, 2900);
+  EXPECT_EQ(coreState.game.shieldEnergy, 100);
 }
 
 TEST_F(ShieldStationTest, DuringAnActionKeysWorkAndAPressedExecuteStillCommits) {
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   Key(Qt::Key_Up);
   EXPECT_EQ(shields->ShieldSetting(), 100) << "keys are not held back";
   Click(More);
   EXPECT_EQ(shields->ShieldSetting(), 100) << "a new press is";
-  actionInProgress = false;
+  sectorState.actionInProgress = false;
   QTest::mousePress(shields.get(), Qt::LeftButton, {}, Execute);
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   QTest::mouseRelease(shields.get(), Qt::LeftButton, {}, Execute);
-  EXPECT_EQ(game.shieldEnergy, 100);
+  EXPECT_EQ(coreState.game.shieldEnergy, 100);
 }
 
 TEST_F(ShieldStationTest, ARepaintWhileAButtonIsHeldKeepsItPressed) {

@@ -2,12 +2,14 @@
 #include <QTimerEvent>
 #include <QTest>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "sector/movement.h"
 #include "sector/scan_effects.h"
 #include "sector/scan_geometry.h"
 #include "sector/scan_requests.h"
+#include "sector/sector_state.h"
 #include "stations/resource_library.h"
 #include "tests/stations/station_fixture.h"
 
@@ -80,7 +82,7 @@ TEST_F(ShortRangeScanTest, DrawsTheRedGridFrameAndDigits) {
 }
 
 TEST_F(ShortRangeScanTest, ADamagedScanShowsOnlyTheRedFrame) {
-  game.Damage(ShipSystem::SRS) = 1.0;
+  coreState.game.Damage(ShipSystem::SRS) = 1.0;
   scan.Invalidate(true);
   const QImage face = Face(scan);
   for (int y = 0; y < face.height(); ++y)
@@ -96,7 +98,7 @@ TEST_F(ShortRangeScanTest, ADamagedScanShowsOnlyTheRedFrame) {
 TEST_F(ShortRangeScanTest, WhileTheStarfieldRunsAPaintDrawsNothing) {
   Face(scan);
   scan.Surface().fill(Qt::darkBlue);
-  starfieldActive = true;
+  sectorState.starfieldActive = true;
   scan.Invalidate(false);
   const QImage face = Face(scan);
   EXPECT_EQ(face.pixel(27, 19), QColor(Qt::darkBlue).rgb());
@@ -110,8 +112,8 @@ TEST_F(ShortRangeScanTest, StarsAndStarbasesStepThroughTheirFourFrames) {
     const QImage face = scan.Surface();
     EXPECT_EQ(SectorBlock(face, 3, 3), Frame(24, tick % 4)) << "star A, tick " << tick;
     EXPECT_EQ(SectorBlock(face, 2, 2), Frame(27, tick % 4)) << "starbase, tick " << tick;
-    EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[3][3]), (tick + 1) % 4);
-    EXPECT_EQ(Cell::Object(game.galaxy[27].cells[3][3]), Cell::StarA);
+    EXPECT_EQ(Cell::Frame(coreState.game.galaxy[27].cells[3][3]), (tick + 1) % 4);
+    EXPECT_EQ(Cell::Object(coreState.game.galaxy[27].cells[3][3]), Cell::StarA);
   }
 }
 
@@ -120,32 +122,32 @@ TEST_F(ShortRangeScanTest, EachTickOfItsTimerAdvancesTheFrames) {
   for (int tick = 1; tick <= 2; ++tick) {
     QTimerEvent timeout(scan.AnimationTimerId());
     QCoreApplication::sendEvent(&scan, &timeout);
-    EXPECT_EQ(Cell::Frame(game.Quadrant(27).cells[5][5]), tick);
+    EXPECT_EQ(Cell::Frame(coreState.game.Quadrant(27).cells[5][5]), tick);
   }
 }
 
 TEST_F(ShortRangeScanTest, DuringAnActionStarsTwinkleButTheStarbaseHoldsStill) {
-  actionInProgress = true;
+  sectorState.actionInProgress = true;
   scan.AnimationTick();
-  EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[4][4]), 1);
-  EXPECT_EQ(Cell::Frame(game.galaxy[27].cells[2][2]), 0);
+  EXPECT_EQ(Cell::Frame(coreState.game.galaxy[27].cells[4][4]), 1);
+  EXPECT_EQ(Cell::Frame(coreState.game.galaxy[27].cells[2][2]), 0);
 }
 
 TEST_F(ShortRangeScanTest, TheAnimationRestsWhileHeldPausedDamagedOrStarless) {
   auto ticksChangeNothing = [&] {
     scan.AnimationTick();
-    return Cell::Frame(game.galaxy[27].cells[3][3]) == 0;
+    return Cell::Frame(coreState.game.galaxy[27].cells[3][3]) == 0;
   };
-  scanAnimationHeld = true;
+  sectorState.scanAnimationHeld = true;
   EXPECT_TRUE(ticksChangeNothing()) << "quadrant change";
-  scanAnimationHeld = false;
-  pausedFlag = 1;
+  sectorState.scanAnimationHeld = false;
+  coreState.pausedFlag = 1;
   EXPECT_TRUE(ticksChangeNothing()) << "paused";
-  pausedFlag = 0;
-  game.Damage(ShipSystem::SRS) = 0.3;
+  coreState.pausedFlag = 0;
+  coreState.game.Damage(ShipSystem::SRS) = 0.3;
   EXPECT_TRUE(ticksChangeNothing()) << "sensors damaged";
-  game.Damage(ShipSystem::SRS) = 0;
-  game.galaxy[27].starCount = game.galaxy[27].starbaseCount = 0;
+  coreState.game.Damage(ShipSystem::SRS) = 0;
+  coreState.game.galaxy[27].starCount = coreState.game.galaxy[27].starbaseCount = 0;
   EXPECT_TRUE(ticksChangeNothing()) << "the counts say there is nothing to animate";
 }
 
@@ -177,28 +179,29 @@ TEST_F(ShortRangeScanTest, ARequestPostedWhileAMoveRunsIsLost) {
   scan.Post([] { RequestRicochet(); });  // arrives during the move's first wait
   RequestMove(90, 2, 0);
   QApplication::processEvents();
-  EXPECT_EQ(game.shipQuadrant, 27) << "no ricochet happened";
-  EXPECT_EQ(game.shipSectorX, 2);
-  EXPECT_EQ(game.changeCount, 1);
-  EXPECT_EQ(game.shieldEnergy, 500 - 20);
+  EXPECT_EQ(coreState.game.shipQuadrant, 27) << "no ricochet happened";
+  EXPECT_EQ(coreState.game.shipSectorX, 2);
+  EXPECT_EQ(coreState.game.changeCount, 1);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500 - 20);
 }
 
 TEST_F(ShortRangeScanTest, APostedRequestRunsOnceTheQueueReachesIt) {
   scan.Post([] { RequestRicochet(); });
-  EXPECT_EQ(game.changeCount, 0) << "posted, not sent";
+  EXPECT_EQ(coreState.game.changeCount, 0) << "posted, not sent";
   QApplication::processEvents();
-  EXPECT_EQ(game.changeCount, 1);
-  EXPECT_EQ(game.shieldEnergy, 0);
+  EXPECT_EQ(coreState.game.changeCount, 1);
+  EXPECT_EQ(coreState.game.shieldEnergy, 0);
 }
 
 TEST_F(ShortRangeScanTest, AWarpRepaintsTheNewQuadrant) {
   ASSERT_TRUE(PicturesAvailable()) << "the picture bundle has no scan pictures";
   DrawQuadrant(28, {"........", "........", "........", "...x....", "........", "........", "........", "........"});
   RequestMove(90, 0, 1);
-  ASSERT_EQ(game.shipQuadrant, 28);
+  ASSERT_EQ(coreState.game.shipQuadrant, 28);
   const QImage face = Face(scan);
   EXPECT_EQ(SectorBlock(face, 3, 3), Frame(26, 0)) << "a paint shows frame 0";
-  EXPECT_EQ(SectorBlock(face, game.shipSectorX, game.shipSectorY), Frame(game.shipSectorX >= 4 ? 18 : 19, 0));
+  EXPECT_EQ(SectorBlock(face, coreState.game.shipSectorX, coreState.game.shipSectorY),
+            Frame(coreState.game.shipSectorX >= 4 ? 18 : 19, 0));
 }
 
 }  // namespace

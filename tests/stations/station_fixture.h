@@ -15,6 +15,7 @@
 #include "headless/headless_host.h"
 #include "sector/action_state.h"
 #include "stations/computer_station.h"
+#include "stations/shared_pictures.h"
 #include "stations/short_range_scan.h"
 #include "stations/station_handles.h"
 #include "stations/station_reset.h"
@@ -94,10 +95,13 @@ class StationHost : public HeadlessHost {
 
 class StationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // Program start comes before the test's stations are made, since each station enters
+  // itself in its handle; the shared pictures are loaded as the frame loads them.
+  StationTest() {
     ResetStationState(host);
-    StartQuietSectorGame();
+    LoadSharedPictures();
   }
+  void SetUp() override { StartQuietSectorGame(); }
 
   // A short click on `station`: the release (at `releaseAt`) is already waiting when the
   // press is handled, as it is when a player clicks; a request it posts runs too.

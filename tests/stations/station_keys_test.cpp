@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
 #include "stations/controls_window.h"
@@ -12,6 +13,7 @@
 #include "stations/phaser_station.h"
 #include "stations/photon_station.h"
 #include "stations/shield_station.h"
+#include "stations/station_state.h"
 #include "stations/surface_drawing.h"
 #include "tests/stations/station_fixture.h"
 
@@ -22,7 +24,7 @@ class StationKeys : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    options.autoSrs = 0;
+    coreState.options.autoSrs = 0;
     DrawQuadrant(27, {"........", "........", "........", "....K...", ">.......", "........", "........", "........"});
   }
 
@@ -71,7 +73,7 @@ TEST_F(StationKeys, NavigationCountsWarpAndImpulseByTheirLettersUnderTheButtonsR
   EXPECT_EQ(nav.FocusedButton(), NavigationStation::ImpulseDown) << "the ring follows the key";
   EXPECT_EQ(nav.PressedButton(), -1) << "and the button is up again";
 
-  game.Damage(ShipSystem::Warp) = 1.5;
+  coreState.game.Damage(ShipSystem::Warp) = 1.5;
   Press(nav, Qt::Key_W);
   EXPECT_EQ(nav.WarpSetting(), 0) << "a damaged warp drive refuses the key as it refuses the button";
 }
@@ -82,7 +84,7 @@ TEST_F(StationKeys, PhotonTorpedoesCountTheDistanceByD) {
   for (int i = 0; i < 4; ++i) Press(photon, Qt::Key_D);
   Press(photon, Qt::Key_D, Qt::ShiftModifier);
   EXPECT_EQ(photon.TorpedoDistance(), 3);
-  game.Damage(ShipSystem::Photon) = 2.0;
+  coreState.game.Damage(ShipSystem::Photon) = 2.0;
   Press(photon, Qt::Key_D);
   EXPECT_EQ(photon.TorpedoDistance(), 3) << "nothing while the tubes are damaged";
 }
@@ -113,15 +115,16 @@ TEST_F(StationKeys, TabMovesTheRingRoundTheButtonsAndSpaceClicksTheOneInside) {
 
   ShieldStation shields;
   GiveKeyboard(shields);
-  const int energy = game.shipEnergy + game.shieldEnergy, shieldsBefore = game.shieldEnergy;
+  const int energy = coreState.game.shipEnergy + coreState.game.shieldEnergy,
+            shieldsBefore = coreState.game.shieldEnergy;
   Press(shields, Qt::Key_Space);                     // More, by 10
   Press(shields, Qt::Key_Space, Qt::ShiftModifier);  // and by 1
   QTest::keyClick(&shields, Qt::Key_Tab);
   QTest::keyClick(&shields, Qt::Key_Tab);
   ASSERT_EQ(shields.FocusedButton(), ShieldStation::Execute);
   Press(shields, Qt::Key_Space);
-  EXPECT_EQ(game.shieldEnergy, shieldsBefore + 11) << "EXECUTE inside the ring commits";
-  EXPECT_EQ(game.shipEnergy + game.shieldEnergy, energy);
+  EXPECT_EQ(coreState.game.shieldEnergy, shieldsBefore + 11) << "EXECUTE inside the ring commits";
+  EXPECT_EQ(coreState.game.shipEnergy + coreState.game.shieldEnergy, energy);
 }
 
 TEST_F(StationKeys, TheRingIsDottedInThePanelsGreenOnTheScreenOnlyAndOnlyWithTheKeyboard) {
@@ -143,19 +146,19 @@ TEST_F(StationKeys, TheRingIsDottedInThePanelsGreenOnTheScreenOnlyAndOnlyWithThe
 }
 
 TEST_F(StationKeys, TheDamageReportSwitchesItsColumnByREnterAndSpace) {
-  repairShowRemaining = 0;
+  stationState.repairShowRemaining = 0;
   DamageReportStation report;
   GiveKeyboard(report);
   for (const Qt::Key key : {Qt::Key_R, Qt::Key_Return, Qt::Key_Space}) {
-    const int before = repairShowRemaining;
+    const int before = stationState.repairShowRemaining;
     Press(report, key);
-    EXPECT_NE(repairShowRemaining, before) << QKeySequence(key).toString().toStdString();
+    EXPECT_NE(stationState.repairShowRemaining, before) << QKeySequence(key).toString().toStdString();
   }
-  game.Damage(ShipSystem::DamageControl) = 1.0;
-  const int before = repairShowRemaining;
+  coreState.game.Damage(ShipSystem::DamageControl) = 1.0;
+  const int before = stationState.repairShowRemaining;
   Press(report, Qt::Key_R);
-  EXPECT_EQ(repairShowRemaining, before) << "not while damage control is out";
-  repairShowRemaining = 0;
+  EXPECT_EQ(stationState.repairShowRemaining, before) << "not while damage control is out";
+  stationState.repairShowRemaining = 0;
 }
 
 TEST_F(StationKeys, TheControlsWindowShowsItsRingInsideTheButtonAndEnterBringsTheStationUp) {

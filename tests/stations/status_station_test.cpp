@@ -1,8 +1,10 @@
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 #include "stations/status_station.h"
 #include "tests/stations/station_fixture.h"
 
@@ -25,7 +27,7 @@ class StatusStationTest : public StationTest {
   }
   // The strip's glyph for c, with the point ORed in when `point` is set.
   static QImage Glyph(char c, bool point = false) {
-    const QImage strip = digitStrip.convertToFormat(QImage::Format_RGB32);
+    const QImage strip = stationState.digitStrip.convertToFormat(QImage::Format_RGB32);
     auto cell = [&strip](int top) { return strip.copy(0, top, GlyphWidth, GlyphHeight); };
     QImage glyph = cell(c == ' ' ? 18 : 198 - 18 * (c - '0'));
     if (point) {
@@ -35,7 +37,9 @@ class StatusStationTest : public StationTest {
     }
     return glyph;
   }
-  static QImage Minus() { return digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight); }
+  static QImage Minus() {
+    return stationState.digitStrip.convertToFormat(QImage::Format_RGB32).copy(0, 0, GlyphWidth, GlyphHeight);
+  }
 
   // What the face should show in its five cells for `text` (no point).
   static void ExpectReadout(const QImage& face, int y, const char* text) {
@@ -54,14 +58,14 @@ class StatusStationTest : public StationTest {
 };
 
 TEST_F(StatusStationTest, ShowsEveryReadout) {
-  game.stardateNow = 1234.5;
-  game.shipQuadrant = 4 * 8 + 2;  // column 3, row 5
-  game.shipSectorX = 7;
-  game.shipSectorY = 0;
-  game.shipEnergy = 2987;
-  game.shieldEnergy = 40;
-  game.torpedoCount = 9;
-  game.aliensRemaining = 17;
+  coreState.game.stardateNow = 1234.5;
+  coreState.game.shipQuadrant = 4 * 8 + 2;  // column 3, row 5
+  coreState.game.shipSectorX = 7;
+  coreState.game.shipSectorY = 0;
+  coreState.game.shipEnergy = 2987;
+  coreState.game.shieldEnergy = 40;
+  coreState.game.torpedoCount = 9;
+  coreState.game.aliensRemaining = 17;
   const QImage face = Face(status);
   EXPECT_EQ(status.minimumSize(), QSize(189, 236));
   EXPECT_EQ(status.maximumSize(), QSize(189, 236));
@@ -82,12 +86,12 @@ TEST_F(StatusStationTest, TheLightShowsTheCondition) {
                                               {GamePhase::RedAlert, 50}, {GamePhase::RedAlertAlt, 75},
                                               {GamePhase::Yellow, 100},  {GamePhase::YellowAlt, 125}};
   for (const auto& [phase, top] : lights) {
-    game.gamePhase = phase;
+    coreState.game.gamePhase = phase;
     status.Invalidate(false);
     EXPECT_EQ(Face(status).copy(LightBox), Light(top)) << "phase " << static_cast<int>(phase);
   }
   for (GamePhase over : {GamePhase::GameOver, GamePhase::NoGame}) {
-    game.gamePhase = over;
+    coreState.game.gamePhase = over;
     status.Invalidate(false);
     EXPECT_EQ(Face(status).copy(LightBox), PanelLightBox()) << "no light";
   }
@@ -95,7 +99,7 @@ TEST_F(StatusStationTest, TheLightShowsTheCondition) {
 
 TEST_F(StatusStationTest, FollowsTheRulesInvalidations) {
   Face(status);
-  game.shipEnergy = 250;
+  coreState.game.shipEnergy = 250;
   EvaluateConditions();  // condition yellow: the rules repaint the panel
   const QImage face = Face(status);
   ExpectReadout(face, 96, "  250");
@@ -103,8 +107,8 @@ TEST_F(StatusStationTest, FollowsTheRulesInvalidations) {
 }
 
 TEST_F(StatusStationTest, WhenThePanelIsOutTheBoxesAreEmptyAndTheLightDark) {
-  game.gamePhase = GamePhase::RedAlertAlt;
-  game.Damage(ShipSystem::StatusPanel) = 2.0;
+  coreState.game.gamePhase = GamePhase::RedAlertAlt;
+  coreState.game.Damage(ShipSystem::StatusPanel) = 2.0;
   const QImage face = Face(status);
   for (int y : Rows) ExpectReadout(face, y, "     ");
   EXPECT_EQ(face.copy(LightBox), PanelLightBox());

@@ -7,13 +7,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/options.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/phaser_station.h"
 #include "stations/photon_station.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
+#include "stations/station_state.h"
 #include "tests/stations/station_fixture.h"
 
 namespace {
@@ -24,11 +27,11 @@ class WeaponStationTest : public StationTest {
  protected:
   void SetUp() override {
     StationTest::SetUp();
-    options.autoSrs = 0;
+    coreState.options.autoSrs = 0;
     DrawQuadrant(27, {"........", "........", "........", "........", ">...K...", "........", "........", "........"});
-    game.alienTable.push_back({27, 4, 4, 0x20, {}, 150, 20000, 30000, 0, 0});
-    game.alienTotal = game.aliensRemaining = 2;
-    game.gamePhase = GamePhase::RedAlert;
+    coreState.game.alienTable.push_back({27, 4, 4, 0x20, {}, 150, 20000, 30000, 0, 0});
+    coreState.game.alienTotal = coreState.game.aliensRemaining = 2;
+    coreState.game.gamePhase = GamePhase::RedAlert;
   }
 
   static void Click(QWidget& station, QPoint at, QPoint releaseAt) { ClickOn(station, at, releaseAt); }
@@ -71,7 +74,8 @@ TEST_F(PhotonStationTest, DistanceStepsOncePerClickBetweenZeroAndNine) {
   EXPECT_EQ(photon.TorpedoDistance(), 9);
   Click(photon, DistanceDown);
   EXPECT_EQ(photon.TorpedoDistance(), 8);
-  const QImage glyph = courseDigitStrip.copy(0, 54, GlyphWidth, GlyphHeight).convertToFormat(QImage::Format_RGB32);
+  const QImage glyph =
+      stationState.courseDigitStrip.copy(0, 54, GlyphWidth, GlyphHeight).convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(Part(photon.Surface(), {69, 58}, {GlyphWidth, GlyphHeight}), glyph) << "the 8 in the DISTANCE box";
   EXPECT_EQ(photon.PressedButton(), -1);
 }
@@ -98,24 +102,24 @@ TEST_F(PhotonStationTest, ExecuteAcknowledgesThenTheScanLaunches) {
   Click(photon, PhotonExecute);
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
   EXPECT_EQ(host.CallsNamed("PlaySoundAfterCurrent"), Lines{"9 once"}) << "DISTANCE 0 still launches";
-  EXPECT_EQ(game.torpedoCount, 9);
-  EXPECT_EQ(game.aliensRemaining, 1) << "the Klingon three sectors east is gone";
+  EXPECT_EQ(coreState.game.torpedoCount, 9);
+  EXPECT_EQ(coreState.game.aliensRemaining, 1) << "the Klingon three sectors east is gone";
   EXPECT_EQ(photon.TorpedoCourse(), 90) << "the settings stay";
 }
 
 TEST_F(PhotonStationTest, EnterSendsTheLaunchAndReturnsAfterTheFlight) {
   Key(photon, Qt::Key_Right);
   QTest::keyClick(&photon, Qt::Key_Return);
-  EXPECT_EQ(game.torpedoCount, 9);
-  EXPECT_FALSE(actionInProgress);
+  EXPECT_EQ(coreState.game.torpedoCount, 9);
+  EXPECT_FALSE(sectorState.actionInProgress);
 }
 
 TEST_F(PhotonStationTest, DamagedTubesShowEmptyPanelsAndSendNothing) {
-  game.Damage(ShipSystem::Photon) = 1.0;
+  coreState.game.Damage(ShipSystem::Photon) = 1.0;
   photon.Invalidate(true);
   const QImage face = Face(photon);
   EXPECT_EQ(Part(face, {16, 46}, {117, 61}), PictureAsShown(37)) << "DISTANCE without its digit";
-  EXPECT_EQ(Part(face, {150, 6}, {175, 203}), compassPicture.convertToFormat(QImage::Format_RGB32))
+  EXPECT_EQ(Part(face, {150, 6}, {175, 203}), stationState.compassPicture.convertToFormat(QImage::Format_RGB32))
       << "the dial without needle or read-out";
 
   Click(photon, {300, 84});
@@ -132,7 +136,7 @@ TEST_F(PhotonStationTest, DamagedTubesShowEmptyPanelsAndSendNothing) {
   QApplication::processEvents();
   EXPECT_EQ(photon.Surface(), face);
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
-  EXPECT_EQ(game.torpedoCount, 10);
+  EXPECT_EQ(coreState.game.torpedoCount, 10);
 }
 
 // ---- Phasers ----
@@ -159,36 +163,36 @@ TEST_F(PhaserStationTest, ExecutePaysTheChargeAndFiresIt) {
   EXPECT_EQ(phasers->PhaserAvailable(), 2500);
   EXPECT_EQ(phasers->PhaserCharge(), 500);
   Click(*phasers, PhaserExecute);
-  EXPECT_EQ(game.shipEnergy, 2500);
+  EXPECT_EQ(coreState.game.shipEnergy, 2500);
   EXPECT_EQ(host.calls.front(), (HeadlessHost::Call{"PlaySoundNow", "3 once"}));
-  EXPECT_EQ(game.aliensRemaining, 1) << "500 units at four sectors' distance destroy the Klingon";
+  EXPECT_EQ(coreState.game.aliensRemaining, 1) << "500 units at four sectors' distance destroy the Klingon";
   EXPECT_EQ(phasers->PhaserCharge(), 500) << "the charge stays set";
 }
 
 TEST_F(PhaserStationTest, EachExecuteCostsItsChargeAnew) {
   ChargeHundreds(5);
   Key(*phasers, Qt::Key_Return);
-  game.shipEnergy += 7;  // the clock adds energy meanwhile
+  coreState.game.shipEnergy += 7;  // the clock adds energy meanwhile
   Key(*phasers, Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 3000 - 500 + 7 - 500);
-  EXPECT_EQ(phasers->PhaserAvailable(), game.shipEnergy - 500);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000 - 500 + 7 - 500);
+  EXPECT_EQ(phasers->PhaserAvailable(), coreState.game.shipEnergy - 500);
 }
 
 TEST_F(PhaserStationTest, AChargeTheShipCanNoLongerAffordGoesBack) {
   ChargeHundreds(5);
-  game.shipEnergy = 520;
+  coreState.game.shipEnergy = 520;
   Key(*phasers, Qt::Key_Return);
-  EXPECT_EQ(game.shipEnergy, 520);
+  EXPECT_EQ(coreState.game.shipEnergy, 520);
   EXPECT_EQ(phasers->PhaserCharge(), 0);
   EXPECT_EQ(phasers->PhaserAvailable(), 520);
-  EXPECT_EQ(game.aliensRemaining, 2) << "nothing fired";
+  EXPECT_EQ(coreState.game.aliensRemaining, 2) << "nothing fired";
 }
 
 TEST_F(PhaserStationTest, ExecuteWithNoChargeAcknowledgesAndFiresNothing) {
   Click(*phasers, PhaserExecute);
   EXPECT_EQ(host.CallsNamed("PlaySoundNow"), Lines{"3 once"});
-  EXPECT_EQ(game.changeCount, 1) << "the request ran its frame";
-  EXPECT_EQ(game.shipEnergy, 3000);
+  EXPECT_EQ(coreState.game.changeCount, 1) << "the request ran its frame";
+  EXPECT_EQ(coreState.game.shipEnergy, 3000);
 }
 
 TEST_F(PhaserStationTest, MoreAndLessMoveTenOrOneWithShift) {
@@ -211,24 +215,24 @@ TEST_F(PhaserStationTest, TheModeButtonsActOnReleaseWhereverThePointerIs) {
 
 TEST_F(PhaserStationTest, ActivationReturnsAChargeThatWouldLeaveTooLittle) {
   ChargeHundreds(5);
-  game.shipEnergy = 550;
+  coreState.game.shipEnergy = 550;
   phasers->ActivationChanged();
   EXPECT_EQ(phasers->PhaserCharge(), 0);
   EXPECT_EQ(phasers->PhaserAvailable(), 550);
   ChargeHundreds(2);
-  game.shipEnergy = 300;
+  coreState.game.shipEnergy = 300;
   phasers->ActivationChanged();
   EXPECT_EQ(phasers->PhaserAvailable(), 100) << "51 or more keeps the charge";
 }
 
 TEST_F(PhaserStationTest, DamagedPhasersShowNoModeNoReadOutsNoGaugeAndDoNothing) {
   ChargeHundreds(1);
-  game.Damage(ShipSystem::Phaser) = 1.0;
+  coreState.game.Damage(ShipSystem::Phaser) = 1.0;
   phasers->Invalidate(true);
   const QImage face = Face(*phasers);
   EXPECT_EQ(Part(face, {55, 30}, {11, 11}), PictureAsShown(54));
   EXPECT_EQ(Part(face, {55, 50}, {11, 11}), PictureAsShown(54));
-  EXPECT_EQ(Part(face, {10, 125}, {88, 53}), dilithiumPanelPicture.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(Part(face, {10, 125}, {88, 53}), stationState.dilithiumPanelPicture.convertToFormat(QImage::Format_RGB32));
   EXPECT_TRUE(AllBlack(face, EnergyTransferPanel::GaugeFrame));
 
   Key(*phasers, Qt::Key_Up);
@@ -241,8 +245,8 @@ TEST_F(PhaserStationTest, DamagedPhasersShowNoModeNoReadOutsNoGaugeAndDoNothing)
   QTest::mouseRelease(phasers.get(), Qt::LeftButton, {}, PhaserExecute);
   QApplication::processEvents();
   EXPECT_TRUE(host.CallsNamed("PlaySoundNow").empty());
-  EXPECT_EQ(game.shipEnergy, 3000);
-  EXPECT_EQ(game.changeCount, 0);
+  EXPECT_EQ(coreState.game.shipEnergy, 3000);
+  EXPECT_EQ(coreState.game.changeCount, 0);
   EXPECT_TRUE(phasers->PhaserSingleTarget());
 }
 
@@ -253,10 +257,10 @@ TEST_F(PhaserStationTest, TargetLockBlinksOffThenOnWhileAliensAreNear) {
   EXPECT_TRUE(AllBlack(phasers->Surface(), light)) << "the first tick is off";
   phasers->TargetLockTick();
   EXPECT_EQ(Part(phasers->Surface(), light.topLeft(), light.size()), PictureAsShown(51));
-  pausedFlag = 1;
+  coreState.pausedFlag = 1;
   phasers->TargetLockTick();
   EXPECT_EQ(Part(phasers->Surface(), light.topLeft(), light.size()), PictureAsShown(51)) << "paused: held";
-  pausedFlag = 0;
+  coreState.pausedFlag = 0;
 
   phasers->StopTargetLock();
   EXPECT_FALSE(phasers->TargetLockBlinking());
@@ -266,14 +270,14 @@ TEST_F(PhaserStationTest, TargetLockBlinksOffThenOnWhileAliensAreNear) {
 
 TEST_F(PhaserStationTest, TargetLockStartsOnlyWithAliensAndWorkingPhasers) {
   phasers->StopTargetLock();
-  game.Damage(ShipSystem::Phaser) = 1.0;
+  coreState.game.Damage(ShipSystem::Phaser) = 1.0;
   phasers->StartTargetLock();
   EXPECT_FALSE(phasers->TargetLockBlinking());
-  game.Damage(ShipSystem::Phaser) = 0.0;
-  game.ShipQuadrantRecord().alienCount = 0;
+  coreState.game.Damage(ShipSystem::Phaser) = 0.0;
+  coreState.game.ShipQuadrantRecord().alienCount = 0;
   phasers->StartTargetLock();
   EXPECT_FALSE(phasers->TargetLockBlinking());
-  game.ShipQuadrantRecord().alienCount = 1;
+  coreState.game.ShipQuadrantRecord().alienCount = 1;
   Click(*phasers, More);
   EXPECT_TRUE(phasers->TargetLockBlinking()) << "a More step starts it";
 }
@@ -288,7 +292,7 @@ TEST_F(WeaponStationTest, OnTheBridgeActivationSetsThePanelAgainAndMinimizingSto
   for (int i = 0; i < 5; ++i) Key(*phasers, Qt::Key_Up);
   ASSERT_EQ(phasers->PhaserCharge(), 500);
 
-  game.shipEnergy = 550;  // 50 would be left after the shot
+  coreState.game.shipEnergy = 550;  // 50 would be left after the shot
   bridge.setActiveSubWindow(other);
   EXPECT_EQ(phasers->PhaserCharge(), 0);
   EXPECT_EQ(phasers->PhaserAvailable(), 550);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "core/program_reset.h"
 #include "core/ship_messages.h"
@@ -16,7 +17,7 @@
 // The texts on the Messages panel, oldest first.
 inline std::vector<std::string> PanelLines() {
   std::vector<std::string> lines;
-  for (const auto& line : messageLines)
+  for (const auto& line : coreState.messageLines)
     if (line[0] != '\0') lines.emplace_back(line.data());
   return lines;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 #include "tests/support/quiet_game.h"
 
@@ -29,7 +30,7 @@ inline SectorCell CellFor(char c) {
 // Fills quadrant q with counts to match; the ship's position follows its picture when q is
 // the ship's quadrant.
 inline void DrawQuadrant(int q, const std::vector<std::string>& rows) {
-  QuadrantRecord& record = game.Quadrant(q);
+  QuadrantRecord& record = coreState.game.Quadrant(q);
   record = QuadrantRecord{};
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
@@ -38,9 +39,9 @@ inline void DrawQuadrant(int q, const std::vector<std::string>& rows) {
       if (cell == Cell::StarA || cell == Cell::StarB || cell == Cell::StarX) ++record.starCount;
       if (cell == Cell::Starbase) ++record.starbaseCount;
       if (Cell::HoldsAlien(cell)) ++record.alienCount;
-      if ((cell == Cell::ShipLeft || cell == Cell::ShipRight) && q == game.shipQuadrant) {
-        game.shipSectorX = x;
-        game.shipSectorY = y;
+      if ((cell == Cell::ShipLeft || cell == Cell::ShipRight) && q == coreState.game.shipQuadrant) {
+        coreState.game.shipSectorX = x;
+        coreState.game.shipSectorY = y;
       }
     }
   }

@@ -4,37 +4,38 @@
 
 #include <cstdint>
 
+#include "core/core_state.h"
 #include "core/game_state.h"
 
 inline void PutShip(int quadrant, int x, int y) {
-  game.shipQuadrant = quadrant;
-  game.shipSectorX = x;
-  game.shipSectorY = y;
-  game.Quadrant(quadrant).cells[y][x] = x > 3 ? Cell::ShipLeft : Cell::ShipRight;
+  coreState.game.shipQuadrant = quadrant;
+  coreState.game.shipSectorX = x;
+  coreState.game.shipSectorY = y;
+  coreState.game.Quadrant(quadrant).cells[y][x] = x > 3 ? Cell::ShipLeft : Cell::ShipRight;
 }
 
 inline void AddAlien(int quadrant, int x, int y, AlienKind kind) {
-  game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(kind), {}, 200, 20000, 30000, 0, 0});
-  game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(kind);
-  ++game.Quadrant(quadrant).alienCount;
-  ++game.alienTotal;
-  ++game.aliensRemaining;
+  coreState.game.alienTable.push_back({quadrant, x, y, static_cast<std::uint8_t>(kind), {}, 200, 20000, 30000, 0, 0});
+  coreState.game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(kind);
+  ++coreState.game.Quadrant(quadrant).alienCount;
+  ++coreState.game.alienTotal;
+  ++coreState.game.aliensRemaining;
 }
 
 inline void PutStarbase(int quadrant, int x, int y, int frame = 0) {
-  game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(Cell::Starbase + frame * 256);
-  ++game.Quadrant(quadrant).starbaseCount;
+  coreState.game.Quadrant(quadrant).cells[y][x] = static_cast<SectorCell>(Cell::Starbase + frame * 256);
+  ++coreState.game.Quadrant(quadrant).starbaseCount;
 }
 
 // A quiet running game for the game's core: condition green with full energy, shields down,
 // every torpedo aboard and the deadline well ahead; the ship alone at sector (3,4) of
 // quadrant 27, one Klingon far away at sector (5,5) of quadrant 0.
 inline void StartQuietGame() {
-  game.gamePhase = GamePhase::Green;
-  game.stardateStart = game.stardateNow = 2000.0;
-  game.missionLength = 40.0;
-  game.shipEnergy = 3000;
-  game.torpedoCount = 10;
+  coreState.game.gamePhase = GamePhase::Green;
+  coreState.game.stardateStart = coreState.game.stardateNow = 2000.0;
+  coreState.game.missionLength = 40.0;
+  coreState.game.shipEnergy = 3000;
+  coreState.game.torpedoCount = 10;
   PutShip(27, 3, 4);
   AddAlien(0, 5, 5, AlienKind::Klingon);
 }
@@ -44,12 +45,12 @@ inline void StartQuietGame() {
 // picture has it) and the Klingon four quadrants across and four down, so that arrivals
 // around the ship stay quiet.
 inline void StartQuietSectorGame(int shipQuadrant = 27) {
-  game.gamePhase = GamePhase::Green;
-  game.stardateStart = game.stardateNow = 2000.0;
-  game.missionLength = 40.0;
-  game.shipEnergy = 3000;
-  game.shieldEnergy = 500;
-  game.torpedoCount = 10;
+  coreState.game.gamePhase = GamePhase::Green;
+  coreState.game.stardateStart = coreState.game.stardateNow = 2000.0;
+  coreState.game.missionLength = 40.0;
+  coreState.game.shipEnergy = 3000;
+  coreState.game.shieldEnergy = 500;
+  coreState.game.torpedoCount = 10;
   PutShip(shipQuadrant, 3, 4);
   AddAlien(QuadrantNeighbour(shipQuadrant, 4, 4), 0, 0, AlienKind::Klingon);
 }

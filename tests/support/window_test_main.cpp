@@ -10,7 +10,6 @@
 
 #include "core/format_text.h"
 #include "stations/resource_library.h"
-#include "stations/shared_pictures.h"
 
 int main(int argc, char** argv) {
   const QByteArray platform = qgetenv("KESTRAV_TEST_PLATFORM");
@@ -24,6 +23,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The picture bundle %s did not load.\n", qPrintable(bundle));
     return 1;
   }
-  LoadSharedPictures();
   return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "core/core_state.h"
 #include "core/file_io.h"
 #include "core/game_files.h"
 #include "core/journal_file.h"
@@ -88,7 +89,7 @@ TEST_F(JournalRecorder, LinesReachTheDiskOnceASecondAndAtOnceOnASave) {
   EXPECT_NE(written_.find("5400 shields 2500 500\n6100 shields 2400 600\n"), std::string::npos);
 
   CommitShieldTransfer(2300, 700);
-  game.gameFilePath = (folder_ / "saved.gam").string();
+  coreState.game.gameFilePath = (folder_ / "saved.gam").string();
   ASSERT_TRUE(SaveGame());
   EXPECT_NE(written_.find("6100 shields 2300 700\n6100 save\n6100 check "), std::string::npos);
 }
@@ -102,7 +103,7 @@ TEST_F(JournalRecorder, AFailingDiskStopsTheJournalWithOneMessageAndTheGameGoesO
     CommitShieldTransfer(2500 - i, 500 + i);
   }
   EXPECT_EQ(problems_, std::vector<std::string>{"the journal could not be written"});
-  EXPECT_EQ(game.shieldEnergy, 504) << "every commit was carried out";
+  EXPECT_EQ(coreState.game.shieldEnergy, 504) << "every commit was carried out";
   broken_ = false;
   CommitShieldTransfer(2000, 1000);
   EXPECT_EQ(written_.find(" shields "), std::string::npos) << "a stopped journal stays stopped";
@@ -117,7 +118,7 @@ TEST_F(JournalRecorder, AFullDiskIsAFailingDisk) {
     CommitShieldTransfer(2500, 500);
   }
   EXPECT_EQ(problems_.size(), 1u);
-  EXPECT_EQ(game.shieldEnergy, 500);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500);
 }
 
 TEST_F(JournalRecorder, AJournalThatCannotBeginIsToldAndTheMissionPlaysOn) {
@@ -132,7 +133,7 @@ TEST_F(JournalRecorder, AJournalThatCannotBeginIsToldAndTheMissionPlaysOn) {
   ASSERT_EQ(problems_.size(), 1u);
   EXPECT_NE(problems_[0].find("taken"), std::string::npos) << problems_[0];
   CommitShieldTransfer(2500, 500);
-  EXPECT_EQ(game.shieldEnergy, 500);
+  EXPECT_EQ(coreState.game.shieldEnergy, 500);
 }
 
 TEST_F(JournalRecorder, AMissionBegunDuringAnotherRecordsWaitStartsAJournalOfItsOwn) {

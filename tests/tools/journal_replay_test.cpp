@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/core_state.h"
 #include "core/file_io.h"
 #include "core/game_files.h"
 #include "core/journal_recorder.h"
@@ -71,7 +72,7 @@ void NoDuty() {}
 // The idle passes the game's loop would make over `ms` with no message arriving.
 void LetTimePass(HeadlessHost& clock, std::uint32_t ms) {
   const std::uint32_t end = clock.now + ms;
-  while (game.gamePhase != GamePhase::GameOver && game.gamePhase != GamePhase::NoGame) {
+  while (coreState.game.gamePhase != GamePhase::GameOver && coreState.game.gamePhase != GamePhase::NoGame) {
     const NextIdlePass next = RunIdlePass({NoDuty, NoDuty}, clock.now);
     if (next.kind == NextIdlePass::Immediately) continue;
     if (next.kind == NextIdlePass::AfterNextMessage) break;
@@ -87,7 +88,7 @@ class JournalReplay : public ::testing::Test {
   void SetUp() override {
     ResetSectorState(bridge_);
     bridge_.now = StartTick;
-    game.nextClockTick = StartTick + ClockStepPeriod;
+    coreState.game.nextClockTick = StartTick + ClockStepPeriod;
     JournalSettings settings;
     settings.program = "test";
     settings.checkEvery = 1;
@@ -102,17 +103,17 @@ class JournalReplay : public ::testing::Test {
   // A mission at Captain's skill: shields, a warp, both weapons, console commands with a
   // ricochet, time in and out of red alert, then a save and a reload and a little more play.
   void PlayMission() {
-    options.skillSetting = SkillLevel::Captain;
-    game.skillLevel = SkillLevel::Captain;
+    coreState.options.skillSetting = SkillLevel::Captain;
+    coreState.game.skillLevel = SkillLevel::Captain;
     lcg::Seed(20261209);
     NewGame();
-    const auto going = [] { return game.gamePhase != GamePhase::GameOver; };
-    CommitShieldTransfer(game.shipEnergy - 600, game.shieldEnergy + 600);
+    const auto going = [] { return coreState.game.gamePhase != GamePhase::GameOver; };
+    CommitShieldTransfer(coreState.game.shipEnergy - 600, coreState.game.shieldEnergy + 600);
     LetTimePass(bridge_, 50000);
     if (going()) RequestMove(45, 0, 3);
     if (going()) LetTimePass(bridge_, 30000);
-    if (going()) ExecutePhasers(game, host(), host(), 300, false, SendNow);
-    if (going()) ExecuteTorpedo(game, host(), 90, 4, SendNow);
+    if (going()) ExecutePhasers(coreState.game, host(), host(), 300, false, SendNow);
+    if (going()) ExecuteTorpedo(coreState.game, host(), 90, 4, SendNow);
     for (const char* line : {"LOC", "SCA", "RIC"})
       if (going()) bridge_.TypeLine(line);
     if (going()) LetTimePass(bridge_, 120000);
@@ -120,13 +121,13 @@ class JournalReplay : public ::testing::Test {
     // Each test its own file: ctest runs them side by side.
     const std::string title = std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".gam";
     saveFile_ = ::testing::TempDir() + "/" + title;
-    game.gameFilePath = saveFile_;
-    game.gameFileTitle = title;
+    coreState.game.gameFilePath = saveFile_;
+    coreState.game.gameFileTitle = title;
     ASSERT_TRUE(SaveGame());
     ASSERT_TRUE(LoadGame());
     LetTimePass(bridge_, 60000);
     if (going()) RequestMove(300, 0, 2);
-    played_ = EncodeSavedGame(game);
+    played_ = EncodeSavedGame(coreState.game);
     CloseJournal();
   }
 
@@ -159,12 +160,12 @@ TEST_F(JournalReplay, AMissionReplaysToTheSameSavedGameAcrossASaveAndAReload) {
   EXPECT_TRUE(mission.ended);
   EXPECT_GT(mission.checks, 10);
   // Nothing happened between the save and the reload that ended this journal.
-  EXPECT_EQ(EncodeSavedGame(game), ReadWholeFile(saveFile_, MaxSavedGameSize).bytes);
+  EXPECT_EQ(EncodeSavedGame(coreState.game), ReadWholeFile(saveFile_, MaxSavedGameSize).bytes);
 
   const ReplayOutcome reloaded = Replay(second);
   EXPECT_TRUE(reloaded.Ok()) << reloaded.problem;
   EXPECT_FALSE(reloaded.ended);  // the program stopped with the mission running
-  EXPECT_EQ(EncodeSavedGame(game), played_);
+  EXPECT_EQ(EncodeSavedGame(coreState.game), played_);
 }
 
 TEST_F(JournalReplay, TheFirstCheckpointThatDiffersStopsTheReplayWithItsTickAndFields) {

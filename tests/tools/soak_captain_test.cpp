@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/conditions.h"
+#include "core/core_state.h"
 #include "sector/scan_requests.h"
 #include "sector/sector_reset.h"
 #include "tests/support/core_fixture.h"
@@ -24,7 +25,7 @@ class SoakCaptainTest : public ::testing::Test {
   bool Play(SoakAction::Kind kind, int decisions, Done&& done) {
     Captain captain(5);
     for (int i = 0; i < decisions && !done(); ++i) {
-      const SoakAction action = captain.Decide(game);
+      const SoakAction action = captain.Decide(coreState.game);
       if (action.kind != kind) continue;
       if (kind == SoakAction::Kind::Impulse) RequestMove(action.course, action.amount, 0);
       if (kind == SoakAction::Kind::Torpedo) RequestTorpedo(action.course, action.amount);
@@ -37,30 +38,30 @@ class SoakCaptainTest : public ::testing::Test {
 
 TEST_F(SoakCaptainTest, LowOnEnergyItDocksAtTheStarbaseOfItsQuadrant) {
   PutStarbase(27, 6, 0);
-  game.shipEnergy = 700;
+  coreState.game.shipEnergy = 700;
   EvaluateConditions();
-  ASSERT_EQ(game.gamePhase, GamePhase::Green);
-  EXPECT_TRUE(Play(SoakAction::Kind::Impulse, 30, [] { return game.gamePhase == GamePhase::Docked; }));
-  EXPECT_EQ(game.shipEnergy, FullEnergy);
+  ASSERT_EQ(coreState.game.gamePhase, GamePhase::Green);
+  EXPECT_TRUE(Play(SoakAction::Kind::Impulse, 30, [] { return coreState.game.gamePhase == GamePhase::Docked; }));
+  EXPECT_EQ(coreState.game.shipEnergy, FullEnergy);
 }
 
 TEST_F(SoakCaptainTest, InRedAlertItsTorpedoesFindAnAlienOffTheCompassPoints) {
   AddAlien(27, 5, 7, AlienKind::Klingon);  // 2 columns right, 3 rows down
   EvaluateConditions();
-  ASSERT_TRUE(game.InRedAlert());
-  EXPECT_TRUE(Play(SoakAction::Kind::Torpedo, 30, [] { return game.galaxy[27].alienCount == 0; }));
-  EXPECT_EQ(game.torpedoCount, FullTorpedoes - 1) << "a torpedo missed";
+  ASSERT_TRUE(coreState.game.InRedAlert());
+  EXPECT_TRUE(Play(SoakAction::Kind::Torpedo, 30, [] { return coreState.game.galaxy[27].alienCount == 0; }));
+  EXPECT_EQ(coreState.game.torpedoCount, FullTorpedoes - 1) << "a torpedo missed";
 }
 
 TEST_F(SoakCaptainTest, ItHoldsItsTorpedoesWhenAStarCoversTheAlien) {
   AddAlien(27, 7, 4, AlienKind::Klingon);
-  game.galaxy[27].cells[4][5] = Cell::StarA;  // straight between, on the ship's row
-  ++game.galaxy[27].starCount;
+  coreState.game.galaxy[27].cells[4][5] = Cell::StarA;  // straight between, on the ship's row
+  ++coreState.game.galaxy[27].starCount;
   EvaluateConditions();
   Play(SoakAction::Kind::Torpedo, 30, [] { return false; });
   for (const std::string& message : recorder.shipMessages)
     EXPECT_EQ(message.find("Torpedo consumed by Star at 6,5"), std::string::npos);
-  EXPECT_EQ(game.galaxy[27].alienCount, 1);
+  EXPECT_EQ(coreState.game.galaxy[27].alienCount, 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <limits>
 #include <string>
 
+#include "core/core_state.h"
 #include "tests/support/core_fixture.h"
 #include "tools/soak_invariants.h"
 
@@ -20,7 +21,7 @@ class SoakInvariantsTest : public CoreTest {
   }
 
   static std::string Broken() {
-    const auto broken = FindBrokenRule(game);
+    const auto broken = FindBrokenRule(coreState.game);
     return broken ? broken->invariant : "";
   }
 };
@@ -28,24 +29,24 @@ class SoakInvariantsTest : public CoreTest {
 TEST_F(SoakInvariantsTest, AQuietGameAndItsLegitimateOddStatesPass) {
   EXPECT_EQ(Broken(), "");
   // A move attempted with too little energy leaves 0 for the next evaluation to end.
-  game.shipEnergy = 0;
+  coreState.game.shipEnergy = 0;
   EXPECT_EQ(Broken(), "");
   // The last clock step of an empty ship ends the game at -1.
-  game.shipEnergy = -1;
-  game.gamePhase = GamePhase::GameOver;
-  game.gameOverReason = GameOverReason::EnergyExhausted;
+  coreState.game.shipEnergy = -1;
+  coreState.game.gamePhase = GamePhase::GameOver;
+  coreState.game.gameOverReason = GameOverReason::EnergyExhausted;
   EXPECT_EQ(Broken(), "");
 }
 
 TEST_F(SoakInvariantsTest, RedAlertWithAliensPasses) {
   AddAlien(27, 6, 6, AlienKind::Borg);
-  game.gamePhase = GamePhase::RedAlertAlt;
+  coreState.game.gamePhase = GamePhase::RedAlertAlt;
   EXPECT_EQ(Broken(), "");
 }
 
 TEST_F(SoakInvariantsTest, DockedDiagonallyBesideAStarbasePasses) {
   PutStarbase(27, 4, 5);
-  game.gamePhase = GamePhase::Docked;
+  coreState.game.gamePhase = GamePhase::Docked;
   EXPECT_EQ(Broken(), "");
 }
 
@@ -64,72 +65,74 @@ TEST_P(SoakBreakageTest, IsCaught) {
 }
 
 const Breakage Breakages[] = {
-    {"SecondShip", [] { game.galaxy[5].cells[1][1] = Cell::ShipLeft; }, "consistent game"},
-    {"ShipAwayFromItsCell", [] { game.shipSectorX = 6; }, "consistent game"},
-    {"AlienCellWithoutRecord", [] { game.alienTable[0].quadrant = -1; }, "consistent game"},
-    {"AlienRecordWithoutCell", [] { game.galaxy[0].cells[5][5] = Cell::Empty; }, "consistent game"},
-    {"QuadrantCountWrong", [] { ++game.galaxy[0].alienCount; }, "consistent game"},
-    {"AliensRemainingWrong", [] { game.aliensRemaining = 2; }, "consistent game"},
-    {"EnergyNegative", [] { game.shipEnergy = -1; }, "energy in range"},
-    {"EnergyAboveFull", [] { game.shipEnergy = 3001; }, "energy in range"},
+    {"SecondShip", [] { coreState.game.galaxy[5].cells[1][1] = Cell::ShipLeft; }, "consistent game"},
+    {"ShipAwayFromItsCell", [] { coreState.game.shipSectorX = 6; }, "consistent game"},
+    {"AlienCellWithoutRecord", [] { coreState.game.alienTable[0].quadrant = -1; }, "consistent game"},
+    {"AlienRecordWithoutCell", [] { coreState.game.galaxy[0].cells[5][5] = Cell::Empty; }, "consistent game"},
+    {"QuadrantCountWrong", [] { ++coreState.game.galaxy[0].alienCount; }, "consistent game"},
+    {"AliensRemainingWrong", [] { coreState.game.aliensRemaining = 2; }, "consistent game"},
+    {"EnergyNegative", [] { coreState.game.shipEnergy = -1; }, "energy in range"},
+    {"EnergyAboveFull", [] { coreState.game.shipEnergy = 3001; }, "energy in range"},
     {"EnergyFarBelowZeroAtTheEnd",
      [] {
-       game.shipEnergy = -2;
-       game.gamePhase = GamePhase::GameOver;
-       game.gameOverReason = GameOverReason::EnergyExhausted;
+       coreState.game.shipEnergy = -2;
+       coreState.game.gamePhase = GamePhase::GameOver;
+       coreState.game.gameOverReason = GameOverReason::EnergyExhausted;
      },
      "energy in range"},
-    {"ShieldsNegative", [] { game.shieldEnergy = -1; }, "shields in range"},
+    {"ShieldsNegative", [] { coreState.game.shieldEnergy = -1; }, "shields in range"},
     {"ShieldsAndEnergyAboveFull",
      [] {
-       game.shipEnergy = 2000;
-       game.shieldEnergy = 1001;
+       coreState.game.shipEnergy = 2000;
+       coreState.game.shieldEnergy = 1001;
      },
      "shields in range"},
-    {"TorpedoesEleven", [] { game.torpedoCount = 11; }, "torpedoes in range"},
-    {"TorpedoesNegative", [] { game.torpedoCount = -1; }, "torpedoes in range"},
-    {"StardateNaN", [] { game.stardateNow = std::numeric_limits<double>::quiet_NaN(); }, "stardate sane"},
-    {"StardateBeforeTheStart", [] { game.stardateNow = game.stardateStart - 0.1; }, "stardate sane"},
-    {"StardateCenturiesAhead", [] { game.stardateNow = game.stardateStart + 500.0; }, "stardate sane"},
-    {"DamageHalfDestroyed", [] { game.Damage(ShipSystem::Warp) = -0.5; }, "damage values"},
-    {"DamageNaN", [] { game.Damage(ShipSystem::LRS) = std::nan(""); }, "damage values"},
-    {"RepairDateInfinite", [] { game.RepairDate(ShipSystem::Shield) = std::numeric_limits<double>::infinity(); },
-     "damage values"},
-    {"RedAlertWithoutAliens", [] { game.gamePhase = GamePhase::RedAlert; }, "red alert with aliens"},
+    {"TorpedoesEleven", [] { coreState.game.torpedoCount = 11; }, "torpedoes in range"},
+    {"TorpedoesNegative", [] { coreState.game.torpedoCount = -1; }, "torpedoes in range"},
+    {"StardateNaN", [] { coreState.game.stardateNow = std::numeric_limits<double>::quiet_NaN(); }, "stardate sane"},
+    {"StardateBeforeTheStart", [] { coreState.game.stardateNow = coreState.game.stardateStart - 0.1; },
+     "stardate sane"},
+    {"StardateCenturiesAhead", [] { coreState.game.stardateNow = coreState.game.stardateStart + 500.0; },
+     "stardate sane"},
+    {"DamageHalfDestroyed", [] { coreState.game.Damage(ShipSystem::Warp) = -0.5; }, "damage values"},
+    {"DamageNaN", [] { coreState.game.Damage(ShipSystem::LRS) = std::nan(""); }, "damage values"},
+    {"RepairDateInfinite",
+     [] { coreState.game.RepairDate(ShipSystem::Shield) = std::numeric_limits<double>::infinity(); }, "damage values"},
+    {"RedAlertWithoutAliens", [] { coreState.game.gamePhase = GamePhase::RedAlert; }, "red alert with aliens"},
     {"AliensWithoutRedAlert", [] { AddAlien(27, 0, 0, AlienKind::Farengi); }, "red alert with aliens"},
     {"DockedWithNoStarbaseAlongside",
      [] {
        PutStarbase(27, 5, 4);  // two sectors off
-       game.gamePhase = GamePhase::Docked;
+       coreState.game.gamePhase = GamePhase::Docked;
      },
      "docked beside a starbase"},
-    {"NoGameInPlay", [] { game.gamePhase = GamePhase::NoGame; }, "phase of a game in play"},
+    {"NoGameInPlay", [] { coreState.game.gamePhase = GamePhase::NoGame; }, "phase of a game in play"},
     {"LastAlienGoneButTheGameGoesOn",
      [] {
-       game.galaxy[0].cells[5][5] = Cell::Empty;
-       game.galaxy[0].alienCount = 0;
-       game.alienTable[0].quadrant = -1;
-       game.aliensRemaining = 0;
+       coreState.game.galaxy[0].cells[5][5] = Cell::Empty;
+       coreState.game.galaxy[0].alienCount = 0;
+       coreState.game.alienTable[0].quadrant = -1;
+       coreState.game.aliensRemaining = 0;
      },
      "phase of a game in play"},
     {"WonWithAliensLeft",
      [] {
-       game.gamePhase = GamePhase::GameOver;
-       game.gameOverReason = GameOverReason::AliensDestroyed;
+       coreState.game.gamePhase = GamePhase::GameOver;
+       coreState.game.gameOverReason = GameOverReason::AliensDestroyed;
      },
      "game over for its reason"},
     {"TimeUpTooEarly",
      [] {
-       game.gamePhase = GamePhase::GameOver;
-       game.gameOverReason = GameOverReason::TimeExpired;
+       coreState.game.gamePhase = GamePhase::GameOver;
+       coreState.game.gameOverReason = GameOverReason::TimeExpired;
      },
      "game over for its reason"},
     {"SystemsOutWithOneWorking",
      [] {
-       game.damage.fill(-1.0);
-       game.Damage(ShipSystem::Computer) = 0.0;
-       game.gamePhase = GamePhase::GameOver;
-       game.gameOverReason = GameOverReason::SystemsDisabled;
+       coreState.game.damage.fill(-1.0);
+       coreState.game.Damage(ShipSystem::Computer) = 0.0;
+       coreState.game.gamePhase = GamePhase::GameOver;
+       coreState.game.gameOverReason = GameOverReason::SystemsDisabled;
      },
      "game over for its reason"},
 };
@@ -154,13 +157,13 @@ void PrintTo(const Change& row, std::ostream* os) { *os << row.name; }
 class SoakChangeTest : public SoakInvariantsTest, public ::testing::WithParamInterface<Change> {};
 
 TEST_P(SoakChangeTest, IsJudged) {
-  game.galaxy[0].cells[0][0] = Cell::StarA;
-  ++game.galaxy[0].starCount;
-  game.shipEnergy = 2000;
-  game.torpedoCount = 5;
-  GameState after = game;
+  coreState.game.galaxy[0].cells[0][0] = Cell::StarA;
+  ++coreState.game.galaxy[0].starCount;
+  coreState.game.shipEnergy = 2000;
+  coreState.game.torpedoCount = 5;
+  GameState after = coreState.game;
   GetParam().change(after);
-  const auto broken = FindBrokenChange(game, after);
+  const auto broken = FindBrokenChange(coreState.game, after);
   EXPECT_EQ(broken ? broken->invariant : "", GetParam().invariant);
 }
 

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/format_text.h"
 #include "core/game_state.h"
@@ -97,7 +98,7 @@ bool WriteStations(const QDir& folder) {
   frame.Command(MenuCommand::New);
   answer.stop();
   // Paused, the stars' twinkle and the blinking lights hold still for the pictures.
-  pausedFlag = 1;
+  coreState.pausedFlag = 1;
   QCoreApplication::processEvents();
 
   bool written = true;

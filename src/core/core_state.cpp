@@ -1,0 +1,3 @@
+#include "core/core_state.h"
+
+CoreState coreState;

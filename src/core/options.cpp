@@ -1,4 +1,0 @@
-#include "core/options.h"
-
-ProgramOptions options;
-int pausedFlag = 0;

@@ -1,0 +1,3 @@
+#include "sector/sector_state.h"
+
+SectorState sectorState;

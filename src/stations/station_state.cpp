@@ -1,0 +1,3 @@
+#include "stations/station_state.h"
+
+StationState stationState;
