@@ -15,6 +15,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 mkdir -p "$work/data" "$work/config" "$work/run" "$work/game"
 chmod 700 "$work/run"
 cp "$game" "$tool" "$(dirname "$game")"/KESTRAV[12].rcc "$work/game/"
+# The clicks below are at the bridge's own size.
+printf '[General]\nBridgeSize=1\n' > "$work/game/KESTRAV.INI"
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
 journals="$work/data/Kestrav/journals"
 # Seed 6 at skill 1 puts the ship in a quadrant with a Klingon: red alert from the start.
