@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <initializer_list>
+#include <span>
 
 #include "core/format_text.h"
 #include "core/saved_game.h"
@@ -21,30 +23,45 @@ std::nullopt_t Refuse(std::string& problem, std::string what) {
 // What one figure of a record may hold.
 enum class Figure { Course, Setting, Units, Tick, Target, State };
 
+// A record's figures, up to three, as a constant table holds them.
+class Figures {
+ public:
+  constexpr Figures(std::initializer_list<Figure> figures) : count_(figures.size()) {
+    std::copy(figures.begin(), figures.end(), at_.begin());
+  }
+  constexpr std::size_t size() const { return count_; }
+  constexpr const Figure* begin() const { return at_.data(); }
+  constexpr const Figure* end() const { return at_.data() + count_; }
+  constexpr Figure operator[](std::size_t i) const { return at_[i]; }
+
+ private:
+  std::array<Figure, 3> at_{};
+  std::size_t count_;
+};
+
 struct KindSyntax {
   JournalKind kind;
   std::string_view name;
-  std::vector<Figure> figures;
+  Figures figures;
 };
 
-const std::vector<KindSyntax>& Kinds() {
-  static const std::vector<KindSyntax> kinds = {
-      {JournalKind::Move, "move", {Figure::Course, Figure::Setting, Figure::Setting}},
-      {JournalKind::Torpedo, "torpedo", {Figure::Course, Figure::Setting}},
-      {JournalKind::Ricochet, "ricochet", {}},
-      {JournalKind::PhaserCharge, "charge", {Figure::Units, Figure::Target}},
-      {JournalKind::Phasers, "phasers", {Figure::Units, Figure::Target}},
-      {JournalKind::Shields, "shields", {Figure::Units, Figure::Units}},
-      {JournalKind::Console, "console", {}},
-      {JournalKind::Idle, "idle", {Figure::Tick}},
-      {JournalKind::Frames, "frames", {}},
-      {JournalKind::Random, "random", {Figure::State}},
-      {JournalKind::Save, "save", {}},
-      {JournalKind::Check, "check", {}},
-      {JournalKind::End, "end", {}},
-  };
-  return kinds;
-}
+constexpr KindSyntax KindTable[] = {
+    {JournalKind::Move, "move", {Figure::Course, Figure::Setting, Figure::Setting}},
+    {JournalKind::Torpedo, "torpedo", {Figure::Course, Figure::Setting}},
+    {JournalKind::Ricochet, "ricochet", {}},
+    {JournalKind::PhaserCharge, "charge", {Figure::Units, Figure::Target}},
+    {JournalKind::Phasers, "phasers", {Figure::Units, Figure::Target}},
+    {JournalKind::Shields, "shields", {Figure::Units, Figure::Units}},
+    {JournalKind::Console, "console", {}},
+    {JournalKind::Idle, "idle", {Figure::Tick}},
+    {JournalKind::Frames, "frames", {}},
+    {JournalKind::Random, "random", {Figure::State}},
+    {JournalKind::Save, "save", {}},
+    {JournalKind::Check, "check", {}},
+    {JournalKind::End, "end", {}},
+};
+
+constexpr std::span<const KindSyntax> Kinds() { return KindTable; }
 
 const KindSyntax& SyntaxOf(JournalKind kind) {
   return *std::find_if(Kinds().begin(), Kinds().end(), [kind](const KindSyntax& k) { return k.kind == kind; });
