@@ -35,7 +35,7 @@ check() {
   rm -f "$work/KESTRAV.INI"
   [ "$size" != none ] && printf '[General]\nBridgeSize=%s\n' "$size" > "$work/KESTRAV.INI"
   local seen
-  seen=$(xvfb-run -a -s "-screen 0 ${screen}x24" env QT_QPA_PLATFORM=xcb bash "$work/look.sh" "$run" "$work")
+  seen=$(xvfb-run -a -s "-screen 0 ${screen}x24 -noreset" env QT_QPA_PLATFORM=xcb bash "$work/look.sh" "$run" "$work")
   [ "$seen" = "$expected " ] || fail "$screen with BridgeSize=$size: menu bar rows '$seen', expected '$expected '"
 }
 
