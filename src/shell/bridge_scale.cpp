@@ -20,8 +20,8 @@ int ChosenBridgeSize() {
   return text ? OptionsFrom(*text).bridgeSize : BridgeSizeAutomatic;
 }
 
-int MeasuredBridgeScale(int bridgeSize) {
-  if (bridgeSize != BridgeSizeAutomatic) return BridgeScale(bridgeSize, 1);
+// The largest factor at which the bridge fits the screen: this one needs the window system.
+int MeasuredBridgeScale() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return 1;
   QMenuBar bar;  // never shown: it only says how tall the frame's menu bar will be
@@ -29,18 +29,34 @@ int MeasuredBridgeScale(int bridgeSize) {
   const QRect area = screen->availableGeometry();
   return AutomaticBridgeScale(area.width(), area.height(), bar.sizeHint().height());
 }
+
+// The short-lived applications take Qt's own options out of the arguments they are given; the
+// game's application must still see them, so each gets a copy.
+class ArgumentsCopy {
+ public:
+  ArgumentsCopy(int argc, char* argv[]) : arguments_(argv, argv + argc), count_(argc) { arguments_.push_back(nullptr); }
+  int& count() { return count_; }
+  char** values() { return arguments_.data(); }
+
+ private:
+  std::vector<char*> arguments_;
+  int count_;
+};
 }  // namespace
 
 void ChooseBridgeScale(int argc, char* argv[]) {
-  // The probe takes Qt's own options out of its arguments; the game's application must
-  // still see them.
-  std::vector<char*> arguments(argv, argv + argc);
-  arguments.push_back(nullptr);
-  int count = argc;
-  int scale = 1;
+  int bridgeSize = BridgeSizeAutomatic;
   {
-    QApplication probe(count, arguments.data());
-    scale = MeasuredBridgeScale(ChosenBridgeSize());
+    // Reading the settings needs the program's folder, not the display.
+    ArgumentsCopy copy(argc, argv);
+    const QCoreApplication reader(copy.count(), copy.values());
+    bridgeSize = ChosenBridgeSize();
+  }
+  int scale = BridgeScale(bridgeSize, 1);
+  if (bridgeSize == BridgeSizeAutomatic) {
+    ArgumentsCopy copy(argc, argv);
+    const QApplication probe(copy.count(), copy.values());
+    scale = MeasuredBridgeScale();
   }
   if (scale == 1) return;
   bool given = false;
