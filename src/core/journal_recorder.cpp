@@ -167,7 +167,7 @@ JournalEvent::~JournalEvent() {
   if (flightRecorder().running.empty()) TopRecordOver();
 }
 
-JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
+JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime, std::uint32_t now) {
   if (!flightRecorder().output || !Heard()) return;
   // The bridge's draws since the last record are noted only if the pass acts: an idle game
   // with its shields shimmering would otherwise fill the journal with them.
@@ -175,7 +175,7 @@ JournalIdlePass::JournalIdlePass(std::uint32_t lastMessageTime) {
   notedBefore_ = flightRecorder().randomState;
   journal_ = flightRecorder().generation;
   messageTime_ = lastMessageTime;
-  tick_ = TickCount();
+  tick_ = now;
   if (!flightRecorder().running.empty()) pump_ = flightRecorder().waits;
   offset_ = flightRecorder().pending.size();
   before_ = GameFingerprint();

@@ -70,7 +70,7 @@ class JournalEvent {
 // An idle pass: written only when it changed the game or the random source.
 class JournalIdlePass {
  public:
-  explicit JournalIdlePass(std::uint32_t lastMessageTime);
+  JournalIdlePass(std::uint32_t lastMessageTime, std::uint32_t now);
   ~JournalIdlePass();
   JournalIdlePass(const JournalIdlePass&) = delete;
   JournalIdlePass& operator=(const JournalIdlePass&) = delete;

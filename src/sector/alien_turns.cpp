@@ -112,8 +112,7 @@ void ShieldsTake(int units) {
 }
 }  // namespace
 
-void RedAlertTick() {
-  const std::uint32_t now = TickCount();
+void RedAlertTick(std::uint32_t now) {
   if (coreState.game.resetAlienClocks) {
     StampClocks(now);
     coreState.game.resetAlienClocks = 0;

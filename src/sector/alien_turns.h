@@ -8,10 +8,10 @@
 class ScanCanvas;
 struct GameState;
 
-// One pass over the aliens of the ship's quadrant, row by row, at the tick count read once
-// at its start. The first pass after a reset (red alert just sounded, a new or ended game)
-// only stamps every alien's clocks with that tick.
-void RedAlertTick();
+// One pass over the aliens of the ship's quadrant, row by row, at tick count `now`, read once
+// as the idle pass began (its journal record carries the same tick). The first pass after a
+// reset (red alert just sounded, a new or ended game) only stamps every alien's clocks with it.
+void RedAlertTick(std::uint32_t now);
 
 // Alien i of `gameState` moves to a random free sector next to it, if it has one, drawn
 // on `canvas` while the short range sensors work.

@@ -30,9 +30,9 @@ std::optional<std::uint32_t> NextAlienActionDue() {
   return earliest;
 }
 
-NextIdlePass RedAlertPass() {
+NextIdlePass RedAlertPass(std::uint32_t now) {
   const bool clocksWereReset = coreState.game.resetAlienClocks != 0;
-  RedAlertTick();
+  RedAlertTick(now);
   if (!coreState.game.InRedAlert()) return {NextIdlePass::Immediately};
   // The pass right after the aliens' clocks were reset is the one in which any of them may
   // act at once by chance: it follows without waiting.
@@ -64,8 +64,11 @@ NextIdlePass RunIdlePass(const IdleDuties& duties, std::uint32_t lastMessageTime
     duties.handleGameOver();
     return {NextIdlePass::Immediately};
   }
-  const JournalIdlePass journaled(lastMessageTime);
-  if (coreState.game.InRedAlert()) return RedAlertPass();
+  // One reading of the clock for the whole pass, the one its journal record gives: a machine
+  // slow enough for the clock to move on meanwhile replays the same.
+  const std::uint32_t now = TickCount();
+  const JournalIdlePass journaled(lastMessageTime, now);
+  if (coreState.game.InRedAlert()) return RedAlertPass(now);
   // Docked, green or yellow: the clock. Missed steps do not pile up: one step, then the next
   // a full period after the message that brought it.
   if (lastMessageTime <= coreState.game.nextClockTick) return {NextIdlePass::AtTick, coreState.game.nextClockTick + 1};

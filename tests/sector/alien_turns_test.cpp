@@ -81,7 +81,7 @@ class AlienTurns : public ::testing::Test {
   void PassAt(std::uint32_t now, std::uint32_t seed = 1) {
     host.now = now;
     lcg::Seed(seed);
-    RedAlertTick();
+    RedAlertTick(now);
   }
 
   ActionWatcher host;
