@@ -5,26 +5,12 @@
 # difference, and replay up to the save to exactly the bytes of the saved file.
 # Usage: journal_session_test.sh GAME TOOL (under xvfb-run, screen 1920x1080)
 set -uo pipefail
-game=$(realpath "$1")
-tool=$(realpath "$2")
-work=$(mktemp -d)
-trap '{ kill -9 $(jobs -p); wait; } 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-mkdir -p "$work/data" "$work/config" "$work/run" "$work/game"
-chmod 700 "$work/run"
-cp "$game" "$(dirname "$game")"/KESTRAV[12].rcc "$work/game/"
-# The clicks below are at the bridge's own size.
-printf '[General]\nBridgeSize=1\n' > "$work/game/KESTRAV.INI"
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/real_game.sh" "$1" "$2"
 # Seed 2 at skill 1 puts the ship in a quadrant of four stars and no alien: no red alert, so the
 # game can be saved, and the stars twinkle all the while.
 "$tool" new --seed 2 --skill 1 --out "$work/voyage.gam" >/dev/null || fail "no mission to open"
 
-"$work/game/kestrav" "$work/voyage.gam" 2>"$work/err" &
-pid=$!
-sleep 4
+start_game "$work/voyage.gam"
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.7; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.7; }
 # The Controls window's buttons where the bridge first puts them on a 1920x1080 screen.
@@ -44,8 +30,7 @@ keys Return
 sleep 2
 keys ctrl+s
 sleep 2
-kill -9 "$pid"
-wait "$pid" 2>/dev/null
+kill_game
 
 journals=("$work"/data/Kestrav/journals/*.journal)
 [ -f "${journals[0]}" ] || { fail "no journal in the data folder"; exit 1; }
