@@ -156,6 +156,7 @@ void BridgeReplay::Finish() {
         &frame_,
         FormatText(MessageText(Msg::ReplayStopped), QFile::encodeName(path_).constData(), outcome.problem.c_str()),
         MessageText(Msg::ReplayCaption), MessageStyle::ExclamationOk);
+  emit Finished();
   deleteLater();
 }
 

@@ -32,6 +32,10 @@ class BridgeReplay : public QObject {
   void SetSpeed(int speed);
   int Speed() const { return speed_; }
 
+ signals:
+  // The replay is over and the game is the player's, as it then stands.
+  void Finished();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

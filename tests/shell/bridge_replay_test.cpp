@@ -86,6 +86,9 @@ class BridgeReplayTest : public BridgeTest {
 TEST_F(BridgeReplayTest, AJournalPlaysToTheHeadlessReplaysGameWithThePlayersInputIgnored) {
   BridgeReplay* replay = ReplayAtEightTimes(RedAlertJournal);
   ASSERT_NE(replay, nullptr);
+  // The game as the replay leaves it, before the scan's own twinkle takes it on.
+  QByteArray left;
+  QObject::connect(replay, &BridgeReplay::Finished, [&left] { left = GameBytes(); });
   EXPECT_EQ(replay->Speed(), 8);
   ASSERT_NE(Mark(), nullptr);
   EXPECT_TRUE(Mark()->isVisible());
@@ -108,7 +111,7 @@ TEST_F(BridgeReplayTest, AJournalPlaysToTheHeadlessReplaysGameWithThePlayersInpu
   EXPECT_EQ(Mark(), nullptr) << "the mark goes with the replay";
   EXPECT_TRUE(Item(MenuSet::Game, M::Save)->isEnabled() || coreState.game.InRedAlert());
   EXPECT_TRUE(Item(MenuSet::Game, M::New)->isEnabled());
-  EXPECT_EQ(GameBytes(), HeadlessReplay(RedAlertJournal));
+  EXPECT_EQ(left, HeadlessReplay(RedAlertJournal));
   EXPECT_NE(coreState.game.gamePhase, GamePhase::NoGame) << "the game is left to play on";
 }
 
@@ -120,10 +123,8 @@ TEST_F(BridgeReplayTest, EscStopsTheReplayWithTheGameAsItStood) {
   QTest::keyClick(frame.get(), Qt::Key_Escape);
   EXPECT_EQ(Mark(), nullptr);
   EXPECT_EQ(GameBytes(), standing);
+  EXPECT_TRUE(Item(MenuSet::Game, M::New)->isEnabled()) << "the game is the player's again";
   EXPECT_NE(GameBytes(), HeadlessReplay(RedAlertJournal)) << "it stopped before the journal's end";
-  ASSERT_TRUE(WaitForTheEnd());
-  EXPECT_TRUE(Item(MenuSet::Game, M::New)->isEnabled());
-  EXPECT_EQ(GameBytes(), standing);
 }
 
 TEST_F(BridgeReplayTest, ADamagedOrForeignJournalIsToldAndTheGameGoesOnUntouched) {
