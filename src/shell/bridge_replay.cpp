@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QKeyEvent>
 
+#include "core/conditions.h"
 #include "core/core_state.h"
 #include "core/end_game.h"
 #include "core/file_io.h"
@@ -145,6 +146,9 @@ void BridgeReplay::Finish() {
   finished_ = true;
   const ReplayOutcome outcome = replay_.Finish();
   Release();
+  // A mission the journal saw to its end had its verdict and its score then: the bridge closes
+  // it without giving them a second time.
+  if (MissionOver()) ::EndGame();
   // Played on from here, the game is journaled as a game loaded where the replay left it.
   RecordMissionsAsOptionsSay();
   if (coreState.game.gamePhase != GamePhase::NoGame) {
