@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "core/host.h"
@@ -21,6 +22,16 @@ class QtHost : public Host {
   // blink timer stays still (the test ticks it).
   void UseVirtualClock(std::uint32_t start) { virtualNow_ = start; }
   void AdvanceVirtualClock(std::uint32_t ms) { *virtualNow_ += ms; }
+
+  // A replay on the bridge runs the game on a clock of its own that stands at each record's
+  // tick (SetReplayClock); a wait of the rules takes its time divided by the replay's speed,
+  // moves the clock on by its whole length, and then tells `waited`. When the replay ends the
+  // game's clock goes on from where the replay left it.
+  void UseReplayClock(std::uint32_t start, std::function<void()> waited);
+  void SetReplayClock(std::uint32_t tick) { virtualNow_ = tick; }
+  void SetReplaySpeed(int speed) { replaySpeed_ = speed; }
+  void EndReplayClock();
+  bool Replaying() const { return static_cast<bool>(replayWaited_); }
 
   std::uint32_t TickCount() override;
   void PumpPendingMessages() override;
@@ -68,7 +79,13 @@ class QtHost : public Host {
 
  private:
   FrameWindow* frame_ = nullptr;
-  std::optional<std::uint32_t> virtualNow_;  // set in window tests
-  QPointer<QTimer> blinkTimer_;              // the condition light's; goes with the Status window
+  std::uint32_t RealTickCount() const;
+
+  std::optional<std::uint32_t> virtualNow_;  // set in window tests and replays
+  std::uint32_t realClockOffset_ = 0;        // where a replay left the game's clock
+  bool virtualBeforeReplay_ = false;
+  int replaySpeed_ = 1;
+  std::function<void()> replayWaited_;  // set while a replay runs
+  QPointer<QTimer> blinkTimer_;         // the condition light's; goes with the Status window
   bool busy_ = false;
 };

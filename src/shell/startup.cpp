@@ -86,7 +86,7 @@ void BringForward(QWidget& frame) {
 }
 }  // namespace
 
-int RunKestrav(const QString& gameFile) {
+int RunKestrav(const QString& gameFile, const QString& replayJournal) {
   QtHost qtHost;
   SetHost(&qtHost);
   lcg::Seed(TickCount() & 0xFFFF);
@@ -104,7 +104,8 @@ int RunKestrav(const QString& gameFile) {
   ReadSettings();
   RecordMissionsAsOptionsSay();
   coreState.highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
-  const bool flownOverDesktop = PlayIntroFlyBy();
+  // A replay asked for on the command line goes straight to the bridge.
+  const bool flownOverDesktop = !replayJournal.isEmpty() || PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
@@ -129,6 +130,8 @@ int RunKestrav(const QString& gameFile) {
   }
   if (!gameFile.isEmpty())
     frame.OpenFromOutside(gameFile);
+  else if (!replayJournal.isEmpty())
+    frame.ReplayFromOutside(replayJournal);
   else
     OfferToResumeUnfinishedMission(&frame);
 

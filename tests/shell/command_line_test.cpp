@@ -48,4 +48,19 @@ INSTANTIATE_TEST_SUITE_P(
             "VersionAmongQtOptions", {"kestrav", "-platform", "offscreen", "--version"}, true, 0, {}, {"Kestrav"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+TEST(ReadingTheReplayOption, NamesTheJournalAndGoesWithNoSavedGame) {
+  for (const QStringList& arguments :
+       {QStringList{"kestrav", "--replay", "m.journal"}, {"kestrav", "--replay=m.journal"}}) {
+    const CommandLine line = ReadCommandLine(arguments);
+    EXPECT_FALSE(line.exitCode);
+    EXPECT_EQ(line.replayJournal, QStringLiteral("m.journal"));
+    EXPECT_TRUE(line.gameFile.isEmpty());
+  }
+  const CommandLine both = ReadCommandLine({"kestrav", "--replay", "m.journal", "v.gam"});
+  EXPECT_EQ(both.exitCode, 2);
+  EXPECT_TRUE(both.answer.contains("journal replayed")) << both.answer.toStdString();
+  EXPECT_EQ(ReadCommandLine({"kestrav", "--replay"}).exitCode, 2) << "the journal is missing";
+  EXPECT_TRUE(ReadCommandLine({"kestrav", "--help"}).answer.contains("--replay <journal>"));
+}
+
 }  // namespace
