@@ -159,4 +159,31 @@ inline constexpr int MinorDamageCount = 23;
 inline constexpr MessageId SystemDamagedFirst = 600;    // + hit number 0..9
 inline constexpr MessageId SystemDamagedAgain = 610;    // + hit number
 inline constexpr MessageId SystemDestroyedFirst = 620;  // + hit number
+
+// What a screen reader calls the stations' read-outs and buttons.
+inline constexpr MessageId StardateLabel = 700;
+inline constexpr MessageId QuadrantLabel = 701;
+inline constexpr MessageId SectorLabel = 702;
+inline constexpr MessageId DilithiumLabel = 703;
+inline constexpr MessageId ShieldsLabel = 704;
+inline constexpr MessageId PhotonLabel = 705;
+inline constexpr MessageId ConditionLabel = 706;
+inline constexpr MessageId AliensLabel = 707;
+inline constexpr MessageId ConditionRedName = 708;
+inline constexpr MessageId ConditionYellowName = 709;
+inline constexpr MessageId ConditionGreenName = 710;
+inline constexpr MessageId ConditionDockedName = 711;
+inline constexpr MessageId WarpUpButton = 720;
+inline constexpr MessageId WarpDownButton = 721;
+inline constexpr MessageId ImpulseUpButton = 722;
+inline constexpr MessageId ImpulseDownButton = 723;
+inline constexpr MessageId CoursePlusButton = 724;
+inline constexpr MessageId CourseMinusButton = 725;
+inline constexpr MessageId ExecuteButton = 726;
+inline constexpr MessageId DistanceUpButton = 727;
+inline constexpr MessageId DistanceDownButton = 728;
+inline constexpr MessageId MoreEnergyButton = 729;
+inline constexpr MessageId LessEnergyButton = 730;
+inline constexpr MessageId SingleTargetButton = 731;
+inline constexpr MessageId WideDispersalButton = 732;
 }  // namespace Msg

@@ -31,6 +31,7 @@
 #include "shell/single_instance.h"
 #include "stations/resource_library.h"
 #include "stations/sound.h"
+#include "stations/station_accessible.h"
 
 namespace {
 constexpr std::uint32_t ClockStart = 45000;
@@ -107,6 +108,7 @@ int RunKestrav(const QString& gameFile) {
   const bool flownOverDesktop = PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallStationAccessibility();
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
   instance.Listen([&frame](const QString& handedOver) {
