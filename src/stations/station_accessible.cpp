@@ -120,24 +120,17 @@ QAccessibleInterface* StationInterface(const QString& /*className*/, QObject* ob
   return nullptr;
 }
 
-class AccessibilityListener : public ReadOutListener {
- public:
-  bool Listening() const override { return QAccessible::isActive(); }
-  void Changed(StationWindow& station, int index, const QString& text) override {
-    QAccessibleValueChangeEvent changed(&station, text);
-    changed.setChild(index);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent renamed(&station, QAccessible::NameChanged);
-    renamed.setChild(index);
-    QAccessible::updateAccessibility(&renamed);
-  }
-};
-
 }  // namespace
 
-ReadOutListener& ScreenReader() {
-  static AccessibilityListener screenReader;
-  return screenReader;
+bool ScreenReaderListening() { return QAccessible::isActive(); }
+
+void TellScreenReader(StationWindow& station, int index, const QString& text) {
+  QAccessibleValueChangeEvent changed(&station, text);
+  changed.setChild(index);
+  QAccessible::updateAccessibility(&changed);
+  QAccessibleEvent renamed(&station, QAccessible::NameChanged);
+  renamed.setChild(index);
+  QAccessible::updateAccessibility(&renamed);
 }
 
 void InstallStationAccessibility() { QAccessible::installFactory(StationInterface); }

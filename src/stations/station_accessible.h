@@ -4,12 +4,15 @@
 // by name, each with a press action. The parts are drawn, not widgets, so they are told to
 // the reader here, from what the stations themselves say of their faces.
 
-class ReadOutListener;
+class QString;
+class StationWindow;
 
 // Makes every station window tell a screen reader what it shows. Once per program, before
 // the first station is made.
 void InstallStationAccessibility();
 
-// A screen reader as the stations tell it of changed read-outs: listening while Qt's
-// accessibility is active, and told by a value change and a new name of the read-out.
-ReadOutListener& ScreenReader();
+// Whether a screen reader listens: while Qt's accessibility is active.
+bool ScreenReaderListening();
+// Tells a screen reader that read-out `index` of `station` now reads `text`: its value
+// changed, and its name with it.
+void TellScreenReader(StationWindow& station, int index, const QString& text);

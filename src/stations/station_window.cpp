@@ -57,19 +57,24 @@ QString StationWindow::Labelled(MessageId label, std::string_view value) {
 }
 
 void StationWindow::AnnounceReadOutChanges() {
-  ReadOutListener& listener = stationState.readOutListener ? *stationState.readOutListener : ScreenReader();
-  if (!listener.Listening()) {
+  ReadOutListener* listener = stationState.readOutListener;
+  if (listener ? !listener->Listening() : !ScreenReaderListening()) {
     announced_.clear();
     return;
   }
   std::vector<QString> now;
   for (ReadOut& readOut : ReadOuts()) now.push_back(std::move(readOut.text));
   // The first look only learns the read-outs: the listener asks for what stands there.
-  if (announced_.size() == now.size())
-    for (std::size_t i = 0; i < now.size(); ++i)
-      if (now[i] != announced_[i]) listener.Changed(*this, static_cast<int>(i), now[i]);
+  if (announced_.size() == now.size()) {
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      if (now[i] == announced_[i]) continue;
+      const int index = static_cast<int>(i);
+      listener ? listener->Changed(*this, index, now[i]) : TellScreenReader(*this, index, now[i]);
+    }
+  }
   announced_ = std::move(now);
 }
+
 void StationWindow::EnsureSurface() {
   const QSize size = this->size().expandedTo(QSize(1, 1));
   if (surface_.size() == size) return;

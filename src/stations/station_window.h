@@ -17,8 +17,8 @@
 
 class StationWindow;
 
-// Where the stations tell of read-outs that changed: a screen reader, through Qt's
-// accessibility, whenever one listens (station_accessible.h). A test may listen instead.
+// Who hears of read-outs that changed in place of a screen reader (station_accessible.h):
+// a test.
 class ReadOutListener {
  public:
   virtual ~ReadOutListener() = default;
