@@ -105,7 +105,8 @@ void ConsoleGrid::ScrollUp() {
 std::string ConsoleGrid::NewestLine() const {
   if (Empty()) return {};
   for (int row = caretRow_; row >= 0; --row) {
-    const std::string_view line = Row(row).substr(1);
+    std::string_view line = Row(row);
+    if (line.front() == '>') line.remove_prefix(1);  // the prompt
     const std::size_t begin = line.find_first_not_of(' ');
     if (begin != std::string_view::npos) return std::string(line.substr(begin, line.find_last_not_of(' ') + 1 - begin));
   }

@@ -73,8 +73,7 @@ class ConsoleGrid {
   std::string Enter();
 
   // The line printed or typed last: the lowest row, up to the caret's, with anything beside
-  // the prompt's column, without that column and the spaces round the text. Empty on a
-  // blank screen.
+  // a prompt, without the prompt and the spaces round the text. Empty on a blank screen.
   std::string NewestLine() const;
 
   // Every row moves up one and the last row becomes spaces.

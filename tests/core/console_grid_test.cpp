@@ -71,6 +71,8 @@ TEST(ConsoleGrid, TheNewestLineIsTheLastTextAboveABarePromptWithoutThePromptOrPa
   EXPECT_EQ(grid.NewestLine(), "") << "a grid of no size";
   grid.Resize(12, 4);
   EXPECT_EQ(grid.NewestLine(), "");
+  grid.Print("Neural 7\n");
+  EXPECT_EQ(grid.NewestLine(), "Neural 7") << "output that starts in the prompt's column";
   grid.Print(">  WARP 2  \n>");
   EXPECT_EQ(grid.NewestLine(), "WARP 2") << "the bare prompt under it is passed over";
   grid.Type('n');
