@@ -124,6 +124,26 @@ TEST_F(ScreenReader, StatusPanelReadsItsFiguresByTheirLabelsAndOnlyLabelsWhileOu
             (QStringList{"Stardate", "Quadrant", "Sector", "Dilithium", "Shields", "Photon", "Aliens", "Condition"}));
 }
 
+TEST_F(ScreenReader, DamageReportReadsEachSystemsRepairAndAnnouncesTheColumnSwitched) {
+  coreState.game.Damage(ShipSystem::Warp) = 2.0;
+  coreState.game.RepairDate(ShipSystem::Warp) = coreState.game.stardateNow + 1.5;
+  coreState.game.Damage(ShipSystem::Phaser) = -1.0;
+  StationHandle(Station::DamageReport)->Invalidate(false);
+  const QStringList read = PartNames(Station::DamageReport);
+  ASSERT_EQ(read.size(), 7);
+  EXPECT_EQ(read[0], "Shields - OK -");
+  EXPECT_EQ(read[3], QStringLiteral("Warp Drive %1").arg(coreState.game.stardateNow + 1.5, 0, 'f', 1));
+  EXPECT_EQ(read[4], "Phaser Power DESTROYED");
+  EXPECT_EQ(read[6], "Computer - OK -");
+
+  listener.heard.clear();
+  QTest::keyClick(StationHandle(Station::DamageReport), Qt::Key_R);
+  EXPECT_EQ(Announced(Station::DamageReport), QStringList{"Warp Drive 1.5"}) << "the time still to go";
+
+  coreState.game.Damage(ShipSystem::DamageControl) = 1.0;
+  EXPECT_EQ(PartNames(Station::DamageReport).value(3), "Warp Drive");
+}
+
 TEST_F(ScreenReader, NewestMessageAndNewestConsoleLineAreRead) {
   PostShipMessage(Msg::TubesEmpty);
   QCoreApplication::processEvents();
