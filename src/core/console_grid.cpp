@@ -101,3 +101,14 @@ void ConsoleGrid::ScrollUp() {
   text_.append(static_cast<std::size_t>(columns_), ' ');
   ++scrolls_;
 }
+
+std::string ConsoleGrid::NewestLine() const {
+  if (Empty()) return {};
+  for (int row = caretRow_; row >= 0; --row) {
+    std::string_view line = Row(row);
+    if (line.front() == '>') line.remove_prefix(1);  // the prompt
+    const std::size_t begin = line.find_first_not_of(' ');
+    if (begin != std::string_view::npos) return std::string(line.substr(begin, line.find_last_not_of(' ') + 1 - begin));
+  }
+  return {};
+}

@@ -72,6 +72,10 @@ class ConsoleGrid {
   // when it is on the last one. Answers the whole row that was left.
   std::string Enter();
 
+  // The line printed or typed last: the lowest row, up to the caret's, with anything beside
+  // a prompt, without the prompt and the spaces round the text. Empty on a blank screen.
+  std::string NewestLine() const;
+
   // Every row moves up one and the last row becomes spaces.
   void ScrollUp();
 

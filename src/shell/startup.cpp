@@ -31,6 +31,7 @@
 #include "shell/single_instance.h"
 #include "stations/resource_library.h"
 #include "stations/sound.h"
+#include "stations/station_accessible.h"
 
 namespace {
 constexpr std::uint32_t ClockStart = 45000;
@@ -108,6 +109,7 @@ int RunKestrav(const QString& gameFile, const QString& replayJournal) {
   const bool flownOverDesktop = !replayJournal.isEmpty() || PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
+  InstallStationAccessibility();
   FrameWindow frame;
   qtHost.AttachFrame(&frame);
   instance.Listen([&frame](const QString& handedOver) {

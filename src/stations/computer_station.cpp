@@ -112,6 +112,7 @@ void ComputerStation::Print(const std::string& text) {
     }
   }
   ShowCaret(hasFocus());
+  AnnounceReadOutChanges();
 }
 
 void ComputerStation::Character(char c) {
@@ -129,7 +130,14 @@ void ComputerStation::Character(char c) {
     default: DrawCell(column, row); break;
   }
   ShowCaret(hasFocus());
+  AnnounceReadOutChanges();
   if (answer == ConsoleAnswer::Leave) Leave();
+}
+
+std::vector<StationWindow::ReadOut> ComputerStation::ReadOuts() const {
+  const std::string line = ComputerWorks() ? grid_.NewestLine() : std::string();
+  return {{QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())),
+           CellRect(0, grid_.CaretRow()).united(CellRect(grid_.Columns() - 1, grid_.CaretRow()))}};
 }
 
 void ComputerStation::Leave() { ShowStation(coreState.options.autoSrs ? Station::ShortRangeScan : Station::Computer); }

@@ -21,6 +21,8 @@ class ComputerStation : public StationWindow {
   void Character(char c);
 
   QSize sizeHint() const override;
+  // The console's newest line.
+  std::vector<ReadOut> ReadOuts() const override;
 
  protected:
   void Paint(QPainter& painter) override;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "core/message_catalogue.h"
 #include "sector/action_state.h"
 #include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
@@ -53,13 +54,13 @@ QSize ControlStation::sizeHint() const { return {ControlClientWidth, ControlClie
 
 int ControlStation::ButtonAt(QPoint at) const {
   for (std::size_t i = 0; i < buttons_.size(); ++i)
-    if (buttons_[i].contains(at)) return static_cast<int>(i);
+    if (buttons_[i].area.contains(at)) return static_cast<int>(i);
   return -1;
 }
 
 void ControlStation::InvertButton(int index) {
-  InvertRect(Surface(), buttons_[static_cast<std::size_t>(index)]);
-  ShowDrawn(buttons_[static_cast<std::size_t>(index)]);
+  InvertRect(Surface(), ButtonEntry(index).area);
+  ShowDrawn(ButtonEntry(index).area);
 }
 
 void ControlStation::PressButton(int index) {
@@ -108,11 +109,20 @@ void ControlStation::mouseReleaseEvent(QMouseEvent* event) {
 
 void ControlStation::ClickButton(int index, bool shift) {
   FocusButton(index);
-  ButtonDown(buttons_[static_cast<std::size_t>(index)].center(), shift);
+  ButtonDown(ButtonEntry(index).area.center(), shift);
   if (pressed_ != index) return;  // the station refused the button
   InvertButton(index);
   pressed_ = -1;
-  ButtonUp(index, buttons_[static_cast<std::size_t>(index)].center());
+  ButtonUp(index, ButtonEntry(index).area.center());
+}
+
+QString ControlStation::ButtonName(int index) const {
+  return QString::fromLatin1(MessageText(ButtonEntry(index).name));
+}
+
+void ControlStation::PressButtonFor(int index) {
+  if (sectorState.actionInProgress || pressed_ >= 0 || index < 0 || index >= ButtonCount()) return;
+  ClickButton(index, false);
 }
 
 void ControlStation::keyPressEvent(QKeyEvent* event) {
@@ -134,9 +144,9 @@ void ControlStation::keyPressEvent(QKeyEvent* event) {
 
 void ControlStation::FocusButton(int index) {
   if (index == focused_) return;
-  update(FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]));
+  update(FocusRingRect(ButtonEntry(focused_).area));
   focused_ = index;
-  update(FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]));
+  update(FocusRingRect(ButtonEntry(focused_).area));
 }
 
 bool ControlStation::focusNextPrevChild(bool next) {
@@ -146,5 +156,5 @@ bool ControlStation::focusNextPrevChild(bool next) {
 }
 
 void ControlStation::PaintFocusRing(QPainter& screen) const {
-  DrawFocusRing(screen, FocusRingRect(buttons_[static_cast<std::size_t>(focused_)]), stationState.gridPen.color());
+  DrawFocusRing(screen, FocusRingRect(ButtonEntry(focused_).area), stationState.gridPen.color());
 }

@@ -37,6 +37,11 @@ class ControlStation : public StationWindow {
   // The button inside the focus ring: the tab stop with the keyboard.
   int FocusedButton() const { return focused_; }
 
+  int ButtonCount() const override { return static_cast<int>(buttons_.size()); }
+  QString ButtonName(int index) const override;
+  QRect ButtonArea(int index) const override { return ButtonEntry(index).area; }
+  void PressButtonFor(int index) override;
+
   // A letter that clicks a button; with `shift` it needs Shift held, else Shift not held.
   struct ButtonKey {
     Qt::Key letter;
@@ -80,7 +85,14 @@ class ControlStation : public StationWindow {
   void PaintFocusRing(QPainter& screen) const override;
   bool focusNextPrevChild(bool next) override;
 
-  std::vector<QRect> buttons_;
+  // A button of the panel: the rectangle hit-tested and inverted, and its name.
+  struct PanelButton {
+    QRect area;
+    MessageId name;
+  };
+  // The station's buttons, in the order Tab visits them.
+  std::vector<PanelButton> buttons_;
+  const PanelButton& ButtonEntry(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
 
  private:
   void mousePressEvent(QMouseEvent* event) override;

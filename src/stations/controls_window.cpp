@@ -156,6 +156,11 @@ void ControlsWindow::keyReleaseEvent(QKeyEvent* event) {
   if (acts) ShowStation(StationOf(released));
 }
 
+void ControlsWindow::PressButtonFor(int index) {
+  if (sectorState.actionInProgress || held_ >= 0 || index < 0 || index >= ControlsButtonCount) return;
+  ShowStation(StationOf(index));
+}
+
 bool ControlsWindow::focusNextPrevChild(bool next) {
   update(ButtonRect(focused_));
   focused_ = (focused_ + (next ? 1 : ControlsButtonCount - 1)) % ControlsButtonCount;

@@ -31,6 +31,12 @@ class ControlsWindow : public StationWindow {
   // The button with the keyboard focus: the last one clicked, or one Tab moved to.
   int FocusedButton() const { return focused_; }
 
+  // Each button is called by its station's name.
+  int ButtonCount() const override { return ControlsButtonCount; }
+  QString ButtonName(int index) const override { return QString::fromLatin1(StationName(StationOf(index))); }
+  QRect ButtonArea(int index) const override { return ButtonRect(index); }
+  void PressButtonFor(int index) override;
+
   QSize sizeHint() const override { return ControlsMinimumFace; }
   QSize minimumSizeHint() const override { return ControlsMinimumFace; }
 

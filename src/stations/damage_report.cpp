@@ -22,13 +22,16 @@ constexpr QRect RepairColumn = EdgeRect(EstimateLeft - 1, 83, 306, 206);
 
 struct Row {
   ShipSystem system;
-  int top;  // of the estimate, in the picture
+  int top;          // of the estimate, in the picture
+  MessageId label;  // the row's label, as a screen reader reads it
 };
 
 // The seven rows of the table, top to bottom.
 constexpr Row Rows[] = {
-    {ShipSystem::Shield, 84},  {ShipSystem::SRS, 102},    {ShipSystem::LRS, 120},      {ShipSystem::Warp, 138},
-    {ShipSystem::Phaser, 156}, {ShipSystem::Photon, 174}, {ShipSystem::Computer, 192},
+    {ShipSystem::Shield, 84, Msg::ShieldsRowLabel},      {ShipSystem::SRS, 102, Msg::ShortRangeRowLabel},
+    {ShipSystem::LRS, 120, Msg::LongRangeRowLabel},      {ShipSystem::Warp, 138, Msg::WarpDriveRowLabel},
+    {ShipSystem::Phaser, 156, Msg::PhaserPowerRowLabel}, {ShipSystem::Photon, 174, Msg::PhotonTorpedoesRowLabel},
+    {ShipSystem::Computer, 192, Msg::ComputerRowLabel},
 };
 }  // namespace
 
@@ -54,6 +57,16 @@ DamageReportStation::DamageReportStation(QWidget* parent)
 QSize DamageReportStation::sizeHint() const { return {ClientWidth, ClientHeight}; }
 
 QFont DamageReportStation::EstimateFont() { return ArialFont(EstimatePixels); }
+
+std::vector<StationWindow::ReadOut> DamageReportStation::ReadOuts() const {
+  const bool working = coreState.game.Working(ShipSystem::DamageControl);
+  const int lineHeight = QFontMetrics(font_).height();
+  std::vector<ReadOut> readOuts;
+  for (const Row& row : Rows)
+    readOuts.push_back({Labelled(row.label, working ? RepairEstimate(row.system) : std::string()),
+                        QRect(TableLeft + RepairColumn.left(), TableTop + row.top, RepairColumn.width(), lineHeight)});
+  return readOuts;
+}
 
 void DamageReportStation::Paint(QPainter& painter) {
   QImage table = table_;  // the estimates are written into a copy

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <string>
+#include <vector>
 
 #include "core/game_state.h"
 #include "stations/station_window.h"
@@ -26,6 +27,9 @@ class DamageReportStation : public StationWindow {
   QSize sizeHint() const override;
   // The face of the estimates: the panels' Arial at 12 pixels.
   static QFont EstimateFont();
+
+  // Each system's row: its label and estimate.
+  std::vector<ReadOut> ReadOuts() const override;
 
  protected:
   void Paint(QPainter& painter) override;

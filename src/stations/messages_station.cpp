@@ -120,6 +120,13 @@ void MessagesStation::Scroll(ScrollRequest request, int thumb) {
   UpdateNow();
 }
 
+std::vector<StationWindow::ReadOut> MessagesStation::ReadOuts() const {
+  const QString newest = coreState.game.Working(ShipSystem::MessageDisplay)
+                             ? QString::fromLatin1(coreState.messageLines.back().data())
+                             : QString();
+  return {{newest, QRect(TextLeft, height() - lineHeight_, TextWidth() - TextLeft, lineHeight_)}};
+}
+
 void MessagesStation::PaintFocusRing(QPainter& screen) const {
   DrawFocusRing(screen, QRect(0, 0, TextWidth(), height()), ConditionColour(coreState.game.gamePhase));
 }

@@ -30,6 +30,9 @@ class MessagesStation : public StationWindow {
   // Width of the area the lines are drawn in (the scroll bar takes the rest).
   int TextWidth() const;
 
+  // The newest line of the log.
+  std::vector<ReadOut> ReadOuts() const override;
+
  protected:
   void Paint(QPainter& painter) override;
   // With the keyboard, a dotted ring in the log's colour round the lines.

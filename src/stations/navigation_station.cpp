@@ -21,9 +21,11 @@ NavigationStation::NavigationStation(QWidget* parent)
       warpPanel_(resources::Picture(WarpPanelPicture)),
       impulsePanel_(resources::Picture(ImpulsePanelPicture)) {
   setWindowTitle(QStringLiteral("Navigation"));
-  buttons_ = {EdgeRect(41, 29, 56, 45),     EdgeRect(94, 29, 108, 45),  EdgeRect(41, 104, 56, 120),
-              EdgeRect(94, 104, 108, 120),  CourseSelector::PlusButton, CourseSelector::MinusButton,
-              CourseSelector::ExecuteButton};
+  buttons_ = {
+      {EdgeRect(41, 29, 56, 45), Msg::WarpUpButton},       {EdgeRect(94, 29, 108, 45), Msg::WarpDownButton},
+      {EdgeRect(41, 104, 56, 120), Msg::ImpulseUpButton},  {EdgeRect(94, 104, 108, 120), Msg::ImpulseDownButton},
+      {CourseSelector::PlusButton, Msg::CoursePlusButton}, {CourseSelector::MinusButton, Msg::CourseMinusButton},
+      {CourseSelector::ExecuteButton, Msg::ExecuteButton}};
 }
 
 bool NavigationStation::WarpDriveWorks() { return coreState.game.Working(ShipSystem::Warp); }

@@ -38,8 +38,11 @@ PhaserStation::PhaserStation(QWidget* parent)
       unselectedButton_(resources::Picture(UnselectedPictureId)),
       targetLockPicture_(resources::Picture(TargetLockPictureId)) {
   setWindowTitle(QStringLiteral("Phasers"));
-  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EdgeRect(55, 30, 66, 41),
-              EdgeRect(55, 50, 66, 61), EnergyTransferPanel::ExecuteButton};
+  buttons_ = {{EnergyTransferPanel::MoreButton, Msg::MoreEnergyButton},
+              {EnergyTransferPanel::LessButton, Msg::LessEnergyButton},
+              {EdgeRect(55, 30, 66, 41), Msg::SingleTargetButton},
+              {EdgeRect(55, 50, 66, 61), Msg::WideDispersalButton},
+              {EnergyTransferPanel::ExecuteButton, Msg::ExecuteButton}};
   panel_.available = coreState.game.shipEnergy;
   StartTargetLock();
 }

@@ -24,8 +24,11 @@ constexpr QPoint CompassAt{150, 6};
 PhotonStation::PhotonStation(QWidget* parent)
     : ControlStation(Station::PhotonTorpedoes, parent), distancePanel_(resources::Picture(DistancePanelPicture)) {
   setWindowTitle(QStringLiteral("Photon Torpedoes"));
-  buttons_ = {EdgeRect(41, 59, 56, 75), EdgeRect(94, 59, 108, 75), CourseSelector::PlusButton,
-              CourseSelector::MinusButton, CourseSelector::ExecuteButton};
+  buttons_ = {{EdgeRect(41, 59, 56, 75), Msg::DistanceUpButton},
+              {EdgeRect(94, 59, 108, 75), Msg::DistanceDownButton},
+              {CourseSelector::PlusButton, Msg::CoursePlusButton},
+              {CourseSelector::MinusButton, Msg::CourseMinusButton},
+              {CourseSelector::ExecuteButton, Msg::ExecuteButton}};
 }
 
 bool PhotonStation::TubesWork() { return coreState.game.Working(ShipSystem::Photon); }

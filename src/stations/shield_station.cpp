@@ -33,7 +33,9 @@ ShieldStation::ShieldStation(QWidget* parent)
       readoutPicture_(resources::Picture(ShieldsReadoutPicture)),
       ship_(ShipFitted()) {
   setWindowTitle(QStringLiteral("Shields"));
-  buttons_ = {EnergyTransferPanel::MoreButton, EnergyTransferPanel::LessButton, EnergyTransferPanel::ExecuteButton};
+  buttons_ = {{EnergyTransferPanel::MoreButton, Msg::MoreEnergyButton},
+              {EnergyTransferPanel::LessButton, Msg::LessEnergyButton},
+              {EnergyTransferPanel::ExecuteButton, Msg::ExecuteButton}};
   TakeGameFigures();
 }
 
@@ -84,7 +86,7 @@ void ShieldStation::Paint(QPainter& painter) {
   else
     EnergyTransferPanel::PaintPictures(image, readoutPicture_);
   // A button held down through a repaint still looks pressed, so its release restores it.
-  if (PressedButton() >= 0) InvertRect(image, buttons_[static_cast<std::size_t>(PressedButton())]);
+  if (PressedButton() >= 0) InvertRect(image, ButtonEntry(PressedButton()).area);
 }
 
 void ShieldStation::focusInEvent(QFocusEvent* event) {

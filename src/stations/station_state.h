@@ -7,6 +7,7 @@
 
 #include "stations/sound.h"
 
+class ReadOutListener;
 class StationWindow;
 
 struct StationState {
@@ -29,6 +30,9 @@ struct StationState {
   int repairShowRemaining = 0;
 
   SoundChannelState soundChannel;
+
+  // Who hears of changed read-outs in place of a screen reader; null: the screen reader.
+  ReadOutListener* readOutListener = nullptr;
 
   // Pictures and the pen that several stations draw with. The frame loads them from the
   // picture bundle when it is created (LoadSharedPictures) and frees them when it goes;

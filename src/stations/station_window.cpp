@@ -3,6 +3,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "core/message_catalogue.h"
+#include "stations/station_accessible.h"
+#include "stations/station_state.h"
+
 #include "stations/station_handles.h"
 
 StationWindow::StationWindow(Station station, QColor background, QWidget* parent)
@@ -24,6 +28,7 @@ void StationWindow::Invalidate(bool erase) {
   invalid_ = true;
   eraseFirst_ = eraseFirst_ || erase;
   update();
+  AnnounceReadOutChanges();
 }
 
 void StationWindow::UpdateNow() {
@@ -42,6 +47,32 @@ void StationWindow::RedrawFaceIfInvalid() {
   Paint(painter);
   invalid_ = false;
   eraseFirst_ = false;
+  AnnounceReadOutChanges();
+}
+
+QString StationWindow::Labelled(MessageId label, std::string_view value) {
+  const QString figure = QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())).simplified();
+  const QString name = QString::fromLatin1(MessageText(label));
+  return figure.isEmpty() ? name : name + QLatin1Char(' ') + figure;
+}
+
+void StationWindow::AnnounceReadOutChanges() {
+  ReadOutListener* listener = stationState.readOutListener;
+  if (listener ? !listener->Listening() : !ScreenReaderListening()) {
+    announced_.clear();
+    return;
+  }
+  std::vector<QString> now;
+  for (ReadOut& readOut : ReadOuts()) now.push_back(std::move(readOut.text));
+  // The first look only learns the read-outs: the listener asks for what stands there.
+  if (announced_.size() == now.size()) {
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      if (now[i] == announced_[i]) continue;
+      const int index = static_cast<int>(i);
+      listener ? listener->Changed(*this, index, now[i]) : TellScreenReader(*this, index, now[i]);
+    }
+  }
+  announced_ = std::move(now);
 }
 
 void StationWindow::EnsureSurface() {

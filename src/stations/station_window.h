@@ -6,9 +6,26 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+#include <string_view>
+#include <vector>
 
 #include "core/host.h"
+#include "core/message_ids.h"
+
+class StationWindow;
+
+// Who hears of read-outs that changed in place of a screen reader (station_accessible.h):
+// a test.
+class ReadOutListener {
+ public:
+  virtual ~ReadOutListener() = default;
+  virtual bool Listening() const = 0;
+  // Read-out `index` of `station` now reads `text`.
+  virtual void Changed(StationWindow& station, int index, const QString& text) = 0;
+};
 
 class StationWindow : public QWidget {
   Q_OBJECT
@@ -36,6 +53,26 @@ class StationWindow : public QWidget {
   // station. Stations that answer commands override it.
   virtual void OnCommand(int /*command*/) {}
 
+  // A read-out as a screen reader reads it ("Shields 260"), and where it shows on the face.
+  struct ReadOut {
+    QString text;
+    QRect area;
+  };
+  // The face's read-outs, always the same number of them for a station.
+  virtual std::vector<ReadOut> ReadOuts() const { return {}; }
+
+  // The buttons painted on the face, by the names a screen reader gives them.
+  virtual int ButtonCount() const { return 0; }
+  virtual QString ButtonName(int /*index*/) const { return {}; }
+  virtual QRect ButtonArea(int /*index*/) const { return {}; }
+  // A press of button `index` that did not come from the mouse; ignored where the mouse's
+  // would be.
+  virtual void PressButtonFor(int /*index*/) {}
+
+  // Tells the listener of each read-out whose text changed since it last looked. Costs
+  // nothing while no one listens.
+  void AnnounceReadOutChanges();
+
  protected:
   // Draws the station's face onto Surface(). Called when the face is invalid.
   virtual void Paint(QPainter& painter) = 0;
@@ -52,6 +89,10 @@ class StationWindow : public QWidget {
 
   QColor Background() const { return background_; }
 
+  // The read-out text of `label` followed by `value` without its padding; the label alone
+  // while there is no value.
+  static QString Labelled(MessageId label, std::string_view value);
+
  private:
   void EnsureSurface();
   void RedrawFaceIfInvalid();
@@ -61,4 +102,5 @@ class StationWindow : public QWidget {
   QImage surface_;
   bool invalid_ = true;
   bool eraseFirst_ = true;
+  std::vector<QString> announced_;  // the read-outs as the listener last heard them
 };

@@ -6,8 +6,11 @@
 
 #include <QImage>
 #include <QSize>
+#include <string>
+#include <vector>
 
 #include "core/game_state.h"
+#include "core/message_ids.h"
 #include "stations/station_window.h"
 
 inline constexpr int StatusClientWidth = 189;
@@ -22,11 +25,26 @@ class StatusStation : public StationWindow {
 
  protected:
   void Paint(QPainter& painter) override;
+  std::vector<ReadOut> ReadOuts() const override;
 
  private:
   QImage background_;  // the panel with its labels and empty read-out boxes
   QImage lights_;      // the six condition lights, stacked
 };
+
+// A figure of the panel: its label, the top of its glyph row and its text as drawn.
+struct StatusFigure {
+  MessageId label;
+  int y;
+  std::string text;
+};
+// The panel's figures of the game as it is, top to bottom: what the panel draws and what a
+// screen reader reads out.
+std::vector<StatusFigure> StatusFigures();
+
+// The name of the condition `phase` shows ("Red" for both phases of a blinking red alert);
+// 0 when no light shows.
+MessageId ConditionNameOf(GamePhase phase);
 
 // The top of the light that shows `phase` in the strip of condition lights; -1 when no
 // light shows (no game, or the game is over).

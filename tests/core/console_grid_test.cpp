@@ -66,6 +66,21 @@ TEST(ConsoleGrid, TypingUpperCasesAndKeepsOverwritingTheLastCell) {
   EXPECT_EQ(CaretOf(grid), (Caret{4, 0}));
 }
 
+TEST(ConsoleGrid, TheNewestLineIsTheLastTextAboveABarePromptWithoutThePromptOrPadding) {
+  ConsoleGrid grid;
+  EXPECT_EQ(grid.NewestLine(), "") << "a grid of no size";
+  grid.Resize(12, 4);
+  EXPECT_EQ(grid.NewestLine(), "");
+  grid.Print("Neural 7\n");
+  EXPECT_EQ(grid.NewestLine(), "Neural 7") << "output that starts in the prompt's column";
+  grid.Print(">  WARP 2  \n>");
+  EXPECT_EQ(grid.NewestLine(), "WARP 2") << "the bare prompt under it is passed over";
+  grid.Type('n');
+  EXPECT_EQ(grid.NewestLine(), "N") << "what is being typed is the newest";
+  grid.Print("\n\n\n\n>");
+  EXPECT_EQ(grid.NewestLine(), "") << "scrolled off";
+}
+
 TEST(ConsoleGrid, EditingKeysNeverReachThePromptColumn) {
   ConsoleGrid row;
   row.Resize(6, 1);
