@@ -53,10 +53,15 @@ void PlayHitAnimation(int x, int y, bool destroyed) {
     host().PlaySoundNow(Sounds::Explosion, false);
     if (!ScanWorks()) host().WaitPumping(BlindExplosionMs);
   }
+  const Animation animation = destroyed ? Animation::Explosion : Animation::Hit;
   for (int frame = 0; frame < HitFrameCount; ++frame) {
-    if (ScanWorks()) host().ScanBlitFrame(PicturePosition(x, y), strip, frame);
+    if (ScanWorks()) {
+      host().ScanBlitFrame(PicturePosition(x, y), strip, frame);
+      host().ScanFrameDrawn({animation, frame, HitFrameMs});
+    }
     host().WaitPumping(HitFrameMs);
   }
+  host().ScanAnimationEnded(animation);
   if (destroyed && ScanWorks())
     host().ScanFillBlack(SectorRect(x, y));
   else if (ScanWorks())
@@ -75,9 +80,11 @@ void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAli
   // oversleeps its waits shows as many flashes as an idle one, and a journal's waits fall in the
   // same flashes when it is replayed.
   const std::uint32_t flashes = (durationMs + BeamFlashMs - 1) / BeamFlashMs;
+  const Animation animation = byAlien ? Animation::AlienBeam : Animation::PhaserBeam;
   for (std::uint32_t flash = 0; flash < flashes; ++flash) {
     if (ScanWorks()) {
       host().ScanXorLine(from, to, colours[0]);
+      host().ScanFrameDrawn({animation, static_cast<int>(flash), BeamFlashMs});
       host().WaitPumping(60);
       host().ScanXorLine(from, to, colours[0]);
       host().ScanXorLine(from, to, colours[1]);
@@ -88,6 +95,8 @@ void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAli
       host().WaitPumping(BeamFlashMs);
     }
   }
+
+  host().ScanAnimationEnded(animation);
 
   if (byAlien)
     host().PlaySoundNow(Sounds::AlienHit, false);

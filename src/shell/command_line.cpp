@@ -28,6 +28,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption trace(QStringLiteral("trace"),
+                                 QStringLiteral("Writes the time of every animation frame shown to <file>."),
+                                 QStringLiteral("file"));
+  parser.addOption(trace);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.gam) to open."),
                                QStringLiteral("[file.gam]"));
 
@@ -54,6 +58,7 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
     return line;
   }
   if (!files.isEmpty()) line.gameFile = files.constFirst();
+  line.traceFile = parser.value(trace);
   return line;
 }
 

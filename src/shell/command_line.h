@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: an optional saved game to open, --help and --version.
+// The program's command line: an optional saved game to open, a frame trace to write,
+// --help and --version.
 
 #include <QString>
 #include <QStringList>
@@ -7,6 +8,7 @@
 
 struct CommandLine {
   QString gameFile;             // the saved game to open, as given; empty for none
+  QString traceFile;            // --trace: where to write the animations' frame trace; empty for none
   std::optional<int> exitCode;  // set when the program answers on the terminal and ends
   QString answer;               // what it answers: on standard output for 0, standard error otherwise
 };

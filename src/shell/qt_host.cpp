@@ -35,6 +35,13 @@ std::uint32_t QtHost::TickCount() {
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
+// The tick count's clock, to the microsecond.
+double QtHost::TraceTimeMs() {
+  if (virtualNow_) return *virtualNow_;
+  const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration<double, std::milli>(sinceStart).count();
+}
+
 // What the windows do meanwhile is journaled as coming in this wait of the rules.
 void QtHost::PumpPendingMessages() {
   const JournalWait journaled;
@@ -159,6 +166,21 @@ void QtHost::ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
 
 void QtHost::ScanSetPixels(const std::vector<ScanPixel>& pixels) {
   if (ShortRangeScanWindow* scan = ScanStation()) scan->SetPixels(pixels);
+}
+
+void QtHost::ScanFrameDrawn(const AnimationFrame& frame) {
+  if (!trace_) return;
+  ShortRangeScanWindow* scan = ScanStation();
+  if (!scan) return;
+  if (scan != tracedScan_) {
+    tracedScan_ = scan;
+    QObject::connect(scan, &ShortRangeScanWindow::Shown, scan, [this] { trace_->Shown(TraceTimeMs()); });
+  }
+  trace_->Drawn(frame);
+}
+
+void QtHost::ScanAnimationEnded(Animation animation) {
+  if (trace_) trace_->Ended(animation, TraceTimeMs());
 }
 
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }

@@ -4,11 +4,14 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 #include "core/host.h"
+#include "shell/frame_trace.h"
 
 class FrameWindow;
+class ShortRangeScanWindow;
 
 class QtHost : public Host {
  public:
@@ -21,6 +24,9 @@ class QtHost : public Host {
   // blink timer stays still (the test ticks it).
   void UseVirtualClock(std::uint32_t start) { virtualNow_ = start; }
   void AdvanceVirtualClock(std::uint32_t ms) { *virtualNow_ += ms; }
+
+  // Writes every animation frame the scan shows to `trace` from now on (kestrav --trace).
+  void TraceFrames(std::unique_ptr<FrameTrace> trace) { trace_ = std::move(trace); }
 
   std::uint32_t TickCount() override;
   void PumpPendingMessages() override;
@@ -56,6 +62,8 @@ class QtHost : public Host {
   void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) override;
   void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override;
   void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
+  void ScanFrameDrawn(const AnimationFrame& frame) override;
+  void ScanAnimationEnded(Animation animation) override;
 
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
@@ -71,4 +79,8 @@ class QtHost : public Host {
   std::optional<std::uint32_t> virtualNow_;  // set in window tests
   QPointer<QTimer> blinkTimer_;              // the condition light's; goes with the Status window
   bool busy_ = false;
+  std::unique_ptr<FrameTrace> trace_;          // null unless the frames are traced
+  QPointer<ShortRangeScanWindow> tracedScan_;  // the scan whose paints the trace hears
+
+  double TraceTimeMs();
 };

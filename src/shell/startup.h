@@ -1,8 +1,8 @@
 #pragma once
 // The program from start to end: seeding, one instance only, the bundles, the settings, the
 // frame shown maximized, the saved game it was started with, the main loop, and the shutdown.
-// Returns the exit code.
+// With `traceFile`, the animations' frames are traced to it. Returns the exit code.
 
 #include <QString>
 
-int RunKestrav(const QString& gameFile = {});
+int RunKestrav(const QString& gameFile = {}, const QString& traceFile = {});

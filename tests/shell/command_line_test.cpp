@@ -48,4 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
             "VersionAmongQtOptions", {"kestrav", "-platform", "offscreen", "--version"}, true, 0, {}, {"Kestrav"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+TEST(TheTraceOption, NamesTheTraceFileBesideASavedGameAndNeedsIt) {
+  const CommandLine traced = ReadCommandLine({"kestrav", "--trace", "frames.trace", "voyage.gam"});
+  EXPECT_FALSE(traced.exitCode);
+  EXPECT_EQ(traced.traceFile, "frames.trace");
+  EXPECT_EQ(traced.gameFile, "voyage.gam");
+  EXPECT_TRUE(ReadCommandLine({"kestrav"}).traceFile.isEmpty());
+  EXPECT_EQ(ReadCommandLine({"kestrav", "--trace"}).exitCode, 2);
+}
+
 }  // namespace
