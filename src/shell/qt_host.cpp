@@ -174,7 +174,9 @@ void QtHost::ScanFrameDrawn(const AnimationFrame& frame) {
   if (!scan) return;
   if (scan != tracedScan_) {
     tracedScan_ = scan;
-    QObject::connect(scan, &ShortRangeScanWindow::Shown, scan, [this] { trace_->Shown(TraceTimeMs()); });
+    QObject::connect(scan, &ShortRangeScanWindow::Shown, scan, [this] {
+      if (trace_) trace_->Shown(TraceTimeMs());
+    });
   }
   trace_->Drawn(frame);
 }
