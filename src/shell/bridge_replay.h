@@ -19,6 +19,7 @@ class QtHost;
 class ReplayMark;
 
 class BridgeReplay : public QObject {
+  Q_OBJECT
  public:
   // Reads the journal at `path`; a journal that cannot be read, or is damaged or foreign, is
   // told in a message box and null is returned, with the game unchanged. Otherwise the

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class ReplayMark : public QWidget {
+  Q_OBJECT
  public:
   // Shows over `bridge`, a child of its window, and keeps to its top edge.
   explicit ReplayMark(QWidget& bridge);
