@@ -13,9 +13,6 @@
 #include "tools/saved_game_files.h"
 
 namespace {
-// A journal longer than this is no journal of a mission.
-constexpr std::size_t LargestJournal = 256u << 20;
-
 int Usage() {
   std::fputs(
       "usage: kestrav-tool replay JOURNAL [--out FILE.gam] [--until TICK] [--state]\n"

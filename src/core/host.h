@@ -56,6 +56,7 @@ enum class MessageStyle { ExclamationOk, ExclamationOkCancel, QuestionYesNoCance
 
 namespace MenuCommand {
 inline constexpr int New = 200, Open = 201, Save = 202, SaveAs = 203, EndGame = 204, Exit = 205;
+inline constexpr int ReplayMission = 206;
 inline constexpr int SkillBase = 210;
 inline constexpr int Pause = 250, AutoSrs = 251, SingleControl = 252, PauseWhenIconic = 253, Sounds = 254;
 inline constexpr int RecordMissions = 255;

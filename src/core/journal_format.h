@@ -42,6 +42,8 @@
 #include "core/game_state.h"
 
 inline constexpr int JournalVersion = 1;
+// A journal longer than this is no journal of a mission.
+inline constexpr std::size_t LargestJournal = 256u << 20;
 
 enum class JournalKind {
   Move,

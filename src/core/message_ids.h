@@ -56,6 +56,12 @@ inline constexpr MessageId ResumeCaption = 49;
 inline constexpr MessageId ResumeFailed = 50;
 inline constexpr MessageId BridgeSizeKey = 51;
 inline constexpr MessageId BridgeSizeLaterText = 52;  // "The bridge takes its new size ..."
+// A mission's journal played again on the bridge.
+inline constexpr MessageId ReplayCaption = 60;
+inline constexpr MessageId ReplayRefused = 61;  // "The journal %s cannot be replayed: %s."
+inline constexpr MessageId ReplayStopped = 62;  // "The replay of the journal %s stopped: %s"
+inline constexpr MessageId ReplayMark = 63;     // "REPLAY %dx"
+inline constexpr MessageId ReplayFilter = 64;
 
 // Ship's log events.
 inline constexpr MessageId ImpulseEngaged = 100;

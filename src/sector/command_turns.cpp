@@ -10,7 +10,8 @@ namespace {
 namespace M = MenuCommand;
 
 bool ChangesTheGame(int command) {
-  return command == M::New || command == M::Open || command == M::Save || command == M::SaveAs || command == M::EndGame;
+  return command == M::New || command == M::Open || command == M::ReplayMission || command == M::Save ||
+         command == M::SaveAs || command == M::EndGame;
 }
 }  // namespace
 

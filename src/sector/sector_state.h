@@ -21,6 +21,9 @@ struct SectorState {
   // Unrecognised console lines since the help text was last shown; every eighth one gets the
   // help text instead of "huh?". Counts for the whole run of the program, across games.
   int unrecognisedLineCount = 0;
+  // Set while a journal plays on the bridge: the journal then says when the idle passes run
+  // and the scan twinkles, and the bridge's own clocks for them hold still.
+  bool journalReplaying = false;
 };
 
 extern SectorState sectorState;

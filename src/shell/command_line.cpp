@@ -32,6 +32,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
                                  QStringLiteral("Writes the time of every animation frame shown to <file>."),
                                  QStringLiteral("file"));
   parser.addOption(trace);
+  const QCommandLineOption replay(QStringLiteral("replay"),
+                                  QStringLiteral("Replays the mission of <journal> on the bridge at once."),
+                                  QStringLiteral("journal"));
+  parser.addOption(replay);
   parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A saved game (.gam) to open."),
                                QStringLiteral("[file.gam]"));
 
@@ -52,6 +56,8 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
   QString problem = parsed ? QString() : parser.errorText();
   const QStringList files = parser.positionalArguments();
   if (problem.isEmpty() && files.size() > 1) problem = QStringLiteral("Only one saved game can be opened at a time.");
+  if (problem.isEmpty() && !files.isEmpty() && parser.isSet(replay))
+    problem = QStringLiteral("A saved game cannot be opened and a journal replayed at once.");
   if (!problem.isEmpty()) {
     line.exitCode = UsageError;
     line.answer = problem + QStringLiteral("\n\n") + HelpText(parser, arguments);
@@ -59,6 +65,7 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
   }
   if (!files.isEmpty()) line.gameFile = files.constFirst();
   line.traceFile = parser.value(trace);
+  line.replayJournal = parser.value(replay);
   return line;
 }
 

@@ -9,6 +9,14 @@
 
 namespace {
 int Index(MenuSet set) { return set == MenuSet::Idle ? 0 : 1; }
+
+// The items a replay grays: each would change the game, or its journal.
+bool ChangesTheGame(int id) {
+  namespace M = MenuCommand;
+  return id == M::New || id == M::Open || id == M::ReplayMission || id == M::Save || id == M::SaveAs ||
+         id == M::EndGame || id == M::Pause || id == M::RecordMissions ||
+         (id >= M::SkillBase && id <= M::SkillBase + 5);
+}
 }  // namespace
 
 bool AnyMenuOpen() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; }
@@ -22,6 +30,7 @@ FrameMenus::FrameMenus(QWidget* owner, std::function<void(int)> onCommand)
     BuildPopup(set, "&File",
                {{M::New, "&New\tCtrl+N"},
                 {M::Open, "&Open...\tCtrl+O"},
+                {M::ReplayMission, "&Replay Mission..."},
                 {M::Save, "&Save\tCtrl+S", idle},
                 {M::SaveAs, "S&ave As...", idle},
                 {M::EndGame, "End &Game", idle},
@@ -92,6 +101,7 @@ void FrameMenus::AddEntries(MenuSet set, QMenu& popup, std::initializer_list<Ent
       onCommand_(id);
     });
     items_[Index(set)][id] = item;
+    enabled_[Index(set)][id] = !entry.grayed;
   }
 }
 
@@ -114,7 +124,16 @@ void FrameMenus::SetChecked(MenuSet set, int id, bool checked) {
 }
 
 void FrameMenus::SetEnabled(MenuSet set, int id, bool enabled) {
-  if (QAction* item = Item(set, id)) item->setEnabled(enabled);
+  QAction* item = Item(set, id);
+  if (!item) return;
+  enabled_[Index(set)][id] = enabled;
+  item->setEnabled(enabled && !(locked_ && ChangesTheGame(id)));
+}
+
+void FrameMenus::LockGameCommands(bool locked) {
+  locked_ = locked;
+  for (MenuSet set : {MenuSet::Idle, MenuSet::Game})
+    for (const auto& [id, enabled] : enabled_[Index(set)]) SetEnabled(set, id, enabled);
 }
 
 bool FrameMenus::AcceleratorAllowed(int id) const {

@@ -35,6 +35,9 @@ class FrameMenus : public QObject {
 
   void SetChecked(MenuSet set, int id, bool checked);
   void SetEnabled(MenuSet set, int id, bool enabled);
+  // While a replay runs, the items that would change the game are grayed whatever the game
+  // says of them meanwhile; unlocked, each shows as the game last said.
+  void LockGameCommands(bool locked);
   // False when the attached menu shows item `id` grayed: its accelerator then does nothing.
   bool AcceleratorAllowed(int id) const;
 
@@ -53,6 +56,8 @@ class FrameMenus : public QObject {
   QWidget* owner_;
   std::function<void(int)> onCommand_;
   std::map<int, QAction*> items_[2];
+  std::map<int, bool> enabled_[2];  // as the game says, whatever the lock
+  bool locked_ = false;
   QList<QMenu*> popups_[2];
   QMenu* windowPopup_ = nullptr;
   MenuSet attached_ = MenuSet::Idle;

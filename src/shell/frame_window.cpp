@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -30,10 +31,12 @@
 #include "sector/sector_state.h"
 #include "shell/about_box.h"
 #include "shell/bridge_background.h"
+#include "shell/bridge_replay.h"
 #include "shell/busy_cursor.h"
 #include "shell/main_loop.h"
 #include "shell/manual_window.h"
 #include "shell/pause_window.h"
+#include "shell/qt_host.h"
 #include "shell/station_arrangement.h"
 #include "shell/station_frame_style.h"
 #include "shell/station_windows.h"
@@ -150,9 +153,33 @@ void FrameWindow::OpenFromOutside(const QString& path) {
   HoldUntilActionEnds([this, path] {
     // A mission that is over is closed with its communiqué first; then the file opens.
     if (MissionOver()) return OpenFromOutside(path);
+    if (replay_) replay_->Stop();
     if (PromptSaveGame() == Answer::Cancel) return;
     OpenGameFile(path);
   });
+}
+
+void FrameWindow::ReplayFromOutside(const QString& path) {
+  HoldUntilActionEnds([this, path] {
+    if (MissionOver()) return ReplayFromOutside(path);
+    if (PromptSaveGame() == Answer::Cancel) return;
+    StartReplay(path);
+  });
+}
+
+BridgeReplay* FrameWindow::Replay() const { return replay_; }
+
+void FrameWindow::ReplayMissionCommand() {
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString::fromLatin1(MessageText(Msg::ReplayCaption)), JournalFolder(),
+                                   QString::fromLatin1(MessageText(Msg::ReplayFilter)));
+  if (!path.isEmpty()) StartReplay(path);
+}
+
+void FrameWindow::StartReplay(const QString& path) {
+  if (replay_) replay_->Stop();
+  // The bridge runs on the Qt host; the replay drives its clock.
+  if (auto* qtHost = dynamic_cast<QtHost*>(&host())) replay_ = BridgeReplay::Begin(*this, *qtHost, path);
 }
 
 void FrameWindow::Command(int id) {
@@ -162,11 +189,20 @@ void FrameWindow::Command(int id) {
     case CommandTurn::Hold: return Hold(id);
     case CommandTurn::Drop: return;
   }
+  if (replay_) {
+    // A replay leaves the game alone, and stops before the program does.
+    if (!menus_->AcceleratorAllowed(id)) return;
+    if (id == M::Exit) replay_->Stop();
+  }
   switch (id) {
     case M::New: NewGameCommand(); return;
     case M::Open:
       if (PromptSaveGame() == Answer::Cancel) return;
       OpenGameCommand(this);
+      return;
+    case M::ReplayMission:
+      if (PromptSaveGame() == Answer::Cancel) return;
+      ReplayMissionCommand();
       return;
     case M::Save: SaveGameCommand(this); return;
     case M::SaveAs: SaveGameAsCommand(this); return;

@@ -4,6 +4,7 @@
 // it does not handle to the active station.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <optional>
 #include <set>
 
@@ -12,6 +13,7 @@
 #include "shell/frame_menus.h"
 
 class BridgeBackground;
+class BridgeReplay;
 
 class FrameWindow : public QMainWindow {
   Q_OBJECT
@@ -25,6 +27,12 @@ class FrameWindow : public QMainWindow {
   // the program): once control is back in the main loop, outside every action and dialog, it
   // asks to save the running game, then loads the file as File > Open does.
   void OpenFromOutside(const QString& path);
+  // Replays the journal `path` handed in from the command line: once control is back in the
+  // main loop, it asks to save the running game, then plays the journal as File > Replay
+  // Mission does once a journal is chosen.
+  void ReplayFromOutside(const QString& path);
+  // The replay playing on the bridge, or null.
+  BridgeReplay* Replay() const;
 
   BridgeBackground& Backdrop() const { return *bridge_; }
   FrameMenus& Menus() const { return *menus_; }
@@ -62,9 +70,13 @@ class FrameWindow : public QMainWindow {
   void ForwardToActiveStation(int id);
   // Keeps command `id` until control is back in the main loop, once however often it comes.
   void Hold(int id);
+  // File > Replay Mission (after the save prompt): choose a journal and replay it.
+  void ReplayMissionCommand();
+  void StartReplay(const QString& path);
 
   BridgeBackground* bridge_;
   FrameMenus* menus_;
   std::optional<int> soundsChoiceWithoutSpeakers_;
   std::set<int> heldCommands_;  // held until the running action is over, each once
+  QPointer<BridgeReplay> replay_;
 };

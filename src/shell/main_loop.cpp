@@ -2,12 +2,14 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
 
 #include "core/host.h"
+#include "sector/sector_state.h"
 #include "shell/shell_state.h"
 
 namespace {
@@ -76,7 +78,9 @@ int RunMainLoop() {
     }
     if (shellState.quitRequested) break;
 
-    const NextIdlePass next = RunIdlePass(shellState.idleDuties, lastMessageTime);
+    // A replay carries out the idle passes of its journal, at their ticks.
+    const NextIdlePass next = sectorState.journalReplaying ? NextIdlePass{NextIdlePass::AfterNextMessage, 0}
+                                                           : RunIdlePass(shellState.idleDuties, lastMessageTime);
     switch (next.kind) {
       case NextIdlePass::Immediately: continue;
       case NextIdlePass::AtTick: ArmAlarm(alarm, next.tick); break;
@@ -101,6 +105,18 @@ void WaitPumping(std::uint32_t ms) {
   MakePreciseAlarm(alarm);
   while (!shellState.quitRequested && TickCount() < deadline) {
     ArmAlarm(alarm, deadline);
+    SleepUntilEvent();
+    PumpPendingMessages();
+  }
+}
+
+void WaitPumpingRealTime(std::uint32_t ms) {
+  const QDeadlineTimer deadline(static_cast<qint64>(ms), Qt::PreciseTimer);
+  PumpPendingMessages();
+  QTimer alarm;
+  MakePreciseAlarm(alarm);
+  while (!shellState.quitRequested && !deadline.hasExpired()) {
+    alarm.start(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())));
     SleepUntilEvent();
     PumpPendingMessages();
   }

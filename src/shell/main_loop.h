@@ -20,6 +20,9 @@ void PumpPendingMessages();
 // Keeps the windows working for `ms` milliseconds, sleeping in the dispatcher between events.
 void WaitPumping(std::uint32_t ms);
 
+// The same, on the real clock whatever the game's clock does (a replay's stands still).
+void WaitPumpingRealTime(std::uint32_t ms);
+
 // Ends the program: RunMainLoop returns `code` as soon as control is back in it. From inside an
 // animation, the pumps and waits return at once so that the action can finish first.
 void RequestQuit(int code);

@@ -28,16 +28,37 @@ namespace {
 constexpr int BlinkPeriodMs = 500;
 }  // namespace
 
-std::uint32_t QtHost::TickCount() {
-  if (virtualNow_) return *virtualNow_;
+std::uint32_t QtHost::RealTickCount() const {
   // Milliseconds on the monotonic clock, which counts from the machine's start.
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count());
 }
 
-// The tick count's clock, to the microsecond.
-double QtHost::TraceTimeMs() {
+std::uint32_t QtHost::TickCount() {
   if (virtualNow_) return *virtualNow_;
+  return RealTickCount() + realClockOffset_;
+}
+
+void QtHost::UseReplayClock(std::uint32_t start, std::function<void()> waited) {
+  if (!replayWaited_) virtualBeforeReplay_ = virtualNow_.has_value();
+  virtualNow_ = start;
+  replaySpeed_ = 1;
+  replayWaited_ = std::move(waited);
+}
+
+void QtHost::EndReplayClock() {
+  if (!replayWaited_) return;
+  replayWaited_ = nullptr;
+  if (virtualBeforeReplay_) return;
+  // The aliens' and the stardate's clocks were set on the replay's: time goes on from there.
+  realClockOffset_ = *virtualNow_ - RealTickCount();
+  virtualNow_.reset();
+}
+
+// The frames' times: the monotonic clock to the microsecond, for frames are shown in real
+// time, on a replay's clock too. Only a window test's virtual clock stands in for it.
+double QtHost::TraceTimeMs() {
+  if (virtualNow_ && !replayWaited_) return *virtualNow_;
   const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
   return std::chrono::duration<double, std::milli>(sinceStart).count();
 }
@@ -46,12 +67,17 @@ double QtHost::TraceTimeMs() {
 void QtHost::PumpPendingMessages() {
   const JournalWait journaled;
   ::PumpPendingMessages();
+  if (replayWaited_) replayWaited_();
 }
 void QtHost::WaitPumping(std::uint32_t ms) {
   const JournalWait journaled;
   if (!virtualNow_) return ::WaitPumping(ms);
-  ::PumpPendingMessages();
+  if (replayWaited_)
+    ::WaitPumpingRealTime(ms / static_cast<std::uint32_t>(replaySpeed_));
+  else
+    ::PumpPendingMessages();
   *virtualNow_ += ms;
+  if (replayWaited_) replayWaited_();
 }
 
 void QtHost::MessagesChanged() {
@@ -108,6 +134,8 @@ void QtHost::TakeFocusFrom(Station s) {
 }
 
 void QtHost::PostScanRequest(std::function<void()> request) {
+  // What the rules post during a replay is carried out as a record of its own.
+  if (replayWaited_) return;
   if (ShortRangeScanWindow* scan = ScanStation()) scan->Post(std::move(request));
 }
 
@@ -187,7 +215,11 @@ void QtHost::ScanAnimationEnded(Animation animation) {
 
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }
 
-void QtHost::ShowCommunique(const std::string& text) { ::ShowCommunique(frame_, text); }
+void QtHost::ShowCommunique(const std::string& text) {
+  // The journal's mission orders were read when it was played; a replay goes on without them.
+  if (replayWaited_) return;
+  ::ShowCommunique(frame_, text);
+}
 
 void QtHost::RestoreFrame() {
   if (frame_ && frame_->isMinimized()) frame_->showMaximized();

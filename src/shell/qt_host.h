@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <functional>
 #include <optional>
 
 #include "core/host.h"
@@ -27,6 +28,15 @@ class QtHost : public Host {
 
   // Writes every animation frame the scan shows to `trace` from now on (kestrav --trace).
   void TraceFrames(std::unique_ptr<FrameTrace> trace) { trace_ = std::move(trace); }
+  // A replay on the bridge runs the game on a clock of its own that stands at each record's
+  // tick (SetReplayClock); a wait of the rules takes its time divided by the replay's speed,
+  // moves the clock on by its whole length, and then tells `waited`. When the replay ends the
+  // game's clock goes on from where the replay left it.
+  void UseReplayClock(std::uint32_t start, std::function<void()> waited);
+  void SetReplayClock(std::uint32_t tick) { virtualNow_ = tick; }
+  void SetReplaySpeed(int speed) { replaySpeed_ = speed; }
+  void EndReplayClock();
+  bool Replaying() const { return static_cast<bool>(replayWaited_); }
 
   std::uint32_t TickCount() override;
   void PumpPendingMessages() override;
@@ -76,8 +86,14 @@ class QtHost : public Host {
 
  private:
   FrameWindow* frame_ = nullptr;
-  std::optional<std::uint32_t> virtualNow_;  // set in window tests
-  QPointer<QTimer> blinkTimer_;              // the condition light's; goes with the Status window
+  std::uint32_t RealTickCount() const;
+
+  std::optional<std::uint32_t> virtualNow_;  // set in window tests and replays
+  std::uint32_t realClockOffset_ = 0;        // where a replay left the game's clock
+  bool virtualBeforeReplay_ = false;
+  int replaySpeed_ = 1;
+  std::function<void()> replayWaited_;  // set while a replay runs
+  QPointer<QTimer> blinkTimer_;         // the condition light's; goes with the Status window
   bool busy_ = false;
   std::unique_ptr<FrameTrace> trace_;          // null unless the frames are traced
   QPointer<ShortRangeScanWindow> tracedScan_;  // the scan whose paints the trace hears

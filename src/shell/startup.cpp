@@ -97,7 +97,7 @@ void BringForward(QWidget& frame) {
 }
 }  // namespace
 
-int RunKestrav(const QString& gameFile, const QString& traceFile) {
+int RunKestrav(const QString& gameFile, const QString& replayJournal, const QString& traceFile) {
   QtHost qtHost;
   SetHost(&qtHost);
   lcg::Seed(TickCount() & 0xFFFF);
@@ -116,7 +116,8 @@ int RunKestrav(const QString& gameFile, const QString& traceFile) {
   ReadSettings();
   RecordMissionsAsOptionsSay();
   coreState.highScorePath = (DataDirectory() + QLatin1String(HighScoreFileName)).toLocal8Bit().toStdString();
-  const bool flownOverDesktop = PlayIntroFlyBy();
+  // A replay asked for on the command line goes straight to the bridge.
+  const bool flownOverDesktop = !replayJournal.isEmpty() || PlayIntroFlyBy();
 
   QApplication::setQuitOnLastWindowClosed(false);
   FrameWindow frame;
@@ -141,6 +142,8 @@ int RunKestrav(const QString& gameFile, const QString& traceFile) {
   }
   if (!gameFile.isEmpty())
     frame.OpenFromOutside(gameFile);
+  else if (!replayJournal.isEmpty())
+    frame.ReplayFromOutside(replayJournal);
   else
     OfferToResumeUnfinishedMission(&frame);
 

@@ -9,6 +9,7 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/shield_transfer.h"
+#include "sector/sector_state.h"
 #include "stations/panel_drawing.h"
 #include "stations/resource_library.h"
 #include "stations/shared_pictures.h"
@@ -191,9 +192,13 @@ void ShieldStation::ShimmerTick() {
   // While the shields shimmer the read-outs keep up with the clock and the aliens' hits.
   FollowGameFigures();
   if (panel_.charge == 0 || coreState.pausedFlag) return;
+  // A replay's journal sets the random source where the game's shimmer left it: the replay's
+  // own shimmer must leave it as it found it.
+  const std::uint32_t randomState = lcg::State();
   const int red = lcg::rand() % 256;
   const int green = lcg::rand() % 256;
   const int blue = lcg::rand() % 256;
+  if (sectorState.journalReplaying) lcg::Seed(randomState);
   XorDottedEllipse(Surface(), ShieldRect, qRgb(red, green, blue));
   ShowDrawn(ShieldRect);
 }

@@ -103,9 +103,13 @@ void ShortRangeScanWindow::timerEvent(QTimerEvent* event) {
 }
 
 void ShortRangeScanWindow::AnimationTick() {
-  if (Minimized()) return;
+  if (Minimized() || sectorState.journalReplaying) return;
+  StepFrames();
+}
+
+void ShortRangeScanWindow::StepFrames() {
   const std::vector<ScanTwinkle> twinkles = StepScanAnimation();
-  if (twinkles.empty()) return;
+  if (twinkles.empty() || Minimized()) return;
   QPainter painter(&Surface());
   for (const ScanTwinkle& t : twinkles)
     painter.drawImage(ToQt(PicturePosition(t.x, t.y)), PictureFor(SectorPicture(t.kind)),

@@ -33,6 +33,9 @@ class ShortRangeScanWindow : public StationWindow {
 
   // One step of the star and starbase animation (the 200 ms timer's work).
   void AnimationTick();
+  // Steps the stars and starbases a frame and draws them, minimized or not: a replay's
+  // journal says when.
+  void StepFrames();
   int AnimationTimerId() const { return animationTimer_; }
 
  signals:
