@@ -18,6 +18,11 @@ const char* StationName(Station s) {
   return names[static_cast<int>(s)];
 }
 
+const char* AnimationName(Animation a) {
+  static const char* const names[] = {"warp", "streak", "torpedo", "phaser", "alien-beam", "hit", "explosion"};
+  return names[static_cast<int>(a)];
+}
+
 std::uint32_t TickCount() { return host().TickCount(); }
 
 bool WaitUnlessQuitting(std::uint32_t ms) {

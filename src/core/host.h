@@ -149,6 +149,19 @@ class Bridge {
   virtual void RestoreFrame() = 0;  // un-minimize the frame if it is iconic
 };
 
+// The actions' animations on the Short Range Scan, by the name a frame trace gives them.
+enum class Animation { Warp, Streak, Torpedo, PhaserBeam, AlienBeam, Hit, Explosion };
+inline constexpr int AnimationCount = 7;
+const char* AnimationName(Animation a);
+
+// One frame of an animation, drawn: its index within the animation and the time the
+// animation means each frame to stand.
+struct AnimationFrame {
+  Animation animation;
+  int index;
+  std::uint32_t periodMs;
+};
+
 // Drawing on the Short Range Scan's surface, step by step, for the actions' animations.
 // The rules call these only while the short range sensors work.
 class ScanCanvas {
@@ -159,6 +172,10 @@ class ScanCanvas {
   virtual void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) = 0;  // 34 x 25 frame of a strip
   virtual void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) = 0;       // end point excluded
   virtual void ScanSetPixels(const std::vector<ScanPixel>& pixels) = 0;         // in order, clipped
+  // The drawing calls since the last frame make up `frame`, about to be shown; and an
+  // animation is over. They draw nothing: the bridge times the frames it presents by them.
+  virtual void ScanFrameDrawn(const AnimationFrame& frame) = 0;
+  virtual void ScanAnimationEnded(Animation animation) = 0;
 };
 
 // What the player is shown and asked in windows of their own.

@@ -61,6 +61,9 @@ class HeadlessHost : public Host {
   void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) override;
   void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override;
   void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
+  // Nothing is presented headless, so nothing is timed: not recorded.
+  void ScanFrameDrawn(const AnimationFrame&) override {}
+  void ScanAnimationEnded(Animation) override {}
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
   void RestoreFrame() override;

@@ -9,7 +9,8 @@
 #include "sector/scan_geometry.h"
 
 namespace {
-constexpr std::uint32_t BeamFlashMs = 100;  // red then magenta, or blue then cyan: 60 + 40 ms
+constexpr std::uint32_t BeamFlashMs = 100;    // red then magenta, or blue then cyan: 60 + 40 ms
+constexpr std::uint32_t BeamFirstPenMs = 60;  // how long the first colour shows
 
 constexpr int HitFrameCount = 8;
 constexpr std::uint32_t HitFrameMs = 120;
@@ -40,6 +41,16 @@ const HitPictures* FindHitPictures(std::uint8_t kind) {
 }
 
 bool ScanWorks() { return coreState.game.Working(ShipSystem::SRS); }
+
+// Waits with the windows working until `ms` after `start`: the drawing, the windows' work and
+// an oversleep since then count against the wait, so a flash lasts its time and no more.
+void WaitUntil(std::uint32_t start, std::uint32_t ms) {
+  const std::uint32_t elapsed = TickCount() - start;
+  if (elapsed < ms)
+    host().WaitPumping(ms - elapsed);
+  else
+    host().PumpPendingMessages();
+}
 }  // namespace
 
 void PlayHitAnimation(int x, int y, bool destroyed) {
@@ -53,10 +64,15 @@ void PlayHitAnimation(int x, int y, bool destroyed) {
     host().PlaySoundNow(Sounds::Explosion, false);
     if (!ScanWorks()) host().WaitPumping(BlindExplosionMs);
   }
+  const Animation animation = destroyed ? Animation::Explosion : Animation::Hit;
   for (int frame = 0; frame < HitFrameCount; ++frame) {
-    if (ScanWorks()) host().ScanBlitFrame(PicturePosition(x, y), strip, frame);
+    if (ScanWorks()) {
+      host().ScanBlitFrame(PicturePosition(x, y), strip, frame);
+      host().ScanFrameDrawn({animation, frame, HitFrameMs});
+    }
     host().WaitPumping(HitFrameMs);
   }
+  host().ScanAnimationEnded(animation);
   if (destroyed && ScanWorks())
     host().ScanFillBlack(SectorRect(x, y));
   else if (ScanWorks())
@@ -75,19 +91,28 @@ void DrawBeam(ScanPoint from, ScanPoint to, std::uint32_t durationMs, bool byAli
   // oversleeps its waits shows as many flashes as an idle one, and a journal's waits fall in the
   // same flashes when it is replayed.
   const std::uint32_t flashes = (durationMs + BeamFlashMs - 1) / BeamFlashMs;
+  const Animation animation = byAlien ? Animation::AlienBeam : Animation::PhaserBeam;
+  std::uint32_t flashStart = TickCount();
   for (std::uint32_t flash = 0; flash < flashes; ++flash) {
     if (ScanWorks()) {
       host().ScanXorLine(from, to, colours[0]);
-      host().WaitPumping(60);
+      host().ScanFrameDrawn({animation, static_cast<int>(flash), BeamFlashMs});
+      WaitUntil(flashStart, BeamFirstPenMs);
       host().ScanXorLine(from, to, colours[0]);
       host().ScanXorLine(from, to, colours[1]);
-      host().WaitPumping(40);
+      WaitUntil(flashStart, BeamFlashMs);
       host().ScanXorLine(from, to, colours[1]);
       host().PumpPendingMessages();
     } else {
-      host().WaitPumping(BeamFlashMs);
+      WaitUntil(flashStart, BeamFlashMs);
     }
+    // The next flash is due when this one's time is up; after a stall of more than a flash
+    // it starts afresh rather than hurrying to catch up.
+    flashStart += BeamFlashMs;
+    if (TickCount() - flashStart > BeamFlashMs) flashStart = TickCount();
   }
+
+  host().ScanAnimationEnded(animation);
 
   if (byAlien)
     host().PlaySoundNow(Sounds::AlienHit, false);

@@ -21,10 +21,11 @@ constexpr int InternalErrorNoAlien = 954;
 bool ScanWorks() { return coreState.game.Working(ShipSystem::SRS); }
 
 // One torpedo on its way: the DISTANCE counter, which drops in every empty sector passed,
-// and the sector where its dot was last drawn.
+// the sector where its dot was last drawn, and how many times it has been drawn.
 struct Flight {
   int distanceLeft;
   std::optional<SectorPoint> dot;
+  int dotsDrawn = 0;
 };
 
 // 200, 150 or 100 by skill (two levels each), plus 0..79.
@@ -57,7 +58,10 @@ void DestroyStarbaseAt(int x, int y) {
 bool TorpedoStep(Flight& flight, int x, int y) {
   // The dot moves on.
   if (flight.dot && ScanWorks()) host().ScanFillBlack(SectorRect(flight.dot->x, flight.dot->y));
-  switch (TorpedoFindsAt(coreState.game.ShipQuadrantRecord(), x, y)) {
+  const TorpedoFinds found = TorpedoFindsAt(coreState.game.ShipQuadrantRecord(), x, y);
+  // The flight ends at anything but an empty sector; what it meets has animations of its own.
+  if (found != TorpedoFinds::Nothing && found != TorpedoFinds::Ship) host().ScanAnimationEnded(Animation::Torpedo);
+  switch (found) {
     case TorpedoFinds::Edge: PostShipMessage(Msg::TorpedoLost); return false;
     case TorpedoFinds::Ship: return true;  // the walk starts in the ship's own sector
     case TorpedoFinds::Starbase: DestroyStarbaseAt(x, y); return false;
@@ -70,6 +74,7 @@ bool TorpedoStep(Flight& flight, int x, int y) {
   if (ScanWorks()) {
     const ScanRect r = SectorRect(x, y);
     host().ScanBlitPicture({r.left + DotOffsetX, r.top + DotOffsetY}, ScanPicture::Torpedo);
+    host().ScanFrameDrawn({Animation::Torpedo, flight.dotsDrawn++, SectorMs});
   }
   --flight.distanceLeft;
   host().WaitPumping(SectorMs);
@@ -105,6 +110,7 @@ void FireTorpedo(int course, int distance) {
   Flight flight{distance, std::nullopt};
   WalkCourse(coreState.game.shipSectorX, coreState.game.shipSectorY, course,
              [&flight](int x, int y) { return TorpedoStep(flight, x, y); });
+  host().ScanAnimationEnded(Animation::Torpedo);  // its path ran out in empty space
 
   host().InvalidateStation(Station::Status, false);
   EvaluateConditions();

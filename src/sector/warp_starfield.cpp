@@ -80,6 +80,7 @@ void WarpStarfield(int warp) {
     pixels.clear();
     for (StarfieldPoint& p : points) AdvanceStarfieldPoint(p, FlightSpeed, true, width, height, pixels);
     host().ScanSetPixels(pixels);
+    host().ScanFrameDrawn({Animation::Warp, frame, FrameMs});
     // Each frame lasts at least 60 ms; the windows keep working meanwhile.
     const std::uint32_t elapsed = TickCount() - frameStart;
     if (elapsed < FrameMs)
@@ -89,9 +90,12 @@ void WarpStarfield(int warp) {
     frameStart = TickCount();
   }
 
+  host().ScanAnimationEnded(Animation::Warp);
+
   if (warp == 0) {
     // The ricochet's stars streak out of view.
     bool anyAhead;
+    int streakFrame = 0;
     do {
       anyAhead = false;
       pixels.clear();
@@ -100,9 +104,13 @@ void WarpStarfield(int warp) {
         anyAhead = true;
         AdvanceStarfieldPoint(p, FlightSpeed, false, width, height, pixels);
       }
-      if (!pixels.empty()) host().ScanSetPixels(pixels);
+      if (!pixels.empty()) {
+        host().ScanSetPixels(pixels);
+        host().ScanFrameDrawn({Animation::Streak, streakFrame++, StreakFrameMs});
+      }
       host().WaitPumping(StreakFrameMs);
     } while (anyAhead);
+    host().ScanAnimationEnded(Animation::Streak);
   }
 
   sectorState.starfieldActive = false;

@@ -28,6 +28,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help."));
   parser.addOption(help);
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption trace(QStringLiteral("trace"),
+                                 QStringLiteral("Writes the time of every animation frame shown to <file>."),
+                                 QStringLiteral("file"));
+  parser.addOption(trace);
   const QCommandLineOption replay(QStringLiteral("replay"),
                                   QStringLiteral("Replays the mission of <journal> on the bridge at once."),
                                   QStringLiteral("journal"));
@@ -60,6 +64,7 @@ CommandLine ReadCommandLine(const QStringList& arguments, bool optionsMayRemain)
     return line;
   }
   if (!files.isEmpty()) line.gameFile = files.constFirst();
+  line.traceFile = parser.value(trace);
   line.replayJournal = parser.value(replay);
   return line;
 }

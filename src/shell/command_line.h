@@ -1,6 +1,6 @@
 #pragma once
-// The program's command line: an optional saved game to open or journal to replay, --help and
-// --version.
+// The program's command line: an optional saved game to open or journal to replay, a frame
+// trace to write, --help and --version.
 
 #include <QString>
 #include <QStringList>
@@ -8,6 +8,7 @@
 
 struct CommandLine {
   QString gameFile;             // the saved game to open, as given; empty for none
+  QString traceFile;            // --trace: where to write the animations' frame trace; empty for none
   QString replayJournal;        // the journal to replay on the bridge (--replay); empty for none
   std::optional<int> exitCode;  // set when the program answers on the terminal and ends
   QString answer;               // what it answers: on standard output for 0, standard error otherwise

@@ -24,5 +24,5 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kestrav.Kestrav"));
   const CommandLine commandLine = ReadCommandLine(QCoreApplication::arguments());
   if (commandLine.exitCode) return AnswerOnTerminal(commandLine);
-  return RunKestrav(commandLine.gameFile, commandLine.replayJournal);
+  return RunKestrav(commandLine.gameFile, commandLine.replayJournal, commandLine.traceFile);
 }

@@ -55,6 +55,14 @@ void QtHost::EndReplayClock() {
   virtualNow_.reset();
 }
 
+// The frames' times: the monotonic clock to the microsecond, for frames are shown in real
+// time, on a replay's clock too. Only a window test's virtual clock stands in for it.
+double QtHost::TraceTimeMs() {
+  if (virtualNow_ && !replayWaited_) return *virtualNow_;
+  const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration<double, std::milli>(sinceStart).count();
+}
+
 // What the windows do meanwhile is journaled as coming in this wait of the rules.
 void QtHost::PumpPendingMessages() {
   const JournalWait journaled;
@@ -186,6 +194,23 @@ void QtHost::ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) {
 
 void QtHost::ScanSetPixels(const std::vector<ScanPixel>& pixels) {
   if (ShortRangeScanWindow* scan = ScanStation()) scan->SetPixels(pixels);
+}
+
+void QtHost::ScanFrameDrawn(const AnimationFrame& frame) {
+  if (!trace_) return;
+  ShortRangeScanWindow* scan = ScanStation();
+  if (!scan) return;
+  if (scan != tracedScan_) {
+    tracedScan_ = scan;
+    QObject::connect(scan, &ShortRangeScanWindow::Shown, scan, [this] {
+      if (trace_) trace_->Shown(TraceTimeMs());
+    });
+  }
+  trace_->Drawn(frame);
+}
+
+void QtHost::ScanAnimationEnded(Animation animation) {
+  if (trace_) trace_->Ended(animation, TraceTimeMs());
 }
 
 std::string QtHost::CommuniqueText(int id) { return resources::CommuniqueText(id); }

@@ -4,12 +4,15 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <functional>
 #include <optional>
 
 #include "core/host.h"
+#include "shell/frame_trace.h"
 
 class FrameWindow;
+class ShortRangeScanWindow;
 
 class QtHost : public Host {
  public:
@@ -23,6 +26,8 @@ class QtHost : public Host {
   void UseVirtualClock(std::uint32_t start) { virtualNow_ = start; }
   void AdvanceVirtualClock(std::uint32_t ms) { *virtualNow_ += ms; }
 
+  // Writes every animation frame the scan shows to `trace` from now on (kestrav --trace).
+  void TraceFrames(std::unique_ptr<FrameTrace> trace) { trace_ = std::move(trace); }
   // A replay on the bridge runs the game on a clock of its own that stands at each record's
   // tick (SetReplayClock); a wait of the rules takes its time divided by the replay's speed,
   // moves the clock on by its whole length, and then tells `waited`. When the replay ends the
@@ -67,6 +72,8 @@ class QtHost : public Host {
   void ScanBlitFrame(ScanPoint topLeft, int pictureId, int frame) override;
   void ScanXorLine(ScanPoint from, ScanPoint to, Rgb colour) override;
   void ScanSetPixels(const std::vector<ScanPixel>& pixels) override;
+  void ScanFrameDrawn(const AnimationFrame& frame) override;
+  void ScanAnimationEnded(Animation animation) override;
 
   std::string CommuniqueText(int id) override;
   void ShowCommunique(const std::string& text) override;
@@ -88,4 +95,8 @@ class QtHost : public Host {
   std::function<void()> replayWaited_;  // set while a replay runs
   QPointer<QTimer> blinkTimer_;         // the condition light's; goes with the Status window
   bool busy_ = false;
+  std::unique_ptr<FrameTrace> trace_;          // null unless the frames are traced
+  QPointer<ShortRangeScanWindow> tracedScan_;  // the scan whose paints the trace hears
+
+  double TraceTimeMs();
 };

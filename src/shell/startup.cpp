@@ -79,6 +79,17 @@ void UnloadBundles() {
   resources::UnloadBundle(BundlePath(resources::SoundBundleName));
 }
 
+// A trace that cannot be written is said on the terminal; the game runs without one.
+void StartFrameTrace(QtHost& qtHost, const QString& path) {
+  if (path.isEmpty()) return;
+  std::string problem;
+  if (std::unique_ptr<FrameTrace> trace = FrameTrace::Open(QFile::encodeName(path).toStdString(), problem))
+    qtHost.TraceFrames(std::move(trace));
+  else
+    std::fprintf(stderr, "Kestrav cannot write the frame trace %s (%s); it runs without one.\n", qUtf8Printable(path),
+                 problem.c_str());
+}
+
 void BringForward(QWidget& frame) {
   frame.setWindowState(frame.windowState() & ~Qt::WindowMinimized);
   frame.show();
@@ -87,13 +98,14 @@ void BringForward(QWidget& frame) {
 }
 }  // namespace
 
-int RunKestrav(const QString& gameFile, const QString& replayJournal) {
+int RunKestrav(const QString& gameFile, const QString& replayJournal, const QString& traceFile) {
   QtHost qtHost;
   SetHost(&qtHost);
   lcg::Seed(TickCount() & 0xFFFF);
 
   SingleInstance instance(KestravInstanceName());
   if (instance.AnotherIsRunning(gameFile)) return 0;
+  StartFrameTrace(qtHost, traceFile);
 
   if (!LoadBundles()) return 1;
   coreState.settingsPath = ChooseSettingsPath(QFile::encodeName(SettingsFileBesideProgram()).toStdString(),

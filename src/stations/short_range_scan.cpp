@@ -56,6 +56,11 @@ const QImage& ShortRangeScanWindow::PictureFor(int pictureId) {
 
 void ShortRangeScanWindow::ShowSurfaceChange() { update(); }
 
+void ShortRangeScanWindow::paintEvent(QPaintEvent* event) {
+  StationWindow::paintEvent(event);
+  emit Shown();
+}
+
 void ShortRangeScanWindow::Paint(QPainter& painter) {
   // The starfield owns the window while it runs.
   if (sectorState.starfieldActive && coreState.game.Working(ShipSystem::SRS)) return;

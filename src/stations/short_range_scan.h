@@ -38,8 +38,13 @@ class ShortRangeScanWindow : public StationWindow {
   void StepFrames();
   int AnimationTimerId() const { return animationTimer_; }
 
+ signals:
+  // A paint has put the surface on the window.
+  void Shown();
+
  protected:
   void Paint(QPainter& painter) override;
+  void paintEvent(QPaintEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
 
  private:

@@ -96,6 +96,23 @@ TEST_F(ScanEffectsTest, ABeamFlashesAsOftenOnAMachineThatOversleepsItsWaits) {
   EXPECT_EQ(busy.CallsNamed("ScanXorLine").size(), 12u) << "three flashes, as on an idle machine";
 }
 
+TEST_F(ScanEffectsTest, ABeamsFlashesKeepTheirPaceWhenEveryWaitOversleeps) {
+  struct Oversleeping : HeadlessHost {
+    std::vector<std::uint32_t> asked;
+    void WaitPumping(std::uint32_t ms) override {
+      asked.push_back(ms);
+      HeadlessHost::WaitPumping(ms + 3);
+    }
+  } busy;
+  SetHost(&busy);
+  DrawBeam(SectorCentre(0, 5), SectorCentre(2, 1), 250, false);
+  SetHost(&recorder);
+  // Each wait takes up what the one before overslept: three flashes 100 ms apart and the last
+  // wait's 3 ms, not three times 106 ms.
+  EXPECT_EQ(busy.asked, (std::vector<std::uint32_t>{60, 37, 57, 37, 57, 37}));
+  EXPECT_EQ(busy.now, 303u);
+}
+
 TEST_F(ScanEffectsTest, ABeamWithTheScanOutTakesAsLongButDrawsNothing) {
   coreState.game.Damage(ShipSystem::SRS) = 0.5;
   DrawBeam(SectorCentre(2, 1), SectorCentre(0, 5), 250, false);

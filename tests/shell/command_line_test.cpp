@@ -63,4 +63,13 @@ TEST(ReadingTheReplayOption, NamesTheJournalAndGoesWithNoSavedGame) {
   EXPECT_TRUE(ReadCommandLine({"kestrav", "--help"}).answer.contains("--replay <journal>"));
 }
 
+TEST(TheTraceOption, NamesTheTraceFileBesideASavedGameAndNeedsIt) {
+  const CommandLine traced = ReadCommandLine({"kestrav", "--trace", "frames.trace", "voyage.gam"});
+  EXPECT_FALSE(traced.exitCode);
+  EXPECT_EQ(traced.traceFile, "frames.trace");
+  EXPECT_EQ(traced.gameFile, "voyage.gam");
+  EXPECT_TRUE(ReadCommandLine({"kestrav"}).traceFile.isEmpty());
+  EXPECT_EQ(ReadCommandLine({"kestrav", "--trace"}).exitCode, 2);
+}
+
 }  // namespace
