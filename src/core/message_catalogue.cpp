@@ -243,6 +243,11 @@ constexpr Entry Catalogue[] = {
     {730, "Less energy"},
     {731, "Single target"},
     {732, "Wide dispersal"},
+    {733, "Warp factor"},
+    {734, "Impulse factor"},
+    {735, "Course"},
+    {736, "DISTANCE"},
+    {737, "Phaser charge"},
 };
 }  // namespace
 

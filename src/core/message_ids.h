@@ -199,4 +199,9 @@ inline constexpr MessageId MoreEnergyButton = 729;
 inline constexpr MessageId LessEnergyButton = 730;
 inline constexpr MessageId SingleTargetButton = 731;
 inline constexpr MessageId WideDispersalButton = 732;
+inline constexpr MessageId WarpFactorLabel = 733;
+inline constexpr MessageId ImpulseFactorLabel = 734;
+inline constexpr MessageId CourseLabel = 735;
+inline constexpr MessageId DistanceLabel = 736;
+inline constexpr MessageId PhaserChargeLabel = 737;
 }  // namespace Msg

@@ -94,6 +94,13 @@ void ControlStation::ShowCourse(CourseSelector& course, int value) {
   ShowDrawn(CourseSelector::Area);
 }
 
+std::vector<StationWindow::ReadOut> ControlStation::EnergyReadOuts(const EnergyTransferPanel& panel,
+                                                                   MessageId chargeLabel, bool shown) {
+  return {{Labelled(Msg::DilithiumLabel, shown ? panel.AvailableText() : std::string()),
+           EnergyTransferPanel::AvailableArea()},
+          {Labelled(chargeLabel, shown ? panel.ChargeText() : std::string()), EnergyTransferPanel::ChargeArea()}};
+}
+
 void ControlStation::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || sectorState.actionInProgress || pressed_ >= 0) return;
   ButtonDown(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);

@@ -76,8 +76,15 @@ class ControlStation : public StationWindow {
   void HoldCourse(CourseSelector& course, bool plus, int step);
   // Shows a new course on the dial at once: read-out and needle.
   void ShowCourse(CourseSelector& course, int value);
-  // Puts what was just drawn on the surface in `area` on the screen.
-  void ShowDrawn(const QRect& area) { update(area); }
+  // The energy panel's two read-outs, the ship's dilithium and the station's charge; the labels
+  // alone while the station is out and its figures do not show.
+  static std::vector<ReadOut> EnergyReadOuts(const EnergyTransferPanel& panel, MessageId chargeLabel, bool shown);
+  // Puts what was just drawn on the surface in `area` on the screen; a screen reader hears the
+  // read-outs it changed.
+  void ShowDrawn(const QRect& area) {
+    update(area);
+    AnnounceReadOutChanges();
+  }
   // A click on button `index` from the keyboard: pressed and let go at its centre, so a
   // repeating button steps once and the station's own rules (damage) apply as to the mouse.
   void ClickButton(int index, bool shift);

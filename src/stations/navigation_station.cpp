@@ -43,6 +43,12 @@ void NavigationStation::Paint(QPainter& painter) {
   course_.Paint(image);
 }
 
+std::vector<StationWindow::ReadOut> NavigationStation::ReadOuts() const {
+  return {{Labelled(Msg::WarpFactorLabel, WarpDriveWorks() ? warp_.ValueText() : std::string()), warp_.ValueRect()},
+          {Labelled(Msg::ImpulseFactorLabel, impulse_.ValueText()), impulse_.ValueRect()},
+          {Labelled(Msg::CourseLabel, course_.CourseText()), CourseSelector::ReadoutArea()}};
+}
+
 void NavigationStation::ClearFactor(FactorSelector& factor) {
   if (factor.Value() != 0) ShowDrawn(factor.Set(Surface(), 0));
 }

@@ -18,6 +18,8 @@ class NavigationStation : public ControlStation {
 
   enum Button { WarpUp, WarpDown, ImpulseUp, ImpulseDown, CoursePlus, CourseMinus, Execute };
 
+  std::vector<ReadOut> ReadOuts() const override;
+
  protected:
   void Paint(QPainter& painter) override;
   void ButtonDown(QPoint at, bool shift) override;

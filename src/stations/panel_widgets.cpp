@@ -70,10 +70,12 @@ constexpr CourseKey CourseKeys[] = {
 
 void CourseSelector::Paint(QImage& surface) const {
   BlitPicture(surface, CompassAt.x(), CompassAt.y(), stationState.compassPicture);
-  DrawDigits(surface, FormatThreeDigits(course_), CourseReadoutAt.x(), CourseReadoutAt.y(),
-             stationState.courseDigitStrip);
+  DrawDigits(surface, CourseText(), CourseReadoutAt.x(), CourseReadoutAt.y(), stationState.courseDigitStrip);
   DrawCourseNeedle(surface, Centre.x(), Centre.y(), -1, course_);
 }
+
+std::string CourseSelector::CourseText() const { return FormatThreeDigits(course_); }
+QRect CourseSelector::ReadoutArea() { return QRect(CourseReadoutAt, QSize(3 * GlyphWidth, GlyphHeight)); }
 
 void CourseSelector::PaintExecute(QImage& surface) {
   BlitPicture(surface, ExecuteAt.x(), ExecuteAt.y(), stationState.executeButtonPicture);
@@ -142,9 +144,14 @@ void EnergyTransferPanel::PaintPictures(QImage& surface, const QImage& chargePic
   BlitPicture(surface, TransferExecuteAt.x(), TransferExecuteAt.y(), stationState.executeButtonPicture);
 }
 
+std::string EnergyTransferPanel::AvailableText() const { return FourDigits(available); }
+std::string EnergyTransferPanel::ChargeText() const { return FourDigits(charge); }
+QRect EnergyTransferPanel::AvailableArea() { return QRect(AvailableAt, QSize(4 * GlyphWidth, GlyphHeight)); }
+QRect EnergyTransferPanel::ChargeArea() { return QRect(ChargeAt, QSize(4 * GlyphWidth, GlyphHeight)); }
+
 QRect EnergyTransferPanel::DrawAmounts(QImage& surface) const {
-  DrawDigits(surface, FourDigits(available), AvailableAt.x(), AvailableAt.y(), stationState.digitStrip);
-  DrawDigits(surface, FourDigits(charge), ChargeAt.x(), ChargeAt.y(), stationState.digitStrip);
+  DrawDigits(surface, AvailableText(), AvailableAt.x(), AvailableAt.y(), stationState.digitStrip);
+  DrawDigits(surface, ChargeText(), ChargeAt.x(), ChargeAt.y(), stationState.digitStrip);
   if (available + charge != 0) {
     const double scale = static_cast<double>(GaugeBar.width()) / (available + charge);
     const int availableWidth = static_cast<int>(scale * available);

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "stations/surface_drawing.h"
 
@@ -22,6 +23,7 @@ class FactorSelector {
   QRect Paint(QImage& surface, const QImage& panel) const;
   QRect DrawValue(QImage& surface) const;
   QRect ValueRect() const;
+  std::string ValueText() const { return std::to_string(value_); }
   // Sets the value and redraws it.
   QRect Set(QImage& surface, int value);
   // One step up or down and its redraw; false when the value was already at its limit.
@@ -46,6 +48,9 @@ class CourseSelector {
   static constexpr std::uint32_t RepeatMs = 80;
 
   int Course() const { return course_; }
+  // The read-out as it shows, and where.
+  std::string CourseText() const;
+  static QRect ReadoutArea();
 
   // Dial, read-out and needle; and the EXECUTE picture.
   void Paint(QImage& surface) const;
@@ -87,6 +92,11 @@ class EnergyTransferPanel {
   static void PaintPictures(QImage& surface, const QImage& chargePicture);
   // The two read-outs and the bar, after the amounts changed; returns the area drawn.
   QRect DrawAmounts(QImage& surface) const;
+  // The two read-outs' figures as they show, and where.
+  std::string AvailableText() const;
+  std::string ChargeText() const;
+  static QRect AvailableArea();
+  static QRect ChargeArea();
 
   // One step of the More and Less buttons (10, or 1 with Shift); false when nothing moved.
   bool More(int step);

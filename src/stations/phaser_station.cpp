@@ -73,6 +73,10 @@ void PhaserStation::Paint(QPainter& painter) {
   }
 }
 
+std::vector<StationWindow::ReadOut> PhaserStation::ReadOuts() const {
+  return EnergyReadOuts(panel_, Msg::PhaserChargeLabel, PhasersWork());
+}
+
 void PhaserStation::DrawModeButtons() {
   QImage& image = Surface();
   const bool single = singleTarget_ && PhasersWork(), wide = !singleTarget_ && PhasersWork();

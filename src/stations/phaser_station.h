@@ -33,6 +33,8 @@ class PhaserStation : public ControlStation {
   // the ship's Dilithium.
   void ActivationChanged();
 
+  std::vector<ReadOut> ReadOuts() const override;
+
  protected:
   void Paint(QPainter& painter) override;
   void ButtonDown(QPoint at, bool shift) override;

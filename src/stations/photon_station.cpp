@@ -48,6 +48,12 @@ void PhotonStation::Paint(QPainter& painter) {
   }
 }
 
+std::vector<StationWindow::ReadOut> PhotonStation::ReadOuts() const {
+  const bool shown = TubesWork();
+  return {{Labelled(Msg::CourseLabel, shown ? course_.CourseText() : std::string()), CourseSelector::ReadoutArea()},
+          {Labelled(Msg::DistanceLabel, shown ? distance_.ValueText() : std::string()), distance_.ValueRect()}};
+}
+
 void PhotonStation::ButtonDown(QPoint at, bool shift) {
   if (TubesWork() && CourseSelector::Dial.contains(at)) {
     ShowCourse(course_, CourseSelector::DialCourse(at));

@@ -18,6 +18,8 @@ class PhotonStation : public ControlStation {
 
   enum Button { DistanceUp, DistanceDown, CoursePlus, CourseMinus, Execute };
 
+  std::vector<ReadOut> ReadOuts() const override;
+
  protected:
   void Paint(QPainter& painter) override;
   void ButtonDown(QPoint at, bool shift) override;

@@ -89,6 +89,10 @@ void ShieldStation::Paint(QPainter& painter) {
   if (PressedButton() >= 0) InvertRect(image, ButtonEntry(PressedButton()).area);
 }
 
+std::vector<StationWindow::ReadOut> ShieldStation::ReadOuts() const {
+  return EnergyReadOuts(panel_, Msg::ShieldsLabel, ShieldsWork());
+}
+
 void ShieldStation::focusInEvent(QFocusEvent* event) {
   // Coming back to the station, the player works on the game's figures of the moment.
   if (panel_.available != coreState.game.shipEnergy || panel_.charge != coreState.game.shieldEnergy) {

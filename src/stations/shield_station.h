@@ -30,6 +30,8 @@ class ShieldStation : public ControlStation {
   // One tick of the shimmer timer: a new ellipse.
   void ShimmerTick();
 
+  std::vector<ReadOut> ReadOuts() const override;
+
  protected:
   void Paint(QPainter& painter) override;
   void ButtonDown(QPoint at, bool shift) override;
